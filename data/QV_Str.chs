@@ -1,0 +1,35 @@
+; Corvel 简体中文文本
+[MSG]
+Warning=警告
+Error=错误
+Information=信息
+is not within range=不在范围内
+Compiling=编译
+Project data=工程数据
+error(s)=个错误
+warning(s)=个警告
+Download runtime file=下载运行文件
+Upload runtime file=上传运行文件
+Get information=读取信息
+Upload password error! Please redo.=上传密码错误！请重试。
+Stop the operation?=停止操作？
+Project data has been modified, save it?=工程数据已修改，是否保存？
+Input file invalid=输入文件无效
+Port invalid=端口无效
+Can not download the runtim file to old version device=不能将运行文件下载到旧版本设备
+
+[IDD_DLG_SCREEN_OPTION]
+Title=画面选项
+1053=上一画面编号:
+1056=下一画面编号:
+
+[IDD_DLG_SCREEN_FUN_KEY]
+1079=画面切换
+
+[IDD_DLG_PANEL_CONFIG]
+1132=记录画面编号:
+1135=起始画面编号:
+1140=画面编号:
+
+[IDD_DLG_PANEL_MANAGER]
+Title=面板管理

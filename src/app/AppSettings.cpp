@@ -1,0 +1,54 @@
+#include "AppSettings.h"
+#include "LanguageSection.h"
+#include "ProfileFile.h"
+
+namespace {
+const QString kApp = QStringLiteral("App");
+}
+
+QString CAppSettings::GetSettingString(const QString& key) const
+{
+    return CProfileFile::ReadString(paths_.SettingsFile(), kApp, key).left(999);
+}
+
+int CAppSettings::GetSettingInt(const QString& key) const
+{
+    return CProfileFile::ReadInt(paths_.SettingsFile(), kApp, key, 0);
+}
+
+bool CAppSettings::WriteSetting(const QString& key, const QString& text) const
+{
+    return CProfileFile::WriteString(paths_.SettingsFile(), kApp, key, text);
+}
+
+int CAppSettings::GetDebugFlag(const QString& key) const
+{
+    return CProfileFile::ReadInt(paths_.SettingsFile(), QStringLiteral("Debug"), key, 0);
+}
+
+QString CAppSettings::GetLanguageCode() const
+{
+    int index = GetSettingInt(QStringLiteral("Language"));
+    return CProfileFile::ReadString(paths_.SettingsFile(), QStringLiteral("Language"),
+                                    QString::number(index), QStringLiteral("en"))
+        .left(999);
+}
+
+QString CAppSettings::LookupText(int section, int key) const
+{
+    QString name = LanguageSectionName(section);
+    if (name.isNull())
+        return QString();
+    return CProfileFile::ReadString(paths_.LanguageFile(GetLanguageCode()), name,
+                                    QString::number(key))
+        .left(999);
+}
+
+QString CAppSettings::LookupText(int section, const QString& key) const
+{
+    QString name = LanguageSectionName(section);
+    if (name.isNull())
+        return key;
+    return CProfileFile::ReadString(paths_.LanguageFile(GetLanguageCode()), name, key, key)
+        .left(999);
+}

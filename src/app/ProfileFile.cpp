@@ -1,0 +1,254 @@
+#include "ProfileFile.h"
+#include "TextCodec936.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+enum class Encoding { Utf8, Utf8Bom, Utf16, Utf16Bom, Cp936 };
+
+struct LoadedFile
+{
+    bool exists = false;
+    Encoding encoding = Encoding::Utf8;
+    QString eol = QStringLiteral("\r\n");
+    QStringList lines;
+};
+
+bool looksLikeUtf16Le(const QByteArray& bytes)
+{
+    // Text written as UTF-16LE without a byte-order mark: the high byte of
+    // nearly every character of an INI file is zero.
+    if (bytes.size() < 2 || bytes.size() % 2 != 0)
+        return false;
+    qsizetype zeros = 0, pairs = bytes.size() / 2;
+    for (qsizetype i = 1; i < bytes.size(); i += 2)
+        if (bytes[i] == 0)
+            ++zeros;
+    return zeros * 2 > pairs;
+}
+
+LoadedFile load(const QString& path)
+{
+    LoadedFile f;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return f;
+    f.exists = true;
+    QByteArray bytes = file.readAll();
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        f.encoding = Encoding::Utf8Bom;
+        text = QString::fromUtf8(bytes.mid(3));
+    } else if (bytes.startsWith("\xFF\xFE")) {
+        f.encoding = Encoding::Utf16Bom;
+        text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
+                                  (bytes.size() - 2) / 2);
+    } else if (looksLikeUtf16Le(bytes)) {
+        f.encoding = Encoding::Utf16;
+        text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
+                                  bytes.size() / 2);
+    } else {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = utf8.decode(bytes);
+        if (utf8.hasError()) {
+            f.encoding = Encoding::Cp936;
+            text = TextCodec936::Decode(bytes);
+        }
+    }
+    if (!text.contains(QLatin1String("\r\n")) && text.contains(QLatin1Char('\n')))
+        f.eol = QStringLiteral("\n");
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    f.lines = text.split(QLatin1Char('\n'));
+    // A final line break leaves one empty element that is no line of the file.
+    if (!f.lines.isEmpty() && f.lines.last().isEmpty())
+        f.lines.removeLast();
+    return f;
+}
+
+QByteArray encode(const QString& text, Encoding enc)
+{
+    switch (enc) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf8Bom:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case Encoding::Utf16:
+    case Encoding::Utf16Bom: {
+        QByteArray out;
+        if (enc == Encoding::Utf16Bom)
+            out.append("\xFF\xFE", 2);
+        for (QChar c : text) {
+            out.append(char(c.unicode() & 0xFF));
+            out.append(char(c.unicode() >> 8));
+        }
+        return out;
+    }
+    case Encoding::Cp936:
+        return TextCodec936::Encode(text);
+    }
+    return {};
+}
+
+// "[name]" -> name; anything else -> null.
+QString sectionName(const QString& line)
+{
+    QString t = line.trimmed();
+    if (t.size() >= 2 && t.startsWith(QLatin1Char('[')) && t.contains(QLatin1Char(']')))
+        return t.mid(1, t.indexOf(QLatin1Char(']')) - 1).trimmed();
+    return QString();
+}
+
+bool splitKeyLine(const QString& line, QString* key, QString* value)
+{
+    qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return false;
+    *key = line.left(eq).trimmed();
+    *value = line.mid(eq + 1).trimmed();
+    return true;
+}
+
+// Index range [begin, end) of the section's body; begin == -1 when absent.
+void findSection(const QStringList& lines, const QString& section, qsizetype* begin, qsizetype* end)
+{
+    *begin = -1;
+    *end = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString name = sectionName(lines[i]);
+        if (name.isNull())
+            continue;
+        if (*begin >= 0) {
+            *end = i;
+            return;
+        }
+        if (name.compare(section, Qt::CaseInsensitive) == 0)
+            *begin = i + 1;
+    }
+}
+
+qsizetype findKey(const QStringList& lines, qsizetype begin, qsizetype end, const QString& key,
+                  QString* value)
+{
+    for (qsizetype i = begin; i < end; ++i) {
+        QString k, v;
+        if (lines[i].trimmed().startsWith(QLatin1Char(';')))
+            continue;
+        if (splitKeyLine(lines[i], &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0) {
+            if (value) {
+                // A value in matching quotes loses them, as the profile calls do.
+                if (v.size() >= 2 && ((v.startsWith('"') && v.endsWith('"'))
+                                      || (v.startsWith('\'') && v.endsWith('\''))))
+                    v = v.mid(1, v.size() - 2);
+                *value = v;
+            }
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+namespace {
+
+QString lookup(const QStringList& lines, const QString& section, const QString& key,
+               const QString& defaultValue)
+{
+    qsizetype begin, end;
+    findSection(lines, section, &begin, &end);
+    if (begin < 0)
+        return defaultValue;
+    QString value;
+    if (findKey(lines, begin, end, key, &value) < 0)
+        return defaultValue;
+    return value;
+}
+
+const QString kMissing = QStringLiteral("\x01missing");
+
+} // namespace
+
+QString CProfileFile::ReadString(const QString& path, const QString& section, const QString& key,
+                                 const QString& defaultValue)
+{
+    LoadedFile f = load(path);
+    if (!f.exists)
+        return defaultValue;
+    return lookup(f.lines, section, key, defaultValue);
+}
+
+QString CProfileFile::ReadStringFromText(const QString& text, const QString& section,
+                                         const QString& key, const QString& defaultValue)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return lookup(t.split(QLatin1Char('\n')), section, key, defaultValue);
+}
+
+int CProfileFile::ReadIntFromText(const QString& text, const QString& section, const QString& key,
+                                  int defaultValue)
+{
+    QString value = ReadStringFromText(text, section, key, kMissing);
+    return value == kMissing ? defaultValue : ParseInt(value, 0);
+}
+
+int CProfileFile::ParseInt(const QString& text, int defaultValue)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    qsizetype start = i;
+    quint32 value = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        value = value * 10 + quint32(text[i++].unicode() - '0');
+    if (i == start)
+        return defaultValue;
+    return int(negative ? 0u - value : value);
+}
+
+int CProfileFile::ReadInt(const QString& path, const QString& section, const QString& key,
+                          int defaultValue)
+{
+    QString text = ReadString(path, section, key, kMissing);
+    if (text == kMissing)
+        return defaultValue;
+    return ParseInt(text, 0);
+}
+
+bool CProfileFile::WriteString(const QString& path, const QString& section, const QString& key,
+                               const QString& value)
+{
+    LoadedFile f = load(path);
+    if (!f.exists && QFile::exists(path))
+        return false; // present but unreadable: never overwrite what we could not read
+    qsizetype begin, end;
+    findSection(f.lines, section, &begin, &end);
+    const QString line = key + QLatin1Char('=') + value;
+    if (begin < 0) {
+        f.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        f.lines.append(line);
+    } else {
+        qsizetype at = findKey(f.lines, begin, end, key, nullptr);
+        if (at >= 0) {
+            f.lines[at] = line;
+        } else {
+            // After the section's last non-blank line.
+            qsizetype insertAt = end;
+            while (insertAt > begin && f.lines[insertAt - 1].trimmed().isEmpty())
+                --insertAt;
+            f.lines.insert(insertAt, line);
+        }
+    }
+    QString text = f.lines.join(f.eol) + f.eol;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(encode(text, f.encoding));
+    return out.commit();
+}

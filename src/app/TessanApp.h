@@ -1,0 +1,71 @@
+#pragma once
+#include "AppSettings.h"
+#include "MessageSink.h"
+#include "VersionNumber.h"
+#include "project/PrjDoc.h"
+#include "project/ProjectModel.h"
+
+#include <QByteArray>
+#include <atomic>
+
+// The screen editors that are open on the project's screens. The editor
+// registers one; without it no screen is open.
+class IOpenScreenDocuments
+{
+public:
+    virtual ~IOpenScreenDocuments() = default;
+    // Writes every open screen into its screen file in `projectFolder`.
+    virtual bool SaveAll(const QString& projectFolder, const QString& projectName) = 0;
+    // The project got a new name: open editors take their new titles.
+    virtual void Retitle(const QString& newProjectName) = 0;
+    virtual bool AnyModified() const = 0;
+    virtual void CloseAll() = 0;
+};
+
+// The application state: the one open project, its flags and buffers, the
+// settings and language files. It belongs to no window, so the editor,
+// qv-cli and the tests each own one.
+class CTessanApp
+{
+public:
+    // `projectsRoot` is the folder in which packages are unpacked, one project
+    // folder per project; the editor uses Temp/Project beside the program.
+    CTessanApp(AppPaths paths, QString projectsRoot);
+    CTessanApp(const CTessanApp&) = delete;
+    CTessanApp& operator=(const CTessanApp&) = delete;
+
+    CAppSettings settings;
+    VersionNumber programVersion;
+    CProjectModel model;
+    CPrjDoc prjDoc;
+
+    QString projectsRoot;
+    QString projectFolderName;
+    QString ProjectFolder() const { return projectsRoot + QLatin1Char('/') + projectFolderName; }
+
+    // Set by a Cancel that the user confirmed; read by the compiler and the
+    // transfer engine on their worker threads.
+    std::atomic<int> stopFlag{0};
+    // The compiled runtime image, and the bitmap data of the last compilation.
+    QByteArray runtimeImage;
+    QByteArray bitmapData;
+
+    // One counter of fresh group numbers for the whole application.
+    int NextGroupNumber() { return ++groupCounter_; }
+
+    IMessageSink* messages = &silent_;
+    IOpenScreenDocuments* openScreens = nullptr;
+
+    // A new project: the model reset with this identity and a new, empty
+    // project document.
+    void ResetProjectModel(const QString& name, const QString& location, const QString& hmiType,
+                           const QString& plcType);
+    // Set flag or unsaved changes in an open screen editor.
+    bool ProjectCountsAsModified() const;
+
+    void ShowMessage(const QString& text, const QString& caption) { messages->ShowMessage(text, caption); }
+
+private:
+    CSilentMessageSink silent_;
+    int groupCounter_ = 0;
+};

@@ -1,0 +1,48 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "project/ProjectStorage.h"
+#include "project/ProtocolTables.h"
+#include "project/ScreenCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+int runNew(const QStringList& args)
+{
+    QStringList unknown = Cli::UnknownOptions(args, {}, {});
+    QStringList pos = Cli::Positionals(args, {});
+    if (!unknown.isEmpty() || pos.size() != 1) {
+        Cli::PrintError(QStringLiteral("usage: qv-cli new DIR/NAME.cgp"));
+        return 2;
+    }
+    QString location, name;
+    if (!CProjectStorage::SplitPackagePath(pos[0], &location, &name)) {
+        Cli::PrintError(QStringLiteral("qv-cli new: \"%1\" names no project package").arg(pos[0]));
+        return 2;
+    }
+    if (!QDir().mkpath(location)) {
+        Cli::PrintError(QStringLiteral("qv-cli new: cannot create the folder %1").arg(location));
+        return 1;
+    }
+    location = QFileInfo(location).absoluteFilePath();
+    CCliSession session;
+    CTessanApp& app = session.App();
+    app.ResetProjectModel(name, location, QString::fromLatin1(ProtocolTables::kPanelRU03),
+                          QString::fromLatin1(ProtocolTables::kVardoVSequence));
+    ScreenCommands::NewScreen(app, 1, ScreenCommands::DefaultScreenName(1));
+    if (!CProjectStorage(app).SaveProject())
+        return 1;
+    Cli::PrintOut(QStringLiteral("created %1/%2.cgp").arg(location, name));
+    return 0;
+}
+
+CliRegistration reg({QStringLiteral("new"),
+                     QStringLiteral("new DIR/NAME.cgp\n"
+                                    "    Creates project NAME in DIR: panel \"RU03\", PLC \"Vardo "
+                                    "V-Sequence (R Series)\",\n    default settings and one empty "
+                                    "screen \"Screen 1\"; saved as the package DIR/NAME.cgp."),
+                     runNew});
+
+} // namespace

@@ -1,0 +1,39 @@
+#include "PrjIni.h"
+#include "app/ProfileFile.h"
+#include "app/TextCodec936.h"
+
+namespace PrjIni {
+
+QByteArray Build(const QString& projectName, const VersionNumber& v)
+{
+    QString text = QStringLiteral("[CONFIG]\r\nName=%1\r\nVersionHH=%2\r\nVersionHL=%3\r\n"
+                                  "VersionLH=%4\r\nVersionLL=%5")
+                       .arg(projectName)
+                       .arg(v.hh)
+                       .arg(v.hl)
+                       .arg(v.lh)
+                       .arg(v.ll);
+    return TextCodec936::Encode(text);
+}
+
+Content Parse(const QByteArray& bytes)
+{
+    QString text;
+    if (bytes.startsWith("\xFF\xFE"))
+        text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
+                                  (bytes.size() - 2) / 2);
+    else if (bytes.startsWith("\xEF\xBB\xBF"))
+        text = QString::fromUtf8(bytes.mid(3));
+    else
+        text = TextCodec936::Decode(bytes);
+    const QString section = QStringLiteral("CONFIG");
+    Content c;
+    c.name = CProfileFile::ReadStringFromText(text, section, QStringLiteral("Name")).left(999);
+    auto num = [&](const char* key) {
+        return quint16(CProfileFile::ReadIntFromText(text, section, QString::fromLatin1(key), 0));
+    };
+    c.version = VersionNumber{num("VersionHH"), num("VersionHL"), num("VersionLH"), num("VersionLL")};
+    return c;
+}
+
+} // namespace PrjIni

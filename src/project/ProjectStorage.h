@@ -1,0 +1,44 @@
+#pragma once
+#include <QString>
+
+class CTessanApp;
+
+// The project folder and the project package: open, save, save as, close.
+// Messages go to the application's message sink; the internal ones only when
+// the debug flag (Debug/CompilerData) is set.
+class CProjectStorage
+{
+public:
+    explicit CProjectStorage(CTessanApp& app) : app_(app) {}
+
+    // Opens <location>/<baseName>.cgp: backs it up to .bak, unpacks it into the
+    // project folder <projectsRoot>/<baseName> and loads the project document
+    // named by Prj.ini. The caller shows "Error GUI-004 : This file can't open"
+    // when this fails.
+    bool OpenProject(const QString& location, const QString& baseName);
+    bool UnpackPackage(const QString& packagePath, const QString& folderName);
+    // Writes the project document and the open screens into the project
+    // folder and packs the folder into <location>/<name>.cgp.
+    bool SaveProject();
+    bool PackProject();
+    // Saves under a new package path; the new project folder receives every
+    // file of the old one under the new names first.
+    bool SaveProjectAs(const QString& packagePath);
+    void CloseProject();
+
+    // Program end: the folder of project folders goes, with all it holds.
+    static void RemoveProjectFolders(const QString& projectsRoot);
+
+    // Splits a package path at its last "/" or "\" and its last ".".
+    static bool SplitPackagePath(const QString& path, QString* location, QString* name);
+
+    static QString ErrorCantOpen() { return QStringLiteral("Error GUI-004 : This file can't open"); }
+
+private:
+    void debugMessage(bool debug, const char* text);
+    bool copyProjectFolder(const QString& fromFolder, const QString& oldName,
+                           const QString& toFolder, const QString& newName);
+    void fail(const QString& text);
+
+    CTessanApp& app_;
+};

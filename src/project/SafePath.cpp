@@ -1,0 +1,21 @@
+#include "SafePath.h"
+
+#include <QStringList>
+
+bool SafeJoin(const QString& folder, const QString& relativeName, QString* path)
+{
+    QString name = relativeName;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')))
+        return false;
+    if (name.size() >= 2 && name[1] == QLatin1Char(':'))
+        return false;
+    if (name.contains(QChar(0)))
+        return false;
+    const QStringList parts = name.split(QLatin1Char('/'));
+    for (const QString& part : parts)
+        if (part == QLatin1String(".."))
+            return false;
+    *path = folder + QLatin1Char('/') + name;
+    return true;
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+
+// Joins a relative name (a package entry, a bitmap-list name, a screen file
+// name) to a folder without ever leaving it: "\" counts as a separator, and a
+// name that is empty, absolute, carries a drive prefix or has a ".." part is
+// refused (false).
+bool SafeJoin(const QString& folder, const QString& relativeName, QString* path);

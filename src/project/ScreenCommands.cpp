@@ -1,0 +1,31 @@
+#include "ScreenCommands.h"
+#include "SafePath.h"
+#include "app/TessanApp.h"
+#include "screen/ScreenFile.h"
+
+#include <QDir>
+
+namespace ScreenCommands {
+
+QString DefaultScreenName(int number)
+{
+    return QStringLiteral("Screen %1").arg(number);
+}
+
+bool ScreenFilePath(const CTessanApp& app, int number, const QString& name, QString* path)
+{
+    return SafeJoin(app.ProjectFolder(), ScreenTitle(app.model.info.name, number, name), path);
+}
+
+CScreenObject* NewScreen(CTessanApp& app, int number, const QString& name)
+{
+    CScreenObject* screen = app.model.AddScreen(number, name);
+    app.model.modified = true;
+    QString path;
+    QDir().mkpath(app.ProjectFolder());
+    if (ScreenFilePath(app, number, name, &path))
+        ScreenFile::WriteEmpty(path);
+    return screen;
+}
+
+} // namespace ScreenCommands

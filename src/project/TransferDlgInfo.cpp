@@ -1,0 +1,9 @@
+#include "TransferDlgInfo.h"
+#include "LineArchive.h"
+
+void CTransferDlgInfo::Serialize(CLineArchive& ar)
+{
+    ar.Header("Transfer Info");
+    ar.Io(uploadPassword);
+    ar.Io(enableUpdateRuntimeFile);
+}

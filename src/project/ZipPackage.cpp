@@ -1,0 +1,168 @@
+#include "ZipPackage.h"
+#include "app/TextCodec936.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <minizip/unzip.h>
+#include <minizip/zip.h>
+
+namespace {
+constexpr qint64 kChunk = 64 * 1024;
+}
+
+CZipWriter::CZipWriter() = default;
+
+CZipWriter::~CZipWriter()
+{
+    if (zip_)
+        zipClose(static_cast<zipFile>(zip_), nullptr);
+}
+
+bool CZipWriter::Create(const QString& path)
+{
+    QByteArray native = QFile::encodeName(path);
+    zip_ = zipOpen64(native.constData(), APPEND_STATUS_CREATE);
+    if (!zip_)
+        error_ = QStringLiteral("cannot create %1").arg(path);
+    return zip_ != nullptr;
+}
+
+bool CZipWriter::AddFile(const QString& entryName, const QString& filePath)
+{
+    QFile in(filePath);
+    if (!zip_ || !in.open(QIODevice::ReadOnly)) {
+        error_ = QStringLiteral("cannot read %1").arg(filePath);
+        return false;
+    }
+    zip_fileinfo zi{};
+    QDateTime t = QFileInfo(filePath).lastModified();
+    zi.tmz_date.tm_sec = uInt(t.time().second());
+    zi.tmz_date.tm_min = uInt(t.time().minute());
+    zi.tmz_date.tm_hour = uInt(t.time().hour());
+    zi.tmz_date.tm_mday = uInt(t.date().day());
+    zi.tmz_date.tm_mon = uInt(t.date().month() - 1);
+    zi.tmz_date.tm_year = uInt(t.date().year());
+    QByteArray name = TextCodec936::Encode(entryName);
+    auto zf = static_cast<zipFile>(zip_);
+    if (zipOpenNewFileInZip64(zf, name.constData(), &zi, nullptr, 0, nullptr, 0, nullptr,
+                              Z_DEFLATED, Z_DEFAULT_COMPRESSION, in.size() >= 0xFFFFFFFFLL)
+        != ZIP_OK) {
+        error_ = QStringLiteral("cannot add %1").arg(entryName);
+        return false;
+    }
+    bool ok = true;
+    while (ok && !in.atEnd()) {
+        QByteArray chunk = in.read(kChunk);
+        if (chunk.isEmpty() && in.error() != QFile::NoError)
+            ok = false;
+        else if (zipWriteInFileInZip(zf, chunk.constData(), unsigned(chunk.size())) != ZIP_OK)
+            ok = false;
+    }
+    if (zipCloseFileInZip(zf) != ZIP_OK)
+        ok = false;
+    if (!ok)
+        error_ = QStringLiteral("cannot write %1").arg(entryName);
+    return ok;
+}
+
+bool CZipWriter::Close()
+{
+    if (!zip_)
+        return false;
+    int r = zipClose(static_cast<zipFile>(zip_), nullptr);
+    zip_ = nullptr;
+    return r == ZIP_OK;
+}
+
+CZipReader::CZipReader() = default;
+
+CZipReader::~CZipReader()
+{
+    Close();
+}
+
+bool CZipReader::Open(const QString& path)
+{
+    QByteArray native = QFile::encodeName(path);
+    unz_ = unzOpen64(native.constData());
+    if (!unz_) {
+        error_ = QStringLiteral("cannot open %1").arg(path);
+        return false;
+    }
+    auto uf = static_cast<unzFile>(unz_);
+    unz_global_info64 gi{};
+    if (unzGetGlobalInfo64(uf, &gi) != UNZ_OK) {
+        Close();
+        return false;
+    }
+    int r = unzGoToFirstFile(uf);
+    for (ZPOS64_T i = 0; i < gi.number_entry && r == UNZ_OK; ++i) {
+        unz_file_info64 info{};
+        char name[1024];
+        if (unzGetCurrentFileInfo64(uf, &info, name, sizeof name, nullptr, 0, nullptr, 0)
+            != UNZ_OK) {
+            Close();
+            return false;
+        }
+        unz64_file_pos pos{};
+        unzGetFilePos64(uf, &pos);
+        positions_.push_back({pos.pos_in_zip_directory, pos.num_of_file});
+        QByteArray raw(name, int(qstrnlen(name, sizeof name)));
+        names_.append((info.flag & 0x800) ? QString::fromUtf8(raw) : TextCodec936::Decode(raw));
+        r = unzGoToNextFile(uf);
+    }
+    if (qint64(names_.size()) != qint64(gi.number_entry)) {
+        error_ = QStringLiteral("damaged directory in %1").arg(path);
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool CZipReader::Extract(int i, const QString& filePath)
+{
+    if (!unz_ || i < 0 || i >= names_.size())
+        return false;
+    auto uf = static_cast<unzFile>(unz_);
+    unz64_file_pos pos{positions_[size_t(i)].first, positions_[size_t(i)].second};
+    if (unzGoToFilePos64(uf, &pos) != UNZ_OK || unzOpenCurrentFile(uf) != UNZ_OK) {
+        error_ = QStringLiteral("cannot read entry %1").arg(names_[i]);
+        return false;
+    }
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    QSaveFile out(filePath);
+    bool ok = out.open(QIODevice::WriteOnly);
+    QByteArray buf(int(kChunk), Qt::Uninitialized);
+    while (ok) {
+        int n = unzReadCurrentFile(uf, buf.data(), unsigned(buf.size()));
+        if (n < 0)
+            ok = false;
+        else if (n == 0)
+            break;
+        else if (out.write(buf.constData(), n) != n)
+            ok = false;
+    }
+    // A damaged entry fails its CRC check here.
+    if (unzCloseCurrentFile(uf) != UNZ_OK)
+        ok = false;
+    if (ok)
+        ok = out.commit();
+    else
+        out.cancelWriting();
+    if (!ok)
+        error_ = QStringLiteral("cannot extract entry %1").arg(names_[i]);
+    return ok;
+}
+
+void CZipReader::Close()
+{
+    if (unz_)
+        unzClose(static_cast<unzFile>(unz_));
+    unz_ = nullptr;
+    names_.clear();
+    positions_.clear();
+}

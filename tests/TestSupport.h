@@ -1,0 +1,42 @@
+#pragma once
+#include "app/TessanApp.h"
+
+#include <QByteArray>
+#include <QPair>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+// A program folder of its own for one test: a copy of the language files,
+// an empty work area, and an application state over it that records its
+// message boxes.
+class CTestProgramFolder : public IMessageSink
+{
+public:
+    CTestProgramFolder();
+    QString Dir() const { return dir_.path(); }
+    CTessanApp& App() { return *app_; }
+    void ShowMessage(const QString& text, const QString& caption) override
+    {
+        messages.append({text, caption});
+    }
+    QList<QPair<QString, QString>> messages;
+    QStringList MessageTexts() const;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<CTessanApp> app_;
+};
+
+namespace TestSupport {
+QByteArray ReadFile(const QString& path);
+bool WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray Utf16(const QString& text); // UTF-16LE bytes, no byte-order mark
+// Runs a program; returns its exit code (-1 when it could not run).
+int Run(const QString& program, const QStringList& args, QByteArray* out = nullptr,
+        QByteArray* err = nullptr, int timeoutMs = 60000);
+QString QvCli(); // build/bin/qv-cli
+// The entry names of a ZIP file read by an independent reader (Python's zipfile).
+QStringList ZipEntries(const QString& zipPath);
+QByteArray ZipEntryBytes(const QString& zipPath, const QString& entry);
+} // namespace TestSupport

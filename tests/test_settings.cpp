@@ -1,0 +1,12 @@
+#include "TestSupport.h"
+#include <QTest>
+
+class T : public QObject
+{
+    Q_OBJECT
+private slots:
+    void placeholder() {}
+};
+
+QTEST_GUILESS_MAIN(T)
+#include "test_settings.moc"
