@@ -1,12 +1,148 @@
 #include "TestSupport.h"
+#include "app/CommandLinePath.h"
+#include "app/LanguageSection.h"
+#include "app/ProfileFile.h"
+
+#include <QFile>
 #include <QTest>
 
-class T : public QObject
+using namespace TestSupport;
+
+class TestSettings : public QObject
 {
     Q_OBJECT
 private slots:
-    void placeholder() {}
+    void profileLookupIgnoresCaseAndFallsBack()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/a.ini";
+        QCOMPARE(CProfileFile::ReadString(path, "App", "Key", "def"), QString("def"));
+        QVERIFY(!QFile::exists(path)); // a read never creates the file
+        WriteFile(path, "; comment\r\n[App]\r\n  KEY = some value \r\nNum=-12abc\r\n[Other]\r\nKey=x\r\n");
+        QCOMPARE(CProfileFile::ReadString(path, "app", "key"), QString("some value"));
+        QCOMPARE(CProfileFile::ReadString(path, "OTHER", "KEY"), QString("x"));
+        QCOMPARE(CProfileFile::ReadString(path, "App", "Missing", "d"), QString("d"));
+        QCOMPARE(CProfileFile::ReadString(path, "Nope", "Key", "d"), QString("d"));
+        QCOMPARE(CProfileFile::ReadInt(path, "App", "Num", 7), -12);
+        QCOMPARE(CProfileFile::ReadInt(path, "App", "Missing", 7), 7);
+    }
+
+    void profileWriteKeepsEveryOtherLine()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/a.ini";
+        const QByteArray before = "; keep me\r\n[App]\r\nA=1\r\nZoom=3\r\n\r\n[Debug]\r\nCompilerData=0\r\n";
+        WriteFile(path, before);
+        QVERIFY(CProfileFile::WriteString(path, "app", "ZOOM", "5"));
+        QCOMPARE(ReadFile(path), QByteArray("; keep me\r\n[App]\r\nA=1\r\nZOOM=5\r\n\r\n[Debug]\r\nCompilerData=0\r\n"));
+        QVERIFY(CProfileFile::WriteString(path, "App", "New", "v"));
+        QVERIFY(CProfileFile::WriteString(path, "Third", "K", "w"));
+        QCOMPARE(ReadFile(path), QByteArray("; keep me\r\n[App]\r\nA=1\r\nZOOM=5\r\nNew=v\r\n\r\n[Debug]\r\n"
+                                            "CompilerData=0\r\n[Third]\r\nK=w\r\n"));
+        // A new file is UTF-8 with the one entry.
+        const QString fresh = dir.path() + "/new.ini";
+        QVERIFY(CProfileFile::WriteString(fresh, "App", "COMPORT", "ttyUSB0"));
+        QCOMPARE(ReadFile(fresh), QByteArray("[App]\r\nCOMPORT=ttyUSB0\r\n"));
+    }
+
+    void profileReadsAndWritesUtf16InItsOwnEncoding()
+    {
+        QTemporaryDir dir;
+        const QString withBom = dir.path() + "/bom.ini";
+        const QString noBom = dir.path() + "/nobom.ini";
+        const QByteArray body = Utf16(QString::fromUtf8("[MSG]\r\nWarning=警告\r\n"));
+        WriteFile(withBom, QByteArray("\xFF\xFE", 2) + body);
+        WriteFile(noBom, body);
+        QCOMPARE(CProfileFile::ReadString(withBom, "MSG", "Warning"), QString::fromUtf8("警告"));
+        QCOMPARE(CProfileFile::ReadString(noBom, "msg", "warning"), QString::fromUtf8("警告"));
+        QVERIFY(CProfileFile::WriteString(withBom, "MSG", "Error", "E"));
+        QVERIFY(CProfileFile::WriteString(noBom, "MSG", "Error", "E"));
+        const QByteArray after = Utf16(QString::fromUtf8("[MSG]\r\nWarning=警告\r\nError=E\r\n"));
+        QCOMPARE(ReadFile(withBom), QByteArray("\xFF\xFE", 2) + after);
+        QCOMPARE(ReadFile(noBom), after);
+    }
+
+    void settingsFileAndLanguageFiles()
+    {
+        CTestProgramFolder folder;
+        const CAppSettings& s = folder.App().settings;
+        // Nothing written yet: defaults, and no settings file appears.
+        QCOMPARE(s.GetSettingInt("StartupStepDlg"), 0);
+        QCOMPARE(s.GetSettingString("COMPORT"), QString());
+        QCOMPARE(s.GetDebugFlag(), 0);
+        QCOMPARE(s.GetLanguageCode(), QString("en"));
+        QVERIFY(!QFile::exists(s.Paths().SettingsFile()));
+
+        QCOMPARE(s.LookupText(LS_MSG, "Warning"), QString("Warning"));
+        QCOMPARE(s.LookupText(IDD_DLG_SCREEN_OPTION, 1056), QString("Next Screen Number:"));
+        QCOMPARE(s.LookupText(IDD_DLG_SCREEN_OPTION, 1053), QString("Previous Screen Number:"));
+        QCOMPARE(s.LookupText(IDD_DLG_SCREEN_FUN_KEY, 1079), QString("Screen Change"));
+        QCOMPARE(s.LookupText(IDD_DLG_PANEL_CONFIG, 1135), QString("Start Screen Number:"));
+        QCOMPARE(s.LookupText(IDD_DLG_PANEL_MANAGER, "Title"), QString("Panel Manager"));
+        // Missing entries: numeric keys give nothing, text keys give themselves.
+        QCOMPARE(s.LookupText(IDD_DLG_SCREEN_OPTION, 9999), QString());
+        QCOMPARE(s.LookupText(LS_MSG, "No such text"), QString("No such text"));
+        // Section codes that name no section.
+        for (int code : {4, 5, 127, 174, -1}) {
+            QCOMPARE(s.LookupText(code, 1031), QString());
+            QCOMPARE(s.LookupText(code, "Title"), QString("Title"));
+        }
+        QCOMPARE(LanguageSectionName(128), QString("IDD_DLG_ABOUTBOX"));
+        QCOMPARE(LanguageSectionName(173), QString("IDD_DLG_GRID_SIZE"));
+        QCOMPARE(LanguageSectionName(166), QString("IDD_DLG_SCREEN_OPTION"));
+        QCOMPARE(LanguageSectionName(148), QString("IDD_DLG_PANEL_CONFIG"));
+        QCOMPARE(LanguageSectionName(149), QString("IDD_DLG_PANEL_MANAGER"));
+        QCOMPARE(LanguageSectionName(160), QString("IDD_DLG_SCREEN_FUN_KEY"));
+
+        // Index 1 without a Language/1 entry is still English; with one, the
+        // code is read anew on the next lookup.
+        QVERIFY(s.WriteSetting("Language", "1"));
+        QCOMPARE(s.GetLanguageCode(), QString("en"));
+        QVERIFY(CProfileFile::WriteString(s.Paths().SettingsFile(), "Language", "1", "chs"));
+        QCOMPARE(s.GetLanguageCode(), QString("chs"));
+        QCOMPARE(s.LookupText(LS_MSG, "Warning"), QString::fromUtf8("警告"));
+        // A language without a file keeps every built-in text.
+        QVERIFY(CProfileFile::WriteString(s.Paths().SettingsFile(), "Language", "1", "xx"));
+        QCOMPARE(s.LookupText(IDD_DLG_SCREEN_OPTION, 1056), QString());
+        QCOMPARE(s.LookupText(LS_MSG, "Warning"), QString("Warning"));
+    }
+
+    void commandLinePath()
+    {
+        QString location, name;
+        QVERIFY(SplitCommandLinePath("\"D:\\Work\\Line 1.cgp\"", &location, &name));
+        QCOMPARE(location, QString("D:\\Work"));
+        QCOMPARE(name, QString("Line 1"));
+        QVERIFY(SplitCommandLinePath("\"/home/me/p/Line.v2.cgp\"", &location, &name));
+        QCOMPARE(location, QString("/home/me/p"));
+        QCOMPARE(name, QString("Line.v2"));
+        QVERIFY(!SplitCommandLinePath("\"Line 1.cgp\"", &location, &name));
+        QVERIFY(!SplitCommandLinePath("\"D:\\Work\\Line\"", &location, &name));
+    }
+
+    void versionCheck()
+    {
+        const VersionNumber program{1, 0, 0, 4};
+        QVERIFY(VersionNumber::ProgramAccepts(program, {0, 0, 0, 0}));
+        QVERIFY(VersionNumber::ProgramAccepts(program, {1, 0, 0, 4}));
+        QVERIFY(!VersionNumber::ProgramAccepts(program, {1, 0, 0, 5}));
+        // Components are compared each on its own.
+        QVERIFY(VersionNumber::ProgramAccepts(program, {0, 0, 0, 9}));
+        QVERIFY(!VersionNumber::ProgramAccepts(program, {2, 0, 0, 5}));
+        QVERIFY(VersionNumber({0, 9, 0, 0}).IsLegacyRange());
+        QVERIFY(!VersionNumber({0, 0, 0, 1}).IsLegacyRange());
+        QCOMPARE(VersionIdentity::MainWindowTitle(), QString("Corvel (Ver1.0.0.4)"));
+    }
+
+    void workFoldersAreCreated()
+    {
+        CTestProgramFolder folder;
+        const AppPaths& p = folder.App().settings.Paths();
+        QCOMPARE(p.workDir, p.programDir);
+        QVERIFY(QFileInfo(p.ProjectDir()).isDir());
+        QVERIFY(QFileInfo(p.TempProjectDir()).isDir());
+    }
 };
 
-QTEST_GUILESS_MAIN(T)
+QTEST_GUILESS_MAIN(TestSettings)
 #include "test_settings.moc"
