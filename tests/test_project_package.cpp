@@ -1,12 +1,295 @@
 #include "TestSupport.h"
+#include "app/ProfileFile.h"
+#include "project/PrjIni.h"
+#include "project/ProjectStorage.h"
+#include "project/ProtocolTables.h"
+#include "project/SafePath.h"
+#include "project/ScreenCommands.h"
+
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
-class T : public QObject
+using namespace TestSupport;
+
+namespace {
+
+const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
+
+// Writes a ZIP with Python's zipfile, so the reader is tested against a
+// writer other than its own library. Names are stored in code page 936.
+bool makeZip(const QString& path, const QList<QPair<QString, QByteArray>>& entries)
+{
+    QStringList args{"-c",
+                     "import sys,zipfile\n"
+                     "z=zipfile.ZipFile(sys.argv[1],'w')\n"
+                     "a=sys.argv[2:]\n"
+                     "for i in range(0,len(a),2):\n"
+                     "  info=zipfile.ZipInfo(a[i].encode('gbk').decode('cp437'))\n"
+                     "  z.writestr(info, bytes.fromhex(a[i+1]))\n"
+                     "z.close()\n",
+                     path};
+    for (const auto& e : entries)
+        args << e.first << QString::fromLatin1(e.second.toHex());
+    return Run("python3", args) == 0;
+}
+
+QByteArray prjIni(const QString& name, const QString& version = "1,0,0,4")
+{
+    QStringList v = version.split(',');
+    return PrjIni::Build(name, VersionNumber{quint16(v[0].toUInt()), quint16(v[1].toUInt()),
+                                             quint16(v[2].toUInt()), quint16(v[3].toUInt())});
+}
+
+// A project Line1 at <dir>/P with screens 1 "Main" and 2 "Alarm" and one bitmap.
+void makeLine1(CTessanApp& app, const QString& location)
+{
+    app.ResetProjectModel("Line1", location, "RU03", kVSeq);
+    ScreenCommands::NewScreen(app, 1, "Main");
+    ScreenCommands::NewScreen(app, 2, "Alarm");
+    app.model.bitmapFiles << "Bitmap/pump.bmp";
+    WriteFile(app.ProjectFolder() + "/Bitmap/pump.bmp", "BMpicture");
+}
+
+} // namespace
+
+class TestProjectPackage : public QObject
 {
     Q_OBJECT
 private slots:
-    void placeholder() {}
+    void saveWritesEntriesInOrder()
+    {
+        CTestProgramFolder f;
+        QTemporaryDir out;
+        CTessanApp& app = f.App();
+        makeLine1(app, out.path() + "/P");
+        QVERIFY(app.model.modified);
+        QVERIFY(CProjectStorage(app).SaveProject());
+        QVERIFY(!app.model.modified);
+        const QString pkg = out.path() + "/P/Line1.cgp";
+        QCOMPARE(ZipEntries(pkg), QStringList({"Prj.ini", "Line1.cgp", "Bitmap/pump.bmp",
+                                               "Line1.cgp - #2 Alarm", "Line1.cgp - #1 Main"}));
+        QCOMPARE(ZipEntryBytes(pkg, "Prj.ini"),
+                 QByteArray("[CONFIG]\r\nName=Line1\r\nVersionHH=1\r\nVersionHL=0\r\nVersionLH=0\r\nVersionLL=4"));
+        QCOMPARE(ZipEntryBytes(pkg, "Bitmap/pump.bmp"), QByteArray("BMpicture"));
+        QCOMPARE(ZipEntryBytes(pkg, "Line1.cgp - #1 Main"), Utf16("paper:192,64;\r\n"));
+        QCOMPARE(ZipEntryBytes(pkg, "Line1.cgp"),
+                 ReadFile(app.ProjectFolder() + "/Line1.cgp"));
+        // Nothing but the package is left beside it.
+        QCOMPARE(QDir(out.path() + "/P").entryList(QDir::Files | QDir::Hidden), QStringList({"Line1.cgp"}));
+    }
+
+    void openBacksUpUnpacksAndLoads()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path() + "/P";
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc);
+            f.App().model.info.companyName = "ACME";
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+        }
+        const QByteArray pkgBytes = ReadFile(loc + "/Line1.cgp");
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        QVERIFY(CProjectStorage(app).OpenProject(loc, "Line1"));
+        QCOMPARE(ReadFile(loc + "/Line1.cgp.bak"), pkgBytes);
+        QCOMPARE(ReadFile(loc + "/Line1.cgp"), pkgBytes); // an open never changes the package
+        QCOMPARE(app.model.info.name, QString("Line1"));
+        QCOMPARE(app.model.info.location, loc);
+        QCOMPARE(app.model.info.companyName, QString("ACME"));
+        QCOMPARE(app.model.screens.size(), size_t(2));
+        QCOMPARE(app.model.screens[0]->name, QString("Alarm"));
+        QCOMPARE(app.model.formatVersion, VersionNumber({1, 0, 0, 4}));
+        QVERIFY(!app.model.modified);
+        QVERIFY(app.model.needCompile);
+        QVERIFY(QFile::exists(app.ProjectFolder() + "/Bitmap/pump.bmp"));
+        QVERIFY(f.messages.isEmpty());
+
+        // Renamed package: unpacked into its own folder, loaded by Prj.ini's name.
+        QVERIFY(QFile::copy(loc + "/Line1.cgp", loc + "/Other.cgp"));
+        CProjectStorage(app).CloseProject();
+        QVERIFY(CProjectStorage(app).OpenProject(loc, "Other"));
+        QCOMPARE(app.projectFolderName, QString("Other"));
+        QCOMPARE(app.model.info.name, QString("Line1"));
+        QCOMPARE(app.ProjectFolder(), f.App().settings.Paths().TempProjectDir() + "/Other");
+        QVERIFY(QFile::exists(app.ProjectFolder() + "/Line1.cgp"));
+
+        // Program end: every project folder goes.
+        CProjectStorage::RemoveProjectFolders(app.projectsRoot);
+        QVERIFY(!QFileInfo::exists(f.App().settings.Paths().TempProjectDir()));
+    }
+
+    void failedOpensAndTheirMessages()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path();
+        makeZip(loc + "/NoName.cgp", {{"Prj.ini", prjIni("")}, {"NoName.cgp", Utf16("x\n")}});
+        makeZip(loc + "/NoDoc.cgp", {{"Prj.ini", prjIni("NoDoc")}});
+        WriteFile(loc + "/Junk.cgp", "this is no zip file at all");
+
+        CTestProgramFolder f;
+        CProjectStorage storage(f.App());
+        QVERIFY(!storage.OpenProject(loc, "NoName"));
+        QVERIFY(!storage.OpenProject(loc, "NoDoc"));
+        QVERIFY(!storage.OpenProject(loc, "Junk"));
+        QVERIFY(!storage.OpenProject(loc, "Missing"));
+        QVERIFY(f.messages.isEmpty()); // internal messages only with the debug flag
+
+        CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Debug", "CompilerData", "1");
+        QVERIFY(!storage.OpenProject(loc, "NoName"));
+        QVERIFY(!storage.OpenProject(loc, "Junk"));
+        QVERIFY(!storage.OpenProject(loc, "Missing"));
+        QCOMPARE(f.MessageTexts(), QStringList({"OpenZip szValue.IsEmpty failed.", "Unzip project file failed.",
+                                                "OpenZip failed.", "Unzip project file failed.",
+                                                "Backup project file failed."}));
+        QCOMPARE(f.messages[0].second, QString("Error"));
+    }
+
+    void legacyVersionFromPrjIni()
+    {
+        QTemporaryDir out;
+        CTestProgramFolder f;
+        makeLine1(f.App(), out.path());
+        QVERIFY(CProjectStorage(f.App()).SaveProject());
+        // Same package with an old Prj.ini.
+        QByteArray doc = ZipEntryBytes(out.path() + "/Line1.cgp", "Line1.cgp");
+        makeZip(out.path() + "/Old.cgp", {{"Prj.ini", prjIni("Line1", "0,9,0,0")}, {"Line1.cgp", doc}});
+        CTestProgramFolder g;
+        QVERIFY(CProjectStorage(g.App()).OpenProject(out.path(), "Old"));
+        QVERIFY(g.App().model.IsLegacyRangeMode());
+        QCOMPARE(g.App().model.formatVersion, VersionNumber({0, 9, 0, 0}));
+    }
+
+    void unpackingNeverWritesOutsideTheFolder()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path() + "/pkgs";
+        QDir().mkpath(loc);
+        const QList<QString> evil = {"../escaped.txt", "sub/../../escaped.txt", "/tmp/qv-abs-escape.txt",
+                                     "C:\\escaped.txt", "..\\escaped.txt"};
+        int i = 0;
+        for (const QString& name : evil) {
+            QString base = QString("Evil%1").arg(i++);
+            makeZip(loc + "/" + base + ".cgp",
+                    {{"Prj.ini", prjIni(base)}, {base + ".cgp", Utf16("x\n")}, {name, "pwned"}});
+            CTestProgramFolder f;
+            QVERIFY2(!CProjectStorage(f.App()).OpenProject(loc, base), qPrintable(name));
+            QVERIFY(!QFile::exists(f.App().settings.Paths().TempProjectDir() + "/escaped.txt"));
+            QVERIFY(!QFile::exists(f.App().settings.Paths().TempDir() + "/escaped.txt"));
+        }
+        QVERIFY(!QFile::exists(loc + "/escaped.txt"));
+        QVERIFY(!QFile::exists("/tmp/qv-abs-escape.txt"));
+
+        // A Prj.ini name that would lead out of the folder cannot open.
+        makeZip(loc + "/Up.cgp", {{"Prj.ini", prjIni("../Up")}, {"Up.cgp", Utf16("x\n")}});
+        CTestProgramFolder f;
+        QVERIFY(!CProjectStorage(f.App()).OpenProject(loc, "Up"));
+
+        QString path;
+        QVERIFY(SafeJoin("/a", "b/c.bmp", &path));
+        QCOMPARE(path, QString("/a/b/c.bmp"));
+        QVERIFY(SafeJoin("/a", "b\\c.bmp", &path));
+        QCOMPARE(path, QString("/a/b/c.bmp"));
+        QVERIFY(SafeJoin("/a", "x..y", &path));
+        QVERIFY(!SafeJoin("/a", "", &path));
+    }
+
+    void unsafeNamesAreNeverPackedOrWritten()
+    {
+        QTemporaryDir out;
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        makeLine1(app, out.path());
+        WriteFile(out.path() + "/secret.txt", "secret");
+        app.model.bitmapFiles << "../../../../../../" + out.path() + "/secret.txt" << "missing.bmp";
+        // A screen name that would climb out of the folder: no file is made for it.
+        ScreenCommands::NewScreen(app, 3, "../../../escape");
+        QVERIFY(!QFile::exists(app.projectsRoot + "/escape"));
+        QVERIFY(CProjectStorage(app).SaveProject());
+        QStringList entries = ZipEntries(out.path() + "/Line1.cgp");
+        QVERIFY(!entries.join('|').contains("secret"));
+        QVERIFY(!entries.contains("missing.bmp"));
+        QVERIFY(!entries.join('|').contains("escape"));
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.messages[0].second, QString("Warning"));
+        QVERIFY(f.messages[0].first.contains("missing.bmp"));
+    }
+
+    void saveAsCarriesEveryFileUnderTheNewName()
+    {
+        QTemporaryDir out;
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        makeLine1(app, out.path() + "/A");
+        QVERIFY(CProjectStorage(app).SaveProject());
+        const QString oldFolder = app.ProjectFolder();
+        WriteFile(oldFolder + "/CopyTemp", "clip");
+
+        QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/B/Line2.cgp"));
+        QCOMPARE(app.model.info.name, QString("Line2"));
+        QCOMPARE(app.model.info.location, out.path() + "/B");
+        QCOMPARE(app.prjDoc.Title(), QString("Line2.cgp"));
+        QCOMPARE(ZipEntries(out.path() + "/B/Line2.cgp"),
+                 QStringList({"Prj.ini", "Line2.cgp", "Bitmap/pump.bmp", "Line2.cgp - #2 Alarm",
+                              "Line2.cgp - #1 Main"}));
+        QVERIFY(ZipEntryBytes(out.path() + "/B/Line2.cgp", "Prj.ini").contains("Name=Line2"));
+        QVERIFY(QFile::exists(app.ProjectFolder() + "/CopyTemp"));
+        QVERIFY(QFile::exists(out.path() + "/A/Line1.cgp")); // the old package stays
+
+        // Same name, other place: the folder is kept as it is.
+        QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/C/Line2.cgp"));
+        QCOMPARE(ZipEntries(out.path() + "/C/Line2.cgp").size(), 5);
+    }
+
+    void chineseNamesUseCodePage936()
+    {
+        QTemporaryDir out;
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        const QString name = QString::fromUtf8("灌装线");
+        app.ResetProjectModel(name, out.path(), "RU03", kVSeq);
+        ScreenCommands::NewScreen(app, 1, QString::fromUtf8("主画面"));
+        QVERIFY(CProjectStorage(app).SaveProject());
+        const QString pkg = out.path() + "/" + name + ".cgp";
+        QCOMPARE(ZipEntries(pkg).value(2), name + QString::fromUtf8(".cgp - #1 主画面"));
+        QByteArray ini = ZipEntryBytes(pkg, "Prj.ini");
+        QVERIFY(ini.contains(QByteArray("Name=\xB9\xE0\xD7\xB0\xCF\xDF\r\n")));
+
+        CTestProgramFolder g;
+        QVERIFY(CProjectStorage(g.App()).OpenProject(out.path(), name));
+        QCOMPARE(g.App().model.info.name, name);
+        QCOMPARE(g.App().model.screens[0]->name, QString::fromUtf8("主画面"));
+    }
+
+    void commandLine()
+    {
+        QTemporaryDir out;
+        QByteArray o, e;
+        QCOMPARE(Run(QvCli(), {"new", out.path() + "/d/Sample.cgp"}, &o, &e), 0);
+        const QString pkg = out.path() + "/d/Sample.cgp";
+        QCOMPARE(ZipEntries(pkg), QStringList({"Prj.ini", "Sample.cgp", "Sample.cgp - #1 Screen 1"}));
+        QByteArray doc = ZipEntryBytes(pkg, "Sample.cgp");
+        QVERIFY(doc.contains(Utf16("\nRU03\n" + kVSeq + "\n")));
+
+        QCOMPARE(Run(QvCli(), {"resave", pkg}), 0);
+        QVERIFY(QFile::exists(pkg + ".bak"));
+        QCOMPARE(Run(QvCli(), {"resave", pkg, out.path() + "/e/Copy.cgp"}), 0);
+        QCOMPARE(ZipEntries(out.path() + "/e/Copy.cgp"),
+                 QStringList({"Prj.ini", "Copy.cgp", "Copy.cgp - #1 Screen 1"}));
+
+        WriteFile(out.path() + "/bad.cgp", "garbage");
+        QCOMPARE(Run(QvCli(), {"resave", out.path() + "/bad.cgp", out.path() + "/f/x.cgp"}, &o, &e), 1);
+        QCOMPARE(QString::fromUtf8(e).trimmed(), QString("Error GUI-004 : This file can't open"));
+        QVERIFY(!QFileInfo::exists(out.path() + "/f"));
+        QCOMPARE(ReadFile(out.path() + "/bad.cgp"), QByteArray("garbage"));
+
+        QVERIFY(Run(QvCli(), {"resave"}) != 0);
+        QVERIFY(Run(QvCli(), {"frobnicate"}) != 0);
+        QCOMPARE(Run(QvCli(), {"new", "--help"}, &o), 0);
+        QVERIFY(o.contains("new DIR/NAME.cgp"));
+    }
 };
 
-QTEST_GUILESS_MAIN(T)
+QTEST_GUILESS_MAIN(TestProjectPackage)
 #include "test_project_package.moc"

@@ -4,6 +4,8 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::vector<CliCommand>& CliCommands()
 {
@@ -91,6 +93,13 @@ int main(int argc, char** argv)
     // Text pictures need a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // A private runtime folder, so the platform layer has nothing to complain about.
+        QByteArray dir = "/tmp/qv-runtime-" + QByteArray::number(uint(getuid()));
+        mkdir(dir.constData(), 0700);
+        chmod(dir.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
