@@ -134,8 +134,10 @@ bool CZipReader::Extract(int i, const QString& filePath)
         return false;
     }
     QDir().mkpath(QFileInfo(filePath).absolutePath());
-    QSaveFile out(filePath);
-    bool ok = out.open(QIODevice::WriteOnly);
+    // The target is a working copy inside a folder that is made anew on every
+    // open; a failed extraction removes what it wrote.
+    QFile out(filePath);
+    bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     QByteArray buf(int(kChunk), Qt::Uninitialized);
     while (ok) {
         int n = unzReadCurrentFile(uf, buf.data(), unsigned(buf.size()));
@@ -149,10 +151,11 @@ bool CZipReader::Extract(int i, const QString& filePath)
     // A damaged entry fails its CRC check here.
     if (unzCloseCurrentFile(uf) != UNZ_OK)
         ok = false;
-    if (ok)
-        ok = out.commit();
-    else
-        out.cancelWriting();
+    out.close();
+    if (ok && out.error() != QFile::NoError)
+        ok = false;
+    if (!ok)
+        out.remove();
     if (!ok)
         error_ = QStringLiteral("cannot extract entry %1").arg(names_[i]);
     return ok;
