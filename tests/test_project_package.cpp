@@ -272,6 +272,9 @@ private slots:
         QByteArray doc = ZipEntryBytes(pkg, "Sample.cgp");
         QVERIFY(doc.contains(Utf16("\nRU03\n" + kVSeq + "\n")));
 
+        const QByteArray made = ReadFile(pkg);
+        QCOMPARE(Run(QvCli(), {"new", pkg}, &o, &e), 1); // an existing project is never replaced
+        QCOMPARE(ReadFile(pkg), made);
         QCOMPARE(Run(QvCli(), {"resave", pkg}), 0);
         QVERIFY(QFile::exists(pkg + ".bak"));
         QCOMPARE(Run(QvCli(), {"resave", pkg, out.path() + "/e/Copy.cgp"}), 0);

@@ -27,6 +27,12 @@ int runNew(const QStringList& args)
         return 1;
     }
     location = QFileInfo(location).absoluteFilePath();
+    const QString package = location + QLatin1Char('/') + name + QStringLiteral(".cgp");
+    if (QFileInfo::exists(package)) {
+        // Never replace a project the user already has.
+        Cli::PrintError(QStringLiteral("qv-cli new: %1 already exists").arg(package));
+        return 1;
+    }
     CCliSession session;
     CTessanApp& app = session.App();
     app.ResetProjectModel(name, location, QString::fromLatin1(ProtocolTables::kPanelRU03),
@@ -34,7 +40,7 @@ int runNew(const QStringList& args)
     ScreenCommands::NewScreen(app, 1, ScreenCommands::DefaultScreenName(1));
     if (!CProjectStorage(app).SaveProject())
         return 1;
-    Cli::PrintOut(QStringLiteral("created %1/%2.cgp").arg(location, name));
+    Cli::PrintOut(QStringLiteral("created %1").arg(package));
     return 0;
 }
 
