@@ -1,7 +1,8 @@
 #include "ScreenCommands.h"
 #include "SafePath.h"
 #include "app/TessanApp.h"
-#include "screen/ScreenFile.h"
+#include "screen/DiagramEntityContainer.h"
+#include "screen/TessanDoc.h"
 
 #include <QDir>
 
@@ -23,8 +24,12 @@ CScreenObject* NewScreen(CTessanApp& app, int number, const QString& name)
     app.model.modified = true;
     QString path;
     QDir().mkpath(app.ProjectFolder());
-    if (ScreenFilePath(app, number, name, &path))
-        ScreenFile::WriteEmpty(path);
+    if (ScreenFilePath(app, number, name, &path)) {
+        // The file of a screen with no objects: its header line only.
+        CDiagramEntityContainer empty;
+        empty.SetPaperSize(QSize(192, 64));
+        CTessanDoc::SaveFile(path, empty);
+    }
     return screen;
 }
 

@@ -1,0 +1,278 @@
+#include "DiagramEntityContainer.h"
+#include "app/MessageSink.h"
+
+#include <QSet>
+#include <QHash>
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+int processGroupNumber()
+{
+    static std::atomic<int> counter{0};
+    return ++counter;
+}
+
+} // namespace
+
+CDiagramEntityContainer::CDiagramEntityContainer() = default;
+
+CDiagramEntityContainer::~CDiagramEntityContainer() = default;
+
+QString CDiagramEntityContainer::GetHeaderLine() const
+{
+    return QStringLiteral("paper:%1,%2;").arg(paperSize_.width()).arg(paperSize_.height());
+}
+
+CDiagramEntity* CDiagramEntityContainer::GetAt(int index) const
+{
+    return index >= 0 && index < GetSize() ? objects_[size_t(index)].get() : nullptr;
+}
+
+int CDiagramEntityContainer::IndexOf(const CDiagramEntity* object) const
+{
+    for (size_t i = 0; i < objects_.size(); ++i)
+        if (objects_[i].get() == object)
+            return int(i);
+    return -1;
+}
+
+void CDiagramEntityContainer::warn(const QString& text)
+{
+    if (sink_)
+        sink_->ShowMessage(text, QStringLiteral("Warning"));
+}
+
+int CDiagramEntityContainer::freshGroup()
+{
+    return nextGroup_ ? nextGroup_() : processGroupNumber();
+}
+
+bool CDiagramEntityContainer::Add(std::unique_ptr<CDiagramEntity> object)
+{
+    if (!object)
+        return false;
+    if (GetSize() >= kObjectLimit) {
+        warn(ObjectLimitMessage());
+        return false;
+    }
+    AddLoaded(std::move(object));
+    return true;
+}
+
+void CDiagramEntityContainer::AddLoaded(std::unique_ptr<CDiagramEntity> object)
+{
+    if (!object)
+        return;
+    object->SetContainer(this);
+    objects_.push_back(std::move(object));
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::RemoveAt(int index)
+{
+    if (index < 0 || index >= GetSize())
+        return;
+    objects_.erase(objects_.begin() + index);
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::RemoveAll()
+{
+    if (objects_.empty())
+        return;
+    objects_.clear();
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::RemoveAllSelected()
+{
+    const auto before = objects_.size();
+    std::erase_if(objects_, [](const auto& o) { return o->IsSelected(); });
+    if (objects_.size() != before)
+        modified_ = true;
+}
+
+void CDiagramEntityContainer::Remove(CDiagramEntity* object)
+{
+    RemoveAt(IndexOf(object));
+}
+
+void CDiagramEntityContainer::SelectAll()
+{
+    for (size_t i = 0; i < objects_.size(); ++i)
+        objects_[i]->Select(true);
+}
+
+void CDiagramEntityContainer::UnselectAll()
+{
+    for (size_t i = 0; i < objects_.size(); ++i)
+        objects_[i]->Select(false);
+}
+
+int CDiagramEntityContainer::GetSelectCount() const
+{
+    return int(std::count_if(objects_.begin(), objects_.end(),
+                             [](const auto& o) { return o->IsSelected(); }));
+}
+
+void CDiagramEntityContainer::Snapshot()
+{
+    if (int(undo_.size()) >= kUndoDepth)
+        undo_.erase(undo_.begin());
+    auto item = std::make_unique<CUndoItem>();
+    item->paperSize = paperSize_;
+    item->objects.reserve(objects_.size());
+    for (const auto& o : objects_)
+        item->objects.push_back(o->Clone());
+    undo_.push_back(std::move(item));
+}
+
+void CDiagramEntityContainer::Undo()
+{
+    if (undo_.empty())
+        return;
+    std::unique_ptr<CUndoItem> item = std::move(undo_.back());
+    undo_.pop_back();
+    objects_.clear();
+    // A restored state is not an insertion: it comes back whole.
+    for (const auto& o : item->objects)
+        AddLoaded(o->Clone());
+    paperSize_ = item->paperSize;
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::Group()
+{
+    const int group = freshGroup();
+    for (const auto& o : objects_)
+        if (o->IsSelected())
+            o->SetGroup(group);
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::Ungroup()
+{
+    for (const auto& o : objects_)
+        if (o->IsSelected())
+            o->SetGroup(0);
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::Duplicate(CDiagramEntity* object)
+{
+    if (IndexOf(object) < 0)
+        return;
+    auto copy = object->Clone();
+    copy->SetRect(copy->GetLeft() + 8, copy->GetTop() + 8, copy->GetRight() + 8,
+                  copy->GetBottom() + 8);
+    Add(std::move(copy));
+}
+
+void CDiagramEntityContainer::Cut(CDiagramEntity* object)
+{
+    Copy(object);
+    Remove(object);
+}
+
+void CDiagramEntityContainer::Copy(CDiagramEntity* object)
+{
+    if (!object)
+        return;
+    CDiagramClipboardHandler& clip = Clipboard();
+    clip.Clear();
+    auto copy = object->Clone();
+    copy->Select(true);
+    copy->MoveBy(8, 8);
+    clip.Append(std::move(copy));
+}
+
+void CDiagramEntityContainer::CopyAllSelected()
+{
+    CDiagramClipboardHandler& clip = Clipboard();
+    clip.Clear();
+    for (const auto& o : objects_) {
+        if (!o->IsSelected())
+            continue;
+        auto copy = o->Clone();
+        copy->SetGroup(o->GetGroup());
+        copy->SetContainer(nullptr); // a clipboard entry belongs to no screen
+        copy->Select(true);
+        copy->MoveBy(8, 8);
+        clip.Append(std::move(copy));
+    }
+}
+
+bool CDiagramEntityContainer::Paste()
+{
+    CDiagramClipboardHandler& clip = Clipboard();
+    QHash<int, int> fresh;
+    for (const auto& o : clip.Objects())
+        if (o->GetGroup() != 0 && !fresh.contains(o->GetGroup()))
+            fresh.insert(o->GetGroup(), freshGroup());
+    for (const auto& o : clip.Objects()) {
+        auto copy = o->Clone();
+        copy->SetGroup(fresh.value(o->GetGroup(), 0));
+        if (!Add(std::move(copy)))
+            return false;
+    }
+    return true;
+}
+
+void CDiagramEntityContainer::Up(CDiagramEntity* object)
+{
+    const int i = IndexOf(object);
+    if (i < 0 || i + 1 >= GetSize())
+        return;
+    std::swap(objects_[size_t(i)], objects_[size_t(i) + 1]);
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::Down(CDiagramEntity* object)
+{
+    const int i = IndexOf(object);
+    if (i <= 0)
+        return;
+    std::swap(objects_[size_t(i)], objects_[size_t(i) - 1]);
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::Front(CDiagramEntity* object)
+{
+    const int i = IndexOf(object);
+    if (i < 0)
+        return;
+    auto held = std::move(objects_[size_t(i)]);
+    objects_.erase(objects_.begin() + i);
+    objects_.push_back(std::move(held));
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::Bottom(CDiagramEntity* object)
+{
+    const int i = IndexOf(object);
+    if (i < 0)
+        return;
+    auto held = std::move(objects_[size_t(i)]);
+    objects_.erase(objects_.begin() + i);
+    objects_.insert(objects_.begin(), std::move(held));
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::SendCommand(int command, CDiagramEntity* sender, bool selectedOnly,
+                                          QObject* editor)
+{
+    // The list can change under the commands (cut, duplicate, z-order): walk
+    // a copy and skip objects that are gone.
+    std::vector<CDiagramEntity*> targets;
+    targets.reserve(objects_.size());
+    for (const auto& o : objects_)
+        targets.push_back(o.get());
+    for (CDiagramEntity* o : targets) {
+        if (IndexOf(o) < 0)
+            continue;
+        if (!selectedOnly || o->IsSelected())
+            o->DoCommand(command, sender, editor);
+    }
+}

@@ -1,0 +1,108 @@
+#pragma once
+#include "DiagramClipboardHandler.h"
+#include "DiagramEntity.h"
+#include "UndoItem.h"
+
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class IMessageSink;
+class QObject;
+
+// The objects of one screen in drawing order (index 0 at the bottom), with
+// the object limit, the clipboard, z-order, grouping and undo snapshots.
+class CDiagramEntityContainer
+{
+public:
+    static constexpr int kObjectLimit = 100;
+    static constexpr int kUndoDepth = 10;
+
+    CDiagramEntityContainer();
+    ~CDiagramEntityContainer();
+    CDiagramEntityContainer(const CDiagramEntityContainer&) = delete;
+    CDiagramEntityContainer& operator=(const CDiagramEntityContainer&) = delete;
+
+    // Where the warning of a refused addition goes (none: dropped).
+    void SetMessageSink(IMessageSink* sink) { sink_ = sink; }
+    IMessageSink* MessageSink() const { return sink_; }
+    // Where fresh group numbers come from: the application's counter. Without
+    // one, a counter shared by the whole process.
+    void SetGroupNumberSource(std::function<int()> source) { nextGroup_ = std::move(source); }
+    // Another clipboard to use instead of the container's own (none: own).
+    void SetClipboard(CDiagramClipboardHandler* clipboard) { external_ = clipboard; }
+    CDiagramClipboardHandler& Clipboard() { return external_ ? *external_ : clipboard_; }
+
+    QString GetHeaderLine() const;
+    int GetSize() const { return int(objects_.size()); }
+    CDiagramEntity* GetAt(int index) const;
+    int IndexOf(const CDiagramEntity* object) const;
+    const std::vector<std::unique_ptr<CDiagramEntity>>& Objects() const { return objects_; }
+
+    // Appends on top; refused with the warning "Error GUI-005 : ..." when the
+    // screen already holds the object limit.
+    bool Add(std::unique_ptr<CDiagramEntity> object);
+    // Appends without the limit: objects of an existing file are never lost.
+    void AddLoaded(std::unique_ptr<CDiagramEntity> object);
+    void RemoveAt(int index);
+    void RemoveAll();
+    void RemoveAllSelected();
+    void Remove(CDiagramEntity* object);
+
+    void SelectAll();
+    void UnselectAll();
+    int GetSelectCount() const;
+
+    void Undo();
+    void Snapshot();
+    void ClearUndo() { undo_.clear(); }
+    bool IsUndoPossible() const { return !undo_.empty(); }
+    int UndoCount() const { return int(undo_.size()); }
+
+    void Group();
+    void Ungroup();
+
+    void Duplicate(CDiagramEntity* object);
+    void Cut(CDiagramEntity* object);
+    void Copy(CDiagramEntity* object);
+    void Up(CDiagramEntity* object);
+    void Down(CDiagramEntity* object);
+    void Front(CDiagramEntity* object);
+    void Bottom(CDiagramEntity* object);
+    // Adds clones of the clipboard's objects with fresh group numbers; stops
+    // at the first refused addition. False when something was refused.
+    bool Paste();
+    void CopyAllSelected();
+    bool ObjectsInPaste() { return !Clipboard().IsEmpty(); }
+
+    // Sends a command to every object (or every selected one) in list order.
+    // Objects that an earlier command removed are not sent to.
+    void SendCommand(int command, CDiagramEntity* sender, bool selectedOnly,
+                     QObject* editor = nullptr);
+
+    void SetPaperSize(QSize size) { paperSize_ = size; }
+    QSize GetPaperSize() const { return paperSize_; }
+    void SetModified(bool modified) { modified_ = modified; }
+    bool IsModified() const { return modified_; }
+
+    // The warning of a refused addition.
+    static QString ObjectLimitMessage()
+    {
+        return QStringLiteral("Error GUI-005 : The size of Objects must be less than 100");
+    }
+
+private:
+    int freshGroup();
+    void warn(const QString& text);
+
+    std::vector<std::unique_ptr<CDiagramEntity>> objects_;
+    QSize paperSize_{0, 0};
+    std::vector<std::unique_ptr<CUndoItem>> undo_;
+    CDiagramClipboardHandler clipboard_;
+    CDiagramClipboardHandler* external_ = nullptr;
+    bool modified_ = false;
+    IMessageSink* sink_ = nullptr;
+    std::function<int()> nextGroup_;
+};

@@ -1,0 +1,33 @@
+#pragma once
+#include "DiagramEntity.h"
+#include "ObjectKind.h"
+#include "project/RegisterRef.h"
+
+// A bar that shows a register's value between a minimum and a maximum.
+class CObjectBarMeter : public CDiagramEntity
+{
+public:
+    explicit CObjectBarMeter(const CProjectModel* model = nullptr);
+    int Kind() const override { return OBJ_BAR_METER; }
+    std::unique_ptr<CDiagramEntity> Clone() const override;
+    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
+    QString WriteKindFields() const override;
+    ValueFormat GetValueFormat() const
+    {
+        return DeriveValueFormat(isFloat, model, isSigned, registerCount);
+    }
+
+    enum Direction { Up = 0, Down = 1, Right = 2, Left = 3 };
+
+    RegisterRef reg;
+    int registerCount = 1;
+    int isFloat = 0;
+    int model = 0; // 0 DEC, 1 HEX/BCD
+    int isSigned = 0;
+    int decimalPlaces = 0;
+    qint32 legacyMinimum = 0; // read only in legacy range mode, never compiled
+    qint32 legacyMaximum = 100;
+    quint32 minimum = 0; // 32-bit patterns in the value format
+    quint32 maximum = 100;
+    int direction = Up;
+};

@@ -1,0 +1,24 @@
+#pragma once
+#include "DiagramEntity.h"
+#include "FontSpec.h"
+#include "ObjectKind.h"
+#include "project/RegisterRef.h"
+
+#include <QStringList>
+
+// A text chosen by a register's value: entry k of `texts` shows for value k.
+class CObjectDynamicText : public CDiagramEntity
+{
+public:
+    explicit CObjectDynamicText(const CProjectModel* model = nullptr);
+    int Kind() const override { return OBJ_DYNAMIC_TEXT; }
+    std::unique_ptr<CDiagramEntity> Clone() const override;
+    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
+    QString WriteKindFields() const override;
+
+    QStringList texts{QStringLiteral("Dynamic Text")};
+    RegisterRef reg;
+    int inversion = 0;
+    FontSpec font = FontSpec::Default();
+    int model = 0; // 0 DEC, 1 HEX/BCD
+};

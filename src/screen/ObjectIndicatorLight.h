@@ -1,0 +1,20 @@
+#pragma once
+#include "DiagramEntity.h"
+#include "ObjectKind.h"
+#include "project/RegisterRef.h"
+
+// A lamp that shows a coil: a circle or a rectangle, normal or double size.
+class CObjectIndicatorLight : public CDiagramEntity
+{
+public:
+    explicit CObjectIndicatorLight(const CProjectModel* model = nullptr);
+    int Kind() const override { return OBJ_INDICATOR_LIGHT; }
+    std::unique_ptr<CDiagramEntity> Clone() const override;
+    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
+    QString WriteKindFields() const override;
+
+    RegisterRef coil;
+    int inversion = 0;
+    int doubleSize = 1;
+    int shape = 0; // 0 CIRCLE, any other value RECTANGLE
+};

@@ -1,0 +1,22 @@
+#pragma once
+#include "DiagramEntity.h"
+#include "ObjectKind.h"
+
+// A bitmap file. A non-empty folder is relative to the program folder; an
+// empty one names a bitmap of the project itself.
+class CObjectStaticBitmap : public CDiagramEntity
+{
+public:
+    CObjectStaticBitmap();
+    int Kind() const override { return OBJ_STATIC_BITMAP; }
+    std::unique_ptr<CDiagramEntity> Clone() const override;
+    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
+    QString WriteKindFields() const override;
+
+    enum Scaling { LockAspectRatio = 1, StretchToFit = 2 };
+
+    QString fileName = QStringLiteral("arrow_16_16_RIGHT.bmp");
+    QString folder = QStringLiteral("BMP_Files\\Arrow");
+    int scaling = 0;
+    int blackInversion = 0;
+};

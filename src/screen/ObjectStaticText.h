@@ -1,0 +1,19 @@
+#pragma once
+#include "DiagramEntity.h"
+#include "FontSpec.h"
+#include "ObjectKind.h"
+
+// A fixed text drawn in a chosen font; the compiler turns it into a picture.
+class CObjectStaticText : public CDiagramEntity
+{
+public:
+    CObjectStaticText();
+    int Kind() const override { return OBJ_STATIC_TEXT; }
+    std::unique_ptr<CDiagramEntity> Clone() const override;
+    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
+    QString WriteKindFields() const override;
+
+    QString text = QStringLiteral("Static Text");
+    int inversion = 0;
+    FontSpec font = FontSpec::Default();
+};

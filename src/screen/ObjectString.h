@@ -1,0 +1,21 @@
+#pragma once
+#include "DiagramEntity.h"
+#include "ObjectKind.h"
+#include "project/RegisterRef.h"
+
+// Registers shown as characters, two per register.
+class CObjectString : public CDiagramEntity
+{
+public:
+    explicit CObjectString(const CProjectModel* model = nullptr);
+    int Kind() const override { return OBJ_STRING; }
+    std::unique_ptr<CDiagramEntity> Clone() const override;
+    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
+    QString WriteKindFields() const override;
+
+    RegisterRef reg;
+    int registerCount = 1;
+    int doubleSize = 0; // characters of double height
+    int inversion = 0;
+    int stringCount = 2;
+};

@@ -1,0 +1,67 @@
+#include "ObjectTrendMeter.h"
+#include "KindFieldReader.h"
+#include "KindFieldWriter.h"
+
+CObjectTrendMeter::CObjectTrendMeter(const CProjectModel* projectModel)
+{
+    InitKind(QStringLiteral("Trend Meter"), 16, 16, 1, 200);
+    FillRegisterRefDefaults(projectModel, reg, RegisterRef::KindWord);
+}
+
+std::unique_ptr<CDiagramEntity> CObjectTrendMeter::Clone() const
+{
+    auto copy = std::make_unique<CObjectTrendMeter>();
+    copy->CopyFrom(*this);
+    copy->reg = reg;
+    copy->registerCount = registerCount;
+    copy->isFloat = isFloat;
+    copy->model = model;
+    copy->isSigned = isSigned;
+    copy->decimalPlaces = decimalPlaces;
+    copy->legacyMinimum = legacyMinimum;
+    copy->legacyMaximum = legacyMaximum;
+    copy->minimum = minimum;
+    copy->maximum = maximum;
+    copy->dataPoints = dataPoints;
+    copy->interval = interval;
+    return copy;
+}
+
+bool CObjectTrendMeter::ReadKindFields(QStringView fields, bool legacyRangeMode)
+{
+    CKindFieldReader in(fields, legacyRangeMode);
+    if (in.Count() < 15)
+        return false;
+    in.Register(reg);
+    registerCount = in.Int();
+    isFloat = in.Int();
+    model = in.Int();
+    isSigned = in.Int();
+    decimalPlaces = in.Int();
+    in.Legacy(legacyMinimum);
+    in.Legacy(legacyMaximum);
+    minimum = in.Range();
+    maximum = in.Range();
+    dataPoints = in.Int();
+    interval = in.Int();
+    return true;
+}
+
+QString CObjectTrendMeter::WriteKindFields() const
+{
+    QString out;
+    CKindFieldWriter w(out);
+    w.Register(reg);
+    w.Int(registerCount);
+    w.Int(isFloat);
+    w.Int(model);
+    w.Int(isSigned);
+    w.Int(decimalPlaces);
+    w.Int(legacyMinimum);
+    w.Int(legacyMaximum);
+    w.Range(minimum);
+    w.Range(maximum);
+    w.Int(dataPoints);
+    w.Int(interval);
+    return out;
+}

@@ -1,0 +1,7 @@
+#include "ObjectUiHooks.h"
+
+ObjectUiHooks& ObjectUiHooks::Instance()
+{
+    static ObjectUiHooks hooks;
+    return hooks;
+}

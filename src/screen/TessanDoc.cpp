@@ -1,0 +1,118 @@
+#include "TessanDoc.h"
+#include "ObjectFactory.h"
+#include "app/TessanApp.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+CTessanDoc::CTessanDoc(CTessanApp* app) : app_(app)
+{
+    if (app_) {
+        container_.SetMessageSink(app_->messages);
+        container_.SetGroupNumberSource([app] { return app->NextGroupNumber(); });
+    }
+}
+
+bool CTessanDoc::Load(const QString& path, QString* error)
+{
+    if (app_)
+        container_.SetMessageSink(app_->messages);
+    return LoadFile(path, container_, app_ && app_->model.IsLegacyRangeMode(),
+                    app_ ? &app_->model : nullptr, error);
+}
+
+bool CTessanDoc::Save(const QString& path, QString* error)
+{
+    return SaveFile(path, container_, error);
+}
+
+void CTessanDoc::ReadBytes(const QByteArray& bytes, CDiagramEntityContainer& container,
+                           bool legacyRangeMode, const CProjectModel* model)
+{
+    container.RemoveAll();
+    container.ClearUndo();
+    container.SetModified(false);
+
+    // UTF-16LE code units; an odd last byte is no unit.
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
+                                            bytes.size() / 2);
+    qsizetype start = 0;
+    QString line;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        qsizetype len = end - start;
+        if (len > 0 && text[start + len - 1] == QLatin1Char('\r'))
+            --len;
+        line = text.mid(start, len);
+        start = end + 1;
+        if (line.trimmed().startsWith(QLatin1String("paper:")))
+            continue; // the header
+        if (auto object = CreateObjectFromLine(line, legacyRangeMode, model))
+            container.AddLoaded(std::move(object));
+    }
+    if (container.GetSize() > CDiagramEntityContainer::kObjectLimit && container.MessageSink())
+        container.MessageSink()->ShowMessage(
+            QStringLiteral("The screen holds %1 objects, more than %2. All of them were loaded; "
+                           "no object can be added until some are removed.")
+                .arg(container.GetSize())
+                .arg(CDiagramEntityContainer::kObjectLimit),
+            QStringLiteral("Warning"));
+    container.SetModified(false);
+}
+
+QByteArray CTessanDoc::WriteBytes(const CDiagramEntityContainer& container)
+{
+    QString text = container.GetHeaderLine() + QLatin1String("\r\n");
+    for (const auto& object : container.Objects()) {
+        text += object->WriteLine();
+        text += QLatin1String("\r\n");
+    }
+    // QString holds UTF-16 in host order; the file is little-endian.
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char* out = bytes.data();
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        *out++ = char(u & 0xFF);
+        *out++ = char(u >> 8);
+    }
+    return bytes;
+}
+
+bool CTessanDoc::LoadFile(const QString& path, CDiagramEntityContainer& container,
+                          bool legacyRangeMode, const CProjectModel* model, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("The screen file %1 cannot be opened.").arg(path);
+        return false;
+    }
+    if (file.size() > kMaxFileSize) {
+        if (error)
+            *error = QStringLiteral("The screen file %1 is too large.").arg(path);
+        return false;
+    }
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (bytes.size() > kMaxFileSize) {
+        if (error)
+            *error = QStringLiteral("The screen file %1 is too large.").arg(path);
+        return false;
+    }
+    ReadBytes(bytes, container, legacyRangeMode, model);
+    return true;
+}
+
+bool CTessanDoc::SaveFile(const QString& path, CDiagramEntityContainer& container, QString* error)
+{
+    const QByteArray bytes = WriteBytes(container);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = QStringLiteral("The screen file %1 cannot be written.").arg(path);
+        return false;
+    }
+    container.SetModified(false);
+    return true;
+}

@@ -1,0 +1,49 @@
+#pragma once
+#include "DiagramEntityContainer.h"
+
+#include <QByteArray>
+#include <QString>
+
+class CProjectModel;
+class CTessanApp;
+
+// The document of one screen: its object container and its screen file.
+// The screen file is UTF-16LE without byte-order mark: the header line
+// "paper:%i,%i;" and one line per object in list order, each ended by CR LF.
+// This is the one reader and the one writer of screen files.
+class CTessanDoc
+{
+public:
+    // With an application, the container reports to its message sink, takes
+    // fresh group numbers from its counter, new objects take their default
+    // registers from its model and loading follows its legacy range mode.
+    explicit CTessanDoc(CTessanApp* app = nullptr);
+
+    CDiagramEntityContainer& Container() { return container_; }
+    const CDiagramEntityContainer& Container() const { return container_; }
+
+    bool Load(const QString& path, QString* error = nullptr);
+    bool Save(const QString& path, QString* error = nullptr);
+
+    // The loader and writer for callers without a document (the compiler,
+    // the new-screen command). Loading empties the container first; a
+    // screen of more objects than the object limit loads whole, with one
+    // warning to the container's message sink. Both clear the modified flag.
+    static bool LoadFile(const QString& path, CDiagramEntityContainer& container,
+                         bool legacyRangeMode, const CProjectModel* model = nullptr,
+                         QString* error = nullptr);
+    static bool SaveFile(const QString& path, CDiagramEntityContainer& container,
+                         QString* error = nullptr);
+
+    // The same on bytes in memory.
+    static void ReadBytes(const QByteArray& bytes, CDiagramEntityContainer& container,
+                          bool legacyRangeMode, const CProjectModel* model = nullptr);
+    static QByteArray WriteBytes(const CDiagramEntityContainer& container);
+
+    // The largest screen file that is read.
+    static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+private:
+    CTessanApp* app_;
+    CDiagramEntityContainer container_;
+};
