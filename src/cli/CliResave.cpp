@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "project/ProjectStorage.h"
+#include "screen/LoadedScreenDocuments.h"
 
 #include <QFileInfo>
 
@@ -8,10 +9,11 @@ namespace {
 
 int runResave(const QStringList& args)
 {
-    QStringList unknown = Cli::UnknownOptions(args, {}, {});
+    const QString screensFlag = QStringLiteral("--screens");
+    QStringList unknown = Cli::UnknownOptions(args, {}, {screensFlag});
     QStringList pos = Cli::Positionals(args, {});
     if (!unknown.isEmpty() || pos.isEmpty() || pos.size() > 2) {
-        Cli::PrintError(QStringLiteral("usage: qv-cli resave IN.cgp [OUT.cgp]"));
+        Cli::PrintError(QStringLiteral("usage: qv-cli resave IN.cgp [OUT.cgp] [--screens]"));
         return 2;
     }
     CCliSession session;
@@ -24,16 +26,27 @@ int runResave(const QStringList& args)
         Cli::PrintError(CProjectStorage::ErrorCantOpen());
         return 1;
     }
+    // With --screens every screen is loaded as the editor opens it and
+    // written back when the project is saved.
+    CLoadedScreenDocuments screens(app);
+    if (Cli::HasFlag(args, screensFlag)) {
+        screens.LoadAll();
+        app.openScreens = &screens;
+    }
     bool ok = pos.size() == 2 ? storage.SaveProjectAs(QFileInfo(pos[1]).absoluteFilePath())
                               : storage.SaveProject();
+    app.openScreens = nullptr;
     return ok ? 0 : 1;
 }
 
 CliRegistration reg({QStringLiteral("resave"),
-                     QStringLiteral("resave IN.cgp [OUT.cgp]\n"
+                     QStringLiteral("resave IN.cgp [OUT.cgp] [--screens]\n"
                                     "    Opens IN.cgp as File > Open Project does (backup IN.cgp.bak,"
                                     " unpack) and saves it\n    again: to IN.cgp, or under OUT's "
-                                    "folder and name as Save Project As does."),
+                                    "folder and name as Save Project As does.\n"
+                                    "    --screens: every screen file is loaded and written again, as "
+                                    "if each screen\n    had been opened in the editor and saved; "
+                                    "without it they are packed as they are."),
                      runResave});
 
 } // namespace

@@ -183,6 +183,7 @@ void CDiagramEntityContainer::Copy(CDiagramEntity* object)
     CDiagramClipboardHandler& clip = Clipboard();
     clip.Clear();
     auto copy = object->Clone();
+    copy->SetContainer(nullptr); // a clipboard entry belongs to no screen
     copy->Select(true);
     copy->MoveBy(8, 8);
     clip.Append(std::move(copy));

@@ -1,0 +1,237 @@
+#include "TestSupport.h"
+#include "screen/DiagramEntityContainer.h"
+#include "screen/ObjectFactory.h"
+#include "screen/TessanDoc.h"
+
+#include <QGuiApplication>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+std::unique_ptr<CDiagramEntity> textAt(int x, const QString& name = QString())
+{
+    auto o = CreateObjectOfKind(OBJ_STATIC_TEXT);
+    o->SetRect(x, 0, x + 16, 16);
+    if (!name.isEmpty())
+        o->SetName(name);
+    return o;
+}
+
+QStringList names(const CDiagramEntityContainer& c)
+{
+    QStringList out;
+    for (const auto& o : c.Objects())
+        out.append(o->GetName());
+    return out;
+}
+
+} // namespace
+
+class T : public QObject
+{
+    Q_OBJECT
+private slots:
+    void objectLimit();
+    void pasteGroupsTwice();
+    void pasteStopsAtFirstRefusal();
+    void undoDepth();
+    void zOrder();
+    void copyAndDuplicatePlaceCopies();
+    void removalsAndModifiedFlag();
+};
+
+void T::objectLimit()
+{
+    CTestProgramFolder program;
+    CTessanDoc doc(&program.App());
+    CDiagramEntityContainer& c = doc.Container();
+    for (int i = 0; i < 100; ++i)
+        QVERIFY(c.Add(textAt(i)));
+    QVERIFY(program.messages.isEmpty());
+    QVERIFY(!c.Add(textAt(0)));
+    QCOMPARE(c.GetSize(), 100);
+    QCOMPARE(program.messages.size(), 1);
+    QCOMPARE(program.messages[0].first,
+             QStringLiteral("Error GUI-005 : The size of Objects must be less than 100"));
+    QCOMPARE(program.messages[0].second, QStringLiteral("Warning"));
+    // A restored snapshot is not an insertion: it comes back whole.
+    c.Snapshot();
+    c.RemoveAll();
+    c.Undo();
+    QCOMPARE(c.GetSize(), 100);
+}
+
+void T::pasteGroupsTwice()
+{
+    CTestProgramFolder program;
+    CTessanDoc doc(&program.App());
+    CDiagramEntityContainer& c = doc.Container();
+    for (int i = 0; i < 4; ++i)
+        c.Add(textAt(i * 20));
+    for (int i = 0; i < 3; ++i)
+        c.GetAt(i)->Select(true);
+    c.Group();
+    const int original = c.GetAt(0)->GetGroup();
+    QVERIFY(original != 0);
+    QCOMPARE(c.GetAt(2)->GetGroup(), original);
+    QCOMPARE(c.GetAt(3)->GetGroup(), 0);
+
+    c.CopyAllSelected();
+    QCOMPARE(c.Clipboard().Objects().size(), size_t(3));
+    QCOMPARE(c.Clipboard().Objects()[0]->GetRect(), (PaperRect{8, 8, 24, 24}));
+    c.UnselectAll();
+    QVERIFY(c.Paste());
+    QVERIFY(c.Paste());
+    QCOMPARE(c.GetSize(), 10);
+    const int first = c.GetAt(4)->GetGroup();
+    const int second = c.GetAt(7)->GetGroup();
+    QVERIFY(first != 0 && second != 0);
+    QVERIFY(first != second && first != original && second != original);
+    QCOMPARE(c.GetAt(6)->GetGroup(), first);
+    QCOMPARE(c.GetAt(9)->GetGroup(), second);
+    // Same place both times; the pasted objects come selected.
+    QCOMPARE(c.GetAt(4)->GetRect(), c.GetAt(7)->GetRect());
+    QVERIFY(c.GetAt(9)->IsSelected());
+    // Selecting one pasted object selects its own group only.
+    c.UnselectAll();
+    c.GetAt(8)->Select(true);
+    QCOMPARE(c.GetSelectCount(), 3);
+    QVERIFY(c.GetAt(7)->IsSelected() && !c.GetAt(4)->IsSelected());
+
+    c.Ungroup();
+    QCOMPARE(c.GetAt(8)->GetGroup(), 0);
+    QCOMPARE(c.GetAt(4)->GetGroup(), first);
+    // One counter for the whole application.
+    QCOMPARE(program.App().NextGroupNumber(), second + 1);
+}
+
+void T::pasteStopsAtFirstRefusal()
+{
+    CTestProgramFolder program;
+    CTessanDoc doc(&program.App());
+    CDiagramEntityContainer& c = doc.Container();
+    for (int i = 0; i < 98; ++i)
+        c.Add(textAt(i));
+    for (int i = 0; i < 3; ++i)
+        c.GetAt(i)->Select(true);
+    c.CopyAllSelected();
+    QVERIFY(!c.Paste());
+    QCOMPARE(c.GetSize(), 100);
+    QCOMPARE(program.messages.size(), 1);
+}
+
+void T::undoDepth()
+{
+    CDiagramEntityContainer c;
+    c.SetPaperSize(QSize(192, 64));
+    for (int i = 0; i < 11; ++i) {
+        c.Snapshot();
+        c.Add(textAt(i, QString::number(i)));
+    }
+    QCOMPARE(c.UndoCount(), 10);
+    c.SetPaperSize(QSize(1, 1));
+    for (int i = 0; i < 10; ++i)
+        c.Undo();
+    QCOMPARE(c.GetSize(), 1); // the state before the first change is gone
+    QCOMPARE(names(c), QStringList{QStringLiteral("0")});
+    QCOMPARE(c.GetPaperSize(), QSize(192, 64));
+    QVERIFY(!c.IsUndoPossible());
+    c.Undo();
+    QCOMPARE(c.GetSize(), 1);
+    // Snapshots are clones: later edits do not reach them.
+    c.Snapshot();
+    c.GetAt(0)->SetName(QStringLiteral("changed"));
+    c.Undo();
+    QCOMPARE(c.GetAt(0)->GetName(), QStringLiteral("0"));
+    QCOMPARE(c.GetAt(0)->GetContainer(), &c);
+}
+
+void T::zOrder()
+{
+    CDiagramEntityContainer c;
+    for (const char* n : {"a", "b", "c", "d"})
+        c.Add(textAt(0, QLatin1String(n)));
+    CDiagramEntity* a = c.GetAt(0);
+    CDiagramEntity* d = c.GetAt(3);
+    c.Down(a);
+    c.Up(d);
+    QCOMPARE(names(c), (QStringList{"a", "b", "c", "d"}));
+    c.Up(a);
+    QCOMPARE(names(c), (QStringList{"b", "a", "c", "d"}));
+    c.Down(d);
+    QCOMPARE(names(c), (QStringList{"b", "a", "d", "c"}));
+    c.Front(a);
+    QCOMPARE(names(c), (QStringList{"b", "d", "c", "a"}));
+    c.Bottom(c.GetAt(2));
+    QCOMPARE(names(c), (QStringList{"c", "b", "d", "a"}));
+    // Through the object commands.
+    a->Select(true);
+    QVERIFY(a->DoCommand(CMD_BOTTOM, a));
+    QCOMPARE(names(c), (QStringList{"a", "c", "b", "d"}));
+    QVERIFY(c.IsModified());
+}
+
+void T::copyAndDuplicatePlaceCopies()
+{
+    CDiagramEntityContainer c;
+    c.Add(textAt(10, QStringLiteral("x")));
+    CDiagramEntity* x = c.GetAt(0);
+    x->SetGroup(5);
+    c.Copy(x);
+    const auto& clip = c.Clipboard().Objects();
+    QCOMPARE(clip.size(), size_t(1));
+    QVERIFY(clip[0]->IsSelected());
+    QCOMPARE(clip[0]->GetGroup(), 0);
+    QCOMPARE(clip[0]->GetRect(), (PaperRect{18, 8, 34, 24}));
+    // Duplicating an object of another screen does nothing.
+    CDiagramEntityContainer other;
+    other.Add(textAt(0));
+    c.Duplicate(other.GetAt(0));
+    QCOMPARE(c.GetSize(), 1);
+    c.Duplicate(x);
+    QCOMPARE(c.GetSize(), 2);
+    QCOMPARE(c.GetAt(1)->GetRect(), (PaperRect{18, 8, 34, 24}));
+    // A shared clipboard serves two screens.
+    CDiagramClipboardHandler shared;
+    c.SetClipboard(&shared);
+    other.SetClipboard(&shared);
+    c.Copy(x);
+    QVERIFY(other.Paste());
+    QCOMPARE(other.GetSize(), 2);
+    QCOMPARE(other.GetAt(1)->GetName(), QStringLiteral("x"));
+    QCOMPARE(other.GetAt(1)->GetContainer(), &other);
+}
+
+void T::removalsAndModifiedFlag()
+{
+    CDiagramEntityContainer c;
+    QCOMPARE(c.GetHeaderLine(), QStringLiteral("paper:0,0;"));
+    for (int i = 0; i < 5; ++i)
+        c.Add(textAt(i, QString::number(i)));
+    QVERIFY(c.IsModified());
+    c.SetModified(false);
+    c.GetAt(1)->Select(true);
+    c.GetAt(3)->Select(true);
+    QVERIFY(!c.IsModified()); // selection changes no data
+    c.RemoveAllSelected();
+    QCOMPARE(names(c), (QStringList{"0", "2", "4"}));
+    QVERIFY(c.IsModified());
+    c.RemoveAt(7);
+    c.RemoveAt(-1);
+    QVERIFY(!c.GetAt(3));
+    c.Remove(c.GetAt(0));
+    QCOMPARE(names(c), (QStringList{"2", "4"}));
+    c.SelectAll();
+    QCOMPARE(c.GetSelectCount(), 2);
+    c.RemoveAll();
+    QCOMPARE(c.GetSize(), 0);
+}
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    T t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "test_screen_container.moc"
