@@ -17,6 +17,12 @@ Project data has been modified, save it?=工程数据已修改，是否保存？
 Input file invalid=输入文件无效
 Port invalid=端口无效
 Can not download the runtim file to old version device=不能将运行文件下载到旧版本设备
+is not a readable bitmap file=不是可读的位图文件
+characters: a text holds at most 255=个字符：文本最多 255 个字符
+bytes: glyph offsets reach only 65535=字节：字模偏移最多 65535
+bytes: the panel takes at most 131008, it can't be transferred=字节：面板最多接收 131008 字节，无法传送
+Alarm Message=报警信息
+Description=描述
 
 [IDD_DLG_SCREEN_OPTION]
 Title=画面选项
@@ -33,3 +39,6 @@ Title=画面选项
 
 [IDD_DLG_PANEL_MANAGER]
 Title=面板管理
+
+[IDD_DLG_ALARM]
+Title=报警列表

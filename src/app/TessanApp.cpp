@@ -13,6 +13,7 @@ void CTessanApp::ResetProjectModel(const QString& name, const QString& location,
     prjDoc.InitNew(model);
     projectFolderName = name;
     runtimeImage.clear();
+    hzLib.Clear();
 }
 
 bool CTessanApp::ProjectCountsAsModified() const

@@ -2,6 +2,7 @@
 #include "AppSettings.h"
 #include "MessageSink.h"
 #include "VersionNumber.h"
+#include "compiler/HZLib.h"
 #include "project/PrjDoc.h"
 #include "project/ProjectModel.h"
 
@@ -49,6 +50,9 @@ public:
     // The compiled runtime image, and the bitmap data of the last compilation.
     QByteArray runtimeImage;
     QByteArray bitmapData;
+    // The characters that the compilations of the open project have encoded;
+    // emptied when the project closes or a new one is made.
+    CHZLib hzLib;
 
     // One counter of fresh group numbers for the whole application.
     int NextGroupNumber() { return ++groupCounter_; }

@@ -118,6 +118,7 @@ bool CProjectStorage::OpenProject(const QString& location, const QString& baseNa
     app_.model.info.name = projectName;
     app_.model.info.location = location;
     app_.runtimeImage.clear();
+    app_.hzLib.Clear();
     app_.model.modified = false;
     app_.model.needCompile = true;
     return true;
@@ -318,6 +319,9 @@ void CProjectStorage::CloseProject()
     if (app_.openScreens)
         app_.openScreens->CloseAll();
     app_.model.screens.clear();
+    app_.runtimeImage.clear();
+    app_.hzLib.Clear();
+    app_.model.needCompile = true;
 }
 
 void CProjectStorage::RemoveProjectFolders(const QString& projectsRoot)

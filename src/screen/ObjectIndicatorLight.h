@@ -12,6 +12,9 @@ public:
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;
+    // The compiled record (and picture) of the kind, built by the compiler.
+    QByteArray BuildRecord(CObjectBuildContext& context) override;
+    std::optional<QByteArray> RenderBitmap(CObjectBuildContext&) override { return std::nullopt; }
 
     RegisterRef coil;
     int inversion = 0;

@@ -1,0 +1,154 @@
+#include "CompileContext.h"
+#include "HZLib.h"
+#include "app/LanguageSection.h"
+#include "app/TessanApp.h"
+#include "project/SafePath.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+// A picture larger than this cannot be meant for a 192 x 64 panel.
+constexpr int kMaxPictureSide = 4096;
+} // namespace
+
+void CSilentCompileReporter::Message(const QString& text, const QString& caption)
+{
+    if (sink_)
+        sink_->ShowMessage(text, caption);
+}
+
+CCompileContext::CCompileContext(CTessanApp& a, ICompileReporter& r)
+    : app(a), model(a.model), reporter(r), coder(a.model), hzLib(a.hzLib),
+      bitmapData(a.bitmapData), projectName_(a.model.info.name)
+{
+    for (const auto& screen : model.screens)
+        screenNumbers_.insert(screen->number);
+}
+
+QString CCompileContext::Text(int section, const QString& key)
+{
+    const QString cacheKey = QString::number(section) + QLatin1Char('/') + key;
+    auto it = texts_.constFind(cacheKey);
+    if (it != texts_.cend())
+        return it.value();
+    const QString text = app.settings.LookupText(section, key);
+    texts_.insert(cacheKey, text);
+    return text;
+}
+
+QString CCompileContext::Text(int section, int key)
+{
+    const QString cacheKey = QString::number(section) + QStringLiteral("/#") + QString::number(key);
+    auto it = texts_.constFind(cacheKey);
+    if (it != texts_.cend())
+        return it.value();
+    const QString text = app.settings.LookupText(section, key);
+    texts_.insert(cacheKey, text);
+    return text;
+}
+
+bool CCompileContext::StopRequested() const
+{
+    return app.stopFlag.load() != 0;
+}
+
+void CCompileContext::warn(const QString& line)
+{
+    ++warnings;
+    Output(line);
+}
+
+void CCompileContext::RangeWarning(const QString& title, const QString& label, qint64 value)
+{
+    warn(QStringLiteral("  %1: [%2] ----> '%3'%4 %5")
+             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, label, QString::number(value),
+                  Text(LS_MSG, QStringLiteral("is not within range"))));
+}
+
+void CCompileContext::KeyWarning(int keyIndex, const QString& title, const QString& label,
+                                 qint64 value)
+{
+    warn(QStringLiteral("  %1: [%2] ----> F%3 '%4'%5 %6")
+             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, QString::number(keyIndex + 1),
+                  label, QString::number(value),
+                  Text(LS_MSG, QStringLiteral("is not within range"))));
+}
+
+void CCompileContext::ObjectWarning(const QString& title, const QString& name)
+{
+    warn(QStringLiteral("  %1: [%2] ----> '%3' %4")
+             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, name,
+                  Text(LS_MSG, QStringLiteral("is not within range"))));
+}
+
+void CCompileContext::PictureWarning(const QString& title, const QString& path)
+{
+    warn(QStringLiteral("  %1: [%2] ----> '%3' %4")
+             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, path,
+                  Text(LS_MSG, QStringLiteral("is not a readable bitmap file"))));
+}
+
+void CCompileContext::SizeWarning(const QString& title, const QString& name, qint64 value,
+                                  const QString& textKey)
+{
+    warn(QStringLiteral("  %1: [%2] ----> '%3' %4 %5")
+             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, name, QString::number(value),
+                  Text(LS_MSG, textKey)));
+}
+
+QByteArray CCompileContext::EncodeText(const QString& text, const QString& title,
+                                       const QString& name)
+{
+    if (text.size() > 255)
+        SizeWarning(title, name, text.size(),
+                    QStringLiteral("characters: a text holds at most 255"));
+    return hzLib.EncodeText(text);
+}
+
+quint32 CCompileContext::AppendPicture(const QByteArray& packed)
+{
+    const quint32 offset = quint32(bitmapData.size());
+    bitmapData.append(packed);
+    return offset;
+}
+
+QString CCompileContext::PicturePath(const QString& folder, const QString& fileName) const
+{
+    QString path;
+    if (folder.isEmpty()) {
+        if (!SafeJoin(app.ProjectFolder(), fileName, &path))
+            return QString();
+        return path;
+    }
+    QString dir;
+    if (!SafeJoin(app.settings.Paths().programDir, folder, &dir) || !SafeJoin(dir, fileName, &path))
+        return QString();
+    return path;
+}
+
+QImage CCompileContext::LoadPicture(const QString& folder, const QString& fileName,
+                                    const QString& title)
+{
+    const QString path = PicturePath(folder, fileName);
+    const QString key = path.isEmpty() ? folder + QLatin1Char('\\') + fileName : path;
+    auto it = pictures_.constFind(key);
+    if (it != pictures_.cend()) {
+        if (it.value().isNull())
+            PictureWarning(title, key);
+        return it.value();
+    }
+    QImage picture;
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        QImageReader reader(path, "bmp");
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide)
+            picture = reader.read();
+        if (!picture.isNull())
+            picture = picture.convertToFormat(QImage::Format_RGB32);
+    }
+    pictures_.insert(key, picture);
+    if (picture.isNull())
+        PictureWarning(title, key);
+    return picture;
+}

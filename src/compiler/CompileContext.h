@@ -1,0 +1,76 @@
+#pragma once
+#include "CompileReporter.h"
+#include "RegisterCoder.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QSet>
+#include <QString>
+
+class CTessanApp;
+class CProjectModel;
+class CHZLib;
+
+// The state of one compilation that the image builders share: the project,
+// the font library and bitmap data of the application, the warning count,
+// and the Output pane.
+class CCompileContext
+{
+public:
+    CCompileContext(CTessanApp& app, ICompileReporter& reporter);
+
+    CTessanApp& app;
+    const CProjectModel& model;
+    ICompileReporter& reporter;
+    CRegisterCoder coder;
+    CHZLib& hzLib;
+    QByteArray& bitmapData;
+    int warnings = 0;
+    int errors = 0;
+
+    const QString& ProjectName() const { return projectName_; }
+    // The language-file text of a key (looked up once per compilation).
+    QString Text(int section, const QString& key);
+    QString Text(int section, int key);
+
+    void Output(const QString& line) { reporter.OutputLine(line); }
+    void Progress(int percent) { reporter.Progress(percent); }
+    bool StopRequested() const;
+    bool ScreenExists(int number) const { return screenNumbers_.contains(number); }
+
+    // "  Warning: [title] ----> 'label'value is not within range"
+    void RangeWarning(const QString& title, const QString& label, qint64 value);
+    // The same for a Screen Change key: "... ----> F1 'label'value ..."
+    void KeyWarning(int keyIndex, const QString& title, const QString& label, qint64 value);
+    // "  Warning: [title] ----> 'name' is not within range"
+    void ObjectWarning(const QString& title, const QString& name);
+    // "  Warning: [title] ----> 'path' can't be read as a bitmap"
+    void PictureWarning(const QString& title, const QString& path);
+
+    // "  Warning: [title] ----> 'name' value text": a size beyond what the
+    // panel can take (the text is looked up in the message section).
+    void SizeWarning(const QString& title, const QString& name, qint64 value,
+                     const QString& textKey);
+
+    // The encoded text; a text beyond 255 characters is written with the
+    // low 8 bits of its count and warned about under `title` and `name`.
+    QByteArray EncodeText(const QString& text, const QString& title, const QString& name);
+    // Appends a packed picture to the bitmap data; returns its offset there.
+    quint32 AppendPicture(const QByteArray& packed);
+
+    // The file of a static bitmap: a folder relative to the program folder,
+    // or, with an empty folder, the project's own working folder.
+    QString PicturePath(const QString& folder, const QString& fileName) const;
+    // The picture of a file, read once per compilation; a null image (and a
+    // warning under `title`) when it cannot be read.
+    QImage LoadPicture(const QString& folder, const QString& fileName, const QString& title);
+
+private:
+    void warn(const QString& line);
+
+    QString projectName_;
+    QSet<int> screenNumbers_;
+    QHash<QString, QString> texts_;
+    QHash<QString, QImage> pictures_;
+};

@@ -1,0 +1,25 @@
+#include "RegisterCoder.h"
+#include "ImageWriter.h"
+#include "project/ProjectModel.h"
+#include "project/ProtocolTables.h"
+
+quint8 CRegisterCoder::DeviceNumber(const RegisterRef& ref) const
+{
+    const auto& devices = model_.Devices().devices;
+    for (auto it = devices.rbegin(); it != devices.rend(); ++it)
+        if (it->name == ref.deviceName)
+            return it->bytes[0];
+    return 0xFF;
+}
+
+quint16 CRegisterCoder::PanelAddress(const RegisterRef& ref) const
+{
+    const ProtocolTables::Protocol* protocol = ProtocolTables::FindProtocol(model_.info.plcType);
+    return protocol ? ProtocolTables::PanelAddress(*protocol, ref) : 0;
+}
+
+void CRegisterCoder::Write(CImageWriter& out, const RegisterRef& ref) const
+{
+    out.U8(DeviceNumber(ref));
+    out.U16(PanelAddress(ref));
+}

@@ -1,0 +1,28 @@
+#include "ScreenObjectRecords.h"
+#include "CompileContext.h"
+#include "ObjectBuildContext.h"
+#include "app/TessanApp.h"
+#include "screen/DiagramEntityContainer.h"
+#include "screen/TessanDoc.h"
+
+namespace ScreenObjectRecords {
+
+QByteArray Build(CCompileContext& ctx, const QString& screenFile, const QString& title, int* count)
+{
+    *count = 0;
+    CDiagramEntityContainer container;
+    if (!CTessanDoc::LoadFile(screenFile, container, ctx.model.IsLegacyRangeMode(), &ctx.model))
+        return QByteArray();
+    CObjectBuildContext objects(ctx, title);
+    QByteArray records;
+    for (const auto& object : container.Objects()) {
+        const PaperRect r = object->GetRect();
+        if (r.top < 0 || r.left < 0 || r.bottom > 64 || r.right > 192)
+            ctx.ObjectWarning(title, object->GetName());
+        records.append(object->BuildRecord(objects));
+        ++*count;
+    }
+    return records;
+}
+
+} // namespace ScreenObjectRecords
