@@ -53,28 +53,28 @@ QString SubstituteFamily(const QString& face, int pixelSize)
     return face.trimmed();
 }
 
-QFont Make(const PictureFont& spec)
+QFont Make(const PictureFont& want)
 {
     // A logical font's height 0 asks for the default size.
-    int pixelSize = spec.height == 0 ? 12 : std::abs(spec.height);
+    int pixelSize = want.height == 0 ? 12 : std::abs(want.height);
     pixelSize = std::clamp(pixelSize, 1, 1000);
-    QFont font(SubstituteFamily(spec.face, pixelSize));
+    QFont font(SubstituteFamily(want.face, pixelSize));
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferBitmap
                                                | QFont::NoSubpixelAntialias));
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setPixelSize(pixelSize);
-    const int weight = spec.weight <= 0 ? 400 : std::clamp(spec.weight, 1, 1000);
+    const int weight = want.weight <= 0 ? 400 : std::clamp(want.weight, 1, 1000);
     font.setWeight(QFont::Weight(weight));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
-    if (spec.height > 0) {
+    font.setItalic(want.italic);
+    font.setUnderline(want.underline);
+    font.setStrikeOut(want.strikeOut);
+    if (want.height > 0) {
         // A positive height is the cell height: scale the character height
         // so that ascent plus descent come out at that height.
         const int cell = QFontMetrics(font).height();
-        if (cell > 0 && cell != spec.height) {
-            const int scaled = std::max(1, pixelSize * spec.height / cell);
-            font.setFamily(SubstituteFamily(spec.face, scaled));
+        if (cell > 0 && cell != want.height) {
+            const int scaled = std::max(1, pixelSize * want.height / cell);
+            font.setFamily(SubstituteFamily(want.face, scaled));
             font.setPixelSize(scaled);
         }
     }
