@@ -40,6 +40,11 @@ void ApplyTransferChoice(CTessanApp& app, const TransferChoice& choice)
     }
 }
 
+void RememberPort(CTessanApp& app, const QString& port)
+{
+    app.settings.WriteSetting(QStringLiteral("COMPORT"), port);
+}
+
 QByteArray PackedPasswordFor(const TransferChoice& choice)
 {
     return choice.enableUpdateRuntimeFile ? PackedPassword::Pack(choice.uploadPassword)
@@ -75,7 +80,6 @@ int DownloadProject(CTessanApp& app, const TransferChoice& choice, const RunOpti
 int ReadPanelInformation(CTessanApp& app, const QString& port, CPanelInformation* info,
                          const RunOptions& options)
 {
-    app.settings.WriteSetting(QStringLiteral("COMPORT"), port);
     QByteArray block;
     const int result = Run(app, TO_GET_INFORMATION, port, 1, PackedPassword::Zero(), options, &block);
     if (result == TR_OK && info)
@@ -88,7 +92,6 @@ int UploadToBackup(CTessanApp& app, const QString& port, const QString& password
 {
     if (fileWritten)
         *fileWritten = false;
-    app.settings.WriteSetting(QStringLiteral("COMPORT"), port);
     QByteArray uploaded;
     const int result =
         Run(app, TO_UPLOAD, port, 1, PackedPassword::Pack(password), options, &uploaded);
@@ -136,7 +139,6 @@ int RestoreBackup(CTessanApp& app, const RestoreCheck& accepted, const QString& 
                   const QString& password, const RunOptions& options)
 {
     app.runtimeImage = accepted.image;
-    app.settings.WriteSetting(QStringLiteral("COMPORT"), port);
     app.stopFlag.store(0);
     const int result = Run(app, TO_DOWNLOAD, port, 1, PackedPassword::Pack(password), options);
     app.stopFlag.store(1);

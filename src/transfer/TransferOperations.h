@@ -34,6 +34,8 @@ bool PrepareProjectImage(CTessanApp& app);
 // After the dialog: the need-compile flag is cleared and changed settings
 // are stored (project marked modified, port written to COMPORT).
 void ApplyTransferChoice(CTessanApp& app, const TransferChoice& choice);
+// The dialogs keep the last port used in COMPORT (qv-cli does not).
+void RememberPort(CTessanApp& app, const QString& port);
 // Packed password of the upload password when updates are enabled, else
 // four zero bytes.
 QByteArray PackedPasswordFor(const TransferChoice& choice);
