@@ -17,6 +17,8 @@ Project data has been modified, save it?=工程数据已修改，是否保存？
 Input file invalid=输入文件无效
 Port invalid=端口无效
 Can not download the runtim file to old version device=不能将运行文件下载到旧版本设备
+Please input file path=请输入文件路径
+Unknown information!Inforation is=未知信息！信息为
 
 [IDD_DLG_SCREEN_OPTION]
 Title=画面选项
@@ -33,3 +35,7 @@ Title=画面选项
 
 [IDD_DLG_PANEL_MANAGER]
 Title=面板管理
+
+[IDD_DLG_PANELINFO]
+Enable=启用
+Disable=禁用

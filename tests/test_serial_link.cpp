@@ -143,6 +143,26 @@ private slots:
         link.CloseConnection();
     }
 
+    void lineGoesDown()
+    {
+        auto pty = std::make_unique<CPanelPty>();
+        QVERIFY(pty->Open());
+        CDevSerial link;
+        QVERIFY(OpenOn(link, pty->DevicePath()));
+        QVERIFY(pty->Write(QByteArray("Z")));
+        char buf[3];
+        QCOMPARE(link.ReadComWait(buf, 1, 1000), 1);
+        pty.reset(); // the panel's end closes
+        // A write to a line that is down sends less than asked; a timed read
+        // ends at its deadline; the port still closes.
+        QVERIFY(link.WriteCom("LB", 2) < 2);
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(link.ReadComWait(buf, 3, 300), 0);
+        QVERIFY(t.elapsed() < 1000);
+        QCOMPARE(link.CloseConnection(), 1);
+    }
+
     void portList()
     {
         QStringList ports{QStringLiteral("stale")};

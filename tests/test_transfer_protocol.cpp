@@ -184,6 +184,23 @@ private slots:
         QCOMPARE(panel->Store().image, MakeImage(256));
     }
 
+    void lineDownBeforeAWrite()
+    {
+        CTestProgramFolder f;
+        auto panel = StartPanel();
+        f.App().runtimeImage = MakeImage(64 * 4);
+        CRecordingProgress progress;
+        // The panel goes away after acknowledging the first block, before the
+        // tool sends the second.
+        progress.onPost = [&](int percent, int) {
+            if (percent == 25)
+                panel.reset();
+        };
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero(), &progress),
+                 int(TR_SHORT_WRITE));
+        QCOMPARE(f.MessageTexts(), QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
+    }
+
     void firmwareOfTheDownload()
     {
         using FirmwareVersion::DownloadRefuses;
