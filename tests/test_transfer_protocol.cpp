@@ -277,6 +277,17 @@ private slots:
         QCOMPARE(text(TO_DOWNLOAD, 0x4003), Nl("PTC008:") + "Download runtime file fail.Receive timeout. (3)");
         QCOMPARE(text(TO_UPLOAD, 0x400A), Nl("PTC008:") + "Upload runtime file fail.Receive timeout. (10)");
         QCOMPARE(text(TO_DOWNLOAD, 0x1234), Nl("PTC007:") + "Unknown information!Inforation is4660");
+
+        // The names and fragments come from the message section of the language file.
+        QVERIFY(TestSupport::WriteFile(s.Paths().SettingsFile(),
+                                       "[App]\nLanguage=1\n[Language]\n1=chs\n"));
+        QCOMPARE(s.GetLanguageCode(), QStringLiteral("chs"));
+        QCOMPARE(text(TO_DOWNLOAD, 3),
+                 Nl("PTC001:") + QStringLiteral("下载运行文件 fail.Can't get handshake."));
+        QCOMPARE(text(TO_UPLOAD, 0x8006), Nl("PTC010:") + QStringLiteral("上传密码错误！请重试。"));
+        CPanelInformation info;
+        QVERIFY(info.Parse(QByteArray::fromHex("10010000000000020000000000010001")));
+        QCOMPARE(info.UploadStateText(s), QStringLiteral("启用"));
     }
 };
 

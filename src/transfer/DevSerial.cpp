@@ -124,8 +124,10 @@ int CDevSerial::ReadCom(void* bytes, int n)
 {
     if (!m_hCom || n <= 0)
         return 0;
-    if (m_hCom->bytesAvailable() < n)
+    if (m_hCom->bytesAvailable() < n) {
         m_hCom->waitForReadyRead(0);
+        m_hCom->clearError(); // "nothing more yet" is no error
+    }
     qint64 got = m_hCom->read(static_cast<char*>(bytes), n);
     if (got < 0) {
         ClearCommError();
