@@ -175,12 +175,14 @@ private slots:
         o.firmware = {2, 0, 0, 0};
         auto panel = StartPanel(o);
         QCOMPARE(TransferOperations::DownloadProject(f.App(), {panel->DevicePath(), 0, {}}, {}), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
         QCOMPARE(panel->Store().image, project);
 
         // An accepted one replaces it and goes down with its own password.
         QCOMPARE(TransferOperations::RestoreBackup(f.App(), ok, panel->DevicePath(), ok.password, {}),
                  int(TR_OK));
         QCOMPARE(f.App().runtimeImage, ok.image);
+        QVERIFY(panel->WaitForDownloads(2));
         QCOMPARE(panel->Store().image, ok.image);
         QCOMPARE(panel->Store().password, Hex("24681357"));
         QCOMPARE(int(panel->Store().uploadFlag), 1);
@@ -288,8 +290,9 @@ private slots:
         QCOMPARE(Cli({"download", image, "--port", link}, &out, &err), 0); // flag 0, no password
         QCOMPARE(Cli({"restore", backup, "--port", link}, &out, &err), 0);
         QCOMPARE(out, QStringLiteral("Get information OK!\nDownload runtime file OK!\n"));
+        // The panel stores after the tool is done: give it a moment.
+        QTRY_COMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store/upload.flag"))), Hex("01"));
         QCOMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store/password.bin"))), Hex("13572468"));
-        QCOMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store/upload.flag"))), Hex("01"));
 
         const QString tooNew = dir.filePath(QStringLiteral("new.rtfbak"));
         TestSupport::WriteFile(tooNew, BackupBytes(MakeImage(128, {2, 1, 0, 1}), "1"));

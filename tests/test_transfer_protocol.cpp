@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(f.messages[0].first, kDownloadOk);
         QCOMPARE(f.messages[0].second, QStringLiteral("Information"));
         QCOMPARE(f.App().stopFlag.load(), 1);
+        QVERIFY(panel->WaitForDownloads(1));
         // Three blocks; the last one holds 2 image bytes and 62 zero bytes.
         QCOMPARE(panel->Store().image, image + QByteArray(62, '\0'));
         QCOMPARE(panel->Store().password, QByteArray("\x12\x34\x56\x78"));
@@ -63,6 +64,7 @@ private slots:
         f.App().runtimeImage = MakeImage(64);
         TransferChoice choice{panel->DevicePath(), 0, QStringLiteral("99999999")};
         QCOMPARE(TransferOperations::DownloadProject(f.App(), choice, {}), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
         QCOMPARE(panel->Store().password, QByteArray(4, '\0'));
         QCOMPARE(int(panel->Store().uploadFlag), 0);
         QCOMPARE(panel->Store().image, MakeImage(64));
@@ -77,7 +79,7 @@ private slots:
         QVERIFY(panel);
         f.App().runtimeImage = MakeImage(100);
         QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
-        QCOMPARE(panel->DownloadsStored(), 1);
+        QVERIFY(panel->WaitForDownloads(1));
         // A wrong handshake reply costs one attempt only.
         auto other = StartPanel(WithFault(QStringLiteral("wrong@handshake")));
         QCOMPARE(Run(f.App(), TO_DOWNLOAD, other->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
@@ -221,7 +223,10 @@ private slots:
             o.firmware = fw;
             auto panel = StartPanel(o);
             QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), code);
-            QCOMPARE(panel->DownloadsStored(), code == 0 ? 1 : 0);
+            if (code == 0)
+                QVERIFY(panel->WaitForDownloads(1));
+            else
+                QCOMPARE(panel->DownloadsStored(), 0);
         }
         QCOMPARE(f.messages[0].first,
                  Nl("PTC008:") + QStringLiteral("Download runtime file fail.Firmware version mismatch."));

@@ -87,6 +87,16 @@ void CVirtualPanel::Stop()
         thread_.join();
 }
 
+bool CVirtualPanel::WaitForDownloads(int count, int timeoutMs) const
+{
+    for (int waited = 0; downloads_.load() < count; waited += 5) {
+        if (waited >= timeoutMs)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
 bool CVirtualPanel::ReadExact(uint8_t* bytes, int n)
 {
     return pty_.Read(bytes, n, options_.exchangeTimeoutMs);

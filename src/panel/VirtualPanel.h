@@ -56,6 +56,9 @@ public:
 
     const CPanelStore& Store() const { return store_; }
     int DownloadsStored() const { return downloads_.load(); }
+    // The tool is done once it has sent "END"; the panel stores after that.
+    // True when `count` downloads are stored within the time.
+    bool WaitForDownloads(int count, int timeoutMs = 3000) const;
     QByteArray LastCheckValue() const { return lastCheck_; }
 
 private:

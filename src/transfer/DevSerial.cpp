@@ -56,8 +56,19 @@ int CDevSerial::OpenConnection()
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(m_strPort);
     port->setReadBufferSize(kQueueSize);
-    if (!port->open(QIODevice::ReadWrite))
+    // A port that another program is just releasing is still locked for a
+    // moment after its device closed: a refused lock is tried again briefly.
+    bool opened = port->open(QIODevice::ReadWrite);
+    for (int retry = 0; !opened && retry < 5 && port->error() == QSerialPort::PermissionError; ++retry) {
+        QThread::msleep(20);
+        port->clearError();
+        opened = port->open(QIODevice::ReadWrite);
+    }
+    if (!opened) {
+        if (qEnvironmentVariableIsSet("QV_SERIAL_TRACE"))
+            qWarning("OpenConnection %s: %s", qPrintable(m_strPort), qPrintable(port->errorString()));
         return 0;
+    }
     bool ok = port->setBaudRate(qint32(m_nBaud))
               && port->setDataBits(QSerialPort::DataBits(m_byDataBits))
               && port->setParity(ParityOf(m_byParity))
