@@ -23,6 +23,8 @@ bytes: glyph offsets reach only 65535=字节：字模偏移最多 65535
 bytes: the panel takes at most 131008, it can't be transferred=字节：面板最多接收 131008 字节，无法传送
 Alarm Message=报警信息
 Description=描述
+Please input file path=请输入文件路径
+Unknown information!Inforation is=未知信息！信息为
 
 [IDD_DLG_SCREEN_OPTION]
 Title=画面选项
@@ -42,3 +44,7 @@ Title=面板管理
 
 [IDD_DLG_ALARM]
 Title=报警列表
+
+[IDD_DLG_PANELINFO]
+Enable=启用
+Disable=禁用

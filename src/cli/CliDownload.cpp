@@ -1,0 +1,68 @@
+#include "CliCommand.h"
+#include "CliSession.h"
+#include "CliTransfer.h"
+#include "project/ProjectStorage.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "download (IN.cgp | IMAGE.bin) --port PORT [--password DIGITS]\n"
+    "    Downloads a runtime image to the panel: a project package is compiled\n"
+    "    first, any other file is sent as it is. With --password the panel may\n"
+    "    later upload its image with that password; without, it may not.");
+
+int runDownload(const QStringList& args)
+{
+    QStringList pos;
+    const QStringList withValue = {QStringLiteral("--port"), QStringLiteral("--password")};
+    if (!Cli::CheckTransferArgs(args, withValue, 1, kUsage, &pos))
+        return 2;
+    CCliSession session;
+    CTessanApp& app = session.App();
+    const QString in = QFileInfo(pos[0]).absoluteFilePath();
+    if (in.endsWith(QLatin1String(".cgp"), Qt::CaseInsensitive)) {
+        QString location, name;
+        CProjectStorage storage(app);
+        if (!CProjectStorage::SplitPackagePath(in, &location, &name)
+            || !storage.OpenProject(location, name)) {
+            Cli::PrintError(CProjectStorage::ErrorCantOpen());
+            return 1;
+        }
+        if (!TransferOperations::PrepareProjectImage(app))
+            return 1;
+    } else {
+        QFile f(in);
+        if (!f.open(QIODevice::ReadOnly) || f.size() >= TransferOperations::kImageLimit) {
+            Cli::PrintError(QStringLiteral("qv-cli download: %1 is no runtime image that fits the panel "
+                                           "(at most %2 bytes)")
+                                .arg(pos[0])
+                                .arg(TransferOperations::kImageLimit - 1));
+            return 1;
+        }
+        app.runtimeImage = f.readAll();
+    }
+    // The panel needs the image header with the firmware version it needs.
+    if (app.runtimeImage.size() < 17 || !TransferOperations::ImageFitsPanel(app.runtimeImage.size())) {
+        Cli::PrintError(QStringLiteral("qv-cli download: the runtime image has %1 bytes; the panel "
+                                       "takes 17 to %2")
+                            .arg(app.runtimeImage.size())
+                            .arg(TransferOperations::kImageLimit - 1));
+        return 1;
+    }
+    TransferChoice choice;
+    choice.port = Cli::OptionValue(args, QStringLiteral("--port"));
+    choice.enableUpdateRuntimeFile = args.contains(QStringLiteral("--password")) ? 1 : 0;
+    choice.uploadPassword = Cli::OptionValue(args, QStringLiteral("--password"));
+    app.model.needCompile = false;
+    CCliTransferConsole console(app, QStringLiteral("Download"));
+    const int result = TransferOperations::DownloadProject(app, choice, console.Options());
+    console.PrintResult();
+    return result == TR_OK ? 0 : 1;
+}
+
+CliRegistration reg({QStringLiteral("download"), kUsage, runDownload});
+
+} // namespace

@@ -1,0 +1,24 @@
+#include "CliCommand.h"
+#include "transfer/DevSerial.h"
+
+namespace {
+
+int runPorts(const QStringList& args)
+{
+    if (!Cli::UnknownOptions(args, {}, {}).isEmpty() || !Cli::Positionals(args, {}).isEmpty()) {
+        Cli::PrintError(QStringLiteral("usage: qv-cli ports"));
+        return 2;
+    }
+    QStringList ports;
+    CDevSerial::EnumSerialPorts(ports);
+    ports.sort();
+    for (const QString& p : ports)
+        Cli::PrintOut(p);
+    return 0;
+}
+
+CliRegistration reg({QStringLiteral("ports"),
+                     QStringLiteral("ports\n    Lists the serial ports of this machine, one name a line."),
+                     runPorts});
+
+} // namespace

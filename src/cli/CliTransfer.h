@@ -1,0 +1,46 @@
+#pragma once
+#include "app/MessageSink.h"
+#include "transfer/TransferOperations.h"
+#include "transfer/TransferProgress.h"
+
+#include <QString>
+#include <QStringList>
+
+class CTessanApp;
+
+// What the transfer commands share: a progress bar on stderr when it is a
+// terminal, the engine's result message kept until the command prints it,
+// and Ctrl+C as the stop request.
+class CCliTransferConsole : public ITransferProgress, public IMessageSink
+{
+public:
+    CCliTransferConsole(CTessanApp& app, QString caption);
+    ~CCliTransferConsole() override;
+
+    void PostProgress(int percent, int finalFlag) override;
+    void ShowMessage(const QString& text, const QString& caption) override;
+
+    TransferOperations::RunOptions Options();
+    // Prints the result message as it would be shown: success on stdout,
+    // failures on stderr.
+    void PrintResult();
+    void SetCaption(const QString& caption) { caption_ = caption; }
+
+private:
+    void EndBar();
+    CTessanApp& app_;
+    QString caption_;
+    bool terminal_ = false;
+    bool barShown_ = false;
+    int lastPercent_ = -1;
+    QString text_;
+    QString messageCaption_;
+};
+
+namespace Cli {
+// Shows a Panel Information style warning: the text looked up in MSG, on stderr.
+void PrintWarning(CTessanApp& app, const QString& text);
+// Checks the options of a transfer command; prints the usage on error.
+bool CheckTransferArgs(const QStringList& args, const QStringList& withValue, int positionals,
+                       const QString& usage, QStringList* pos);
+} // namespace Cli

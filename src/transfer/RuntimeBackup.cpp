@@ -1,0 +1,55 @@
+#include "RuntimeBackup.h"
+
+#include "PackedPassword.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+bool CRuntimeBackup::Read(const QString& path)
+{
+    image.clear();
+    password.clear();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    // A backup is at most the panel's 128 KB; anything much larger is not one.
+    if (f.size() > 16 * 1024 * 1024)
+        return false;
+    QByteArray bytes = f.readAll();
+    if (bytes.size() <= kTrailerSize)
+        return false;
+    image = bytes.left(bytes.size() - kTrailerSize);
+    password = PackedPassword::Unpack(bytes.right(4));
+    return true;
+}
+
+bool CRuntimeBackup::Write(const QString& path, const QByteArray& uploaded)
+{
+    if (uploaded.size() <= kTrailerSize)
+        return false;
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(uploaded) != uploaded.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+QString CRuntimeBackup::DefaultName(const QDateTime& t)
+{
+    const QDate d = t.date();
+    const QTime c = t.time();
+    return QString::asprintf("%04u%02u%02u%02u%02u%02u.rtfbak", unsigned(d.year()), unsigned(d.month()),
+                             unsigned(d.day()), unsigned(c.hour()), unsigned(c.minute()),
+                             unsigned(c.second()));
+}
+
+QString CRuntimeBackup::WithExtension(const QString& fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0 || fileName.mid(dot + 1) != QLatin1String("rtfbak"))
+        return fileName + QStringLiteral(".rtfbak");
+    return fileName;
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+// A runtime backup file (.rtfbak): the bytes an upload received, the image
+// in whole 64-byte blocks and a 64-byte trailer whose last 4 bytes are the
+// packed password stored in the panel.
+class CRuntimeBackup
+{
+public:
+    static constexpr int kTrailerSize = 64;
+
+    // False when the file cannot be read or holds 64 bytes or fewer.
+    bool Read(const QString& path);
+    // Writes the bytes whole or not at all (an existing file stays as it was
+    // on failure). Refuses bytes that are no backup.
+    static bool Write(const QString& path, const QByteArray& uploaded);
+
+    QByteArray image;    // all but the last 64 bytes
+    QString password;    // the 8 digits of the last 4 bytes
+
+    // "%04u%02u%02u%02u%02u%02u.rtfbak" of the local time.
+    static QString DefaultName(const QDateTime& localTime);
+    // Appends ".rtfbak" unless the name already ends with exactly that
+    // extension after its first character.
+    static QString WithExtension(const QString& fileName);
+};
