@@ -36,6 +36,7 @@ private slots:
     void pasteGroupsTwice();
     void pasteStopsAtFirstRefusal();
     void undoDepth();
+    void undoRestoresGroups();
     void zOrder();
     void copyAndDuplicatePlaceCopies();
     void removalsAndModifiedFlag();
@@ -145,6 +146,35 @@ void T::undoDepth()
     c.Undo();
     QCOMPARE(c.GetAt(0)->GetName(), QStringLiteral("0"));
     QCOMPARE(c.GetAt(0)->GetContainer(), &c);
+}
+
+void T::undoRestoresGroups()
+{
+    // Undo brings back the state as it was, grouping included: a grouped
+    // screen whose objects are moved and the move undone keeps its groups.
+    CDiagramEntityContainer c;
+    for (int i = 0; i < 3; ++i)
+        c.Add(textAt(i * 20, QString::number(i)));
+    c.GetAt(0)->SetGroup(5);
+    c.GetAt(1)->SetGroup(5);
+    c.Snapshot();
+    c.GetAt(0)->MoveBy(4, 4);
+    c.GetAt(1)->MoveBy(4, 4);
+    c.Undo();
+    QCOMPARE(c.GetAt(0)->GetRect(), (PaperRect{0, 0, 16, 16}));
+    QCOMPARE(c.GetAt(0)->GetGroup(), 5);
+    QCOMPARE(c.GetAt(1)->GetGroup(), 5);
+    QCOMPARE(c.GetAt(2)->GetGroup(), 0);
+    // The restored group still selects together.
+    c.UnselectAll();
+    c.GetAt(1)->Select(true);
+    QVERIFY(c.GetAt(0)->IsSelected() && !c.GetAt(2)->IsSelected());
+    // Grouping itself can be undone.
+    c.Snapshot();
+    c.SelectAll();
+    c.Ungroup();
+    c.Undo();
+    QCOMPARE(c.GetAt(0)->GetGroup(), 5);
 }
 
 void T::zOrder()

@@ -391,6 +391,12 @@ void T::fileErrors()
     QString error;
     QVERIFY(!CTessanDoc::LoadFile(dir.path() + QStringLiteral("/missing"), c, false, nullptr, &error));
     QVERIFY(!error.isEmpty());
+    // A folder where the screen file should be: an error, the container as it was.
+    c.AddLoaded(CreateObjectOfKind(OBJ_STRING));
+    error.clear();
+    QVERIFY(!CTessanDoc::LoadFile(dir.path(), c, false, nullptr, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(c.GetSize(), 1);
     // A folder in the way: no file written, an error.
     QVERIFY(!CTessanDoc::SaveFile(dir.path(), c, &error));
     QVERIFY(QFileInfo(dir.path()).isDir());

@@ -158,6 +158,17 @@ void T::hitTestAndMarkers()
     auto light = CreateObjectOfKind(OBJ_INDICATOR_LIGHT);
     light->SetRect(0, 0, 16, 16);
     QCOMPARE(light->HitTest(QPoint(16, 16)), HIT_BOTTOMRIGHT);
+
+    // Edges at the ends of the int range (a damaged file): the middle
+    // markers sit at the true middle.
+    CObjectStaticText wide;
+    wide.SetRect(-1e300, -1e300, 1e300, 1e300);
+    const PaperRect w = wide.GetRect();
+    QCOMPARE(w, (PaperRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
+    QCOMPARE(wide.GetMarkerRect(HIT_TOPMIDDLE, w), (PaperRect{-5, INT_MIN, 3, INT_MIN + 4}));
+    QCOMPARE(wide.HitTest(QPoint(-1, INT_MIN)), HIT_TOPMIDDLE);
+    QCOMPARE(wide.HitTest(QPoint(INT_MAX - 1, -1)), HIT_RIGHTMIDDLE);
+    QCOMPARE(wide.HitTest(QPoint(100, 100)), HIT_BODY);
 }
 
 void T::cursors()

@@ -5,6 +5,7 @@
 #include "ScreenTextEscapes.h"
 
 #include <algorithm>
+#include <climits>
 
 using ScreenNumbers::TruncateToInt;
 
@@ -241,11 +242,13 @@ HitCode CDiagramEntity::HitTest(QPoint point, const PaperRect& rect) const
 
 PaperRect CDiagramEntity::GetMarkerRect(HitCode code, const PaperRect& rect) const
 {
-    const int hw = markerSize_.width() / 2;
-    const int hh = markerSize_.height() / 2;
-    const int cx = rect.left + (rect.right - rect.left) / 2;
-    const int cy = rect.top + (rect.bottom - rect.top) / 2;
-    int x = 0, y = 0;
+    // In 64 bits: the edges of a loaded object may lie anywhere in the int
+    // range, and the marker rectangle is held to it.
+    const qint64 hw = markerSize_.width() / 2;
+    const qint64 hh = markerSize_.height() / 2;
+    const qint64 cx = rect.left + (qint64(rect.right) - rect.left) / 2;
+    const qint64 cy = rect.top + (qint64(rect.bottom) - rect.top) / 2;
+    qint64 x = 0, y = 0;
     switch (code) {
     case HIT_TOPLEFT: x = rect.left; y = rect.top; break;
     case HIT_TOPMIDDLE: x = cx; y = rect.top; break;
@@ -257,7 +260,8 @@ PaperRect CDiagramEntity::GetMarkerRect(HitCode code, const PaperRect& rect) con
     case HIT_RIGHTMIDDLE: x = rect.right; y = cy; break;
     default: return {};
     }
-    return {x - hw, y - hh, x + hw, y + hh};
+    const auto held = [](qint64 v) { return int(std::clamp<qint64>(v, INT_MIN, INT_MAX)); };
+    return {held(x - hw), held(y - hh), held(x + hw), held(y + hh)};
 }
 
 CursorShape CDiagramEntity::GetCursor(HitCode code) const

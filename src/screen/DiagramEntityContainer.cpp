@@ -124,8 +124,12 @@ void CDiagramEntityContainer::Snapshot()
     auto item = std::make_unique<CUndoItem>();
     item->paperSize = paperSize_;
     item->objects.reserve(objects_.size());
-    for (const auto& o : objects_)
-        item->objects.push_back(o->Clone());
+    // A clone leaves its group behind; a snapshot is the state as it is.
+    for (const auto& o : objects_) {
+        auto copy = o->Clone();
+        copy->SetGroup(o->GetGroup());
+        item->objects.push_back(std::move(copy));
+    }
     undo_.push_back(std::move(item));
 }
 
@@ -137,8 +141,11 @@ void CDiagramEntityContainer::Undo()
     undo_.pop_back();
     objects_.clear();
     // A restored state is not an insertion: it comes back whole.
-    for (const auto& o : item->objects)
-        AddLoaded(o->Clone());
+    for (const auto& o : item->objects) {
+        auto copy = o->Clone();
+        copy->SetGroup(o->GetGroup());
+        AddLoaded(std::move(copy));
+    }
     paperSize_ = item->paperSize;
     modified_ = true;
 }

@@ -5,7 +5,8 @@
 #include <memory>
 #include <vector>
 
-// One undo snapshot: the paper size and clones of every object, in list order.
+// One undo snapshot: the paper size and clones of every object, in list order,
+// each keeping its group.
 struct CUndoItem
 {
     QSize paperSize;
