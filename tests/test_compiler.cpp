@@ -81,6 +81,7 @@ private slots:
     void staticBitmapFilesAndWarnings();
     void fontLibraryAcrossCompilations();
     void limitsWarnings();
+    void hugeObjectsStayBounded();
     void debugDump();
     void stopAndWorkerThread();
 };
@@ -568,6 +569,49 @@ void TestCompiler::limitsWarnings()
                           "  Warning: [Alarm List] ----> 'Alarm Message 2' 2100 characters: a text holds at most 255",
                           QStringLiteral("  Warning: [demo.cgp] ----> 'CompilerHZK.bin' %1 bytes: glyph offsets reach only 65535").arg(fontSize),
                           QStringLiteral("  Warning: [demo.cgp] ----> 'Compiler.bin' %1 bytes: the panel takes at most 131008, it can't be transferred").arg(rt)}));
+}
+
+void TestCompiler::hugeObjectsStayBounded()
+{
+    const qsizetype picture = 4096 * 512; // the largest picture: 4096 x 4096
+    {
+        // Edges at the ends of the int range: a width that no int holds still
+        // gives the largest picture, not an empty one.
+        CCompileTestProject p;
+        auto wide = place(make<CObjectStaticText>(p.App().model), -2000000000, 0, 2000000000, 8);
+        wide->text = QString();
+        p.AddScreen(1, list(std::move(wide)));
+        QVERIFY(p.Compile());
+        QCOMPARE(p.App().bitmapData.size(), 4096);
+        QCOMPARE(firstScreenRecord(p.compiler->Images()).size(), 111 + 8);
+    }
+    // A damaged screen file: a dynamic text far beyond the display with a
+    // thousand entries would need gigabytes of pictures. The bitmap data stops
+    // where 24-bit picture offsets end, with one warning, and the compilation
+    // still runs to its end with every record written.
+    CCompileTestProject p;
+    const CProjectModel& m = p.App().model;
+    auto dyn = place(make<CObjectDynamicText>(m), 0, 0, 1000000, 1000000);
+    dyn->texts.clear();
+    for (int i = 0; i < 1100; ++i)
+        dyn->texts.append(QString());
+    auto after = place(make<CObjectStaticText>(m), 0, 0, 16, 8);
+    after->text = QString();
+    p.AddScreen(1, list(std::move(dyn), std::move(after)));
+    p.App().model.FindScreen(1)->screenChange = {1, 1};
+    QVERIFY(p.Compile());
+    const CompiledImages& im = p.compiler->Images();
+    QCOMPARE(p.App().bitmapData.size(), 8 * picture);
+    QCOMPARE(im.bitmap.size(), 16 + 8 * picture);
+    QCOMPARE(p.reporter.Warnings().filter(QStringLiteral("CompilerBMP.bin")),
+             QStringList({QStringLiteral("  Warning: [demo.cgp - #1 Screen 1] ----> 'CompilerBMP.bin' %1 "
+                                         "bytes: picture offsets reach only 16777215, the pictures "
+                                         "beyond are left out")
+                              .arg(9 * picture)}));
+    const QByteArray r = firstScreenRecord(im);
+    QCOMPARE(U16(r, 7), 2u);
+    QCOMPARE(r.size(), 111 + 13 + 8);
+    QCOMPARE(U8(r, 111 + 9), quint32(1100 & 0xFF));
 }
 
 void TestCompiler::debugDump()

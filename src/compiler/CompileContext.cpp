@@ -110,7 +110,23 @@ quint32 CCompileContext::AppendPicture(const QByteArray& packed)
 {
     const quint32 offset = quint32(bitmapData.size());
     bitmapData.append(packed);
+    pendingPictureBytes_ = 0;
     return offset;
+}
+
+bool CCompileContext::ReservePicture(qint64 bytes, const QString& title)
+{
+    const qint64 end = qint64(bitmapData.size()) + pendingPictureBytes_ + bytes;
+    if (bitmapDataFull_ || end > kBitmapDataLimit) {
+        if (!bitmapDataFull_)
+            SizeWarning(title, QStringLiteral("CompilerBMP.bin"), end,
+                        QStringLiteral("bytes: picture offsets reach only 16777215, the pictures "
+                                       "beyond are left out"));
+        bitmapDataFull_ = true;
+        return false;
+    }
+    pendingPictureBytes_ += bytes;
+    return true;
 }
 
 QString CCompileContext::PicturePath(const QString& folder, const QString& fileName) const

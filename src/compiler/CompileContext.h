@@ -58,6 +58,14 @@ public:
     QByteArray EncodeText(const QString& text, const QString& title, const QString& name);
     // Appends a packed picture to the bitmap data; returns its offset there.
     quint32 AppendPicture(const QByteArray& packed);
+    // Room for a picture of `bytes` more bytes of the object being built
+    // (pictures of one object are appended together): false, with one warning
+    // per compilation under `title`, when it would end beyond what 24-bit
+    // picture offsets reach; such a picture is left out.
+    bool ReservePicture(qint64 bytes, const QString& title);
+
+    // 24-bit picture offsets reach the first 16 MiB of the bitmap data.
+    static constexpr qint64 kBitmapDataLimit = qint64(1) << 24;
 
     // The file of a static bitmap: a folder relative to the program folder,
     // or, with an empty folder, the project's own working folder.
@@ -73,4 +81,6 @@ private:
     QSet<int> screenNumbers_;
     QHash<QString, QString> texts_;
     QHash<QString, QImage> pictures_;
+    qint64 pendingPictureBytes_ = 0;
+    bool bitmapDataFull_ = false;
 };

@@ -6,11 +6,26 @@
 #include "screen/FontSpec.h"
 #include "screen/PaperRect.h"
 
+#include <algorithm>
+
 namespace {
 
-int clampSide(int v)
+// A side of the object's integer rectangle, taken in 64 bits (edges may lie
+// at the ends of the int range), limited to 0 .. kMaxPictureSide.
+int pictureWidth(const PaperRect& r)
 {
-    return std::clamp(v, 0, CObjectBuildContext::kMaxPictureSide);
+    return int(std::clamp<qint64>(qint64(r.right) - r.left, 0, CObjectBuildContext::kMaxPictureSide));
+}
+
+int pictureHeight(const PaperRect& r)
+{
+    return int(std::clamp<qint64>(qint64(r.bottom) - r.top, 0, CObjectBuildContext::kMaxPictureSide));
+}
+
+// The packed size of a w x h picture: w columns of (h + 7) / 8 bands.
+qint64 packedSize(int w, int h)
+{
+    return qint64(w) * ((h + 7) / 8);
 }
 
 PictureFont pictureFont(const FontSpec& f)
@@ -45,8 +60,11 @@ quint32 CObjectBuildContext::AppendPicture(const QByteArray& packed)
 QByteArray CObjectBuildContext::TextPicture(const QString& text, const FontSpec& font,
                                             const PaperRect& rect, bool inverted)
 {
-    const QImage img = TextPicture::Render(text, pictureFont(font), clampSide(rect.Width()),
-                                           clampSide(rect.Height()), inverted);
+    const int w = pictureWidth(rect);
+    const int h = pictureHeight(rect);
+    if (!ctx_.ReservePicture(packedSize(w, h), title_))
+        return QByteArray();
+    const QImage img = TextPicture::Render(text, pictureFont(font), w, h, inverted);
     return ColumnPacker::Pack(img);
 }
 
@@ -54,7 +72,11 @@ QByteArray CObjectBuildContext::BitmapPicture(const QString& folder, const QStri
                                               const PaperRect& rect, int scaling,
                                               bool blackInversion)
 {
+    const int w = pictureWidth(rect);
+    const int h = pictureHeight(rect);
+    if (!ctx_.ReservePicture(packedSize(w, h), title_))
+        return QByteArray();
     const QImage picture = ctx_.LoadPicture(folder, fileName, title_);
-    const QRect box(rect.left, rect.top, clampSide(rect.Width()), clampSide(rect.Height()));
+    const QRect box(rect.left, rect.top, w, h);
     return ColumnPacker::Pack(StaticBitmapPicture::Render(picture, box, scaling, blackInversion));
 }

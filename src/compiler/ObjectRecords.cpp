@@ -29,8 +29,9 @@ void writeXY(CImageWriter& w, const PaperRect& r)
 void writeXYWH(CImageWriter& w, const PaperRect& r)
 {
     writeXY(w, r);
-    w.U8(quint32(r.Width()));
-    w.U8(quint32(r.Height()));
+    // Low 8 bits of the width and height, taken without int overflow.
+    w.U8(quint32(qint64(r.right) - r.left));
+    w.U8(quint32(qint64(r.bottom) - r.top));
 }
 
 // Renders the object's picture, appends it to the bitmap data and returns
