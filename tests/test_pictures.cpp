@@ -61,6 +61,7 @@ private slots:
     void columnPacking();
     void fontSubstitutes();
     void textFitRules();
+    void textExtentIsTheSumOfCharacterWidths();
     void justifiedTextReachesTheRightEdge();
     void inversion();
     void bitmapPlacements();
@@ -148,6 +149,30 @@ void TestPictures::textFitRules()
     QCOMPARE(fit.taken, text.size());
     QVERIFY(!fit.justified);
     QCOMPARE(TextPicture::FitText(QString(), font, 10, 16).taken, 0);
+}
+
+void TestPictures::textExtentIsTheSumOfCharacterWidths()
+{
+    // No pair kerning: "AV" measures and draws as A's width plus V's width,
+    // so a box one pixel short of that cannot take both letters.
+    const PictureFont spec = sans(-15);
+    const QFont font = PictureFontMaker::Make(spec);
+    const QFontMetrics fm(font);
+    const QChar A = QLatin1Char('A'), V = QLatin1Char('V');
+    const int extent = fm.horizontalAdvance(A) + fm.horizontalAdvance(V);
+    const int ink = extent - fm.leftBearing(A) - fm.rightBearing(V);
+    QCOMPARE(fm.horizontalAdvance(QStringLiteral("AVAVAVAV")), 4 * extent);
+    QCOMPARE(TextPicture::FitText(QStringLiteral("AVA"), font, ink, 20).taken, 2);
+    QCOMPARE(TextPicture::FitText(QStringLiteral("AVA"), font, ink - 1, 20).taken, 1);
+    const QImage img = TextPicture::Render(QStringLiteral("AV"), spec, 40, 20, false);
+    QCOMPARE(inkColumns(img).first(), fm.leftBearing(A));
+    QCOMPARE(inkColumns(img).last(), extent - fm.rightBearing(V) - 1);
+
+    // A long run of zero-width characters fits whole and is measured once
+    // per character, not once per prefix.
+    const QString zeroWidth(200000, QChar(0x200B));
+    QCOMPARE(TextPicture::FitText(zeroWidth, font, 10, 20).taken, zeroWidth.size());
+    QCOMPARE(TextPicture::Render(zeroWidth, spec, 10, 20, false).size(), QSize(10, 20));
 }
 
 void TestPictures::justifiedTextReachesTheRightEdge()

@@ -62,6 +62,9 @@ QFont Make(const PictureFont& want)
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferBitmap
                                                | QFont::NoSubpixelAntialias));
     font.setHintingPreference(QFont::PreferFullHinting);
+    // Characters advance by their own widths: no pair kerning, as the panel's
+    // text extents are the plain sums of the character widths.
+    font.setKerning(false);
     font.setPixelSize(pixelSize);
     const int weight = want.weight <= 0 ? 400 : std::clamp(want.weight, 1, 1000);
     font.setWeight(QFont::Weight(weight));
