@@ -234,6 +234,29 @@ void TestPictures::bitmapPlacements()
     pic.setPixel(0, 0, qRgb(0, 0, 0));
     const QImage out = StaticBitmapPicture::Render(pic, QRect(0, 0, 8, 8), 0, true);
     QCOMPARE(ColumnPacker::Pack(out), hex("FF FF E3 C3 C3 C3 FF FF"));
+    // Shrinking keeps thin black lines: a 32 x 32 one-pixel frame stretched
+    // into 16 x 16 keeps all four edges, and a lone black dot at odd
+    // coordinates survives a 2:1 shrink. Enlarging repeats pixels.
+    QImage frame(32, 32, QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    for (int i = 0; i < 32; ++i)
+        for (QPoint pt : {QPoint(i, 0), QPoint(i, 31), QPoint(0, i), QPoint(31, i)})
+            frame.setPixel(pt, qRgb(0, 0, 0));
+    frame.setPixel(15, 15, qRgb(0, 0, 0));
+    const QByteArray shrunk =
+        ColumnPacker::Pack(StaticBitmapPicture::Render(frame, QRect(0, 0, 16, 16), 2, false));
+    QCOMPARE(shrunk.left(2), hex("FF FF"));
+    QCOMPARE(shrunk.mid(30, 2), hex("FF FF"));
+    QCOMPARE(shrunk.mid(14, 2), hex("81 01")); // column 7: the edges and the dot in row 7
+    QCOMPARE(shrunk.mid(2, 2), hex("80 01"));
+    QImage checker(2, 2, QImage::Format_Mono);
+    checker.setColor(0, qRgb(0, 0, 0));
+    checker.setColor(1, qRgb(255, 255, 255));
+    checker.fill(1);
+    checker.setPixel(0, 0, 0);
+    checker.setPixel(1, 1, 0);
+    QCOMPARE(ColumnPacker::Pack(StaticBitmapPicture::Render(checker, QRect(0, 0, 4, 8), 2, false)),
+             hex("F0 F0 0F 0F"));
     const QImage empty = StaticBitmapPicture::Render(QImage(), QRect(0, 0, 8, 8), 3, false);
     QCOMPARE(ColumnPacker::Pack(empty), QByteArray(8, 0));
 }
