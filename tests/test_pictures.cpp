@@ -16,6 +16,8 @@
 #include <QImageReader>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 QByteArray hex(const char* h)
@@ -114,6 +116,11 @@ void TestPictures::fontSubstitutes()
     QVERIFY(b.bold() && b.italic() && b.underline() && b.strikeOut());
     // A positive height is the cell height.
     QCOMPARE(QFontMetrics(PictureFontMaker::Make(sans(20))).height(), 20);
+    // Heights out of all reason (a damaged file) give a usable font size.
+    for (int height : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 5000}) {
+        const int px = PictureFontMaker::Make(sans(height)).pixelSize();
+        QVERIFY2(px >= 1 && px <= 1000, qPrintable(QString::number(px)));
+    }
 }
 
 void TestPictures::textFitRules()
