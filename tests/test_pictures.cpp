@@ -16,6 +16,8 @@
 #include <QImageReader>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 QByteArray hex(const char* h)
@@ -61,6 +63,7 @@ private slots:
     void columnPacking();
     void fontSubstitutes();
     void textFitRules();
+    void textExtentIsTheSumOfCharacterWidths();
     void justifiedTextReachesTheRightEdge();
     void inversion();
     void bitmapPlacements();
@@ -113,6 +116,11 @@ void TestPictures::fontSubstitutes()
     QVERIFY(b.bold() && b.italic() && b.underline() && b.strikeOut());
     // A positive height is the cell height.
     QCOMPARE(QFontMetrics(PictureFontMaker::Make(sans(20))).height(), 20);
+    // Heights out of all reason (a damaged file) give a usable font size.
+    for (int height : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 5000}) {
+        const int px = PictureFontMaker::Make(sans(height)).pixelSize();
+        QVERIFY2(px >= 1 && px <= 1000, qPrintable(QString::number(px)));
+    }
 }
 
 void TestPictures::textFitRules()
@@ -148,6 +156,30 @@ void TestPictures::textFitRules()
     QCOMPARE(fit.taken, text.size());
     QVERIFY(!fit.justified);
     QCOMPARE(TextPicture::FitText(QString(), font, 10, 16).taken, 0);
+}
+
+void TestPictures::textExtentIsTheSumOfCharacterWidths()
+{
+    // No pair kerning: "AV" measures and draws as A's width plus V's width,
+    // so a box one pixel short of that cannot take both letters.
+    const PictureFont spec = sans(-15);
+    const QFont font = PictureFontMaker::Make(spec);
+    const QFontMetrics fm(font);
+    const QChar A = QLatin1Char('A'), V = QLatin1Char('V');
+    const int extent = fm.horizontalAdvance(A) + fm.horizontalAdvance(V);
+    const int ink = extent - fm.leftBearing(A) - fm.rightBearing(V);
+    QCOMPARE(fm.horizontalAdvance(QStringLiteral("AVAVAVAV")), 4 * extent);
+    QCOMPARE(TextPicture::FitText(QStringLiteral("AVA"), font, ink, 20).taken, 2);
+    QCOMPARE(TextPicture::FitText(QStringLiteral("AVA"), font, ink - 1, 20).taken, 1);
+    const QImage img = TextPicture::Render(QStringLiteral("AV"), spec, 40, 20, false);
+    QCOMPARE(inkColumns(img).first(), fm.leftBearing(A));
+    QCOMPARE(inkColumns(img).last(), extent - fm.rightBearing(V) - 1);
+
+    // A long run of zero-width characters fits whole and is measured once
+    // per character, not once per prefix.
+    const QString zeroWidth(200000, QChar(0x200B));
+    QCOMPARE(TextPicture::FitText(zeroWidth, font, 10, 20).taken, zeroWidth.size());
+    QCOMPARE(TextPicture::Render(zeroWidth, spec, 10, 20, false).size(), QSize(10, 20));
 }
 
 void TestPictures::justifiedTextReachesTheRightEdge()
@@ -209,6 +241,29 @@ void TestPictures::bitmapPlacements()
     pic.setPixel(0, 0, qRgb(0, 0, 0));
     const QImage out = StaticBitmapPicture::Render(pic, QRect(0, 0, 8, 8), 0, true);
     QCOMPARE(ColumnPacker::Pack(out), hex("FF FF E3 C3 C3 C3 FF FF"));
+    // Shrinking keeps thin black lines: a 32 x 32 one-pixel frame stretched
+    // into 16 x 16 keeps all four edges, and a lone black dot at odd
+    // coordinates survives a 2:1 shrink. Enlarging repeats pixels.
+    QImage frame(32, 32, QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    for (int i = 0; i < 32; ++i)
+        for (QPoint pt : {QPoint(i, 0), QPoint(i, 31), QPoint(0, i), QPoint(31, i)})
+            frame.setPixel(pt, qRgb(0, 0, 0));
+    frame.setPixel(15, 15, qRgb(0, 0, 0));
+    const QByteArray shrunk =
+        ColumnPacker::Pack(StaticBitmapPicture::Render(frame, QRect(0, 0, 16, 16), 2, false));
+    QCOMPARE(shrunk.left(2), hex("FF FF"));
+    QCOMPARE(shrunk.mid(30, 2), hex("FF FF"));
+    QCOMPARE(shrunk.mid(14, 2), hex("81 01")); // column 7: the edges and the dot in row 7
+    QCOMPARE(shrunk.mid(2, 2), hex("80 01"));
+    QImage checker(2, 2, QImage::Format_Mono);
+    checker.setColor(0, qRgb(0, 0, 0));
+    checker.setColor(1, qRgb(255, 255, 255));
+    checker.fill(1);
+    checker.setPixel(0, 0, 0);
+    checker.setPixel(1, 1, 0);
+    QCOMPARE(ColumnPacker::Pack(StaticBitmapPicture::Render(checker, QRect(0, 0, 4, 8), 2, false)),
+             hex("F0 F0 0F 0F"));
     const QImage empty = StaticBitmapPicture::Render(QImage(), QRect(0, 0, 8, 8), 3, false);
     QCOMPARE(ColumnPacker::Pack(empty), QByteArray(8, 0));
 }

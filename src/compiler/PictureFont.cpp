@@ -56,12 +56,17 @@ QString SubstituteFamily(const QString& face, int pixelSize)
 QFont Make(const PictureFont& want)
 {
     // A logical font's height 0 asks for the default size.
-    int pixelSize = want.height == 0 ? 12 : std::abs(want.height);
-    pixelSize = std::clamp(pixelSize, 1, 1000);
+    // Heights beyond the clamp come from damaged files; qint64 keeps the
+    // magnitude of the most negative int exact.
+    const int pixelSize =
+        want.height == 0 ? 12 : int(std::clamp<qint64>(std::abs(qint64(want.height)), 1, 1000));
     QFont font(SubstituteFamily(want.face, pixelSize));
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferBitmap
                                                | QFont::NoSubpixelAntialias));
     font.setHintingPreference(QFont::PreferFullHinting);
+    // Characters advance by their own widths: no pair kerning, as the panel's
+    // text extents are the plain sums of the character widths.
+    font.setKerning(false);
     font.setPixelSize(pixelSize);
     const int weight = want.weight <= 0 ? 400 : std::clamp(want.weight, 1, 1000);
     font.setWeight(QFont::Weight(weight));
@@ -73,7 +78,8 @@ QFont Make(const PictureFont& want)
         // so that ascent plus descent come out at that height.
         const int cell = QFontMetrics(font).height();
         if (cell > 0 && cell != want.height) {
-            const int scaled = std::max(1, pixelSize * want.height / cell);
+            const int scaled =
+                int(std::clamp<qint64>(qint64(pixelSize) * want.height / cell, 1, 1000));
             font.setFamily(SubstituteFamily(want.face, scaled));
             font.setPixelSize(scaled);
         }

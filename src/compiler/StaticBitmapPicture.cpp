@@ -1,6 +1,6 @@
 #include "StaticBitmapPicture.h"
 
-#include <QPainter>
+#include <algorithm>
 
 namespace StaticBitmapPicture {
 
@@ -49,6 +49,39 @@ QRect Placement(QSize picture, const QRect& r, int scaling)
     }
 }
 
+namespace {
+
+// Draws `picture` (RGB32) stretched onto `place` of `box`, clipped to the box.
+// Where the picture is shrunk, the source pixels that fall onto one box pixel
+// are combined by AND of their colour values, so black lines and dots of
+// monochrome pictures survive; where it is enlarged, pixels are repeated.
+void stretchAnd(QImage& box, const QImage& picture, const QRect& place)
+{
+    const qint64 W = picture.width(), H = picture.height();
+    const qint64 pw = place.width(), ph = place.height();
+    const QRect target = place.intersected(box.rect());
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        const qint64 dy = y - place.top();
+        const int sy0 = int(dy * H / ph);
+        const int sy1 = std::max(sy0 + 1, int((dy + 1) * H / ph));
+        QRgb* out = reinterpret_cast<QRgb*>(box.scanLine(y));
+        for (int x = target.left(); x <= target.right(); ++x) {
+            const qint64 dx = x - place.left();
+            const int sx0 = int(dx * W / pw);
+            const int sx1 = std::max(sx0 + 1, int((dx + 1) * W / pw));
+            QRgb c = 0xFFFFFFFF;
+            for (int sy = sy0; sy < sy1; ++sy) {
+                const QRgb* in = reinterpret_cast<const QRgb*>(picture.constScanLine(sy));
+                for (int sx = sx0; sx < sx1; ++sx)
+                    c &= in[sx];
+            }
+            out[x] = c | 0xFF000000;
+        }
+    }
+}
+
+} // namespace
+
 QImage Render(const QImage& picture, const QRect& objectRect, int scaling, bool blackInversion)
 {
     QImage box(std::max(objectRect.width(), 0), std::max(objectRect.height(), 0),
@@ -61,10 +94,10 @@ QImage Render(const QImage& picture, const QRect& objectRect, int scaling, bool 
     const QRect place = Placement(picture.size(), objectRect, scaling);
     if (place.isEmpty())
         return box;
-    QPainter p(&box);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(place, picture);
+    const QImage rgb = picture.format() == QImage::Format_RGB32
+        ? picture
+        : picture.convertToFormat(QImage::Format_RGB32);
+    stretchAnd(box, rgb, place);
     return box;
 }
 

@@ -5,14 +5,22 @@
 
 namespace {
 
-// Ink width of a run: its advance less the first character's left bearing
-// and the last character's right bearing.
+// Ink width of a run whose text extent (the sum of its characters' own
+// widths) is `extent`: less the first character's left bearing and the last
+// character's right bearing.
+int inkWidth(const QFontMetrics& fm, int extent, QChar first, QChar last)
+{
+    return extent - fm.leftBearing(first) - fm.rightBearing(last);
+}
+
 int inkWidth(const QFontMetrics& fm, QStringView run)
 {
     if (run.isEmpty())
         return 0;
-    return fm.horizontalAdvance(run.toString()) - fm.leftBearing(run.front())
-        - fm.rightBearing(run.back());
+    int extent = 0;
+    for (QChar ch : run)
+        extent += fm.horizontalAdvance(ch);
+    return inkWidth(fm, extent, run.front(), run.back());
 }
 
 } // namespace
@@ -26,12 +34,14 @@ Fit FitText(const QString& text, const QFont& font, int width, int height)
     Fit fit;
     fit.taken = len;
     int n = 1;
+    int extent = 0; // of the first n characters, grown one character at a time
     for (; n <= len; ++n) {
         if (fm.height() > height) {
             fit.taken = len;
             break;
         }
-        if (inkWidth(fm, QStringView(text).left(n)) <= width)
+        extent += fm.horizontalAdvance(text[n - 1]);
+        if (inkWidth(fm, extent, text.front(), text[n - 1]) <= width)
             continue;
         fit.taken = n == 1 ? 1 : n - 1;
         break;
