@@ -162,8 +162,8 @@ void TestPictures::textExtentIsTheSumOfCharacterWidths()
 {
     // No pair kerning: "AV" measures and draws as A's width plus V's width,
     // so a box one pixel short of that cannot take both letters.
-    const PictureFont spec = sans(-15);
-    const QFont font = PictureFontMaker::Make(spec);
+    const PictureFont want = sans(-15);
+    const QFont font = PictureFontMaker::Make(want);
     const QFontMetrics fm(font);
     const QChar A = QLatin1Char('A'), V = QLatin1Char('V');
     const int extent = fm.horizontalAdvance(A) + fm.horizontalAdvance(V);
@@ -171,7 +171,7 @@ void TestPictures::textExtentIsTheSumOfCharacterWidths()
     QCOMPARE(fm.horizontalAdvance(QStringLiteral("AVAVAVAV")), 4 * extent);
     QCOMPARE(TextPicture::FitText(QStringLiteral("AVA"), font, ink, 20).taken, 2);
     QCOMPARE(TextPicture::FitText(QStringLiteral("AVA"), font, ink - 1, 20).taken, 1);
-    const QImage img = TextPicture::Render(QStringLiteral("AV"), spec, 40, 20, false);
+    const QImage img = TextPicture::Render(QStringLiteral("AV"), want, 40, 20, false);
     QCOMPARE(inkColumns(img).first(), fm.leftBearing(A));
     QCOMPARE(inkColumns(img).last(), extent - fm.rightBearing(V) - 1);
 
@@ -179,7 +179,7 @@ void TestPictures::textExtentIsTheSumOfCharacterWidths()
     // per character, not once per prefix.
     const QString zeroWidth(200000, QChar(0x200B));
     QCOMPARE(TextPicture::FitText(zeroWidth, font, 10, 20).taken, zeroWidth.size());
-    QCOMPARE(TextPicture::Render(zeroWidth, spec, 10, 20, false).size(), QSize(10, 20));
+    QCOMPARE(TextPicture::Render(zeroWidth, want, 10, 20, false).size(), QSize(10, 20));
 }
 
 void TestPictures::justifiedTextReachesTheRightEdge()
@@ -188,8 +188,8 @@ void TestPictures::justifiedTextReachesTheRightEdge()
     // free width F is shared out F / 3 per character, the remainder one
     // pixel at a time by the accumulator (the second character gets one
     // when the remainder is 2), and the first ink starts at the left edge.
-    const PictureFont spec = sans(-15);
-    const QFont font = PictureFontMaker::Make(spec);
+    const PictureFont want = sans(-15);
+    const QFont font = PictureFontMaker::Make(want);
     const QFontMetrics fm(font);
     const int adv = fm.horizontalAdvance(QLatin1Char('I'));
     const int ink = fm.horizontalAdvance(QStringLiteral("III")) - fm.leftBearing(QLatin1Char('I'))
@@ -197,7 +197,7 @@ void TestPictures::justifiedTextReachesTheRightEdge()
     const int free = adv - 1; // less than one more character
     const int w = ink + free;
     QVERIFY(TextPicture::FitText(QStringLiteral("IIIIIIII"), font, w, 20).justified);
-    const QImage img = TextPicture::Render(QStringLiteral("IIIIIIII"), spec, w, 20, false);
+    const QImage img = TextPicture::Render(QStringLiteral("IIIIIIII"), want, w, 20, false);
     QList<int> starts; // first column of each stroke
     const QList<int> cols = inkColumns(img);
     for (int i = 0; i < cols.size(); ++i)

@@ -25,7 +25,7 @@ struct PictureFont
 // are replaced by the installed fonts that stand in for them, anti-aliasing
 // is off, and bitmap strikes are preferred where the face has them.
 namespace PictureFontMaker {
-QFont Make(const PictureFont& spec);
+QFont Make(const PictureFont& want);
 // The installed family that stands in for a face at a pixel size.
 QString SubstituteFamily(const QString& face, int pixelSize);
 } // namespace PictureFontMaker

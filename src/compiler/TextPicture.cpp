@@ -50,13 +50,13 @@ Fit FitText(const QString& text, const QFont& font, int width, int height)
     return fit;
 }
 
-QImage Render(const QString& text, const PictureFont& spec, int width, int height, bool inverted)
+QImage Render(const QString& text, const PictureFont& want, int width, int height, bool inverted)
 {
     QImage img(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     if (img.isNull())
         return img;
     img.fill(Qt::white);
-    const QFont font = PictureFontMaker::Make(spec);
+    const QFont font = PictureFontMaker::Make(want);
     const Fit fit = FitText(text, font, width, height);
     const QString taken = text.left(fit.taken);
     if (!taken.isEmpty()) {

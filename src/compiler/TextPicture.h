@@ -18,6 +18,6 @@ struct Fit
 
 // The fit of `text` into a box of `width` x `height` with the font's metrics.
 Fit FitText(const QString& text, const QFont& font, int width, int height);
-QImage Render(const QString& text, const PictureFont& spec, int width, int height, bool inverted);
+QImage Render(const QString& text, const PictureFont& want, int width, int height, bool inverted);
 
 } // namespace TextPicture
