@@ -5,6 +5,9 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QFile>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <thread>
 
@@ -53,6 +56,16 @@ private slots:
         QVERIFY(OpenOn(second, pty.DevicePath()));
         QCOMPARE(second.CloseConnection(), 1);
         QVERIFY(OpenOn(link, pty.DevicePath()));
+        link.CloseConnection();
+
+        // A relative path (a link beside the user) is a path, not a name under /dev.
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(pty.DevicePath(), dir.filePath(QStringLiteral("ttyRU03"))));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        const bool opened = OpenOn(link, QStringLiteral("./ttyRU03"));
+        QDir::setCurrent(before);
+        QVERIFY(opened);
         link.CloseConnection();
     }
 

@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
-# The main job until the editor exists: make a sample project with qv-cli and
-# show what it holds.
+# The main job until the editor exists: make a sample project with qv-cli,
+# compile it, and send it to a virtual panel, showing what each step made.
 set -euo pipefail
 build=${1:-build}
+bin="$build/bin"
 out="$build/sample"
 rm -rf "$out"
 mkdir -p "$out"
-"$build/bin/qv-cli" new "$out/Sample.cgp"
-echo "Package $out/Sample.cgp holds:"
+
+echo "== qv-cli new $out/Sample.cgp"
+"$bin/qv-cli" new "$out/Sample.cgp"
 unzip -l "$out/Sample.cgp"
+
+echo "== qv-cli compile (Output pane)"
+"$bin/qv-cli" compile "$out/Sample.cgp" -o "$out/Sample.bin"
+echo "runtime image: $out/Sample.bin, $(stat -c %s "$out/Sample.bin") bytes"
+
+echo "== download to a virtual panel"
+"$bin/qv-panel" --store "$out/panel" --link "$out/ttyRU03" > "$out/panel.log" 2>&1 &
+panel=$!
+trap 'kill $panel 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -e "$out/ttyRU03" ] && break; sleep 0.1; done
+"$bin/qv-cli" download "$out/Sample.cgp" --port "$out/ttyRU03" --password 52815281
+"$bin/qv-cli" info --port "$out/ttyRU03"

@@ -1,5 +1,7 @@
 #include "DevSerial.h"
 
+#include <QFileInfo>
+
 #include <QElapsedTimer>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -52,9 +54,12 @@ int CDevSerial::OpenConnection()
     m_bConnected = 0;
     if (m_strPort.isEmpty())
         return 0;
-    // A plain name (ttyUSB0) is looked up under /dev; a path is taken as it is.
+    // A plain name (ttyUSB0) is looked up under /dev; a path is taken as it
+    // is, a relative one from the current folder.
     auto port = std::make_unique<QSerialPort>();
-    port->setPortName(m_strPort);
+    port->setPortName(m_strPort.contains(QLatin1Char('/'))
+                          ? QFileInfo(m_strPort).absoluteFilePath()
+                          : m_strPort);
     port->setReadBufferSize(kQueueSize);
     // A port that another program is just releasing is still locked for a
     // moment after its device closed: a refused lock is tried again briefly.
