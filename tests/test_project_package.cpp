@@ -262,6 +262,56 @@ private slots:
         QCOMPARE(g.App().model.screens[0]->name, QString::fromUtf8("主画面"));
     }
 
+    void namesWithPercentSignsAndNamesOutsideCodePage936()
+    {
+        // A project name that looks like a placeholder is written as it stands.
+        QCOMPARE(prjIni("A%2B%1"),
+                 QByteArray("[CONFIG]\r\nName=A%2B%1\r\nVersionHH=1\r\nVersionHL=0\r\nVersionLH=0\r\nVersionLL=4"));
+        QTemporaryDir out;
+        {
+            CTestProgramFolder f;
+            CTessanApp& app = f.App();
+            app.ResetProjectModel("Line%1", out.path(), "RU03", kVSeq);
+            ScreenCommands::NewScreen(app, 1, QString::fromUtf8("Müller"));
+            ScreenCommands::NewScreen(app, 2, QString::fromUtf8("Ölstand ß"));
+            QVERIFY(CProjectStorage(app).SaveProject());
+            QVERIFY(f.messages.isEmpty());
+        }
+        const QString pkg = out.path() + "/Line%1.cgp";
+        // A name that code page 936 cannot hold is stored as UTF-8 (flagged so),
+        // never as question marks; the others stay in code page 936.
+        QCOMPARE(ZipEntries(pkg), QStringList({"Prj.ini", "Line%1.cgp",
+                                               QString::fromUtf8("Line%1.cgp - #2 Ölstand ß"),
+                                               QString::fromUtf8("Line%1.cgp - #1 Müller")}));
+        CTestProgramFolder g;
+        QVERIFY(CProjectStorage(g.App()).OpenProject(out.path(), "Line%1"));
+        QCOMPARE(g.App().model.info.name, QString("Line%1"));
+        QVERIFY(QFile::exists(g.App().ProjectFolder() + QString::fromUtf8("/Line%1.cgp - #1 Müller")));
+        QVERIFY(QFile::exists(g.App().ProjectFolder() + QString::fromUtf8("/Line%1.cgp - #2 Ölstand ß")));
+    }
+
+    void aFolderNameOfOneDotIsRefused()
+    {
+        QTemporaryDir out;
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        makeLine1(app, out.path() + "/A");
+        QVERIFY(CProjectStorage(app).SaveProject());
+        const QString oldFolder = app.ProjectFolder();
+        WriteFile(app.projectsRoot + "/Keep/keep.txt", "other");
+        // "..cgp" names the project ".", which is no folder of its own.
+        QVERIFY(!CProjectStorage(app).SaveProjectAs(out.path() + "/B/..cgp"));
+        QVERIFY(QFile::exists(oldFolder + "/Line1.cgp"));
+        QVERIFY(QFile::exists(app.projectsRoot + "/Keep/keep.txt"));
+        QCOMPARE(app.model.info.name, QString("Line1"));
+
+        QVERIFY(QFile::copy(out.path() + "/A/Line1.cgp", out.path() + "/A/..cgp"));
+        CTestProgramFolder g;
+        WriteFile(g.App().projectsRoot + "/Keep/keep.txt", "other");
+        QVERIFY(!CProjectStorage(g.App()).OpenProject(out.path() + "/A", "."));
+        QVERIFY(QFile::exists(g.App().projectsRoot + "/Keep/keep.txt"));
+    }
+
     void commandLine()
     {
         QTemporaryDir out;

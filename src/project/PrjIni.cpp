@@ -6,13 +6,11 @@ namespace PrjIni {
 
 QByteArray Build(const QString& projectName, const VersionNumber& v)
 {
+    // One substitution pass: a project name holding "%2" and the like stays as it is.
     QString text = QStringLiteral("[CONFIG]\r\nName=%1\r\nVersionHH=%2\r\nVersionHL=%3\r\n"
                                   "VersionLH=%4\r\nVersionLL=%5")
-                       .arg(projectName)
-                       .arg(v.hh)
-                       .arg(v.hl)
-                       .arg(v.lh)
-                       .arg(v.ll);
+                       .arg(projectName, QString::number(v.hh), QString::number(v.hl),
+                            QString::number(v.lh), QString::number(v.ll));
     return TextCodec936::Encode(text);
 }
 

@@ -133,8 +133,8 @@ bool CProjectStorage::UnpackPackage(const QString& packagePath, const QString& f
         return false;
     }
     QString folder;
-    if (!SafeJoin(app_.projectsRoot, folderName, &folder) || folderName.contains(QLatin1Char('/'))
-        || folderName.contains(QLatin1Char('\\')))
+    // The folder is emptied next: it must be a folder of its own.
+    if (!IsPlainFolderName(folderName) || !SafeJoin(app_.projectsRoot, folderName, &folder))
         return false;
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
@@ -272,8 +272,7 @@ bool CProjectStorage::copyProjectFolder(const QString& fromFolder, const QString
 bool CProjectStorage::SaveProjectAs(const QString& packagePath)
 {
     QString location, newName;
-    if (!SplitPackagePath(packagePath, &location, &newName)
-        || newName.contains(QLatin1Char('/')) || newName.contains(QLatin1Char('\\'))) {
+    if (!SplitPackagePath(packagePath, &location, &newName) || !IsPlainFolderName(newName)) {
         fail(QStringLiteral("The path %1 names no project package.").arg(packagePath));
         return false;
     }

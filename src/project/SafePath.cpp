@@ -19,3 +19,13 @@ bool SafeJoin(const QString& folder, const QString& relativeName, QString* path)
     *path = folder + QLatin1Char('/') + name;
     return true;
 }
+
+bool IsPlainFolderName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QChar(0)))
+        return false;
+    return !(name.size() >= 2 && name[1] == QLatin1Char(':'));
+}

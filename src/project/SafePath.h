@@ -6,3 +6,7 @@
 // name that is empty, absolute, carries a drive prefix or has a ".." part is
 // refused (false).
 bool SafeJoin(const QString& folder, const QString& relativeName, QString* path);
+
+// A name that can stand for a folder of its own inside another: one part,
+// neither "." nor "..", without separators, drive prefix or NUL.
+bool IsPlainFolderName(const QString& name);

@@ -46,10 +46,20 @@ bool CZipWriter::AddFile(const QString& entryName, const QString& filePath)
     zi.tmz_date.tm_mday = uInt(t.date().day());
     zi.tmz_date.tm_mon = uInt(t.date().month() - 1);
     zi.tmz_date.tm_year = uInt(t.date().year());
+    // Code page 936 where it holds the name; a name it cannot hold would come
+    // back with question marks and lose its file, so it is stored as UTF-8
+    // with the UTF-8 flag (bit 11) set.
     QByteArray name = TextCodec936::Encode(entryName);
+    uLong flagBase = 0;
+    if (TextCodec936::Decode(name) != entryName) {
+        name = entryName.toUtf8();
+        flagBase = 0x800;
+    }
     auto zf = static_cast<zipFile>(zip_);
-    if (zipOpenNewFileInZip64(zf, name.constData(), &zi, nullptr, 0, nullptr, 0, nullptr,
-                              Z_DEFLATED, Z_DEFAULT_COMPRESSION, in.size() >= 0xFFFFFFFFLL)
+    if (zipOpenNewFileInZip4_64(zf, name.constData(), &zi, nullptr, 0, nullptr, 0, nullptr,
+                                Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, DEF_MEM_LEVEL,
+                                Z_DEFAULT_STRATEGY, nullptr, 0, 0, flagBase,
+                                in.size() >= 0xFFFFFFFFLL)
         != ZIP_OK) {
         error_ = QStringLiteral("cannot add %1").arg(entryName);
         return false;
