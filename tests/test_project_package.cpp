@@ -290,6 +290,25 @@ private slots:
         QVERIFY(QFile::exists(g.App().ProjectFolder() + QString::fromUtf8("/Line%1.cgp - #2 Ölstand ß")));
     }
 
+    void aProjectNameThatPrjIniCannotHoldIsNotSaved()
+    {
+        QTemporaryDir out;
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        const QString name = QString::fromUtf8("Ölwerk");
+        app.ResetProjectModel(name, out.path(), "RU03", kVSeq);
+        ScreenCommands::NewScreen(app, 1, "Main");
+        WriteFile(out.path() + "/" + name + ".cgp", "the user's package");
+        // Prj.ini would name the project "?lwerk": the package could never be
+        // opened again, so the save fails and the old package stays.
+        QVERIFY(!CProjectStorage(app).SaveProject());
+        QVERIFY(app.model.modified);
+        QCOMPARE(ReadFile(out.path() + "/" + name + ".cgp"), QByteArray("the user's package"));
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.messages[0].second, QString("Error"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList({name + ".cgp"}));
+    }
+
     void aFolderNameOfOneDotIsRefused()
     {
         QTemporaryDir out;

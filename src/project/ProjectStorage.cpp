@@ -3,6 +3,7 @@
 #include "SafePath.h"
 #include "ZipPackage.h"
 #include "app/TessanApp.h"
+#include "app/TextCodec936.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -196,6 +197,13 @@ bool CProjectStorage::PackProject()
     const CProjectModel& model = app_.model;
     const QString folder = app_.ProjectFolder();
     const QString iniPath = folder + QStringLiteral("/Prj.ini");
+    // Prj.ini names the project in code page 936; a name that it cannot hold
+    // would make a package that no open finds its project document in.
+    if (TextCodec936::Decode(TextCodec936::Encode(model.info.name)) != model.info.name) {
+        fail(QStringLiteral("The project name \"%1\" cannot be written in Prj.ini.")
+                 .arg(model.info.name));
+        return false;
+    }
     QFile::remove(iniPath);
     if (!writeFile(iniPath, PrjIni::Build(model.info.name, app_.programVersion))) {
         fail(QStringLiteral("The file %1 cannot be written.").arg(iniPath));
