@@ -159,6 +159,15 @@ private slots:
         const QString newer = file("new.rtfbak", BackupBytes(MakeImage(128, {2, 0, 0, 1}), "1"));
         QCOMPARE(CheckRestore(newer, "p", panelFw).error,
                  QStringLiteral("Can not download the runtim file to old version device"));
+        // The panel holds 128 KB with the trailer: a larger image is no backup
+        // of it, and going down it would overrun the panel's memory.
+        QCOMPARE(CheckRestore(file("big.rtfbak", BackupBytes(MakeImage(131009, {2, 0, 0, 0}), "1")), "p",
+                              panelFw)
+                     .error,
+                 QStringLiteral("Input file invalid"));
+        QVERIFY(CheckRestore(file("full.rtfbak", BackupBytes(MakeImage(131008, {2, 0, 0, 0}), "1")), "p",
+                             panelFw)
+                    .error.isEmpty());
         const TransferOperations::RestoreCheck ok = CheckRestore(good, "p", panelFw);
         QVERIFY(ok.error.isEmpty());
         QCOMPARE(ok.image, MakeImage(128, {2, 0, 0, 0}));

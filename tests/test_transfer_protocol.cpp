@@ -203,6 +203,26 @@ private slots:
         QCOMPARE(f.MessageTexts(), QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
     }
 
+    void imageWhoseBlockCountDoesNotFitTwoBytes()
+    {
+        // 65537 blocks: the two count bytes would say 1 block while the tool
+        // went on sending all of them. Nothing of the image may go out.
+        CTestProgramFolder f;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        f.App().runtimeImage = MakeImage(65536 * 64 + 1);
+        CRecordingProgress progress;
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero(), &progress),
+                 int(TR_SHORT_WRITE));
+        QCOMPARE(f.MessageTexts(), QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
+        QCOMPARE(progress.Posts(), (QList<QPair<int, int>>{{0, 0}, {100, 0}}));
+        QCOMPARE(panel->DownloadsStored(), 0);
+        // An image whose count fits goes out on the same port.
+        f.App().runtimeImage = MakeImage(64 * 3);
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+    }
+
     void firmwareOfTheDownload()
     {
         using FirmwareVersion::DownloadRefuses;
