@@ -313,6 +313,21 @@ private slots:
         CPanelInformation info;
         QVERIFY(info.Parse(QByteArray::fromHex("10010000000000020000000000010001")));
         QCOMPARE(info.UploadStateText(s), QStringLiteral("启用"));
+
+        // The caption, like the text, is looked up once when the result is
+        // made and once more by the message box.
+        QVERIFY(TestSupport::WriteFile(s.Paths().SettingsFile(),
+                                       "[App]\nLanguage=1\n[Language]\n1=tst\n"));
+        QVERIFY(TestSupport::WriteFile(f.Dir() + QStringLiteral("/QV_Str.tst"),
+                                       "[MSG]\nWarning=Caution\nCaution=CAUTION\n"
+                                       "Get information=Info\nInfo OK!=Read\n"));
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        QCOMPARE(Run(f.App(), TO_GET_INFORMATION, panel->DevicePath(), 0, PackedPassword::Zero()),
+                 int(TR_OK));
+        QCOMPARE(f.messages.last(), qMakePair(QStringLiteral("Read"), QStringLiteral("Information")));
+        QCOMPARE(Run(f.App(), TO_GET_INFORMATION, QString(), 0, PackedPassword::Zero()), int(TR_CANT_OPEN));
+        QCOMPARE(f.messages.last().second, QStringLiteral("CAUTION"));
     }
 };
 

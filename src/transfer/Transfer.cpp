@@ -314,7 +314,8 @@ QString CTransfer::ResultText() const
 
 QString CTransfer::ResultCaption() const
 {
-    return result_ == TR_OK ? QStringLiteral("Information") : QStringLiteral("Warning");
+    return app_.settings.LookupText(
+        LS_MSG, result_ == TR_OK ? QStringLiteral("Information") : QStringLiteral("Warning"));
 }
 
 QString CTransfer::ResultText(const CAppSettings& s, int operation, int code)
