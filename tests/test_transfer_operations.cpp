@@ -315,6 +315,9 @@ private slots:
         QCOMPARE(Cli({"download", image, "--port", "/dev/pts/no-such"}, &out, &err), 1);
         QVERIFY(err.endsWith(QStringLiteral("PTC002:\n\nDownload runtime file fail.Can't open connect.\n")));
         QCOMPARE(Cli({"upload", "--port", link}, &out, &err), 2);
+        QCOMPARE(err.count(QStringLiteral("usage: qv-cli upload")), 1);
+        QCOMPARE(Cli({"upload", "--port", link, "--bogus"}, &out, &err), 2);
+        QCOMPARE(err.count(QStringLiteral("usage: qv-cli upload")), 1);
 
         // A project package is compiled, and a panel of the default firmware
         // gets exactly the image that qv-cli compile makes of it.
