@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <termios.h>
 #include <thread>
 
 namespace {
@@ -66,6 +67,31 @@ private slots:
         const bool opened = OpenOn(link, QStringLiteral("./ttyRU03"));
         QDir::setCurrent(before);
         QVERIFY(opened);
+        link.CloseConnection();
+    }
+
+    void lineSettings()
+    {
+        CPanelPty pty;
+        QVERIFY(pty.Open());
+        CDevSerial link;
+        QVERIFY(OpenOn(link, pty.DevicePath()));
+        termios t{};
+        QVERIFY(pty.LineSettings(&t));
+        // 38400 baud, 8 data bits, odd parity, one stop bit, no flow control.
+        QCOMPARE(cfgetospeed(&t), speed_t(B38400));
+        QCOMPARE(cfgetispeed(&t), speed_t(B38400));
+        // A pseudo-terminal forces 8 bits and drops the parity-enable bit
+        // itself; the odd sense of the parity stays as the link set it.
+        QCOMPARE(t.c_cflag & CSIZE, tcflag_t(CS8));
+        QCOMPARE(t.c_cflag & PARODD, tcflag_t(PARODD));
+        QCOMPARE(t.c_cflag & CSTOPB, tcflag_t(0));
+        QCOMPARE(t.c_cflag & CRTSCTS, tcflag_t(0));
+        QCOMPARE(t.c_iflag & (IXON | IXOFF | IXANY), tcflag_t(0));
+        // Raw: no line editing, echo, translation or output processing.
+        QCOMPARE(t.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), tcflag_t(0));
+        QCOMPARE(t.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP), tcflag_t(0));
+        QCOMPARE(t.c_oflag & OPOST, tcflag_t(0));
         link.CloseConnection();
     }
 

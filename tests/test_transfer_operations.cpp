@@ -159,6 +159,15 @@ private slots:
         const QString newer = file("new.rtfbak", BackupBytes(MakeImage(128, {2, 0, 0, 1}), "1"));
         QCOMPARE(CheckRestore(newer, "p", panelFw).error,
                  QStringLiteral("Can not download the runtim file to old version device"));
+        // The panel holds 128 KB with the trailer: a larger image is no backup
+        // of it, and going down it would overrun the panel's memory.
+        QCOMPARE(CheckRestore(file("big.rtfbak", BackupBytes(MakeImage(131009, {2, 0, 0, 0}), "1")), "p",
+                              panelFw)
+                     .error,
+                 QStringLiteral("Input file invalid"));
+        QVERIFY(CheckRestore(file("full.rtfbak", BackupBytes(MakeImage(131008, {2, 0, 0, 0}), "1")), "p",
+                             panelFw)
+                    .error.isEmpty());
         const TransferOperations::RestoreCheck ok = CheckRestore(good, "p", panelFw);
         QVERIFY(ok.error.isEmpty());
         QCOMPARE(ok.image, MakeImage(128, {2, 0, 0, 0}));
@@ -306,6 +315,9 @@ private slots:
         QCOMPARE(Cli({"download", image, "--port", "/dev/pts/no-such"}, &out, &err), 1);
         QVERIFY(err.endsWith(QStringLiteral("PTC002:\n\nDownload runtime file fail.Can't open connect.\n")));
         QCOMPARE(Cli({"upload", "--port", link}, &out, &err), 2);
+        QCOMPARE(err.count(QStringLiteral("usage: qv-cli upload")), 1);
+        QCOMPARE(Cli({"upload", "--port", link, "--bogus"}, &out, &err), 2);
+        QCOMPARE(err.count(QStringLiteral("usage: qv-cli upload")), 1);
 
         // A project package is compiled, and a panel of the default firmware
         // gets exactly the image that qv-cli compile makes of it.

@@ -203,6 +203,26 @@ private slots:
         QCOMPARE(f.MessageTexts(), QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
     }
 
+    void imageWhoseBlockCountDoesNotFitTwoBytes()
+    {
+        // 65537 blocks: the two count bytes would say 1 block while the tool
+        // went on sending all of them. Nothing of the image may go out.
+        CTestProgramFolder f;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        f.App().runtimeImage = MakeImage(65536 * 64 + 1);
+        CRecordingProgress progress;
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero(), &progress),
+                 int(TR_SHORT_WRITE));
+        QCOMPARE(f.MessageTexts(), QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
+        QCOMPARE(progress.Posts(), (QList<QPair<int, int>>{{0, 0}, {100, 0}}));
+        QCOMPARE(panel->DownloadsStored(), 0);
+        // An image whose count fits goes out on the same port.
+        f.App().runtimeImage = MakeImage(64 * 3);
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+    }
+
     void firmwareOfTheDownload()
     {
         using FirmwareVersion::DownloadRefuses;
@@ -293,6 +313,21 @@ private slots:
         CPanelInformation info;
         QVERIFY(info.Parse(QByteArray::fromHex("10010000000000020000000000010001")));
         QCOMPARE(info.UploadStateText(s), QStringLiteral("启用"));
+
+        // The caption, like the text, is looked up once when the result is
+        // made and once more by the message box.
+        QVERIFY(TestSupport::WriteFile(s.Paths().SettingsFile(),
+                                       "[App]\nLanguage=1\n[Language]\n1=tst\n"));
+        QVERIFY(TestSupport::WriteFile(f.Dir() + QStringLiteral("/QV_Str.tst"),
+                                       "[MSG]\nWarning=Caution\nCaution=CAUTION\n"
+                                       "Get information=Info\nInfo OK!=Read\n"));
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        QCOMPARE(Run(f.App(), TO_GET_INFORMATION, panel->DevicePath(), 0, PackedPassword::Zero()),
+                 int(TR_OK));
+        QCOMPARE(f.messages.last(), qMakePair(QStringLiteral("Read"), QStringLiteral("Information")));
+        QCOMPARE(Run(f.App(), TO_GET_INFORMATION, QString(), 0, PackedPassword::Zero()), int(TR_CANT_OPEN));
+        QCOMPARE(f.messages.last().second, QStringLiteral("CAUTION"));
     }
 };
 

@@ -79,7 +79,8 @@ void CCliTransferConsole::PrintResult()
     EndBar();
     if (text_.isEmpty())
         return;
-    if (messageCaption_ == app_.settings.LookupText(LS_MSG, QStringLiteral("Information")))
+    const CAppSettings& s = app_.settings;
+    if (messageCaption_ == s.LookupText(LS_MSG, s.LookupText(LS_MSG, QStringLiteral("Information"))))
         Cli::PrintOut(text_);
     else
         Cli::PrintError(text_);

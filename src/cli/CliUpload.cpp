@@ -14,10 +14,10 @@ int runUpload(const QStringList& args)
     QStringList pos;
     const QStringList withValue = {QStringLiteral("--port"), QStringLiteral("--password"),
                                    QStringLiteral("-o")};
-    if (!Cli::CheckTransferArgs(args, withValue, 0, kUsage, &pos)
-        || !args.contains(QStringLiteral("-o")) || !args.contains(QStringLiteral("--password"))) {
-        if (pos.isEmpty())
-            Cli::PrintError(QStringLiteral("usage: qv-cli ") + kUsage.section(QLatin1Char('\n'), 0, 0));
+    if (!Cli::CheckTransferArgs(args, withValue, 0, kUsage, &pos))
+        return 2;
+    if (!args.contains(QStringLiteral("-o")) || !args.contains(QStringLiteral("--password"))) {
+        Cli::PrintError(QStringLiteral("usage: qv-cli ") + kUsage.section(QLatin1Char('\n'), 0, 0));
         return 2;
     }
     CCliSession session;

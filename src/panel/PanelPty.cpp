@@ -165,6 +165,11 @@ bool CPanelPty::Write(const uint8_t* bytes, int n)
     return true;
 }
 
+bool CPanelPty::LineSettings(termios* t) const
+{
+    return slave_ >= 0 && ::tcgetattr(slave_, t) == 0;
+}
+
 void CPanelPty::DiscardInput()
 {
     while (Fill(0)) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <deque>
 
+struct termios;
+
 // The panel's end of a pseudo-terminal: the tool opens the slave device as
 // its serial port. The panel keeps a slave descriptor open itself so that
 // the line stays up between the tool's sessions. Optionally paces both
@@ -31,6 +33,9 @@ public:
     bool Read(uint8_t* bytes, int n, int timeoutMs);
     bool Write(const uint8_t* bytes, int n);
     bool Write(const QByteArray& bytes) { return Write(reinterpret_cast<const uint8_t*>(bytes.constData()), int(bytes.size())); }
+    // The line settings the tool's side has set (speed, character size,
+    // parity, stop bits, flow control, raw mode).
+    bool LineSettings(termios* t) const;
     // Drops what has arrived and not been read.
     void DiscardInput();
     // Closes both ends: the tool sees the line go down.

@@ -125,6 +125,12 @@ bool CTransfer::Download()
     const QByteArray image = app_.runtimeImage;
     const int n = int(image.size());
     const int blocks = (n + kBlockSize - 1) / kBlockSize;
+    // The block count goes out in two bytes: an image of more blocks cannot
+    // be sent, and none of it goes out.
+    if (blocks > 0xFFFF) {
+        result_ = TR_SHORT_WRITE;
+        return false;
+    }
 
     const uint8_t code = TO_DOWNLOAD;
     if (!Send(&code, 1))
@@ -308,7 +314,8 @@ QString CTransfer::ResultText() const
 
 QString CTransfer::ResultCaption() const
 {
-    return result_ == TR_OK ? QStringLiteral("Information") : QStringLiteral("Warning");
+    return app_.settings.LookupText(
+        LS_MSG, result_ == TR_OK ? QStringLiteral("Information") : QStringLiteral("Warning"));
 }
 
 QString CTransfer::ResultText(const CAppSettings& s, int operation, int code)

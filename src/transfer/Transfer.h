@@ -71,6 +71,8 @@ public:
     void Run();
 
     int ResultCode() const { return result_; }
+    // Text and caption with their names and fragments looked up in the
+    // message section; the message box looks both up once more.
     QString ResultText() const;
     QString ResultCaption() const;
     // The message for a result code of an operation.

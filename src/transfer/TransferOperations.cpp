@@ -122,7 +122,8 @@ RestoreCheck CheckRestore(const QString& path, const QString& port,
         check.error = QStringLiteral("Port invalid");
         return check;
     }
-    if (backup.image.size() <= 16) {
+    // Too short for the image header, or more than the panel holds.
+    if (backup.image.size() <= 16 || !ImageFitsPanel(backup.image.size())) {
         check.error = QStringLiteral("Input file invalid");
         return check;
     }

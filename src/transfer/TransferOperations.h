@@ -65,6 +65,7 @@ int UploadToBackup(CTessanApp& app, const QString& port, const QString& password
                    const QString& path, const RunOptions& options, bool* fileWritten);
 
 // The checks of a backup restore, in order; an empty text means accepted.
+// An image that does not fit the panel is refused as an invalid file.
 // The runtime image is not touched here.
 struct RestoreCheck
 {
