@@ -12,17 +12,7 @@ std::unique_ptr<CDiagramEntity> CObjectBarMeter::Clone() const
 {
     auto copy = std::make_unique<CObjectBarMeter>();
     copy->CopyFrom(*this);
-    copy->reg = reg;
-    copy->registerCount = registerCount;
-    copy->isFloat = isFloat;
-    copy->model = model;
-    copy->isSigned = isSigned;
-    copy->decimalPlaces = decimalPlaces;
-    copy->legacyMinimum = legacyMinimum;
-    copy->legacyMaximum = legacyMaximum;
-    copy->minimum = minimum;
-    copy->maximum = maximum;
-    copy->direction = direction;
+    static_cast<BarMeterProperties&>(*copy) = *this;
     return copy;
 }
 

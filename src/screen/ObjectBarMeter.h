@@ -3,8 +3,24 @@
 #include "ObjectKind.h"
 #include "project/RegisterRef.h"
 
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct BarMeterProperties
+{
+    RegisterRef reg;
+    int registerCount = 1;
+    int isFloat = 0;
+    int model = 0; // 0 DEC, 1 HEX/BCD
+    int isSigned = 0;
+    int decimalPlaces = 0;
+    qint32 legacyMinimum = 0; // read only in legacy range mode, never compiled
+    qint32 legacyMaximum = 100;
+    quint32 minimum = 0; // 32-bit patterns in the value format
+    quint32 maximum = 100;
+    int direction = 0; // Up
+};
+
 // A bar that shows a register's value between a minimum and a maximum.
-class CObjectBarMeter : public CDiagramEntity
+class CObjectBarMeter : public CDiagramEntity, public BarMeterProperties
 {
 public:
     explicit CObjectBarMeter(const CProjectModel* model = nullptr);
@@ -21,16 +37,4 @@ public:
     }
 
     enum Direction { Up = 0, Down = 1, Right = 2, Left = 3 };
-
-    RegisterRef reg;
-    int registerCount = 1;
-    int isFloat = 0;
-    int model = 0; // 0 DEC, 1 HEX/BCD
-    int isSigned = 0;
-    int decimalPlaces = 0;
-    qint32 legacyMinimum = 0; // read only in legacy range mode, never compiled
-    qint32 legacyMaximum = 100;
-    quint32 minimum = 0; // 32-bit patterns in the value format
-    quint32 maximum = 100;
-    int direction = Up;
 };

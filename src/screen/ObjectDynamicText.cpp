@@ -14,11 +14,7 @@ std::unique_ptr<CDiagramEntity> CObjectDynamicText::Clone() const
 {
     auto copy = std::make_unique<CObjectDynamicText>();
     copy->CopyFrom(*this);
-    copy->texts = texts;
-    copy->reg = reg;
-    copy->inversion = inversion;
-    copy->font = font;
-    copy->model = model;
+    static_cast<DynamicTextProperties&>(*copy) = *this;
     return copy;
 }
 

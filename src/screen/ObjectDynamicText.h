@@ -6,8 +6,18 @@
 
 #include <QStringList>
 
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct DynamicTextProperties
+{
+    QStringList texts{QStringLiteral("Dynamic Text")};
+    RegisterRef reg;
+    int inversion = 0;
+    FontSpec font = FontSpec::Default();
+    int model = 0; // 0 DEC, 1 HEX/BCD
+};
+
 // A text chosen by a register's value: entry k of `texts` shows for value k.
-class CObjectDynamicText : public CDiagramEntity
+class CObjectDynamicText : public CDiagramEntity, public DynamicTextProperties
 {
 public:
     explicit CObjectDynamicText(const CProjectModel* model = nullptr);
@@ -18,10 +28,4 @@ public:
     // The compiled record (and picture) of the kind, built by the compiler.
     QByteArray BuildRecord(CObjectBuildContext& context) override;
     std::optional<QByteArray> RenderBitmap(CObjectBuildContext& context) override;
-
-    QStringList texts{QStringLiteral("Dynamic Text")};
-    RegisterRef reg;
-    int inversion = 0;
-    FontSpec font = FontSpec::Default();
-    int model = 0; // 0 DEC, 1 HEX/BCD
 };

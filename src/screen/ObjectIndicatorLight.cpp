@@ -12,10 +12,7 @@ std::unique_ptr<CDiagramEntity> CObjectIndicatorLight::Clone() const
 {
     auto copy = std::make_unique<CObjectIndicatorLight>();
     copy->CopyFrom(*this);
-    copy->coil = coil;
-    copy->inversion = inversion;
-    copy->doubleSize = doubleSize;
-    copy->shape = shape;
+    static_cast<IndicatorLightProperties&>(*copy) = *this;
     return copy;
 }
 

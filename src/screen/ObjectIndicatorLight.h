@@ -3,8 +3,17 @@
 #include "ObjectKind.h"
 #include "project/RegisterRef.h"
 
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct IndicatorLightProperties
+{
+    RegisterRef coil;
+    int inversion = 0;
+    int doubleSize = 1;
+    int shape = 0; // 0 CIRCLE, any other value RECTANGLE
+};
+
 // A lamp that shows a coil: a circle or a rectangle, normal or double size.
-class CObjectIndicatorLight : public CDiagramEntity
+class CObjectIndicatorLight : public CDiagramEntity, public IndicatorLightProperties
 {
 public:
     explicit CObjectIndicatorLight(const CProjectModel* model = nullptr);
@@ -15,9 +24,4 @@ public:
     // The compiled record (and picture) of the kind, built by the compiler.
     QByteArray BuildRecord(CObjectBuildContext& context) override;
     std::optional<QByteArray> RenderBitmap(CObjectBuildContext&) override { return std::nullopt; }
-
-    RegisterRef coil;
-    int inversion = 0;
-    int doubleSize = 1;
-    int shape = 0; // 0 CIRCLE, any other value RECTANGLE
 };

@@ -12,23 +12,7 @@ std::unique_ptr<CDiagramEntity> CObjectNumeric::Clone() const
 {
     auto copy = std::make_unique<CObjectNumeric>();
     copy->CopyFrom(*this);
-    copy->reg = reg;
-    copy->registerCount = registerCount;
-    copy->set = set;
-    copy->encrypt = encrypt;
-    copy->rangeCheck = rangeCheck;
-    copy->doubleSize = doubleSize;
-    copy->inversion = inversion;
-    copy->leadingZeros = leadingZeros;
-    copy->isFloat = isFloat;
-    copy->model = model;
-    copy->isSigned = isSigned;
-    copy->legacyMinimum = legacyMinimum;
-    copy->legacyMaximum = legacyMaximum;
-    copy->minimum = minimum;
-    copy->maximum = maximum;
-    copy->digits = digits;
-    copy->decimalPlaces = decimalPlaces;
+    static_cast<NumericProperties&>(*copy) = *this;
     return copy;
 }
 

@@ -3,23 +3,9 @@
 #include "ObjectKind.h"
 #include "project/RegisterRef.h"
 
-// A register's value shown as a number, optionally settable on the panel.
-class CObjectNumeric : public CDiagramEntity
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct NumericProperties
 {
-public:
-    explicit CObjectNumeric(const CProjectModel* model = nullptr);
-    int Kind() const override { return OBJ_NUMERIC; }
-    std::unique_ptr<CDiagramEntity> Clone() const override;
-    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
-    QString WriteKindFields() const override;
-    // The compiled record (and picture) of the kind, built by the compiler.
-    QByteArray BuildRecord(CObjectBuildContext& context) override;
-    std::optional<QByteArray> RenderBitmap(CObjectBuildContext&) override { return std::nullopt; }
-    ValueFormat GetValueFormat() const
-    {
-        return DeriveValueFormat(isFloat, model, isSigned, registerCount);
-    }
-
     RegisterRef reg;
     int registerCount = 1;
     int set = 0;
@@ -37,4 +23,22 @@ public:
     quint32 maximum = 100;
     int digits = 5;
     int decimalPlaces = 0;
+};
+
+// A register's value shown as a number, optionally settable on the panel.
+class CObjectNumeric : public CDiagramEntity, public NumericProperties
+{
+public:
+    explicit CObjectNumeric(const CProjectModel* model = nullptr);
+    int Kind() const override { return OBJ_NUMERIC; }
+    std::unique_ptr<CDiagramEntity> Clone() const override;
+    bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
+    QString WriteKindFields() const override;
+    // The compiled record (and picture) of the kind, built by the compiler.
+    QByteArray BuildRecord(CObjectBuildContext& context) override;
+    std::optional<QByteArray> RenderBitmap(CObjectBuildContext&) override { return std::nullopt; }
+    ValueFormat GetValueFormat() const
+    {
+        return DeriveValueFormat(isFloat, model, isSigned, registerCount);
+    }
 };

@@ -11,10 +11,7 @@ std::unique_ptr<CDiagramEntity> CObjectStaticBitmap::Clone() const
 {
     auto copy = std::make_unique<CObjectStaticBitmap>();
     copy->CopyFrom(*this);
-    copy->fileName = fileName;
-    copy->folder = folder;
-    copy->scaling = scaling;
-    copy->blackInversion = blackInversion;
+    static_cast<StaticBitmapProperties&>(*copy) = *this;
     return copy;
 }
 

@@ -2,9 +2,18 @@
 #include "DiagramEntity.h"
 #include "ObjectKind.h"
 
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct StaticBitmapProperties
+{
+    QString fileName = QStringLiteral("arrow_16_16_RIGHT.bmp");
+    QString folder = QStringLiteral("BMP_Files\\Arrow");
+    int scaling = 0;
+    int blackInversion = 0;
+};
+
 // A bitmap file. A non-empty folder is relative to the program folder; an
 // empty one names a bitmap of the project itself.
-class CObjectStaticBitmap : public CDiagramEntity
+class CObjectStaticBitmap : public CDiagramEntity, public StaticBitmapProperties
 {
 public:
     CObjectStaticBitmap();
@@ -17,9 +26,4 @@ public:
     std::optional<QByteArray> RenderBitmap(CObjectBuildContext& context) override;
 
     enum Scaling { LockAspectRatio = 1, StretchToFit = 2 };
-
-    QString fileName = QStringLiteral("arrow_16_16_RIGHT.bmp");
-    QString folder = QStringLiteral("BMP_Files\\Arrow");
-    int scaling = 0;
-    int blackInversion = 0;
 };

@@ -11,9 +11,7 @@ std::unique_ptr<CDiagramEntity> CObjectStaticText::Clone() const
 {
     auto copy = std::make_unique<CObjectStaticText>();
     copy->CopyFrom(*this);
-    copy->text = text;
-    copy->inversion = inversion;
-    copy->font = font;
+    static_cast<StaticTextProperties&>(*copy) = *this;
     return copy;
 }
 

@@ -3,8 +3,16 @@
 #include "FontSpec.h"
 #include "ObjectKind.h"
 
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct StaticTextProperties
+{
+    QString text = QStringLiteral("Static Text");
+    int inversion = 0;
+    FontSpec font = FontSpec::Default();
+};
+
 // A fixed text drawn in a chosen font; the compiler turns it into a picture.
-class CObjectStaticText : public CDiagramEntity
+class CObjectStaticText : public CDiagramEntity, public StaticTextProperties
 {
 public:
     CObjectStaticText();
@@ -15,8 +23,4 @@ public:
     // The compiled record (and picture) of the kind, built by the compiler.
     QByteArray BuildRecord(CObjectBuildContext& context) override;
     std::optional<QByteArray> RenderBitmap(CObjectBuildContext& context) override;
-
-    QString text = QStringLiteral("Static Text");
-    int inversion = 0;
-    FontSpec font = FontSpec::Default();
 };

@@ -12,11 +12,7 @@ std::unique_ptr<CDiagramEntity> CObjectString::Clone() const
 {
     auto copy = std::make_unique<CObjectString>();
     copy->CopyFrom(*this);
-    copy->reg = reg;
-    copy->registerCount = registerCount;
-    copy->doubleSize = doubleSize;
-    copy->inversion = inversion;
-    copy->stringCount = stringCount;
+    static_cast<StringProperties&>(*copy) = *this;
     return copy;
 }
 

@@ -3,8 +3,18 @@
 #include "ObjectKind.h"
 #include "project/RegisterRef.h"
 
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct StringProperties
+{
+    RegisterRef reg;
+    int registerCount = 1;
+    int doubleSize = 0; // characters of double height
+    int inversion = 0;
+    int stringCount = 2;
+};
+
 // Registers shown as characters, two per register.
-class CObjectString : public CDiagramEntity
+class CObjectString : public CDiagramEntity, public StringProperties
 {
 public:
     explicit CObjectString(const CProjectModel* model = nullptr);
@@ -15,10 +25,4 @@ public:
     // The compiled record (and picture) of the kind, built by the compiler.
     QByteArray BuildRecord(CObjectBuildContext& context) override;
     std::optional<QByteArray> RenderBitmap(CObjectBuildContext&) override { return std::nullopt; }
-
-    RegisterRef reg;
-    int registerCount = 1;
-    int doubleSize = 0; // characters of double height
-    int inversion = 0;
-    int stringCount = 2;
 };

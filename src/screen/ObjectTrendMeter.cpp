@@ -12,18 +12,7 @@ std::unique_ptr<CDiagramEntity> CObjectTrendMeter::Clone() const
 {
     auto copy = std::make_unique<CObjectTrendMeter>();
     copy->CopyFrom(*this);
-    copy->reg = reg;
-    copy->registerCount = registerCount;
-    copy->isFloat = isFloat;
-    copy->model = model;
-    copy->isSigned = isSigned;
-    copy->decimalPlaces = decimalPlaces;
-    copy->legacyMinimum = legacyMinimum;
-    copy->legacyMaximum = legacyMaximum;
-    copy->minimum = minimum;
-    copy->maximum = maximum;
-    copy->dataPoints = dataPoints;
-    copy->interval = interval;
+    static_cast<TrendMeterProperties&>(*copy) = *this;
     return copy;
 }
 

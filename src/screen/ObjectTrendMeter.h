@@ -3,8 +3,25 @@
 #include "ObjectKind.h"
 #include "project/RegisterRef.h"
 
+// The properties of the kind, kept apart so that a copy takes them all at once.
+struct TrendMeterProperties
+{
+    RegisterRef reg;
+    int registerCount = 1;
+    int isFloat = 0;
+    int model = 0; // 0 DEC, 1 HEX/BCD
+    int isSigned = 0;
+    int decimalPlaces = 0;
+    qint32 legacyMinimum = 0; // read only in legacy range mode, never compiled
+    qint32 legacyMaximum = 100;
+    quint32 minimum = 0; // 32-bit patterns in the value format
+    quint32 maximum = 100;
+    int dataPoints = 20;
+    int interval = 5;
+};
+
 // A curve of a register's recent values between a minimum and a maximum.
-class CObjectTrendMeter : public CDiagramEntity
+class CObjectTrendMeter : public CDiagramEntity, public TrendMeterProperties
 {
 public:
     explicit CObjectTrendMeter(const CProjectModel* model = nullptr);
@@ -19,17 +36,4 @@ public:
     {
         return DeriveValueFormat(isFloat, model, isSigned, registerCount);
     }
-
-    RegisterRef reg;
-    int registerCount = 1;
-    int isFloat = 0;
-    int model = 0; // 0 DEC, 1 HEX/BCD
-    int isSigned = 0;
-    int decimalPlaces = 0;
-    qint32 legacyMinimum = 0; // read only in legacy range mode, never compiled
-    qint32 legacyMaximum = 100;
-    quint32 minimum = 0; // 32-bit patterns in the value format
-    quint32 maximum = 100;
-    int dataPoints = 20;
-    int interval = 5;
 };
