@@ -1,5 +1,6 @@
 #include "ProfileFile.h"
 #include "TextCodec936.h"
+#include "Utf16Le.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -44,12 +45,10 @@ LoadedFile load(const QString& path)
         text = QString::fromUtf8(bytes.mid(3));
     } else if (bytes.startsWith("\xFF\xFE")) {
         f.encoding = Encoding::Utf16Bom;
-        text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
-                                  (bytes.size() - 2) / 2);
+        text = Utf16Le::Decode(QByteArrayView(bytes).sliced(2));
     } else if (looksLikeUtf16Le(bytes)) {
         f.encoding = Encoding::Utf16;
-        text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
-                                  bytes.size() / 2);
+        text = Utf16Le::Decode(bytes);
     } else {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8.decode(bytes);
@@ -76,16 +75,9 @@ QByteArray encode(const QString& text, Encoding enc)
     case Encoding::Utf8Bom:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     case Encoding::Utf16:
-    case Encoding::Utf16Bom: {
-        QByteArray out;
-        if (enc == Encoding::Utf16Bom)
-            out.append("\xFF\xFE", 2);
-        for (QChar c : text) {
-            out.append(char(c.unicode() & 0xFF));
-            out.append(char(c.unicode() >> 8));
-        }
-        return out;
-    }
+    case Encoding::Utf16Bom:
+        return (enc == Encoding::Utf16Bom ? QByteArray("\xFF\xFE", 2) : QByteArray())
+            + Utf16Le::Encode(text);
     case Encoding::Cp936:
         return TextCodec936::Encode(text);
     }

@@ -1,22 +1,17 @@
 #include "LineArchive.h"
+#include "app/Utf16Le.h"
 
 CLineArchive::CLineArchive() : storing_(true) {}
 
 CLineArchive::CLineArchive(const QByteArray& fileBytes) : storing_(false)
 {
-    text_ = QString::fromUtf16(reinterpret_cast<const char16_t*>(fileBytes.constData()),
-                               fileBytes.size() / 2);
+    text_ = Utf16Le::Decode(fileBytes);
 }
 
 void CLineArchive::WriteLine(const QString& text)
 {
-    out_.reserve(out_.size() + (text.size() + 1) * 2);
-    for (QChar c : text) {
-        out_.append(char(c.unicode() & 0xFF));
-        out_.append(char(c.unicode() >> 8));
-    }
-    out_.append('\n');
-    out_.append('\0');
+    out_.append(Utf16Le::Encode(text));
+    out_.append("\n\0", 2);
 }
 
 bool CLineArchive::ReadLine(QString* text)

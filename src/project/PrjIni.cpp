@@ -1,6 +1,7 @@
 #include "PrjIni.h"
 #include "app/ProfileFile.h"
 #include "app/TextCodec936.h"
+#include "app/Utf16Le.h"
 
 namespace PrjIni {
 
@@ -18,8 +19,7 @@ Content Parse(const QByteArray& bytes)
 {
     QString text;
     if (bytes.startsWith("\xFF\xFE"))
-        text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
-                                  (bytes.size() - 2) / 2);
+        text = Utf16Le::Decode(QByteArrayView(bytes).sliced(2));
     else if (bytes.startsWith("\xEF\xBB\xBF"))
         text = QString::fromUtf8(bytes.mid(3));
     else

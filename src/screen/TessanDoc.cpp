@@ -1,4 +1,5 @@
 #include "TessanDoc.h"
+#include "app/Utf16Le.h"
 #include "ObjectFactory.h"
 #include "app/TessanApp.h"
 
@@ -34,8 +35,7 @@ void CTessanDoc::ReadBytes(const QByteArray& bytes, CDiagramEntityContainer& con
     container.SetModified(false);
 
     // UTF-16LE code units; an odd last byte is no unit.
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
-                                            bytes.size() / 2);
+    const QString text = Utf16Le::Decode(bytes);
     qsizetype start = 0;
     QString line;
     while (start < text.size()) {
@@ -69,15 +69,7 @@ QByteArray CTessanDoc::WriteBytes(const CDiagramEntityContainer& container)
         text += object->WriteLine();
         text += QLatin1String("\r\n");
     }
-    // QString holds UTF-16 in host order; the file is little-endian.
-    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-    char* out = bytes.data();
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        *out++ = char(u & 0xFF);
-        *out++ = char(u >> 8);
-    }
-    return bytes;
+    return Utf16Le::Encode(text);
 }
 
 bool CTessanDoc::LoadFile(const QString& path, CDiagramEntityContainer& container,
