@@ -285,6 +285,24 @@ void TestPictures::glyphsAndEncodedText()
     for (int x = 0; x < 16; ++x)
         stroke = stroke || (quint8(zhong[x * 2]) == 0xFF && quint8(zhong[x * 2 + 1]) >= 0xF0);
     QVERIFY(stroke);
+    // The underscore sits below the song face's line; its glyph still shows it,
+    // on the last row.
+    const QByteArray underscore = GlyphRenderer::Render(QLatin1Char('_'));
+    QVERIFY(underscore.count('\0') < 16);
+    for (int x = 0; x < 8; ++x)
+        QCOMPARE(quint8(underscore[x * 2]), quint8(0)); // nothing in the top band
+    // A descender that fits keeps its place: "g" and "p" reach the same lowest row.
+    auto lowestRow = [](const QByteArray& glyph) {
+        int lowest = -1;
+        for (int x = 0; x < glyph.size() / 2; ++x)
+            for (int row = 0; row < 16; ++row)
+                if (quint8(glyph[x * 2 + row / 8]) & (0x80 >> (row % 8)))
+                    lowest = std::max(lowest, row);
+        return lowest;
+    };
+    QCOMPARE(lowestRow(GlyphRenderer::Render(QLatin1Char('g'))),
+             lowestRow(GlyphRenderer::Render(QLatin1Char('p'))));
+    QCOMPARE(lowestRow(underscore), 15);
 
     CHZLib lib;
     QCOMPARE(lib.EncodeText(QString()), hex("00"));

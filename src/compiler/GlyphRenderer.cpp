@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace GlyphRenderer {
 
 quint8 WidthFlag(QChar ch)
@@ -31,8 +33,19 @@ QByteArray Render(QChar ch)
         QPainter p(&img);
         p.setFont(font);
         p.setPen(Qt::black);
-        const int top = (16 - fm.height()) / 2;
-        p.drawText(QPoint(0, top + fm.ascent()), QString(ch));
+        // The line is centred on the 16 rows. The song face's 15-pixel strike
+        // has a deeper descent than its line leaves room for: a glyph whose ink
+        // would fall below the last row (the underscore) moves up just enough,
+        // as long as its top stays inside; every other glyph stays centred.
+        int baseline = (16 - fm.height()) / 2 + fm.ascent();
+        const QRect ink = fm.boundingRect(ch);
+        if (!ink.isEmpty()) {
+            const int below = baseline + ink.bottom() - 15;
+            const int room = baseline + ink.top();
+            if (below > 0 && room > 0)
+                baseline -= std::min(below, room);
+        }
+        p.drawText(QPoint(0, baseline), QString(ch));
     }
     return ColumnPacker::Pack(img);
 }
