@@ -21,16 +21,7 @@ bool CObjectBarMeter::ReadKindFields(QStringView fields, bool legacyRangeMode)
     CKindFieldReader in(fields, legacyRangeMode);
     if (in.Count() < 14)
         return false;
-    in.Register(reg);
-    registerCount = in.Int();
-    isFloat = in.Int();
-    model = in.Int();
-    isSigned = in.Int();
-    decimalPlaces = in.Int();
-    in.Legacy(legacyMinimum);
-    in.Legacy(legacyMaximum);
-    minimum = in.Range();
-    maximum = in.Range();
+    ReadMeterFields(in);
     direction = in.Int();
     return true;
 }
@@ -39,16 +30,7 @@ QString CObjectBarMeter::WriteKindFields() const
 {
     QString out;
     CKindFieldWriter w(out);
-    w.Register(reg);
-    w.Int(registerCount);
-    w.Int(isFloat);
-    w.Int(model);
-    w.Int(isSigned);
-    w.Int(decimalPlaces);
-    w.Int(legacyMinimum);
-    w.Int(legacyMaximum);
-    w.Range(minimum);
-    w.Range(maximum);
+    WriteMeterFields(w);
     w.Int(direction);
     return out;
 }

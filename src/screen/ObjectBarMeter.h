@@ -1,21 +1,11 @@
 #pragma once
 #include "DiagramEntity.h"
 #include "ObjectKind.h"
-#include "project/RegisterRef.h"
+#include "RegisterValueProperties.h"
 
 // The properties of the kind, kept apart so that a copy takes them all at once.
-struct BarMeterProperties
+struct BarMeterProperties : RegisterValueProperties
 {
-    RegisterRef reg;
-    int registerCount = 1;
-    int isFloat = 0;
-    int model = 0; // 0 DEC, 1 HEX/BCD
-    int isSigned = 0;
-    int decimalPlaces = 0;
-    qint32 legacyMinimum = 0; // read only in legacy range mode, never compiled
-    qint32 legacyMaximum = 100;
-    quint32 minimum = 0; // 32-bit patterns in the value format
-    quint32 maximum = 100;
     int direction = 0; // Up
 };
 
@@ -31,10 +21,6 @@ public:
     // The compiled record (and picture) of the kind, built by the compiler.
     QByteArray BuildRecord(CObjectBuildContext& context) override;
     std::optional<QByteArray> RenderBitmap(CObjectBuildContext&) override { return std::nullopt; }
-    ValueFormat GetValueFormat() const
-    {
-        return DeriveValueFormat(isFloat, model, isSigned, registerCount);
-    }
 
     enum Direction { Up = 0, Down = 1, Right = 2, Left = 3 };
 };

@@ -21,16 +21,7 @@ bool CObjectTrendMeter::ReadKindFields(QStringView fields, bool legacyRangeMode)
     CKindFieldReader in(fields, legacyRangeMode);
     if (in.Count() < 15)
         return false;
-    in.Register(reg);
-    registerCount = in.Int();
-    isFloat = in.Int();
-    model = in.Int();
-    isSigned = in.Int();
-    decimalPlaces = in.Int();
-    in.Legacy(legacyMinimum);
-    in.Legacy(legacyMaximum);
-    minimum = in.Range();
-    maximum = in.Range();
+    ReadMeterFields(in);
     dataPoints = in.Int();
     interval = in.Int();
     return true;
@@ -40,16 +31,7 @@ QString CObjectTrendMeter::WriteKindFields() const
 {
     QString out;
     CKindFieldWriter w(out);
-    w.Register(reg);
-    w.Int(registerCount);
-    w.Int(isFloat);
-    w.Int(model);
-    w.Int(isSigned);
-    w.Int(decimalPlaces);
-    w.Int(legacyMinimum);
-    w.Int(legacyMaximum);
-    w.Range(minimum);
-    w.Range(maximum);
+    WriteMeterFields(w);
     w.Int(dataPoints);
     w.Int(interval);
     return out;
