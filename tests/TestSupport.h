@@ -16,11 +16,19 @@ public:
     CTestProgramFolder();
     QString Dir() const { return dir_.path(); }
     CTessanApp& App() { return *app_; }
-    void ShowMessage(const QString& text, const QString& caption) override
+    // Records the box; a question takes the next of `answers` (Cancel when
+    // none is left).
+    MessageAnswer Show(MessageKind kind, const QString& text, const QString& caption) override
     {
         messages.append({text, caption});
+        kinds.append(kind);
+        if (kind != MessageKind::Question)
+            return MessageAnswer::Ok;
+        return answers.isEmpty() ? MessageAnswer::Cancel : answers.takeFirst();
     }
     QList<QPair<QString, QString>> messages;
+    QList<MessageKind> kinds;
+    QList<MessageAnswer> answers;
     QStringList MessageTexts() const;
 
 private:

@@ -67,7 +67,10 @@ public:
     // Set flag or unsaved changes in an open screen editor.
     bool ProjectCountsAsModified() const;
 
-    void ShowMessage(const QString& text, const QString& caption) { messages->ShowMessage(text, caption); }
+    void ShowMessage(MessageKind kind, const QString& text, const QString& caption)
+    {
+        messages->Show(kind, text, caption);
+    }
 
 private:
     CSilentMessageSink silent_;

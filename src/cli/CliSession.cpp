@@ -1,12 +1,22 @@
 #include "CliSession.h"
 #include "CliCommand.h"
 
-void CConsoleMessageSink::ShowMessage(const QString& text, const QString& caption)
+MessageAnswer CConsoleMessageSink::Show(MessageKind kind, const QString& text, const QString& caption)
 {
-    if (caption == QLatin1String("Error") || caption == QLatin1String("Warning"))
+    switch (kind) {
+    case MessageKind::Error:
+    case MessageKind::Warning:
         Cli::PrintError(caption + QStringLiteral(": ") + text);
-    else
+        return MessageAnswer::Ok;
+    case MessageKind::Information:
         Cli::PrintOut(text);
+        return MessageAnswer::Ok;
+    case MessageKind::Question:
+        // Nobody at the terminal answers: nothing proceeds unasked.
+        Cli::PrintError(caption + QStringLiteral(": ") + text);
+        return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Ok;
 }
 
 CCliSession::CCliSession() : tempDir_(QDir::tempPath() + QStringLiteral("/qv-cli-XXXXXX"))

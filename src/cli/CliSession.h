@@ -8,7 +8,7 @@
 class CConsoleMessageSink : public IMessageSink
 {
 public:
-    void ShowMessage(const QString& text, const QString& caption) override;
+    MessageAnswer Show(MessageKind kind, const QString& text, const QString& caption) override;
 };
 
 // The application state of one qv-cli run. Packages are unpacked into a

@@ -68,10 +68,11 @@ void CCliTransferConsole::EndBar()
     lastPercent_ = -1;
 }
 
-void CCliTransferConsole::ShowMessage(const QString& text, const QString& caption)
+MessageAnswer CCliTransferConsole::Show(MessageKind kind, const QString& text, const QString&)
 {
     text_ = text;
-    messageCaption_ = caption;
+    messageKind_ = kind;
+    return kind == MessageKind::Question ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
 
 void CCliTransferConsole::PrintResult()
@@ -79,8 +80,7 @@ void CCliTransferConsole::PrintResult()
     EndBar();
     if (text_.isEmpty())
         return;
-    const CAppSettings& s = app_.settings;
-    if (messageCaption_ == s.LookupText(LS_MSG, s.LookupText(LS_MSG, QStringLiteral("Information"))))
+    if (messageKind_ == MessageKind::Information)
         Cli::PrintOut(text_);
     else
         Cli::PrintError(text_);

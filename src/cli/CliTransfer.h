@@ -18,7 +18,7 @@ public:
     ~CCliTransferConsole() override;
 
     void PostProgress(int percent, int finalFlag) override;
-    void ShowMessage(const QString& text, const QString& caption) override;
+    MessageAnswer Show(MessageKind kind, const QString& text, const QString& caption) override;
 
     TransferOperations::RunOptions Options();
     // Prints the result message as it would be shown: success on stdout,
@@ -34,7 +34,7 @@ private:
     bool barShown_ = false;
     int lastPercent_ = -1;
     QString text_;
-    QString messageCaption_;
+    MessageKind messageKind_ = MessageKind::Information;
 };
 
 namespace Cli {

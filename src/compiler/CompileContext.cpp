@@ -15,7 +15,7 @@ constexpr int kMaxPictureSide = 4096;
 void CSilentCompileReporter::Message(const QString& text, const QString& caption)
 {
     if (sink_)
-        sink_->ShowMessage(text, caption);
+        sink_->ShowWarning(text, caption);
 }
 
 CCompileContext::CCompileContext(CTessanApp& a, ICompileReporter& r)

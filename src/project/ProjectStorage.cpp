@@ -66,12 +66,12 @@ bool copyFileReplacing(const QString& from, const QString& to)
 void CProjectStorage::debugMessage(bool debug, const char* text)
 {
     if (debug)
-        app_.ShowMessage(QString::fromLatin1(text), QStringLiteral("Error"));
+        app_.ShowMessage(MessageKind::Error, QString::fromLatin1(text), QStringLiteral("Error"));
 }
 
 void CProjectStorage::fail(const QString& text)
 {
-    app_.ShowMessage(text, QStringLiteral("Error"));
+    app_.ShowMessage(MessageKind::Error, text, QStringLiteral("Error"));
 }
 
 bool CProjectStorage::SplitPackagePath(const QString& path, QString* location, QString* name)
@@ -248,7 +248,7 @@ bool CProjectStorage::PackProject()
         return false;
     }
     if (!skipped.isEmpty())
-        app_.ShowMessage(QStringLiteral("These files of the project were not found and are not "
+        app_.ShowMessage(MessageKind::Warning, QStringLiteral("These files of the project were not found and are not "
                                         "in the package:\n")
                              + skipped.join(QLatin1Char('\n')),
                          QStringLiteral("Warning"));

@@ -41,7 +41,7 @@ int CDiagramEntityContainer::IndexOf(const CDiagramEntity* object) const
 void CDiagramEntityContainer::warn(const QString& text)
 {
     if (sink_)
-        sink_->ShowMessage(text, QStringLiteral("Warning"));
+        sink_->ShowWarning(text, QStringLiteral("Warning"));
 }
 
 int CDiagramEntityContainer::freshGroup()

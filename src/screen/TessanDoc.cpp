@@ -53,7 +53,7 @@ void CTessanDoc::ReadBytes(const QByteArray& bytes, CDiagramEntityContainer& con
             container.AddLoaded(std::move(object));
     }
     if (container.GetSize() > CDiagramEntityContainer::kObjectLimit && container.MessageSink())
-        container.MessageSink()->ShowMessage(
+        container.MessageSink()->ShowWarning(
             QStringLiteral("The screen holds %1 objects, more than %2. All of them were loaded; "
                            "no object can be added until some are removed.")
                 .arg(container.GetSize())

@@ -94,7 +94,8 @@ void CTransfer::Run()
 
     IMessageSink* sink = m_pMessages ? m_pMessages : app_.messages;
     const CAppSettings& s = app_.settings;
-    sink->ShowMessage(s.LookupText(LS_MSG, ResultText()), s.LookupText(LS_MSG, ResultCaption()));
+    sink->Show(result_ == TR_OK ? MessageKind::Information : MessageKind::Warning,
+               s.LookupText(LS_MSG, ResultText()), s.LookupText(LS_MSG, ResultCaption()));
     app_.stopFlag.store(1);
 }
 
