@@ -2,9 +2,9 @@
 // (a third of them texts, which become pictures) and the default one-screen
 // project. Reports objects per second and the process's peak memory.
 #include "app/TessanApp.h"
-#include "compiler/Compiler.h"
+#include "app/Compiler.h"
 #include "project/ProtocolTables.h"
-#include "project/ScreenCommands.h"
+#include "app/ScreenCommands.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectDynamicText.h"
 #include "screen/ObjectFactory.h"

@@ -1,9 +1,9 @@
 // Open + save of a large project: 999 screens whose files hold 20 object
 // lines each, and 200 alarms.
 #include "app/TessanApp.h"
-#include "project/ProjectStorage.h"
+#include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
-#include "project/ScreenCommands.h"
+#include "app/ScreenCommands.h"
 
 #include <QCoreApplication>
 #include <QDir>

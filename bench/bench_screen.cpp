@@ -1,9 +1,9 @@
 // Screen files: load + save of one 100-object screen, and
 // `qv-cli resave --screens` of a 999-screen project of 100 objects each.
 #include "app/TessanApp.h"
-#include "project/ProjectStorage.h"
+#include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
-#include "project/ScreenCommands.h"
+#include "app/ScreenCommands.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectBarMeter.h"
 #include "screen/ObjectDynamicText.h"

@@ -5,7 +5,7 @@
 #include "VirtualPanel.h"
 #include "app/TessanApp.h"
 #include "transfer/PackedPassword.h"
-#include "transfer/TransferOperations.h"
+#include "app/TransferOperations.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

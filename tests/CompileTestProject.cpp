@@ -1,5 +1,5 @@
 #include "CompileTestProject.h"
-#include "compiler/Compiler.h"
+#include "app/Compiler.h"
 #include "project/ProtocolTables.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/TessanDoc.h"

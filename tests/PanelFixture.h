@@ -3,7 +3,7 @@
 // in this process, a progress recorder and runtime images.
 #include "TestSupport.h"
 #include "VirtualPanel.h"
-#include "transfer/TransferOperations.h"
+#include "app/TransferOperations.h"
 
 #include <QTest>
 

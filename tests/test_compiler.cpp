@@ -2,11 +2,11 @@
 // image with its table, screen records, key records and object records, the
 // alarm and communication images, the run as a whole and its debug dump.
 #include "CompileTestProject.h"
-#include "compiler/CompileProject.h"
-#include "compiler/Compiler.h"
+#include "app/CompileProject.h"
+#include "app/Compiler.h"
 #include "compiler/ProjectHeader.h"
 #include "compiler/RegisterCoder.h"
-#include "project/ProjectStorage.h"
+#include "app/ProjectStorage.h"
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectBarMeter.h"
 #include "screen/ObjectDynamicText.h"

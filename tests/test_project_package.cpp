@@ -1,10 +1,10 @@
 #include "TestSupport.h"
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 #include "project/PrjIni.h"
-#include "project/ProjectStorage.h"
+#include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
-#include "project/SafePath.h"
-#include "project/ScreenCommands.h"
+#include "base/SafePath.h"
+#include "app/ScreenCommands.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
-#include "project/ProjectStorage.h"
+#include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
-#include "project/ScreenCommands.h"
+#include "app/ScreenCommands.h"
 #include "screen/DiagramEntityContainer.h"
-#include "screen/LoadedScreenDocuments.h"
+#include "app/LoadedScreenDocuments.h"
 #include "screen/TessanDoc.h"
 
 #include <QGuiApplication>

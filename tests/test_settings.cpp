@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "app/CommandLinePath.h"
-#include "app/LanguageSection.h"
-#include "app/ProfileFile.h"
+#include "base/CommandLinePath.h"
+#include "base/LanguageSection.h"
+#include "base/ProfileFile.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,10 +1,11 @@
 #pragma once
-#include "AppSettings.h"
-#include "MessageSink.h"
-#include "VersionNumber.h"
+#include "base/AppSettings.h"
+#include "base/MessageSink.h"
+#include "base/VersionNumber.h"
 #include "compiler/HZLib.h"
 #include "project/PrjDoc.h"
 #include "project/ProjectModel.h"
+#include "screen/ScreenDocumentHost.h"
 
 #include <QByteArray>
 #include <atomic>
@@ -26,7 +27,7 @@ public:
 // The application state: the one open project, its flags and buffers, the
 // settings and language files. It belongs to no window, so the editor,
 // qv-cli and the tests each own one.
-class CTessanApp
+class CTessanApp : public IScreenDocumentHost
 {
 public:
     // `projectsRoot` is the folder in which packages are unpacked, one project
@@ -55,7 +56,9 @@ public:
     CHZLib hzLib;
 
     // One counter of fresh group numbers for the whole application.
-    int NextGroupNumber() { return ++groupCounter_; }
+    int NextGroupNumber() override { return ++groupCounter_; }
+    IMessageSink* Messages() override { return messages; }
+    const CProjectModel& Model() const override { return model; }
 
     IMessageSink* messages = &silent_;
     IOpenScreenDocuments* openScreens = nullptr;

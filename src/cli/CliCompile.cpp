@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "compiler/Compiler.h"
-#include "project/ProjectStorage.h"
+#include "app/Compiler.h"
+#include "app/ProjectStorage.h"
 
 #include <QDir>
 #include <QFileInfo>

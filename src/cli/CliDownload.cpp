@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
 #include "CliTransfer.h"
-#include "project/ProjectStorage.h"
+#include "app/ProjectStorage.h"
 
 #include <QFile>
 #include <QFileInfo>

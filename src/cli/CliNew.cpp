@@ -1,8 +1,8 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "project/ProjectStorage.h"
+#include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
-#include "project/ScreenCommands.h"
+#include "app/ScreenCommands.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "project/ProjectStorage.h"
-#include "screen/LoadedScreenDocuments.h"
+#include "app/ProjectStorage.h"
+#include "app/LoadedScreenDocuments.h"
 
 #include <QFileInfo>
 

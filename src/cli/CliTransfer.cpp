@@ -1,7 +1,7 @@
 #include "CliTransfer.h"
 
 #include "CliCommand.h"
-#include "app/LanguageSection.h"
+#include "base/LanguageSection.h"
 #include "app/TessanApp.h"
 
 #include <csignal>

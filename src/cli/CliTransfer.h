@@ -1,6 +1,6 @@
 #pragma once
-#include "app/MessageSink.h"
-#include "transfer/TransferOperations.h"
+#include "base/MessageSink.h"
+#include "app/TransferOperations.h"
 #include "transfer/TransferProgress.h"
 
 #include <QString>

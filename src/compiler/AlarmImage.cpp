@@ -2,7 +2,7 @@
 #include "CompileContext.h"
 #include "HZLib.h"
 #include "ImageWriter.h"
-#include "app/LanguageSection.h"
+#include "base/LanguageSection.h"
 #include "project/ProjectModel.h"
 
 namespace AlarmImage {

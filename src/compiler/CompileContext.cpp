@@ -1,8 +1,10 @@
 #include "CompileContext.h"
 #include "HZLib.h"
-#include "app/LanguageSection.h"
-#include "app/TessanApp.h"
-#include "project/SafePath.h"
+#include "base/LanguageSection.h"
+#include "CompileInput.h"
+#include "base/MessageSink.h"
+#include "project/ProjectModel.h"
+#include "base/SafePath.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -18,9 +20,9 @@ void CSilentCompileReporter::Message(const QString& text, const QString& caption
         sink_->ShowWarning(text, caption);
 }
 
-CCompileContext::CCompileContext(CTessanApp& a, ICompileReporter& r)
-    : app(a), model(a.model), reporter(r), coder(a.model), hzLib(a.hzLib),
-      bitmapData(a.bitmapData), projectName_(a.model.info.name)
+CCompileContext::CCompileContext(const CompileInput& in, CompileOutput& out, ICompileReporter& r)
+    : input(in), model(*in.model), reporter(r), coder(*in.model), hzLib(out.hzLib),
+      bitmapData(out.bitmapData), projectName_(in.model->info.name)
 {
     for (const auto& screen : model.screens)
         screenNumbers_.insert(screen->number);
@@ -32,7 +34,7 @@ QString CCompileContext::Text(int section, const QString& key)
     auto it = texts_.constFind(cacheKey);
     if (it != texts_.cend())
         return it.value();
-    const QString text = app.settings.LookupText(section, key);
+    const QString text = input.settings.LookupText(section, key);
     texts_.insert(cacheKey, text);
     return text;
 }
@@ -43,14 +45,14 @@ QString CCompileContext::Text(int section, int key)
     auto it = texts_.constFind(cacheKey);
     if (it != texts_.cend())
         return it.value();
-    const QString text = app.settings.LookupText(section, key);
+    const QString text = input.settings.LookupText(section, key);
     texts_.insert(cacheKey, text);
     return text;
 }
 
 bool CCompileContext::StopRequested() const
 {
-    return app.stopFlag.load() != 0;
+    return input.stopFlag && input.stopFlag->load() != 0;
 }
 
 void CCompileContext::warn(const QString& line)
@@ -133,12 +135,12 @@ QString CCompileContext::PicturePath(const QString& folder, const QString& fileN
 {
     QString path;
     if (folder.isEmpty()) {
-        if (!SafeJoin(app.ProjectFolder(), fileName, &path))
+        if (!SafeJoin(input.projectFolder, fileName, &path))
             return QString();
         return path;
     }
     QString dir;
-    if (!SafeJoin(app.settings.Paths().programDir, folder, &dir) || !SafeJoin(dir, fileName, &path))
+    if (!SafeJoin(input.settings.Paths().programDir, folder, &dir) || !SafeJoin(dir, fileName, &path))
         return QString();
     return path;
 }

@@ -8,19 +8,20 @@
 #include <QSet>
 #include <QString>
 
-class CTessanApp;
+struct CompileInput;
+struct CompileOutput;
 class CProjectModel;
 class CHZLib;
 
-// The state of one compilation that the image builders share: the project,
-// the font library and bitmap data of the application, the warning count,
-// and the Output pane.
+// The state of one compilation that the image builders share: its input,
+// the font library and bitmap data it builds, the warning count, and the
+// Output pane.
 class CCompileContext
 {
 public:
-    CCompileContext(CTessanApp& app, ICompileReporter& reporter);
+    CCompileContext(const CompileInput& input, CompileOutput& output, ICompileReporter& reporter);
 
-    CTessanApp& app;
+    const CompileInput& input;
     const CProjectModel& model;
     ICompileReporter& reporter;
     CRegisterCoder coder;

@@ -1,21 +1,21 @@
 #pragma once
 #include <QString>
 
-// Where a compilation reports: the editor connects it to its progress dialog
-// and Output pane, qv-cli to the terminal. Calls come from the compiler's
-// worker thread.
+// Where a compilation reports: the editor posts the reports to its progress
+// dialog and Output pane, qv-cli prints them. Progress, ClearOutput,
+// OutputLine and Finished come from the thread that runs the compilation
+// (a worker thread for the editor) and must not block; Message comes from the
+// caller's thread when it takes the compilation's output over.
 class ICompileReporter
 {
 public:
     virtual ~ICompileReporter() = default;
-    // The receiver is ready for reports (the progress dialog's window exists).
-    virtual bool IsReady() const { return true; }
     // A percentage 0 to 100; the compiler does not wait for it to be shown.
     virtual void Progress(int percent) = 0;
     virtual void ClearOutput() = 0;
-    // One Output-pane line; the compiler waits until it has been appended.
+    // One Output-pane line.
     virtual void OutputLine(const QString& line) = 0;
-    // A message box (the debug files that cannot be written).
+    // A warning box (a debug file that cannot be written).
     virtual void Message(const QString& text, const QString& caption) = 0;
     // The compilation is over: `completed` when it ran to its end.
     virtual void Finished(bool completed) { (void)completed; }

@@ -1,7 +1,7 @@
 #include "GlyphRenderer.h"
 #include "ColumnPacker.h"
 #include "PictureFont.h"
-#include "app/TextCodec936.h"
+#include "base/TextCodec936.h"
 
 #include <QFontMetrics>
 #include <QImage>

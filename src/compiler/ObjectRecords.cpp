@@ -1,6 +1,7 @@
 // The compiled records of the eight object kinds: kind code, register code
 // parts, geometry bytes, flag bytes and the 24-bit offset of the object's
 // picture inside the bitmap data.
+#include "ObjectRecords.h"
 #include "ImageWriter.h"
 #include "ObjectBuildContext.h"
 #include "screen/ObjectBarMeter.h"
@@ -34,11 +35,12 @@ void writeXYWH(CImageWriter& w, const PaperRect& r)
     w.U8(quint32(qint64(r.bottom) - r.top));
 }
 
-// Renders the object's picture, appends it to the bitmap data and returns
-// its offset there.
-quint32 appendPicture(CDiagramEntity& object, CObjectBuildContext& ctx)
+// Keeps the object's rendered picture with it, appends the picture to the
+// bitmap data and returns its offset there.
+quint32 appendPicture(CDiagramEntity& object, const std::optional<QByteArray>& picture,
+                      CObjectBuildContext& ctx)
 {
-    object.bitmapBytes = object.RenderBitmap(ctx).value_or(QByteArray());
+    object.bitmapBytes = picture.value_or(QByteArray());
     return ctx.AppendPicture(object.bitmapBytes);
 }
 
@@ -48,136 +50,155 @@ quint32 decBits(int model, int isSigned)
     return (model == 0 ? 0x01u : 0u) | (model == 0 && isSigned != 0 ? 0x02u : 0u);
 }
 
-} // namespace
-
-std::optional<QByteArray> CObjectStaticText::RenderBitmap(CObjectBuildContext& ctx)
+std::optional<QByteArray> picture(CObjectStaticText& o, CObjectBuildContext& ctx)
 {
-    return ctx.TextPicture(text, font, GetRect(), inversion != 0);
+    return ctx.TextPicture(o.text, o.font, o.GetRect(), o.inversion != 0);
 }
 
-QByteArray CObjectStaticText::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectStaticText& o, CObjectBuildContext& ctx)
 {
-    const quint32 offset = appendPicture(*this, ctx);
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    const quint32 offset = appendPicture(o, picture(o, ctx), ctx);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_STATIC_TEXT);
-    writeXYWH(w, GetRect());
+    writeXYWH(w, o.GetRect());
     w.U24(offset);
-    return recordBytes;
+    return o.recordBytes;
 }
 
-std::optional<QByteArray> CObjectDynamicText::RenderBitmap(CObjectBuildContext& ctx)
+std::optional<QByteArray> picture(CObjectDynamicText& o, CObjectBuildContext& ctx)
 {
     QByteArray pictures;
-    const PaperRect r = GetRect();
-    for (const QString& text : texts)
-        pictures.append(ctx.TextPicture(text, font, r, inversion != 0));
+    const PaperRect r = o.GetRect();
+    for (const QString& text : o.texts)
+        pictures.append(ctx.TextPicture(text, o.font, r, o.inversion != 0));
     return pictures;
 }
 
-QByteArray CObjectDynamicText::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectDynamicText& o, CObjectBuildContext& ctx)
 {
-    const quint32 offset = appendPicture(*this, ctx);
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    const quint32 offset = appendPicture(o, picture(o, ctx), ctx);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_DYNAMIC_TEXT);
-    w.U8(ctx.DeviceNumber(reg));
-    writeXYWH(w, GetRect());
-    w.U8(quint32(model));
-    w.U16(ctx.PanelAddress(reg));
-    w.U8(quint32(texts.size()));
+    w.U8(ctx.DeviceNumber(o.reg));
+    writeXYWH(w, o.GetRect());
+    w.U8(quint32(o.model));
+    w.U16(ctx.PanelAddress(o.reg));
+    w.U8(quint32(o.texts.size()));
     w.U24(offset);
-    return recordBytes;
+    return o.recordBytes;
 }
 
-std::optional<QByteArray> CObjectStaticBitmap::RenderBitmap(CObjectBuildContext& ctx)
+std::optional<QByteArray> picture(CObjectStaticBitmap& o, CObjectBuildContext& ctx)
 {
-    return ctx.BitmapPicture(folder, fileName, GetRect(), scaling, blackInversion != 0);
+    return ctx.BitmapPicture(o.folder, o.fileName, o.GetRect(), o.scaling, o.blackInversion != 0);
 }
 
-QByteArray CObjectStaticBitmap::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectStaticBitmap& o, CObjectBuildContext& ctx)
 {
-    const quint32 offset = appendPicture(*this, ctx);
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    const quint32 offset = appendPicture(o, picture(o, ctx), ctx);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_STATIC_BITMAP);
-    writeXYWH(w, GetRect());
+    writeXYWH(w, o.GetRect());
     w.U24(offset);
-    return recordBytes;
+    return o.recordBytes;
 }
 
-QByteArray CObjectBarMeter::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectBarMeter& o, CObjectBuildContext& ctx)
 {
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_BAR_METER);
-    w.U8(ctx.DeviceNumber(reg));
-    writeXYWH(w, GetRect());
-    w.U16(ctx.PanelAddress(reg));
-    w.U8(quint32(registerCount));
-    w.U8(((quint32(direction) & 0x0F) << 2) | decBits(model, isSigned));
-    w.U8(((quint32(decimalPlaces) & 0x0F) << 4) | bit(isFloat, 0x01));
-    w.U32(maximum);
-    w.U32(minimum);
-    return recordBytes;
+    w.U8(ctx.DeviceNumber(o.reg));
+    writeXYWH(w, o.GetRect());
+    w.U16(ctx.PanelAddress(o.reg));
+    w.U8(quint32(o.registerCount));
+    w.U8(((quint32(o.direction) & 0x0F) << 2) | decBits(o.model, o.isSigned));
+    w.U8(((quint32(o.decimalPlaces) & 0x0F) << 4) | bit(o.isFloat, 0x01));
+    w.U32(o.maximum);
+    w.U32(o.minimum);
+    return o.recordBytes;
 }
 
-QByteArray CObjectTrendMeter::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectTrendMeter& o, CObjectBuildContext& ctx)
 {
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_TREND_METER);
-    w.U8(ctx.DeviceNumber(reg));
-    writeXYWH(w, GetRect());
-    w.U16(ctx.PanelAddress(reg));
-    w.U8(((quint32(decimalPlaces) & 0x0F) << 4) | (registerCount != 1 ? 0x08u : 0u)
-         | bit(isFloat, 0x04) | decBits(model, isSigned));
-    w.U8(quint32(dataPoints));
-    w.U16(quint32(interval));
-    w.U32(maximum);
-    w.U32(minimum);
-    return recordBytes;
+    w.U8(ctx.DeviceNumber(o.reg));
+    writeXYWH(w, o.GetRect());
+    w.U16(ctx.PanelAddress(o.reg));
+    w.U8(((quint32(o.decimalPlaces) & 0x0F) << 4) | (o.registerCount != 1 ? 0x08u : 0u)
+         | bit(o.isFloat, 0x04) | decBits(o.model, o.isSigned));
+    w.U8(quint32(o.dataPoints));
+    w.U16(quint32(o.interval));
+    w.U32(o.maximum);
+    w.U32(o.minimum);
+    return o.recordBytes;
 }
 
-QByteArray CObjectIndicatorLight::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectIndicatorLight& o, CObjectBuildContext& ctx)
 {
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_INDICATOR_LIGHT);
-    w.U8(ctx.DeviceNumber(coil));
-    writeXY(w, GetRect());
-    w.U16(ctx.PanelAddress(coil));
-    w.U8(bit(doubleSize, 0x04) | bit(inversion, 0x02) | bit(shape, 0x01));
-    return recordBytes;
+    w.U8(ctx.DeviceNumber(o.coil));
+    writeXY(w, o.GetRect());
+    w.U16(ctx.PanelAddress(o.coil));
+    w.U8(bit(o.doubleSize, 0x04) | bit(o.inversion, 0x02) | bit(o.shape, 0x01));
+    return o.recordBytes;
 }
 
-QByteArray CObjectNumeric::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectNumeric& o, CObjectBuildContext& ctx)
 {
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_NUMERIC);
-    w.U8(ctx.DeviceNumber(reg));
-    writeXY(w, GetRect());
-    w.U16(ctx.PanelAddress(reg));
-    w.U8(bit(set, 0x80) | bit(encrypt, 0x40) | (registerCount != 1 ? 0x20u : 0u)
-         | bit(isFloat, 0x10) | bit(inversion, 0x08) | bit(doubleSize, 0x04)
-         | bit(isSigned, 0x02) | (model == 0 ? 0x01u : 0u));
-    w.U8(((quint32(decimalPlaces) & 0x0F) << 4) | (quint32(digits) & 0x0F));
-    w.U8(bit(leadingZeros, 0x80) | bit(rangeCheck, 0x01));
-    w.U32(maximum);
-    w.U32(minimum);
-    return recordBytes;
+    w.U8(ctx.DeviceNumber(o.reg));
+    writeXY(w, o.GetRect());
+    w.U16(ctx.PanelAddress(o.reg));
+    w.U8(bit(o.set, 0x80) | bit(o.encrypt, 0x40) | (o.registerCount != 1 ? 0x20u : 0u)
+         | bit(o.isFloat, 0x10) | bit(o.inversion, 0x08) | bit(o.doubleSize, 0x04)
+         | bit(o.isSigned, 0x02) | (o.model == 0 ? 0x01u : 0u));
+    w.U8(((quint32(o.decimalPlaces) & 0x0F) << 4) | (quint32(o.digits) & 0x0F));
+    w.U8(bit(o.leadingZeros, 0x80) | bit(o.rangeCheck, 0x01));
+    w.U32(o.maximum);
+    w.U32(o.minimum);
+    return o.recordBytes;
 }
 
-QByteArray CObjectString::BuildRecord(CObjectBuildContext& ctx)
+QByteArray record(CObjectString& o, CObjectBuildContext& ctx)
 {
-    recordBytes.clear();
-    CImageWriter w(recordBytes);
+    o.recordBytes.clear();
+    CImageWriter w(o.recordBytes);
     w.U8(OBJ_STRING);
-    w.U8(ctx.DeviceNumber(reg));
-    writeXY(w, GetRect());
-    w.U16(ctx.PanelAddress(reg));
-    w.U8(bit(doubleSize, 0x80) + bit(inversion, 0x40) + quint32(stringCount));
-    w.U8(quint32(registerCount));
-    return recordBytes;
+    w.U8(ctx.DeviceNumber(o.reg));
+    writeXY(w, o.GetRect());
+    w.U16(ctx.PanelAddress(o.reg));
+    w.U8(bit(o.doubleSize, 0x80) + bit(o.inversion, 0x40) + quint32(o.stringCount));
+    w.U8(quint32(o.registerCount));
+    return o.recordBytes;
 }
+
+} // namespace
+
+namespace ObjectRecords {
+
+QByteArray Build(CDiagramEntity& object, CObjectBuildContext& ctx)
+{
+    switch (object.Kind()) {
+    case OBJ_STATIC_TEXT: return record(static_cast<CObjectStaticText&>(object), ctx);
+    case OBJ_DYNAMIC_TEXT: return record(static_cast<CObjectDynamicText&>(object), ctx);
+    case OBJ_STATIC_BITMAP: return record(static_cast<CObjectStaticBitmap&>(object), ctx);
+    case OBJ_BAR_METER: return record(static_cast<CObjectBarMeter&>(object), ctx);
+    case OBJ_TREND_METER: return record(static_cast<CObjectTrendMeter&>(object), ctx);
+    case OBJ_INDICATOR_LIGHT: return record(static_cast<CObjectIndicatorLight&>(object), ctx);
+    case OBJ_NUMERIC: return record(static_cast<CObjectNumeric&>(object), ctx);
+    case OBJ_STRING: return record(static_cast<CObjectString&>(object), ctx);
+    default: return object.recordBytes;
+    }
+}
+
+} // namespace ObjectRecords

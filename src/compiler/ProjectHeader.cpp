@@ -1,8 +1,9 @@
 #include "ProjectHeader.h"
 #include "CompileContext.h"
 #include "ImageWriter.h"
-#include "app/LanguageSection.h"
-#include "app/TessanApp.h"
+#include "base/LanguageSection.h"
+#include "CompileInput.h"
+#include "project/ProjectModel.h"
 
 namespace ProjectHeader {
 
@@ -41,7 +42,7 @@ QByteArray Build(CCompileContext& ctx, const ImageLengths& lengths)
     w.U16(panel.startScreenNumber);
     checkScreen(panel.startScreenNumber, 1135);
     w.U8(0x56);
-    const VersionNumber& v = ctx.app.programVersion;
+    const VersionNumber& v = ctx.input.programVersion;
     w.U8(v.hh);
     w.U8(v.hl);
     w.U8(v.lh);

@@ -2,9 +2,10 @@
 #include "CompileContext.h"
 #include "ImageWriter.h"
 #include "ScreenObjectRecords.h"
-#include "app/LanguageSection.h"
-#include "app/TessanApp.h"
-#include "project/SafePath.h"
+#include "base/LanguageSection.h"
+#include "CompileInput.h"
+#include "project/ProjectModel.h"
+#include "base/SafePath.h"
 
 namespace ScreenImage {
 
@@ -44,7 +45,7 @@ QByteArray BuildScreenRecord(CCompileContext& ctx, const CScreenObject& screen)
     QString screenFile;
     int count = 0;
     QByteArray objects;
-    if (SafeJoin(ctx.app.ProjectFolder(), title, &screenFile))
+    if (SafeJoin(ctx.input.projectFolder, title, &screenFile))
         objects = ScreenObjectRecords::Build(ctx, screenFile, title, &count);
     w.U16(quint32(count));
     w.PadTo(kKeysOffset);

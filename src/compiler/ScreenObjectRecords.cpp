@@ -1,7 +1,8 @@
 #include "ScreenObjectRecords.h"
 #include "CompileContext.h"
 #include "ObjectBuildContext.h"
-#include "app/TessanApp.h"
+#include "ObjectRecords.h"
+#include "project/ProjectModel.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/TessanDoc.h"
 
@@ -19,7 +20,7 @@ QByteArray Build(CCompileContext& ctx, const QString& screenFile, const QString&
         const PaperRect r = object->GetRect();
         if (r.top < 0 || r.left < 0 || r.bottom > 64 || r.right > 192)
             ctx.ObjectWarning(title, object->GetName());
-        records.append(object->BuildRecord(objects));
+        records.append(ObjectRecords::Build(*object, objects));
         ++*count;
     }
     return records;

@@ -1,5 +1,5 @@
 #include "LineArchive.h"
-#include "app/Utf16Le.h"
+#include "base/Utf16Le.h"
 
 CLineArchive::CLineArchive() : storing_(true) {}
 

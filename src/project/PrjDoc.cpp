@@ -1,7 +1,7 @@
 #include "PrjDoc.h"
 #include "LineArchive.h"
 #include "ProjectModel.h"
-#include "app/VersionNumber.h"
+#include "base/VersionNumber.h"
 
 QString CPrjDoc::DateText(QDate date)
 {

@@ -1,7 +1,7 @@
 #include "PrjIni.h"
-#include "app/ProfileFile.h"
-#include "app/TextCodec936.h"
-#include "app/Utf16Le.h"
+#include "base/ProfileFile.h"
+#include "base/TextCodec936.h"
+#include "base/Utf16Le.h"
 
 namespace PrjIni {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/VersionNumber.h"
+#include "base/VersionNumber.h"
 
 #include <QByteArray>
 #include <QString>

@@ -101,3 +101,21 @@ void CProjectModel::CopyScreenObject(const CScreenObject& source, CScreenObject&
 {
     target = source;
 }
+
+std::unique_ptr<CProjectModel> CProjectModel::Clone() const
+{
+    auto copy = std::make_unique<CProjectModel>();
+    copy->info = info;
+    copy->panelManager = panelManager;
+    copy->alarms = alarms;
+    copy->plcAndPanel = plcAndPanel;
+    copy->transferInfo = transferInfo;
+    copy->bitmapFiles = bitmapFiles;
+    copy->screens.reserve(screens.size());
+    for (const auto& screen : screens)
+        copy->screens.push_back(std::make_unique<CScreenObject>(*screen));
+    copy->formatVersion = formatVersion;
+    copy->modified = modified;
+    copy->needCompile = needCompile;
+    return copy;
+}

@@ -5,7 +5,7 @@
 #include "ProjectInfo.h"
 #include "ScreenObject.h"
 #include "TransferDlgInfo.h"
-#include "app/VersionNumber.h"
+#include "base/VersionNumber.h"
 
 #include <QStringList>
 #include <memory>
@@ -19,6 +19,10 @@ public:
     CProjectModel();
     CProjectModel(const CProjectModel&) = delete;
     CProjectModel& operator=(const CProjectModel&) = delete;
+
+    // A copy of every record and flag, screens included, for work that must
+    // not share the open project (a compilation on its worker thread).
+    std::unique_ptr<CProjectModel> Clone() const;
 
     ProjectInfo info;
     CPanelManager panelManager;

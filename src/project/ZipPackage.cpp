@@ -1,5 +1,5 @@
 #include "ZipPackage.h"
-#include "app/TextCodec936.h"
+#include "base/TextCodec936.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -157,16 +157,6 @@ QString CDiagramEntity::ExportText(const QString&) const
     return QString();
 }
 
-QByteArray CDiagramEntity::BuildRecord(CObjectBuildContext&)
-{
-    return recordBytes;
-}
-
-std::optional<QByteArray> CDiagramEntity::RenderBitmap(CObjectBuildContext&)
-{
-    return bitmapBytes;
-}
-
 // ---- geometry ----
 
 PaperRect CDiagramEntity::GetRect() const

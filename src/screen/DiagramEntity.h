@@ -10,7 +10,6 @@
 #include <optional>
 
 class CDiagramEntityContainer;
-class CObjectBuildContext; // defined by the compiler
 class IObjectPropertyForm;
 class QObject;
 
@@ -58,11 +57,6 @@ public:
     QString WriteBaseFields() const;
     virtual bool ReadKindFields(QStringView fields, bool legacyRangeMode);
     virtual QString WriteKindFields() const;
-
-    // Compiler entry points: the object's screen record and its packed bitmap.
-    // The base returns the stored bytes; the compiler gives each kind its own.
-    virtual QByteArray BuildRecord(CObjectBuildContext& context);
-    virtual std::optional<QByteArray> RenderBitmap(CObjectBuildContext& context);
 
     // Geometry.
     PaperRect GetRect() const;

@@ -1,5 +1,5 @@
 #include "DiagramEntityContainer.h"
-#include "app/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <QSet>
 #include <QHash>

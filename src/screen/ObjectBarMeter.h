@@ -19,8 +19,6 @@ public:
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;
     // The compiled record (and picture) of the kind, built by the compiler.
-    QByteArray BuildRecord(CObjectBuildContext& context) override;
-    std::optional<QByteArray> RenderBitmap(CObjectBuildContext&) override { return std::nullopt; }
 
     enum Direction { Up = 0, Down = 1, Right = 2, Left = 3 };
 };

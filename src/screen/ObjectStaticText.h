@@ -21,6 +21,4 @@ public:
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;
     // The compiled record (and picture) of the kind, built by the compiler.
-    QByteArray BuildRecord(CObjectBuildContext& context) override;
-    std::optional<QByteArray> RenderBitmap(CObjectBuildContext& context) override;
 };

@@ -1,25 +1,27 @@
 #include "TessanDoc.h"
-#include "app/Utf16Le.h"
+#include "base/Utf16Le.h"
 #include "ObjectFactory.h"
-#include "app/TessanApp.h"
+#include "ScreenDocumentHost.h"
+#include "base/MessageSink.h"
+#include "project/ProjectModel.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-CTessanDoc::CTessanDoc(CTessanApp* app) : app_(app)
+CTessanDoc::CTessanDoc(IScreenDocumentHost* host) : host_(host)
 {
-    if (app_) {
-        container_.SetMessageSink(app_->messages);
-        container_.SetGroupNumberSource([app] { return app->NextGroupNumber(); });
+    if (host_) {
+        container_.SetMessageSink(host_->Messages());
+        container_.SetGroupNumberSource([host] { return host->NextGroupNumber(); });
     }
 }
 
 bool CTessanDoc::Load(const QString& path, QString* error)
 {
-    if (app_)
-        container_.SetMessageSink(app_->messages);
-    return LoadFile(path, container_, app_ && app_->model.IsLegacyRangeMode(),
-                    app_ ? &app_->model : nullptr, error);
+    if (host_)
+        container_.SetMessageSink(host_->Messages());
+    return LoadFile(path, container_, host_ && host_->Model().IsLegacyRangeMode(),
+                    host_ ? &host_->Model() : nullptr, error);
 }
 
 bool CTessanDoc::Save(const QString& path, QString* error)

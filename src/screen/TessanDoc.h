@@ -5,7 +5,7 @@
 #include <QString>
 
 class CProjectModel;
-class CTessanApp;
+class IScreenDocumentHost;
 
 // The document of one screen: its object container and its screen file.
 // The screen file is UTF-16LE without byte-order mark: the header line
@@ -14,10 +14,10 @@ class CTessanApp;
 class CTessanDoc
 {
 public:
-    // With an application, the container reports to its message sink, takes
-    // fresh group numbers from its counter, new objects take their default
-    // registers from its model and loading follows its legacy range mode.
-    explicit CTessanDoc(CTessanApp* app = nullptr);
+    // With a host, the container reports to its message sink, takes fresh
+    // group numbers from its counter, new objects take their default
+    // registers from its project and loading follows its legacy range mode.
+    explicit CTessanDoc(IScreenDocumentHost* host = nullptr);
 
     CDiagramEntityContainer& Container() { return container_; }
     const CDiagramEntityContainer& Container() const { return container_; }
@@ -44,6 +44,6 @@ public:
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 private:
-    CTessanApp* app_;
+    IScreenDocumentHost* host_;
     CDiagramEntityContainer container_;
 };

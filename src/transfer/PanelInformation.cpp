@@ -1,7 +1,7 @@
 #include "PanelInformation.h"
 
-#include "app/AppSettings.h"
-#include "app/LanguageSection.h"
+#include "base/AppSettings.h"
+#include "base/LanguageSection.h"
 
 namespace {
 uint32_t BigEndian32(const QByteArray& b, int at)

@@ -1,10 +1,8 @@
 #include "Transfer.h"
 
 #include "FirmwareVersion.h"
-#include "app/LanguageSection.h"
-#include "app/TessanApp.h"
-
-#include <QThread>
+#include "base/LanguageSection.h"
+#include "base/AppSettings.h"
 
 #include <cstring>
 
@@ -20,7 +18,10 @@ uint8_t Xor(const QByteArray& bytes)
 
 } // namespace
 
-CTransfer::CTransfer(CTessanApp& app) : app_(app) {}
+CTransfer::CTransfer(const CAppSettings& settings, std::atomic<int>& stopFlag)
+    : settings_(settings), stopFlag_(stopFlag)
+{
+}
 
 CTransfer::~CTransfer()
 {
@@ -35,17 +36,12 @@ void CTransfer::SetPassword(const QByteArray& packed4)
 
 void CTransfer::Start()
 {
-    Wait();
-    thread_.reset(QThread::create([this] { Run(); }));
-    thread_->start(QThread::NormalPriority);
+    worker_.Start([this] { Run(); });
 }
 
 void CTransfer::Wait()
 {
-    if (thread_) {
-        thread_->wait();
-        thread_.reset();
-    }
+    worker_.Wait();
 }
 
 void CTransfer::Post(int percent, int finalFlag)
@@ -56,7 +52,7 @@ void CTransfer::Post(int percent, int finalFlag)
 
 bool CTransfer::StopRequested()
 {
-    if (app_.stopFlag.load() == 0)
+    if (stopFlag_.load() == 0)
         return false;
     m_pProgressWnd.store(nullptr);
     result_ = TR_STOPPED;
@@ -73,10 +69,7 @@ bool CTransfer::Send(const void* bytes, int n)
 
 void CTransfer::Run()
 {
-    if (ITransferProgress* p = m_pProgressWnd.load())
-        for (int i = 0; i < 1000 && !p->IsWindowReady(); ++i)
-            QThread::msleep(1);
-    app_.stopFlag.store(0);
+    stopFlag_.store(0);
     result_ = TR_OK;
 
     m_bResult = Handshake() ? 1 : 0;
@@ -91,12 +84,7 @@ void CTransfer::Run()
     Post(100, 0);
     if (result_ != TR_CANT_OPEN && !m_Serial.CloseConnection())
         result_ = TR_CANT_CLOSE;
-
-    IMessageSink* sink = m_pMessages ? m_pMessages : app_.messages;
-    const CAppSettings& s = app_.settings;
-    sink->Show(result_ == TR_OK ? MessageKind::Information : MessageKind::Warning,
-               s.LookupText(LS_MSG, ResultText()), s.LookupText(LS_MSG, ResultCaption()));
-    app_.stopFlag.store(1);
+    stopFlag_.store(1);
 }
 
 bool CTransfer::Handshake()
@@ -123,7 +111,7 @@ bool CTransfer::Handshake()
 
 bool CTransfer::Download()
 {
-    const QByteArray image = app_.runtimeImage;
+    const QByteArray image = m_arrSend;
     const int n = int(image.size());
     const int blocks = (n + kBlockSize - 1) / kBlockSize;
     // The block count goes out in two bytes: an image of more blocks cannot
@@ -310,12 +298,17 @@ QString CTransfer::OperationName(int operation)
 
 QString CTransfer::ResultText() const
 {
-    return ResultText(app_.settings, m_nOperation, result_);
+    return ResultText(settings_, m_nOperation, result_);
+}
+
+MessageKind CTransfer::ResultKind() const
+{
+    return result_ == TR_OK ? MessageKind::Information : MessageKind::Warning;
 }
 
 QString CTransfer::ResultCaption() const
 {
-    return app_.settings.LookupText(
+    return settings_.LookupText(
         LS_MSG, result_ == TR_OK ? QStringLiteral("Information") : QStringLiteral("Warning"));
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include "DevSerial.h"
 #include "TransferProgress.h"
+#include "base/MessageSink.h"
+#include "base/WorkerThread.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,10 +11,7 @@
 #include <cstdint>
 #include <memory>
 
-class CTessanApp;
 class CAppSettings;
-class IMessageSink;
-class QThread;
 
 // Operation codes: the first byte sent after the handshake.
 enum TransferOperation : int {
@@ -36,7 +35,9 @@ enum TransferResult : int {
 };
 
 // The transfer engine: runs one operation against the panel on a worker
-// thread (or on the calling thread with Run) and shows its result message.
+// thread (or on the calling thread with Run). It shows no message itself:
+// its result code, with the kind, caption and text of the message that tells
+// it, is handed to the caller when it has ended.
 class CTransfer
 {
 public:
@@ -45,7 +46,9 @@ public:
     static constexpr uint32_t kReplyWaitMs = 5000;
     static constexpr int kBlockSize = 64;
 
-    explicit CTransfer(CTessanApp& app);
+    // `settings` gives the message texts; `stopFlag` is the shared stop
+    // request (cleared when a run starts, set when it ends).
+    CTransfer(const CAppSettings& settings, std::atomic<int>& stopFlag);
     ~CTransfer(); // waits for the worker
     CTransfer(const CTransfer&) = delete;
     CTransfer& operator=(const CTransfer&) = delete;
@@ -59,8 +62,8 @@ public:
     uint8_t m_byEnableUpdate = 0;
     uint8_t m_byPassword[4] = {};
     int m_bResult = 0;
-    // Where the result message box goes; the application's by default.
-    IMessageSink* m_pMessages = nullptr;
+    // The runtime image that a download sends.
+    QByteArray m_arrSend;
 
     void SetPassword(const QByteArray& packed4);
 
@@ -71,6 +74,8 @@ public:
     void Run();
 
     int ResultCode() const { return result_; }
+    // Information for success, a warning for every failure.
+    MessageKind ResultKind() const;
     // Text and caption with their names and fragments looked up in the
     // message section; the message box looks both up once more.
     QString ResultText() const;
@@ -95,7 +100,8 @@ private:
     bool StopRequested();
     void Post(int percent, int finalFlag);
 
-    CTessanApp& app_;
+    const CAppSettings& settings_;
+    std::atomic<int>& stopFlag_;
     int result_ = 0;
-    std::unique_ptr<QThread> thread_;
+    CWorkerThread worker_;
 };

@@ -7,8 +7,6 @@ class ITransferProgress
 {
 public:
     virtual ~ITransferProgress() = default;
-    // False while the window is still being created.
-    virtual bool IsWindowReady() const { return true; }
     // percent 0..100; finalFlag 1 on the last post of a successful download
     // or upload.
     virtual void PostProgress(int percent, int finalFlag) = 0;

@@ -1,6 +1,6 @@
 #include "CompileProject.h"
-#include "Compiler.h"
-#include "app/TessanApp.h"
+#include "app/Compiler.h"
+#include "TessanApp.h"
 
 bool CompileProjectForTransfer(CTessanApp& app, ICompileReporter* reporter)
 {

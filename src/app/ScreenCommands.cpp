@@ -1,6 +1,6 @@
 #include "ScreenCommands.h"
-#include "SafePath.h"
-#include "app/TessanApp.h"
+#include "base/SafePath.h"
+#include "TessanApp.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/TessanDoc.h"
 

@@ -1,9 +1,9 @@
 #include "ProjectStorage.h"
-#include "PrjIni.h"
-#include "SafePath.h"
-#include "ZipPackage.h"
-#include "app/TessanApp.h"
-#include "app/TextCodec936.h"
+#include "project/PrjIni.h"
+#include "base/SafePath.h"
+#include "project/ZipPackage.h"
+#include "TessanApp.h"
+#include "base/TextCodec936.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "Compiler.h"
+#include "Compilation.h"
 #include "AlarmImage.h"
 #include "CommImage.h"
 #include "CompileContext.h"
@@ -6,49 +6,29 @@
 #include "ImageWriter.h"
 #include "ProjectHeader.h"
 #include "ScreenImage.h"
-#include "app/LanguageSection.h"
-#include "app/TessanApp.h"
+#include "base/LanguageSection.h"
+#include "base/CoreLimits.h"
+#include "project/ProjectModel.h"
 
 #include <chrono>
+#include <thread>
 
-CCompiler::CCompiler(CTessanApp& app, ICompileReporter* reporter) : app_(app), reporter_(reporter)
+CCompilation::CCompilation(CompileInput input, ICompileReporter& reporter)
+    : input_(std::move(input)), reporter_(reporter)
 {
+    output_.hzLib = input_.hzLib;
 }
 
-CCompiler::~CCompiler()
+bool CCompilation::Run()
 {
-    Wait();
+    output_.completed = compile();
+    return output_.completed;
 }
 
-void CCompiler::Start()
+bool CCompilation::compile()
 {
-    Wait();
-    thread_ = std::thread([this] { Run(); });
-}
-
-void CCompiler::Wait()
-{
-    if (thread_.joinable())
-        thread_.join();
-}
-
-bool CCompiler::Run()
-{
-    completed_ = false;
-    if (!reporter_)
-        return false;
-    for (int i = 0; i < 1000 && !reporter_->IsReady(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    completed_ = compile();
-    reporter_->Finished(completed_);
-    return completed_;
-}
-
-bool CCompiler::compile()
-{
-    CCompileContext ctx(app_, *reporter_);
-    reporter_->ClearOutput();
-    app_.bitmapData.clear();
+    CCompileContext ctx(input_, output_, reporter_);
+    reporter_.ClearOutput();
     CompiledImages images;
     const QString dash = QStringLiteral("----------");
     const QString projectTitle = ctx.ProjectName() + QStringLiteral(".cgp");
@@ -69,7 +49,7 @@ bool CCompiler::compile()
     if (ctx.StopRequested())
         return false;
     ctx.Progress(70);
-    images.font = app_.hzLib.BuildFontImage();
+    images.font = output_.hzLib.BuildFontImage();
     if (images.font.size() > kFontImageLimit)
         ctx.SizeWarning(projectTitle, QStringLiteral("CompilerHZK.bin"), images.font.size(),
                         QStringLiteral("bytes: glyph offsets reach only 65535"));
@@ -79,16 +59,16 @@ bool CCompiler::compile()
     ctx.Progress(80);
     {
         CImageWriter w(images.bitmap);
-        images.bitmap.reserve(ImageType::kHeaderSize + app_.bitmapData.size());
+        images.bitmap.reserve(ImageType::kHeaderSize + output_.bitmapData.size());
         w.U8(ImageType::kBitmap);
         w.PadTo(ImageType::kHeaderSize);
-        w.Bytes(app_.bitmapData);
+        w.Bytes(output_.bitmapData);
     }
 
     if (ctx.StopRequested())
         return false;
     ctx.Progress(90);
-    images.comm = CommImage::Build(app_.model.Devices());
+    images.comm = CommImage::Build(input_.model->Devices());
 
     if (ctx.StopRequested())
         return false;
@@ -104,16 +84,15 @@ bool CCompiler::compile()
                            + images.font.size() + images.bitmap.size() + images.comm.size());
     images.runtime.append(images.header).append(images.screen).append(images.alarm);
     images.runtime.append(images.font).append(images.bitmap).append(images.comm);
-    app_.runtimeImage = images.runtime;
-    if (images.runtime.size() >= kTransferLimit)
+    if (images.runtime.size() >= CoreLimits::kRuntimeImageLimit)
         ctx.SizeWarning(projectTitle, QStringLiteral("Compiler.bin"), images.runtime.size(),
                         QStringLiteral("bytes: the panel takes at most 131008, it can't be "
                                        "transferred"));
 
-    if (app_.settings.GetDebugFlag(QStringLiteral("CompilerData")) != 0) {
-        for (const QString& path : images.WriteDebugFiles(app_.ProjectFolder()))
-            reporter_->Message(path + ctx.Text(LS_MSG, QStringLiteral("\n can't be created!")),
-                               ctx.Text(LS_MSG, QStringLiteral("Warning")));
+    if (input_.writeDebugFiles) {
+        for (const QString& path : images.WriteDebugFiles(input_.projectFolder))
+            output_.messages.append({path + ctx.Text(LS_MSG, QStringLiteral("\n can't be created!")),
+                                     ctx.Text(LS_MSG, QStringLiteral("Warning"))});
     }
 
     if (finalPauseMs_ > 0)
@@ -124,8 +103,7 @@ bool CCompiler::compile()
                         ctx.Text(LS_MSG, QStringLiteral("error(s)")),
                         QString::number(ctx.warnings),
                         ctx.Text(LS_MSG, QStringLiteral("warning(s)"))));
-    app_.model.needCompile = false;
-    warnings_ = ctx.warnings;
-    images_ = std::move(images);
+    output_.warnings = ctx.warnings;
+    output_.images = std::move(images);
     return true;
 }

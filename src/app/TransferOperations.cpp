@@ -1,16 +1,17 @@
 #include "TransferOperations.h"
+#include "base/LanguageSection.h"
 
-#include "compiler/CompileProject.h"
-#include "FirmwareVersion.h"
-#include "PackedPassword.h"
-#include "RuntimeBackup.h"
-#include "app/TessanApp.h"
+#include "CompileProject.h"
+#include "transfer/FirmwareVersion.h"
+#include "transfer/PackedPassword.h"
+#include "transfer/RuntimeBackup.h"
+#include "TessanApp.h"
 
 namespace TransferOperations {
 
 bool ImageFitsPanel(qsizetype size)
 {
-    return size < kImageLimit;
+    return size < CoreLimits::kRuntimeImageLimit;
 }
 
 bool PrepareProjectImage(CTessanApp& app)
@@ -51,19 +52,34 @@ QByteArray PackedPasswordFor(const TransferChoice& choice)
                                           : PackedPassword::Zero();
 }
 
-int Run(CTessanApp& app, int operation, const QString& port, uint8_t enableUpdate,
-        const QByteArray& packedPassword, const RunOptions& options, QByteArray* received)
+void ShowResult(CTessanApp& app, const CTransfer& engine, IMessageSink* messages)
 {
-    CTransfer engine(app);
+    const CAppSettings& s = app.settings;
+    IMessageSink* sink = messages ? messages : app.messages;
+    sink->Show(engine.ResultKind(), s.LookupText(LS_MSG, engine.ResultText()),
+               s.LookupText(LS_MSG, engine.ResultCaption()));
+}
+
+void Prepare(CTransfer& engine, const CTessanApp& app, int operation, const QString& port,
+             uint8_t enableUpdate, const QByteArray& packedPassword, ITransferProgress* progress)
+{
     engine.m_strPort = port;
     engine.m_nOperation = operation;
     engine.m_byEnableUpdate = enableUpdate;
     engine.SetPassword(packedPassword);
     engine.m_arrRecv.clear();
-    engine.m_pProgressWnd.store(options.progress);
-    engine.m_pMessages = options.messages;
+    engine.m_arrSend = operation == TO_DOWNLOAD ? app.runtimeImage : QByteArray();
+    engine.m_pProgressWnd.store(progress);
+}
+
+int Run(CTessanApp& app, int operation, const QString& port, uint8_t enableUpdate,
+        const QByteArray& packedPassword, const RunOptions& options, QByteArray* received)
+{
+    CTransfer engine(app.settings, app.stopFlag);
+    Prepare(engine, app, operation, port, enableUpdate, packedPassword, options.progress);
     engine.Start();
     engine.Wait();
+    ShowResult(app, engine, options.messages);
     if (received)
         *received = engine.m_arrRecv;
     return engine.ResultCode();

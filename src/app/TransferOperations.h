@@ -1,6 +1,7 @@
 #pragma once
-#include "PanelInformation.h"
-#include "Transfer.h"
+#include "base/CoreLimits.h"
+#include "transfer/PanelInformation.h"
+#include "transfer/Transfer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,13 +19,13 @@ struct TransferChoice
 };
 
 // The transfer operations that the dialogs and qv-cli share. Each runs one
-// engine on its worker thread and waits for it; the engine shows the result
-// message through `messages` (the application's when null).
+// engine on its worker thread and waits for it, then shows the engine's
+// result message on the calling thread through `messages` (the
+// application's when null).
 namespace TransferOperations {
 
-// The panel holds 128 KB including the 64-byte trailer: images below
-// 131009 bytes fit.
-constexpr qsizetype kImageLimit = 131009;
+// Runtime images below this many bytes fit the panel.
+constexpr qsizetype kImageLimit = CoreLimits::kRuntimeImageLimit;
 bool ImageFitsPanel(qsizetype size);
 
 // Project Transfer, before the dialog: an empty image needs a compile; the

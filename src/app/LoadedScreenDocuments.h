@@ -1,6 +1,6 @@
 #pragma once
-#include "TessanDoc.h"
-#include "app/TessanApp.h"
+#include "screen/TessanDoc.h"
+#include "TessanApp.h"
 
 #include <memory>
 #include <vector>

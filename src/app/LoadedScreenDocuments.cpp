@@ -1,5 +1,5 @@
 #include "LoadedScreenDocuments.h"
-#include "project/SafePath.h"
+#include "base/SafePath.h"
 #include "project/ScreenObject.h"
 
 #include <QFileInfo>

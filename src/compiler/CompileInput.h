@@ -1,0 +1,51 @@
+#pragma once
+#include "CompiledImages.h"
+#include "HZLib.h"
+#include "base/AppSettings.h"
+#include "base/VersionNumber.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+
+class CProjectModel;
+
+// What one compilation reads, copied on the caller's thread before it starts,
+// so that the project can go on being edited and drawn while it runs.
+struct CompileInput
+{
+    explicit CompileInput(AppPaths paths) : settings(std::move(paths)) {}
+
+    std::shared_ptr<const CProjectModel> model;
+    CAppSettings settings;        // the language texts of the Output lines
+    QString projectFolder;        // the working folder with the screen files
+    VersionNumber programVersion; // written into the project header
+    CHZLib hzLib;                 // the characters encoded so far; grows
+    bool writeDebugFiles = false; // the debug flag: the images also as files
+    // Set by a confirmed Cancel; read at the compilation's stop checks.
+    const std::atomic<int>* stopFlag = nullptr;
+};
+
+// What one compilation hands back. The caller takes it over on its own
+// thread: the font library and the bitmap data always (a stopped compilation
+// keeps the characters it met, as the next one counts on them), the runtime
+// image only from a completed one.
+struct CompileOutput
+{
+    bool completed = false;
+    int warnings = 0;
+    CompiledImages images;
+    CHZLib hzLib;
+    QByteArray bitmapData;
+    // The debug files that could not be written: one warning box each,
+    // shown by the caller.
+    struct Message
+    {
+        QString text;
+        QString caption;
+    };
+    QList<Message> messages;
+};
