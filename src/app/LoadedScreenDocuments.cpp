@@ -1,26 +1,50 @@
 #include "LoadedScreenDocuments.h"
+#include "base/CoreLimits.h"
 #include "base/SafePath.h"
 #include "project/ScreenObject.h"
 
 #include <QFileInfo>
 
+std::unique_ptr<CTessanDoc> CLoadedScreenDocuments::load(const CScreenObject& screen)
+{
+    QString path;
+    if (!SafeJoin(app_.ProjectFolder(), ScreenTitle(app_.model.info.name, screen.number, screen.name), &path)
+        || !QFileInfo(path).isFile())
+        return nullptr;
+    auto doc = std::make_unique<CTessanDoc>(&app_);
+    if (!doc->Load(path))
+        return nullptr;
+    doc->Container().SetPaperSize(QSize(CoreLimits::kPanelWidth, CoreLimits::kPanelHeight));
+    doc->Container().SetModified(false);
+    return doc;
+}
+
 int CLoadedScreenDocuments::LoadAll()
 {
     docs_.clear();
-    const QString folder = app_.ProjectFolder();
-    for (const auto& screen : app_.model.screens) {
-        QString path;
-        if (!SafeJoin(folder, ScreenTitle(app_.model.info.name, screen->number, screen->name), &path)
-            || !QFileInfo(path).isFile())
-            continue;
-        auto doc = std::make_unique<CTessanDoc>(&app_);
-        if (!doc->Load(path))
-            continue;
-        doc->Container().SetPaperSize(QSize(192, 64));
-        doc->Container().SetModified(false);
-        docs_.push_back({screen->number, std::move(doc)});
-    }
+    for (const auto& screen : app_.model.screens)
+        if (auto doc = load(*screen))
+            docs_.push_back({screen->number, std::move(doc)});
     return Count();
+}
+
+CTessanDoc* CLoadedScreenDocuments::Open(int screenNumber)
+{
+    if (CTessanDoc* doc = Document(screenNumber))
+        return doc;
+    const CScreenObject* screen = app_.model.FindScreen(screenNumber);
+    if (!screen)
+        return nullptr;
+    auto doc = load(*screen);
+    if (!doc)
+        return nullptr;
+    docs_.push_back({screenNumber, std::move(doc)});
+    return docs_.back().doc.get();
+}
+
+void CLoadedScreenDocuments::Forget(int screenNumber)
+{
+    std::erase_if(docs_, [&](const Entry& e) { return e.number == screenNumber; });
 }
 
 CTessanDoc* CLoadedScreenDocuments::Document(int screenNumber) const

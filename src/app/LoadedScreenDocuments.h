@@ -3,10 +3,13 @@
 #include "TessanApp.h"
 
 #include <memory>
+
+class CScreenObject;
 #include <vector>
 
-// Every screen of the open project loaded into its own document, as if each
-// had been opened in the editor: saving writes each one back through the
+// The screens of the open project loaded into documents of their own: all of
+// them at once (LoadAll, for resaving a whole project), or one by one as the
+// editor opens them (Open). Saving writes each loaded one back through its
 // container, under the project's current name.
 class CLoadedScreenDocuments : public IOpenScreenDocuments
 {
@@ -20,6 +23,12 @@ public:
     int LoadAll();
     int Count() const { return int(docs_.size()); }
     CTessanDoc* Document(int screenNumber) const;
+    // The document of one screen, loaded from its screen file on first use
+    // and kept (with its edits) until the project closes; null when the
+    // screen does not exist or its file cannot be read.
+    CTessanDoc* Open(int screenNumber);
+    // Drops a screen's document (the screen was deleted or renamed).
+    void Forget(int screenNumber);
 
     bool SaveAll(const QString& projectFolder, const QString& projectName) override;
     void Retitle(const QString&) override {}
@@ -27,6 +36,8 @@ public:
     void CloseAll() override { docs_.clear(); }
 
 private:
+    std::unique_ptr<CTessanDoc> load(const CScreenObject& screen);
+
     struct Entry
     {
         int number;

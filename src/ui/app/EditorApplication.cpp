@@ -1,0 +1,36 @@
+#include "EditorApplication.h"
+#include "ProjectController.h"
+#include "app/ProjectStorage.h"
+#include "app/TessanApp.h"
+#include "base/AppPaths.h"
+#include "base/VersionNumber.h"
+#include "ui/widgets/MessageBoxSink.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+namespace CEditorApplication {
+
+int Run(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    const AppPaths paths = AppPaths::ForRunningProgram();
+    paths.CreateWorkFolders();
+    CTessanApp app(paths, paths.TempProjectDir());
+    CMessageBoxSink messages;
+    app.messages = &messages;
+    CProjectController controller(app);
+
+    QMainWindow window;
+    messages.SetParent(&window);
+    const VersionNumber& v = app.programVersion;
+    window.setWindowTitle(QStringLiteral("Corvel (Ver%1.%2.%3.%4)").arg(v.hh).arg(v.hl).arg(v.lh).arg(v.ll));
+    window.resize(1024, 700);
+    window.show();
+    const int code = qapp.exec();
+    controller.CloseProject();
+    CProjectStorage::RemoveProjectFolders(paths.TempProjectDir());
+    return code;
+}
+
+} // namespace CEditorApplication

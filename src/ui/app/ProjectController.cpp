@@ -1,0 +1,172 @@
+#include "ProjectController.h"
+#include "app/ProjectStorage.h"
+#include "app/ScreenCommands.h"
+#include "app/TessanApp.h"
+#include "base/LanguageSection.h"
+#include "project/ScreenObject.h"
+
+#include <QTemporaryDir>
+
+CProjectController::CProjectController(CTessanApp& app, QObject* parent)
+    : QObject(parent), app_(app), screens_(app)
+{
+    app_.openScreens = &screens_;
+}
+
+CProjectController::~CProjectController()
+{
+    if (app_.openScreens == &screens_)
+        app_.openScreens = nullptr;
+}
+
+IMessageSink& CProjectController::Messages()
+{
+    return *app_.messages;
+}
+
+QString CProjectController::text(const QString& key) const
+{
+    return app_.settings.LookupText(LS_MSG, key);
+}
+
+bool CProjectController::IsModified() const
+{
+    return hasProject_ && app_.ProjectCountsAsModified();
+}
+
+QString CProjectController::ProjectName() const
+{
+    return app_.model.info.name;
+}
+
+QString CProjectController::ProjectLocation() const
+{
+    return app_.model.info.location;
+}
+
+QString CProjectController::ScreenTitle(int number) const
+{
+    const CScreenObject* screen = app_.model.FindScreen(number);
+    return screen ? ::ScreenTitle(app_.model.info.name, number, screen->name) : QString();
+}
+
+bool CProjectController::OpenProject(const QString& location, const QString& name)
+{
+    // A trial open in a scratch folder, so that a damaged package leaves
+    // the open project as it was.
+    {
+        QTemporaryDir scratch;
+        CSilentMessageSink silent;
+        CTessanApp trial(app_.settings.Paths(), scratch.path());
+        trial.messages = &silent;
+        if (!scratch.isValid() || !CProjectStorage(trial).OpenProject(location, name)) {
+            Messages().ShowError(text(CProjectStorage::ErrorCantOpen()), text(QStringLiteral("Error")));
+            return false;
+        }
+    }
+    CloseProject();
+    if (!CProjectStorage(app_).OpenProject(location, name)) {
+        Messages().ShowError(text(CProjectStorage::ErrorCantOpen()), text(QStringLiteral("Error")));
+        return false;
+    }
+    hasProject_ = true;
+    emit projectOpened();
+    NotifyScreenListChanged();
+    NotifyModifiedChanged();
+    return true;
+}
+
+bool CProjectController::NewProject(const QString& name, const QString& location,
+                                    const QString& hmiType, const QString& plcType,
+                                    const CDeviceInfo* protocol)
+{
+    CloseProject();
+    app_.ResetProjectModel(name, location, hmiType, plcType);
+    if (protocol)
+        app_.model.Devices() = *protocol;
+    hasProject_ = true;
+    const int number = app_.model.FirstFreeScreenNumber();
+    ScreenCommands::NewScreen(app_, number, ScreenCommands::DefaultScreenName(number));
+    emit projectOpened();
+    NotifyScreenListChanged();
+    NotifyModifiedChanged();
+    return true;
+}
+
+bool CProjectController::SaveProject()
+{
+    if (!hasProject_)
+        return false;
+    const bool ok = CProjectStorage(app_).SaveProject();
+    NotifyModifiedChanged();
+    return ok;
+}
+
+bool CProjectController::SaveProjectAs(const QString& packagePath)
+{
+    if (!hasProject_)
+        return false;
+    const bool ok = CProjectStorage(app_).SaveProjectAs(packagePath);
+    NotifyScreenListChanged();
+    NotifyModifiedChanged();
+    return ok;
+}
+
+void CProjectController::CloseProject()
+{
+    if (!hasProject_)
+        return;
+    CProjectStorage(app_).CloseProject();
+    screens_.CloseAll();
+    hasProject_ = false;
+    emit projectClosed();
+    NotifyScreenListChanged();
+    NotifyModifiedChanged();
+}
+
+bool CProjectController::AskToSave()
+{
+    if (!IsModified())
+        return true;
+    switch (Messages().Ask(text(QStringLiteral("Project data has been modified, save it?")),
+                           text(QStringLiteral("Warning")))) {
+    case MessageAnswer::Yes: return SaveProject();
+    case MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+CTessanDoc* CProjectController::ScreenDocument(int number)
+{
+    return hasProject_ ? screens_.Open(number) : nullptr;
+}
+
+void CProjectController::MarkModified()
+{
+    app_.model.modified = true;
+    NotifyModifiedChanged();
+}
+
+void CProjectController::NotifyScreenListChanged()
+{
+    emit screenListChanged();
+}
+
+void CProjectController::NotifyModifiedChanged()
+{
+    const bool modified = IsModified();
+    if (modified != lastModified_) {
+        lastModified_ = modified;
+        emit modifiedChanged(modified);
+    }
+}
+
+void CProjectController::ClearOutput()
+{
+    emit outputCleared();
+}
+
+void CProjectController::AppendOutput(const QString& line)
+{
+    emit outputLine(line);
+}

@@ -1,0 +1,89 @@
+#pragma once
+#include "app/LoadedScreenDocuments.h"
+
+#include <QObject>
+#include <QString>
+
+class CTessanApp;
+class CTessanDoc;
+class CDeviceInfo;
+class IMessageSink;
+
+// The editor's one way to the open project. Widgets ask it to open, save,
+// close and change the project; it does the work through the core and emits
+// what changed, and panes and views follow its signals. No widget reaches
+// into another to refresh it.
+class CProjectController : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CProjectController(CTessanApp& app, QObject* parent = nullptr);
+    ~CProjectController() override;
+
+    CTessanApp& App() { return app_; }
+    const CTessanApp& App() const { return app_; }
+    IMessageSink& Messages();
+
+    // A project has been opened or created in this run and not closed.
+    bool HasProject() const { return hasProject_; }
+    // Set flag, or unsaved edits in a screen document.
+    bool IsModified() const;
+    QString ProjectName() const;
+    QString ProjectLocation() const;
+    // "<project>.cgp - #<number> <name>": a screen window's title and the
+    // name of its screen file; empty when there is no such screen.
+    QString ScreenTitle(int number) const;
+
+    // Opens <location>/<name>.cgp. The package is tried in a scratch folder
+    // first: when it cannot be opened, "Error GUI-004 : This file can't open"
+    // is shown and the open project stays as it was. The caller asks the
+    // save question first (AskToSave).
+    bool OpenProject(const QString& location, const QString& name);
+    // A new project (the model reset with this identity) with its first
+    // screen; `protocol` carries the line settings chosen in the start
+    // dialog, when any.
+    bool NewProject(const QString& name, const QString& location, const QString& hmiType,
+                    const QString& plcType, const CDeviceInfo* protocol = nullptr);
+    bool SaveProject();
+    bool SaveProjectAs(const QString& packagePath);
+    // Closes without asking.
+    void CloseProject();
+    // "Project data has been modified, save it?" when the project counts as
+    // modified: Yes saves, No goes on, Cancel stops. True when the caller may
+    // go on (also when nothing was modified).
+    bool AskToSave();
+
+    // The document of a screen, loaded on first use and kept with its edits
+    // until the project closes; null when there is no such screen.
+    CTessanDoc* ScreenDocument(int number);
+    // Asks the main window to open (or raise) the editor window of a screen.
+    void RequestOpenScreen(int number) { emit openScreenRequested(number); }
+
+    // After a change of the model made through the controller's callers
+    // (dialogs handing their copies back): the modified flag is set and the
+    // panes are told.
+    void MarkModified();
+    void NotifyScreenListChanged();
+    void NotifyModifiedChanged();
+
+    // The Output pane.
+    void ClearOutput();
+    void AppendOutput(const QString& line);
+
+signals:
+    void projectOpened();
+    void projectClosed();
+    void screenListChanged();
+    void modifiedChanged(bool modified);
+    void outputCleared();
+    void outputLine(const QString& line);
+    void openScreenRequested(int number);
+
+private:
+    QString text(const QString& key) const;
+
+    CTessanApp& app_;
+    CLoadedScreenDocuments screens_;
+    bool hasProject_ = false;
+    bool lastModified_ = false;
+};
