@@ -1,0 +1,61 @@
+#include "TransferJob.h"
+#include "TessanApp.h"
+#include "base/LanguageSection.h"
+
+#include <QMetaObject>
+
+CTransferJob::CTransferJob(CTessanApp& app, QObject* parent) : QObject(parent), app_(app)
+{
+    qRegisterMetaType<TransferOutcome>();
+}
+
+CTransferJob::~CTransferJob()
+{
+    if (running_)
+        Cancel();
+    worker_.Wait();
+}
+
+bool CTransferJob::Start(int operation, const QString& port, uint8_t enableUpdate,
+                         const QByteArray& packedPassword)
+{
+    if (running_)
+        return false;
+    worker_.Wait();
+    engine_ = std::make_unique<CTransfer>(app_.settings, app_.stopFlag);
+    engine_->m_strPort = port;
+    engine_->m_nOperation = operation;
+    engine_->m_byEnableUpdate = enableUpdate;
+    engine_->SetPassword(packedPassword);
+    engine_->m_arrSend = operation == TO_DOWNLOAD ? app_.runtimeImage : QByteArray();
+    engine_->m_pProgressWnd.store(this);
+    running_ = true;
+    worker_.Start([this] {
+        engine_->Run();
+        QMetaObject::invokeMethod(this, [this] { end(); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void CTransferJob::Cancel()
+{
+    app_.stopFlag.store(1);
+}
+
+void CTransferJob::end()
+{
+    worker_.Wait();
+    running_ = false;
+    if (!engine_)
+        return;
+    const CAppSettings& s = app_.settings;
+    TransferOutcome outcome;
+    outcome.code = engine_->ResultCode();
+    outcome.operation = engine_->m_nOperation;
+    outcome.kind = engine_->ResultKind();
+    outcome.caption = s.LookupText(LS_MSG, engine_->ResultCaption());
+    outcome.text = s.LookupText(LS_MSG, engine_->ResultText());
+    outcome.received = engine_->m_arrRecv;
+    engine_.reset();
+    emit finished(outcome);
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include "base/MessageSink.h"
+#include "transfer/Transfer.h"
+#include "transfer/TransferProgress.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class CTessanApp;
+
+// How a transfer ended: the engine's result code, and the message that tells
+// it (kind, caption and text looked up as the message box shows them), with
+// the bytes that get-information and upload received.
+struct TransferOutcome
+{
+    int code = 0;
+    int operation = 0;
+    MessageKind kind = MessageKind::Information;
+    QString caption;
+    QString text;
+    QByteArray received;
+};
+Q_DECLARE_METATYPE(TransferOutcome)
+
+// One transfer operation that the caller starts without waiting for it. The
+// engine runs on a worker thread; progress arrives as a signal on the thread
+// this object lives in, and `finished` carries the outcome there — the job
+// shows no message itself. Destroying the job cancels it and waits for the
+// worker, so the engine never reports to a receiver that is gone.
+class CTransferJob : public QObject, private ITransferProgress
+{
+    Q_OBJECT
+public:
+    explicit CTransferJob(CTessanApp& app, QObject* parent = nullptr);
+    ~CTransferJob() override;
+
+    // Starts one operation (TO_DOWNLOAD sends the application's runtime image
+    // as it is now); false when one still runs.
+    bool Start(int operation, const QString& port, uint8_t enableUpdate,
+               const QByteArray& packedPassword);
+    // The confirmed Cancel: the engine stops at its next check and the
+    // outcome is "escaped" (PTC006).
+    void Cancel();
+    bool IsRunning() const { return running_; }
+
+signals:
+    void progress(int percent, int finalFlag);
+    void finished(const TransferOutcome& outcome);
+
+private:
+    void PostProgress(int percent, int finalFlag) override { emit progress(percent, finalFlag); }
+    void end();
+
+    CTessanApp& app_;
+    std::unique_ptr<CTransfer> engine_;
+    CWorkerThread worker_;
+    bool running_ = false;
+};
