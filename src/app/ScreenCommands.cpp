@@ -1,4 +1,5 @@
 #include "ScreenCommands.h"
+#include "base/CoreLimits.h"
 #include "base/SafePath.h"
 #include "TessanApp.h"
 #include "screen/DiagramEntityContainer.h"
@@ -27,7 +28,7 @@ CScreenObject* NewScreen(CTessanApp& app, int number, const QString& name)
     if (ScreenFilePath(app, number, name, &path)) {
         // The file of a screen with no objects: its header line only.
         CDiagramEntityContainer empty;
-        empty.SetPaperSize(QSize(192, 64));
+        empty.SetPaperSize(QSize(CoreLimits::kPanelWidth, CoreLimits::kPanelHeight));
         CTessanDoc::SaveFile(path, empty);
     }
     return screen;

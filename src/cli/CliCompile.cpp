@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliProgressBar.h"
 #include "CliSession.h"
 #include "app/Compiler.h"
 #include "app/ProjectStorage.h"
@@ -7,8 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -17,18 +16,7 @@ namespace {
 class CConsoleCompileReporter : public ICompileReporter
 {
 public:
-    CConsoleCompileReporter() : bar_(isatty(fileno(stderr)) != 0) {}
-
-    void Progress(int percent) override
-    {
-        if (!bar_)
-            return;
-        const int filled = std::clamp(percent, 0, 100) * 30 / 100;
-        std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(size_t(filled), '#').c_str(),
-                     std::string(size_t(30 - filled), ' ').c_str(), percent);
-        std::fflush(stderr);
-        shown_ = true;
-    }
+    void Progress(int percent) override { bar_.Show(percent); }
     void ClearOutput() override {}
     void OutputLine(const QString& line) override
     {
@@ -43,16 +31,8 @@ public:
     void Finished(bool) override { endBar(); }
 
 private:
-    void endBar()
-    {
-        if (shown_) {
-            std::fputs("\r\033[K", stderr);
-            std::fflush(stderr);
-            shown_ = false;
-        }
-    }
-    bool bar_;
-    bool shown_ = false;
+    void endBar() { bar_.End(false); }
+    CCliProgressBar bar_{QStringLiteral("Compiling")};
 };
 
 bool writeImage(const QString& path, const QByteArray& bytes)
@@ -67,16 +47,13 @@ bool writeImage(const QString& path, const QByteArray& bytes)
 
 int runCompile(const QStringList& args)
 {
-    const QStringList withValue{QStringLiteral("-o"), QStringLiteral("--dump")};
-    QStringList unknown = Cli::UnknownOptions(args, withValue, {});
-    QStringList pos = Cli::Positionals(args, withValue);
-    const QString image = Cli::OptionValue(args, QStringLiteral("-o"));
-    const QString dump = Cli::OptionValue(args, QStringLiteral("--dump"));
-    if (!unknown.isEmpty() || pos.size() != 1 || (args.contains(QStringLiteral("-o")) && image.isEmpty())
-        || (args.contains(QStringLiteral("--dump")) && dump.isEmpty())) {
-        Cli::PrintError(QStringLiteral("usage: qv-cli compile IN.cgp [-o IMAGE.bin] [--dump DIR]"));
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {{QStringLiteral("-o")}, {QStringLiteral("--dump")}}, 1, 1,
+                      QStringLiteral("compile IN.cgp [-o IMAGE.bin] [--dump DIR]")))
         return 2;
-    }
+    const QStringList& pos = parsed.positionals;
+    const QString image = parsed.Value(QStringLiteral("-o"));
+    const QString dump = parsed.Value(QStringLiteral("--dump"));
     CCliSession session;
     CTessanApp& app = session.App();
     CProjectStorage storage(app);

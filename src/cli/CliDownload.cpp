@@ -16,10 +16,10 @@ const QString kUsage = QStringLiteral(
 
 int runDownload(const QStringList& args)
 {
-    QStringList pos;
-    const QStringList withValue = {QStringLiteral("--port"), QStringLiteral("--password")};
-    if (!Cli::CheckTransferArgs(args, withValue, 1, kUsage, &pos))
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}}, 1, 1, kUsage))
         return 2;
+    const QStringList& pos = parsed.positionals;
     CCliSession session;
     CTessanApp& app = session.App();
     const QString in = QFileInfo(pos[0]).absoluteFilePath();
@@ -53,9 +53,9 @@ int runDownload(const QStringList& args)
         return 1;
     }
     TransferChoice choice;
-    choice.port = Cli::OptionValue(args, QStringLiteral("--port"));
-    choice.enableUpdateRuntimeFile = args.contains(QStringLiteral("--password")) ? 1 : 0;
-    choice.uploadPassword = Cli::OptionValue(args, QStringLiteral("--password"));
+    choice.port = parsed.Value(QStringLiteral("--port"));
+    choice.enableUpdateRuntimeFile = parsed.Has(QStringLiteral("--password")) ? 1 : 0;
+    choice.uploadPassword = parsed.Value(QStringLiteral("--password"));
     app.model.needCompile = false;
     CCliTransferConsole console(app, QStringLiteral("Download"));
     const int result = TransferOperations::DownloadProject(app, choice, console.Options());

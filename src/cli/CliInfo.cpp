@@ -11,15 +11,15 @@ const QString kUsage = QStringLiteral(
 
 int runInfo(const QStringList& args)
 {
-    QStringList pos;
-    if (!Cli::CheckTransferArgs(args, {QStringLiteral("--port")}, 0, kUsage, &pos))
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {{QStringLiteral("--port")}}, 0, 0, kUsage))
         return 2;
     CCliSession session;
     CTessanApp& app = session.App();
     CCliTransferConsole console(app, QStringLiteral("Upload"));
     CPanelInformation info;
     const int result = TransferOperations::ReadPanelInformation(
-        app, Cli::OptionValue(args, QStringLiteral("--port")), &info, console.Options());
+        app, parsed.Value(QStringLiteral("--port")), &info, console.Options());
     if (result == TR_OK)
         for (const auto& [label, value] : info.DisplayValues(app.settings))
             Cli::PrintOut(label + QLatin1Char(' ') + value);

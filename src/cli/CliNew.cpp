@@ -11,12 +11,10 @@ namespace {
 
 int runNew(const QStringList& args)
 {
-    QStringList unknown = Cli::UnknownOptions(args, {}, {});
-    QStringList pos = Cli::Positionals(args, {});
-    if (!unknown.isEmpty() || pos.size() != 1) {
-        Cli::PrintError(QStringLiteral("usage: qv-cli new DIR/NAME.cgp"));
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {}, 1, 1, QStringLiteral("new DIR/NAME.cgp")))
         return 2;
-    }
+    const QStringList& pos = parsed.positionals;
     QString location, name;
     if (!CProjectStorage::SplitPackagePath(pos[0], &location, &name)) {
         Cli::PrintError(QStringLiteral("qv-cli new: \"%1\" names no project package").arg(pos[0]));

@@ -5,10 +5,9 @@ namespace {
 
 int runPorts(const QStringList& args)
 {
-    if (!Cli::UnknownOptions(args, {}, {}).isEmpty() || !Cli::Positionals(args, {}).isEmpty()) {
-        Cli::PrintError(QStringLiteral("usage: qv-cli ports"));
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {}, 0, 0, QStringLiteral("ports")))
         return 2;
-    }
     QStringList ports;
     CDevSerial::EnumSerialPorts(ports);
     ports.sort();

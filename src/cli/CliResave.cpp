@@ -10,12 +10,11 @@ namespace {
 int runResave(const QStringList& args)
 {
     const QString screensFlag = QStringLiteral("--screens");
-    QStringList unknown = Cli::UnknownOptions(args, {}, {screensFlag});
-    QStringList pos = Cli::Positionals(args, {});
-    if (!unknown.isEmpty() || pos.isEmpty() || pos.size() > 2) {
-        Cli::PrintError(QStringLiteral("usage: qv-cli resave IN.cgp [OUT.cgp] [--screens]"));
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {{screensFlag, false}}, 1, 2,
+                      QStringLiteral("resave IN.cgp [OUT.cgp] [--screens]")))
         return 2;
-    }
+    const QStringList& pos = parsed.positionals;
     CCliSession session;
     CTessanApp& app = session.App();
     CProjectStorage storage(app);
@@ -29,7 +28,7 @@ int runResave(const QStringList& args)
     // With --screens every screen is loaded as the editor opens it and
     // written back when the project is saved.
     CLoadedScreenDocuments screens(app);
-    if (Cli::HasFlag(args, screensFlag)) {
+    if (parsed.Has(screensFlag)) {
         screens.LoadAll();
         app.openScreens = &screens;
     }

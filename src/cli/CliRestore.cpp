@@ -12,13 +12,13 @@ const QString kUsage = QStringLiteral(
 
 int runRestore(const QStringList& args)
 {
-    QStringList pos;
-    const QStringList withValue = {QStringLiteral("--port"), QStringLiteral("--password")};
-    if (!Cli::CheckTransferArgs(args, withValue, 1, kUsage, &pos))
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}}, 1, 1, kUsage))
         return 2;
+    const QStringList& pos = parsed.positionals;
     CCliSession session;
     CTessanApp& app = session.App();
-    const QString port = Cli::OptionValue(args, QStringLiteral("--port"));
+    const QString port = parsed.Value(QStringLiteral("--port"));
     CCliTransferConsole console(app, QStringLiteral("Upload"));
     CPanelInformation info;
     int result = TransferOperations::ReadPanelInformation(app, port, &info, console.Options());
@@ -31,8 +31,8 @@ int runRestore(const QStringList& args)
         Cli::PrintWarning(app, check.error);
         return 1;
     }
-    const QString password = args.contains(QStringLiteral("--password"))
-                                 ? Cli::OptionValue(args, QStringLiteral("--password"))
+    const QString password = parsed.Has(QStringLiteral("--password"))
+                                 ? parsed.Value(QStringLiteral("--password"))
                                  : check.password;
     console.SetCaption(QStringLiteral("Download"));
     result = TransferOperations::RestoreBackup(app, check, port, password, console.Options());

@@ -21,7 +21,7 @@ void OnInterrupt(int)
 } // namespace
 
 CCliTransferConsole::CCliTransferConsole(CTessanApp& app, QString caption)
-    : app_(app), caption_(std::move(caption)), terminal_(::isatty(STDERR_FILENO) != 0)
+    : bar_(std::move(caption))
 {
     g_stopFlag = &app.stopFlag;
     std::signal(SIGINT, OnInterrupt);
@@ -43,29 +43,7 @@ TransferOperations::RunOptions CCliTransferConsole::Options()
 
 void CCliTransferConsole::PostProgress(int percent, int)
 {
-    if (!terminal_ || percent == lastPercent_ || percent < 0 || percent > 100)
-        return;
-    lastPercent_ = percent;
-    constexpr int kWidth = 30;
-    const int filled = percent * kWidth / 100;
-    const QString line = QStringLiteral("\r%1 %2%...... [%3%4]")
-                             .arg(caption_)
-                             .arg(percent)
-                             .arg(QString(filled, QLatin1Char('#')))
-                             .arg(QString(kWidth - filled, QLatin1Char(' ')));
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-    barShown_ = true;
-}
-
-void CCliTransferConsole::EndBar()
-{
-    if (barShown_) {
-        std::fputc('\n', stderr);
-        barShown_ = false;
-    }
-    lastPercent_ = -1;
+    bar_.Show(percent);
 }
 
 MessageAnswer CCliTransferConsole::Show(MessageKind kind, const QString& text, const QString&)
@@ -77,7 +55,7 @@ MessageAnswer CCliTransferConsole::Show(MessageKind kind, const QString& text, c
 
 void CCliTransferConsole::PrintResult()
 {
-    EndBar();
+    bar_.End(true);
     if (text_.isEmpty())
         return;
     if (messageKind_ == MessageKind::Information)
@@ -92,19 +70,6 @@ namespace Cli {
 void PrintWarning(CTessanApp& app, const QString& text)
 {
     PrintError(app.settings.LookupText(LS_MSG, text));
-}
-
-bool CheckTransferArgs(const QStringList& args, const QStringList& withValue, int positionals,
-                       const QString& usage, QStringList* pos)
-{
-    *pos = Positionals(args, withValue);
-    bool ok = UnknownOptions(args, withValue, {}).isEmpty() && pos->size() == positionals;
-    for (const QString& o : withValue)
-        if (args.contains(o) && OptionValue(args, o).isEmpty())
-            ok = false;
-    if (!ok)
-        PrintError(QStringLiteral("usage: qv-cli ") + usage.section(QLatin1Char('\n'), 0, 0));
-    return ok;
 }
 
 } // namespace Cli

@@ -1,4 +1,5 @@
 #pragma once
+#include "CliProgressBar.h"
 #include "base/MessageSink.h"
 #include "app/TransferOperations.h"
 #include "transfer/TransferProgress.h"
@@ -24,15 +25,10 @@ public:
     // Prints the result message as it would be shown: success on stdout,
     // failures on stderr.
     void PrintResult();
-    void SetCaption(const QString& caption) { caption_ = caption; }
+    void SetCaption(const QString& caption) { bar_.SetCaption(caption); }
 
 private:
-    void EndBar();
-    CTessanApp& app_;
-    QString caption_;
-    bool terminal_ = false;
-    bool barShown_ = false;
-    int lastPercent_ = -1;
+    CCliProgressBar bar_;
     QString text_;
     MessageKind messageKind_ = MessageKind::Information;
 };
@@ -40,7 +36,4 @@ private:
 namespace Cli {
 // Shows a Panel Information style warning: the text looked up in MSG, on stderr.
 void PrintWarning(CTessanApp& app, const QString& text);
-// Checks the options of a transfer command; prints the usage on error.
-bool CheckTransferArgs(const QStringList& args, const QStringList& withValue, int positionals,
-                       const QString& usage, QStringList* pos);
 } // namespace Cli

@@ -11,23 +11,21 @@ const QString kUsage = QStringLiteral(
 
 int runUpload(const QStringList& args)
 {
-    QStringList pos;
-    const QStringList withValue = {QStringLiteral("--port"), QStringLiteral("--password"),
-                                   QStringLiteral("-o")};
-    if (!Cli::CheckTransferArgs(args, withValue, 0, kUsage, &pos))
+    CCliArgs parsed;
+    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}, {QStringLiteral("-o")}},
+                      0, 0, kUsage))
         return 2;
-    if (!args.contains(QStringLiteral("-o")) || !args.contains(QStringLiteral("--password"))) {
-        Cli::PrintError(QStringLiteral("usage: qv-cli ") + kUsage.section(QLatin1Char('\n'), 0, 0));
+    if (!parsed.Has(QStringLiteral("-o")) || !parsed.Has(QStringLiteral("--password"))) {
+        Cli::PrintUsage(kUsage);
         return 2;
     }
     CCliSession session;
     CTessanApp& app = session.App();
     CCliTransferConsole console(app, QStringLiteral("Upload"));
-    const QString path = Cli::OptionValue(args, QStringLiteral("-o"));
+    const QString path = parsed.Value(QStringLiteral("-o"));
     bool written = false;
     const int result = TransferOperations::UploadToBackup(
-        app, Cli::OptionValue(args, QStringLiteral("--port")),
-        Cli::OptionValue(args, QStringLiteral("--password")), path, console.Options(), &written);
+        app, parsed.Value(QStringLiteral("--port")), parsed.Value(QStringLiteral("--password")), path, console.Options(), &written);
     console.PrintResult();
     if (result != TR_OK)
         return 1;

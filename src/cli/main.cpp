@@ -1,6 +1,8 @@
 #include "CliCommand.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -34,49 +36,41 @@ bool WantsHelp(const QStringList& args)
     return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
 }
 
-QStringList Positionals(const QStringList& args, const QStringList& optionsWithValue)
+void PrintUsage(const QString& usage)
 {
-    QStringList out;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (optionsWithValue.contains(args[i])) {
-            ++i;
-            continue;
-        }
-        if (!args[i].startsWith(QLatin1Char('-')) || args[i] == QLatin1String("-"))
-            out.append(args[i]);
-    }
-    return out;
-}
-
-QString OptionValue(const QStringList& args, const QString& option)
-{
-    qsizetype i = args.indexOf(option);
-    return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString();
-}
-
-bool HasFlag(const QStringList& args, const QString& flag)
-{
-    return args.contains(flag);
-}
-
-QStringList UnknownOptions(const QStringList& args, const QStringList& optionsWithValue,
-                           const QStringList& flags)
-{
-    QStringList unknown;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (optionsWithValue.contains(args[i])) {
-            ++i;
-            continue;
-        }
-        if (args[i].startsWith(QLatin1Char('-')) && args[i] != QLatin1String("-")
-            && !flags.contains(args[i]) && args[i] != QLatin1String("--help")
-            && args[i] != QLatin1String("-h"))
-            unknown.append(args[i]);
-    }
-    return unknown;
+    PrintError(QStringLiteral("usage: qv-cli ") + usage.section(QLatin1Char('\n'), 0, 0));
 }
 
 } // namespace Cli
+
+bool CCliArgs::Parse(const QStringList& args, const QList<CliOption>& options, int minPositionals,
+                     int maxPositionals, const QString& usage)
+{
+    QCommandLineParser parser;
+    for (const CliOption& o : options) {
+        const QString name = QString(o.name).remove(QRegularExpression(QStringLiteral("^-+")));
+        parser.addOption(o.takesValue ? QCommandLineOption(name, QString(), QStringLiteral("value"))
+                                      : QCommandLineOption(name));
+    }
+    bool ok = parser.parse(QStringList{QStringLiteral("qv-cli")} + args);
+    values_.clear();
+    if (ok) {
+        positionals = parser.positionalArguments();
+        ok = positionals.size() >= minPositionals && positionals.size() <= maxPositionals;
+        for (const CliOption& o : options) {
+            const QString name = QString(o.name).remove(QRegularExpression(QStringLiteral("^-+")));
+            if (!parser.isSet(name))
+                continue;
+            const QString value = o.takesValue ? parser.value(name) : QString();
+            if (o.takesValue && value.isEmpty())
+                ok = false;
+            values_.insert(o.name, value);
+        }
+    }
+    if (!ok)
+        Cli::PrintUsage(usage);
+    return ok;
+}
 
 static void printUsage(FILE* to)
 {

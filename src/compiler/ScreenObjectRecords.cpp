@@ -1,4 +1,5 @@
 #include "ScreenObjectRecords.h"
+#include "base/CoreLimits.h"
 #include "CompileContext.h"
 #include "ObjectBuildContext.h"
 #include "ObjectRecords.h"
@@ -18,7 +19,7 @@ QByteArray Build(CCompileContext& ctx, const QString& screenFile, const QString&
     QByteArray records;
     for (const auto& object : container.Objects()) {
         const PaperRect r = object->GetRect();
-        if (r.top < 0 || r.left < 0 || r.bottom > 64 || r.right > 192)
+        if (r.top < 0 || r.left < 0 || r.bottom > CoreLimits::kPanelHeight || r.right > CoreLimits::kPanelWidth)
             ctx.ObjectWarning(title, object->GetName());
         records.append(ObjectRecords::Build(*object, objects));
         ++*count;

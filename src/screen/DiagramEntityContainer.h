@@ -1,5 +1,6 @@
 #pragma once
 #include "DiagramClipboardHandler.h"
+#include "base/CoreLimits.h"
 #include "DiagramEntity.h"
 #include "UndoItem.h"
 
@@ -17,7 +18,7 @@ class QObject;
 class CDiagramEntityContainer
 {
 public:
-    static constexpr int kObjectLimit = 100;
+    static constexpr int kObjectLimit = CoreLimits::kObjectsPerScreen;
     static constexpr int kUndoDepth = 10;
 
     CDiagramEntityContainer();
