@@ -7,7 +7,9 @@
 #include "project/ProjectModel.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <atomic>
+#include <limits>
 
 // The screen editors that are open on the project's screens. The editor
 // registers one; without it no screen is open.
@@ -54,8 +56,16 @@ public:
     // emptied when the project closes or a new one is made.
     CHZLib hzLib;
 
-    // One counter of fresh group numbers for the whole application.
-    int NextGroupNumber() { return ++groupCounter_; }
+    // One counter of fresh group numbers for the whole application. It moves
+    // past every group number of a loaded screen, so a fresh number never
+    // joins an existing group.
+    int NextGroupNumber()
+    {
+        if (groupCounter_ < std::numeric_limits<int>::max())
+            ++groupCounter_;
+        return groupCounter_;
+    }
+    void GroupNumberSeen(int group) { groupCounter_ = std::max(groupCounter_, group); }
 
     IMessageSink* messages = &silent_;
     IOpenScreenDocuments* openScreens = nullptr;

@@ -10,7 +10,8 @@ CTessanDoc::CTessanDoc(CTessanApp* app) : app_(app)
 {
     if (app_) {
         container_.SetMessageSink(app_->messages);
-        container_.SetGroupNumberSource([app] { return app->NextGroupNumber(); });
+        container_.SetGroupNumberSource([app] { return app->NextGroupNumber(); },
+                                        [app](int group) { app->GroupNumberSeen(group); });
     }
 }
 
