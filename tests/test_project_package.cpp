@@ -7,8 +7,12 @@
 #include "project/ScreenCommands.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -49,6 +53,27 @@ void makeLine1(CTessanApp& app, const QString& location)
     ScreenCommands::NewScreen(app, 2, "Alarm");
     app.model.bitmapFiles << "Bitmap/pump.bmp";
     WriteFile(app.ProjectFolder() + "/Bitmap/pump.bmp", "BMpicture");
+}
+
+// The permission bits of a file, as stat gives them.
+int fileMode(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return int(st.st_mode & 07777);
+}
+
+// Every file of a folder with its bytes, by relative path.
+QMap<QString, QByteArray> folderFiles(const QString& folder)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        out.insert(QDir(folder).relativeFilePath(path), ReadFile(path));
+    }
+    return out;
 }
 
 } // namespace
@@ -240,6 +265,46 @@ private slots:
         // Same name, other place: the folder is kept as it is.
         QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/C/Line2.cgp"));
         QCOMPARE(ZipEntries(out.path() + "/C/Line2.cgp").size(), 5);
+    }
+
+    void savingKeepsThePackagesMode()
+    {
+        const mode_t oldMask = ::umask(027);
+        QTemporaryDir out;
+        const QString loc = out.path() + "/P";
+        const QString pkg = loc + "/Line1.cgp";
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc);
+            // A new package: the mode the umask gives a new file.
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            QCOMPARE(fileMode(pkg), 0640);
+            // A saved package keeps the mode it had.
+            QVERIFY(::chmod(QFile::encodeName(pkg).constData(), 0604) == 0);
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            QCOMPARE(fileMode(pkg), 0604);
+            // Save As to a new package: the umask again.
+            QVERIFY(CProjectStorage(f.App()).SaveProjectAs(out.path() + "/Q/Line2.cgp"));
+            QCOMPARE(fileMode(out.path() + "/Q/Line2.cgp"), 0640);
+            QCOMPARE(fileMode(pkg), 0604);
+        }
+        // A new backup is made like a copy of the package: its mode less the umask.
+        CTestProgramFolder g;
+        QVERIFY(CProjectStorage(g.App()).OpenProject(loc, "Line1"));
+        QCOMPARE(fileMode(pkg + ".bak"), 0604 & ~027);
+        // An existing backup keeps its mode.
+        QVERIFY(::chmod(QFile::encodeName(pkg + ".bak").constData(), 0644) == 0);
+        QVERIFY(CProjectStorage(g.App()).OpenProject(loc, "Line1"));
+        QCOMPARE(fileMode(pkg + ".bak"), 0644);
+        QCOMPARE(ReadFile(pkg + ".bak"), ReadFile(pkg));
+
+        // qv-cli resave does the same (it inherits this umask).
+        QVERIFY(::chmod(QFile::encodeName(pkg).constData(), 0664) == 0);
+        QCOMPARE(Run(QvCli(), {"resave", pkg}), 0);
+        QCOMPARE(fileMode(pkg), 0664);
+        QCOMPARE(fileMode(pkg + ".bak"), 0644);
+        QCOMPARE(ZipEntries(pkg).size(), 5);
+        ::umask(oldMask);
     }
 
     void chineseNamesUseCodePage936()

@@ -9,11 +9,16 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <filesystem>
 #include <system_error>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,23 +43,62 @@ bool replaceFile(const QString& from, const QString& to)
     return !ec;
 }
 
-// A unique path beside `target` for writing a file before it replaces `target`.
-QString siblingTempPath(const QString& target)
+// The permission bits of an existing file; -1 when there is none.
+int fileMode(const QString& path)
 {
-    QTemporaryFile t(target + QStringLiteral(".tmp-XXXXXX"));
-    t.setAutoRemove(false);
-    if (!t.open())
-        return QString();
-    return t.fileName();
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return int(st.st_mode & 07777);
 }
 
+// Makes a new, empty file beside `target` for writing a file that then
+// replaces `target`, and returns its path (empty on failure). The file has
+// the mode that `target` has; without a target, the mode that `newMode`
+// gives under the user's umask.
+QString siblingTempPath(const QString& target, int newMode = 0666)
+{
+    const int keep = fileMode(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = target + QStringLiteral(".tmp-")
+            + QString::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_t(newMode));
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return QString();
+        }
+        const bool ok = keep < 0 || ::fchmod(fd, mode_t(keep)) == 0;
+        ::close(fd);
+        if (!ok) {
+            QFile::remove(path);
+            return QString();
+        }
+        return path;
+    }
+    return QString();
+}
+
+// Copies `from` over `to` in one step. A new `to` gets the mode of `from`
+// less the umask, as a copy does; an existing one keeps its mode.
 bool copyFileReplacing(const QString& from, const QString& to)
 {
-    QString tmp = siblingTempPath(to);
+    const int fromMode = fileMode(from);
+    QString tmp = siblingTempPath(to, fromMode < 0 ? 0666 : fromMode & 0777);
     if (tmp.isEmpty())
         return false;
-    QFile::remove(tmp);
-    if (!QFile::copy(from, tmp) || !replaceFile(tmp, to)) {
+    QFile in(from);
+    QFile out(tmp);
+    bool ok = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    while (ok && !in.atEnd()) {
+        const QByteArray chunk = in.read(64 * 1024);
+        ok = !(chunk.isEmpty() && in.error() != QFile::NoError)
+            && out.write(chunk) == chunk.size();
+    }
+    ok = ok && out.flush();
+    out.close();
+    if (!ok || out.error() != QFile::NoError || !replaceFile(tmp, to)) {
         QFile::remove(tmp);
         return false;
     }
