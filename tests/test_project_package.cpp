@@ -307,6 +307,45 @@ private slots:
         ::umask(oldMask);
     }
 
+    void namesThatArePathsCannotOpen()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path();
+        QByteArray doc;
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc + "/src");
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            doc = ZipEntryBytes(loc + "/src/Line1.cgp", "Line1.cgp");
+        }
+        // Each package holds the project document under the name that its
+        // Prj.ini gives, so only the name itself can make the open fail.
+        const QList<QPair<QString, QString>> cases = {
+            {"Slash", "sub/x"}, {"Back", "sub\\x"}, {"Dots", ".."}, {"DotsInside", "a..b"},
+            {"Blank", "   "}};
+        for (const auto& c : cases) {
+            const QString entry = c.second.trimmed().isEmpty() ? c.first + ".cgp" : c.second + ".cgp";
+            QVERIFY(makeZip(loc + "/" + c.first + ".cgp",
+                            {{"Prj.ini", prjIni(c.second)}, {QString(entry).replace('\\', '/'), doc}}));
+            CTestProgramFolder f;
+            QVERIFY2(!CProjectStorage(f.App()).OpenProject(loc, c.first), qPrintable(c.second));
+        }
+        // The command line shows the open failure and writes no package.
+        QByteArray o, e;
+        QCOMPARE(Run(QvCli(), {"resave", loc + "/Slash.cgp"}, &o, &e), 1);
+        QCOMPARE(QString::fromUtf8(e).trimmed(), QString("Error GUI-004 : This file can't open"));
+        QVERIFY(!QFileInfo::exists(loc + "/sub"));
+        // A name with spaces or dots elsewhere is a name like any other.
+        QVERIFY(makeZip(loc + "/Fine.cgp", {{"Prj.ini", prjIni("Line 1.v2")}, {"Line 1.v2.cgp", doc}}));
+        CTestProgramFolder g;
+        QVERIFY(CProjectStorage(g.App()).OpenProject(loc, "Fine"));
+        QCOMPARE(g.App().model.info.name, QString("Line 1.v2"));
+        // Nor can a project be saved under a name that would not open again.
+        QVERIFY(!CProjectStorage(g.App()).SaveProjectAs(loc + "/x/a..b.cgp"));
+        QCOMPARE(g.App().model.info.name, QString("Line 1.v2"));
+        QVERIFY(!QFileInfo::exists(loc + "/x/a..b.cgp"));
+    }
+
     void chineseNamesUseCodePage936()
     {
         QTemporaryDir out;

@@ -204,10 +204,13 @@ bool CProjectStorage::UnpackPackage(const QString& packagePath, const QString& f
     if (ini.open(QIODevice::ReadOnly))
         content = PrjIni::Parse(ini.read(64 * 1024));
     app_.model.formatVersion = content.version;
-    if (content.name.isEmpty()) {
+    if (content.name.trimmed().isEmpty()) {
         debugMessage(debug, "OpenZip szValue.IsEmpty failed.");
         return false;
     }
+    // The name becomes the name of files: it must not lead into other folders.
+    if (!IsProjectName(content.name))
+        return false;
     app_.model.info.name = content.name;
     return true;
 }
@@ -218,7 +221,9 @@ bool CProjectStorage::SaveProject()
     const QString folder = app_.ProjectFolder();
     QDir().mkpath(folder);
     QString docPath;
-    if (!SafeJoin(folder, model.info.name + QStringLiteral(".cgp"), &docPath)) {
+    // A name that an open would refuse is never saved.
+    if (!IsProjectName(model.info.name)
+        || !SafeJoin(folder, model.info.name + QStringLiteral(".cgp"), &docPath)) {
         fail(QStringLiteral("The project name \"%1\" cannot be a file name.").arg(model.info.name));
         return false;
     }
@@ -324,7 +329,8 @@ bool CProjectStorage::copyProjectFolder(const QString& fromFolder, const QString
 bool CProjectStorage::SaveProjectAs(const QString& packagePath)
 {
     QString location, newName;
-    if (!SplitPackagePath(packagePath, &location, &newName) || !IsPlainFolderName(newName)) {
+    if (!SplitPackagePath(packagePath, &location, &newName) || !IsPlainFolderName(newName)
+        || !IsProjectName(newName)) {
         fail(QStringLiteral("The path %1 names no project package.").arg(packagePath));
         return false;
     }
