@@ -346,6 +346,68 @@ private slots:
         QVERIFY(!QFileInfo::exists(loc + "/x/a..b.cgp"));
     }
 
+    void failedSaveAsKeepsTheProject()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path() + "/A";
+        WriteFile(out.path() + "/file", "a file, no folder");
+        const QString unwritable = out.path() + "/file/sub";
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc);
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+        }
+        QVERIFY(QFile::copy(loc + "/Line1.cgp", loc + "/Other.cgp"));
+        const QByteArray line1 = ReadFile(loc + "/Line1.cgp");
+
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        // Another name and another folder.
+        QVERIFY(CProjectStorage(app).OpenProject(loc, "Line1"));
+        app.model.modified = true;
+        const QString folder = app.ProjectFolder();
+        const QMap<QString, QByteArray> files = folderFiles(folder);
+        QCOMPARE(files.size(), 5);
+        QVERIFY(!CProjectStorage(app).SaveProjectAs(unwritable + "/Line2.cgp"));
+        QCOMPARE(app.model.info.name, QString("Line1"));
+        QCOMPARE(app.model.info.location, loc);
+        QCOMPARE(app.ProjectFolder(), folder);
+        QCOMPARE(app.prjDoc.Title(), QString("Line1.cgp"));
+        QVERIFY(app.model.modified);
+        QCOMPARE(folderFiles(folder), files);
+        QCOMPARE(ReadFile(loc + "/Line1.cgp"), line1);
+        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Line1"}));
+        // It still saves where it was.
+        QVERIFY(CProjectStorage(app).SaveProject());
+        QCOMPARE(ZipEntries(loc + "/Line1.cgp").size(), 5);
+
+        // The package Other.cgp holds project Line1: its folder is Other, and
+        // Save As Other.cgp renames the project's files inside that folder.
+        CProjectStorage(app).CloseProject();
+        QVERIFY(CProjectStorage(app).OpenProject(loc, "Other"));
+        const QString otherFolder = app.ProjectFolder();
+        const QMap<QString, QByteArray> otherFiles = folderFiles(otherFolder);
+        const QByteArray otherPkg = ReadFile(loc + "/Other.cgp");
+        QVERIFY(!CProjectStorage(app).SaveProjectAs(unwritable + "/Other.cgp"));
+        QCOMPARE(app.model.info.name, QString("Line1"));
+        QCOMPARE(app.model.info.location, loc);
+        QCOMPARE(app.ProjectFolder(), otherFolder);
+        QCOMPARE(folderFiles(otherFolder), otherFiles);
+        QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
+        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Line1", "Other"}));
+        // And the same Save As where it can be written.
+        QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/C/Other.cgp"));
+        QCOMPARE(app.model.info.name, QString("Other"));
+        QCOMPARE(ZipEntries(out.path() + "/C/Other.cgp"),
+                 QStringList({"Prj.ini", "Other.cgp", "Bitmap/pump.bmp", "Other.cgp - #2 Alarm",
+                              "Other.cgp - #1 Main"}));
+        QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
+        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Line1", "Other"}));
+    }
+
     void chineseNamesUseCodePage936()
     {
         QTemporaryDir out;

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <filesystem>
 #include <system_error>
@@ -34,7 +35,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return f.commit();
 }
 
-// Replaces `to` by `from` in one step, so `to` is always either whole old or whole new.
+// Replaces `to` by `from` in one step, so `to` is always either whole old or
+// whole new. Folders too: a folder `to` must then be empty.
 bool replaceFile(const QString& from, const QString& to)
 {
     std::error_code ec;
@@ -78,6 +80,16 @@ QString siblingTempPath(const QString& target, int newMode = 0666)
         return path;
     }
     return QString();
+}
+
+// A new, empty folder with a name of its own inside `parent` (empty on failure).
+QString uniqueFolder(const QString& parent)
+{
+    QTemporaryDir dir(parent + QStringLiteral("/.saveas-XXXXXX"));
+    if (!dir.isValid())
+        return QString();
+    dir.setAutoRemove(false);
+    return dir.path();
 }
 
 // Copies `from` over `to` in one step. A new `to` gets the mode of `from`
@@ -336,28 +348,42 @@ bool CProjectStorage::SaveProjectAs(const QString& packagePath)
     }
     const QString oldFolder = app_.ProjectFolder();
     const QString oldName = app_.model.info.name;
+    const QString oldLocation = app_.model.info.location;
+    const QString oldFolderName = app_.projectFolderName;
     QString newFolder;
     if (!SafeJoin(app_.projectsRoot, newName, &newFolder))
         return false;
-    if (QDir(newFolder).absolutePath() != QDir(oldFolder).absolutePath()) {
-        QDir(newFolder).removeRecursively();
-        QDir().mkpath(newFolder);
-        if (!copyProjectFolder(oldFolder, oldName, newFolder, newName)) {
-            fail(QStringLiteral("The project files cannot be copied to %1.").arg(newFolder));
+    const bool sameFolder = QDir(newFolder).absolutePath() == QDir(oldFolder).absolutePath();
+
+    // The new project folder is made whole under a name of its own first;
+    // the folder that it replaces (the old one, when the folder keeps its
+    // name) is only set aside, and goes when the package has been written.
+    QString aside;
+    const bool staged = !sameFolder || oldName != newName;
+    if (staged) {
+        const QString cantCopy = QStringLiteral("The project files cannot be copied to %1.").arg(newFolder);
+        const QString staging = uniqueFolder(app_.projectsRoot);
+        if (staging.isEmpty() || !copyProjectFolder(oldFolder, oldName, staging, newName)) {
+            if (!staging.isEmpty())
+                QDir(staging).removeRecursively();
+            fail(cantCopy);
             return false;
         }
-    } else if (oldName != newName) {
-        // Same folder, new name: the files take their new names in place.
-        const QString staging = newFolder + QStringLiteral(".saveas-tmp");
-        QDir(staging).removeRecursively();
-        QDir().mkpath(staging);
-        bool ok = copyProjectFolder(oldFolder, oldName, staging, newName);
-        if (ok) {
-            QDir(oldFolder).removeRecursively();
-            ok = QDir().rename(staging, newFolder);
+        if (QFileInfo::exists(newFolder)) {
+            aside = uniqueFolder(app_.projectsRoot);
+            if (aside.isEmpty() || !replaceFile(newFolder, aside)) {
+                if (!aside.isEmpty())
+                    QDir(aside).removeRecursively();
+                QDir(staging).removeRecursively();
+                fail(cantCopy);
+                return false;
+            }
         }
-        if (!ok) {
-            fail(QStringLiteral("The project files cannot be copied to %1.").arg(newFolder));
+        if (!replaceFile(staging, newFolder)) {
+            QDir(staging).removeRecursively();
+            if (!aside.isEmpty())
+                replaceFile(aside, newFolder);
+            fail(cantCopy);
             return false;
         }
     }
@@ -366,9 +392,24 @@ bool CProjectStorage::SaveProjectAs(const QString& packagePath)
     app_.model.info.location = location;
     app_.model.info.name = newName;
     app_.projectFolderName = newName;
-    const bool ok = SaveProject();
+    if (!SaveProject()) {
+        // Back to the old name, place and files; the old package was never touched.
+        if (staged) {
+            QDir(newFolder).removeRecursively();
+            if (!aside.isEmpty())
+                replaceFile(aside, newFolder);
+        }
+        app_.model.info.location = oldLocation;
+        app_.model.info.name = oldName;
+        app_.projectFolderName = oldFolderName;
+        if (app_.openScreens)
+            app_.openScreens->Retitle(oldName);
+        return false;
+    }
+    if (!aside.isEmpty())
+        QDir(aside).removeRecursively();
     app_.prjDoc.SetTitle(newName + QStringLiteral(".cgp"));
-    return ok;
+    return true;
 }
 
 void CProjectStorage::CloseProject()
