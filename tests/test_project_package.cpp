@@ -408,6 +408,63 @@ private slots:
                  QStringList({"Line1", "Other"}));
     }
 
+    void unpackingIsBounded()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path();
+        QByteArray doc;
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc + "/src");
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            doc = ZipEntryBytes(loc + "/src/Line1.cgp", "Line1.cgp");
+        }
+        // Packages whose ZIP directory promises more than 1 GiB, in one entry
+        // or in all, and one of more than 10,000 entries. The sizes are
+        // written into the local and central headers as a crafted package
+        // would have them; the data itself is small.
+        const QString script =
+            "import sys,struct,zipfile\n"
+            "path,kind,ini,doc=sys.argv[1],sys.argv[2],bytes.fromhex(sys.argv[3]),bytes.fromhex(sys.argv[4])\n"
+            "z=zipfile.ZipFile(path,'w',zipfile.ZIP_DEFLATED)\n"
+            "z.writestr('Prj.ini',ini); z.writestr('Bomb.cgp',doc)\n"
+            "n={'one':1,'all':4,'many':10001}[kind]\n"
+            "for i in range(n): z.writestr('f%d.bin'%i,b'\\0'*64)\n"
+            "z.close()\n"
+            "size={'one':(1<<30)+1,'all':(1<<28)+1,'many':64}[kind]\n"
+            "b=bytearray(open(path,'rb').read())\n"
+            "i=0\n"
+            "while True:\n"
+            "  i=b.find(b'PK\\x01\\x02',i)\n"
+            "  if i<0: break\n"
+            "  nl=struct.unpack_from('<H',b,i+28)[0]\n"
+            "  if b[i+46:i+46+nl].startswith(b'f'):\n"
+            "    struct.pack_into('<I',b,i+24,size)\n"
+            "    lo=struct.unpack_from('<I',b,i+42)[0]\n"
+            "    struct.pack_into('<I',b,lo+22,size)\n"
+            "  i+=4\n"
+            "open(path,'wb').write(b)\n";
+        for (const QString kind : {"one", "all", "many"}) {
+            const QString base = "Bomb" + kind;
+            QCOMPARE(Run("python3", {"-c", script, loc + "/" + base + ".cgp", kind,
+                                     QString::fromLatin1(prjIni("Bomb").toHex()),
+                                     QString::fromLatin1(doc.toHex())}),
+                     0);
+            CTestProgramFolder f;
+            // A folder left from an earlier open stays as it was: nothing is
+            // deleted or written before the package is refused.
+            const QString folder = f.App().projectsRoot + "/" + base;
+            WriteFile(folder + "/keep.txt", "earlier");
+            QVERIFY2(!CProjectStorage(f.App()).OpenProject(loc, base), qPrintable(kind));
+            QCOMPARE(folderFiles(folder), (QMap<QString, QByteArray>{{"keep.txt", "earlier"}}));
+        }
+        // The same packages within the bounds open.
+        QVERIFY(makeZip(loc + "/Small.cgp", {{"Prj.ini", prjIni("Bomb")}, {"Bomb.cgp", doc},
+                                             {"f0.bin", QByteArray(64, 0)}}));
+        CTestProgramFolder f;
+        QVERIFY(CProjectStorage(f.App()).OpenProject(loc, "Small"));
+    }
+
     void chineseNamesUseCodePage936()
     {
         QTemporaryDir out;
