@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QMap>
+#include <QScopeGuard>
 #include <QFile>
 #include <QTest>
 
@@ -270,6 +271,7 @@ private slots:
     void savingKeepsThePackagesMode()
     {
         const mode_t oldMask = ::umask(027);
+        const auto restoreMask = qScopeGuard([oldMask] { ::umask(oldMask); });
         QTemporaryDir out;
         const QString loc = out.path() + "/P";
         const QString pkg = loc + "/Line1.cgp";
@@ -304,7 +306,6 @@ private slots:
         QCOMPARE(fileMode(pkg), 0664);
         QCOMPARE(fileMode(pkg + ".bak"), 0644);
         QCOMPARE(ZipEntries(pkg).size(), 5);
-        ::umask(oldMask);
     }
 
     void namesThatArePathsCannotOpen()
