@@ -13,7 +13,12 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The programs that tools/run-sample.sh starts; their data files (language
+# files, bitmap library) are put beside them when the build is configured.
+RUN_TARGETS = qv-cli qv-panel
+
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target $(RUN_TARGETS)
 	./tools/run-sample.sh $(BUILD)
 
 test: build

@@ -62,6 +62,129 @@ QByteArray firstScreenRecord(const CompiledImages& im)
     return im.screen.mid(start, end - start);
 }
 
+// A Windows bitmap file written byte by byte, in one of the layouts that
+// drawing programs write: 1, 4, 8, 16, 24 or 32 bits per pixel, rows bottom-up
+// or top-down, the 40-byte header (with or without a palette size, with
+// BI_BITFIELDS masks) or the old 12-byte header.
+struct BmpLayout
+{
+    int bits;
+    bool topDown = false;
+    bool coreHeader = false;   // 12-byte header, 3-byte palette entries
+    int paletteSize = 0;       // biClrUsed; 0: the full 2^bits
+    bool whiteFirst = false;   // palette entry 0 white, entry 1 black
+    bool bitFields = false;    // 16: 5-6-5 masks, 32: 8-8-8 masks
+};
+
+constexpr int kBmpW = 18;
+constexpr int kBmpH = 16;
+
+// The test picture: a diagonal pattern and a bar along the top row, so a
+// picture turned upside down or shifted by a row never matches.
+bool bmpBlack(int x, int y)
+{
+    return (x + 2 * y) % 5 == 0 || (y == 0 && x < 7) || (y == kBmpH - 1 && x == kBmpW - 1);
+}
+
+QByteArray bmpFile(const BmpLayout& l)
+{
+    auto le = [](QByteArray& b, quint32 v, int n) {
+        for (int i = 0; i < n; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    };
+    QByteArray palette;
+    const int entries = l.bits <= 8 ? (l.paletteSize ? l.paletteSize : 1 << l.bits) : 0;
+    const int blackIndex = l.whiteFirst ? 1 : 0;
+    const int whiteIndex = l.whiteFirst ? 0 : 1;
+    for (int i = 0; i < entries; ++i) {
+        const char c = i == blackIndex ? 0 : i == whiteIndex ? char(0xFF) : char(0x80);
+        palette.append(QByteArray(3, c));
+        if (!l.coreHeader)
+            palette.append('\0');
+    }
+    const int stride = (kBmpW * l.bits + 31) / 32 * 4;
+    QByteArray pixels;
+    for (int row = 0; row < kBmpH; ++row) {
+        const int y = l.topDown ? row : kBmpH - 1 - row;
+        QByteArray line;
+        quint32 acc = 0;
+        int accBits = 0;
+        for (int x = 0; x < kBmpW; ++x) {
+            const bool black = bmpBlack(x, y);
+            switch (l.bits) {
+            case 1: case 4: case 8:
+                acc = acc << l.bits | quint32(black ? blackIndex : whiteIndex);
+                accBits += l.bits;
+                if (accBits == 8) {
+                    line.append(char(acc));
+                    acc = 0;
+                    accBits = 0;
+                }
+                break;
+            case 16: le(line, black ? 0 : l.bitFields ? 0xFFFF : 0x7FFF, 2); break;
+            case 24: le(line, black ? 0 : 0xFFFFFF, 3); break;
+            case 32: le(line, black ? 0 : 0xFFFFFF, 4); break;
+            }
+        }
+        if (accBits)
+            line.append(char(acc << (8 - accBits)));
+        line.append(QByteArray(stride - line.size(), '\0'));
+        pixels += line;
+    }
+    QByteArray header;
+    if (l.coreHeader) {
+        le(header, 12, 4);
+        le(header, kBmpW, 2);
+        le(header, kBmpH, 2);
+        le(header, 1, 2);
+        le(header, quint32(l.bits), 2);
+    } else {
+        le(header, 40, 4);
+        le(header, kBmpW, 4);
+        le(header, quint32(l.topDown ? -kBmpH : kBmpH), 4);
+        le(header, 1, 2);
+        le(header, quint32(l.bits), 2);
+        le(header, l.bitFields ? 3 : 0, 4);
+        le(header, quint32(pixels.size()), 4);
+        le(header, 2835, 4);
+        le(header, 2835, 4);
+        le(header, quint32(l.paletteSize), 4);
+        le(header, 0, 4);
+        if (l.bitFields && l.bits == 16) {
+            le(header, 0xF800, 4);
+            le(header, 0x07E0, 4);
+            le(header, 0x001F, 4);
+        } else if (l.bitFields) {
+            le(header, 0xFF0000, 4);
+            le(header, 0x00FF00, 4);
+            le(header, 0x0000FF, 4);
+        }
+    }
+    const quint32 offset = quint32(14 + header.size() + palette.size());
+    QByteArray file("BM");
+    le(file, offset + quint32(pixels.size()), 4);
+    le(file, 0, 4);
+    le(file, offset, 4);
+    return file + header + palette + pixels;
+}
+
+// The test picture column-packed as the panel stores it.
+QByteArray bmpPacked()
+{
+    QByteArray out;
+    for (int x = 0; x < kBmpW; ++x)
+        for (int band = 0; band < (kBmpH + 7) / 8; ++band) {
+            int byte = 0;
+            for (int bit = 0; bit < 8; ++bit) {
+                const int y = band * 8 + bit;
+                if (y < kBmpH && bmpBlack(x, y))
+                    byte |= 0x80 >> bit;
+            }
+            out.append(char(byte));
+        }
+    return out;
+}
+
 } // namespace
 
 class TestCompiler : public QObject
@@ -79,6 +202,7 @@ private slots:
     void objectPositionWarnings();
     void picturesInBitmapData();
     void staticBitmapFilesAndWarnings();
+    void bitmapFilesOfEveryLayout();
     void fontLibraryAcrossCompilations();
     void limitsWarnings();
     void hugeObjectsStayBounded();
@@ -506,9 +630,65 @@ void TestCompiler::staticBitmapFilesAndWarnings()
     QCOMPARE(p.reporter.Warnings(),
              QStringList({QStringLiteral("  Warning: [demo.cgp - #1 Screen 1] ----> '%1' is not a "
                                          "readable bitmap file")
-                              .arg(p.App().ProjectFolder() + QStringLiteral("/broken.bmp"))}));
+                              .arg(QStringLiteral("broken.bmp"))}));
     const QByteArray arrow = data.mid(64, 32);
     QVERIFY(arrow.count('\0') > 0 && arrow.count('\0') < 32);
+}
+
+void TestCompiler::bitmapFilesOfEveryLayout()
+{
+    CCompileTestProject p;
+    const CProjectModel& m = p.App().model;
+    QList<BmpLayout> layouts;
+    for (int bits : {1, 4, 8, 16, 24, 32})
+        for (bool topDown : {false, true})
+            layouts.append(BmpLayout{bits, topDown});
+    for (int bits : {1, 4, 8})
+        for (bool topDown : {false, true}) {
+            layouts.append(BmpLayout{bits, topDown, false, 2});
+            layouts.append(BmpLayout{bits, topDown, false, 0, true});
+        }
+    layouts.append(BmpLayout{8, true, false, 16});
+    for (int bits : {1, 4, 8, 24})
+        layouts.append(BmpLayout{bits, false, true});
+    for (int bits : {16, 32})
+        for (bool topDown : {false, true})
+            layouts.append(BmpLayout{bits, topDown, false, 0, false, true});
+
+    std::vector<std::unique_ptr<CDiagramEntity>> objects;
+    QStringList names;
+    for (const BmpLayout& l : layouts) {
+        const QString name = QStringLiteral("b%1%2%3%4%5%6.bmp")
+                                 .arg(l.bits)
+                                 .arg(l.topDown ? "-top" : "-bottom")
+                                 .arg(l.coreHeader ? "-core" : "")
+                                 .arg(l.paletteSize ? QStringLiteral("-pal%1").arg(l.paletteSize) : QString())
+                                 .arg(l.whiteFirst ? "-white" : "")
+                                 .arg(l.bitFields ? "-masks" : "");
+        QVERIFY(TestSupport::WriteFile(p.App().ProjectFolder() + QLatin1Char('/') + name, bmpFile(l)));
+        auto o = place(make<CObjectStaticBitmap>(m), 0, 0, kBmpW, kBmpH);
+        o->folder = QString();
+        o->fileName = name;
+        objects.push_back(std::move(o));
+        names.append(name);
+    }
+    // A library picture that is missing is named by its library folder.
+    auto missing = place(make<CObjectStaticBitmap>(m), 0, 0, kBmpW, kBmpH);
+    missing->folder = QStringLiteral("BMP_Files\\Arrow");
+    missing->fileName = QStringLiteral("gone.bmp");
+    objects.push_back(std::move(missing));
+    p.AddScreen(1, std::move(objects));
+    p.App().model.FindScreen(1)->screenChange = {1, 1};
+    QVERIFY(p.Compile());
+
+    const QByteArray data = p.compiler->Images().bitmap.mid(16);
+    const QByteArray expected = bmpPacked();
+    QCOMPARE(data.size(), expected.size() * (layouts.size() + 1));
+    for (int i = 0; i < layouts.size(); ++i)
+        QVERIFY2(data.mid(i * expected.size(), expected.size()) == expected, qPrintable(names[i]));
+    QCOMPARE(p.reporter.Warnings(),
+             QStringList({QStringLiteral("  Warning: [demo.cgp - #1 Screen 1] ----> "
+                                         "'BMP_Files\\Arrow\\gone.bmp' is not a readable bitmap file")}));
 }
 
 void TestCompiler::fontLibraryAcrossCompilations()

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 #include "project/ProtocolTables.h"
+#include "screen/ObjectFactory.h"
 
+#include <QGuiApplication>
 #include <QTest>
 
 namespace {
@@ -19,6 +21,18 @@ class TestProjectModel : public QObject
 {
     Q_OBJECT
 private slots:
+    void textObjectsWithoutAGuiApplication()
+    {
+        // qv-cli and the other front ends without a GUI application give a
+        // new text the same font as the editor does.
+        QVERIFY(!qobject_cast<QGuiApplication*>(QCoreApplication::instance()));
+        for (int kind : {OBJ_STATIC_TEXT, OBJ_DYNAMIC_TEXT}) {
+            auto text = CreateObjectOfKind(kind);
+            QVERIFY2(text->WriteLine().endsWith(QString::fromUtf8(",134,0,0,宋体,-15,0,0,0,0,0,0,0,400,0;")),
+                     qPrintable(text->WriteLine()));
+        }
+    }
+
     void newScreenRecordDefaults()
     {
         CScreenObject s;

@@ -7,8 +7,13 @@
 #include "app/ScreenCommands.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
+#include <QScopeGuard>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace TestSupport;
 
@@ -49,6 +54,27 @@ void makeLine1(CTessanApp& app, const QString& location)
     ScreenCommands::NewScreen(app, 2, "Alarm");
     app.model.bitmapFiles << "Bitmap/pump.bmp";
     WriteFile(app.ProjectFolder() + "/Bitmap/pump.bmp", "BMpicture");
+}
+
+// The permission bits of a file, as stat gives them.
+int fileMode(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return int(st.st_mode & 07777);
+}
+
+// Every file of a folder with its bytes, by relative path.
+QMap<QString, QByteArray> folderFiles(const QString& folder)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        out.insert(QDir(folder).relativeFilePath(path), ReadFile(path));
+    }
+    return out;
 }
 
 } // namespace
@@ -240,6 +266,204 @@ private slots:
         // Same name, other place: the folder is kept as it is.
         QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/C/Line2.cgp"));
         QCOMPARE(ZipEntries(out.path() + "/C/Line2.cgp").size(), 5);
+    }
+
+    void savingKeepsThePackagesMode()
+    {
+        const mode_t oldMask = ::umask(027);
+        const auto restoreMask = qScopeGuard([oldMask] { ::umask(oldMask); });
+        QTemporaryDir out;
+        const QString loc = out.path() + "/P";
+        const QString pkg = loc + "/Line1.cgp";
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc);
+            // A new package: the mode the umask gives a new file.
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            QCOMPARE(fileMode(pkg), 0640);
+            // A saved package keeps the mode it had.
+            QVERIFY(::chmod(QFile::encodeName(pkg).constData(), 0604) == 0);
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            QCOMPARE(fileMode(pkg), 0604);
+            // Save As to a new package: the umask again.
+            QVERIFY(CProjectStorage(f.App()).SaveProjectAs(out.path() + "/Q/Line2.cgp"));
+            QCOMPARE(fileMode(out.path() + "/Q/Line2.cgp"), 0640);
+            QCOMPARE(fileMode(pkg), 0604);
+        }
+        // A new backup is made like a copy of the package: its mode less the umask.
+        CTestProgramFolder g;
+        QVERIFY(CProjectStorage(g.App()).OpenProject(loc, "Line1"));
+        QCOMPARE(fileMode(pkg + ".bak"), 0604 & ~027);
+        // An existing backup keeps its mode.
+        QVERIFY(::chmod(QFile::encodeName(pkg + ".bak").constData(), 0644) == 0);
+        QVERIFY(CProjectStorage(g.App()).OpenProject(loc, "Line1"));
+        QCOMPARE(fileMode(pkg + ".bak"), 0644);
+        QCOMPARE(ReadFile(pkg + ".bak"), ReadFile(pkg));
+
+        // qv-cli resave does the same (it inherits this umask).
+        QVERIFY(::chmod(QFile::encodeName(pkg).constData(), 0664) == 0);
+        QCOMPARE(Run(QvCli(), {"resave", pkg}), 0);
+        QCOMPARE(fileMode(pkg), 0664);
+        QCOMPARE(fileMode(pkg + ".bak"), 0644);
+        QCOMPARE(ZipEntries(pkg).size(), 5);
+    }
+
+    void namesThatArePathsCannotOpen()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path();
+        QByteArray doc;
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc + "/src");
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            doc = ZipEntryBytes(loc + "/src/Line1.cgp", "Line1.cgp");
+        }
+        // Each package holds the project document under the name that its
+        // Prj.ini gives, so only the name itself can make the open fail.
+        const QList<QPair<QString, QString>> cases = {
+            {"Slash", "sub/x"}, {"Back", "sub\\x"}, {"Dots", ".."}, {"DotsInside", "a..b"},
+            {"Blank", "   "}};
+        for (const auto& c : cases) {
+            const QString entry = c.second.trimmed().isEmpty() ? c.first + ".cgp" : c.second + ".cgp";
+            QVERIFY(makeZip(loc + "/" + c.first + ".cgp",
+                            {{"Prj.ini", prjIni(c.second)}, {QString(entry).replace('\\', '/'), doc}}));
+            CTestProgramFolder f;
+            QVERIFY2(!CProjectStorage(f.App()).OpenProject(loc, c.first), qPrintable(c.second));
+        }
+        // The command line shows the open failure and writes no package.
+        QByteArray o, e;
+        QCOMPARE(Run(QvCli(), {"resave", loc + "/Slash.cgp"}, &o, &e), 1);
+        QCOMPARE(QString::fromUtf8(e).trimmed(), QString("Error GUI-004 : This file can't open"));
+        QVERIFY(!QFileInfo::exists(loc + "/sub"));
+        // A name with spaces or dots elsewhere is a name like any other.
+        QVERIFY(makeZip(loc + "/Fine.cgp", {{"Prj.ini", prjIni("Line 1.v2")}, {"Line 1.v2.cgp", doc}}));
+        CTestProgramFolder g;
+        QVERIFY(CProjectStorage(g.App()).OpenProject(loc, "Fine"));
+        QCOMPARE(g.App().model.info.name, QString("Line 1.v2"));
+        // Nor can a project be saved under a name that would not open again.
+        QVERIFY(!CProjectStorage(g.App()).SaveProjectAs(loc + "/x/a..b.cgp"));
+        QCOMPARE(g.App().model.info.name, QString("Line 1.v2"));
+        QVERIFY(!QFileInfo::exists(loc + "/x/a..b.cgp"));
+    }
+
+    void failedSaveAsKeepsTheProject()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path() + "/A";
+        WriteFile(out.path() + "/file", "a file, no folder");
+        const QString unwritable = out.path() + "/file/sub";
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc);
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+        }
+        QVERIFY(QFile::copy(loc + "/Line1.cgp", loc + "/Other.cgp"));
+        const QByteArray line1 = ReadFile(loc + "/Line1.cgp");
+
+        CTestProgramFolder f;
+        CTessanApp& app = f.App();
+        // Another name and another folder.
+        QVERIFY(CProjectStorage(app).OpenProject(loc, "Line1"));
+        app.model.modified = true;
+        const QString folder = app.ProjectFolder();
+        const QMap<QString, QByteArray> files = folderFiles(folder);
+        QCOMPARE(files.size(), 5);
+        QVERIFY(!CProjectStorage(app).SaveProjectAs(unwritable + "/Line2.cgp"));
+        QCOMPARE(app.model.info.name, QString("Line1"));
+        QCOMPARE(app.model.info.location, loc);
+        QCOMPARE(app.ProjectFolder(), folder);
+        QCOMPARE(app.prjDoc.Title(), QString("Line1.cgp"));
+        QVERIFY(app.model.modified);
+        QCOMPARE(folderFiles(folder), files);
+        QCOMPARE(ReadFile(loc + "/Line1.cgp"), line1);
+        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Line1"}));
+        // It still saves where it was.
+        QVERIFY(CProjectStorage(app).SaveProject());
+        QCOMPARE(ZipEntries(loc + "/Line1.cgp").size(), 5);
+
+        // The package Other.cgp holds project Line1: its folder is Other, and
+        // Save As Other.cgp renames the project's files inside that folder.
+        CProjectStorage(app).CloseProject();
+        QVERIFY(CProjectStorage(app).OpenProject(loc, "Other"));
+        const QString otherFolder = app.ProjectFolder();
+        const QMap<QString, QByteArray> otherFiles = folderFiles(otherFolder);
+        const QByteArray otherPkg = ReadFile(loc + "/Other.cgp");
+        QVERIFY(!CProjectStorage(app).SaveProjectAs(unwritable + "/Other.cgp"));
+        QCOMPARE(app.model.info.name, QString("Line1"));
+        QCOMPARE(app.model.info.location, loc);
+        QCOMPARE(app.ProjectFolder(), otherFolder);
+        QCOMPARE(folderFiles(otherFolder), otherFiles);
+        QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
+        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Line1", "Other"}));
+        // And the same Save As where it can be written.
+        QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/C/Other.cgp"));
+        QCOMPARE(app.model.info.name, QString("Other"));
+        QCOMPARE(ZipEntries(out.path() + "/C/Other.cgp"),
+                 QStringList({"Prj.ini", "Other.cgp", "Bitmap/pump.bmp", "Other.cgp - #2 Alarm",
+                              "Other.cgp - #1 Main"}));
+        QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
+        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList({"Line1", "Other"}));
+    }
+
+    void unpackingIsBounded()
+    {
+        QTemporaryDir out;
+        const QString loc = out.path();
+        QByteArray doc;
+        {
+            CTestProgramFolder f;
+            makeLine1(f.App(), loc + "/src");
+            QVERIFY(CProjectStorage(f.App()).SaveProject());
+            doc = ZipEntryBytes(loc + "/src/Line1.cgp", "Line1.cgp");
+        }
+        // Packages whose ZIP directory promises more than 1 GiB, in one entry
+        // or in all, and one of more than 10,000 entries. The sizes are
+        // written into the local and central headers as a crafted package
+        // would have them; the data itself is small.
+        const QString script =
+            "import sys,struct,zipfile\n"
+            "path,kind,ini,doc=sys.argv[1],sys.argv[2],bytes.fromhex(sys.argv[3]),bytes.fromhex(sys.argv[4])\n"
+            "z=zipfile.ZipFile(path,'w',zipfile.ZIP_DEFLATED)\n"
+            "z.writestr('Prj.ini',ini); z.writestr('Bomb.cgp',doc)\n"
+            "n={'one':1,'all':4,'many':10001}[kind]\n"
+            "for i in range(n): z.writestr('f%d.bin'%i,b'\\0'*64)\n"
+            "z.close()\n"
+            "size={'one':(1<<30)+1,'all':(1<<28)+1,'many':64}[kind]\n"
+            "b=bytearray(open(path,'rb').read())\n"
+            "i=0\n"
+            "while True:\n"
+            "  i=b.find(b'PK\\x01\\x02',i)\n"
+            "  if i<0: break\n"
+            "  nl=struct.unpack_from('<H',b,i+28)[0]\n"
+            "  if b[i+46:i+46+nl].startswith(b'f'):\n"
+            "    struct.pack_into('<I',b,i+24,size)\n"
+            "    lo=struct.unpack_from('<I',b,i+42)[0]\n"
+            "    struct.pack_into('<I',b,lo+22,size)\n"
+            "  i+=4\n"
+            "open(path,'wb').write(b)\n";
+        for (const QString kind : {"one", "all", "many"}) {
+            const QString base = "Bomb" + kind;
+            QCOMPARE(Run("python3", {"-c", script, loc + "/" + base + ".cgp", kind,
+                                     QString::fromLatin1(prjIni("Bomb").toHex()),
+                                     QString::fromLatin1(doc.toHex())}),
+                     0);
+            CTestProgramFolder f;
+            // A folder left from an earlier open stays as it was: nothing is
+            // deleted or written before the package is refused.
+            const QString folder = f.App().projectsRoot + "/" + base;
+            WriteFile(folder + "/keep.txt", "earlier");
+            QVERIFY2(!CProjectStorage(f.App()).OpenProject(loc, base), qPrintable(kind));
+            QCOMPARE(folderFiles(folder), (QMap<QString, QByteArray>{{"keep.txt", "earlier"}}));
+        }
+        // The same packages within the bounds open.
+        QVERIFY(makeZip(loc + "/Small.cgp", {{"Prj.ini", prjIni("Bomb")}, {"Bomb.cgp", doc},
+                                             {"f0.bin", QByteArray(64, 0)}}));
+        CTestProgramFolder f;
+        QVERIFY(CProjectStorage(f.App()).OpenProject(loc, "Small"));
     }
 
     void chineseNamesUseCodePage936()

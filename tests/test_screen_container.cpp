@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -34,6 +35,7 @@ class T : public QObject
 private slots:
     void objectLimit();
     void pasteGroupsTwice();
+    void groupNumbersAfterReopening();
     void pasteStopsAtFirstRefusal();
     void undoDepth();
     void undoRestoresGroups();
@@ -105,6 +107,70 @@ void T::pasteGroupsTwice()
     QCOMPARE(c.GetAt(4)->GetGroup(), first);
     // One counter for the whole application.
     QCOMPARE(program.App().NextGroupNumber(), second + 1);
+}
+
+void T::groupNumbersAfterReopening()
+{
+    // A screen saved in an earlier run holds groups 7 and 12.
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/P.cgp - #1 Main");
+    {
+        CDiagramEntityContainer saved;
+        saved.SetPaperSize(QSize(192, 64));
+        for (int i = 0; i < 5; ++i)
+            saved.Add(textAt(i * 20, QString::number(i)));
+        saved.GetAt(0)->SetGroup(7);
+        saved.GetAt(1)->SetGroup(7);
+        saved.GetAt(2)->SetGroup(12);
+        saved.GetAt(3)->SetGroup(12);
+        QVERIFY(CTessanDoc::SaveFile(file, saved));
+    }
+    // A new run: its counter starts afresh.
+    CTestProgramFolder program;
+    CTessanDoc loaded(&program.App());
+    QVERIFY(loaded.Load(file));
+    CTessanDoc other(&program.App());
+    CDiagramEntityContainer& c = other.Container();
+    c.Add(textAt(0, QStringLiteral("a")));
+    c.Add(textAt(20, QStringLiteral("b")));
+    c.SelectAll();
+    c.Group();
+    const int grouped = c.GetAt(0)->GetGroup();
+    QVERIFY2(grouped > 12, qPrintable(QString::number(grouped)));
+
+    // Pasting a loaded group hands out a number that no loaded group has.
+    CDiagramEntityContainer& l = loaded.Container();
+    l.UnselectAll();
+    l.GetAt(0)->Select(true);
+    QCOMPARE(l.GetSelectCount(), 2);
+    l.CopyAllSelected();
+    QVERIFY(l.Paste());
+    const int pasted = l.GetAt(5)->GetGroup();
+    QVERIFY(pasted != 0 && pasted != 7 && pasted != 12 && pasted != grouped);
+    QCOMPARE(l.GetAt(6)->GetGroup(), pasted);
+    // Selecting one object of the reloaded group 12 selects its partner only.
+    l.UnselectAll();
+    l.GetAt(3)->Select(true);
+    QCOMPARE(l.GetSelectCount(), 2);
+    QVERIFY(l.GetAt(2)->IsSelected());
+
+    // Group and Ungroup with fewer than two objects selected change nothing.
+    const int before = program.App().NextGroupNumber();
+    l.SetModified(false);
+    l.UnselectAll();
+    l.GetAt(4)->Select(true);
+    l.Group();
+    QCOMPARE(l.GetAt(4)->GetGroup(), 0);
+    l.UnselectAll();
+    l.Group();
+    l.Ungroup();
+    l.GetAt(4)->SetGroup(9);
+    l.GetAt(4)->Select(true);
+    QCOMPARE(l.GetSelectCount(), 1);
+    l.Ungroup();
+    QCOMPARE(l.GetAt(4)->GetGroup(), 9);
+    QVERIFY(!l.IsModified());
+    QCOMPARE(program.App().NextGroupNumber(), before + 1);
 }
 
 void T::pasteStopsAtFirstRefusal()

@@ -72,11 +72,23 @@ void T::newObjectsOfEveryKind()
     QCOMPARE(bar->GetMinimumSize(), QSize(1, 1));
     QCOMPARE(bar->GetRect(), PaperRect{});
 
-    // The default font: the platform's user-interface face, 15 pixels.
-    const FontSpec f = FontSpec::Default();
-    QCOMPARE(f.height, -15);
-    QVERIFY(!f.faceName.isEmpty());
-    QVERIFY(f.faceName.size() <= FontSpec::kFaceNameMax);
+    // The default font of a new text is the same in every front end and on
+    // every machine (this test runs with a GUI application; the model test
+    // runs without one): 宋体, 15 pixels, normal weight, character set 134.
+    FontSpec expected;
+    expected.SetFaceName(QString::fromUtf8("宋体"));
+    expected.height = -15;
+    expected.width = expected.escapement = expected.orientation = 0;
+    expected.weight = 400;
+    expected.italic = expected.underline = expected.strikeOut = 0;
+    expected.charSet = 134;
+    expected.outPrecision = expected.clipPrecision = expected.quality = expected.pitchAndFamily = 0;
+    QVERIFY(FontSpec::Default() == expected);
+    for (int kind : {OBJ_STATIC_TEXT, OBJ_DYNAMIC_TEXT}) {
+        auto text = CreateObjectOfKind(kind);
+        QVERIFY2(text->WriteLine().endsWith(QString::fromUtf8(",134,0,0,宋体,-15,0,0,0,0,0,0,0,400,0;")),
+                 qPrintable(text->WriteLine()));
+    }
 }
 
 void T::setRectKeepsSizeLimits()

@@ -142,6 +142,41 @@ private slots:
         QVERIFY(QFileInfo(p.ProjectDir()).isDir());
         QVERIFY(QFileInfo(p.TempProjectDir()).isDir());
     }
+
+    void installedSettingsSeedTheUsersFolder()
+    {
+        // An installed copy: the program folder cannot be written, so the
+        // settings live in the user's data folder, which does not exist yet.
+        QTemporaryDir program, data;
+        const QByteArray installed = "[App]\r\nLanguage=1\r\nSoftwareManuals=/opt/corvel/manual.pdf\r\n"
+                                     "[Language]\r\n0=en\r\n1=chs\r\n";
+        WriteFile(program.path() + "/QV_.ini", installed);
+        QFile::setPermissions(program.path() + "/QV_.ini", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        const QString user = data.path() + "/share/Corvel";
+        const AppPaths p = AppPaths::InUserDataFolder(program.path(), user);
+        QCOMPARE(p.programDir, program.path());
+        QCOMPARE(p.workDir, user);
+        QCOMPARE(ReadFile(user + "/QV_.ini"), installed);
+        const CAppSettings s(p);
+        QCOMPARE(s.GetLanguageCode(), QString("chs"));
+        QCOMPARE(s.GetSettingString("SoftwareManuals"), QString("/opt/corvel/manual.pdf"));
+
+        // The copy is the user's to change; the user's own settings are
+        // never replaced by the installed ones.
+        QVERIFY(QFileInfo(user + "/QV_.ini").permissions() & QFile::WriteOwner);
+        QVERIFY(s.WriteSetting("Language", "0"));
+        const QByteArray own = ReadFile(user + "/QV_.ini");
+        AppPaths::InUserDataFolder(program.path(), user);
+        QCOMPARE(ReadFile(user + "/QV_.ini"), own);
+        QCOMPARE(CAppSettings(p).GetLanguageCode(), QString("en"));
+
+        // Without an installed file nothing is made up.
+        QTemporaryDir bare;
+        const QString other = data.path() + "/other/Corvel";
+        QCOMPARE(AppPaths::InUserDataFolder(bare.path(), other).workDir, other);
+        QVERIFY(QFileInfo(other).isDir());
+        QVERIFY(!QFileInfo::exists(other + "/QV_.ini"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -9,11 +9,17 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 
 #include <filesystem>
 #include <system_error>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,7 +35,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return f.commit();
 }
 
-// Replaces `to` by `from` in one step, so `to` is always either whole old or whole new.
+// Replaces `to` by `from` in one step, so `to` is always either whole old or
+// whole new. Folders too: a folder `to` must then be empty.
 bool replaceFile(const QString& from, const QString& to)
 {
     std::error_code ec;
@@ -38,23 +45,72 @@ bool replaceFile(const QString& from, const QString& to)
     return !ec;
 }
 
-// A unique path beside `target` for writing a file before it replaces `target`.
-QString siblingTempPath(const QString& target)
+// The permission bits of an existing file; -1 when there is none.
+int fileMode(const QString& path)
 {
-    QTemporaryFile t(target + QStringLiteral(".tmp-XXXXXX"));
-    t.setAutoRemove(false);
-    if (!t.open())
-        return QString();
-    return t.fileName();
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return int(st.st_mode & 07777);
 }
 
+// Makes a new, empty file beside `target` for writing a file that then
+// replaces `target`, and returns its path (empty on failure). The file has
+// the mode that `target` has; without a target, the mode that `newMode`
+// gives under the user's umask.
+QString siblingTempPath(const QString& target, int newMode = 0666)
+{
+    const int keep = fileMode(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = target + QStringLiteral(".tmp-")
+            + QString::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_t(newMode));
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return QString();
+        }
+        const bool ok = keep < 0 || ::fchmod(fd, mode_t(keep)) == 0;
+        ::close(fd);
+        if (!ok) {
+            QFile::remove(path);
+            return QString();
+        }
+        return path;
+    }
+    return QString();
+}
+
+// A new, empty folder with a name of its own inside `parent` (empty on failure).
+QString uniqueFolder(const QString& parent)
+{
+    QTemporaryDir dir(parent + QStringLiteral("/.saveas-XXXXXX"));
+    if (!dir.isValid())
+        return QString();
+    dir.setAutoRemove(false);
+    return dir.path();
+}
+
+// Copies `from` over `to` in one step. A new `to` gets the mode of `from`
+// less the umask, as a copy does; an existing one keeps its mode.
 bool copyFileReplacing(const QString& from, const QString& to)
 {
-    QString tmp = siblingTempPath(to);
+    const int fromMode = fileMode(from);
+    QString tmp = siblingTempPath(to, fromMode < 0 ? 0666 : fromMode & 0777);
     if (tmp.isEmpty())
         return false;
-    QFile::remove(tmp);
-    if (!QFile::copy(from, tmp) || !replaceFile(tmp, to)) {
+    QFile in(from);
+    QFile out(tmp);
+    bool ok = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    while (ok && !in.atEnd()) {
+        const QByteArray chunk = in.read(64 * 1024);
+        ok = !(chunk.isEmpty() && in.error() != QFile::NoError)
+            && out.write(chunk) == chunk.size();
+    }
+    ok = ok && out.flush();
+    out.close();
+    if (!ok || out.error() != QFile::NoError || !replaceFile(tmp, to)) {
         QFile::remove(tmp);
         return false;
     }
@@ -160,10 +216,13 @@ bool CProjectStorage::UnpackPackage(const QString& packagePath, const QString& f
     if (ini.open(QIODevice::ReadOnly))
         content = PrjIni::Parse(ini.read(64 * 1024));
     app_.model.formatVersion = content.version;
-    if (content.name.isEmpty()) {
+    if (content.name.trimmed().isEmpty()) {
         debugMessage(debug, "OpenZip szValue.IsEmpty failed.");
         return false;
     }
+    // The name becomes the name of files: it must not lead into other folders.
+    if (!IsProjectName(content.name))
+        return false;
     app_.model.info.name = content.name;
     return true;
 }
@@ -174,7 +233,9 @@ bool CProjectStorage::SaveProject()
     const QString folder = app_.ProjectFolder();
     QDir().mkpath(folder);
     QString docPath;
-    if (!SafeJoin(folder, model.info.name + QStringLiteral(".cgp"), &docPath)) {
+    // A name that an open would refuse is never saved.
+    if (!IsProjectName(model.info.name)
+        || !SafeJoin(folder, model.info.name + QStringLiteral(".cgp"), &docPath)) {
         fail(QStringLiteral("The project name \"%1\" cannot be a file name.").arg(model.info.name));
         return false;
     }
@@ -280,34 +341,49 @@ bool CProjectStorage::copyProjectFolder(const QString& fromFolder, const QString
 bool CProjectStorage::SaveProjectAs(const QString& packagePath)
 {
     QString location, newName;
-    if (!SplitPackagePath(packagePath, &location, &newName) || !IsPlainFolderName(newName)) {
+    if (!SplitPackagePath(packagePath, &location, &newName) || !IsPlainFolderName(newName)
+        || !IsProjectName(newName)) {
         fail(QStringLiteral("The path %1 names no project package.").arg(packagePath));
         return false;
     }
     const QString oldFolder = app_.ProjectFolder();
     const QString oldName = app_.model.info.name;
+    const QString oldLocation = app_.model.info.location;
+    const QString oldFolderName = app_.projectFolderName;
     QString newFolder;
     if (!SafeJoin(app_.projectsRoot, newName, &newFolder))
         return false;
-    if (QDir(newFolder).absolutePath() != QDir(oldFolder).absolutePath()) {
-        QDir(newFolder).removeRecursively();
-        QDir().mkpath(newFolder);
-        if (!copyProjectFolder(oldFolder, oldName, newFolder, newName)) {
-            fail(QStringLiteral("The project files cannot be copied to %1.").arg(newFolder));
+    const bool sameFolder = QDir(newFolder).absolutePath() == QDir(oldFolder).absolutePath();
+
+    // The new project folder is made whole under a name of its own first;
+    // the folder that it replaces (the old one, when the folder keeps its
+    // name) is only set aside, and goes when the package has been written.
+    QString aside;
+    const bool staged = !sameFolder || oldName != newName;
+    if (staged) {
+        const QString cantCopy = QStringLiteral("The project files cannot be copied to %1.").arg(newFolder);
+        const QString staging = uniqueFolder(app_.projectsRoot);
+        if (staging.isEmpty() || !copyProjectFolder(oldFolder, oldName, staging, newName)) {
+            if (!staging.isEmpty())
+                QDir(staging).removeRecursively();
+            fail(cantCopy);
             return false;
         }
-    } else if (oldName != newName) {
-        // Same folder, new name: the files take their new names in place.
-        const QString staging = newFolder + QStringLiteral(".saveas-tmp");
-        QDir(staging).removeRecursively();
-        QDir().mkpath(staging);
-        bool ok = copyProjectFolder(oldFolder, oldName, staging, newName);
-        if (ok) {
-            QDir(oldFolder).removeRecursively();
-            ok = QDir().rename(staging, newFolder);
+        if (QFileInfo::exists(newFolder)) {
+            aside = uniqueFolder(app_.projectsRoot);
+            if (aside.isEmpty() || !replaceFile(newFolder, aside)) {
+                if (!aside.isEmpty())
+                    QDir(aside).removeRecursively();
+                QDir(staging).removeRecursively();
+                fail(cantCopy);
+                return false;
+            }
         }
-        if (!ok) {
-            fail(QStringLiteral("The project files cannot be copied to %1.").arg(newFolder));
+        if (!replaceFile(staging, newFolder)) {
+            QDir(staging).removeRecursively();
+            if (!aside.isEmpty())
+                replaceFile(aside, newFolder);
+            fail(cantCopy);
             return false;
         }
     }
@@ -316,9 +392,24 @@ bool CProjectStorage::SaveProjectAs(const QString& packagePath)
     app_.model.info.location = location;
     app_.model.info.name = newName;
     app_.projectFolderName = newName;
-    const bool ok = SaveProject();
+    if (!SaveProject()) {
+        // Back to the old name, place and files; the old package was never touched.
+        if (staged) {
+            QDir(newFolder).removeRecursively();
+            if (!aside.isEmpty())
+                replaceFile(aside, newFolder);
+        }
+        app_.model.info.location = oldLocation;
+        app_.model.info.name = oldName;
+        app_.projectFolderName = oldFolderName;
+        if (app_.openScreens)
+            app_.openScreens->Retitle(oldName);
+        return false;
+    }
+    if (!aside.isEmpty())
+        QDir(aside).removeRecursively();
     app_.prjDoc.SetTitle(newName + QStringLiteral(".cgp"));
-    return ok;
+    return true;
 }
 
 void CProjectStorage::CloseProject()

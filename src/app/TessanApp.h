@@ -8,7 +8,9 @@
 #include "screen/ScreenDocumentHost.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <atomic>
+#include <limits>
 
 // The screen editors that are open on the project's screens. The editor
 // registers one; without it no screen is open.
@@ -55,8 +57,16 @@ public:
     // emptied when the project closes or a new one is made.
     CHZLib hzLib;
 
-    // One counter of fresh group numbers for the whole application.
-    int NextGroupNumber() override { return ++groupCounter_; }
+    // One counter of fresh group numbers for the whole application. It moves
+    // past every group number of a loaded screen, so a fresh number never
+    // joins an existing group.
+    int NextGroupNumber() override
+    {
+        if (groupCounter_ < std::numeric_limits<int>::max())
+            ++groupCounter_;
+        return groupCounter_;
+    }
+    void GroupNumberSeen(int group) override { groupCounter_ = std::max(groupCounter_, group); }
     IMessageSink* Messages() override { return messages; }
     const CProjectModel& Model() const override { return model; }
 

@@ -2,11 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace {
+
+// More than any settings file holds.
+constexpr qint64 kMaxInstalledSettings = 16 * 1024 * 1024;
 
 bool isWritableFolder(const QString& dir)
 {
@@ -22,12 +26,32 @@ AppPaths AppPaths::ForProgramDir(const QString& dir)
     p.programDir = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
     if (isWritableFolder(p.programDir)) {
         p.workDir = p.programDir;
-    } else {
-        QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        if (data.isEmpty())
-            data = QDir::homePath() + QStringLiteral("/.local/share");
-        p.workDir = data + QStringLiteral("/Corvel");
-        QDir().mkpath(p.workDir);
+        return p;
+    }
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return InUserDataFolder(p.programDir, data + QStringLiteral("/Corvel"));
+}
+
+AppPaths AppPaths::InUserDataFolder(const QString& programDir, const QString& userDir)
+{
+    AppPaths p;
+    p.programDir = QDir::cleanPath(QFileInfo(programDir).absoluteFilePath());
+    p.workDir = userDir;
+    QDir().mkpath(p.workDir);
+    // The settings installed beside the program (language, manuals, support
+    // page) are the user's starting point; the user's own are never replaced.
+    // The copy is a new file of the user's (an installed file is often
+    // read-only); a failed copy leaves no file behind.
+    QFile installed(p.programDir + QStringLiteral("/QV_.ini"));
+    if (!QFileInfo::exists(p.SettingsFile()) && installed.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = installed.read(kMaxInstalledSettings);
+        QFile copy(p.SettingsFile());
+        if (copy.open(QIODevice::NewOnly) && (copy.write(bytes) != bytes.size() || !copy.flush())) {
+            copy.close();
+            copy.remove();
+        }
     }
     return p;
 }

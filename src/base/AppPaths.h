@@ -23,6 +23,10 @@ struct AppPaths
     // Paths for the program folder `dir` (the work folder falls back to the
     // user's data folder when `dir` cannot be written).
     static AppPaths ForProgramDir(const QString& dir);
+    // Paths for a program folder that cannot be written: the work folder is
+    // `userDir`, made when missing; a QV_.ini installed in the program folder
+    // is copied into it when the user has none yet.
+    static AppPaths InUserDataFolder(const QString& programDir, const QString& userDir);
     // Paths for the running executable.
     static AppPaths ForRunningProgram();
 

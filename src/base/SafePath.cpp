@@ -29,3 +29,10 @@ bool IsPlainFolderName(const QString& name)
         return false;
     return !(name.size() >= 2 && name[1] == QLatin1Char(':'));
 }
+
+bool IsProjectName(const QString& name)
+{
+    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/'))
+        && !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String(".."))
+        && !name.contains(QChar(0));
+}

@@ -10,3 +10,7 @@ bool SafeJoin(const QString& folder, const QString& relativeName, QString* path)
 // A name that can stand for a folder of its own inside another: one part,
 // neither "." nor "..", without separators, drive prefix or NUL.
 bool IsPlainFolderName(const QString& name);
+
+// A project name that can name the package, the project document and the
+// screen files: not empty after trimming, without "/", "\\", ".." or NUL.
+bool IsProjectName(const QString& name);

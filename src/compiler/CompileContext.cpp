@@ -84,10 +84,10 @@ void CCompileContext::ObjectWarning(const QString& title, const QString& name)
                   Text(LS_MSG, QStringLiteral("is not within range"))));
 }
 
-void CCompileContext::PictureWarning(const QString& title, const QString& path)
+void CCompileContext::PictureWarning(const QString& title, const QString& file)
 {
     warn(QStringLiteral("  %1: [%2] ----> '%3' %4")
-             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, path,
+             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, file,
                   Text(LS_MSG, QStringLiteral("is not a readable bitmap file"))));
 }
 
@@ -150,23 +150,29 @@ QImage CCompileContext::LoadPicture(const QString& folder, const QString& fileNa
 {
     const QString path = PicturePath(folder, fileName);
     const QString key = path.isEmpty() ? folder + QLatin1Char('\\') + fileName : path;
+    // The user knows the file by its name in the project, or by its library
+    // folder and name, never by the program's working folder.
+    const QString shown = folder.isEmpty() ? fileName : folder + QLatin1Char('\\') + fileName;
     auto it = pictures_.constFind(key);
     if (it != pictures_.cend()) {
         if (it.value().isNull())
-            PictureWarning(title, key);
+            PictureWarning(title, shown);
         return it.value();
     }
     QImage picture;
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         QImageReader reader(path, "bmp");
-        const QSize size = reader.size();
-        if (size.isValid() && size.width() <= kMaxPictureSide && size.height() <= kMaxPictureSide)
+        // A negative height is a picture stored top row first; the reader
+        // reports it as it stands in the header.
+        const qint64 width = reader.size().width();
+        const qint64 height = qAbs(qint64(reader.size().height()));
+        if (width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide)
             picture = reader.read();
         if (!picture.isNull())
             picture = picture.convertToFormat(QImage::Format_RGB32);
     }
     pictures_.insert(key, picture);
     if (picture.isNull())
-        PictureWarning(title, key);
+        PictureWarning(title, shown);
     return picture;
 }

@@ -46,8 +46,10 @@ public:
     void KeyWarning(int keyIndex, const QString& title, const QString& label, qint64 value);
     // "  Warning: [title] ----> 'name' is not within range"
     void ObjectWarning(const QString& title, const QString& name);
-    // "  Warning: [title] ----> 'path' can't be read as a bitmap"
-    void PictureWarning(const QString& title, const QString& path);
+    // "  Warning: [title] ----> 'file' is not a readable bitmap file", the
+    // file named as the user knows it (its name in the project, or its
+    // library folder and name).
+    void PictureWarning(const QString& title, const QString& file);
 
     // "  Warning: [title] ----> 'name' value text": a size beyond what the
     // panel can take (the text is looked up in the message section).

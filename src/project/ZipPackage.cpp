@@ -109,6 +109,12 @@ bool CZipReader::Open(const QString& path)
         Close();
         return false;
     }
+    if (gi.number_entry > ZPOS64_T(kMaxEntries)) {
+        error_ = QStringLiteral("%1 holds more than %2 entries").arg(path).arg(kMaxEntries);
+        Close();
+        return false;
+    }
+    qint64 total = 0;
     int r = unzGoToFirstFile(uf);
     for (ZPOS64_T i = 0; i < gi.number_entry && r == UNZ_OK; ++i) {
         unz_file_info64 info{};
@@ -118,6 +124,13 @@ bool CZipReader::Open(const QString& path)
             Close();
             return false;
         }
+        if (info.uncompressed_size > ZPOS64_T(kMaxTotalSize - total)) {
+            error_ = QStringLiteral("%1 unpacks to more than %2 bytes").arg(path).arg(kMaxTotalSize);
+            Close();
+            return false;
+        }
+        total += qint64(info.uncompressed_size);
+        sizes_.push_back(qint64(info.uncompressed_size));
         unz64_file_pos pos{};
         unzGetFilePos64(uf, &pos);
         positions_.push_back({pos.pos_in_zip_directory, pos.num_of_file});
@@ -149,14 +162,22 @@ bool CZipReader::Extract(int i, const QString& filePath)
     QFile out(filePath);
     bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     QByteArray buf(int(kChunk), Qt::Uninitialized);
+    qint64 written = 0;
     while (ok) {
         int n = unzReadCurrentFile(uf, buf.data(), unsigned(buf.size()));
         if (n < 0)
             ok = false;
         else if (n == 0)
             break;
+        // Never more than the directory promised, for the entry or in all.
+        else if (written + n > sizes_[size_t(i)] || extracted_ + n > kMaxTotalSize)
+            ok = false;
         else if (out.write(buf.constData(), n) != n)
             ok = false;
+        else {
+            written += n;
+            extracted_ += n;
+        }
     }
     // A damaged entry fails its CRC check here.
     if (unzCloseCurrentFile(uf) != UNZ_OK)
@@ -178,4 +199,6 @@ void CZipReader::Close()
     unz_ = nullptr;
     names_.clear();
     positions_.clear();
+    sizes_.clear();
+    extracted_ = 0;
 }

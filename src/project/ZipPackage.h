@@ -26,6 +26,12 @@ private:
 class CZipReader
 {
 public:
+    // Bounds of what a package may unpack to: more entries, or more bytes
+    // in all by the sizes in the ZIP directory, and Open refuses the package;
+    // an extraction that would write more than the directory gave fails.
+    static constexpr qint64 kMaxEntries = 10000;
+    static constexpr qint64 kMaxTotalSize = qint64(1) << 30;
+
     CZipReader();
     ~CZipReader();
     bool Open(const QString& path);
@@ -40,5 +46,7 @@ private:
     void* unz_ = nullptr;
     QStringList names_;
     std::vector<std::pair<unsigned long long, unsigned long long>> positions_;
+    std::vector<qint64> sizes_; // uncompressed sizes from the ZIP directory
+    qint64 extracted_ = 0;
     QString error_;
 };

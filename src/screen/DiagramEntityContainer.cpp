@@ -5,13 +5,25 @@
 #include <QHash>
 #include <algorithm>
 #include <atomic>
+#include <climits>
 
 namespace {
 
+std::atomic<int> processGroupCounter{0};
+
 int processGroupNumber()
 {
-    static std::atomic<int> counter{0};
-    return ++counter;
+    int n = processGroupCounter.load();
+    while (n < INT_MAX && !processGroupCounter.compare_exchange_weak(n, n + 1)) {
+    }
+    return n < INT_MAX ? n + 1 : INT_MAX;
+}
+
+void processGroupSeen(int group)
+{
+    int n = processGroupCounter.load();
+    while (group > n && !processGroupCounter.compare_exchange_weak(n, group)) {
+    }
 }
 
 } // namespace
@@ -49,6 +61,16 @@ int CDiagramEntityContainer::freshGroup()
     return nextGroup_ ? nextGroup_() : processGroupNumber();
 }
 
+void CDiagramEntityContainer::groupSeen(int group)
+{
+    if (group <= 0)
+        return;
+    if (groupSeen_)
+        groupSeen_(group);
+    else
+        processGroupSeen(group);
+}
+
 bool CDiagramEntityContainer::Add(std::unique_ptr<CDiagramEntity> object)
 {
     if (!object)
@@ -66,6 +88,9 @@ void CDiagramEntityContainer::AddLoaded(std::unique_ptr<CDiagramEntity> object)
     if (!object)
         return;
     object->SetContainer(this);
+    // Groups of earlier runs come in with the screen file: fresh numbers
+    // must never equal one of them.
+    groupSeen(object->GetGroup());
     objects_.push_back(std::move(object));
     modified_ = true;
 }
@@ -152,6 +177,9 @@ void CDiagramEntityContainer::Undo()
 
 void CDiagramEntityContainer::Group()
 {
+    // A group is two objects or more; otherwise nothing changes.
+    if (GetSelectCount() < 2)
+        return;
     const int group = freshGroup();
     for (const auto& o : objects_)
         if (o->IsSelected())
@@ -161,6 +189,8 @@ void CDiagramEntityContainer::Group()
 
 void CDiagramEntityContainer::Ungroup()
 {
+    if (GetSelectCount() < 2)
+        return;
     for (const auto& o : objects_)
         if (o->IsSelected())
             o->SetGroup(0);

@@ -29,9 +29,15 @@ public:
     // Where the warning of a refused addition goes (none: dropped).
     void SetMessageSink(IMessageSink* sink) { sink_ = sink; }
     IMessageSink* MessageSink() const { return sink_; }
-    // Where fresh group numbers come from: the application's counter. Without
-    // one, a counter shared by the whole process.
-    void SetGroupNumberSource(std::function<int()> source) { nextGroup_ = std::move(source); }
+    // Where fresh group numbers come from: the application's counter, and
+    // where the group numbers of added objects are reported so that the
+    // counter moves past them. Without one, a counter shared by the whole
+    // process.
+    void SetGroupNumberSource(std::function<int()> source, std::function<void(int)> seen)
+    {
+        nextGroup_ = std::move(source);
+        groupSeen_ = std::move(seen);
+    }
     // Another clipboard to use instead of the container's own (none: own).
     void SetClipboard(CDiagramClipboardHandler* clipboard) { external_ = clipboard; }
     CDiagramClipboardHandler& Clipboard() { return external_ ? *external_ : clipboard_; }
@@ -62,6 +68,8 @@ public:
     bool IsUndoPossible() const { return !undo_.empty(); }
     int UndoCount() const { return int(undo_.size()); }
 
+    // Both change nothing (no number used, no modified flag) unless at
+    // least two objects are selected.
     void Group();
     void Ungroup();
 
@@ -96,6 +104,7 @@ public:
 
 private:
     int freshGroup();
+    void groupSeen(int group);
     void warn(const QString& text);
 
     std::vector<std::unique_ptr<CDiagramEntity>> objects_;
@@ -106,4 +115,5 @@ private:
     bool modified_ = false;
     IMessageSink* sink_ = nullptr;
     std::function<int()> nextGroup_;
+    std::function<void(int)> groupSeen_;
 };

@@ -1,28 +1,13 @@
 #include "FontSpec.h"
 
-#include <QFontDatabase>
-#include <QGuiApplication>
-
-namespace {
-
-QString defaultFace()
-{
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        const QString family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        if (!family.isEmpty())
-            return family;
-    }
-    return QStringLiteral("宋体");
-}
-
-} // namespace
-
 FontSpec FontSpec::Default()
 {
-    static const FontSpec font = [] {
-        FontSpec f;
-        f.SetFaceName(defaultFace());
-        return f;
-    }();
-    return font;
+    // The font of a new text is the same whatever the front end and the
+    // machine: the same project compiles to the same pictures everywhere.
+    FontSpec f;
+    f.height = -15;
+    f.weight = 400;
+    f.charSet = 134; // the Chinese (Simplified) character set of this face
+    f.SetFaceName(QStringLiteral("宋体"));
+    return f;
 }

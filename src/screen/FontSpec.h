@@ -28,8 +28,8 @@ struct FontSpec
 
     bool operator==(const FontSpec&) const = default;
 
-    // The system's default user-interface font with a height of -15. The face
-    // comes from the platform's general font when a GUI application runs,
-    // otherwise "宋体".
+    // The font of a new static or dynamic text: "宋体", height -15, weight
+    // 400, character set 134, every other field as the default
+    // user-interface font has it (0). The same in every front end.
     static FontSpec Default();
 };

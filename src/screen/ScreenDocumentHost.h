@@ -13,5 +13,7 @@ public:
     virtual ~IScreenDocumentHost() = default;
     virtual IMessageSink* Messages() = 0;
     virtual int NextGroupNumber() = 0;
+    // A group number read from a screen: fresh numbers go past it.
+    virtual void GroupNumberSeen(int group) = 0;
     virtual const CProjectModel& Model() const = 0;
 };

@@ -12,7 +12,8 @@ CTessanDoc::CTessanDoc(IScreenDocumentHost* host) : host_(host)
 {
     if (host_) {
         container_.SetMessageSink(host_->Messages());
-        container_.SetGroupNumberSource([host] { return host->NextGroupNumber(); });
+        container_.SetGroupNumberSource([host] { return host->NextGroupNumber(); },
+                                        [host](int group) { host->GroupNumberSeen(group); });
     }
 }
 
