@@ -1,6 +1,5 @@
 #include "TransferJob.h"
 #include "TessanApp.h"
-#include "base/LanguageSection.h"
 
 #include <QMetaObject>
 
@@ -48,14 +47,7 @@ void CTransferJob::end()
     running_ = false;
     if (!engine_)
         return;
-    const CAppSettings& s = app_.settings;
-    TransferOutcome outcome;
-    outcome.code = engine_->ResultCode();
-    outcome.operation = engine_->m_nOperation;
-    outcome.kind = engine_->ResultKind();
-    outcome.caption = s.LookupText(LS_MSG, engine_->ResultCaption());
-    outcome.text = s.LookupText(LS_MSG, engine_->ResultText());
-    outcome.received = engine_->m_arrRecv;
+    const TransferOutcome outcome = TransferOutcome::Of(*engine_, app_.settings);
     engine_.reset();
     emit finished(outcome);
 }

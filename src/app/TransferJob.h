@@ -1,6 +1,7 @@
 #pragma once
 #include "base/MessageSink.h"
 #include "transfer/Transfer.h"
+#include "transfer/TransferOutcome.h"
 #include "transfer/TransferProgress.h"
 
 #include <QByteArray>
@@ -11,20 +12,6 @@
 #include <memory>
 
 class CTessanApp;
-
-// How a transfer ended: the engine's result code, and the message that tells
-// it (kind, caption and text looked up as the message box shows them), with
-// the bytes that get-information and upload received.
-struct TransferOutcome
-{
-    int code = 0;
-    int operation = 0;
-    MessageKind kind = MessageKind::Information;
-    QString caption;
-    QString text;
-    QByteArray received;
-};
-Q_DECLARE_METATYPE(TransferOutcome)
 
 // One transfer operation that the caller starts without waiting for it. The
 // engine runs on a worker thread; progress arrives as a signal on the thread

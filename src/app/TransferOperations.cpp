@@ -1,5 +1,5 @@
 #include "TransferOperations.h"
-#include "base/LanguageSection.h"
+#include "transfer/TransferOutcome.h"
 
 #include "CompileProject.h"
 #include "transfer/FirmwareVersion.h"
@@ -54,10 +54,8 @@ QByteArray PackedPasswordFor(const TransferChoice& choice)
 
 void ShowResult(CTessanApp& app, const CTransfer& engine, IMessageSink* messages)
 {
-    const CAppSettings& s = app.settings;
-    IMessageSink* sink = messages ? messages : app.messages;
-    sink->Show(engine.ResultKind(), s.LookupText(LS_MSG, engine.ResultText()),
-               s.LookupText(LS_MSG, engine.ResultCaption()));
+    const TransferOutcome outcome = TransferOutcome::Of(engine, app.settings);
+    (messages ? messages : app.messages)->Show(outcome.kind, outcome.text, outcome.caption);
 }
 
 void Prepare(CTransfer& engine, const CTessanApp& app, int operation, const QString& port,
