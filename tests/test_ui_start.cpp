@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractButton>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,31 @@ void typeInto(QLineEdit* edit, const QString& text)
             emit edit->textEdited(edit->text());
         }
     }
+}
+
+// Alt+letter keys that two visible controls of the window share.
+QStringList mnemonicClashes(QWidget* window)
+{
+    QMap<QChar, QString> seen;
+    QStringList clashes;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+            text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = button->text();
+        const qsizetype amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size())
+            continue;
+        const QChar key = text[amp + 1].toUpper();
+        if (seen.contains(key))
+            clashes << seen[key] + " / " + text;
+        else
+            seen[key] = text;
+    }
+    return clashes;
 }
 
 // The dialog on the screen, as the user sees it.
@@ -323,6 +349,24 @@ private slots:
         QCOMPARE(next.SupportUrl(), QString("https://example.org/help"));
     }
 
+    void everyFieldHasItsOwnKey()
+    {
+        CTestProgramFolder f;
+        for (const char* language : {"en", "chs"}) {
+            CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "App", "Language", "1");
+            CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Language", "1", language);
+            CDlgStartProject dlg(f.App(), StartProjectDefaults::Initial(f.App()));
+            for (int mode = 0; mode < 3; ++mode) {
+                dlg.SetMode(mode);
+                const QStringList clashes = mnemonicClashes(&dlg);
+                QVERIFY2(clashes.isEmpty(), qPrintable(QString(language) + ": " + clashes.join(", ")));
+            }
+            // Every labelled field is named by its label.
+            auto* name = child<QLineEdit>(dlg.NewPage(), "projectName");
+            QCOMPARE(child<QLabel>(dlg.NewPage(), "nameLabel")->buddy(), name);
+        }
+    }
+
     void dialogTextsInChinese()
     {
         CTestProgramFolder f;
@@ -330,7 +374,7 @@ private slots:
         CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Language", "1", "chs");
         CDlgStartProject dlg(f.App(), StartProjectDefaults::Initial(f.App()));
         QCOMPARE(dlg.windowTitle(), QString::fromUtf8("开始工程"));
-        QCOMPARE(child<QToolButton>(&dlg, "modeNew")->text(), QString::fromUtf8("新建工程(&N)"));
+        QCOMPARE(child<QToolButton>(&dlg, "modeNew")->text(), QString::fromUtf8("新建工程(&W)"));
         QCOMPARE(child<QPushButton>(dlg.NewPage(), "browse")->text(), QString::fromUtf8("浏览(&B)..."));
         QCOMPARE(child<QTreeWidget>(dlg.OpenPage(), "information")->headerItem()->text(0), QString::fromUtf8("内容"));
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace {
@@ -68,6 +69,11 @@ CSingleInstance::Reach CSingleInstance::handOver(const QString& file)
 
 bool CSingleInstance::Start(const QString& file)
 {
+    // Two starts at the same moment take turns: neither removes the socket
+    // the other has just made. A lock left by a crashed start is taken over;
+    // one that cannot be had at all does not stop the start.
+    QLockFile turn(name_ + QStringLiteral(".lock"));
+    turn.tryLock(kWaitMs);
     const Reach reach = handOver(file);
     if (reach == Reach::Delivered)
         return false;
