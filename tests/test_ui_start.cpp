@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -175,6 +176,9 @@ private slots:
         auto* name = child<QLineEdit>(dlg.NewPage(), "projectName");
         auto* path = child<QLineEdit>(dlg.NewPage(), "savePath");
         QCOMPARE(name->text(), QString("NewProject3"));
+        // The proposal is ready to be typed over.
+        QCOMPARE(QApplication::focusWidget(), name);
+        QCOMPARE(name->selectedText(), QString("NewProject3"));
         QCOMPARE(QDir::fromNativeSeparators(path->text()), projectDir);
         QCOMPARE(child<QComboBox>(dlg.NewPage(), "hmiType")->currentText(), QString("RU03"));
         QCOMPARE(child<QComboBox>(dlg.NewPage(), "plcType")->currentText(), kVSeq);

@@ -52,6 +52,12 @@ void CDlgProjectNew::SetProtocolSetup(ProtocolSetup setup)
     ui_->protocolSetup->setEnabled(bool(setup_));
 }
 
+void CDlgProjectNew::FocusName()
+{
+    ui_->projectName->setFocus();
+    ui_->projectName->selectAll();
+}
+
 QString CDlgProjectNew::SavePath() const
 {
     QString path = QDir::fromNativeSeparators(ui_->savePath->text().trimmed());

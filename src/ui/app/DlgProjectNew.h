@@ -31,6 +31,8 @@ public:
     void SetTypes(const QString& hmiType, const QString& plcType);
     // "Protocol Setup..." is enabled only when there is a protocol dialog.
     void SetProtocolSetup(ProtocolSetup setup);
+    // The name field, all selected: typing replaces the proposal.
+    void FocusName();
 
     QString SavePath() const;
     QString ProjectName() const;

@@ -68,6 +68,8 @@ CDlgStartProject::CDlgStartProject(CTessanApp& app, const StartProjectChoice& in
     connect(ui_->cancelButton, &QPushButton::clicked, this, &CDlgStartProject::reject);
     showMode(initial.mode == StartProjectChoice::OpenFromDisk ? StartProjectChoice::OpenFromDisk
                                                               : StartProjectChoice::NewProject);
+    if (Mode() == StartProjectChoice::NewProject)
+        newPage_->FocusName();
 }
 
 CDlgStartProject::~CDlgStartProject() = default;
