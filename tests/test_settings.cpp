@@ -118,6 +118,20 @@ private slots:
         QCOMPARE(name, QString("Line.v2"));
         QVERIFY(!SplitCommandLinePath("\"Line 1.cgp\"", &location, &name));
         QVERIFY(!SplitCommandLinePath("\"D:\\Work\\Line\"", &location, &name));
+        // The desktop's launcher and a shell hand the path over unquoted:
+        // its first character is a part of it.
+        QVERIFY(SplitCommandLinePath("/home/me/p/Line 1.cgp", &location, &name));
+        QCOMPARE(location, QString("/home/me/p"));
+        QCOMPARE(name, QString("Line 1"));
+        QVERIFY(!SplitCommandLinePath("Line1", &location, &name));
+
+        // Made absolute for another instance: only a plain relative path.
+        QCOMPARE(AbsoluteCommandLinePath("P/Line1.cgp", "/home/me"), QString("/home/me/P/Line1.cgp"));
+        QCOMPARE(AbsoluteCommandLinePath("Line1.cgp", "/home/me"), QString("/home/me/Line1.cgp"));
+        QCOMPARE(AbsoluteCommandLinePath("/srv/Line1.cgp", "/home/me"), QString("/srv/Line1.cgp"));
+        QCOMPARE(AbsoluteCommandLinePath("\"Line 1.cgp\"", "/home/me"), QString("\"Line 1.cgp\""));
+        QCOMPARE(AbsoluteCommandLinePath("D:\\Work\\L.cgp", "/home/me"), QString("D:\\Work\\L.cgp"));
+        QCOMPARE(AbsoluteCommandLinePath(QString(), "/home/me"), QString());
     }
 
     void versionCheck()

@@ -1,8 +1,12 @@
 #include "CommandLinePath.h"
 
+#include <QDir>
+
 bool SplitCommandLinePath(const QString& commandLine, QString* location, QString* projectName)
 {
-    QString path = commandLine.mid(1);
+    // Only a quote is dropped: the first character of a plain path is a part
+    // of it ("/home/...").
+    QString path = commandLine.startsWith(QLatin1Char('"')) ? commandLine.mid(1) : commandLine;
     qsizetype sep = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     if (sep < 0)
         return false;
@@ -13,4 +17,12 @@ bool SplitCommandLinePath(const QString& commandLine, QString* location, QString
     *location = path.left(sep);
     *projectName = fileName.left(dot);
     return true;
+}
+
+QString AbsoluteCommandLinePath(const QString& argument, const QString& currentDir)
+{
+    if (argument.isEmpty() || argument.startsWith(QLatin1Char('"'))
+        || argument.contains(QLatin1Char('\\')) || QDir::isAbsolutePath(argument))
+        return argument;
+    return QDir::cleanPath(QDir(currentDir).absoluteFilePath(argument));
 }

@@ -1,7 +1,9 @@
 #include "ProjectController.h"
 #include "app/ProjectStorage.h"
 #include "app/ScreenCommands.h"
+#include "app/StartProjectChoice.h"
 #include "app/TessanApp.h"
+#include "base/CommandLinePath.h"
 #include "base/LanguageSection.h"
 #include "project/ScreenObject.h"
 
@@ -91,6 +93,28 @@ bool CProjectController::NewProject(const QString& name, const QString& location
     NotifyScreenListChanged();
     NotifyModifiedChanged();
     return true;
+}
+
+bool CProjectController::StartProject(const StartProjectChoice& choice)
+{
+    if (!AskToSave())
+        return false;
+    if (choice.mode == StartProjectChoice::OpenFromDisk)
+        return OpenProject(choice.locationPath, choice.projectName);
+    return NewProject(choice.projectName, choice.savePath, choice.hmiType, choice.plcType,
+                      choice.protocol ? &*choice.protocol : nullptr);
+}
+
+bool CProjectController::OpenCommandLineFile(const QString& argument)
+{
+    QString location, name;
+    if (!SplitCommandLinePath(argument, &location, &name)) {
+        Messages().ShowError(text(CProjectStorage::ErrorCantOpen()), text(QStringLiteral("Error")));
+        return false;
+    }
+    if (!AskToSave())
+        return false;
+    return OpenProject(location, name);
 }
 
 bool CProjectController::SaveProject()

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+struct StartProjectChoice;
 class CTessanApp;
 class CTessanDoc;
 class CDeviceInfo;
@@ -44,6 +45,16 @@ public:
     // dialog, when any.
     bool NewProject(const QString& name, const QString& location, const QString& hmiType,
                     const QString& plcType, const CDeviceInfo* protocol = nullptr);
+    // The Start Project command after its dialog's OK: the save question
+    // (Cancel stops), then the package of the choice is opened (mode 1) or
+    // a new project is made with its first screen (modes 0 and 2). A package
+    // that cannot be opened shows "Error GUI-004 : This file can't open".
+    bool StartProject(const StartProjectChoice& choice);
+    // A package named on the command line or handed over by a second start
+    // of the program: split at its last separator and last "."; an argument
+    // that does not split shows "Error GUI-004 : This file can't open".
+    // Otherwise it is opened as File > Open does, after the save question.
+    bool OpenCommandLineFile(const QString& argument);
     bool SaveProject();
     bool SaveProjectAs(const QString& packagePath);
     // Closes without asking.

@@ -1,0 +1,18 @@
+#include "StartProjectCommand.h"
+#include "DlgStartProject.h"
+#include "ProjectController.h"
+#include "app/StartProjectDefaults.h"
+
+namespace StartProjectCommand {
+
+bool Run(CProjectController& controller, QWidget* parent, CDlgProjectNew::ProtocolSetup protocolSetup)
+{
+    CDlgStartProject dialog(controller.App(), StartProjectDefaults::Initial(controller.App()), parent);
+    if (protocolSetup)
+        dialog.SetProtocolSetup(std::move(protocolSetup));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return controller.StartProject(dialog.Result());
+}
+
+} // namespace StartProjectCommand

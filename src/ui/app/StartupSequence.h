@@ -1,0 +1,50 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+class CProjectController;
+class CSingleInstance;
+class QWidget;
+
+// What the editor does once its main window exists: the file named on the
+// command line is opened, or the start dialog shown; and what later starts
+// of the program ask for (show the window, open a file) is done.
+class CStartupSequence : public QObject
+{
+    Q_OBJECT
+public:
+    // The command line is one path: the arguments after the program's name,
+    // joined by blanks, made independent of the current folder.
+    static QString FileArgument(const QStringList& arguments, const QString& currentDir);
+
+    CStartupSequence(CProjectController& controller, CSingleInstance& instance, QObject* parent = nullptr);
+
+    // How a file of the command line or of a later start is opened; by
+    // default CProjectController::OpenCommandLineFile (the save question,
+    // then the open; GUI-004 when it fails).
+    std::function<void(const QString& file)> openFile;
+    // How the Start Project command runs; by default StartProjectCommand::Run
+    // over the main window.
+    std::function<void()> startProject;
+
+    // Called once the main window is shown: with a file argument the file
+    // is opened, otherwise with App/StartupStepDlg = 1 the start dialog
+    // comes up; both once the event loop runs. From then on later starts
+    // raise `window` and hand it their files.
+    void AfterMainWindow(QWidget* window, const QString& fileArgument);
+
+    // Files of later starts wait while a modal dialog is open, so no dialog
+    // ever hands its copies back to a project that was replaced under it.
+    void OpenRequested(const QString& file);
+
+private:
+    void raiseWindow();
+    void openPending();
+
+    CProjectController& controller_;
+    CSingleInstance& instance_;
+    QPointer<QWidget> window_;
+    QStringList pending_;
+};
