@@ -1,13 +1,12 @@
 #include "EditorApplication.h"
+#include "MainWindow.h"
 #include "ProjectController.h"
 #include "app/ProjectStorage.h"
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
-#include "base/VersionNumber.h"
 #include "ui/widgets/MessageBoxSink.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 namespace CEditorApplication {
 
@@ -21,11 +20,8 @@ int Run(int argc, char** argv)
     app.messages = &messages;
     CProjectController controller(app);
 
-    QMainWindow window;
+    CMainWindow window(controller);
     messages.SetParent(&window);
-    const VersionNumber& v = app.programVersion;
-    window.setWindowTitle(QStringLiteral("Corvel (Ver%1.%2.%3.%4)").arg(v.hh).arg(v.hl).arg(v.lh).arg(v.ll));
-    window.resize(1024, 700);
     window.show();
     const int code = qapp.exec();
     controller.CloseProject();
