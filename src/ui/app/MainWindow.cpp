@@ -77,6 +77,7 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    mdi_->viewport()->installEventFilter(this);
 
     commands_->ApplyTexts(app.settings);
     addActions(commands_->findChildren<QAction*>()); // accelerators whatever the menu bar
@@ -679,10 +680,24 @@ void CMainWindow::onProjectOpened()
         prjWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     prjWindow_->setWindowTitle(controller_.ProjectName() + QStringLiteral(".cgp"));
-    prjWindow_->setGeometry(mdi_->viewport()->rect());
+    fitProjectWindow();
     prjWindow_->show();
     mdi_->setActiveSubWindow(prjWindow_);
     UpdateCommands();
+}
+
+void CMainWindow::fitProjectWindow()
+{
+    if (prjWindow_ && !prjWindow_->isMinimized() && !prjWindow_->isMaximized())
+        prjWindow_->setGeometry(mdi_->viewport()->rect());
+}
+
+bool CMainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The project window keeps filling the document area.
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize)
+        fitProjectWindow();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainWindow::onProjectClosed()
@@ -741,22 +756,22 @@ void CMainWindow::OpenScreenWindow(int number)
     QWidget* view = viewFactory_ ? viewFactory_(doc, number, nullptr) : nullptr;
     if (!view)
         view = new CScreenStandInView(doc);
+    if (auto* commands = dynamic_cast<IScreenViewCommands*>(view)) {
+        commands->ApplyViewSettings(view_);
+        connect(this, &CMainWindow::viewSettingsChanged, view,
+                [commands](const CViewSettings& settings) { commands->ApplyViewSettings(settings); });
+    }
     QMdiSubWindow* sub = mdi_->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(title);
     sub->setWindowIcon(IconPainter::Icon(CommandId::NewScreen));
-    sub->resize(qMin(mdi_->viewport()->width(), 640), qMin(mdi_->viewport()->height(), 360));
+    sub->resize(sub->sizeHint().boundedTo(mdi_->viewport()->size() - QSize(24, 24)).expandedTo(QSize(240, 120)));
     screenWindows_.insert(number, sub);
     connect(sub, &QObject::destroyed, this, [this, number, sub] {
         if (screenWindows_.value(number) == sub)
             screenWindows_.remove(number);
         UpdateCommands();
     });
-    if (auto* commands = dynamic_cast<IScreenViewCommands*>(view)) {
-        commands->ApplyViewSettings(view_);
-        connect(this, &CMainWindow::viewSettingsChanged, view,
-                [commands](const CViewSettings& settings) { commands->ApplyViewSettings(settings); });
-    }
     sub->show();
     mdi_->setActiveSubWindow(sub);
     view->setFocus();

@@ -99,6 +99,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -110,6 +111,7 @@ private:
     void onProjectClosed();
     void onScreenListChanged();
     void setMenuBarKind(MenuBarKind kind);
+    void fitProjectWindow();
     void openProjectCommand();
     void saveAsCommand();
     void projectInfoCommand();

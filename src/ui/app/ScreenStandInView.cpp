@@ -20,7 +20,14 @@ void CScreenStandInView::ApplyViewSettings(const CViewSettings& settings)
 {
     settings_ = settings;
     ++applied_;
+    updateGeometry();
     update();
+}
+
+QSize CScreenStandInView::sizeHint() const
+{
+    const double z = settings_.ZoomFactor();
+    return QSize(int(kPaperWidth * z) + 17, int(kPaperHeight * z) + 17);
 }
 
 void CScreenStandInView::paintEvent(QPaintEvent*)

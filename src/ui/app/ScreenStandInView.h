@@ -24,6 +24,7 @@ public:
     bool IsReadyForEditing() const override { return doc_ != nullptr; }
     void ApplyViewSettings(const CViewSettings& settings) override;
 
+    QSize sizeHint() const override;
     const CViewSettings& Settings() const { return settings_; }
     int AppliedCount() const { return applied_; }
     QStringList received;
