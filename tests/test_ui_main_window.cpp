@@ -9,6 +9,8 @@
 #include "ui/app/DlgZoom.h"
 #include "ui/app/MainCommands.h"
 #include "ui/app/MainWindow.h"
+#include "ui/app/ObjectKindList.h"
+#include "ui/app/ObjectListPane.h"
 #include "ui/app/ProjectController.h"
 #include "ui/app/ScreenListPane.h"
 #include "ui/app/ScreenStandInView.h"
@@ -18,6 +20,7 @@
 #include "ui_DlgZoom.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,6 +28,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QTest>
 
 using namespace TestSupport;
@@ -182,6 +186,24 @@ private slots:
         e.w->DocumentArea()->setActiveSubWindow(e.w->ProjectWindow());
         e.w->Execute(CommandId::Paste);
         QCOMPARE(view->received.size(), 7);
+    }
+
+    void f6MovesBetweenThePanes()
+    {
+        Editor e;
+        e.c.RequestOpenScreen(1);
+        QApplication::setActiveWindow(e.w.get());
+        CScreenStandInView* view = e.View(1);
+        view->setFocus();
+        QVERIFY(view->hasFocus());
+        QTest::keyClick(view, Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(e.w->ScreenList()->List()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(e.w->ObjectList()->List()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(e.w->ScreenList()->List()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view));
     }
 
     void pluggedCommandsWaitForTheirHandlers()
