@@ -1,5 +1,8 @@
 ; Corvel 简体中文文本
 [MSG]
+Title=标题
+Error GUI-004 : This file can't open=错误 GUI-004 : 无法打开此文件
+The screen file can't be read:=无法读取画面文件：
 Warning=警告
 Error=错误
 Information=信息
@@ -99,3 +102,193 @@ Version=版本
 1281=RU03 操作面板组态软件
 1282=版权所有 (C) 2026 Corvel
 1=确定
+
+[MENU]
+File=文件(&F)
+Edit=编辑(&E)
+View=视图(&V)
+Object=对象(&O)
+Screen=画面(&S)
+Setup=设置(&T)
+Panel=面板(&P)
+Window=窗口(&W)
+Help=帮助(&H)
+Toolbar=工具栏(&T)
+Windows=窗格(&W)
+Start Project...=开始工程(&S)...
+Open Project...=打开工程(&O)...
+Close Project=关闭工程(&C)
+Save Project=保存工程(&S)
+Save Project As...=工程另存为(&A)...
+Project Transfer...=工程传送(&T)...
+Project Information...=工程信息(&I)...
+Exit=退出(&X)
+Undo=撤销(&U)
+Cut=剪切(&T)
+Copy=复制(&C)
+Paste=粘贴(&P)
+Select all=全选(&A)
+Grid Size=网格大小(&G)...
+Display Grid=显示网格(&R)
+Display Object Label=显示对象标签(&L)
+Zoom...=缩放(&Z)...
+Windows Control=窗口控制(&W)
+Start/Open/Send Steps=开始/打开/传送步骤(&S)
+Navigation=导航(&N)
+Object List=对象列表(&L)
+Object Help=对象帮助(&H)
+Output=输出(&O)
+Restore Default Layout=恢复默认布局(&R)
+Status Bar=状态栏(&S)
+Static Text=静态文本(&S)
+Dynamic Text=动态文本(&D)
+Static Bitmap=静态位图(&B)
+Bar Meter=棒图(&M)
+Trend Meter=趋势图(&T)
+Indicator Light=指示灯(&I)
+Numeric=数值(&N)
+String=字符串(&R)
+New Screen=新建画面(&N)
+Delete Screen...=删除画面(&D)...
+Rename Screen...=重命名画面(&R)...
+Copy Screen=复制画面(&C)
+Paste Screen=粘贴画面(&P)
+Screen Option=画面选项(&O)...
+Panel Manager...=面板管理(&M)...
+Configuree Password...=配置密码(&P)...
+PLC <-> Panel=PLC <-> 面板(&L)
+Alarm Control Setup=报警控制设置(&A)
+Panel Information=面板信息(&I)
+New Window=新建窗口(&N)
+Cascade=层叠(&C)
+Tile=平铺(&T)
+Arrange Icons=排列图标(&A)
+Windows...=窗口列表(&W)...
+About...=关于(&A)...
+Next Pane=下一窗格(&X)
+Previous Pane=上一窗格(&V)
+
+[MENU_PROMPT]
+Start Project...=新建工程或打开已有工程
+Open Project...=打开已有工程
+Close Project=关闭当前工程
+Save Project=保存当前工程
+Save Project As...=以新名称保存当前工程
+Project Transfer...=编译工程并传送到面板
+Project Information...=查看和编辑工程信息
+Exit=退出程序；先询问是否保存工程
+Undo=撤销上一步操作
+Cut=剪切所选内容到剪贴板
+Copy=复制所选内容到剪贴板
+Paste=插入剪贴板内容
+Select all=选择画面上的所有对象
+Grid Size=设置画面编辑器的网格间距
+Display Grid=在画面编辑器中显示或隐藏网格
+Display Object Label=在画面编辑器中显示或隐藏对象编号
+Zoom...=设置画面编辑器的缩放比例
+File=显示或隐藏文件工具栏
+Windows Control=显示或隐藏窗口控制工具栏
+Start/Open/Send Steps=显示或隐藏开始/打开/传送步骤工具栏
+Navigation=显示或隐藏导航窗格
+Object List=显示或隐藏对象列表
+Object Help=显示或隐藏对象帮助
+Output=显示或隐藏输出窗格
+Restore Default Layout=将工具栏和窗格恢复到初始位置
+Status Bar=显示或隐藏状态栏
+Static Text=绘制静态文本
+Dynamic Text=绘制动态文本
+Static Bitmap=绘制静态位图
+Bar Meter=绘制棒图
+Trend Meter=绘制趋势图
+Indicator Light=绘制指示灯
+Numeric=绘制数值
+String=绘制字符串
+New Screen=向工程添加画面
+Delete Screen...=删除所选画面
+Rename Screen...=重命名所选画面
+Copy Screen=复制所选画面
+Paste Screen=添加已复制画面的副本
+Screen Option=设置所选画面的画面切换和功能键
+Panel Manager...=设置面板和 PLC 连接
+Configuree Password...=设置面板密码
+PLC <-> Panel=设置面板与 PLC 交换的区域
+Alarm Control Setup=设置报警列表
+Panel Information=读取所连接面板的信息
+New Window=为当前文档打开另一个窗口
+Cascade=层叠排列窗口
+Tile=平铺排列窗口
+Arrange Icons=排列最小化的窗口
+Windows...=选择一个打开的窗口
+Help=打开软件手册
+About...=显示程序名称和版本
+Next Pane=切换到下一窗格
+Previous Pane=切换到上一窗格
+
+[FRAME]
+File=文件
+Windows Control=窗口控制
+Start/Open/Send Setps=开始/打开/传送步骤
+Output=输出
+Ready=就绪
+
+[IDD_DLG_DOT_SCREENLIST]
+Navigation-Screen List=导航-画面列表
+No.=编号
+Screen Name=画面名称
+
+[IDD_DLG_DOT_FUNCTION]
+Navigation-Function=导航-功能
+Setup=设置
+Panel Manager=面板管理
+Configure Password=配置密码
+PLC <-> Panel=PLC <-> 面板
+Alarm Control Setup=报警控制设置
+Manual=手册
+Software Manual=软件手册
+Hardware Manual=硬件手册
+
+[IDD_DLG_DOT_PANEL]
+Navigation-Panel=导航-面板
+Panel=面板
+Panel Information=面板信息
+
+[IDD_DLG_DOT_OBJECTLIST]
+Object List=对象列表
+Static Text=静态文本
+Dynamic Text=动态文本
+Static Bitmap=静态位图
+Bar Meter=棒图
+Trend Meter=趋势图
+Indicator Light=指示灯
+Numeric=数值
+String=字符串
+
+[IDD_DLG_DOT_OBJECTHELP]
+Object Help=对象帮助
+No help page found:=未找到帮助页面：
+
+[IDD_DLG_GRID_SIZE]
+Title=网格大小
+1301=水平(&H)：
+1302=垂直(&V)：
+1303=默认(&D)
+1=确定
+2=取消
+
+[IDD_DLG_ZOOM]
+Title=缩放
+1311=当前缩放(&C)：
+1312=缩放级别
+1=确定
+2=取消
+
+[IDD_DLG_PROJECT_INFO]
+Title=工程信息
+1401=工程名称(&P)：
+1402=日期(&D)：
+1403=目标(&T)：
+1404=公司名称(&C)：
+1405=编程人员(&R)：
+1406=描述(&E)：
+1=确定
+2=取消

@@ -155,6 +155,28 @@ bool CProjectStorage::OpenProject(const QString& location, const QString& baseNa
         debugMessage(debug, "Unzip project file failed.");
         return false;
     }
+    return loadDocument(location);
+}
+
+bool CProjectStorage::AdoptUnpackedFolder(const QString& location, const QString& unpackedFolder,
+                                          const QString& folderName)
+{
+    const bool debug = app_.settings.GetDebugFlag() != 0;
+    if (!VersionNumber::ProgramAccepts(app_.programVersion, app_.model.formatVersion))
+        return false;
+    QString folder;
+    if (!IsPlainFolderName(folderName) || !SafeJoin(app_.projectsRoot, folderName, &folder))
+        return false;
+    QDir(folder).removeRecursively();
+    QDir().mkpath(app_.projectsRoot);
+    if (!QDir().rename(unpackedFolder, folder))
+        return false;
+    app_.projectFolderName = folderName;
+    return readPrjIni(folder, debug) && loadDocument(location);
+}
+
+bool CProjectStorage::loadDocument(const QString& location)
+{
     const QString projectName = app_.model.info.name;
     QString docPath;
     if (!SafeJoin(app_.ProjectFolder(), projectName + QStringLiteral(".cgp"), &docPath)
@@ -210,7 +232,11 @@ bool CProjectStorage::UnpackPackage(const QString& packagePath, const QString& f
             return false;
     }
     zip.Close();
+    return readPrjIni(folder, debug);
+}
 
+bool CProjectStorage::readPrjIni(const QString& folder, bool debug)
+{
     QFile ini(folder + QStringLiteral("/Prj.ini"));
     PrjIni::Content content;
     if (ini.open(QIODevice::ReadOnly))

@@ -17,6 +17,12 @@ public:
     // when this fails.
     bool OpenProject(const QString& location, const QString& baseName);
     bool UnpackPackage(const QString& packagePath, const QString& folderName);
+    // Opens a package that was unpacked elsewhere (a trial open in a scratch
+    // folder on the same disk): the folder is moved into place as the project
+    // folder `folderName`, then Prj.ini and the project document are read as
+    // OpenProject reads them.
+    bool AdoptUnpackedFolder(const QString& location, const QString& unpackedFolder,
+                             const QString& folderName);
     // Writes the project document and the open screens into the project
     // folder and packs the folder into <location>/<name>.cgp.
     bool SaveProject();
@@ -36,6 +42,8 @@ public:
 
 private:
     void debugMessage(bool debug, const char* text);
+    bool readPrjIni(const QString& folder, bool debug);
+    bool loadDocument(const QString& location);
     bool copyProjectFolder(const QString& fromFolder, const QString& oldName,
                            const QString& toFolder, const QString& newName);
     void fail(const QString& text);

@@ -1,17 +1,17 @@
 #include "EditorApplication.h"
 #include "DesktopIntegration.h"
+#include "EditorCommands.h"
+#include "MainWindow.h"
 #include "ProjectController.h"
 #include "SingleInstance.h"
 #include "StartupSequence.h"
 #include "app/ProjectStorage.h"
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
-#include "base/VersionNumber.h"
 #include "ui/widgets/MessageBoxSink.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMainWindow>
 
 namespace CEditorApplication {
 
@@ -33,11 +33,9 @@ int Run(int argc, char** argv)
     app.messages = &messages;
     CProjectController controller(app);
 
-    QMainWindow window;
+    CMainWindow window(controller);
+    EditorCommands::Wire(window, controller);
     messages.SetParent(&window);
-    const VersionNumber& v = app.programVersion;
-    window.setWindowTitle(QStringLiteral("Corvel (Ver%1.%2.%3.%4)").arg(v.hh).arg(v.hl).arg(v.lh).arg(v.ll));
-    window.resize(1024, 700);
     window.show();
 
     // The command-line file, or the start dialog; later starts raise `window`.

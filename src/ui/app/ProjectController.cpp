@@ -7,6 +7,7 @@
 #include "base/LanguageSection.h"
 #include "project/ScreenObject.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 CProjectController::CProjectController(CTessanApp& app, QObject* parent)
@@ -55,19 +56,22 @@ QString CProjectController::ScreenTitle(int number) const
 bool CProjectController::OpenProject(const QString& location, const QString& name)
 {
     // A trial open in a scratch folder, so that a damaged package leaves
-    // the open project as it was.
-    {
-        QTemporaryDir scratch;
-        CSilentMessageSink silent;
-        CTessanApp trial(app_.settings.Paths(), scratch.path());
-        trial.messages = &silent;
-        if (!scratch.isValid() || !CProjectStorage(trial).OpenProject(location, name)) {
-            Messages().ShowError(text(CProjectStorage::ErrorCantOpen()), text(QStringLiteral("Error")));
-            return false;
-        }
+    // the open project as it was. The scratch folder lies beside the project
+    // folders, so that the unpacked files move into place instead of being
+    // unpacked a second time.
+    QDir().mkpath(app_.projectsRoot);
+    QTemporaryDir scratch(app_.projectsRoot + QStringLiteral("/.open-XXXXXX"));
+    CSilentMessageSink silent;
+    CTessanApp trial(app_.settings.Paths(), scratch.path());
+    trial.messages = &silent;
+    if (!scratch.isValid() || !CProjectStorage(trial).OpenProject(location, name)) {
+        Messages().ShowError(text(CProjectStorage::ErrorCantOpen()), text(QStringLiteral("Error")));
+        return false;
     }
     CloseProject();
-    if (!CProjectStorage(app_).OpenProject(location, name)) {
+    CProjectStorage storage(app_);
+    if (!storage.AdoptUnpackedFolder(location, trial.ProjectFolder(), trial.projectFolderName)
+        && !storage.OpenProject(location, name)) {
         Messages().ShowError(text(CProjectStorage::ErrorCantOpen()), text(QStringLiteral("Error")));
         return false;
     }

@@ -1,0 +1,59 @@
+#include "CommandEnabling.h"
+
+namespace CommandEnabling {
+
+bool IsEnabled(CommandId id, const CommandState& s)
+{
+    if (s.unhandled.contains(id))
+        return false;
+    const bool screenActive = s.hasProject && s.active == ActiveDocument::Screen;
+    const bool screenSelected = s.hasProject && s.selectedScreenRow >= 0;
+    if (ObjectKindOfCommand(id) >= 0)
+        return screenActive && s.screenEditorReady;
+    switch (id) {
+    case CommandId::CloseProject:
+    case CommandId::SaveProject:
+    case CommandId::SaveProjectAs:
+    case CommandId::ProjectTransfer:
+    case CommandId::ProjectInformation:
+    case CommandId::NewScreen:
+    case CommandId::PanelManager:
+    case CommandId::ConfigurePassword:
+    case CommandId::PlcPanel:
+    case CommandId::AlarmSetup:
+        return s.hasProject;
+    case CommandId::Undo:
+    case CommandId::Cut:
+    case CommandId::Copy:
+    case CommandId::Paste:
+    case CommandId::SelectAll:
+    case CommandId::DisplayObjectLabel:
+        return screenActive;
+    case CommandId::DeleteScreen:
+    case CommandId::RenameScreen:
+    case CommandId::CopyScreen:
+    case CommandId::ScreenOption:
+        return screenSelected;
+    case CommandId::PasteScreen:
+        return s.hasProject && s.copiedScreenHeld;
+    case CommandId::NewWindow:
+        // One window per screen: a second view of a screen is not offered.
+        return false;
+    case CommandId::Cascade:
+    case CommandId::Tile:
+    case CommandId::ArrangeIcons:
+    case CommandId::WindowList:
+        return s.documentWindows > 0;
+    default:
+        return true;
+    }
+}
+
+MenuBarKind ChooseMenuBar(const CommandState& s)
+{
+    if (!s.hasProject)
+        return MenuBarKind::Bare;
+    return s.active == ActiveDocument::Screen ? MenuBarKind::Screen : MenuBarKind::Project;
+}
+
+} // namespace CommandEnabling

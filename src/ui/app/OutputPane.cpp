@@ -1,0 +1,49 @@
+#include "OutputPane.h"
+#include "OutputLineLink.h"
+#include "ProjectController.h"
+#include "app/TessanApp.h"
+#include "project/ScreenObject.h"
+#include "base/LanguageSection.h"
+#include "ui/widgets/UiText.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+COutputPane::COutputPane(CProjectController& controller, QWidget* parent)
+    : QWidget(parent), controller_(controller), list_(new QListWidget(this))
+{
+    setWindowTitle(UiText(controller.App().settings, LS_FRAME, QStringLiteral("Output")));
+    list_->setAccessibleName(windowTitle());
+    list_->setUniformItemSizes(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+    connect(&controller, &CProjectController::outputCleared, this, [this] {
+        list_->clear();
+        emit showRequested();
+    });
+    connect(&controller, &CProjectController::outputLine, this, [this](const QString& line) {
+        list_->addItem(line);
+        list_->scrollToBottom();
+    });
+    connect(list_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ActivateLine(item->text()); });
+}
+
+void COutputPane::ActivateLine(const QString& line)
+{
+    const QString link = OutputLineLink::BracketText(line);
+    if (link.isEmpty())
+        return;
+    if (link == controller_.App().settings.LookupText(LS_MSG, QStringLiteral("Title"))) {
+        emit panelManagerRequested();
+        return;
+    }
+    // A screen's title: open the screen whose title it is.
+    for (const auto& screen : controller_.App().model.screens) {
+        if (controller_.ScreenTitle(screen->number) == link) {
+            controller_.RequestOpenScreen(screen->number);
+            return;
+        }
+    }
+}

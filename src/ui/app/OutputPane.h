@@ -1,0 +1,27 @@
+#pragma once
+#include <QWidget>
+
+class CProjectController;
+class QListWidget;
+
+// Output: the lines of the last compilation or check, cleared and appended
+// through the controller. A double-click on a line that names "[...]" opens
+// the Panel Manager (for the word "Title") or the named screen's window.
+class COutputPane : public QWidget
+{
+    Q_OBJECT
+public:
+    COutputPane(CProjectController& controller, QWidget* parent = nullptr);
+    QListWidget* List() const { return list_; }
+    // What a double-click on this line does (also called by the list).
+    void ActivateLine(const QString& line);
+
+signals:
+    void panelManagerRequested();
+    // Output was cleared: the pane shows itself if hidden.
+    void showRequested();
+
+private:
+    CProjectController& controller_;
+    QListWidget* list_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+#include "ViewSettings.h"
+
+// What the main window asks of the screen view in the active window: the
+// Edit and Object commands go to it, and it follows the view settings. The
+// screen editor's view implements this; the main window finds it with
+// dynamic_cast on the widget of a screen window.
+class IScreenViewCommands
+{
+public:
+    virtual ~IScreenViewCommands() = default;
+    virtual void Undo() = 0;
+    virtual void Cut() = 0;
+    virtual void Copy() = 0;
+    virtual void Paste() = 0;
+    virtual void SelectAll() = 0;
+    // Object menu: the next click on the paper inserts an object of this kind.
+    virtual void StartInsert(int kind) = 0;
+    // The editor is ready for editing (the object commands are enabled).
+    virtual bool IsReadyForEditing() const = 0;
+    // The main window's view settings changed (or the window just opened).
+    virtual void ApplyViewSettings(const CViewSettings& settings) = 0;
+};

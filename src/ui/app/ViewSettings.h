@@ -1,0 +1,17 @@
+#pragma once
+#include <QMetaType>
+
+// What the main window keeps for all screen editors: the grid, the object
+// labels and the zoom. The labels flag lives only in memory.
+struct CViewSettings
+{
+    int gridSizeH = 8;
+    int gridSizeV = 8;
+    bool showGrid = false;
+    bool showLabels = false;
+    int zoomPercent = 100;
+
+    double ZoomFactor() const { return zoomPercent / 100.0; }
+    bool operator==(const CViewSettings&) const = default;
+};
+Q_DECLARE_METATYPE(CViewSettings)
