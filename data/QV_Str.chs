@@ -48,3 +48,27 @@ Title=报警列表
 [IDD_DLG_PANELINFO]
 Enable=启用
 Disable=禁用
+
+[MENU]
+Cut=剪切
+Copy=复制
+Paste=粘贴
+Group=组合
+Ungroup=取消组合
+Duplicate=创建副本
+Up=上移一层
+Down=下移一层
+To front=置于顶层
+To back=置于底层
+Properties=属性
+Align=对齐
+Left=左对齐
+Right=右对齐
+Top=顶端对齐
+Bottom=底端对齐
+Horizontal Centres=水平居中
+Vertical Centres=垂直居中
+Same Width=相同宽度
+Same Height=相同高度
+Distribute Horizontally=横向均匀分布
+Distribute Vertically=纵向均匀分布
