@@ -24,6 +24,7 @@
 #include "ui/screen/StandInPropertyForm.h"
 #include "ui/screen/TessanView.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMimeData>
@@ -169,6 +170,7 @@ private slots:
     void resizeByMarkersOnly();
     void ctrlClickToggles();
     void keysMoveGrowDeleteDuplicate();
+    void menusAndPropertiesFromMouseAndKeys();
     void undoRedoFromKeys();
     void cutCopyPaste();
     void alignCommandsAreUndoSteps();
@@ -404,6 +406,62 @@ void TestUiScreenEditor::keysMoveGrowDeleteDuplicate()
     e.at(0)->Select(false);
     e.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(e.at(1)->GetRect(), rectOf(100, 16, 140, 32));
+}
+
+void TestUiScreenEditor::menusAndPropertiesFromMouseAndKeys()
+{
+    Editing e;
+    QSignalSpy props(e.view.get(), &CTessanView::propertiesRequested);
+    e.add(OBJ_STATIC_TEXT, 16, 16, 48, 32);
+    e.add(OBJ_NUMERIC, 100, 16, 140, 32);
+    // Double click and Ctrl+Enter ask for the one selected object's form.
+    e.drag(30, 20, 30, 20);
+    QMouseEvent dclick(QEvent::MouseButtonDblClick, e.w(30, 20),
+                       e.canvas()->mapToGlobal(e.w(30, 20)), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QCoreApplication::sendEvent(e.canvas(), &dclick);
+    e.release(30, 20);
+    QCOMPARE(props.count(), 1);
+    QCOMPARE(props.last().first().value<CDiagramEntity*>(), e.at(0));
+    e.key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(props.count(), 2);
+    QCOMPARE(e.at(0)->GetRect(), rectOf(16, 16, 48, 32));
+
+    // The right button on the numeric: it alone is selected and its menu
+    // opens; Duplicate places a copy.
+    const auto popup = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    QTest::mouseClick(e.canvas(), Qt::RightButton, {}, e.w(120, 20));
+    QVERIFY(!e.at(0)->IsSelected());
+    QVERIFY(e.at(1)->IsSelected());
+    QMenu* menu = popup();
+    QVERIFY(menu);
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text();
+    QCOMPARE(texts, (QStringList{"Cut", "Copy", "Duplicate", "Up", "Down", "To front", "To back",
+                                 "Properties"}));
+    menu->actions().at(2)->trigger();
+    menu->close();
+    QCOMPARE(e.objects().GetSize(), 3);
+    QCOMPARE(e.at(2)->GetRect(), rectOf(108, 24, 148, 40));
+    // With two selected, the editor's menu: Group gives them one group.
+    e.key(Qt::Key_A, Qt::ControlModifier);
+    e.at(2)->Select(false);
+    QTest::mouseClick(e.canvas(), Qt::RightButton, {}, e.w(30, 20));
+    menu = popup();
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().at(4)->text(), QStringLiteral("Group"));
+    menu->actions().at(4)->trigger();
+    menu->close();
+    QVERIFY(e.at(0)->GetGroup() != 0);
+    QCOMPARE(e.at(0)->GetGroup(), e.at(1)->GetGroup());
+    // Selecting one of a group selects the group.
+    e.drag(170, 50, 170, 50);
+    e.drag(30, 20, 30, 20);
+    QVERIFY(e.at(1)->IsSelected());
+    e.view->Undo();
+    QCOMPARE(e.at(0)->GetGroup(), 0);
 }
 
 void TestUiScreenEditor::undoRedoFromKeys()

@@ -5,6 +5,7 @@
 #include "screen/ObjectUiHooks.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -631,6 +632,25 @@ void CDiagramEditor::rightDown(QPoint window)
 }
 
 void CDiagramEditor::rightUp(QPoint global)
+{
+    showContextMenu(global);
+}
+
+void CDiagramEditor::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse opens the menus on the right button's release; the menu key
+    // and Shift+F10 open them at the selection.
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->accept();
+        return;
+    }
+    const QRect box = SelectionRect();
+    const QPoint at = box.isEmpty() ? QPoint(0, 0) : ToWindow(QPointF(box.center()));
+    showContextMenu(viewport()->mapToGlobal(at));
+    event->accept();
+}
+
+void CDiagramEditor::showContextMenu(QPoint global)
 {
     if (!container_)
         return;

@@ -145,6 +145,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -153,6 +154,7 @@ private:
     void leftDown(QPoint window, bool ctrl);
     void rightDown(QPoint window);
     void rightUp(QPoint global);
+    void showContextMenu(QPoint global);
     void endInsert();
     void updateScrollBars();
     void updateCursor(QPoint window);

@@ -62,8 +62,10 @@ CTessanView::~CTessanView()
 void CTessanView::updateTitle()
 {
     const QString title = controller_.ScreenTitle(screenNumber_);
-    if (!title.isEmpty())
-        setWindowTitle(title);
+    if (title.isEmpty())
+        return;
+    setWindowTitle(title);
+    editor_->setAccessibleName(title);
 }
 
 void CTessanView::detach()
