@@ -1074,8 +1074,9 @@ void CDiagramEditor::MoveSelection(int stepsX, int stepsY)
     if (!HasSelection())
         return;
     container_->Snapshot();
-    double dx = double(stepsX) * grid_.width();
-    double dy = double(stepsY) * grid_.height();
+    // One grid step with snapping on, one pixel without.
+    double dx = double(stepsX) * (snap_ ? grid_.width() : 1);
+    double dy = double(stepsY) * (snap_ ? grid_.height() : 1);
     clampShift(&dx, &dy);
     for (const auto& o : container_->Objects())
         if (o->IsSelected())
@@ -1094,8 +1095,8 @@ void CDiagramEditor::ResizeSelection(int stepsX, int stepsY)
         // An object that only moves keeps its size.
         if (!o->IsSelected() || !o->IsResizable())
             continue;
-        double r = o->GetRight() + double(stepsX) * grid_.width();
-        double b = o->GetBottom() + double(stepsY) * grid_.height();
+        double r = o->GetRight() + double(stepsX) * (snap_ ? grid_.width() : 1);
+        double b = o->GetBottom() + double(stepsY) * (snap_ ? grid_.height() : 1);
         if (keepInside_) {
             r = std::min(r, double(std::max(paper_.width(), int(o->GetRight()))));
             b = std::min(b, double(std::max(paper_.height(), int(o->GetBottom()))));

@@ -94,7 +94,8 @@ public:
     void Align(ObjectAlignment::Mode mode);
     // Object commands 100..107 of the object menu, to every selected object.
     void ObjectCommand(int command);
-    // The keyboard's moves and size changes: one grid step per call.
+    // The keyboard's moves and size changes: one grid step per call (one
+    // pixel without snapping).
     void MoveSelection(int stepsX, int stepsY);
     void ResizeSelection(int stepsX, int stepsY);
     void ShowPropertiesOfSelection();
