@@ -317,6 +317,25 @@ void TestUiScreenEditor::moveSnapsAndStopsAtThePaperEdge()
     const int undo = e.objects().UndoCount();
     e.drag(8, 52, 8, 52);
     QCOMPARE(e.objects().UndoCount(), undo);
+
+    // At 800 % the paper is wider than the window: dragging beyond the
+    // window's right edge scrolls toward the pointer.
+    ScreenViewSettings s;
+    s.zoom = 8.0;
+    e.view->ApplyViewSettings(s);
+    QScrollBar* bar = e.editor().horizontalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), 0);
+    e.at(0)->Select(false);
+    const QPoint grab = e.w(4, 52);
+    const QPoint beyond(e.canvas()->width() + 20, grab.y());
+    QTest::mousePress(e.canvas(), Qt::LeftButton, {}, grab);
+    QMouseEvent move(QEvent::MouseMove, beyond, e.canvas()->mapToGlobal(beyond), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(e.canvas(), &move);
+    QTest::mouseRelease(e.canvas(), Qt::LeftButton, {}, beyond);
+    QCOMPARE(bar->value(), 21); // the overshoot past the last visible column
+    QVERIFY(e.at(1)->GetLeft() > 100);
 }
 
 void TestUiScreenEditor::resizeByMarkersOnly()

@@ -4,7 +4,6 @@
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectUiHooks.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -416,6 +415,19 @@ void CDiagramEditor::keepObjectInside(CDiagramEntity& o) const
 void CDiagramEditor::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint window = event->position().toPoint();
+    if (mode_ == Mode::Move || mode_ == Mode::Resize || mode_ == Mode::RubberBand) {
+        // Dragging beyond the window scrolls the paper toward the pointer.
+        const QRect view = viewport()->rect();
+        const auto overshoot = [](int v, int lo, int hi) {
+            return std::clamp(v < lo ? v - lo : v > hi ? v - hi : 0, -32, 32);
+        };
+        const int sx = overshoot(window.x(), view.left(), view.right());
+        const int sy = overshoot(window.y(), view.top(), view.bottom());
+        if (sx)
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + sx);
+        if (sy)
+            verticalScrollBar()->setValue(verticalScrollBar()->value() + sy);
+    }
     const QPointF pp = ToPaper(window);
     emit pointerMoved(QPoint(int(std::floor(pp.x())), int(std::floor(pp.y()))));
     if (!container_)
