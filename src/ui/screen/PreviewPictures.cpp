@@ -29,6 +29,15 @@ CPreviewPictures::CPreviewPictures(QString programDir, QString projectFolder)
 {
 }
 
+void CPreviewPictures::SetFolders(const QString& programDir, const QString& projectFolder)
+{
+    if (programDir == programDir_ && projectFolder == projectFolder_)
+        return;
+    programDir_ = programDir;
+    projectFolder_ = projectFolder;
+    Clear();
+}
+
 void CPreviewPictures::Clear()
 {
     files_.clear();

@@ -29,6 +29,9 @@ public:
     // Forgets every picture (bitmap files may have changed on disk).
     void Clear();
 
+    // Where the files are looked for; a change forgets every picture (the
+    // project's folder moves when the project is saved under a new name).
+    void SetFolders(const QString& programDir, const QString& projectFolder);
     const QString& ProgramDir() const { return programDir_; }
     const QString& ProjectFolder() const { return projectFolder_; }
 

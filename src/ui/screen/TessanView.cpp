@@ -26,7 +26,7 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
     // must still ask to be saved.
     editor_->SetContainer(document_ ? &document_->Container() : nullptr);
     editor_->setEnabled(document_ != nullptr);
-    updateTitle();
+    followProject();
 
     connect(editor_, &CDiagramEditor::contentChanged, this, [this] {
         controller_.NotifyModifiedChanged();
@@ -48,7 +48,7 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
         settings_.zoom = zoom;
         emit zoomChanged(zoom);
     });
-    connect(&controller_, &CProjectController::screenListChanged, this, &CTessanView::updateTitle);
+    connect(&controller_, &CProjectController::screenListChanged, this, &CTessanView::followProject);
     connect(&controller_, &CProjectController::projectClosed, this, &CTessanView::detach);
 }
 
@@ -59,8 +59,11 @@ CTessanView::~CTessanView()
     editor_ = nullptr;
 }
 
-void CTessanView::updateTitle()
+void CTessanView::followProject()
 {
+    const CTessanApp& app = controller_.App();
+    pictures_->SetFolders(app.settings.Paths().programDir, app.ProjectFolder());
+    editor_->viewport()->update();
     const QString title = controller_.ScreenTitle(screenNumber_);
     if (title.isEmpty())
         return;

@@ -87,7 +87,8 @@ signals:
     void zoomChanged(double zoom);
 
 private:
-    void updateTitle();
+    // The title and the folders of the pictures follow the project.
+    void followProject();
     void detach();
 
     CProjectController& controller_;
