@@ -7,12 +7,10 @@
 #include "StaticBitmapPainter.h"
 #include "StaticTextPainter.h"
 #include "StringPainter.h"
-#include "TextPreview.h"
 #include "TrendMeterPainter.h"
 #include "screen/DiagramEntity.h"
 #include "screen/ObjectKind.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <cmath>
@@ -117,17 +115,30 @@ void DrawScaled(QPainter& p, CDiagramEntity& object, const ObjectPaintContext& c
 
 void DrawLabel(QPainter& p, int label, QPoint topLeft, double zoom)
 {
-    const QFont font = TextPreview::UiFont(7, zoom);
+    // Digits of 3 x 5 units, 7 with their spacing, in a box with a margin of
+    // one unit and a black outline (one unit a panel pixel at zoom 1):
+    // legible at every zoom, where a 7-pixel font is not.
+    static constexpr quint16 kDigits[10] = {
+        0b111'101'101'101'111, 0b010'110'010'010'111, 0b111'001'111'100'111,
+        0b111'001'111'001'111, 0b101'101'111'001'001, 0b111'100'111'001'111,
+        0b111'100'111'101'111, 0b111'001'010'010'010, 0b111'101'111'101'111,
+        0b111'101'111'001'111,
+    };
     const QString text = QString::number(label);
-    const QFontMetrics fm(font);
-    const QSize extent = TextPreview::Extent(text, font);
-    const QRect box(topLeft, QSize(extent.width() + 3, fm.height() + 1));
+    const int units = 4 * int(text.size()) + 3;
     p.save();
-    p.setPen(QPen(Qt::black, 0));
-    p.setBrush(QColor(152, 251, 152));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setFont(font);
-    p.drawText(QPoint(box.left() + 2, box.top() + fm.ascent()), text);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(topLeft);
+    p.scale(zoom, zoom);
+    p.fillRect(QRectF(0, 0, units, 9), Qt::black);
+    p.fillRect(QRectF(1, 1, units - 2, 7), QColor(152, 251, 152));
+    for (int i = 0; i < text.size(); ++i) {
+        const quint16 bits = kDigits[text[i].unicode() - u'0'];
+        for (int row = 0; row < 5; ++row)
+            for (int col = 0; col < 3; ++col)
+                if (bits & (1 << (14 - row * 3 - col)))
+                    p.fillRect(QRectF(2 + 4 * i + col, 2 + row, 1, 1), Qt::black);
+    }
     p.restore();
 }
 
