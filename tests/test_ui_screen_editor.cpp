@@ -297,9 +297,17 @@ void TestUiScreenEditor::moveSnapsAndStopsAtThePaperEdge()
 {
     Editing e;
     QSignalSpy help(e.view.get(), &CTessanView::objectHelpRequested);
+    QSignalSpy status(e.view.get(), &CTessanView::selectionRectChanged);
+    QSignalSpy pointer(e.view.get(), &CTessanView::pointerMoved);
     e.add(OBJ_INDICATOR_LIGHT, 16, 16, 32, 32);
-    e.drag(20, 20, 31, 22); // 11 right, 2 down: left 27 snaps to 24, top 18 to 16
+    e.press(20, 20);
+    e.moveTo(31, 22); // 11 right, 2 down
+    // The status bar follows the pointer and the selection while dragging.
+    QCOMPARE(pointer.last().first().toPoint(), QPoint(31, 22));
+    QCOMPARE(status.last().first().toRect(), QRect(27, 18, 16, 16));
+    e.release(31, 22); // left 27 snaps to 24, top 18 to 16
     QCOMPARE(e.at(0)->GetRect(), rectOf(24, 16, 40, 32));
+    QCOMPARE(status.last().first().toRect(), QRect(24, 16, 16, 16));
     QCOMPARE(help.count(), 1);
     QCOMPARE(help.last().first().toInt(), int(OBJ_INDICATOR_LIGHT));
     e.drag(28, 20, 400, 20); // far past the right edge

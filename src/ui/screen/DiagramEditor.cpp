@@ -446,6 +446,7 @@ void CDiagramEditor::mouseMoveEvent(QMouseEvent* event)
             if (o->IsSelected())
                 o->MoveBy(dx, dy);
         viewport()->update();
+        emit selectionMoving();
         break;
     }
     case Mode::Resize: {
@@ -482,6 +483,7 @@ void CDiagramEditor::mouseMoveEvent(QMouseEvent* event)
                 keepObjectInside(*grabbed_);
         }
         viewport()->update();
+        emit selectionMoving();
         break;
     }
     case Mode::RubberBand:

@@ -123,6 +123,8 @@ signals:
     // The container's objects changed (the screen is modified).
     void contentChanged();
     void selectionChanged();
+    // The selected objects are being moved or resized with the mouse.
+    void selectionMoving();
     void pointerMoved(QPoint paper);
     void zoomChanged(double zoom);
     // The kind being inserted, -1 when insert mode ends.

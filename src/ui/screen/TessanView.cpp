@@ -41,6 +41,8 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
         emit insertKindChanged(kind);
         emit commandStateChanged();
     });
+    connect(editor_, &CDiagramEditor::selectionMoving, this,
+            [this] { emit selectionRectChanged(SelectionRect()); });
     connect(editor_, &CDiagramEditor::pointerMoved, this, &CTessanView::pointerMoved);
     connect(editor_, &CDiagramEditor::propertiesRequested, this, &CTessanView::propertiesRequested);
     connect(editor_, &CDiagramEditor::objectHelpRequested, this, &CTessanView::objectHelpRequested);
