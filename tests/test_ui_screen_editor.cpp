@@ -4,6 +4,7 @@
 // panel-pixel view rendered offscreen.
 #include "TestSupport.h"
 #include "app/CompileProject.h"
+#include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "screen/ObjectBarMeter.h"
@@ -20,6 +21,8 @@
 #include "ui/screen/ObjectEditor.h"
 #include "ui/screen/ObjectPainter.h"
 #include "ui/screen/PreviewPictures.h"
+#include "ui/screen/ScreenClipboard.h"
+#include "screen/DiagramClipboardHandler.h"
 #include "ui/screen/StandInPropertyForm.h"
 #include "ui/screen/TessanView.h"
 
@@ -520,6 +523,7 @@ void TestUiScreenEditor::cutCopyPaste()
 {
     Editing e;
     e.add(OBJ_STATIC_TEXT, 16, 16, 32, 32, true);
+    SharedScreenClipboard().Clear(); // every screen window shares it
     QVERIFY(!e.view->CanPaste());
     e.key(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(e.view->CanPaste());
@@ -536,6 +540,18 @@ void TestUiScreenEditor::cutCopyPaste()
     e.key(Qt::Key_Delete, Qt::ShiftModifier); // cut
     QCOMPARE(e.objects().GetSize(), 1);
     e.view->Undo();
+    QCOMPARE(e.objects().GetSize(), 2);
+    // Copied on one screen, pasted on another.
+    e.objects().UnselectAll();
+    e.at(0)->Select(true);
+    e.view->Copy();
+    QVERIFY(ScreenCommands::NewScreen(e.folder.App(), 2, QStringLiteral("Second")));
+    CTessanDoc* second = e.controller.ScreenDocument(2);
+    QVERIFY(second);
+    CTessanView other(e.controller, second, 2);
+    QVERIFY(other.CanPaste());
+    other.Paste();
+    QCOMPARE(second->Container().GetSize(), 1);
     QCOMPARE(e.objects().GetSize(), 2);
     // Select all, then the editor's menu offers group and the alignments.
     e.key(Qt::Key_A, Qt::ControlModifier);

@@ -1,6 +1,7 @@
 #include "TessanView.h"
 #include "ObjectEditor.h"
 #include "PreviewPictures.h"
+#include "ScreenClipboard.h"
 #include "app/TessanApp.h"
 #include "screen/TessanDoc.h"
 #include "ui/app/ProjectController.h"
@@ -24,6 +25,8 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
     ApplyViewSettings(settings_);
     // The modified flag stays as it is: a screen reopened with unsaved edits
     // must still ask to be saved.
+    if (document_)
+        document_->Container().SetClipboard(&SharedScreenClipboard());
     editor_->SetContainer(document_ ? &document_->Container() : nullptr);
     editor_->setEnabled(document_ != nullptr);
     followProject();
