@@ -38,7 +38,7 @@ public:
     // Panel pictures of objects larger than this a side are not rendered.
     static constexpr int kMaxPanelSide = 4096;
     // Previews are kept up to so many bytes in all, then drawn afresh.
-    static constexpr qint64 kPreviewBudget = qint64(96) << 20;
+    static constexpr qint64 kPreviewBudget = qint64(32) << 20;
 
 private:
     QString programDir_;

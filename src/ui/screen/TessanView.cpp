@@ -121,6 +121,12 @@ void CTessanView::BringToFront() { editor_->ToFront(); }
 void CTessanView::SendToBack() { editor_->ToBack(); }
 void CTessanView::Align(ObjectAlignment::Mode mode) { editor_->Align(mode); }
 
+void CTessanView::RefreshPictures()
+{
+    pictures_->Clear();
+    editor_->viewport()->update();
+}
+
 bool CTessanView::CanUndo() const { return editor_->CanUndo(); }
 bool CTessanView::CanRedo() const { return editor_->CanRedo(); }
 bool CTessanView::HasSelection() const { return editor_->HasSelection(); }

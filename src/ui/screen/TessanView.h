@@ -53,6 +53,9 @@ public:
     void SendToBack();
     void Align(ObjectAlignment::Mode mode);
 
+    // Reads the bitmap files again (after the bitmap library changed).
+    void RefreshPictures();
+
     // Enabling.
     bool CanUndo() const;
     bool CanRedo() const;
