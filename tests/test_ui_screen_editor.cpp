@@ -178,6 +178,7 @@ private slots:
     void alignCommandsAreUndoSteps();
     void zoomLabelsAndView();
     void editsReachTheScreenFile();
+    void closedProjectLeavesAnEmptyWindow();
     void numericSamples();
     void previewsOfEveryKind();
     void bitmapsFollowTheScalingRules();
@@ -659,6 +660,25 @@ void TestUiScreenEditor::editsReachTheScreenFile()
     QCOMPARE(back.GetAt(1)->Kind(), int(OBJ_NUMERIC));
     QCOMPARE(back.GetAt(1)->GetRect().left, 48);
     QVERIFY(TestSupport::ReadFile(file).startsWith(TestSupport::Utf16("paper:192,64;\r\n")));
+}
+
+void TestUiScreenEditor::closedProjectLeavesAnEmptyWindow()
+{
+    Editing e;
+    e.add(OBJ_STATIC_TEXT, 16, 16, 48, 32, true);
+    QCOMPARE(e.view->windowTitle(), QStringLiteral("Line1.cgp - #1 Screen 1"));
+    QVERIFY(e.view->IsReadyForEditing());
+    e.press(30, 20);
+    e.moveTo(40, 30); // mid-drag when the project goes
+    e.controller.CloseProject();
+    QVERIFY(!e.view->IsReadyForEditing());
+    QVERIFY(!e.view->HasSelection());
+    QVERIFY(!e.view->CanUndo());
+    e.release(40, 30);
+    e.key(Qt::Key_Delete);
+    e.view->SelectAll();
+    e.view->Paste();
+    QVERIFY(!e.grab().isNull());
 }
 
 void TestUiScreenEditor::numericSamples()

@@ -72,9 +72,11 @@ CDiagramEditor::~CDiagramEditor() = default;
 
 void CDiagramEditor::SetContainer(CDiagramEntityContainer* container)
 {
+    // The old container may be gone already (the project closed): it is
+    // not touched again.
+    container_ = nullptr;
     CancelMode();
     container_ = container;
-    grabbed_ = nullptr;
     if (container_)
         container_->SetPaperSize(paper_);
     viewport()->update();
