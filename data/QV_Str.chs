@@ -28,7 +28,6 @@ Alarm Message=报警信息
 Description=描述
 Please input file path=请输入文件路径
 Unknown information!Inforation is=未知信息！信息为
-Error GUI-004 : This file can't open=错误 GUI-004 : 无法打开此文件
 cannot be a project name=不能用作工程名称
 already exists. Replace it when the project is saved?=已存在。保存工程时是否替换它？
 
@@ -167,6 +166,25 @@ Windows...=窗口列表(&W)...
 About...=关于(&A)...
 Next Pane=下一窗格(&X)
 Previous Pane=上一窗格(&V)
+Group=组合
+Ungroup=取消组合
+Duplicate=创建副本
+Up=上移一层
+Down=下移一层
+To front=置于顶层
+To back=置于底层
+Properties=属性
+Align=对齐
+Left=左对齐
+Right=右对齐
+Top=顶端对齐
+Bottom=底端对齐
+Horizontal Centres=水平居中
+Vertical Centres=垂直居中
+Same Width=相同宽度
+Same Height=相同高度
+Distribute Horizontally=横向均匀分布
+Distribute Vertically=纵向均匀分布
 
 [MENU_PROMPT]
 Start Project...=新建工程或打开已有工程

@@ -3,12 +3,12 @@
 // text, the installed fonts that stand in for the Windows faces, and the
 // system bitmap library.
 #include "TestSupport.h"
-#include "compiler/ColumnPacker.h"
+#include "screen/ColumnPacker.h"
 #include "compiler/GlyphRenderer.h"
 #include "compiler/HZLib.h"
-#include "compiler/PictureFont.h"
-#include "compiler/StaticBitmapPicture.h"
-#include "compiler/TextPicture.h"
+#include "screen/PictureFont.h"
+#include "screen/StaticBitmapPicture.h"
+#include "screen/TextPicture.h"
 
 #include <QDir>
 #include <QFontInfo>

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "screen/DiagramEntityContainer.h"
+#include "screen/ObjectAlignment.h"
 #include "screen/ObjectFactory.h"
 #include "screen/TessanDoc.h"
 
@@ -39,6 +40,8 @@ private slots:
     void pasteStopsAtFirstRefusal();
     void undoDepth();
     void undoRestoresGroups();
+    void redoAfterUndo();
+    void alignmentAndDistribution();
     void zOrder();
     void copyAndDuplicatePlaceCopies();
     void removalsAndModifiedFlag();
@@ -212,6 +215,100 @@ void T::undoDepth()
     c.Undo();
     QCOMPARE(c.GetAt(0)->GetName(), QStringLiteral("0"));
     QCOMPARE(c.GetAt(0)->GetContainer(), &c);
+}
+
+void T::redoAfterUndo()
+{
+    CDiagramEntityContainer c;
+    c.SetPaperSize(QSize(192, 64));
+    for (int i = 0; i < 3; ++i) {
+        c.Snapshot();
+        c.Add(textAt(i * 20, QString::number(i)));
+    }
+    c.Undo();
+    c.Undo();
+    QCOMPARE(names(c), QStringList{QStringLiteral("0")});
+    QCOMPARE(c.RedoCount(), 2);
+    c.Redo();
+    QCOMPARE(names(c), (QStringList{"0", "1"}));
+    c.Redo();
+    QCOMPARE(names(c), (QStringList{"0", "1", "2"}));
+    QVERIFY(!c.IsRedoPossible());
+    c.Redo(); // nothing left to redo
+    QCOMPARE(c.GetSize(), 3);
+    // Undo, redo, undo walk the same history.
+    c.Undo();
+    QCOMPARE(c.GetSize(), 2);
+    QCOMPARE(c.UndoCount(), 2);
+    // The next change forgets what could be redone.
+    c.Snapshot();
+    c.RemoveAt(0);
+    QVERIFY(!c.IsRedoPossible());
+    // A state kept before a change that then happened is an undo point too.
+    auto state = c.CaptureState();
+    c.RemoveAt(0);
+    c.Snapshot(std::move(state));
+    c.Undo();
+    QCOMPARE(names(c), QStringList{QStringLiteral("1")});
+    // Eleven undos after redos: the depth of 10 holds for both histories.
+    CDiagramEntityContainer d;
+    for (int i = 0; i < 12; ++i) {
+        d.Snapshot();
+        d.Add(textAt(i));
+    }
+    for (int i = 0; i < 12; ++i)
+        d.Undo();
+    QCOMPARE(d.RedoCount(), 10);
+    QCOMPARE(d.GetSize(), 2);
+    for (int i = 0; i < 12; ++i)
+        d.Redo();
+    QCOMPARE(d.GetSize(), 12);
+    QCOMPARE(d.UndoCount(), 10);
+}
+
+void T::alignmentAndDistribution()
+{
+    const QSize paper(192, 64);
+    CDiagramEntityContainer c;
+    const int lefts[] = {10, 40, 100};
+    for (int i = 0; i < 3; ++i) {
+        auto o = CreateObjectOfKind(OBJ_STATIC_TEXT);
+        o->SetRect(lefts[i], 4 * i, lefts[i] + 10 + 10 * i, 4 * i + 16);
+        o->Select(true);
+        c.Add(std::move(o));
+    }
+    const auto rect = [&](int i) { return c.GetAt(i)->GetRect(); };
+    using namespace ObjectAlignment;
+    QVERIFY(Apply(c, AlignTop, paper));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(rect(i).top, 0);
+    QVERIFY(Apply(c, AlignRight, paper));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(rect(i).right, 130); // the selection's right edge
+    QVERIFY(Apply(c, AlignLeft, paper));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(rect(i).left, 100);
+    // Spread again, then distribute: widths 10, 20, 30 between 10 and 130.
+    for (int i = 0; i < 3; ++i)
+        c.GetAt(i)->SetRect(lefts[i], 0, lefts[i] + 10 + 10 * i, 16);
+    QVERIFY(Apply(c, DistributeHorizontally, paper));
+    QCOMPARE(rect(0).left, 10);
+    QCOMPARE(rect(2).left, 100);
+    QCOMPARE(rect(1).left, 50); // gaps of 30 and 30
+    // Same width takes the topmost selected object's width (30).
+    QVERIFY(Apply(c, SameWidth, paper));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(rect(i).Width(), 30);
+    // Centres on one horizontal line, and bottoms kept inside the paper.
+    c.GetAt(2)->SetRect(100, 40, 130, 64);
+    QVERIFY(Apply(c, AlignBottom, paper));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(rect(i).bottom, 64);
+    // Too few selected: nothing happens.
+    c.GetAt(0)->Select(false);
+    QVERIFY(!Apply(c, DistributeVertically, paper));
+    QVERIFY(Apply(c, CentreHorizontally, paper));
+    QCOMPARE(rect(1).left + rect(1).Width() / 2, rect(2).left + rect(2).Width() / 2);
 }
 
 void T::undoRestoresGroups()

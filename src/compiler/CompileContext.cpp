@@ -4,15 +4,7 @@
 #include "CompileInput.h"
 #include "base/MessageSink.h"
 #include "project/ProjectModel.h"
-#include "base/SafePath.h"
-
-#include <QFileInfo>
-#include <QImageReader>
-
-namespace {
-// A picture larger than this cannot be meant for a 192 x 64 panel.
-constexpr int kMaxPictureSide = 4096;
-} // namespace
+#include "screen/BitmapFile.h"
 
 void CSilentCompileReporter::Message(const QString& text, const QString& caption)
 {
@@ -133,16 +125,8 @@ bool CCompileContext::ReservePicture(qint64 bytes, const QString& title)
 
 QString CCompileContext::PicturePath(const QString& folder, const QString& fileName) const
 {
-    QString path;
-    if (folder.isEmpty()) {
-        if (!SafeJoin(input.projectFolder, fileName, &path))
-            return QString();
-        return path;
-    }
-    QString dir;
-    if (!SafeJoin(input.settings.Paths().programDir, folder, &dir) || !SafeJoin(dir, fileName, &path))
-        return QString();
-    return path;
+    return BitmapFile::Path(input.settings.Paths().programDir, input.projectFolder, folder,
+                            fileName);
 }
 
 QImage CCompileContext::LoadPicture(const QString& folder, const QString& fileName,
@@ -159,18 +143,7 @@ QImage CCompileContext::LoadPicture(const QString& folder, const QString& fileNa
             PictureWarning(title, shown);
         return it.value();
     }
-    QImage picture;
-    if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        QImageReader reader(path, "bmp");
-        // A negative height is a picture stored top row first; the reader
-        // reports it as it stands in the header.
-        const qint64 width = reader.size().width();
-        const qint64 height = qAbs(qint64(reader.size().height()));
-        if (width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide)
-            picture = reader.read();
-        if (!picture.isNull())
-            picture = picture.convertToFormat(QImage::Format_RGB32);
-    }
+    const QImage picture = BitmapFile::Read(path);
     pictures_.insert(key, picture);
     if (picture.isNull())
         PictureWarning(title, shown);

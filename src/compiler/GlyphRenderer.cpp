@@ -1,6 +1,6 @@
 #include "GlyphRenderer.h"
-#include "ColumnPacker.h"
-#include "PictureFont.h"
+#include "screen/ColumnPacker.h"
+#include "screen/PictureFont.h"
 #include "base/TextCodec936.h"
 
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 #include "ObjectBuildContext.h"
-#include "ColumnPacker.h"
+#include "screen/ColumnPacker.h"
 #include "CompileContext.h"
-#include "StaticBitmapPicture.h"
-#include "TextPicture.h"
+#include "screen/StaticBitmapPicture.h"
+#include "screen/TextPicture.h"
 #include "screen/FontSpec.h"
 #include "screen/PaperRect.h"
 
@@ -26,18 +26,6 @@ int pictureHeight(const PaperRect& r)
 qint64 packedSize(int w, int h)
 {
     return qint64(w) * ((h + 7) / 8);
-}
-
-PictureFont pictureFont(const FontSpec& f)
-{
-    PictureFont p;
-    p.face = f.faceName;
-    p.height = f.height;
-    p.weight = f.weight;
-    p.italic = f.italic != 0;
-    p.underline = f.underline != 0;
-    p.strikeOut = f.strikeOut != 0;
-    return p;
 }
 
 } // namespace
@@ -64,7 +52,7 @@ QByteArray CObjectBuildContext::TextPicture(const QString& text, const FontSpec&
     const int h = pictureHeight(rect);
     if (!ctx_.ReservePicture(packedSize(w, h), title_))
         return QByteArray();
-    const QImage img = TextPicture::Render(text, pictureFont(font), w, h, inverted);
+    const QImage img = TextPicture::Render(text, PictureFont::FromFontSpec(font), w, h, inverted);
     return ColumnPacker::Pack(img);
 }
 

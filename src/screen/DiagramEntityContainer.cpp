@@ -142,10 +142,8 @@ int CDiagramEntityContainer::GetSelectCount() const
                              [](const auto& o) { return o->IsSelected(); }));
 }
 
-void CDiagramEntityContainer::Snapshot()
+std::unique_ptr<CUndoItem> CDiagramEntityContainer::capture() const
 {
-    if (int(undo_.size()) >= kUndoDepth)
-        undo_.erase(undo_.begin());
     auto item = std::make_unique<CUndoItem>();
     item->paperSize = paperSize_;
     item->objects.reserve(objects_.size());
@@ -155,7 +153,40 @@ void CDiagramEntityContainer::Snapshot()
         copy->SetGroup(o->GetGroup());
         item->objects.push_back(std::move(copy));
     }
-    undo_.push_back(std::move(item));
+    return item;
+}
+
+void CDiagramEntityContainer::restore(const CUndoItem& item)
+{
+    objects_.clear();
+    // A restored state is not an insertion: it comes back whole.
+    for (const auto& o : item.objects) {
+        auto copy = o->Clone();
+        copy->SetGroup(o->GetGroup());
+        AddLoaded(std::move(copy));
+    }
+    paperSize_ = item.paperSize;
+    modified_ = true;
+}
+
+void CDiagramEntityContainer::keepDepth(std::vector<std::unique_ptr<CUndoItem>>& history)
+{
+    while (int(history.size()) > kUndoDepth)
+        history.erase(history.begin());
+}
+
+void CDiagramEntityContainer::Snapshot()
+{
+    Snapshot(capture());
+}
+
+void CDiagramEntityContainer::Snapshot(std::unique_ptr<CUndoItem> state)
+{
+    if (!state)
+        return;
+    undo_.push_back(std::move(state));
+    keepDepth(undo_);
+    redo_.clear();
 }
 
 void CDiagramEntityContainer::Undo()
@@ -164,15 +195,20 @@ void CDiagramEntityContainer::Undo()
         return;
     std::unique_ptr<CUndoItem> item = std::move(undo_.back());
     undo_.pop_back();
-    objects_.clear();
-    // A restored state is not an insertion: it comes back whole.
-    for (const auto& o : item->objects) {
-        auto copy = o->Clone();
-        copy->SetGroup(o->GetGroup());
-        AddLoaded(std::move(copy));
-    }
-    paperSize_ = item->paperSize;
-    modified_ = true;
+    redo_.push_back(capture());
+    keepDepth(redo_);
+    restore(*item);
+}
+
+void CDiagramEntityContainer::Redo()
+{
+    if (redo_.empty())
+        return;
+    std::unique_ptr<CUndoItem> item = std::move(redo_.back());
+    redo_.pop_back();
+    undo_.push_back(capture());
+    keepDepth(undo_);
+    restore(*item);
 }
 
 void CDiagramEntityContainer::Group()

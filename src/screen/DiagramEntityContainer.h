@@ -62,11 +62,26 @@ public:
     void UnselectAll();
     int GetSelectCount() const;
 
+    // Undo takes the newest snapshot back and keeps the state it leaves for
+    // Redo; Redo brings that state back and keeps the one it leaves for Undo.
+    // A new snapshot (the next change) forgets what could be redone.
     void Undo();
+    void Redo();
     void Snapshot();
-    void ClearUndo() { undo_.clear(); }
+    // The state as a snapshot would keep it, and keeping such a state taken
+    // earlier: a caller that may or may not change something takes the
+    // state first and keeps it only when the change happens.
+    std::unique_ptr<CUndoItem> CaptureState() const { return capture(); }
+    void Snapshot(std::unique_ptr<CUndoItem> state);
+    void ClearUndo()
+    {
+        undo_.clear();
+        redo_.clear();
+    }
     bool IsUndoPossible() const { return !undo_.empty(); }
+    bool IsRedoPossible() const { return !redo_.empty(); }
     int UndoCount() const { return int(undo_.size()); }
+    int RedoCount() const { return int(redo_.size()); }
 
     // Both change nothing (no number used, no modified flag) unless at
     // least two objects are selected.
@@ -105,11 +120,15 @@ public:
 private:
     int freshGroup();
     void groupSeen(int group);
+    std::unique_ptr<CUndoItem> capture() const;
+    void restore(const CUndoItem& item);
+    static void keepDepth(std::vector<std::unique_ptr<CUndoItem>>& history);
     void warn(const QString& text);
 
     std::vector<std::unique_ptr<CDiagramEntity>> objects_;
     QSize paperSize_{0, 0};
     std::vector<std::unique_ptr<CUndoItem>> undo_;
+    std::vector<std::unique_ptr<CUndoItem>> redo_;
     CDiagramClipboardHandler clipboard_;
     CDiagramClipboardHandler* external_ = nullptr;
     bool modified_ = false;

@@ -1,4 +1,6 @@
 #pragma once
+#include "FontSpec.h"
+
 #include <QFont>
 #include <QString>
 
@@ -16,6 +18,13 @@ struct PictureFont
     bool strikeOut = false;
 
     bool operator==(const PictureFont&) const = default;
+
+    // The parts of an object's font that its picture follows.
+    static PictureFont FromFontSpec(const FontSpec& f)
+    {
+        return PictureFont{f.faceName, f.height, f.weight, f.italic != 0, f.underline != 0,
+                           f.strikeOut != 0};
+    }
 
     // The face and height of the panel's glyphs.
     static PictureFont GlyphFont() { return PictureFont{QStringLiteral("宋体"), -15}; }

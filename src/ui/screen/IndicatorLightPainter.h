@@ -1,0 +1,11 @@
+#pragma once
+#include "ObjectPainter.h"
+
+// An indicator light: a circle or a rectangle, normal or inverted, stretched to the object.
+class CIndicatorLightPainter : public CObjectPainter
+{
+public:
+    void Draw(QPainter& p, const CDiagramEntity& object, const QRect& target,
+              const ObjectPaintContext& ctx) const override;
+    QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const override;
+};

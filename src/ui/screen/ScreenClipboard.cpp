@@ -1,0 +1,8 @@
+#include "ScreenClipboard.h"
+#include "screen/DiagramClipboardHandler.h"
+
+CDiagramClipboardHandler& SharedScreenClipboard()
+{
+    static CDiagramClipboardHandler clipboard;
+    return clipboard;
+}

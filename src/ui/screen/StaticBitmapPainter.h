@@ -1,0 +1,11 @@
+#pragma once
+#include "ObjectPainter.h"
+
+// A static bitmap: its picture file placed by the scaling rules on white (black with black inversion).
+class CStaticBitmapPainter : public CObjectPainter
+{
+public:
+    void Draw(QPainter& p, const CDiagramEntity& object, const QRect& target,
+              const ObjectPaintContext& ctx) const override;
+    QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const override;
+};

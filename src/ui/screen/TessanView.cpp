@@ -1,0 +1,138 @@
+#include "TessanView.h"
+#include "ObjectEditor.h"
+#include "PreviewPictures.h"
+#include "ScreenClipboard.h"
+#include "app/TessanApp.h"
+#include "screen/TessanDoc.h"
+#include "ui/app/ProjectController.h"
+
+#include <QVBoxLayout>
+
+CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, int screenNumber,
+                         QWidget* parent)
+    : QWidget(parent), controller_(controller), document_(document), screenNumber_(screenNumber)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    editor_ = new CObjectEditor(controller, this);
+    layout->addWidget(editor_);
+    setFocusProxy(editor_);
+
+    const CTessanApp& app = controller.App();
+    pictures_ = std::make_unique<CPreviewPictures>(app.settings.Paths().programDir,
+                                                   app.ProjectFolder());
+    editor_->SetPreviewPictures(pictures_.get());
+    ApplyViewSettings(settings_);
+    // The modified flag stays as it is: a screen reopened with unsaved edits
+    // must still ask to be saved.
+    if (document_)
+        document_->Container().SetClipboard(&SharedScreenClipboard());
+    editor_->SetContainer(document_ ? &document_->Container() : nullptr);
+    editor_->setEnabled(document_ != nullptr);
+    followProject();
+
+    connect(editor_, &CDiagramEditor::contentChanged, this, [this] {
+        controller_.NotifyModifiedChanged();
+        emit selectionRectChanged(SelectionRect());
+        emit commandStateChanged();
+    });
+    connect(editor_, &CDiagramEditor::selectionChanged, this, [this] {
+        emit selectionRectChanged(SelectionRect());
+        emit commandStateChanged();
+    });
+    connect(editor_, &CDiagramEditor::insertKindChanged, this, [this](int kind) {
+        emit insertKindChanged(kind);
+        emit commandStateChanged();
+    });
+    connect(editor_, &CDiagramEditor::selectionMoving, this,
+            [this] { emit selectionRectChanged(SelectionRect()); });
+    connect(editor_, &CDiagramEditor::pointerMoved, this, &CTessanView::pointerMoved);
+    connect(editor_, &CDiagramEditor::propertiesRequested, this, &CTessanView::propertiesRequested);
+    connect(editor_, &CDiagramEditor::objectHelpRequested, this, &CTessanView::objectHelpRequested);
+    connect(editor_, &CDiagramEditor::zoomChanged, this, [this](double zoom) {
+        settings_.zoom = zoom;
+        emit zoomChanged(zoom);
+    });
+    connect(&controller_, &CProjectController::screenListChanged, this, &CTessanView::followProject);
+    connect(&controller_, &CProjectController::projectClosed, this, &CTessanView::detach);
+}
+
+CTessanView::~CTessanView()
+{
+    // The canvas goes first: it still points at the pictures.
+    delete editor_;
+    editor_ = nullptr;
+}
+
+void CTessanView::followProject()
+{
+    const CTessanApp& app = controller_.App();
+    pictures_->SetFolders(app.settings.Paths().programDir, app.ProjectFolder());
+    editor_->viewport()->update();
+    const QString title = controller_.ScreenTitle(screenNumber_);
+    if (title.isEmpty())
+        return;
+    setWindowTitle(title);
+    editor_->setAccessibleName(title);
+}
+
+void CTessanView::detach()
+{
+    // The project's documents are gone with it.
+    document_ = nullptr;
+    editor_->SetContainer(nullptr);
+    editor_->setEnabled(false);
+    emit commandStateChanged();
+}
+
+void CTessanView::ApplyViewSettings(const ScreenViewSettings& settings)
+{
+    settings_ = settings;
+    editor_->SetGrid(settings.showGrid, settings.gridH, settings.gridV);
+    editor_->SetShowLabels(settings.showLabels);
+    editor_->SetPanelPixels(settings.panelPixels);
+    editor_->SetZoom(settings.zoom);
+    settings_.zoom = editor_->Zoom();
+}
+
+void CTessanView::Undo() { editor_->Undo(); }
+void CTessanView::Redo() { editor_->Redo(); }
+void CTessanView::Cut() { editor_->Cut(); }
+void CTessanView::Copy()
+{
+    editor_->Copy();
+    emit commandStateChanged();
+}
+void CTessanView::Paste() { editor_->Paste(); }
+void CTessanView::SelectAll() { editor_->SelectAll(); }
+void CTessanView::Delete() { editor_->DeleteSelection(); }
+void CTessanView::InsertObject(int kind)
+{
+    editor_->StartInsert(kind);
+    editor_->setFocus();
+}
+void CTessanView::Duplicate() { editor_->Duplicate(); }
+void CTessanView::Properties() { editor_->ShowPropertiesOfSelection(); }
+void CTessanView::Group() { editor_->Group(); }
+void CTessanView::Ungroup() { editor_->Ungroup(); }
+void CTessanView::BringUp() { editor_->Up(); }
+void CTessanView::SendDown() { editor_->Down(); }
+void CTessanView::BringToFront() { editor_->ToFront(); }
+void CTessanView::SendToBack() { editor_->ToBack(); }
+void CTessanView::Align(ObjectAlignment::Mode mode) { editor_->Align(mode); }
+
+void CTessanView::RefreshPictures()
+{
+    pictures_->Clear();
+    editor_->viewport()->update();
+}
+
+bool CTessanView::CanUndo() const { return editor_->CanUndo(); }
+bool CTessanView::CanRedo() const { return editor_->CanRedo(); }
+bool CTessanView::HasSelection() const { return editor_->HasSelection(); }
+bool CTessanView::CanPaste() const { return editor_->CanPaste(); }
+bool CTessanView::CanGroup() const { return editor_->SelectionCount() >= 2; }
+bool CTessanView::CanAlign(ObjectAlignment::Mode mode) const { return editor_->CanAlign(mode); }
+bool CTessanView::IsReadyForEditing() const { return document_ && editor_->Container(); }
+int CTessanView::InsertKind() const { return editor_->InsertKind(); }
+QRect CTessanView::SelectionRect() const { return editor_->SelectionRect(); }

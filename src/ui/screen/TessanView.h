@@ -1,0 +1,103 @@
+#pragma once
+#include "ScreenViewSettings.h"
+#include "screen/ObjectAlignment.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <memory>
+
+class CDiagramEntity;
+class CObjectEditor;
+class CPreviewPictures;
+class CProjectController;
+class CTessanDoc;
+
+// The window of one screen: its editor canvas bound to the screen document's
+// objects. The main window creates it, routes the Edit and Object commands to
+// it, asks it what is enabled and pushes the view settings to it. The
+// document belongs to the project controller, so closing the window keeps
+// its edits for the project's next save. The window's title is the screen
+// title and follows renames.
+class CTessanView : public QWidget
+{
+    Q_OBJECT
+public:
+    CTessanView(CProjectController& controller, CTessanDoc* document, int screenNumber,
+                QWidget* parent = nullptr);
+    ~CTessanView() override;
+
+    int ScreenNumber() const { return screenNumber_; }
+    CTessanDoc* Document() const { return document_; }
+    CObjectEditor* Editor() const { return editor_; }
+    ScreenViewSettings ViewSettings() const { return settings_; }
+
+    // Edit commands.
+    void Undo();
+    void Redo();
+    void Cut();
+    void Copy();
+    void Paste();
+    void SelectAll();
+    void Delete();
+    // Object commands: insert mode for a kind (Object menu and toolbar), the
+    // object menu's commands on the selection, grouping and alignment.
+    void InsertObject(int kind);
+    void Duplicate();
+    void Properties();
+    void Group();
+    void Ungroup();
+    void BringUp();
+    void SendDown();
+    void BringToFront();
+    void SendToBack();
+    void Align(ObjectAlignment::Mode mode);
+
+    // Reads the bitmap files again (after the bitmap library changed).
+    void RefreshPictures();
+
+    // Enabling.
+    bool CanUndo() const;
+    bool CanRedo() const;
+    bool HasSelection() const;
+    bool CanPaste() const;
+    bool CanGroup() const;
+    bool CanAlign(ObjectAlignment::Mode mode) const;
+    bool IsReadyForEditing() const;
+    // The kind being inserted (its Object command shows a check mark); -1: none.
+    int InsertKind() const;
+    // The selection's rectangle in paper pixels; empty without a selection.
+    QRect SelectionRect() const;
+
+public slots:
+    // Grid shown and steps, zoom, labels and the panel-pixel view, from the
+    // main window; the window redraws.
+    void ApplyViewSettings(const ScreenViewSettings& settings);
+
+signals:
+    // Double click, Ctrl+Enter or Properties on one object.
+    void propertiesRequested(CDiagramEntity* object);
+    // The mouse was released with a selection: the kind the help pane shows.
+    void objectHelpRequested(int kind);
+    // Something that the enabling of the Edit and Object commands follows
+    // changed (selection, undo history, clipboard, insert mode).
+    void commandStateChanged();
+    // For the status bar: the pointer's paper position and the selection.
+    void pointerMoved(QPoint paper);
+    void selectionRectChanged(const QRect& paper);
+    void insertKindChanged(int kind);
+    // The zoom changed from the keyboard (keypad + and -).
+    void zoomChanged(double zoom);
+
+private:
+    // The title and the folders of the pictures follow the project.
+    void followProject();
+    void detach();
+
+    CProjectController& controller_;
+    CTessanDoc* document_;
+    int screenNumber_;
+    CObjectEditor* editor_;
+    std::unique_ptr<CPreviewPictures> pictures_;
+    ScreenViewSettings settings_;
+};
