@@ -44,6 +44,7 @@ void BM_ProjectTransferUnpaced(benchmark::State& state)
     int failures = 0;
     for (auto _ : state) {
         app.model.needCompile = true;
+        app.model.modified = false; // a new port marks it; no save question in the loop
         driver.On<CDlgTransfer>([&](CDlgTransfer* d) {
             d->findChild<QComboBox*>("port")->setEditText(panel.DevicePath());
             d->findChild<QPushButton*>("transfer")->click();
