@@ -246,6 +246,23 @@ private slots:
         QVERIFY(!p.controller.IsModified());
     }
 
+    void lookingAtTheDevicePageChangesNothing()
+    {
+        Project p;
+        CDeviceInfo& info = p.App().model.Devices();
+        info.requireCts = 0;
+        info.devices.clear();
+        info.AddDevice(QStringLiteral("DEV001")); // byte 5 0, byte 6 1
+        CDlgPanelManager dlg(p.App().settings, p.folder, p.App().model.panelManager);
+        dlg.show();
+        Click(dlg.Fields().tree, dlg.DeviceItem(0));
+        Click(dlg.Fields().tree, dlg.RootItem());
+        dlg.accept();
+        QVERIFY(!SetupCommands::TakePanelManager(p.controller, dlg.Result()));
+        QCOMPARE(int(p.App().model.Devices().requireCts), 0);
+        QCOMPARE(int(p.App().model.Devices().controlRts), 1);
+    }
+
     void devicePageStoresAnUnknownBaudAs9600()
     {
         Project p;

@@ -119,11 +119,13 @@ void CDlgPanelManager::storePage()
     case Page::Device:
         if (pageDevice_ >= 0 && size_t(pageDevice_) < info.devices.size()) {
             CSingleDeviceInfo& d = info.devices[size_t(pageDevice_)];
+            const CSingleDeviceInfo before = d;
             device_->Store(d);
             // With one device its page edits the shared line settings; with
             // more they are the general page's, and a device page whose line
-            // fields were disabled must not overwrite them.
-            if (info.devices.size() == 1)
+            // fields were disabled must not overwrite them. A page that was
+            // only looked at changes nothing.
+            if (info.devices.size() == 1 && !(d == before))
                 DeviceList::CopyBack(info, d);
         }
         break;
@@ -227,6 +229,12 @@ bool CDlgPanelManager::RenameDevice(int index, const QString& name)
 void CDlgPanelManager::contextMenu(const QPoint& at)
 {
     QTreeWidgetItem* item = ui_->tree->itemAt(at);
+    QPoint where = at;
+    if (!item) { // the menu key: the current node
+        item = ui_->tree->currentItem();
+        if (item)
+            where = ui_->tree->visualItemRect(item).center();
+    }
     if (!item || item->parent() != PortItem())
         return;
     ui_->tree->setCurrentItem(item);
@@ -234,7 +242,7 @@ void CDlgPanelManager::contextMenu(const QPoint& at)
     QAction* rename = menu.addAction(settings_.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Rename")));
     QAction* remove = menu.addAction(settings_.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Delete")));
     remove->setEnabled(DeviceList::CanDelete(panel_.deviceInfo));
-    QAction* chosen = menu.exec(ui_->tree->viewport()->mapToGlobal(at));
+    QAction* chosen = menu.exec(ui_->tree->viewport()->mapToGlobal(where));
     if (chosen == rename)
         ui_->tree->editItem(item);
     else if (chosen == remove)
