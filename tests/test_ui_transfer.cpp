@@ -1,0 +1,294 @@
+// Transfer in the editor against a virtual panel on a real pseudo-terminal:
+// Project Transfer from the command to the panel's stored image, a stopped
+// transfer, Panel Information and a backup round trip through its dialog.
+#include "ModalDriver.h"
+#include "PanelFixture.h"
+#include "app/ScreenCommands.h"
+#include "project/ProtocolTables.h"
+#include "transfer/PackedPassword.h"
+#include "ui/app/ProjectController.h"
+#include "ui/transfer/DlgPanelInfo.h"
+#include "ui/transfer/DlgPassword.h"
+#include "ui/transfer/DlgProgress.h"
+#include "ui/transfer/DlgTransfer.h"
+#include "ui/transfer/ProjectTransferCommand.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace PanelFixture;
+
+namespace {
+const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
+
+struct Project
+{
+    explicit Project(int screens = 1) : controller(folder.App())
+    {
+        QDir().mkpath(Location());
+        controller.NewProject("demo", Location(), "RU03", kVSeq);
+        for (int n = 2; n <= screens; ++n)
+            ScreenCommands::NewScreen(folder.App(), n, ScreenCommands::DefaultScreenName(n));
+    }
+    QString Location() const { return folder.Dir() + "/P"; }
+    CTessanApp& App() { return folder.App(); }
+    CTestProgramFolder folder;
+    CProjectController controller;
+};
+
+// The Transfer dialog's step: the panel's port typed in, then "Transfer".
+CModalDriver::Step TransferTo(const QString& port, QString* shownPort = nullptr, QString* shownSize = nullptr)
+{
+    return [=](QWidget* w) {
+        auto* d = qobject_cast<CDlgTransfer*>(w);
+        if (!d)
+            return false;
+        auto* box = d->findChild<QComboBox*>("port");
+        if (shownPort)
+            *shownPort = box->currentText();
+        if (shownSize)
+            *shownSize = d->findChild<QLabel*>("size")->text();
+        box->setEditText(port);
+        QTest::mouseClick(d->findChild<QPushButton*>("transfer"), Qt::LeftButton);
+        return true;
+    };
+}
+
+QByteArray Padded(QByteArray image)
+{
+    if (image.size() % 64)
+        image.append(QByteArray(64 - image.size() % 64, '\0'));
+    return image;
+}
+} // namespace
+
+class TestUiTransfer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void projectTransferSendsTheCompiledImage()
+    {
+        Project p;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        QSignalSpy lines(&p.controller, &CProjectController::outputLine);
+        p.folder.answers = {MessageAnswer::Yes}; // save the new project
+        CModalDriver driver;
+        QString size;
+        driver.steps << TransferTo(panel->DevicePath(), nullptr, &size);
+        CProjectTransferCommand command(p.controller);
+        QCOMPARE(command.Run(nullptr), int(TR_OK));
+        QVERIFY(driver.steps.isEmpty());
+        QVERIFY(panel->WaitForDownloads(1));
+        QCOMPARE(p.folder.messages.first().first, QStringLiteral("Project data has been modified, save it?"));
+        QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("Download runtime file OK!"),
+                                                     QStringLiteral("Information")));
+        QCOMPARE(lines.last().first().toString(), QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
+        QCOMPARE(size, CDlgTransfer::SizeText(p.App().runtimeImage.size()));
+        // The panel keeps whole blocks.
+        QCOMPARE(panel->Store().image, Padded(p.App().runtimeImage));
+        // The image is the one qv-cli compiles from the saved package.
+        const QString image = p.folder.Dir() + "/cli.bin";
+        QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {"compile", p.Location() + "/demo.cgp", "-o", image}), 0);
+        QCOMPARE(p.App().runtimeImage, TestSupport::ReadFile(image));
+        QCOMPARE(p.App().settings.GetSettingString("COMPORT"), panel->DevicePath());
+        QCOMPARE(p.App().stopFlag.load(), 1);
+        QVERIFY(!p.App().model.needCompile);
+        // A new port alone marks the project modified; the port remembered
+        // in COMPORT is preselected the next time.
+        QVERIFY(p.controller.IsModified());
+        p.App().model.modified = false;
+        const int lineCount = lines.count();
+        QString shown;
+        driver.steps << TransferTo(panel->DevicePath(), &shown);
+        QCOMPARE(command.Run(nullptr), int(TR_OK));
+        QCOMPARE(shown, panel->DevicePath());
+        QCOMPARE(lines.count(), lineCount); // nothing to compile
+        QVERIFY(!p.controller.IsModified());
+        QVERIFY(panel->WaitForDownloads(2));
+    }
+
+    void stoppedTransferLeavesThePanelsImage()
+    {
+        Project p(40);
+        VirtualPanelOptions paced;
+        paced.paced = true;
+        auto panel = StartPanel(paced);
+        QVERIFY(panel);
+        const QByteArray old = MakeImage(64 * 3);
+        p.App().runtimeImage = old;
+        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+        p.folder.messages.clear();
+
+        p.folder.answers = {MessageAnswer::Yes, MessageAnswer::Yes}; // save, then stop
+        CModalDriver driver;
+        driver.steps << TransferTo(panel->DevicePath());
+        driver.On<CDlgProgress>([](CDlgProgress* d) {
+            if (d->windowTitle() != QStringLiteral("Download") || d->Reports() == 0)
+                return false;
+            QTest::mouseClick(d->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+            return true;
+        });
+        CProjectTransferCommand command(p.controller);
+        QCOMPARE(command.Run(nullptr), int(TR_STOPPED));
+        QVERIFY(driver.steps.isEmpty());
+        QCOMPARE(p.folder.messages.at(1), qMakePair(QStringLiteral("Stop the operation?"), QStringLiteral("Warning")));
+        QCOMPARE(p.folder.kinds.at(1), MessageKind::Question);
+        QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("PTC006:\n\nDownload runtime file escaped."),
+                                                     QStringLiteral("Warning")));
+        QCOMPARE(panel->DownloadsStored(), 1);
+        QCOMPARE(panel->Store().image, Padded(old));
+        QCOMPARE(p.App().stopFlag.load(), 1);
+    }
+
+    void stoppedCompilationSendsNothing()
+    {
+        Project p(40);
+        auto panel = StartPanel();
+        p.folder.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+        CModalDriver driver;
+        driver.On<CDlgProgress>([](CDlgProgress* d) {
+            if (d->windowTitle() != QStringLiteral("Compiler"))
+                return false;
+            QTest::mouseClick(d->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+            return true;
+        });
+        CProjectTransferCommand command(p.controller);
+        QCOMPARE(command.Run(nullptr), -1);
+        QCOMPARE(panel->DownloadsStored(), 0);
+        QCOMPARE(p.App().stopFlag.load(), 1);
+    }
+
+    void panelInformationAndABackupRoundTrip()
+    {
+        Project p;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        const QByteArray original = MakeImage(64 * 5 + 10);
+        p.App().runtimeImage = original;
+        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+        p.folder.messages.clear();
+
+        CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+        QString proposed;
+        QString answer;
+        dlg.chooseFile = [&](bool, const QString& path) {
+            proposed = path;
+            return answer;
+        };
+        auto* upload = dlg.findChild<QRadioButton*>("upload");
+        auto* transfer = dlg.findChild<QPushButton*>("transfer");
+        QVERIFY(!transfer->isEnabled()); // nothing read yet
+        dlg.show();
+        // The first read comes by itself shortly after the dialog shows.
+        QTRY_VERIFY_WITH_TIMEOUT(!p.folder.messages.isEmpty(), 20000);
+        QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("Get information OK!"), QStringLiteral("Information")));
+        QCOMPARE(dlg.ShownValue("Panel Type:"), QStringLiteral("RU03"));
+        QCOMPARE(dlg.ShownValue("Firmware Version:"), QStringLiteral("V1.0.0.4"));
+        QCOMPARE(dlg.ShownValue("Total:"), QStringLiteral("128 KB"));
+        QCOMPARE(dlg.ShownValue("Protocol:"), QStringLiteral("Vardo V-Sequence (R Series)"));
+        QCOMPARE(dlg.ShownValue("Runtime File Upload State:"), QStringLiteral("Enable"));
+        QVERIFY(transfer->isEnabled());
+        QVERIFY(upload->isEnabled());
+        QCOMPARE(p.App().settings.GetSettingString("COMPORT"), panel->DevicePath());
+
+        // The messages before anything is sent.
+        QTest::mouseClick(transfer, Qt::LeftButton);
+        QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("Please input file path"), QStringLiteral("Warning")));
+        const QString tooShort = p.folder.Dir() + "/short.rtfbak";
+        QVERIFY(TestSupport::WriteFile(tooShort, QByteArray(64, 'x')));
+        answer = tooShort;
+        QTest::mouseClick(dlg.findChild<QPushButton*>("browse"), Qt::LeftButton);
+        QCOMPARE(dlg.FilePath(), tooShort);
+        QTest::mouseClick(transfer, Qt::LeftButton);
+        QCOMPARE(p.folder.messages.last().first, QStringLiteral("Input file invalid"));
+
+        // Upload into a backup: the proposed name is the date and time in
+        // the project folder; the extension is added.
+        upload->click();
+        QVERIFY(dlg.FilePath().isEmpty());
+        answer = p.folder.Dir() + "/line";
+        QTest::mouseClick(dlg.findChild<QPushButton*>("browse"), Qt::LeftButton);
+        QVERIFY(proposed.startsWith(p.Location() + "/"));
+        QVERIFY(QFileInfo(proposed).fileName().contains(QRegularExpression("^\\d{14}\\.rtfbak$")));
+        QCOMPARE(dlg.FilePath(), p.folder.Dir() + "/line.rtfbak");
+        CModalDriver driver;
+        driver.On<CDlgPassword>([](CDlgPassword* d) {
+            if (!d->windowTitle().endsWith("Upload Password"))
+                return false;
+            d->findChild<QLineEdit*>("password")->setText("11112222");
+            d->accept();
+            return true;
+        });
+        QTest::mouseClick(transfer, Qt::LeftButton);
+        QVERIFY(driver.steps.isEmpty());
+        QCOMPARE(p.folder.messages.last().first, QStringLiteral("Upload runtime file OK!"));
+        const QByteArray backup = TestSupport::ReadFile(dlg.FilePath());
+        QCOMPARE(backup.size(), Padded(original).size() + 64);
+        QCOMPARE(backup.left(Padded(original).size()), Padded(original));
+
+        // Another image goes to the panel; the backup brings the first back.
+        p.App().runtimeImage = MakeImage(64 * 2);
+        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(2));
+        dlg.findChild<QRadioButton*>("download")->click();
+        answer = p.folder.Dir() + "/line.rtfbak";
+        QTest::mouseClick(dlg.findChild<QPushButton*>("browse"), Qt::LeftButton);
+        QString offered;
+        driver.On<CDlgPassword>([&offered](CDlgPassword* d) {
+            // The backup's own password, offered as the old one.
+            if (!d->findChild<QCheckBox*>("useOld")->isChecked())
+                return false;
+            offered = d->Password();
+            d->accept();
+            return true;
+        });
+        QTest::mouseClick(transfer, Qt::LeftButton);
+        QVERIFY(driver.steps.isEmpty());
+        QCOMPARE(offered, QStringLiteral("11112222"));
+        QCOMPARE(p.folder.messages.last().first, QStringLiteral("Download runtime file OK!"));
+        QVERIFY(panel->WaitForDownloads(3));
+        QCOMPARE(panel->Store().image, Padded(original));
+        QCOMPARE(panel->Store().password, PackedPassword::Pack("11112222"));
+        QCOMPARE(p.App().runtimeImage, Padded(original));
+    }
+
+    void failedReadDisablesTheBackupGroup()
+    {
+        Project p;
+        CDlgPanelInfo dlg(p.App(), p.folder.Dir() + "/no-such-port");
+        dlg.findChild<QComboBox*>("port")->setEditText(p.folder.Dir() + "/no-such-port");
+        dlg.Refresh();
+        QCOMPARE(p.folder.messages.last().first.left(7), QStringLiteral("PTC002:"));
+        QVERIFY(!dlg.findChild<QPushButton*>("transfer")->isEnabled());
+        QCOMPARE(dlg.ShownValue("Panel Type:"), QStringLiteral("-"));
+    }
+
+    void transferDialogFigures()
+    {
+        Project p;
+        TransferChoice c;
+        c.uploadPassword = "52815281";
+        CDlgTransfer small(p.App().settings, 1024, c);
+        QCOMPARE(small.findChild<QLabel*>("size")->text(), QStringLiteral("1024 Bytes"));
+        QVERIFY(!small.findChild<QLineEdit*>("password")->isEnabled());
+        small.findChild<QCheckBox*>("enableUpdate")->setChecked(true);
+        QVERIFY(small.findChild<QLineEdit*>("password")->isEnabled());
+        CDlgTransfer kb(p.App().settings, 1025, c);
+        QCOMPARE(kb.findChild<QLabel*>("size")->text(), QStringLiteral("1 KB"));
+        QVERIFY(CDlgTransfer(p.App().settings, 131008, c).findChild<QPushButton*>("transfer")->isEnabled());
+        QVERIFY(!CDlgTransfer(p.App().settings, 131009, c).findChild<QPushButton*>("transfer")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestUiTransfer)
+#include "test_ui_transfer.moc"
