@@ -5,6 +5,7 @@
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgScreenDelete.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 CDlgScreenDelete::CDlgScreenDelete(CProjectController& controller, DeleteScreens deleteScreens,
@@ -20,6 +21,7 @@ CDlgScreenDelete::CDlgScreenDelete(CProjectController& controller, DeleteScreens
     ui_->listScreens->setAccessibleName(ui_->labelList->text().remove(QLatin1Char('&')));
     connect(ui_->buttonDelete, &QPushButton::clicked, this, &CDlgScreenDelete::onDelete);
     connect(ui_->buttonClose, &QPushButton::clicked, this, &CDlgScreenDelete::reject);
+    ui_->listScreens->installEventFilter(this);
     Refill();
 }
 
@@ -61,6 +63,17 @@ QList<int> CDlgScreenDelete::SelectedNumbers() const
             numbers.append(item->data(0, Qt::UserRole).toInt());
     }
     return numbers;
+}
+
+bool CDlgScreenDelete::eventFilter(QObject* watched, QEvent* event)
+{
+    // The Delete key in the list does what the button does.
+    if (watched == ui_->listScreens && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        onDelete();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CDlgScreenDelete::onDelete()

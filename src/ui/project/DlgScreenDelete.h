@@ -25,6 +25,9 @@ public:
     QList<int> SelectedNumbers() const;
     Ui::CDlgScreenDelete& Form() const { return *ui_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onDelete();
 
