@@ -372,6 +372,13 @@ private slots:
         // The count field: digits only, never above 100.
         type(child<CDigitSpinEdit>(d, "editCount"), "150");
         QCOMPARE(grid->rowCount(), 15);
+
+        // The dialog opens again where it was left.
+        d.move(130, 90);
+        const QPoint left = d.pos();
+        d.reject();
+        CDlgAlarm again(x.c, x.commands.pickRegister, {}, {});
+        QCOMPARE(again.pos(), left);
     }
 
     void alarmCsvRoundTripAndRefusedRows()

@@ -1,4 +1,5 @@
 #include "DlgScreenDelete.h"
+#include "DialogPlace.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "ui/app/ProjectController.h"
@@ -16,6 +17,7 @@ CDlgScreenDelete::CDlgScreenDelete(CProjectController& controller, DeleteScreens
     ui_->setupUi(this);
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_SCREEN_DELETE);
+    RememberDialogPlace(this, s, QStringLiteral("PlaceDeleteScreen"));
     ui_->listScreens->setHeaderLabels({s.LookupText(IDD_DLG_SCREEN_DELETE, QStringLiteral("No.")),
                                        s.LookupText(IDD_DLG_SCREEN_DELETE, QStringLiteral("Screen Name"))});
     ui_->listScreens->setAccessibleName(ui_->labelList->text().remove(QLatin1Char('&')));

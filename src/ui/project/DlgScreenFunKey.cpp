@@ -1,4 +1,5 @@
 #include "DlgScreenFunKey.h"
+#include "DialogPlace.h"
 #include "FunKeyAdvancedPage.h"
 #include "FunKeyScreenChangePage.h"
 #include "FunKeySetCoilPage.h"
@@ -29,6 +30,7 @@ CDlgScreenFunKey::CDlgScreenFunKey(CProjectController& controller, const std::ar
     // The dialog's own section first, then each page's over its controls.
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_SCREEN_FUN_KEY);
+    RememberDialogPlace(this, s, QStringLiteral("PlaceFunctionKey"));
     DialogTexts::Apply(setCoil_, s, IDD_DLG_SCREEN_FUN_KEY_SETCOIL);
     DialogTexts::Apply(setReg_, s, IDD_DLG_SCREEN_FUN_KEY_SETREG);
     DialogTexts::Apply(screenChange_, s, IDD_DLG_SCREEN_FUN_KEY_SCREENCHANGE);

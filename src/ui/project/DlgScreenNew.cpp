@@ -1,4 +1,5 @@
 #include "DlgScreenNew.h"
+#include "DialogPlace.h"
 #include "ScreenNumberNameCheck.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
@@ -16,6 +17,7 @@ CDlgScreenNew::CDlgScreenNew(CProjectController& controller, QWidget* parent)
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
     ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
     DialogTexts::Apply(this, controller.App().settings, IDD_DLG_SCREEN_NEW);
+    RememberDialogPlace(this, controller.App().settings, QStringLiteral("PlaceNewScreen"));
     const int number = controller.App().model.FirstFreeScreenNumber();
     ui_->editNumber->SetRange(1, 999);
     ui_->editNumber->SetValue(number);

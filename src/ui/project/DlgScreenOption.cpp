@@ -1,4 +1,5 @@
 #include "DlgScreenOption.h"
+#include "DialogPlace.h"
 #include "DlgScreenFunKey.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
@@ -19,6 +20,7 @@ CDlgScreenOption::CDlgScreenOption(CProjectController& controller, const CScreen
     ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_SCREEN_OPTION);
+    RememberDialogPlace(this, s, QStringLiteral("PlaceScreenOption"));
     ui_->listKeys->setHeaderLabels({s.LookupText(IDD_DLG_SCREEN_OPTION, QStringLiteral("Function Key")),
                                     s.LookupText(IDD_DLG_SCREEN_OPTION, QStringLiteral("Description"))});
     ui_->listKeys->setAccessibleName(ui_->groupKeys->title().remove(QLatin1Char('&')));

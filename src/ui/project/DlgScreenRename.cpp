@@ -1,4 +1,5 @@
 #include "DlgScreenRename.h"
+#include "DialogPlace.h"
 #include "ScreenNumberNameCheck.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
@@ -18,6 +19,7 @@ CDlgScreenRename::CDlgScreenRename(CProjectController& controller, int number, c
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
     ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
     DialogTexts::Apply(this, controller.App().settings, IDD_DLG_SCREEN_RENAME);
+    RememberDialogPlace(this, controller.App().settings, QStringLiteral("PlaceRenameScreen"));
     ui_->editFromNumber->setValue(number);
     ui_->editFromName->setText(name);
     ui_->editNumber->SetRange(1, 999);
