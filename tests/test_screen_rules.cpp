@@ -35,15 +35,15 @@ class TestScreenRules : public QObject
 private slots:
     void valueFormatsShowAndStore()
     {
-        QCOMPARE(Spec(VF_SIGNED_16).minimum, -32768);
-        QCOMPARE(Spec(VF_UNSIGNED_32).maximum, 4294967295LL);
-        QCOMPARE(Spec(VF_BCD_32).maxLength, 8);
-        QVERIFY(!Spec(VF_SIGNED_32).setsSpinRange);
-        QVERIFY(Spec(VF_BCD_16).setsSpinRange);
-        QCOMPARE(HintText(Spec(VF_SIGNED_16)), QString("Min: -32768  Max: 32767"));
-        QCOMPARE(HintText(Spec(VF_UNSIGNED_32)), QString("Min: 0  Max: 4294967295"));
-        QCOMPARE(HintText(Spec(VF_FLOAT)), QString("Min: -1000000000.000000  Max: 1000000000.000000"));
-        QCOMPARE(HintText(StartSpec()), QString("Min: 0  Max: 65535"));
+        QCOMPARE(Limits(VF_SIGNED_16).minimum, -32768);
+        QCOMPARE(Limits(VF_UNSIGNED_32).maximum, 4294967295LL);
+        QCOMPARE(Limits(VF_BCD_32).maxLength, 8);
+        QVERIFY(!Limits(VF_SIGNED_32).setsSpinRange);
+        QVERIFY(Limits(VF_BCD_16).setsSpinRange);
+        QCOMPARE(HintText(Limits(VF_SIGNED_16)), QString("Min: -32768  Max: 32767"));
+        QCOMPARE(HintText(Limits(VF_UNSIGNED_32)), QString("Min: 0  Max: 4294967295"));
+        QCOMPARE(HintText(Limits(VF_FLOAT)), QString("Min: -1000000000.000000  Max: 1000000000.000000"));
+        QCOMPARE(HintText(StartLimits()), QString("Min: 0  Max: 65535"));
 
         QCOMPARE(ShowValue(VF_SIGNED_16, 0xFFFFFFFFu), QString("-1"));
         QCOMPARE(ShowValue(VF_UNSIGNED_32, 0xFFFFFFFFu), QString("4294967295"));

@@ -70,9 +70,9 @@ bool isFloatText(const QString& text)
 
 } // namespace
 
-FieldSpec Spec(ValueFormat format)
+FieldLimits Limits(ValueFormat format)
 {
-    FieldSpec s;
+    FieldLimits s;
     switch (format) {
     case VF_SIGNED_16:
         s.isSigned = true;
@@ -118,16 +118,16 @@ FieldSpec Spec(ValueFormat format)
     return s;
 }
 
-FieldSpec StartSpec()
+FieldLimits StartLimits()
 {
-    return FieldSpec();
+    return FieldLimits();
 }
 
-QString HintText(const FieldSpec& spec)
+QString HintText(const FieldLimits& limits)
 {
-    if (spec.isFloat)
-        return QString::asprintf("Min: %f  Max: %f", spec.floatMinimum, spec.floatMaximum);
-    return QStringLiteral("Min: %1  Max: %2").arg(spec.minimum).arg(spec.maximum);
+    if (limits.isFloat)
+        return QString::asprintf("Min: %f  Max: %f", limits.floatMinimum, limits.floatMaximum);
+    return QStringLiteral("Min: %1  Max: %2").arg(limits.minimum).arg(limits.maximum);
 }
 
 QString ShowValue(ValueFormat format, quint32 pattern)
@@ -146,15 +146,15 @@ QString ShowValue(ValueFormat format, quint32 pattern)
 
 std::optional<quint32> StoreValue(ValueFormat format, const QString& text)
 {
-    const FieldSpec spec = Spec(format);
+    const FieldLimits limits = Limits(format);
     if (format == VF_FLOAT) {
-        const double v = text.isEmpty() ? spec.floatMinimum : leadingDouble(text);
-        if (v < spec.floatMinimum || v > spec.floatMaximum)
+        const double v = text.isEmpty() ? limits.floatMinimum : leadingDouble(text);
+        if (v < limits.floatMinimum || v > limits.floatMaximum)
             return std::nullopt;
         return floatBits(v);
     }
     if (text.isEmpty())
-        return quint32(qint32(spec.minimum));
+        return quint32(qint32(limits.minimum));
     if (isSignedInt(format)) {
         static const QRegularExpression digits(QStringLiteral("^-?\\d*$"));
         if (!digits.match(text).hasMatch())
@@ -163,7 +163,7 @@ std::optional<quint32> StoreValue(ValueFormat format, const QString& text)
             return 0u;
         bool ok = false;
         const qint64 v = text.toLongLong(&ok);
-        if (!ok || v < spec.minimum || v > spec.maximum)
+        if (!ok || v < limits.minimum || v > limits.maximum)
             return std::nullopt;
         return quint32(qint32(v));
     }
@@ -172,7 +172,7 @@ std::optional<quint32> StoreValue(ValueFormat format, const QString& text)
         return std::nullopt;
     bool ok = false;
     const qint64 v = text.toLongLong(&ok);
-    if (!ok || v > spec.maximum)
+    if (!ok || v > limits.maximum)
         return std::nullopt;
     if (isBcd(format))
         return quint32(text.toUInt(nullptr, 16));

@@ -12,7 +12,7 @@
 // share these rules.
 namespace ValueFormatRules {
 
-struct FieldSpec
+struct FieldLimits
 {
     bool isFloat = false;
     bool isSigned = false;
@@ -27,13 +27,13 @@ struct FieldSpec
     qint64 spinMaximum = 65535;
 };
 
-FieldSpec Spec(ValueFormat format);
+FieldLimits Limits(ValueFormat format);
 // The field before any format is applied: 0..65535, 5 digits, spin 0..65535.
-FieldSpec StartSpec();
+FieldLimits StartLimits();
 
 // "Min: %d  Max: %d" (signed), "Min: %u  Max: %u" (unsigned and BCD) or
 // "Min: %f  Max: %f" (float), with the format's bounds.
-QString HintText(const FieldSpec& spec);
+QString HintText(const FieldLimits& limits);
 
 // A stored pattern as the field shows it: "%d" for 1 and 2, "%u" for 3 and 4,
 // "%x" for 5 and 6 (the BCD digits), "%f" of the float bits for 7.

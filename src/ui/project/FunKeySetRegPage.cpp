@@ -49,7 +49,7 @@ void CFunKeySetRegPage::applyFormat(ValueFormat format)
 {
     format_ = format;
     ui_->editValue->ApplyFormat(format);
-    ui_->labelHint->setText(ValueFormatRules::HintText(ui_->editValue->Spec()));
+    ui_->labelHint->setText(ValueFormatRules::HintText(ui_->editValue->Limits()));
 }
 
 void CFunKeySetRegPage::Load(const CFunKey_SetReg& action)

@@ -13,21 +13,21 @@ CValueSpinEdit::CValueSpinEdit(QWidget* parent) : QAbstractSpinBox(parent)
 void CValueSpinEdit::ApplyStart()
 {
     format_ = VF_UNSIGNED_16;
-    spec_ = ValueFormatRules::StartSpec();
-    spinMinimum_ = spec_.spinMinimum;
-    spinMaximum_ = spec_.spinMaximum;
-    setToolTip(ValueFormatRules::HintText(spec_));
+    limits_ = ValueFormatRules::StartLimits();
+    spinMinimum_ = limits_.spinMinimum;
+    spinMaximum_ = limits_.spinMaximum;
+    setToolTip(ValueFormatRules::HintText(limits_));
 }
 
 void CValueSpinEdit::ApplyFormat(ValueFormat format)
 {
     format_ = format;
-    spec_ = ValueFormatRules::Spec(format);
-    if (spec_.setsSpinRange) {
-        spinMinimum_ = spec_.spinMinimum;
-        spinMaximum_ = spec_.spinMaximum;
+    limits_ = ValueFormatRules::Limits(format);
+    if (limits_.setsSpinRange) {
+        spinMinimum_ = limits_.spinMinimum;
+        spinMaximum_ = limits_.spinMaximum;
     }
-    setToolTip(ValueFormatRules::HintText(spec_));
+    setToolTip(ValueFormatRules::HintText(limits_));
 }
 
 void CValueSpinEdit::SetText(const QString& text)
@@ -44,19 +44,19 @@ void CValueSpinEdit::SelectAllText()
 QValidator::State CValueSpinEdit::validate(QString& input, int&) const
 {
     // Longer than the field only by shortening a longer text (a "%f" value).
-    if (input.size() > spec_.maxLength && input.size() > text().size())
+    if (input.size() > limits_.maxLength && input.size() > text().size())
         return QValidator::Invalid;
     return ValueFormatRules::AcceptsTyped(format_, input) ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 void CValueSpinEdit::stepBy(int steps)
 {
-    if (spec_.isFloat) {
+    if (limits_.isFloat) {
         const auto bits = ValueFormatRules::StoreValue(format_, text());
         float f = 0;
         if (bits)
             std::memcpy(&f, &*bits, sizeof f);
-        const double v = qBound(spec_.floatMinimum, double(f) + steps, spec_.floatMaximum);
+        const double v = qBound(limits_.floatMinimum, double(f) + steps, limits_.floatMaximum);
         SetText(QString::asprintf("%f", v));
         return;
     }
@@ -64,9 +64,9 @@ void CValueSpinEdit::stepBy(int steps)
     bool ok = false;
     qint64 v = text().toLongLong(&ok);
     if (!ok)
-        v = spec_.minimum;
-    const qint64 low = qMax(spinMinimum_, spec_.minimum);
-    const qint64 high = qMin(spinMaximum_, spec_.maximum);
+        v = limits_.minimum;
+    const qint64 low = qMax(spinMinimum_, limits_.minimum);
+    const qint64 high = qMin(spinMaximum_, limits_.maximum);
     v = qBound(low, v + steps, qMax(low, high));
     SetText(QString::number(v));
 }

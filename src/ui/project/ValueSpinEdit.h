@@ -17,7 +17,7 @@ public:
     void ApplyStart();
     void ApplyFormat(ValueFormat format);
     ValueFormat Format() const { return format_; }
-    const ValueFormatRules::FieldSpec& Spec() const { return spec_; }
+    const ValueFormatRules::FieldLimits& Limits() const { return limits_; }
     void SetText(const QString& text);
     void SelectAllText();
 
@@ -33,7 +33,7 @@ protected:
 
 private:
     ValueFormat format_ = VF_UNSIGNED_16;
-    ValueFormatRules::FieldSpec spec_;
+    ValueFormatRules::FieldLimits limits_;
     qint64 spinMinimum_ = 0;
     qint64 spinMaximum_ = 65535;
 };
