@@ -47,6 +47,16 @@ void CLoadedScreenDocuments::Forget(int screenNumber)
     std::erase_if(docs_, [&](const Entry& e) { return e.number == screenNumber; });
 }
 
+void CLoadedScreenDocuments::Renumber(int oldNumber, int newNumber)
+{
+    if (oldNumber == newNumber)
+        return;
+    Forget(newNumber);
+    for (auto& e : docs_)
+        if (e.number == oldNumber)
+            e.number = newNumber;
+}
+
 CTessanDoc* CLoadedScreenDocuments::Document(int screenNumber) const
 {
     for (const auto& e : docs_)

@@ -29,6 +29,8 @@ public:
     CTessanDoc* Open(int screenNumber);
     // Drops a screen's document (the screen was deleted or renamed).
     void Forget(int screenNumber);
+    // A renamed screen keeps its document (and its edits) under its new number.
+    void Renumber(int oldNumber, int newNumber);
 
     bool SaveAll(const QString& projectFolder, const QString& projectName) override;
     void Retitle(const QString&) override {}

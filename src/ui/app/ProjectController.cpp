@@ -169,6 +169,28 @@ CTessanDoc* CProjectController::ScreenDocument(int number)
     return hasProject_ ? screens_.Open(number) : nullptr;
 }
 
+CTessanDoc* CProjectController::LoadedScreenDocument(int number) const
+{
+    return hasProject_ ? screens_.Document(number) : nullptr;
+}
+
+void CProjectController::ScreenDeleted(int number)
+{
+    emit screenDeleted(number);
+    NotifyScreenListChanged();
+    screens_.Forget(number);
+    NotifyModifiedChanged();
+}
+
+void CProjectController::ScreenRenumbered(int oldNumber, int newNumber)
+{
+    screens_.Renumber(oldNumber, newNumber);
+    if (oldNumber != newNumber)
+        emit screenRenumbered(oldNumber, newNumber);
+    NotifyScreenListChanged();
+    NotifyModifiedChanged();
+}
+
 void CProjectController::MarkModified()
 {
     app_.model.modified = true;

@@ -67,6 +67,14 @@ public:
     // The document of a screen, loaded on first use and kept with its edits
     // until the project closes; null when there is no such screen.
     CTessanDoc* ScreenDocument(int number);
+    // The document of a screen when it is loaded; never loads one.
+    CTessanDoc* LoadedScreenDocument(int number) const;
+    // A screen was deleted: its window closes (screenDeleted) and then its
+    // document is dropped.
+    void ScreenDeleted(int number);
+    // A screen got a new number (and name): its window and its document
+    // follow it (screenRenumbered, then screenListChanged).
+    void ScreenRenumbered(int oldNumber, int newNumber);
     // Asks the main window to open (or raise) the editor window of a screen.
     void RequestOpenScreen(int number) { emit openScreenRequested(number); }
 
@@ -89,6 +97,10 @@ signals:
     void outputCleared();
     void outputLine(const QString& line);
     void openScreenRequested(int number);
+    // Emitted before the document goes: a window showing it must close.
+    void screenDeleted(int number);
+    // The window of the screen `oldNumber` now shows screen `newNumber`.
+    void screenRenumbered(int oldNumber, int newNumber);
 
 private:
     QString text(const QString& key) const;

@@ -1,0 +1,42 @@
+#include "FunKeyScreenChangePage.h"
+#include "ProjectMessages.h"
+#include "app/ScreenCommands.h"
+#include "ui_FunKeyScreenChangePage.h"
+
+CFunKeyScreenChangePage::CFunKeyScreenChangePage(CProjectController& controller, QWidget* parent)
+    : QWidget(parent), controller_(controller), ui_(std::make_unique<Ui::CFunKeyScreenChangePage>())
+{
+    ui_->setupUi(this);
+    ui_->editScreenNumber->SetRange(1, 999);
+    ui_->editScreenNumber->setAccessibleName(ui_->radioScreenNumber->text().remove(QLatin1Char('&')));
+    connect(ui_->radioScreenNumber, &QRadioButton::toggled, ui_->editScreenNumber, &QWidget::setEnabled);
+}
+
+CFunKeyScreenChangePage::~CFunKeyScreenChangePage() = default;
+
+void CFunKeyScreenChangePage::Load(const CFunKey_ScreenChg& action)
+{
+    ui_->editScreenNumber->SetValue(action.screenNumber);
+    (action.target == 1 ? ui_->radioAlarmList : ui_->radioScreenNumber)->setChecked(true);
+    ui_->editScreenNumber->setEnabled(action.target != 1);
+}
+
+bool CFunKeyScreenChangePage::Store(CFunKey_ScreenChg& action) const
+{
+    const auto number = ui_->editScreenNumber->Value();
+    const bool valid = number && *number >= 1 && *number <= 999;
+    if (ui_->radioScreenNumber->isChecked() && !valid) {
+        ProjectMessages::Error(controller_, ScreenCommands::MessageOf(ScreenCommands::NumberProblem::Invalid));
+        return false;
+    }
+    action.target = ui_->radioAlarmList->isChecked() ? 1 : 0;
+    if (valid)
+        action.screenNumber = *number;
+    return true;
+}
+
+void CFunKeyScreenChangePage::FocusNumber()
+{
+    ui_->editScreenNumber->setFocus();
+    ui_->editScreenNumber->SelectAllText();
+}

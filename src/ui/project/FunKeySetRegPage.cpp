@@ -1,0 +1,113 @@
+#include "FunKeySetRegPage.h"
+#include "ProjectMessages.h"
+#include "screen/ValueFormatRules.h"
+#include "ui_FunKeySetRegPage.h"
+
+#include <QSignalBlocker>
+
+namespace {
+const QString kValueRefused = QStringLiteral("Error OBJ-002 : Minimum value is not within range");
+}
+
+CFunKeySetRegPage::CFunKeySetRegPage(CProjectController& controller, RegisterPicker picker, QWidget* parent)
+    : QWidget(parent), controller_(controller), ui_(std::make_unique<Ui::CFunKeySetRegPage>()),
+      picker_(std::move(picker))
+{
+    ui_->setupUi(this);
+    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    connect(ui_->buttonPickRegister, &QPushButton::clicked, this, &CFunKeySetRegPage::PickRegister);
+    connect(ui_->spinQuantity, &QSpinBox::valueChanged, this, &CFunKeySetRegPage::onFormatControl);
+    connect(ui_->checkFloat, &QCheckBox::toggled, this, &CFunKeySetRegPage::onFormatControl);
+    connect(ui_->radioBcd, &QRadioButton::toggled, this, &CFunKeySetRegPage::onFormatControl);
+    connect(ui_->checkSign, &QCheckBox::toggled, this, &CFunKeySetRegPage::onFormatControl);
+}
+
+CFunKeySetRegPage::~CFunKeySetRegPage() = default;
+
+CFunKeySetRegPage::Settings CFunKeySetRegPage::controls() const
+{
+    return {ui_->spinQuantity->value(), ui_->checkFloat->isChecked(), ui_->radioBcd->isChecked(),
+            ui_->checkSign->isChecked()};
+}
+
+void CFunKeySetRegPage::setControls(const Settings& s)
+{
+    const QSignalBlocker b1(ui_->spinQuantity), b2(ui_->checkFloat), b3(ui_->radioBcd), b4(ui_->radioBin),
+        b5(ui_->checkSign);
+    ui_->spinQuantity->setValue(s.quantity);
+    ui_->checkFloat->setChecked(s.isFloat);
+    (s.bcd ? ui_->radioBcd : ui_->radioBin)->setChecked(true);
+    ui_->checkSign->setChecked(s.isSigned);
+    ui_->spinQuantity->setEnabled(!s.isFloat);
+    ui_->labelMode->setEnabled(!s.isFloat);
+    ui_->radioBin->setEnabled(!s.isFloat);
+    ui_->radioBcd->setEnabled(!s.isFloat);
+    ui_->checkSign->setEnabled(!s.isFloat);
+}
+
+void CFunKeySetRegPage::applyFormat(ValueFormat format)
+{
+    format_ = format;
+    ui_->editValue->ApplyFormat(format);
+    ui_->labelHint->setText(ValueFormatRules::HintText(ui_->editValue->Limits()));
+}
+
+void CFunKeySetRegPage::Load(const CFunKey_SetReg& action)
+{
+    reg_ = action.reg;
+    ui_->editRegister->setText(reg_.ToText());
+    settings_ = {qBound(1, action.quantity, 2), action.isFloat != 0, action.mode == 1, action.isSigned != 0};
+    setControls(settings_);
+    ui_->editValue->ApplyStart();
+    const ValueFormat format = DeriveValueFormat(settings_.isFloat, settings_.bcd, settings_.isSigned, settings_.quantity);
+    applyFormat(format);
+    ui_->editValue->SetText(ValueFormatRules::ShowValue(format, quint32(action.value)));
+}
+
+void CFunKeySetRegPage::onFormatControl()
+{
+    Settings now = controls();
+    if (now.isFloat && !settings_.isFloat) {
+        now.quantity = 2;
+    }
+    const ValueFormat format = DeriveValueFormat(now.isFloat, now.bcd, now.isSigned, now.quantity);
+    if (format != format_) {
+        const auto text = ValueFormatRules::ChangeFormat(format_, format, ui_->editValue->text());
+        if (!text) {
+            setControls(settings_);
+            ProjectMessages::Error(controller_, kValueRefused);
+            ui_->editValue->SelectAllText();
+            return;
+        }
+        applyFormat(format);
+        ui_->editValue->SetText(*text);
+    }
+    settings_ = now;
+    setControls(settings_);
+}
+
+bool CFunKeySetRegPage::Store(CFunKey_SetReg& action) const
+{
+    const auto value = ValueFormatRules::StoreValue(format_, ui_->editValue->text());
+    if (!value) {
+        ProjectMessages::Error(controller_, kValueRefused);
+        ui_->editValue->SelectAllText();
+        return false;
+    }
+    action.reg = reg_;
+    action.quantity = settings_.quantity;
+    action.value = qint32(*value);
+    action.isFloat = settings_.isFloat ? 1 : 0;
+    action.mode = settings_.bcd ? 1 : 0;
+    action.isSigned = settings_.isSigned ? 1 : 0;
+    return true;
+}
+
+void CFunKeySetRegPage::PickRegister()
+{
+    RegisterRef ref = reg_;
+    if (picker_ && picker_(this, RegisterRef::KindWord, ref)) {
+        reg_ = ref;
+        ui_->editRegister->setText(reg_.ToText());
+    }
+}

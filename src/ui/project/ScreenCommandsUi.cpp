@@ -1,0 +1,165 @@
+#include "ScreenCommandsUi.h"
+#include "DlgAlarm.h"
+#include "DlgScreenDelete.h"
+#include "DlgScreenNew.h"
+#include "DlgScreenOption.h"
+#include "DlgScreenRename.h"
+#include "ProjectMessages.h"
+#include "RegisterTextPicker.h"
+#include "app/ScreenCommands.h"
+#include "app/TessanApp.h"
+#include "ui/app/ProjectController.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+namespace {
+const QString kAllUsed = QStringLiteral("All screen numbers from 1 to 999 are used. Delete a screen first");
+const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
+} // namespace
+
+CScreenCommandsUi::CScreenCommandsUi(CProjectController& controller, QObject* parent)
+    : QObject(parent), controller_(controller)
+{
+    pickRegister = MakeRegisterPicker(controller);
+    chooseImportFile = [this](QWidget* p) {
+        return QFileDialog::getOpenFileName(p, ProjectMessages::Text(controller_, QStringLiteral("Import Alarm List")),
+                                            QString(), kCsvFilter);
+    };
+    chooseExportFile = [this](QWidget* p) {
+        QString path = QFileDialog::getSaveFileName(
+            p, ProjectMessages::Text(controller_, QStringLiteral("Export Alarm List")), QString(), kCsvFilter);
+        if (!path.isEmpty() && !path.contains(QLatin1Char('.')))
+            path += QStringLiteral(".csv");
+        return path;
+    };
+    // The clipboard belongs to the project it was copied in.
+    connect(&controller, &CProjectController::projectOpened, this, [this] { copied_ = false; });
+    connect(&controller, &CProjectController::projectClosed, this, [this] { copied_ = false; });
+}
+
+bool CScreenCommandsUi::HasCopiedScreen() const
+{
+    return copied_ && controller_.HasProject() && QFile::exists(ScreenCommands::CopyTempPath(controller_.App()));
+}
+
+void CScreenCommandsUi::NewScreen(QWidget* parent)
+{
+    if (!controller_.HasProject())
+        return;
+    if (ScreenCommands::AllNumbersUsed(controller_.App().model)) {
+        ProjectMessages::Error(controller_, kAllUsed);
+        return;
+    }
+    CDlgScreenNew dialog(controller_, parent);
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    ScreenCommands::NewScreen(controller_.App(), dialog.Number(), dialog.Name());
+    controller_.NotifyScreenListChanged();
+    controller_.NotifyModifiedChanged();
+    controller_.RequestOpenScreen(dialog.Number());
+}
+
+void CScreenCommandsUi::CopyScreen(QWidget*, int number)
+{
+    if (!controller_.HasProject() || !controller_.App().model.FindScreen(number))
+        return;
+    if (!ScreenCommands::CopyScreen(controller_.App(), number, controller_.LoadedScreenDocument(number))) {
+        ProjectMessages::Error(controller_, QStringLiteral("Copy Screen failed"));
+        return;
+    }
+    copied_ = true;
+    controller_.NotifyModifiedChanged();
+    controller_.NotifyScreenListChanged();
+}
+
+void CScreenCommandsUi::PasteScreen(QWidget*)
+{
+    if (!HasCopiedScreen())
+        return;
+    if (ScreenCommands::AllNumbersUsed(controller_.App().model)) {
+        ProjectMessages::Error(controller_, kAllUsed);
+        return;
+    }
+    const CScreenObject* screen = ScreenCommands::PasteScreen(controller_.App());
+    if (!screen) {
+        ProjectMessages::Error(controller_, QStringLiteral("Paste Screen failed"));
+        return;
+    }
+    const int number = screen->number;
+    controller_.NotifyScreenListChanged();
+    controller_.NotifyModifiedChanged();
+    controller_.RequestOpenScreen(number);
+}
+
+void CScreenCommandsUi::RenameScreen(QWidget* parent, int number)
+{
+    const CScreenObject* screen = controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
+    if (!screen)
+        return;
+    CDlgScreenRename dialog(controller_, number, screen->name, parent);
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    const int newNumber = dialog.Number();
+    switch (ScreenCommands::RenameScreen(controller_.App(), number, newNumber, dialog.Name(),
+                                         controller_.LoadedScreenDocument(number))) {
+    case ScreenCommands::RenameResult::Unchanged: return;
+    case ScreenCommands::RenameResult::Failed:
+        ProjectMessages::Error(controller_, QStringLiteral("Error GUI-005 : Rename Screen failed"));
+        return;
+    case ScreenCommands::RenameResult::Renamed: break;
+    }
+    controller_.ScreenRenumbered(number, newNumber);
+}
+
+void CScreenCommandsUi::DeleteScreens(const QList<int>& numbers)
+{
+    if (numbers.isEmpty()
+        || !ProjectMessages::AskWarning(controller_, QStringLiteral("Are you sure you want to delete the screen?")))
+        return;
+    for (int number : numbers)
+        if (ScreenCommands::DeleteScreen(controller_.App(), number))
+            controller_.ScreenDeleted(number);
+}
+
+void CScreenCommandsUi::DeleteScreen(QWidget* parent, int number)
+{
+    if (!controller_.HasProject())
+        return;
+    CDlgScreenDelete dialog(controller_, [this](const QList<int>& numbers) { DeleteScreens(numbers); }, parent);
+    dialog.SelectNumber(number);
+    runDialog(dialog);
+}
+
+void CScreenCommandsUi::ScreenOption(QWidget* parent, int number)
+{
+    CScreenObject* screen = controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
+    if (!screen)
+        return;
+    CDlgScreenOption dialog(controller_, *screen, runDialog, pickRegister, parent);
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    const CScreenObject edited = dialog.Result();
+    // The dialog may have run a long while: the screen is looked up again.
+    screen = controller_.App().model.FindScreen(number);
+    if (!screen || (edited.screenChange == screen->screenChange && edited.keys == screen->keys))
+        return;
+    screen->screenChange = edited.screenChange;
+    screen->keys = edited.keys;
+    controller_.MarkModified();
+    controller_.NotifyScreenListChanged();
+}
+
+void CScreenCommandsUi::AlarmSetup(QWidget* parent)
+{
+    if (!controller_.HasProject())
+        return;
+    CDlgAlarm dialog(controller_, pickRegister, chooseImportFile, chooseExportFile, parent);
+    if (runDialog(dialog) != QDialog::Accepted)
+        return;
+    CAlarmObjList& alarms = controller_.App().model.alarms;
+    if (dialog.Result() == alarms)
+        return;
+    alarms = dialog.Result();
+    controller_.MarkModified();
+}
