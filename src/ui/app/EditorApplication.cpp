@@ -34,12 +34,13 @@ int Run(int argc, char** argv)
     CProjectController controller(app);
 
     CMainWindow window(controller);
-    EditorCommands::Wire(window, controller);
+    CEditorCommands commands(window, controller);
     messages.SetParent(&window);
     window.show();
 
     // The command-line file, or the start dialog; later starts raise `window`.
     CStartupSequence startup(controller, instance);
+    startup.startProject = [&] { commands.StartProject(&window); };
     startup.AfterMainWindow(&window, fileArgument);
 
     const int code = qapp.exec();

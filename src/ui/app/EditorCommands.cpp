@@ -2,20 +2,60 @@
 #include "DlgAbout.h"
 #include "MainWindow.h"
 #include "ProjectController.h"
+#include "ScreenListPane.h"
 #include "StartProjectCommand.h"
 #include "app/TessanApp.h"
+#include "project/ProtocolTables.h"
+#include "ui/project/ScreenCommandsUi.h"
+#include "ui/screen/TessanView.h"
+#include "ui/transfer/DlgProtocol.h"
+#include "ui/transfer/ProjectTransferCommand.h"
+#include "ui/transfer/SetupCommands.h"
 
-namespace EditorCommands {
-
-void Wire(CMainWindow& window, CProjectController& controller)
+CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& controller)
+    : window_(window), controller_(controller),
+      screens_(std::make_unique<CScreenCommandsUi>(controller))
 {
     CMainWindow* w = &window;
     CProjectController* c = &controller;
-    window.SetCommandHandler(CommandId::StartProject, [w, c] { StartProjectCommand::Run(*c, w); });
-    window.SetCommandHandler(CommandId::About, [w, c] {
+    CScreenCommandsUi* s = screens_.get();
+    auto selected = [w] { return w->ScreenList()->SelectedNumber(); };
+
+    w->SetCommandHandler(CommandId::StartProject, [this, w] { StartProject(w); });
+    w->SetCommandHandler(CommandId::About, [w, c] {
         CDlgAbout about(c->App().settings, c->App().programVersion, w);
         about.exec();
     });
+    w->SetCommandHandler(CommandId::ProjectTransfer, [w, c] { CProjectTransferCommand(*c).Run(w); });
+
+    w->SetCommandHandler(CommandId::NewScreen, [w, s] { s->NewScreen(w); });
+    w->SetCommandHandler(CommandId::CopyScreen, [w, s, selected] { s->CopyScreen(w, selected()); });
+    w->SetCommandHandler(CommandId::PasteScreen, [w, s] { s->PasteScreen(w); });
+    w->SetCommandHandler(CommandId::RenameScreen, [w, s, selected] { s->RenameScreen(w, selected()); });
+    w->SetCommandHandler(CommandId::DeleteScreen, [w, s, selected] { s->DeleteScreen(w, selected()); });
+    w->SetCommandHandler(CommandId::ScreenOption, [w, s, selected] { s->ScreenOption(w, selected()); });
+    w->SetCommandHandler(CommandId::AlarmSetup, [w, s] { s->AlarmSetup(w); });
+    w->SetCopiedScreenQuery([s] { return s->HasCopiedScreen(); });
+
+    w->SetCommandHandler(CommandId::PanelManager, [w, c] { SetupCommands::PanelManager(w, *c); });
+    w->SetCommandHandler(CommandId::ConfigurePassword, [w, c] { SetupCommands::ConfigurePassword(w, *c); });
+    w->SetCommandHandler(CommandId::PlcPanel, [w, c] { SetupCommands::PlcAndPanel(w, *c); });
+    w->SetCommandHandler(CommandId::PanelInformation, [w, c] { SetupCommands::PanelInformation(w, *c); });
+
+    w->SetScreenViewFactory([w, c](CTessanDoc* doc, int number, QWidget* parent) -> QWidget* {
+        auto* view = new CTessanView(*c, doc, number, parent);
+        QObject::connect(view, &CTessanView::objectHelpRequested, w, &CMainWindow::ShowObjectHelp);
+        QObject::connect(view, &CTessanView::commandStateChanged, w, &CMainWindow::UpdateCommands);
+        return view;
+    });
 }
 
-} // namespace EditorCommands
+CEditorCommands::~CEditorCommands() = default;
+
+void CEditorCommands::StartProject(QWidget* parent)
+{
+    const CAppSettings& settings = controller_.App().settings;
+    StartProjectCommand::Run(controller_, parent, [&settings](QWidget* owner, CDeviceInfo* info) {
+        return CDlgProtocol::Edit(owner, settings, QString::fromLatin1(ProtocolTables::kVardoVSequence), *info);
+    });
+}

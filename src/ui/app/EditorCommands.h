@@ -1,11 +1,25 @@
 #pragma once
+#include <memory>
 
 class CMainWindow;
 class CProjectController;
+class CScreenCommandsUi;
+class QWidget;
 
 // The one place where the commands whose windows live in the other folders
 // (start dialog, About, screen commands, setup and transfer dialogs, the
 // screen editor) are plugged into the main window.
-namespace EditorCommands {
-void Wire(CMainWindow& window, CProjectController& controller);
-} // namespace EditorCommands
+class CEditorCommands
+{
+public:
+    CEditorCommands(CMainWindow& window, CProjectController& controller);
+    ~CEditorCommands();
+
+    // File > Start Project..., also the start dialog at start-up.
+    void StartProject(QWidget* parent);
+
+private:
+    CMainWindow& window_;
+    CProjectController& controller_;
+    std::unique_ptr<CScreenCommandsUi> screens_;
+};

@@ -98,6 +98,11 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
     connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainWindow::UpdateCommands);
     connect(&controller, &CProjectController::projectOpened, this, &CMainWindow::onProjectOpened);
     connect(&controller, &CProjectController::projectClosed, this, &CMainWindow::onProjectClosed);
+    // A renamed screen keeps its window (and the edits in it) under its new number.
+    connect(&controller, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
+        if (QMdiSubWindow* sub = screenWindows_.take(oldNumber))
+            screenWindows_.insert(newNumber, sub);
+    });
     connect(&controller, &CProjectController::screenListChanged, this, &CMainWindow::onScreenListChanged);
     connect(&controller, &CProjectController::modifiedChanged, this, &CMainWindow::UpdateCommands);
     connect(&controller, &CProjectController::openScreenRequested, this, &CMainWindow::OpenScreenWindow);
@@ -767,9 +772,10 @@ void CMainWindow::OpenScreenWindow(int number)
     sub->setWindowIcon(IconPainter::Icon(CommandId::NewScreen));
     sub->resize(sub->sizeHint().boundedTo(mdi_->viewport()->size() - QSize(24, 24)).expandedTo(QSize(240, 120)));
     screenWindows_.insert(number, sub);
-    connect(sub, &QObject::destroyed, this, [this, number, sub] {
-        if (screenWindows_.value(number) == sub)
-            screenWindows_.remove(number);
+    connect(sub, &QObject::destroyed, this, [this, sub] {
+        // By the window, not the number: the screen may have been renumbered.
+        for (auto it = screenWindows_.begin(); it != screenWindows_.end();)
+            it = it.value() == sub ? screenWindows_.erase(it) : std::next(it);
         UpdateCommands();
     });
     sub->show();

@@ -1,13 +1,12 @@
 #include "RegisterTextPicker.h"
-#include "DlgRegisterText.h"
+#include "app/TessanApp.h"
+#include "ui/app/ProjectController.h"
+#include "ui/screen/RegisterPicker.h"
 
 RegisterPicker MakeRegisterPicker(CProjectController& controller)
 {
     return [&controller](QWidget* parent, int kind, RegisterRef& ref) {
-        CDlgRegisterText dialog(controller, kind, ref, parent);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        ref = dialog.Result();
-        return true;
+        CTessanApp& app = controller.App();
+        return CDlgRegister::Pick(parent, app.settings, controller.Messages(), app.model, ref, kind);
     };
 }

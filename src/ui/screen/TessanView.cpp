@@ -53,6 +53,10 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
         settings_.zoom = zoom;
         emit zoomChanged(zoom);
     });
+    connect(&controller_, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
+        if (screenNumber_ == oldNumber)
+            screenNumber_ = newNumber;
+    });
     connect(&controller_, &CProjectController::screenListChanged, this, &CTessanView::followProject);
     connect(&controller_, &CProjectController::projectClosed, this, &CTessanView::detach);
 }
@@ -83,6 +87,17 @@ void CTessanView::detach()
     editor_->SetContainer(nullptr);
     editor_->setEnabled(false);
     emit commandStateChanged();
+}
+
+void CTessanView::ApplyViewSettings(const CViewSettings& settings)
+{
+    ScreenViewSettings s = settings_;
+    s.showGrid = settings.showGrid;
+    s.gridH = settings.gridSizeH;
+    s.gridV = settings.gridSizeV;
+    s.zoom = settings.ZoomFactor();
+    s.showLabels = settings.showLabels;
+    ApplyViewSettings(s);
 }
 
 void CTessanView::ApplyViewSettings(const ScreenViewSettings& settings)

@@ -1,5 +1,6 @@
 #pragma once
 #include "ScreenViewSettings.h"
+#include "ui/app/ScreenViewCommands.h"
 #include "screen/ObjectAlignment.h"
 
 #include <QPoint>
@@ -19,7 +20,7 @@ class CTessanDoc;
 // document belongs to the project controller, so closing the window keeps
 // its edits for the project's next save. The window's title is the screen
 // title and follows renames.
-class CTessanView : public QWidget
+class CTessanView : public QWidget, public IScreenViewCommands
 {
     Q_OBJECT
 public:
@@ -73,6 +74,12 @@ public slots:
     // Grid shown and steps, zoom, labels and the panel-pixel view, from the
     // main window; the window redraws.
     void ApplyViewSettings(const ScreenViewSettings& settings);
+
+public:
+    // The main window's side: its commands and its view settings (the
+    // panel-pixel view stays as this window has it).
+    void StartInsert(int kind) override { InsertObject(kind); }
+    void ApplyViewSettings(const CViewSettings& settings) override;
 
 signals:
     // Double click, Ctrl+Enter or Properties on one object.

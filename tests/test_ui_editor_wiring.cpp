@@ -1,0 +1,94 @@
+// The editor as a whole: the main window with every command plugged in.
+// Screen windows hold the screen editor, the Edit and Object commands reach
+// it, the view settings follow, and a renamed screen keeps its window.
+#include "TestSupport.h"
+#include "app/ScreenCommands.h"
+#include "app/TessanApp.h"
+#include "project/ProtocolTables.h"
+#include "screen/DiagramEntityContainer.h"
+#include "screen/ObjectFactory.h"
+#include "screen/TessanDoc.h"
+#include "ui/app/EditorCommands.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/ProjectController.h"
+#include "ui/screen/TessanView.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+namespace {
+const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
+
+CTessanView* activeView(CMainWindow& w)
+{
+    return dynamic_cast<CTessanView*>(w.ActiveScreenView());
+}
+} // namespace
+
+class TestUiEditorWiring : public QObject
+{
+    Q_OBJECT
+private slots:
+    void screenWindowsHoldTheEditor()
+    {
+        CTestProgramFolder f;
+        CProjectController c(f.App());
+        CMainWindow w(c);
+        CEditorCommands commands(w, c);
+        w.show();
+        QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+        c.RequestOpenScreen(1);
+        CTessanView* view = activeView(w);
+        QVERIFY(view);
+        QCOMPARE(view->windowTitle(), QStringLiteral("Line1.cgp - #1 Screen 1"));
+
+        // Object > Static Text puts the view into insert mode.
+        w.Execute(CommandId::ObjectStaticText);
+        QCOMPARE(view->InsertKind(), 0);
+
+        // Edit commands reach the document through the view.
+        CTessanDoc* doc = c.ScreenDocument(1);
+        QVERIFY(doc);
+        doc->Container().Add(CreateObjectOfKind(OBJ_NUMERIC, &f.App().model));
+        w.Execute(CommandId::SelectAll);
+        QCOMPARE(doc->Container().GetSelectCount(), 1);
+        w.Execute(CommandId::Cut);
+        QCOMPARE(doc->Container().GetSize(), 0);
+        w.Execute(CommandId::Undo);
+        QCOMPARE(doc->Container().GetSize(), 1);
+    }
+
+    void renamedScreenKeepsItsWindowAndEdits()
+    {
+        CTestProgramFolder f;
+        CProjectController c(f.App());
+        CMainWindow w(c);
+        CEditorCommands commands(w, c);
+        w.show();
+        QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+        c.RequestOpenScreen(1);
+        QMdiSubWindow* sub = w.ScreenWindow(1);
+        QVERIFY(sub);
+        c.ScreenDocument(1)->Container().Add(CreateObjectOfKind(OBJ_STRING, &f.App().model));
+
+        QCOMPARE(ScreenCommands::RenameScreen(f.App(), 1, 7, "Pumps", c.LoadedScreenDocument(1)),
+                 ScreenCommands::RenameResult::Renamed);
+        c.ScreenRenumbered(1, 7);
+        c.NotifyScreenListChanged();
+        QCOMPARE(w.ScreenWindow(7), sub);
+        QVERIFY(!w.ScreenWindow(1));
+        QCOMPARE(sub->windowTitle(), QStringLiteral("Line1.cgp - #7 Pumps"));
+        QCOMPARE(c.ScreenDocument(7)->Container().GetSize(), 1);
+
+        // Closing the window later forgets it under its new number.
+        delete sub;
+        QVERIFY(!w.ScreenWindow(7));
+        c.RequestOpenScreen(7);
+        QVERIFY(w.ScreenWindow(7));
+    }
+};
+
+QTEST_MAIN(TestUiEditorWiring)
+#include "test_ui_editor_wiring.moc"
