@@ -12,11 +12,13 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-rm -rf "$build/seeds"
-"$here/make-seeds.py" "$build/bin/qv-cli" "$build/seeds" || exit 1
+if [ -z "${FUZZ_KEEP_SEEDS:-}" ]; then
+  rm -rf "$build/seeds"
+  "$here/make-seeds.py" "$build/bin/qv-cli" "$build/seeds" || exit 1
+fi
 
-targets=(fuzz_screen_line fuzz_screen_file fuzz_project_doc fuzz_profile fuzz_package fuzz_bmp
-         fuzz_backup fuzz_transfer_reply)
+# FUZZ_TARGETS (blank-separated) runs some of them only.
+read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_screen_line fuzz_screen_file fuzz_project_doc fuzz_profile fuzz_package fuzz_bmp fuzz_backup fuzz_transfer_reply}"
 failed=0
 printf '%-22s %12s %10s %s\n' target executions exec/s findings
 for t in "${targets[@]}"; do

@@ -18,6 +18,7 @@ BIT_AREAS = "GI 0–3777, I 0–1777, SP 0–777, GQ 0–3777, Q 0–1777, M 0�
 T = {
     "en": {
         "lang": "en",
+        "colon": ": ",
         "kind": "Object kind",
         "min": "Smallest size",
         "resize": "Resizable",
@@ -60,6 +61,7 @@ T = {
     },
     "chs": {
         "lang": "zh-CN",
+        "colon": "：",
         "kind": "对象类型",
         "min": "最小尺寸",
         "resize": "可改变大小",
@@ -303,9 +305,9 @@ def page(kind, lang):
              "<h1>%s</h1>" % e(name),
              "<p>%s</p>" % e(kind["what"][lang]),
              '<p><img src="%s.png" alt="%s"></p>' % (kind["file"], e(t["pic"] + ": " + name)),
-             "<p class=\"small\">%s: %s &nbsp; %s: %s</p>" % (
-                 e(t["min"]), e(kind["min"] + (" px" if lang == "en" else " 像素")),
-                 e(t["resize"]), e(t["yes"] if kind["resizable"] else t["no"])),
+             "<p class=\"small\">%s%s%s &nbsp; %s%s%s</p>" % (
+                 e(t["min"]), t["colon"], e(kind["min"] + (" px" if lang == "en" else " 像素")),
+                 e(t["resize"]), t["colon"], e(t["yes"] if kind["resizable"] else t["no"])),
              "<h2>%s</h2>" % e(t["props"]),
              table(t["col"], kind["rows"](t, lang))]
     if kind.get("meter"):
