@@ -2,7 +2,11 @@
 BUILD ?= build
 JOBS  ?= 2
 
-.PHONY: deps configure build run test bench clean
+FUZZ_SECONDS ?= 60
+CCACHE := $(shell command -v ccache 2>/dev/null)
+LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
+
+.PHONY: deps configure build run test bench clean sanitize fuzz
 
 deps:
 	./tools/install-deps.sh
@@ -27,5 +31,22 @@ test: build
 bench: build
 	./tools/run-bench.sh $(BUILD)
 
+# The whole test suite built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer (leaks on); any finding fails it.
+sanitize: deps
+	CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQV_SANITIZE=ON $(LAUNCHER) >/dev/null
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen $(shell ./tools/sanitizer-env.sh) \
+	  ctest --output-on-failure -j $(JOBS)
+
+# The libFuzzer targets of fuzz/, each run for FUZZ_SECONDS on a copy of its
+# seeds; what they find is left in build-fuzz/findings/.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQV_FUZZ=ON $(LAUNCHER) >/dev/null
+	cmake --build build-fuzz -j $(JOBS)
+	./fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize build-fuzz

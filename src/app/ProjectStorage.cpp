@@ -92,6 +92,18 @@ QString uniqueFolder(const QString& parent)
     return dir.path();
 }
 
+// Removes what writes into `target` left behind when they were killed before
+// their temporary file replaced it (the names siblingTempPath makes).
+void removeStaleTempFiles(const QString& target)
+{
+    const QFileInfo info(target);
+    QDir dir = info.absoluteDir();
+    const QStringList stale = dir.entryList({info.fileName() + QStringLiteral(".tmp-*")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : stale)
+        dir.remove(name);
+}
+
 // Copies `from` over `to` in one step. A new `to` gets the mode of `from`
 // less the umask, as a copy does; an existing one keeps its mode.
 bool copyFileReplacing(const QString& from, const QString& to)
@@ -334,6 +346,10 @@ bool CProjectStorage::PackProject()
         fail(QStringLiteral("The project package %1 cannot be written.").arg(package));
         return false;
     }
+    // A save that was killed half-way left its temporary file; the package
+    // it would have replaced is now whole again.
+    removeStaleTempFiles(package);
+    removeStaleTempFiles(package + QStringLiteral(".bak"));
     if (!skipped.isEmpty())
         app_.ShowMessage(MessageKind::Warning, QStringLiteral("These files of the project were not found and are not "
                                         "in the package:\n")

@@ -238,6 +238,12 @@ bool CProfileFile::WriteString(const QString& path, const QString& section, cons
         }
     }
     QString text = f.lines.join(f.eol) + f.eol;
+    // An 8-bit file holds no NUL characters; written back, the zero bytes of
+    // damaged lines would make the next read take the file for UTF-16 and
+    // lose every value in it, the one just written included. They become
+    // replacement characters, which no key or section name matches either.
+    if (f.encoding == Encoding::Utf8 || f.encoding == Encoding::Cp936)
+        text.replace(QChar(0), QChar(QChar::ReplacementCharacter));
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return false;

@@ -97,7 +97,7 @@ bool CTransfer::Handshake()
     Post(0, 0);
     for (int attempt = 0; attempt < kHandshakeAttempts; ++attempt) {
         char reply[3];
-        if (m_Serial.WriteCom("LB", 2) == 2 && Receive(reply, 3, kHandshakeWaitMs)
+        if (m_Serial.WriteCom("LB", 2) == 2 && Receive(reply, 3, m_handshakeWaitMs)
             && std::memcmp(reply, "ZYL", 3) == 0) {
             result_ = TR_OK;
             return true;

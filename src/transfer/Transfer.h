@@ -64,6 +64,10 @@ public:
     int m_bResult = 0;
     // The runtime image that a download sends.
     QByteArray m_arrSend;
+    // How long one handshake reply and any other reply may take. A line
+    // that answers from memory (the fuzz target) shortens them.
+    uint32_t m_handshakeWaitMs = kHandshakeWaitMs;
+    uint32_t m_replyWaitMs = kReplyWaitMs;
 
     void SetPassword(const QByteArray& packed4);
 
@@ -93,7 +97,8 @@ private:
     bool Send(const void* bytes, int n);
     bool Send(const char* text) { return Send(text, int(qstrlen(text))); }
     // 1 = n bytes arrived, 0 = timeout.
-    bool Receive(void* bytes, int n, uint32_t ms = kReplyWaitMs)
+    bool Receive(void* bytes, int n) { return Receive(bytes, n, m_replyWaitMs); }
+    bool Receive(void* bytes, int n, uint32_t ms)
     {
         return m_Serial.ReadComWait(bytes, n, ms) == n;
     }
