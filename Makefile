@@ -18,8 +18,9 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The programs that tools/run-sample.sh starts; their data files (language
-# files, bitmap library) are put beside them when the build is configured.
-RUN_TARGETS = qv-cli qv-panel
+# files, bitmap library, help pages) are put beside them when the build is
+# configured.
+RUN_TARGETS = qv qv-cli qv-panel
 
 run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target $(RUN_TARGETS)

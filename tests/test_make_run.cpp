@@ -39,7 +39,7 @@ private slots:
             if (!started.contains(name))
                 started.append(name);
         }
-        QCOMPARE(started, QStringList({QStringLiteral("qv-cli"), QStringLiteral("qv-panel")}));
+        QCOMPARE(started, QStringList({QStringLiteral("qv"), QStringLiteral("qv-cli"), QStringLiteral("qv-panel")}));
         std::sort(started.begin(), started.end());
         QStringList sortedBuilt = built;
         std::sort(sortedBuilt.begin(), sortedBuilt.end());

@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
-# The main job until the editor exists: make a sample project with qv-cli,
-# compile it, and send it to a virtual panel, showing what each step made.
+# The main job. On a display: the editor qv on a copy of the example project.
+# Without one: a sample project made with qv-cli, compiled and sent to a
+# virtual panel, showing what each step made (and how to see the editor
+# under xvfb-run).
 set -euo pipefail
 build=${1:-build}
 bin="$build/bin"
 out="$build/sample"
 rm -rf "$out"
 mkdir -p "$out"
+here=$(cd "$(dirname "$0")/.." && pwd)
+cp "$here/examples/Example.cgp" "$out/Example.cgp"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "== qv $out/Example.cgp"
+  exec "$bin/qv" "$out/Example.cgp"
+fi
+echo "No display: the editor needs one. To open it on the example project without one:"
+echo "    xvfb-run -a $bin/qv $out/Example.cgp"
+echo
 
 echo "== qv-cli new $out/Sample.cgp"
 "$bin/qv-cli" new "$out/Sample.cgp"
