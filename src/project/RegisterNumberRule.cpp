@@ -22,12 +22,17 @@ const ProtocolTables::MemoryArea* AcceptingRow(const ProtocolTables::Protocol& p
     return nullptr;
 }
 
-QString InvalidNumberMessage(const ProtocolTables::Protocol& protocol, const QString& letters)
+QString AreaRanges(const ProtocolTables::Protocol& protocol, const QString& letters)
 {
-    QString text = QStringLiteral("Error Obj-001 : Register Number is invalid");
+    QString text;
     for (const ProtocolTables::MemoryArea* row : ProtocolTables::RowsOfArea(protocol, letters))
         text += QStringLiteral("\n[%1, %2]").arg(row->lowest, 0, 8).arg(row->highest, 0, 8);
     return text;
+}
+
+QString InvalidNumberMessage(const ProtocolTables::Protocol& protocol, const QString& letters)
+{
+    return kInvalidNumber + AreaRanges(protocol, letters);
 }
 
 int NumberBase(int radix)

@@ -16,6 +16,9 @@ const ProtocolTables::MemoryArea* AcceptingRow(const ProtocolTables::Protocol& p
 // "Error Obj-001 : Register Number is invalid" and, for every row of the
 // area in table order, "\n[lowest, highest]" in octal.
 QString InvalidNumberMessage(const ProtocolTables::Protocol& protocol, const QString& letters);
+inline const QString kInvalidNumber = QStringLiteral("Error Obj-001 : Register Number is invalid");
+// The ranges part of that message.
+QString AreaRanges(const ProtocolTables::Protocol& protocol, const QString& letters);
 // Base of the number text for a radix code: 8 for 1, 16 for 3, else 10.
 int NumberBase(int radix);
 

@@ -1,6 +1,7 @@
 #include "RegisterRefText.h"
 #include "ProjectModel.h"
 #include "ProtocolTables.h"
+#include "RegisterNumberRule.h"
 
 namespace RegisterRefText {
 
@@ -16,19 +17,13 @@ LocalText formError(const CProjectModel& model, int kind)
             {}};
 }
 
-int numberBase(int radix)
-{
-    return radix == 1 ? 8 : radix == 3 ? 16 : 10;
-}
-
 } // namespace
 
 LocalText InvalidNumberMessage(const CProjectModel& model, const QString& area)
 {
-    LocalText text{QStringLiteral("Error Obj-001 : Register Number is invalid"), {}, {}};
+    LocalText text{RegisterNumberRule::kInvalidNumber, {}, {}};
     if (const auto* protocol = ProtocolTables::FindProtocol(model.info.plcType))
-        for (const auto* row : ProtocolTables::RowsOfArea(*protocol, area))
-            text.tail += QStringLiteral("\n[%1, %2]").arg(row->lowest, 0, 8).arg(row->highest, 0, 8);
+        text.tail = RegisterNumberRule::AreaRanges(*protocol, area);
     return text;
 }
 
@@ -62,13 +57,10 @@ std::optional<RegisterRef> Parse(const CProjectModel& model, const QString& text
 
     bool ok = false;
     const QString numberText = parts[2].trimmed();
-    const int number = numberText.toInt(&ok, numberBase(rows.front()->radix));
+    const int number = numberText.toInt(&ok, RegisterNumberRule::NumberBase(rows.front()->radix));
     if (!ok || numberText.startsWith(QLatin1Char('-')) || numberText.startsWith(QLatin1Char('+')))
         return fail(InvalidNumberMessage(model, ref.area));
-    const ProtocolTables::MemoryArea* accepting = nullptr;
-    for (const auto* row : rows)
-        if (!accepting && row->lowest <= number && number <= row->highest)
-            accepting = row;
+    const ProtocolTables::MemoryArea* accepting = RegisterNumberRule::AcceptingRow(*protocol, ref.area, number);
     if (!accepting)
         return fail(InvalidNumberMessage(model, ref.area));
     ref.address = number;

@@ -8,7 +8,7 @@
 
 namespace {
 
-struct CommandSpec
+struct CommandEntry
 {
     CommandId id;
     const char* key;    // English text, the language files' key
@@ -18,10 +18,10 @@ struct CommandSpec
     bool checkable = false;
 };
 
-const std::array<CommandSpec, kCommandCount>& Specs()
+const std::array<CommandEntry, kCommandCount>& Entries()
 {
     using K = QKeySequence;
-    static const std::array<CommandSpec, kCommandCount> specs = {{
+    static const std::array<CommandEntry, kCommandCount> entries = {{
         {CommandId::StartProject, "Start Project...", "&Start Project...", "Create a new project or open an existing one", {}},
         {CommandId::OpenProject, "Open Project...", "&Open Project...", "Open an existing project", {K(Qt::CTRL | Qt::Key_O)}},
         {CommandId::CloseProject, "Close Project", "&Close Project", "Close the open project", {}},
@@ -77,7 +77,7 @@ const std::array<CommandSpec, kCommandCount>& Specs()
         {CommandId::NextPane, "Next Pane", "Ne&xt Pane", "Move to the next pane", {K(Qt::Key_F6)}},
         {CommandId::PreviousPane, "Previous Pane", "Pre&vious Pane", "Move to the previous pane", {K(Qt::SHIFT | Qt::Key_F6)}},
     }};
-    return specs;
+    return entries;
 }
 
 // A text of the language file, or the built-in one when the file has none.
@@ -91,25 +91,25 @@ QString Lookup(const CAppSettings& settings, int section, const QString& key, co
 
 CMainCommands::CMainCommands(QObject* parent) : QObject(parent)
 {
-    for (const CommandSpec& spec : Specs()) {
-        auto* action = new QAction(QString::fromUtf8(spec.text), this);
-        action->setObjectName(QString::fromUtf8(spec.key));
-        action->setData(int(spec.id));
-        action->setShortcuts(spec.keys);
-        action->setCheckable(spec.checkable);
-        action->setStatusTip(QString::fromUtf8(spec.prompt));
-        const QIcon icon = IconPainter::Icon(spec.id);
+    for (const CommandEntry& entry : Entries()) {
+        auto* action = new QAction(QString::fromUtf8(entry.text), this);
+        action->setObjectName(QString::fromUtf8(entry.key));
+        action->setData(int(entry.id));
+        action->setShortcuts(entry.keys);
+        action->setCheckable(entry.checkable);
+        action->setStatusTip(QString::fromUtf8(entry.prompt));
+        const QIcon icon = IconPainter::Icon(entry.id);
         if (!icon.isNull())
             action->setIcon(icon);
-        const CommandId id = spec.id;
+        const CommandId id = entry.id;
         connect(action, &QAction::triggered, this, [this, id] { emit triggered(id); });
-        actions_[size_t(spec.id)] = action;
+        actions_[size_t(entry.id)] = action;
     }
 }
 
 QString CMainCommands::Key(CommandId id)
 {
-    return QString::fromUtf8(Specs()[size_t(id)].key);
+    return QString::fromUtf8(Entries()[size_t(id)].key);
 }
 
 QString CMainCommands::MenuText(const CAppSettings& settings, const QString& key)
@@ -121,11 +121,11 @@ QString CMainCommands::MenuText(const CAppSettings& settings, const QString& key
 
 void CMainCommands::ApplyTexts(const CAppSettings& settings)
 {
-    for (const CommandSpec& spec : Specs()) {
-        QAction* action = actions_[size_t(spec.id)];
-        const QString key = QString::fromUtf8(spec.key);
-        action->setText(Lookup(settings, LS_MENU, key, QString::fromUtf8(spec.text)));
-        const QString prompt = Lookup(settings, LS_MENU_PROMPT, key, QString::fromUtf8(spec.prompt));
+    for (const CommandEntry& entry : Entries()) {
+        QAction* action = actions_[size_t(entry.id)];
+        const QString key = QString::fromUtf8(entry.key);
+        action->setText(Lookup(settings, LS_MENU, key, QString::fromUtf8(entry.text)));
+        const QString prompt = Lookup(settings, LS_MENU_PROMPT, key, QString::fromUtf8(entry.prompt));
         action->setStatusTip(prompt);
         QString tip = action->text();
         tip.remove(QLatin1Char('&'));
