@@ -178,8 +178,9 @@ void CMainWindow::buildPanes()
         {CommandId::PaneObjectHelp, dockObjectHelp_},
         {CommandId::PaneOutput, dockOutput_},
     };
-    for (const auto& [id, d] : toggles) {
-        QAction* action = commands_->Action(id);
+    for (const auto& toggle : toggles) {
+        QDockWidget* d = toggle.second;
+        QAction* action = commands_->Action(toggle.first);
         action->setChecked(true);
         connect(d->toggleViewAction(), &QAction::toggled, action, &QAction::setChecked);
         connect(action, &QAction::triggered, d, [d](bool on) {
