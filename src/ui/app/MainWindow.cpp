@@ -777,7 +777,9 @@ void CMainWindow::OpenScreenWindow(int number)
         // By the window, not the number: the screen may have been renumbered.
         for (auto it = screenWindows_.begin(); it != screenWindows_.end();)
             it = it.value() == sub ? screenWindows_.erase(it) : std::next(it);
-        UpdateCommands();
+        // Later: the window's view is still being destroyed now, and the
+        // enabling asks the active view.
+        QMetaObject::invokeMethod(this, &CMainWindow::UpdateCommands, Qt::QueuedConnection);
     });
     sub->show();
     mdi_->setActiveSubWindow(sub);
