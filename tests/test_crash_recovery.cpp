@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "app/CrashRecovery.h"
 #include "app/RecoveryMarker.h"
+#include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "screen/TessanDoc.h"
@@ -37,6 +38,9 @@ QByteArray killedRun(CTestProgramFolder& program, const QString& location)
     c.ScreenDocument(1)->Container().Add(ScreenTestObjects::NonDefault(0));
     if (!app.openScreens->SaveAll(app.ProjectFolder(), "Line1"))
         return QByteArray();
+    // A screen made after the save: its file is in the folder, the project
+    // document does not list it yet.
+    ScreenCommands::NewScreen(app, 2, "Added");
     return ReadFile(location + "/Line1.cgp");
 }
 
@@ -88,16 +92,19 @@ private slots:
         // The recovered package is a project of its own name, so that saving
         // it never writes over the original.
         const QStringList entries = ZipEntries(recovered);
-        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries.size(), 4);
         QCOMPARE(entries[0], QString("Prj.ini"));
         QCOMPARE(entries[1], QString("Line1-recovered.cgp"));
-        QVERIFY(entries[2].startsWith("Line1-recovered.cgp - #1 "));
+        QCOMPARE(entries[2], QString("Line1-recovered.cgp - #2 Added"));
+        QVERIFY(entries[3].startsWith("Line1-recovered.cgp - #1 "));
 
         CProjectController c(program.App());
         QVERIFY(c.OpenProject(location, "Line1-recovered"));
         QCOMPARE(c.ProjectName(), QString("Line1-recovered"));
         QVERIFY(c.ScreenDocument(1));
         QCOMPARE(c.ScreenDocument(1)->Container().GetSize(), 1);
+        QVERIFY(c.ScreenDocument(2));
+        QCOMPARE(c.ScreenDocument(2)->Container().GetSize(), 0);
         QVERIFY(c.SaveProject());
         QCOMPARE(ReadFile(location + "/Line1.cgp"), original);
     }

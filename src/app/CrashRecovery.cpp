@@ -4,6 +4,7 @@
 #include "TessanApp.h"
 #include "base/SafePath.h"
 #include "project/PrjIni.h"
+#include "project/ScreenObject.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -27,6 +28,34 @@ bool copyFolder(const QString& from, const QString& to)
             return false;
     }
     return true;
+}
+
+// The screens whose files the run wrote after the project document was last
+// saved (a new screen, a renamed one) join the screen list, so their files
+// are packed too.
+void adoptScreenFiles(CTessanApp& app)
+{
+    CProjectModel& model = app.model;
+    const QString prefix = model.info.name + QStringLiteral(".cgp - #");
+    const QStringList files = QDir(app.ProjectFolder()).entryList({prefix + QLatin1Char('*')}, QDir::Files);
+    for (const QString& file : files) {
+        const QString rest = file.mid(prefix.size());
+        const qsizetype blank = rest.indexOf(QLatin1Char(' '));
+        bool ok = false;
+        const int number = rest.left(blank).toInt(&ok);
+        if (blank < 1 || !ok || number < 1 || number > 999)
+            continue;
+        const QString name = rest.mid(blank + 1);
+        if (ScreenTitle(model.info.name, number, name) != file)
+            continue;
+        CScreenObject* screen = model.FindScreen(number);
+        if (!screen)
+            model.AddScreen(number, name);
+        else if (screen->name != name
+                 && !QFileInfo::exists(app.ProjectFolder() + QLatin1Char('/')
+                                       + ScreenTitle(model.info.name, number, screen->name)))
+            screen->name = name;
+    }
 }
 
 } // namespace
@@ -121,6 +150,7 @@ QString CCrashRecovery::Recover(const LeftoverFolder& leftover, IMessageSink* me
         messages->ShowError(CProjectStorage::ErrorCantOpen(), QStringLiteral("Error"));
         return QString();
     }
+    adoptScreenFiles(work);
     if (!storage.SaveProjectAs(target))
         return QString();
     Discard(leftover);
