@@ -1,6 +1,9 @@
 ; Corvel 简体中文文本
 
 [MSG]
+The last run ended without closing project %1. Recover its working folder into %2?=上次运行结束时未关闭工程 %1。是否将其工作文件夹恢复到 %2？
+Yes recovers it, No deletes the folder, Cancel asks again at the next start.=“是”恢复，“否”删除该文件夹，“取消”在下次启动时再次询问。
+Project %1 has been recovered into %2=工程 %1 已恢复到 %2
 Title=标题
 Error GUI-004 : This file can't open=错误 GUI-004 : 无法打开此文件
 The screen file can't be read:=无法读取画面文件：

@@ -368,7 +368,7 @@ private slots:
         app.model.modified = true;
         const QString folder = app.ProjectFolder();
         const QMap<QString, QByteArray> files = folderFiles(folder);
-        QCOMPARE(files.size(), 5);
+        QCOMPARE(files.size(), 6); // the package's five files and the recovery marker
         QVERIFY(!CProjectStorage(app).SaveProjectAs(unwritable + "/Line2.cgp"));
         QCOMPARE(app.model.info.name, QString("Line1"));
         QCOMPARE(app.model.info.location, loc);

@@ -4,6 +4,7 @@
 #include "project/ZipPackage.h"
 #include "TessanApp.h"
 #include "base/TextCodec936.h"
+#include "RecoveryMarker.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -212,6 +213,40 @@ bool CProjectStorage::loadDocument(const QString& location)
     app_.hzLib.Clear();
     app_.model.modified = false;
     app_.model.needCompile = true;
+    writeRecoveryMarker();
+    return true;
+}
+
+void CProjectStorage::writeRecoveryMarker()
+{
+    const CProjectModel& model = app_.model;
+    const QString package = QFileInfo(model.info.location + QLatin1Char('/') + model.info.name
+                                      + QStringLiteral(".cgp"))
+                                .absoluteFilePath();
+    // Best effort: without it a leftover folder is still recovered, into the
+    // user's Project folder.
+    RecoveryMarker::Write(app_.ProjectFolder(), {model.info.name, package});
+}
+
+bool CProjectStorage::LoadProjectFolder(const QString& location, const QString& projectName)
+{
+    if (!IsProjectName(projectName))
+        return false;
+    QFile ini(app_.ProjectFolder() + QStringLiteral("/Prj.ini"));
+    if (ini.open(QIODevice::ReadOnly))
+        app_.model.formatVersion = PrjIni::Parse(ini.read(64 * 1024)).version;
+    app_.model.info.name = projectName;
+    return loadDocument(location);
+}
+
+bool CProjectStorage::KeepRecoverable()
+{
+    QString docPath;
+    if (!IsProjectName(app_.model.info.name) || !QDir().mkpath(app_.ProjectFolder())
+        || !SafeJoin(app_.ProjectFolder(), app_.model.info.name + QStringLiteral(".cgp"), &docPath)
+        || !writeFile(docPath, app_.prjDoc.Store(app_.model)))
+        return false;
+    writeRecoveryMarker();
     return true;
 }
 
@@ -285,6 +320,7 @@ bool CProjectStorage::SaveProject()
         fail(QStringLiteral("A screen file of the project cannot be written."));
         return false;
     }
+    writeRecoveryMarker();
     if (!PackProject())
         return false;
     model.modified = false;
@@ -331,7 +367,9 @@ bool CProjectStorage::PackProject()
     bool ok = true;
     for (const QString& entry : entries) {
         QString path;
-        if (!SafeJoin(folder, entry, &path) || !QFileInfo(path).isFile()) {
+        // The recovery marker belongs to the working folder, never to a package.
+        if (entry == RecoveryMarker::FileName() || !SafeJoin(folder, entry, &path)
+            || !QFileInfo(path).isFile()) {
             skipped.append(entry);
             continue;
         }

@@ -23,6 +23,14 @@ public:
     // OpenProject reads them.
     bool AdoptUnpackedFolder(const QString& location, const QString& unpackedFolder,
                              const QString& folderName);
+    // Loads the project folder that is already in place (a folder left by an
+    // earlier run): the version from its Prj.ini when it has one, the project
+    // document <projectName>.cgp; the project belongs at `location`.
+    bool LoadProjectFolder(const QString& location, const QString& projectName);
+    // A new project: its document and the recovery marker go into the project
+    // folder at once, so that a run that ends before the first save leaves a
+    // folder that can be recovered.
+    bool KeepRecoverable();
     // Writes the project document and the open screens into the project
     // folder and packs the folder into <location>/<name>.cgp.
     bool SaveProject();
@@ -42,6 +50,7 @@ public:
 
 private:
     void debugMessage(bool debug, const char* text);
+    void writeRecoveryMarker();
     bool readPrjIni(const QString& folder, bool debug);
     bool loadDocument(const QString& location);
     bool copyProjectFolder(const QString& fromFolder, const QString& oldName,

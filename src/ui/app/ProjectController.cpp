@@ -93,6 +93,7 @@ bool CProjectController::NewProject(const QString& name, const QString& location
     hasProject_ = true;
     const int number = app_.model.FirstFreeScreenNumber();
     ScreenCommands::NewScreen(app_, number, ScreenCommands::DefaultScreenName(number));
+    CProjectStorage(app_).KeepRecoverable();
     emit projectOpened();
     NotifyScreenListChanged();
     NotifyModifiedChanged();

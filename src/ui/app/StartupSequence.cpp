@@ -2,10 +2,13 @@
 #include "ProjectController.h"
 #include "SingleInstance.h"
 #include "StartProjectCommand.h"
+#include "app/CrashRecovery.h"
 #include "app/TessanApp.h"
+#include "base/LanguageSection.h"
 #include "base/CommandLinePath.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,12 +32,42 @@ CStartupSequence::CStartupSequence(CProjectController& controller, CSingleInstan
 void CStartupSequence::AfterMainWindow(QWidget* window, const QString& fileArgument)
 {
     window_ = window;
+    RecoverLeftovers();
     connect(&instance_, &CSingleInstance::raiseRequested, this, &CStartupSequence::raiseWindow);
     connect(&instance_, &CSingleInstance::fileRequested, this, &CStartupSequence::OpenRequested);
     if (!fileArgument.isEmpty()) {
         OpenRequested(fileArgument);
     } else if (controller_.App().settings.GetSettingInt(QStringLiteral("StartupStepDlg")) == 1) {
         QTimer::singleShot(0, this, [this] { startProject(); });
+    }
+}
+
+void CStartupSequence::RecoverLeftovers()
+{
+    CTessanApp& app = controller_.App();
+    const auto text = [&app](const char* key) {
+        return app.settings.LookupText(LS_MSG, QString::fromUtf8(key));
+    };
+    IMessageSink& messages = controller_.Messages();
+    const CCrashRecovery recovery(app.settings.Paths(), app.projectsRoot);
+    recovery.RemoveUnrecoverable();
+    for (const LeftoverFolder& leftover : recovery.FindLeftovers()) {
+        const QString target = recovery.RecoveredPackagePath(leftover);
+        const MessageAnswer answer = messages.Ask(
+            text("The last run ended without closing project %1. Recover its working folder into %2?")
+                    .arg(leftover.projectName, QDir::toNativeSeparators(target))
+                + QLatin1Char('\n')
+                + text("Yes recovers it, No deletes the folder, Cancel asks again at the next start."),
+            text("Warning"));
+        if (answer == MessageAnswer::Yes) {
+            const QString written = recovery.Recover(leftover, &messages);
+            if (!written.isEmpty())
+                messages.ShowInformation(text("Project %1 has been recovered into %2")
+                                             .arg(leftover.projectName, QDir::toNativeSeparators(written)),
+                                         text("Information"));
+        } else if (answer == MessageAnswer::No) {
+            CCrashRecovery::Discard(leftover);
+        }
     }
 }
 

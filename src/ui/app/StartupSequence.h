@@ -33,7 +33,15 @@ public:
     // is opened, otherwise with App/StartupStepDlg = 1 the start dialog
     // comes up; both once the event loop runs. From then on later starts
     // raise `window` and hand it their files.
+    // Before anything else, folders that an earlier run left behind are
+    // offered for recovery (RecoverLeftovers).
     void AfterMainWindow(QWidget* window, const QString& fileArgument);
+
+    // For each project folder that an earlier run left behind, one question:
+    // Yes packs it into <name>-recovered.cgp beside its package and tells
+    // where, No deletes it, Cancel keeps it for the next start. Only the
+    // first instance calls this, before any project is opened.
+    void RecoverLeftovers();
 
     // Files of later starts wait while a modal dialog is open, so no dialog
     // ever hands its copies back to a project that was replaced under it.

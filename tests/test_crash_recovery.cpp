@@ -1,0 +1,202 @@
+// Crash recovery: a project folder that a killed run left under Temp/Project
+// is offered at the next start; Yes packs it beside its package under a new
+// name, No deletes it, Cancel keeps it. Packages never hold the marker that
+// tells a folder where its package lives.
+#include "ScreenTestObjects.h"
+#include "TestSupport.h"
+#include "app/CrashRecovery.h"
+#include "app/RecoveryMarker.h"
+#include "app/ScreenCommands.h"
+#include "app/TessanApp.h"
+#include "project/ProtocolTables.h"
+#include "screen/TessanDoc.h"
+#include "ui/app/ProjectController.h"
+#include "ui/app/SingleInstance.h"
+#include "ui/app/StartupSequence.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
+
+// A run of the editor that saves project Line1 at `location`, then writes an
+// edited screen 1 into its project folder and is killed before the package
+// is packed again (its folders stay). Returns the package's saved bytes.
+QByteArray killedRun(CTestProgramFolder& program, const QString& location)
+{
+    CTessanApp app(program.App().settings.Paths(), program.App().projectsRoot);
+    app.messages = &program;
+    CProjectController c(app);
+    if (!c.NewProject("Line1", location, "RU03", kVSeq) || !c.SaveProject())
+        return QByteArray();
+    c.ScreenDocument(1)->Container().Add(ScreenTestObjects::NonDefault(0));
+    if (!app.openScreens->SaveAll(app.ProjectFolder(), "Line1"))
+        return QByteArray();
+    // A screen made after the save: its file is in the folder, the project
+    // document does not list it yet.
+    ScreenCommands::NewScreen(app, 2, "Added");
+    return ReadFile(location + "/Line1.cgp");
+}
+
+// The next start: the leftover folders are offered, answered by `answers`.
+void nextStart(CTestProgramFolder& program, QList<MessageAnswer> answers)
+{
+    CTessanApp app(program.App().settings.Paths(), program.App().projectsRoot);
+    app.messages = &program;
+    CProjectController c(app);
+    CSingleInstance instance(QStringLiteral("qv-recovery-test-%1").arg(QCoreApplication::applicationPid()));
+    CStartupSequence startup(c, instance);
+    program.messages.clear();
+    program.kinds.clear();
+    program.answers = answers;
+    startup.RecoverLeftovers();
+}
+
+QString leftoverFolder(CTestProgramFolder& program)
+{
+    return program.App().projectsRoot + "/Line1";
+}
+
+} // namespace
+
+class TestCrashRecovery : public QObject
+{
+    Q_OBJECT
+private slots:
+    void recoveredPackageHoldsTheEditsAndLeavesTheOriginal()
+    {
+        CTestProgramFolder program;
+        const QString location = program.Dir() + "/P";
+        const QByteArray original = killedRun(program, location);
+        QVERIFY(!original.isEmpty());
+        QVERIFY(QFileInfo(leftoverFolder(program)).isDir());
+
+        nextStart(program, {MessageAnswer::Yes});
+        const QString recovered = location + "/Line1-recovered.cgp";
+        QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question, MessageKind::Information}));
+        QVERIFY(program.messages[0].first.contains("project Line1"));
+        QVERIFY(program.messages[0].first.contains(QDir::toNativeSeparators(recovered)));
+        QVERIFY(program.messages[1].first.contains(QDir::toNativeSeparators(recovered)));
+        QCOMPARE(ReadFile(location + "/Line1.cgp"), original);
+        QVERIFY(!QFileInfo::exists(leftoverFolder(program)));
+        // Nothing else is left under the projects root either.
+        QCOMPARE(QDir(program.App().projectsRoot).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+
+        // The recovered package is a project of its own name, so that saving
+        // it never writes over the original.
+        const QStringList entries = ZipEntries(recovered);
+        QCOMPARE(entries.size(), 4);
+        QCOMPARE(entries[0], QString("Prj.ini"));
+        QCOMPARE(entries[1], QString("Line1-recovered.cgp"));
+        QCOMPARE(entries[2], QString("Line1-recovered.cgp - #2 Added"));
+        QVERIFY(entries[3].startsWith("Line1-recovered.cgp - #1 "));
+
+        CProjectController c(program.App());
+        QVERIFY(c.OpenProject(location, "Line1-recovered"));
+        QCOMPARE(c.ProjectName(), QString("Line1-recovered"));
+        QVERIFY(c.ScreenDocument(1));
+        QCOMPARE(c.ScreenDocument(1)->Container().GetSize(), 1);
+        QVERIFY(c.ScreenDocument(2));
+        QCOMPARE(c.ScreenDocument(2)->Container().GetSize(), 0);
+        QVERIFY(c.SaveProject());
+        QCOMPARE(ReadFile(location + "/Line1.cgp"), original);
+    }
+
+    void existingFilesAreNeverOverwrittenAndCancelKeepsTheFolder()
+    {
+        CTestProgramFolder program;
+        const QString location = program.Dir() + "/P";
+        QVERIFY(!killedRun(program, location).isEmpty());
+        QVERIFY(WriteFile(location + "/Line1-recovered.cgp", "earlier recovery"));
+
+        nextStart(program, {MessageAnswer::Cancel});
+        QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question}));
+        QVERIFY(QFileInfo(leftoverFolder(program)).isDir());
+        QVERIFY(!QFileInfo::exists(location + "/Line1-recovered-2.cgp"));
+
+        nextStart(program, {MessageAnswer::Yes});
+        QCOMPARE(ReadFile(location + "/Line1-recovered.cgp"), QByteArray("earlier recovery"));
+        QVERIFY(QFileInfo(location + "/Line1-recovered-2.cgp").isFile());
+        QCOMPARE(ZipEntries(location + "/Line1-recovered-2.cgp")[1], QString("Line1-recovered-2.cgp"));
+        QVERIFY(!QFileInfo::exists(leftoverFolder(program)));
+    }
+
+    void declinedFolderIsDeletedAndScratchGoesSilently()
+    {
+        CTestProgramFolder program;
+        const QString location = program.Dir() + "/P";
+        QVERIFY(!killedRun(program, location).isEmpty());
+        // What an open cut short leaves: a scratch folder without a project.
+        const QString scratch = program.App().projectsRoot + "/.open-abc123";
+        QVERIFY(WriteFile(scratch + "/Other/Prj.ini", "half"));
+
+        nextStart(program, {MessageAnswer::No});
+        QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question}));
+        QVERIFY(!QFileInfo::exists(leftoverFolder(program)));
+        QVERIFY(!QFileInfo::exists(scratch));
+        QCOMPARE(QDir(location).entryList({"*-recovered*"}, QDir::Files), QStringList());
+
+        // The next start finds nothing to ask.
+        nextStart(program, {});
+        QVERIFY(program.kinds.isEmpty());
+    }
+
+    void folderWithoutKnownPackageGoesToTheProjectFolder()
+    {
+        CTestProgramFolder program;
+        const QString location = program.Dir() + "/P";
+        QVERIFY(!killedRun(program, location).isEmpty());
+        // A folder of an older run: only Prj.ini names its project.
+        QVERIFY(QFile::remove(leftoverFolder(program) + "/" + RecoveryMarker::FileName()));
+        const AppPaths paths = program.App().settings.Paths();
+        const CCrashRecovery recovery(paths, program.App().projectsRoot);
+        const QList<LeftoverFolder> found = recovery.FindLeftovers();
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].projectName, QString("Line1"));
+        QCOMPARE(recovery.RecoveredPackagePath(found[0]), paths.ProjectDir() + "/Line1-recovered.cgp");
+
+        nextStart(program, {MessageAnswer::Yes});
+        QVERIFY(QFileInfo(paths.ProjectDir() + "/Line1-recovered.cgp").isFile());
+        QVERIFY(!QFileInfo::exists(location + "/Line1-recovered.cgp"));
+    }
+
+    void packagesNeverHoldTheMarker()
+    {
+        CTestProgramFolder program;
+        const QString location = program.Dir() + "/P";
+        CProjectController c(program.App());
+        QVERIFY(c.NewProject("Line1", location, "RU03", kVSeq));
+        // A new project is recoverable before its first save.
+        const QString folder = program.App().ProjectFolder();
+        QCOMPARE(RecoveryMarker::Read(folder).projectName, QString("Line1"));
+        QCOMPARE(RecoveryMarker::Read(folder).packagePath, QFileInfo(location + "/Line1.cgp").absoluteFilePath());
+        QVERIFY(QFileInfo(folder + "/Line1.cgp").isFile());
+
+        QVERIFY(c.SaveProject());
+        const QStringList saved = ZipEntries(location + "/Line1.cgp");
+        QCOMPARE(saved.size(), 3);
+        QVERIFY(!saved.contains(RecoveryMarker::FileName()));
+
+        c.CloseProject();
+        QVERIFY(c.OpenProject(location, "Line1"));
+        QCOMPARE(RecoveryMarker::Read(program.App().ProjectFolder()).packagePath,
+                 QFileInfo(location + "/Line1.cgp").absoluteFilePath());
+        QVERIFY(c.SaveProject());
+        QCOMPARE(ZipEntries(location + "/Line1.cgp"), saved);
+
+        // Save As points the marker at the new package.
+        QVERIFY(c.SaveProjectAs(location + "/Line2.cgp"));
+        QCOMPARE(RecoveryMarker::Read(program.App().ProjectFolder()).projectName, QString("Line2"));
+        QVERIFY(!ZipEntries(location + "/Line2.cgp").contains(RecoveryMarker::FileName()));
+    }
+};
+
+QTEST_MAIN(TestCrashRecovery)
+#include "test_crash_recovery.moc"
