@@ -1,0 +1,27 @@
+#include "PropertyForms.h"
+#include "DlgObjBarMeter.h"
+#include "DlgObjIndicatorLight.h"
+#include "DlgObjStaticText.h"
+
+#include "screen/ObjectBarMeter.h"
+#include "screen/ObjectIndicatorLight.h"
+#include "screen/ObjectStaticText.h"
+#include "screen/ObjectUiHooks.h"
+
+namespace PropertyForms {
+
+void Register()
+{
+    auto& hooks = ObjectUiHooks::Instance();
+    hooks.formFactories[OBJ_STATIC_TEXT] = [](CDiagramEntity& o) -> std::unique_ptr<IObjectPropertyForm> {
+        return std::make_unique<CDlgObjStaticText>(static_cast<CObjectStaticText&>(o));
+    };
+    hooks.formFactories[OBJ_BAR_METER] = [](CDiagramEntity& o) -> std::unique_ptr<IObjectPropertyForm> {
+        return std::make_unique<CDlgObjBarMeter>(static_cast<CObjectBarMeter&>(o));
+    };
+    hooks.formFactories[OBJ_INDICATOR_LIGHT] = [](CDiagramEntity& o) -> std::unique_ptr<IObjectPropertyForm> {
+        return std::make_unique<CDlgObjIndicatorLight>(static_cast<CObjectIndicatorLight&>(o));
+    };
+}
+
+} // namespace PropertyForms
