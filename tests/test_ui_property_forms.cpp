@@ -9,6 +9,8 @@
 #include "screen/ObjectBarMeter.h"
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectIndicatorLight.h"
+#include "screen/ObjectNumeric.h"
+#include "screen/ObjectTrendMeter.h"
 #include "screen/ObjectStaticText.h"
 #include "screen/TessanDoc.h"
 #include "ui/app/ProjectController.h"
@@ -21,6 +23,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <cstring>
 #include <QMimeData>
@@ -338,6 +341,70 @@ private slots:
         quint32 bits = 0;
         std::memcpy(&bits, &f, sizeof bits);
         QCOMPARE(meter->minimum, bits);
+    }
+    void numericRefusesPointAboveDigit()
+    {
+        Editing e;
+        CDiagramEntity* o = e.add(OBJ_NUMERIC, 8, 8, 72, 24);
+        auto* numeric = static_cast<CObjectNumeric*>(o);
+        CPropertyFormDialog* form = e.open(o);
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QString("Numeric Property"));
+        auto* digit = form->findChild<CColorEdit*>("editDigit");
+        auto* point = form->findChild<CColorEdit*>("editPoint");
+        auto* ok = form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        // "Point:" stays shown without Float on the numeric.
+        QVERIFY(!point->isHidden());
+        QCOMPARE(digit->Text(), QString("5"));
+        Retype(point, "6");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(form->isVisible());
+        QCOMPARE(e.folder.messages.size(), 1);
+        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-005 : Point value must be less than digit value"));
+        QCOMPARE(numeric->decimalPlaces, 0);
+        QCOMPARE(point->TextEditor()->selectedText(), QString("6"));
+        Retype(point, "5");
+        QTest::keyClick(form->findChild<QCheckBox*>("checkLeadingZeros"), Qt::Key_Space);
+        QTest::keyClick(form->findChild<QCheckBox*>("checkSet"), Qt::Key_Space);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(numeric->decimalPlaces, 5);
+        QCOMPARE(numeric->digits, 5);
+        QCOMPARE(numeric->leadingZeros, 1);
+        QCOMPARE(numeric->set, 1);
+        QCOMPARE(numeric->encrypt, 0);
+        QVERIFY(e.screenText().contains(numeric->WriteKindFields()));
+    }
+
+    void trendMeterDataPointsFollowTheWidth()
+    {
+        Editing e;
+        CDiagramEntity* o = e.add(OBJ_TREND_METER, 8, 8, 48, 40); // 40 pixels wide
+        auto* trend = static_cast<CObjectTrendMeter*>(o);
+        trend->dataPoints = 60;
+        CPropertyFormDialog* form = e.open(o);
+        QVERIFY(form);
+        auto* points = form->findChild<CColorEdit*>("editDataPoint");
+        auto* interval = form->findChild<CColorEdit*>("editInterval");
+        auto* ok = form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        // The stored 60 is shown cut to the most the width allows.
+        QCOMPARE(points->Text(), QString("38"));
+        QCOMPARE(points->toolTip(), QString("Min: 2  Max: 38"));
+        QCOMPARE(interval->toolTip(), QString("Min: 1  Max: 6000"));
+        Retype(points, "39");
+        QCOMPARE(points->Text(), QString("3"));
+        // Left empty: OK names the field.
+        Retype(points, "");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(form->isVisible());
+        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-007 : Data Point is invalid"));
+        Retype(points, "2");
+        Retype(interval, "6000");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(trend->dataPoints, 2);
+        QCOMPARE(trend->interval, 6000);
+        QVERIFY(e.screenText().contains(trend->WriteKindFields()));
     }
 };
 

@@ -1,10 +1,14 @@
 #include "PropertyForms.h"
 #include "DlgObjBarMeter.h"
 #include "DlgObjIndicatorLight.h"
+#include "DlgObjNumeric.h"
+#include "DlgObjTrendMeter.h"
 #include "DlgObjStaticText.h"
 
 #include "screen/ObjectBarMeter.h"
 #include "screen/ObjectIndicatorLight.h"
+#include "screen/ObjectNumeric.h"
+#include "screen/ObjectTrendMeter.h"
 #include "screen/ObjectStaticText.h"
 #include "screen/ObjectUiHooks.h"
 
@@ -18,6 +22,12 @@ void Register()
     };
     hooks.formFactories[OBJ_BAR_METER] = [](CDiagramEntity& o) -> std::unique_ptr<IObjectPropertyForm> {
         return std::make_unique<CDlgObjBarMeter>(static_cast<CObjectBarMeter&>(o));
+    };
+    hooks.formFactories[OBJ_TREND_METER] = [](CDiagramEntity& o) -> std::unique_ptr<IObjectPropertyForm> {
+        return std::make_unique<CDlgObjTrendMeter>(static_cast<CObjectTrendMeter&>(o));
+    };
+    hooks.formFactories[OBJ_NUMERIC] = [](CDiagramEntity& o) -> std::unique_ptr<IObjectPropertyForm> {
+        return std::make_unique<CDlgObjNumeric>(static_cast<CObjectNumeric&>(o));
     };
     hooks.formFactories[OBJ_INDICATOR_LIGHT] = [](CDiagramEntity& o) -> std::unique_ptr<IObjectPropertyForm> {
         return std::make_unique<CDlgObjIndicatorLight>(static_cast<CObjectIndicatorLight&>(o));
