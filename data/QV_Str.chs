@@ -44,6 +44,8 @@ Error OBJ-003 : Maximum value is not within range=错误 OBJ-003 : 最大值不�
 Error OBJ-004 : Row %d is invalid, please reinput it=错误 OBJ-004 : 第 %d 行无效，请重新输入
 Error OBJ-005 : Point value must be less than digit value=错误 OBJ-005 : 小数位数必须小于位数
 Error OBJ-007 : Data Point is invalid=错误 OBJ-007 : 数据点数无效
+Error OBJ-004: Row %d is invalid, please reinput it=错误 OBJ-004: 第 %d 行无效，请重新输入
+Error OBJ-008 : The value is not within range=错误 OBJ-008 : 数值不在范围内
 Error Obj-001 : Register Number is invalid=错误 Obj-001 : 寄存器编号无效
 Screen Name is invalid. Input a name=画面名称无效。请输入名称
 Screen Name is invalid. A name can't hold / or \ or control characters=画面名称无效。名称不能包含 / 或 \ 或控制字符
@@ -669,5 +671,38 @@ Title=趋势图属性
 1011=最大值(&A):
 1012=数据点数(&T):
 1013=采样间隔(&V):
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_STRINGREGISTER]
+Title=字符串属性
+1001=名称(&N):
+1002=寄存器编号(&R):
+1003=寄存器个数(&C):
+1004=字符个数(&T):
+1005=双倍(&D)
+1006=反显(&I)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_BITMAP]
+Title=静态位图属性
+1001=名称(&N):
+1002=位图(&B):
+1003=锁定纵横比(&L)
+1004=拉伸适应(&S)
+1005=黑色反显(&I)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_DYNAMICTEXT]
+Title=动态文本属性
+1001=名称(&N):
+1002=寄存器编号(&R):
+1003=模式:
+1004=十进制(&E)
+1005=十六进制/BCD(&H)
+1006=反显(&I)
+1007=字体(&F)
 1=确定
 2=取消

@@ -7,14 +7,18 @@
 #include "project/ProtocolTables.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectBarMeter.h"
+#include "screen/ObjectDynamicText.h"
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectIndicatorLight.h"
 #include "screen/ObjectNumeric.h"
 #include "screen/ObjectTrendMeter.h"
+#include "screen/ObjectStaticBitmap.h"
 #include "screen/ObjectStaticText.h"
+#include "screen/ObjectString.h"
 #include "screen/TessanDoc.h"
 #include "ui/app/ProjectController.h"
 #include "ui/screen/ObjectEditor.h"
+#include "ui/screen/DlgObjStaticBitmap.h"
 #include "ui/screen/PropertyFormDialog.h"
 #include "ui/screen/TessanView.h"
 #include "ui/widgets/ColorEdit.h"
@@ -30,6 +34,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace TestSupport;
@@ -405,6 +410,119 @@ private slots:
         QCOMPARE(trend->dataPoints, 2);
         QCOMPARE(trend->interval, 6000);
         QVERIFY(e.screenText().contains(trend->WriteKindFields()));
+    }
+    void stringCountFollowsTheRegisterCount()
+    {
+        Editing e;
+        CDiagramEntity* o = e.add(OBJ_STRING, 8, 8, 72, 24);
+        auto* string = static_cast<CObjectString*>(o);
+        CPropertyFormDialog* form = e.open(o);
+        QVERIFY(form);
+        auto* count = form->findChild<CColorEdit*>("editCount");
+        auto* strings = form->findChild<CColorEdit*>("editStringCount");
+        auto* ok = form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        Retype(count, "3");
+        QCOMPARE(strings->toolTip(), QString("Min: 1  Max: 6"));
+        Retype(strings, "7");
+        QCOMPARE(strings->Text(), QString("1"));
+        Retype(strings, "6");
+        QCOMPARE(strings->Text(), QString("6"));
+        // Fewer registers than the strings need: OBJ-008 at once and on OK.
+        Retype(count, "2");
+        QCOMPARE(e.folder.messages.size(), 1);
+        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-008 : The value is not within range"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(form->isVisible());
+        QCOMPARE(e.folder.messages.size(), 2);
+        Retype(count, "3");
+        QTest::keyClick(form->findChild<QCheckBox*>("checkDouble"), Qt::Key_Space);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(string->registerCount, 3);
+        QCOMPARE(string->stringCount, 6);
+        QCOMPARE(string->doubleSize, 1);
+        QVERIFY(e.screenText().contains(string->WriteKindFields()));
+    }
+
+    void dynamicTextGridRefusesAGap()
+    {
+        Editing e;
+        CDiagramEntity* o = e.add(OBJ_DYNAMIC_TEXT, 8, 8, 72, 24);
+        auto* text = static_cast<CObjectDynamicText*>(o);
+        CPropertyFormDialog* form = e.open(o);
+        QVERIFY(form);
+        auto* table = form->findChild<QTableWidget*>("tableTexts");
+        auto* ok = form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        QCOMPARE(table->rowCount(), 254);
+        QCOMPARE(table->item(253, 0)->text(), QString("253"));
+        QCOMPARE(table->item(0, 1)->text(), QString("Dynamic Text"));
+        const auto type = [&](int row, const QString& s) {
+            table->setFocus();
+            table->setCurrentCell(row, 1);
+            table->editItem(table->item(row, 1));
+            QLineEdit* editor = nullptr;
+            const QRect cell = table->visualItemRect(table->item(row, 1));
+            for (QLineEdit* line : table->viewport()->findChildren<QLineEdit*>())
+                if (line->isVisible() && cell.contains(line->geometry().center()))
+                    editor = line;
+            QVERIFY(editor);
+            QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(editor, s);
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The cell takes the text (a queued call) and the closed editor goes.
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            // Enter ended the cell's edit, not the form.
+            QVERIFY(form->isVisible());
+            QCOMPARE(table->item(row, 1)->text(), s);
+        };
+        // Rows 1, 2 and 4 filled: row 3 is named.
+        type(0, "Stop");
+        type(1, "Run");
+        type(3, "Fault");
+        QCOMPARE(table->item(3, 1)->text(), QString("Fault"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(form->isVisible());
+        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-004: Row 3 is invalid, please reinput it"));
+        QCOMPARE(table->currentRow(), 2);
+        type(2, "Wait");
+        QTest::keyClick(form->findChild<QRadioButton*>("radioHex"), Qt::Key_Space);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(text->texts, QStringList({"Stop", "Run", "Wait", "Fault"}));
+        QCOMPARE(text->model, 1);
+        QVERIFY(e.screenText().contains(text->WriteKindFields()));
+    }
+
+    void staticBitmapSplitsItsPath()
+    {
+        Editing e;
+        CDiagramEntity* o = e.add(OBJ_STATIC_BITMAP, 8, 8, 24, 24);
+        auto* bitmap = static_cast<CObjectStaticBitmap*>(o);
+        CPropertyFormDialog* form = e.open(o);
+        QVERIFY(form);
+        auto* path = form->findChild<QLineEdit*>("editBitmap");
+        auto* ok = form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        QCOMPARE(path->text(), QString("BMP_Files\\Arrow\\arrow_16_16_RIGHT.bmp"));
+        Retype(path, "BMP_Files\\Button\\ok.bmp");
+        QTest::keyClick(form->findChild<QCheckBox*>("checkStretch"), Qt::Key_Space);
+        QTest::keyClick(form->findChild<QCheckBox*>("checkBlackInversion"), Qt::Key_Space);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(bitmap->folder, QString("BMP_Files\\Button"));
+        QCOMPARE(bitmap->fileName, QString("ok.bmp"));
+        QCOMPARE(bitmap->scaling, 2);
+        QCOMPARE(bitmap->blackInversion, 1);
+        QVERIFY(e.screenText().contains(bitmap->WriteKindFields()));
+        // A project bitmap: no backslash after the first character.
+        form = e.open(o);
+        Retype(path, "logo.bmp");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(bitmap->folder, QString());
+        QCOMPARE(bitmap->fileName, QString("logo.bmp"));
+        QString folder, file;
+        CDlgObjStaticBitmap::SplitBitmapText("\\top.bmp", folder, file);
+        QCOMPARE(folder, QString());
+        QCOMPARE(file, QString("\\top.bmp"));
     }
 };
 
