@@ -311,6 +311,14 @@ private slots:
         QCOMPARE(qint32(meter->minimum), -40000);
         QVERIFY(e.screenText().contains(meter->WriteKindFields()));
 
+        // Reopened, the form shows the stored range, also in legacy range
+        // mode (a new project is in it), so a second OK keeps it.
+        QVERIFY(e.controller.App().model.IsLegacyRangeMode());
+        form = e.open(o);
+        QCOMPARE(minimum->Text(), QString("-40000"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(qint32(meter->minimum), -40000);
+
         // BCD: 9999 typed is stored as the pattern 0x9999 and stays "9999"
         // when the meter goes back to DEC.
         form = e.open(o);

@@ -56,8 +56,7 @@ void CDlgObjBarMeter::Load()
     LoadName(*ui_->editName, meter_);
     reg_ = meter_.reg;
     ui_->editRegister->setText(reg_.ToText());
-    const bool legacy = Controller() && Controller()->App().model.IsLegacyRangeMode();
-    format_->Load(meter_, legacy);
+    format_->Load(meter_);
     QRadioButton* const directions[] = {ui_->radioUp, ui_->radioDown, ui_->radioRight, ui_->radioLeft};
     directions[qBound(0, meter_.direction, 3)]->setChecked(true);
 }

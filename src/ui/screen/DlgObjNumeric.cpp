@@ -65,8 +65,7 @@ void CDlgObjNumeric::Load()
     LoadName(*ui_->editName, numeric_);
     reg_ = numeric_.reg;
     ui_->editRegister->setText(reg_.ToText());
-    const bool legacy = Controller() && Controller()->App().model.IsLegacyRangeMode();
-    format_->Load(numeric_, legacy);
+    format_->Load(numeric_);
     ui_->editDigit->SetText(QString::number(numeric_.digits));
     ui_->checkSet->setChecked(numeric_.set != 0);
     ui_->checkEncrypt->setChecked(numeric_.encrypt != 0);

@@ -67,8 +67,7 @@ void CDlgObjTrendMeter::Load()
     LoadName(*ui_->editName, meter_);
     reg_ = meter_.reg;
     ui_->editRegister->setText(reg_.ToText());
-    const bool legacy = Controller() && Controller()->App().model.IsLegacyRangeMode();
-    format_->Load(meter_, legacy);
+    format_->Load(meter_);
     // 2 .. the object's width less 2; the stored value is cut to that.
     const int most = DataPointMaximum();
     ui_->editDataPoint->SetRange(2, most);

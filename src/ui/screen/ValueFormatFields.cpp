@@ -40,7 +40,7 @@ void CValueFormatFields::Connect(QWidget* context, CProjectController* controlle
     });
 }
 
-void CValueFormatFields::Load(const RegisterValueProperties& p, bool legacyRangeMode)
+void CValueFormatFields::Load(const RegisterValueProperties& p)
 {
     loading_ = true;
     current_ = p.GetValueFormat();
@@ -54,10 +54,11 @@ void CValueFormatFields::Load(const RegisterValueProperties& p, bool legacyRange
     const auto limits = ValueFormatRules::Limits(current_);
     w_.minimum->ApplyLimits(limits);
     w_.maximum->ApplyLimits(limits);
-    const bool legacyPair = legacyRangeMode
-        && (current_ == VF_SIGNED_16 || current_ == VF_SIGNED_32 || current_ == VF_FLOAT);
-    const quint32 low = legacyPair ? quint32(p.legacyMinimum) : p.minimum;
-    const quint32 high = legacyPair ? quint32(p.legacyMaximum) : p.maximum;
+    // The range pair, also in legacy range mode: it is what OK stores and
+    // what the panel gets. Showing the legacy pair there would put it back
+    // over the stored range at the next OK (a new project is in that mode).
+    const quint32 low = p.minimum;
+    const quint32 high = p.maximum;
     w_.minimum->SetText(ValueFormatRules::ShowValue(current_, low));
     w_.maximum->SetText(ValueFormatRules::ShowValue(current_, high));
     loading_ = false;

@@ -35,7 +35,8 @@ public:
 
     // Hooks the settings' widgets; the controller shows the messages.
     void Connect(QWidget* context, CProjectController* controller);
-    void Load(const RegisterValueProperties& p, bool legacyRangeMode);
+    // Min and Max show the range pair.
+    void Load(const RegisterValueProperties& p);
     // The format check for the settings as they stand: true when the
     // current format is theirs (after a passing change).
     bool ApplySettings();
