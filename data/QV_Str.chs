@@ -43,7 +43,12 @@ Error GUI-002 : Selected Screen No. has already been used=错误 GUI-002 : 所�
 Error GUI-005 : Rename Screen failed=错误 GUI-005 : 画面重命名失败
 Are you sure you want to delete the screen?=确定要删除画面吗？
 Error OBJ-002 : Minimum value is not within range=错误 OBJ-002 : 最小值不在范围内
+Error OBJ-003 : Maximum value is not within range=错误 OBJ-003 : 最大值不在范围内
 Error OBJ-004 : Row %d is invalid, please reinput it=错误 OBJ-004 : 第 %d 行无效，请重新输入
+Error OBJ-005 : Point value must be less than digit value=错误 OBJ-005 : 小数位数必须小于位数
+Error OBJ-007 : Data Point is invalid=错误 OBJ-007 : 数据点数无效
+Error OBJ-004: Row %d is invalid, please reinput it=错误 OBJ-004: 第 %d 行无效，请重新输入
+Error OBJ-008 : The value is not within range=错误 OBJ-008 : 数值不在范围内
 Error Obj-001 : Register Number is invalid=错误 Obj-001 : 寄存器编号无效
 Screen Name is invalid. Input a name=画面名称无效。请输入名称
 Screen Name is invalid. A name can't hold / or \ or control characters=画面名称无效。名称不能包含 / 或 \ 或控制字符
@@ -588,3 +593,119 @@ Title=设置寄存器
 1002=寄存器类型(&T):
 1003=寄存器编号(&N):
 1004=位(&B):
+
+[IDD_DLG_OBJ_STATICTEXT]
+Title=静态文本属性
+1001=名称(&N):
+1002=字符串(&S):
+1003=反显(&I)
+1004=字体(&F)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_INDICATORLIGHT]
+Title=指示灯属性
+1001=名称(&N):
+1002=线圈编号(&C):
+1003=反显(&I)
+1004=双倍(&D)
+1005=样式
+1006=圆形(&R)
+1007=矩形(&E)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_BARMETER]
+Title=棒图属性
+1001=名称(&N):
+1002=寄存器编号(&R):
+1003=寄存器个数(&C):
+1004=浮点(&L)
+1005=模式:
+1006=十进制(&E)
+1007=十六进制/BCD(&H)
+1008=有符号(&S)
+1009=小数位(&P):
+1010=最小值(&I):
+1011=最大值(&A):
+1012=样式
+1013=向上(&U)
+1014=向下(&D)
+1015=向右(&G)
+1016=向左(&F)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_NUMBERREGISTER]
+Title=数值属性
+1001=名称(&N):
+1002=寄存器编号(&R):
+1003=寄存器个数(&C):
+1004=浮点(&L)
+1005=模式:
+1006=十进制(&E)
+1007=十六进制/BCD(&H)
+1008=有符号(&S)
+1009=小数位(&P):
+1010=最小值(&I):
+1011=最大值(&A):
+1012=位数(&D):
+1013=可设定(&E)
+1014=加密(&Y)
+1015=范围检查(&G)
+1016=双倍(&B)
+1017=反显(&V)
+1018=前导零(&0)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_TRENDMETER]
+Title=趋势图属性
+1001=名称(&N):
+1002=寄存器编号(&R):
+1003=寄存器个数(&C):
+1004=浮点(&L)
+1005=模式:
+1006=十进制(&E)
+1007=十六进制/BCD(&H)
+1008=有符号(&S)
+1009=小数位(&P):
+1010=最小值(&I):
+1011=最大值(&A):
+1012=数据点数(&T):
+1013=采样间隔(&V):
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_STRINGREGISTER]
+Title=字符串属性
+1001=名称(&N):
+1002=寄存器编号(&R):
+1003=寄存器个数(&C):
+1004=字符个数(&T):
+1005=双倍(&D)
+1006=反显(&I)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_BITMAP]
+Title=静态位图属性
+1001=名称(&N):
+1002=位图(&B):
+1003=锁定纵横比(&L)
+1004=拉伸适应(&S)
+1005=黑色反显(&I)
+1=确定
+2=取消
+
+[IDD_DLG_OBJ_DYNAMICTEXT]
+Title=动态文本属性
+1001=名称(&N):
+1002=寄存器编号(&R):
+1003=模式:
+1004=十进制(&E)
+1005=十六进制/BCD(&H)
+1006=反显(&I)
+1007=字体(&F)
+1=确定
+2=取消

@@ -224,8 +224,8 @@ void TestUiScreenEditor::dropSnapsAndMeasures()
              rectOf(16, 24, snap8(16 + content.width()), snap8(24 + content.height())));
     QVERIFY(e.at(0)->IsSelected());
     QCOMPARE(props.count(), 1);
-    // The stand-in form accepted: the object is no longer new.
-    QVERIFY(!e.at(0)->IsMarkedNew());
+    // Its form is open: the object stays new until the form's OK.
+    QVERIFY(e.at(0)->IsMarkedNew());
 
     e.objects().RemoveAll();
     QVERIFY(e.drop(OBJ_TREND_METER, 8, 8));

@@ -884,10 +884,15 @@ bool CDiagramEditor::DropObject(int kind, QPoint window)
     return true;
 }
 
-void CDiagramEditor::PropertiesAccepted(CDiagramEntity* object)
+void CDiagramEditor::PropertiesAccepted(CDiagramEntity* object, bool changed)
 {
-    if (container_ && container_->IndexOf(object) >= 0)
-        object->MarkNew(false);
+    if (!container_ || container_->IndexOf(object) < 0)
+        return;
+    object->MarkNew(false);
+    if (changed) {
+        viewport()->update();
+        emit contentChanged();
+    }
 }
 
 void CDiagramEditor::PropertiesCancelled(CDiagramEntity* object)

@@ -109,9 +109,10 @@ public:
     // The bounding box of the selected objects in paper pixels (empty: none).
     QRect SelectionRect() const;
 
-    // A property form reports its outcome: OK clears the new mark; Cancel
-    // removes an object that was just dropped (after an undo point).
-    void PropertiesAccepted(CDiagramEntity* object);
+    // A property form reports its outcome: OK clears the new mark (and
+    // redraws when the form changed the object); Cancel removes an object
+    // that was just dropped (after an undo point).
+    void PropertiesAccepted(CDiagramEntity* object, bool changed = false);
     void PropertiesCancelled(CDiagramEntity* object);
 
     // The two context menus, built for the current state (the caller shows

@@ -1,4 +1,5 @@
 #include "ObjectEditor.h"
+#include "PropertyForms.h"
 #include "StandInPropertyForm.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
@@ -13,6 +14,7 @@ CObjectEditor::CObjectEditor(CProjectController& controller, QWidget* parent)
     SetSnapToGrid(true);
     SetKeepInside(true);
     SetZoomStep(0.01);
+    PropertyForms::Register();
     CStandInPropertyForm::RegisterWhereMissing();
 }
 

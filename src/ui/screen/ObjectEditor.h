@@ -14,6 +14,8 @@ class CObjectEditor : public CDiagramEditor
 public:
     explicit CObjectEditor(CProjectController& controller, QWidget* parent = nullptr);
 
+    CProjectController& Controller() const { return controller_; }
+
     static constexpr int kPaperWidth = 192;
     static constexpr int kPaperHeight = 64;
 

@@ -1,0 +1,96 @@
+#include "DlgObjBarMeter.h"
+#include "PropertyFormDialog.h"
+#include "RegisterPicker.h"
+#include "ui_DlgObjBarMeter.h"
+
+#include "app/TessanApp.h"
+#include "base/LanguageSection.h"
+#include "screen/ObjectBarMeter.h"
+#include "ui/app/ProjectController.h"
+#include "ui/widgets/DialogTexts.h"
+
+#include <QPushButton>
+
+CDlgObjBarMeter::CDlgObjBarMeter(CObjectBarMeter& object)
+    : CObjectPropertyForm(object), meter_(object), ui_(std::make_unique<Ui::CDlgObjBarMeter>())
+{
+}
+
+CDlgObjBarMeter::~CDlgObjBarMeter() = default;
+
+void CDlgObjBarMeter::Build(CPropertyFormDialog& dialog)
+{
+    ui_->setupUi(&dialog);
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
+    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    if (Controller())
+        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_BARMETER);
+    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+
+    ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
+    ui_->editPoint->SetMaxLength(1);
+    ui_->editPoint->SetRange(0, 5);
+    ui_->editPoint->SetSpinRange(0, 5);
+
+    ValueFormatWidgets w;
+    w.count = ui_->editCount;
+    w.isFloat = ui_->checkFloat;
+    w.modelLabel = ui_->labelModel;
+    w.dec = ui_->radioDec;
+    w.hex = ui_->radioHex;
+    w.isSigned = ui_->checkSigned;
+    w.pointLabel = ui_->labelPoint;
+    w.point = ui_->editPoint;
+    w.minimum = ui_->editMin;
+    w.maximum = ui_->editMax;
+    format_ = std::make_unique<CValueFormatFields>(w, true);
+    format_->Connect(&dialog, Controller());
+
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
+}
+
+void CDlgObjBarMeter::Load()
+{
+    LoadName(*ui_->editName, meter_);
+    reg_ = meter_.reg;
+    ui_->editRegister->setText(reg_.ToText());
+    format_->Load(meter_);
+    QRadioButton* const directions[] = {ui_->radioUp, ui_->radioDown, ui_->radioRight, ui_->radioLeft};
+    directions[qBound(0, meter_.direction, 3)]->setChecked(true);
+}
+
+bool CDlgObjBarMeter::Check()
+{
+    return format_->ApplySettings();
+}
+
+void CDlgObjBarMeter::Store()
+{
+    StoreName(*ui_->editName, meter_);
+    meter_.reg = reg_;
+    format_->Store(meter_);
+    meter_.direction = ui_->radioDown->isChecked() ? 1
+        : ui_->radioRight->isChecked()             ? 2
+        : ui_->radioLeft->isChecked()              ? 3
+                                                   : 0;
+}
+
+QWidget* CDlgObjBarMeter::FirstField() const
+{
+    return ui_->editName;
+}
+
+void CDlgObjBarMeter::PickRegister()
+{
+    CProjectController* c = Controller();
+    if (!c)
+        return;
+    RegisterRef ref = reg_;
+    CTessanApp& app = c->App();
+    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
+        reg_ = ref;
+        ui_->editRegister->setText(reg_.ToText());
+    }
+}

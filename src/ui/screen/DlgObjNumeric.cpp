@@ -1,0 +1,123 @@
+#include "DlgObjNumeric.h"
+#include "PropertyFormDialog.h"
+#include "RegisterPicker.h"
+#include "ui_DlgObjNumeric.h"
+
+#include "app/TessanApp.h"
+#include "base/LanguageSection.h"
+#include "screen/ObjectNumeric.h"
+#include "ui/app/ProjectController.h"
+#include "ui/project/ProjectMessages.h"
+#include "ui/widgets/DialogTexts.h"
+
+#include <QPushButton>
+
+namespace {
+const QString kPointRefused = QStringLiteral("Error OBJ-005 : Point value must be less than digit value");
+}
+
+CDlgObjNumeric::CDlgObjNumeric(CObjectNumeric& object)
+    : CObjectPropertyForm(object), numeric_(object), ui_(std::make_unique<Ui::CDlgObjNumeric>())
+{
+}
+
+CDlgObjNumeric::~CDlgObjNumeric() = default;
+
+void CDlgObjNumeric::Build(CPropertyFormDialog& dialog)
+{
+    ui_->setupUi(&dialog);
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
+    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    if (Controller())
+        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_NUMBERREGISTER);
+    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+
+    ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
+    ui_->editPoint->SetMaxLength(2);
+    ui_->editPoint->SetRange(0, 10);
+    ui_->editPoint->SetSpinRange(0, 10);
+    ui_->editDigit->SetMode(CColorEdit::ModeDecimal);
+    ui_->editDigit->SetMaxLength(2);
+    ui_->editDigit->SetRange(1, 10);
+    ui_->editDigit->SetSpinRange(1, 10);
+
+    ValueFormatWidgets w;
+    w.count = ui_->editCount;
+    w.isFloat = ui_->checkFloat;
+    w.modelLabel = ui_->labelModel;
+    w.dec = ui_->radioDec;
+    w.hex = ui_->radioHex;
+    w.isSigned = ui_->checkSigned;
+    w.pointLabel = ui_->labelPoint;
+    w.point = ui_->editPoint;
+    w.minimum = ui_->editMin;
+    w.maximum = ui_->editMax;
+    format_ = std::make_unique<CValueFormatFields>(w, false);
+    format_->Connect(&dialog, Controller());
+
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
+}
+
+void CDlgObjNumeric::Load()
+{
+    LoadName(*ui_->editName, numeric_);
+    reg_ = numeric_.reg;
+    ui_->editRegister->setText(reg_.ToText());
+    format_->Load(numeric_);
+    ui_->editDigit->SetText(QString::number(numeric_.digits));
+    ui_->checkSet->setChecked(numeric_.set != 0);
+    ui_->checkEncrypt->setChecked(numeric_.encrypt != 0);
+    ui_->checkRange->setChecked(numeric_.rangeCheck != 0);
+    ui_->checkDouble->setChecked(numeric_.doubleSize != 0);
+    ui_->checkInversion->setChecked(numeric_.inversion != 0);
+    ui_->checkLeadingZeros->setChecked(numeric_.leadingZeros != 0);
+}
+
+bool CDlgObjNumeric::Check()
+{
+    if (!format_->ApplySettings())
+        return false;
+    // Equal is accepted: 5 digits with 5 places read 0.12345.
+    if (ui_->editPoint->Text().toInt() > ui_->editDigit->Text().toInt()) {
+        if (Controller())
+            ProjectMessages::Error(*Controller(), kPointRefused);
+        ui_->editPoint->setFocus(Qt::OtherFocusReason);
+        ui_->editPoint->SelectAllText();
+        return false;
+    }
+    return true;
+}
+
+void CDlgObjNumeric::Store()
+{
+    StoreName(*ui_->editName, numeric_);
+    numeric_.reg = reg_;
+    format_->Store(numeric_);
+    numeric_.digits = ui_->editDigit->Text().toInt();
+    numeric_.set = ui_->checkSet->isChecked() ? 1 : 0;
+    numeric_.encrypt = ui_->checkEncrypt->isChecked() ? 1 : 0;
+    numeric_.rangeCheck = ui_->checkRange->isChecked() ? 1 : 0;
+    numeric_.doubleSize = ui_->checkDouble->isChecked() ? 1 : 0;
+    numeric_.inversion = ui_->checkInversion->isChecked() ? 1 : 0;
+    numeric_.leadingZeros = ui_->checkLeadingZeros->isChecked() ? 1 : 0;
+}
+
+QWidget* CDlgObjNumeric::FirstField() const
+{
+    return ui_->editName;
+}
+
+void CDlgObjNumeric::PickRegister()
+{
+    CProjectController* c = Controller();
+    if (!c)
+        return;
+    RegisterRef ref = reg_;
+    CTessanApp& app = c->App();
+    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
+        reg_ = ref;
+        ui_->editRegister->setText(reg_.ToText());
+    }
+}

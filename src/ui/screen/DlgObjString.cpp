@@ -1,0 +1,116 @@
+#include "DlgObjString.h"
+#include "PropertyFormDialog.h"
+#include "RegisterPicker.h"
+#include "ui_DlgObjString.h"
+
+#include "app/TessanApp.h"
+#include "base/LanguageSection.h"
+#include "screen/ObjectString.h"
+#include "ui/app/ProjectController.h"
+#include "ui/project/ProjectMessages.h"
+#include "ui/widgets/DialogTexts.h"
+
+#include <QPushButton>
+
+namespace {
+const QString kStringCountRefused = QStringLiteral("Error OBJ-008 : The value is not within range");
+}
+
+CDlgObjString::CDlgObjString(CObjectString& object)
+    : CObjectPropertyForm(object), string_(object), ui_(std::make_unique<Ui::CDlgObjString>())
+{
+}
+
+CDlgObjString::~CDlgObjString() = default;
+
+void CDlgObjString::Build(CPropertyFormDialog& dialog)
+{
+    ui_->setupUi(&dialog);
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
+    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    if (Controller())
+        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_STRINGREGISTER);
+    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    ui_->editCount->SetMode(CColorEdit::ModeDecimal);
+    ui_->editCount->SetMaxLength(2);
+    ui_->editCount->SetRange(1, 12);
+    ui_->editCount->SetSpinRange(1, 12);
+    ui_->editStringCount->SetMode(CColorEdit::ModeDecimal);
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
+    QObject::connect(ui_->editCount, &CColorEdit::textChanged, &dialog, [this] {
+        if (!loading_)
+            CountChanged();
+    });
+}
+
+void CDlgObjString::Load()
+{
+    loading_ = true;
+    LoadName(*ui_->editName, string_);
+    reg_ = string_.reg;
+    ui_->editRegister->setText(reg_.ToText());
+    ui_->editCount->SetText(QString::number(string_.registerCount));
+    ui_->editStringCount->SetText(QString::number(string_.stringCount));
+    CountChanged();
+    ui_->editStringCount->SetText(QString::number(string_.stringCount));
+    ui_->checkDouble->setChecked(string_.doubleSize != 0);
+    ui_->checkInversion->setChecked(string_.inversion != 0);
+    loading_ = false;
+}
+
+bool CDlgObjString::CountChanged()
+{
+    const int count = ui_->editCount->Text().toInt();
+    const int most = count == 0 ? 24 : 2 * count;
+    CColorEdit* strings = ui_->editStringCount;
+    strings->SetMaxLength(most <= 8 ? 1 : 2);
+    strings->SetRange(1, most);
+    strings->SetSpinRange(1, most);
+    if (count != 0 && strings->Text().toInt() > most) {
+        if (!loading_ && Controller())
+            ProjectMessages::Error(*Controller(), kStringCountRefused);
+        strings->setFocus(Qt::OtherFocusReason);
+        strings->SelectAllText();
+        return false;
+    }
+    return true;
+}
+
+bool CDlgObjString::Check()
+{
+    const bool wasLoading = loading_;
+    loading_ = false;
+    const bool fits = CountChanged();
+    loading_ = wasLoading;
+    return fits;
+}
+
+void CDlgObjString::Store()
+{
+    StoreName(*ui_->editName, string_);
+    string_.reg = reg_;
+    string_.registerCount = qBound(1, ui_->editCount->Text().toInt(), 12);
+    string_.stringCount = qMax(1, ui_->editStringCount->Text().toInt());
+    string_.doubleSize = ui_->checkDouble->isChecked() ? 1 : 0;
+    string_.inversion = ui_->checkInversion->isChecked() ? 1 : 0;
+}
+
+QWidget* CDlgObjString::FirstField() const
+{
+    return ui_->editName;
+}
+
+void CDlgObjString::PickRegister()
+{
+    CProjectController* c = Controller();
+    if (!c)
+        return;
+    RegisterRef ref = reg_;
+    CTessanApp& app = c->App();
+    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
+        reg_ = ref;
+        ui_->editRegister->setText(reg_.ToText());
+    }
+}

@@ -1,0 +1,125 @@
+#include "DlgObjTrendMeter.h"
+#include "PropertyFormDialog.h"
+#include "RegisterPicker.h"
+#include "ui_DlgObjTrendMeter.h"
+
+#include "app/TessanApp.h"
+#include "base/LanguageSection.h"
+#include "screen/ObjectTrendMeter.h"
+#include "ui/app/ProjectController.h"
+#include "ui/project/ProjectMessages.h"
+#include "ui/widgets/DialogTexts.h"
+
+#include <QPushButton>
+
+namespace {
+const QString kDataPointRefused = QStringLiteral("Error OBJ-007 : Data Point is invalid");
+}
+
+CDlgObjTrendMeter::CDlgObjTrendMeter(CObjectTrendMeter& object)
+    : CObjectPropertyForm(object), meter_(object), ui_(std::make_unique<Ui::CDlgObjTrendMeter>())
+{
+}
+
+CDlgObjTrendMeter::~CDlgObjTrendMeter() = default;
+
+void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
+{
+    ui_->setupUi(&dialog);
+    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
+    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    if (Controller())
+        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_TRENDMETER);
+    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+
+    ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
+    ui_->editPoint->SetMaxLength(1);
+    ui_->editPoint->SetRange(0, 5);
+    ui_->editPoint->SetSpinRange(0, 5);
+    ui_->editDataPoint->SetMode(CColorEdit::ModeDecimal);
+    ui_->editDataPoint->SetMaxLength(2);
+    ui_->editInterval->SetMode(CColorEdit::ModeDecimal);
+    ui_->editInterval->SetMaxLength(4);
+    ui_->editInterval->SetRange(1, 6000);
+    ui_->editInterval->SetSpinRange(1, 6000);
+
+    ValueFormatWidgets w;
+    w.count = ui_->editCount;
+    w.isFloat = ui_->checkFloat;
+    w.modelLabel = ui_->labelModel;
+    w.dec = ui_->radioDec;
+    w.hex = ui_->radioHex;
+    w.isSigned = ui_->checkSigned;
+    w.pointLabel = ui_->labelPoint;
+    w.point = ui_->editPoint;
+    w.minimum = ui_->editMin;
+    w.maximum = ui_->editMax;
+    format_ = std::make_unique<CValueFormatFields>(w, true);
+    format_->Connect(&dialog, Controller());
+
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
+}
+
+void CDlgObjTrendMeter::Load()
+{
+    LoadName(*ui_->editName, meter_);
+    reg_ = meter_.reg;
+    ui_->editRegister->setText(reg_.ToText());
+    format_->Load(meter_);
+    // 2 .. the object's width less 2; the stored value is cut to that.
+    const int most = DataPointMaximum();
+    ui_->editDataPoint->SetRange(2, most);
+    ui_->editDataPoint->SetSpinRange(2, most);
+    ui_->editDataPoint->SetText(QString::number(qMin(meter_.dataPoints, most)));
+    ui_->editInterval->SetText(QString::number(meter_.interval));
+}
+
+bool CDlgObjTrendMeter::Check()
+{
+    if (!format_->ApplySettings())
+        return false;
+    const int points = ui_->editDataPoint->Text().toInt();
+    if (points < 2 || points > DataPointMaximum()) {
+        if (Controller())
+            ProjectMessages::Error(*Controller(), kDataPointRefused);
+        ui_->editDataPoint->setFocus(Qt::OtherFocusReason);
+        ui_->editDataPoint->SelectAllText();
+        return false;
+    }
+    return true;
+}
+
+int CDlgObjTrendMeter::DataPointMaximum() const
+{
+    const PaperRect r = meter_.GetRect();
+    return qMax(2, int(r.right - r.left) - 2);
+}
+
+void CDlgObjTrendMeter::Store()
+{
+    StoreName(*ui_->editName, meter_);
+    meter_.reg = reg_;
+    format_->Store(meter_);
+    meter_.dataPoints = ui_->editDataPoint->Text().toInt();
+    meter_.interval = qMax(1, ui_->editInterval->Text().toInt());
+}
+
+QWidget* CDlgObjTrendMeter::FirstField() const
+{
+    return ui_->editName;
+}
+
+void CDlgObjTrendMeter::PickRegister()
+{
+    CProjectController* c = Controller();
+    if (!c)
+        return;
+    RegisterRef ref = reg_;
+    CTessanApp& app = c->App();
+    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
+        reg_ = ref;
+        ui_->editRegister->setText(reg_.ToText());
+    }
+}

@@ -1,0 +1,113 @@
+#include "ObjectPropertyForm.h"
+#include "DiagramEditor.h"
+#include "ObjectEditor.h"
+#include "PropertyFormDialog.h"
+#include "screen/DiagramEntity.h"
+#include "screen/DiagramEntityContainer.h"
+
+#include <QLineEdit>
+
+namespace {
+constexpr int kNameLength = 24;
+}
+
+CObjectPropertyForm::CObjectPropertyForm(CDiagramEntity& object) : object_(object) {}
+
+CObjectPropertyForm::~CObjectPropertyForm()
+{
+    if (dialog_) {
+        dialog_->onOk = nullptr;
+        dialog_->onCancel = nullptr;
+        dialog_->hide();
+        // The window may be in the middle of its own Cancel.
+        dialog_->deleteLater();
+    }
+}
+
+CPropertyFormDialog* CObjectPropertyForm::Dialog() const
+{
+    return dialog_;
+}
+
+void CObjectPropertyForm::Show(QObject* parent)
+{
+    auto* editor = qobject_cast<CDiagramEditor*>(parent);
+    if (editor != editor_ && dialog_) {
+        dialog_->onOk = nullptr;
+        dialog_->onCancel = nullptr;
+        dialog_->deleteLater();
+        dialog_ = nullptr;
+    }
+    editor_ = editor;
+    if (auto* objectEditor = qobject_cast<CObjectEditor*>(parent))
+        controller_ = &objectEditor->Controller();
+    if (!dialog_) {
+        dialog_ = new CPropertyFormDialog(editor);
+        dialog_->onOk = [this] { return Accept(); };
+        dialog_->onCancel = [this] { Cancel(); };
+        Build(*dialog_);
+    }
+    dialog_->show();
+    dialog_->raise();
+}
+
+void CObjectPropertyForm::Hide()
+{
+    if (dialog_)
+        dialog_->hide();
+}
+
+bool CObjectPropertyForm::IsShown() const
+{
+    return dialog_ && dialog_->isVisible();
+}
+
+void CObjectPropertyForm::LoadFromObject()
+{
+    if (dialog_)
+        Load();
+}
+
+void CObjectPropertyForm::Focus()
+{
+    if (!dialog_)
+        return;
+    dialog_->activateWindow();
+    if (QWidget* first = FirstField())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+bool CObjectPropertyForm::Accept()
+{
+    if (!dialog_ || !Check())
+        return false;
+    CDiagramEntityContainer* container = editor_ ? editor_->Container() : nullptr;
+    auto state = container ? container->CaptureState() : nullptr;
+    const QString before = object_.GetName() + QLatin1Char('\n') + object_.WriteKindFields();
+    Store();
+    const bool changed = before != object_.GetName() + QLatin1Char('\n') + object_.WriteKindFields();
+    if (changed && container)
+        container->Snapshot(std::move(state));
+    if (editor_)
+        editor_->PropertiesAccepted(&object_, changed);
+    else
+        object_.MarkNew(false);
+    return true;
+}
+
+void CObjectPropertyForm::Cancel()
+{
+    if (editor_)
+        editor_->PropertiesCancelled(&object_); // may destroy this form
+}
+
+void CObjectPropertyForm::LoadName(QLineEdit& field, const CDiagramEntity& object)
+{
+    field.setMaxLength(kNameLength);
+    field.setText(object.GetName());
+}
+
+void CObjectPropertyForm::StoreName(const QLineEdit& field, CDiagramEntity& object)
+{
+    object.SetName(field.text().left(kNameLength));
+}
