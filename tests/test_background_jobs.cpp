@@ -138,9 +138,12 @@ private slots:
     void cancelledTransferEndsWithItsCodeAndClosesThePort()
     {
         CTestProgramFolder f;
-        auto panel = StartPanel();
+        // At the pace of a real line, so the Cancel surely comes before the end.
+        VirtualPanelOptions paced;
+        paced.paced = true;
+        auto panel = StartPanel(paced);
         QVERIFY(panel);
-        f.App().runtimeImage = MakeImage(64 * 200);
+        f.App().runtimeImage = MakeImage(64 * 60);
         CTransferJob job(f.App());
         bool cancel = true;
         connect(&job, &CTransferJob::progress, this, [&](int percent, int) {
