@@ -9,7 +9,6 @@
 #include "screen/ObjectDynamicText.h"
 #include "ui/app/ProjectController.h"
 #include "ui/project/ProjectMessages.h"
-#include "ui/widgets/DialogTexts.h"
 
 #include <QFontDialog>
 #include <QHeaderView>
@@ -47,10 +46,7 @@ CDlgObjDynamicText::~CDlgObjDynamicText() = default;
 void CDlgObjDynamicText::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
-    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
-        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_DYNAMICTEXT);
+    SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_DYNAMICTEXT);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
 
     QTableWidget* table = ui_->tableTexts;
@@ -64,8 +60,6 @@ void CDlgObjDynamicText::Build(CPropertyFormDialog& dialog)
         table->setItem(value, 0, cell);
         table->setItem(value, 1, new QTableWidgetItem);
     }
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
     QObject::connect(ui_->buttonFont, &QPushButton::clicked, &dialog, [this] { PickFont(); });
 }

@@ -7,7 +7,6 @@
 #include "base/LanguageSection.h"
 #include "screen/ObjectIndicatorLight.h"
 #include "ui/app/ProjectController.h"
-#include "ui/widgets/DialogTexts.h"
 
 #include <QPushButton>
 
@@ -21,13 +20,8 @@ CDlgObjIndicatorLight::~CDlgObjIndicatorLight() = default;
 void CDlgObjIndicatorLight::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
-    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
-        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_INDICATORLIGHT);
+    SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_INDICATORLIGHT);
     ui_->buttonPickCoil->setAccessibleName(ui_->labelCoil->text().remove(QLatin1Char('&')));
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(ui_->buttonPickCoil, &QPushButton::clicked, &dialog, [this] { PickCoil(); });
 }
 

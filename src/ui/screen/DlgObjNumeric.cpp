@@ -8,7 +8,6 @@
 #include "screen/ObjectNumeric.h"
 #include "ui/app/ProjectController.h"
 #include "ui/project/ProjectMessages.h"
-#include "ui/widgets/DialogTexts.h"
 
 #include <QPushButton>
 
@@ -26,10 +25,7 @@ CDlgObjNumeric::~CDlgObjNumeric() = default;
 void CDlgObjNumeric::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
-    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
-        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_NUMBERREGISTER);
+    SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_NUMBERREGISTER);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
 
     ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
@@ -41,22 +37,9 @@ void CDlgObjNumeric::Build(CPropertyFormDialog& dialog)
     ui_->editDigit->SetRange(1, 10);
     ui_->editDigit->SetSpinRange(1, 10);
 
-    ValueFormatWidgets w;
-    w.count = ui_->editCount;
-    w.isFloat = ui_->checkFloat;
-    w.modelLabel = ui_->labelModel;
-    w.dec = ui_->radioDec;
-    w.hex = ui_->radioHex;
-    w.isSigned = ui_->checkSigned;
-    w.pointLabel = ui_->labelPoint;
-    w.point = ui_->editPoint;
-    w.minimum = ui_->editMin;
-    w.maximum = ui_->editMax;
-    format_ = std::make_unique<CValueFormatFields>(w, false);
+    format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), false);
     format_->Connect(&dialog, Controller());
 
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
 }
 

@@ -6,7 +6,6 @@
 #include "base/LanguageSection.h"
 #include "screen/ObjectStaticBitmap.h"
 #include "ui/app/ProjectController.h"
-#include "ui/widgets/DialogTexts.h"
 
 #include <QPushButton>
 
@@ -32,12 +31,7 @@ void CDlgObjStaticBitmap::SplitBitmapText(const QString& text, QString& folder, 
 void CDlgObjStaticBitmap::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
-    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
-        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_BITMAP);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_BITMAP);
 }
 
 void CDlgObjStaticBitmap::Load()

@@ -7,7 +7,6 @@
 #include "base/LanguageSection.h"
 #include "screen/ObjectStaticText.h"
 #include "ui/app/ProjectController.h"
-#include "ui/widgets/DialogTexts.h"
 
 #include <QFontDialog>
 #include <QPushButton>
@@ -28,12 +27,7 @@ void CDlgObjStaticText::Build(CPropertyFormDialog& dialog)
     ui_->setupUi(&dialog);
     ui_->editString->SetMode(CColorEdit::ModeText);
     ui_->editString->SetMaxLength(kStringLength);
-    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
-        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_STATICTEXT);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_STATICTEXT);
     QObject::connect(ui_->buttonFont, &QPushButton::clicked, &dialog, [this] { PickFont(); });
 }
 

@@ -8,7 +8,6 @@
 #include "screen/ObjectString.h"
 #include "ui/app/ProjectController.h"
 #include "ui/project/ProjectMessages.h"
-#include "ui/widgets/DialogTexts.h"
 
 #include <QPushButton>
 
@@ -26,18 +25,13 @@ CDlgObjString::~CDlgObjString() = default;
 void CDlgObjString::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
-    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
-        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_STRINGREGISTER);
+    SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_STRINGREGISTER);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
     ui_->editCount->SetMode(CColorEdit::ModeDecimal);
     ui_->editCount->SetMaxLength(2);
     ui_->editCount->SetRange(1, 12);
     ui_->editCount->SetSpinRange(1, 12);
     ui_->editStringCount->SetMode(CColorEdit::ModeDecimal);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
     QObject::connect(ui_->editCount, &CColorEdit::textChanged, &dialog, [this] {
         if (!loading_)

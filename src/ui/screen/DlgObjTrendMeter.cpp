@@ -8,7 +8,6 @@
 #include "screen/ObjectTrendMeter.h"
 #include "ui/app/ProjectController.h"
 #include "ui/project/ProjectMessages.h"
-#include "ui/widgets/DialogTexts.h"
 
 #include <QPushButton>
 
@@ -26,10 +25,7 @@ CDlgObjTrendMeter::~CDlgObjTrendMeter() = default;
 void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
-    ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
-    ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
-        DialogTexts::Apply(&dialog, Controller()->App().settings, IDD_DLG_OBJ_TRENDMETER);
+    SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_TRENDMETER);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
 
     ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
@@ -43,22 +39,9 @@ void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
     ui_->editInterval->SetRange(1, 6000);
     ui_->editInterval->SetSpinRange(1, 6000);
 
-    ValueFormatWidgets w;
-    w.count = ui_->editCount;
-    w.isFloat = ui_->checkFloat;
-    w.modelLabel = ui_->labelModel;
-    w.dec = ui_->radioDec;
-    w.hex = ui_->radioHex;
-    w.isSigned = ui_->checkSigned;
-    w.pointLabel = ui_->labelPoint;
-    w.point = ui_->editPoint;
-    w.minimum = ui_->editMin;
-    w.maximum = ui_->editMax;
-    format_ = std::make_unique<CValueFormatFields>(w, true);
+    format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);
     format_->Connect(&dialog, Controller());
 
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(ui_->buttonBox, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
 }
 

@@ -1,4 +1,9 @@
 #include "ObjectPropertyForm.h"
+#include <QPushButton>
+#include <QDialogButtonBox>
+#include "app/TessanApp.h"
+#include "ui/app/ProjectController.h"
+#include "ui/widgets/DialogTexts.h"
 #include "DiagramEditor.h"
 #include "ObjectEditor.h"
 #include "PropertyFormDialog.h"
@@ -110,4 +115,14 @@ void CObjectPropertyForm::LoadName(QLineEdit& field, const CDiagramEntity& objec
 void CObjectPropertyForm::StoreName(const QLineEdit& field, CDiagramEntity& object)
 {
     object.SetName(field.text().left(kNameLength));
+}
+
+void CObjectPropertyForm::SetUpDialog(CPropertyFormDialog& dialog, QDialogButtonBox& buttons, int section)
+{
+    buttons.button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
+    buttons.button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
+    if (Controller())
+        DialogTexts::Apply(&dialog, Controller()->App().settings, section);
+    QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 }

@@ -8,6 +8,7 @@ class CDiagramEditor;
 class CDiagramEntity;
 class CProjectController;
 class CPropertyFormDialog;
+class QDialogButtonBox;
 class QLineEdit;
 class QWidget;
 
@@ -46,6 +47,10 @@ protected:
     virtual QWidget* FirstField() const = 0;
 
     CProjectController* Controller() const { return controller_; }
+    // What every form does first: OK and Cancel carry the numbers 1 and 2,
+    // the texts come from the form's language section, and the buttons
+    // accept and reject the dialog.
+    void SetUpDialog(CPropertyFormDialog& dialog, QDialogButtonBox& buttons, int section);
     static void LoadName(QLineEdit& field, const CDiagramEntity& object);
     static void StoreName(const QLineEdit& field, CDiagramEntity& object);
 

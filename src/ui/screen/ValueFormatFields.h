@@ -23,6 +23,15 @@ struct ValueFormatWidgets
     CColorEdit* point = nullptr;
     CColorEdit* minimum = nullptr;
     CColorEdit* maximum = nullptr;
+
+    // The fields of a form whose .ui names them as the meter and numeric
+    // forms do.
+    template <class Form>
+    static ValueFormatWidgets Of(const Form& ui)
+    {
+        return {ui.editCount, ui.checkFloat, ui.labelModel, ui.radioDec, ui.radioHex,
+                ui.checkSigned, ui.labelPoint, ui.editPoint, ui.editMin, ui.editMax};
+    }
 };
 
 // The format and range fields working together: the range fields follow
