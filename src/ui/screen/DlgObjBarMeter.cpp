@@ -23,10 +23,7 @@ void CDlgObjBarMeter::Build(CPropertyFormDialog& dialog)
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_BARMETER);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
 
-    ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
-    ui_->editPoint->SetMaxLength(1);
-    ui_->editPoint->SetRange(0, 5);
-    ui_->editPoint->SetSpinRange(0, 5);
+    ui_->editPoint->SetDecimalField(1, 0, 5);
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);
     format_->Connect(&dialog, Controller());

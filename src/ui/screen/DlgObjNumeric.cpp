@@ -28,14 +28,8 @@ void CDlgObjNumeric::Build(CPropertyFormDialog& dialog)
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_NUMBERREGISTER);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
 
-    ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
-    ui_->editPoint->SetMaxLength(2);
-    ui_->editPoint->SetRange(0, 10);
-    ui_->editPoint->SetSpinRange(0, 10);
-    ui_->editDigit->SetMode(CColorEdit::ModeDecimal);
-    ui_->editDigit->SetMaxLength(2);
-    ui_->editDigit->SetRange(1, 10);
-    ui_->editDigit->SetSpinRange(1, 10);
+    ui_->editPoint->SetDecimalField(2, 0, 10);
+    ui_->editDigit->SetDecimalField(2, 1, 10);
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), false);
     format_->Connect(&dialog, Controller());

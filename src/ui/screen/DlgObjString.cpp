@@ -27,10 +27,7 @@ void CDlgObjString::Build(CPropertyFormDialog& dialog)
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_STRINGREGISTER);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
-    ui_->editCount->SetMode(CColorEdit::ModeDecimal);
-    ui_->editCount->SetMaxLength(2);
-    ui_->editCount->SetRange(1, 12);
-    ui_->editCount->SetSpinRange(1, 12);
+    ui_->editCount->SetDecimalField(2, 1, 12);
     ui_->editStringCount->SetMode(CColorEdit::ModeDecimal);
     QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
     QObject::connect(ui_->editCount, &CColorEdit::textChanged, &dialog, [this] {

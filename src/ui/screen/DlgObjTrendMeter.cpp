@@ -28,16 +28,10 @@ void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_TRENDMETER);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
 
-    ui_->editPoint->SetMode(CColorEdit::ModeDecimal);
-    ui_->editPoint->SetMaxLength(1);
-    ui_->editPoint->SetRange(0, 5);
-    ui_->editPoint->SetSpinRange(0, 5);
+    ui_->editPoint->SetDecimalField(1, 0, 5);
     ui_->editDataPoint->SetMode(CColorEdit::ModeDecimal);
     ui_->editDataPoint->SetMaxLength(2);
-    ui_->editInterval->SetMode(CColorEdit::ModeDecimal);
-    ui_->editInterval->SetMaxLength(4);
-    ui_->editInterval->SetRange(1, 6000);
-    ui_->editInterval->SetSpinRange(1, 6000);
+    ui_->editInterval->SetDecimalField(4, 1, 6000);
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);
     format_->Connect(&dialog, Controller());

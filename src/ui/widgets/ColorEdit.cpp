@@ -398,3 +398,11 @@ void CColorEdit::focusOutEvent(QFocusEvent* event)
     }
     QAbstractSpinBox::focusOutEvent(event);
 }
+
+void CColorEdit::SetDecimalField(int length, qint32 minimum, qint32 maximum)
+{
+    SetMode(ModeDecimal);
+    SetMaxLength(length);
+    SetRange(minimum, maximum);
+    SetSpinRange(minimum, maximum);
+}

@@ -45,6 +45,9 @@ public:
 
     // The spin button's own range; the buttons show once one is set.
     void SetSpinRange(qint64 minimum, qint64 maximum);
+    // A decimal field of at most `length` digits whose range and spin
+    // range are both minimum..maximum.
+    void SetDecimalField(int length, qint32 minimum, qint32 maximum);
     void ClearSpinRange();
     bool HasSpin() const { return hasSpin_; }
 
