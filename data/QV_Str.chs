@@ -73,6 +73,11 @@ The file %1 can't be read=无法读取文件 %1
 The file %1 can't be written=无法写入文件 %1
 Import Alarm List=导入报警列表
 Export Alarm List=导出报警列表
+Error OBJ-006 : Please selecte a bitmap!=错误 OBJ-006 : 请选择一个位图！
+Error GUI-006 : Export bitmap file failed=错误 GUI-006 : 导出位图文件失败
+Exportting user bitmap file...=正在导出用户位图文件...
+Are you sure you want to delete the bitmap?=确定要删除位图吗？
+Only .bmp files can be added to the project=只能向工程添加 .bmp 文件
 
 [IDD_DLG_SCREEN_OPTION]
 Title=画面选项
@@ -709,3 +714,29 @@ Title=动态文本属性
 1007=字体(&F)
 1=确定
 2=取消
+Value=数值
+Content=内容
+
+[IDD_DLG_BITMAP_MANAGER]
+Title=位图管理器
+1001=文件(&F):
+1002=添加到工程(&A)
+1003=从工程删除(&D)
+1004=全部导出(&L)
+1005=导出一个(&O)
+1=确定
+2=取消
+BitMap=位图
+System=系统
+User=用户
+Arrow=箭头
+Battery=电池
+Fan=风扇
+Flag=旗帜
+Ico=图标
+Valve=阀门
+BitMap Flies(*.bmp)=位图文件(*.bmp)
+All Files (*.*)=所有文件 (*.*)
+Select folder for New Project=选择导出的文件夹
+Add to project=添加到工程
+Export One=导出一个

@@ -5,6 +5,7 @@
 #include "base/ProfileFile.h"
 #include "project/ProtocolTables.h"
 #include "ui/app/ProjectController.h"
+#include "ui/screen/DlgBitmapManager.h"
 #include "ui/screen/RegisterPicker.h"
 #include "ui/transfer/DlgPanel2Plc.h"
 #include "ui/transfer/DlgPanelInfo.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QTreeWidget>
 
+#include "ui_DlgBitmapManager.h"
 #include "ui_DlgPanelManager.h"
 
 namespace {
@@ -70,5 +72,19 @@ int main(int argc, char** argv)
     { CDlgProtocol d(s, QString::fromLatin1(ProtocolTables::kVardoVSequence), DeviceList::ProtocolDevice(f.App().model.Devices())); Shot(d, out + "/protocol" + suffix); }
     { CDlgPanel2Plc d(s, f, f.App().model, f.App().model.plcAndPanel); Shot(d, out + "/panel2plc" + suffix); }
     { CDlgRegister d(s, f, f.App().model, f.App().model.plcAndPanel.panelToPlc, RegisterRef::KindWord); Shot(d, out + "/register" + suffix); }
+    {
+        // The system library as installed beside the program.
+        const QDir library(QStringLiteral(QV_BIN_DIR "/BMP_Files"));
+        for (const QString& category : library.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QDir().mkpath(f.Dir() + "/BMP_Files/" + category);
+            for (const QString& file : QDir(library.filePath(category)).entryList(QDir::Files))
+                QFile::copy(library.filePath(category + "/" + file), f.Dir() + "/BMP_Files/" + category + "/" + file);
+        }
+        CDlgBitmapManager d(c, QStringLiteral("BMP_Files\\Arrow"), QStringLiteral("arrow_16_16_RIGHT.bmp"));
+        d.resize(760, 520);
+        d.show();
+        QApplication::processEvents();
+        d.grab().save(out + "/bitmapmanager" + suffix);
+    }
     return 0;
 }

@@ -12,7 +12,7 @@
 #include "ui/project/DlgScreenOption.h"
 #include "ui/project/FunKeySetRegPage.h"
 #include "ui/project/ScreenCommandsUi.h"
-#include "ui/project/ValueSpinEdit.h"
+#include "ui/widgets/ColorEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,7 +152,7 @@ private slots:
             click(child<QRadioButton>(d, "radioSetNot"));
             // Set Data page.
             click(child<QRadioButton>(d, "radioSetData"));
-            type(child<CValueSpinEdit>(d, "editValue"), "1234");
+            type(child<CColorEdit>(d, "editValue"), "1234");
             // Advanced page.
             click(child<QRadioButton>(d, "radioAdvanced"));
             child<QComboBox>(d, "comboDevice")->setCurrentIndex(1);
@@ -219,7 +219,7 @@ private slots:
         CDlgScreenFunKey d(x.c, keys, 0, x.commands.pickRegister);
         d.show();
         auto* page = d.SetRegPage();
-        auto* value = child<CValueSpinEdit>(d, "editValue");
+        auto* value = child<CColorEdit>(d, "editValue");
         auto* quantity = child<QSpinBox>(d, "spinQuantity");
         QCOMPARE(value->text(), QString("65535"));
         QCOMPARE(child<QLabel>(d, "labelHint")->text(), QString("Min: 0  Max: 65535"));
@@ -268,7 +268,7 @@ private slots:
         CDlgScreenFunKey d(x.c, keys, 4, x.commands.pickRegister);
         d.show();
         click(child<QRadioButton>(d, "radioSetData"));
-        auto* value = child<CValueSpinEdit>(d, "editValue");
+        auto* value = child<CColorEdit>(d, "editValue");
         QCOMPARE(value->text(), QString("0"));
         click(child<QRadioButton>(d, "radioBcd"));
         QCOMPARE(d.SetRegPage()->Format(), VF_BCD_16);
@@ -283,7 +283,7 @@ private slots:
         CDlgScreenFunKey s(x.c, keys, 0, x.commands.pickRegister);
         s.show();
         click(child<QCheckBox>(s, "checkSign"));
-        auto* field = child<CValueSpinEdit>(s, "editValue");
+        auto* field = child<CColorEdit>(s, "editValue");
         type(field, "-40000"); // the last 0 would leave -32768..32767
         QCOMPARE(field->text(), QString("-4000"));
         QTest::keyClick(field, Qt::Key_Up);

@@ -330,6 +330,18 @@ private slots:
         QCOMPARE(dlg.Result().ToText(), QStringLiteral("DEV001.R.700"));
         QCOMPARE(dlg.Result().address, 448);
 
+        // The last number of the first row and the first of the last row.
+        for (const auto& [typed, address] : {std::pair{"677", 0677}, std::pair{"41200", 041200}}) {
+            CDlgRegister one(p.App().settings, p.folder, p.App().model, ref, RegisterRef::KindWord);
+            one.show();
+            one.Fields().number->selectAll();
+            QTest::keyClicks(one.Fields().number, QString::fromLatin1(typed));
+            QTest::keyClick(one.Fields().number, Qt::Key_Return);
+            QCOMPARE(one.result(), int(QDialog::Accepted));
+            QCOMPARE(one.Result().address, address);
+            QCOMPARE(one.Result().ToText(), QStringLiteral("DEV001.R.") + QString::fromLatin1(typed));
+        }
+
         // A coil picker offers the bit areas only.
         CDlgRegister coils(p.App().settings, p.folder, p.App().model, ref, RegisterRef::KindBit);
         QCOMPARE(coils.Fields().area->findText("R"), -1);

@@ -23,7 +23,6 @@
 #include "ui/screen/PreviewPictures.h"
 #include "ui/screen/ScreenClipboard.h"
 #include "screen/DiagramClipboardHandler.h"
-#include "ui/screen/StandInPropertyForm.h"
 #include "ui/screen/TessanView.h"
 
 #include <QApplication>

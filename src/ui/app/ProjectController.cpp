@@ -198,6 +198,20 @@ void CProjectController::MarkModified()
     NotifyModifiedChanged();
 }
 
+CBitmapLibrary::ImportResult CProjectController::ImportBitmap(const QString& sourcePath)
+{
+    const auto result = Bitmaps().Import(sourcePath);
+    NotifyModifiedChanged();
+    return result;
+}
+
+bool CProjectController::DeleteBitmap(const QString& fileName)
+{
+    const bool deleted = Bitmaps().Delete(fileName);
+    NotifyModifiedChanged();
+    return deleted;
+}
+
 void CProjectController::NotifyScreenListChanged()
 {
     emit screenListChanged();

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/BitmapLibrary.h"
 #include "app/LoadedScreenDocuments.h"
 
 #include <QObject>
@@ -84,6 +85,13 @@ public:
     void MarkModified();
     void NotifyScreenListChanged();
     void NotifyModifiedChanged();
+
+    // The project's own bitmaps (the user library). Import copies a file
+    // into it and lists it for the package; Delete removes file and entry.
+    // Either marks the project modified when it changed something.
+    CBitmapLibrary Bitmaps() { return CBitmapLibrary(app_); }
+    CBitmapLibrary::ImportResult ImportBitmap(const QString& sourcePath);
+    bool DeleteBitmap(const QString& fileName);
 
     // The Output pane.
     void ClearOutput();

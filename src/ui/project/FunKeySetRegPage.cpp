@@ -48,8 +48,9 @@ void CFunKeySetRegPage::setControls(const Settings& s)
 void CFunKeySetRegPage::applyFormat(ValueFormat format)
 {
     format_ = format;
-    ui_->editValue->ApplyFormat(format);
-    ui_->labelHint->setText(ValueFormatRules::HintText(ui_->editValue->Limits()));
+    const ValueFormatRules::FieldLimits limits = ValueFormatRules::Limits(format);
+    ui_->editValue->ApplyLimits(limits);
+    ui_->labelHint->setText(ValueFormatRules::HintText(limits));
 }
 
 void CFunKeySetRegPage::Load(const CFunKey_SetReg& action)
@@ -58,7 +59,7 @@ void CFunKeySetRegPage::Load(const CFunKey_SetReg& action)
     ui_->editRegister->setText(reg_.ToText());
     settings_ = {qBound(1, action.quantity, 2), action.isFloat != 0, action.mode == 1, action.isSigned != 0};
     setControls(settings_);
-    ui_->editValue->ApplyStart();
+    ui_->editValue->ApplyLimits(ValueFormatRules::StartLimits());
     const ValueFormat format = DeriveValueFormat(settings_.isFloat, settings_.bcd, settings_.isSigned, settings_.quantity);
     applyFormat(format);
     ui_->editValue->SetText(ValueFormatRules::ShowValue(format, quint32(action.value)));
@@ -72,7 +73,7 @@ void CFunKeySetRegPage::onFormatControl()
     }
     const ValueFormat format = DeriveValueFormat(now.isFloat, now.bcd, now.isSigned, now.quantity);
     if (format != format_) {
-        const auto text = ValueFormatRules::ChangeFormat(format_, format, ui_->editValue->text());
+        const auto text = ValueFormatRules::ChangeFormat(format_, format, ui_->editValue->Text());
         if (!text) {
             setControls(settings_);
             ProjectMessages::Error(controller_, kValueRefused);
@@ -88,7 +89,7 @@ void CFunKeySetRegPage::onFormatControl()
 
 bool CFunKeySetRegPage::Store(CFunKey_SetReg& action) const
 {
-    const auto value = ValueFormatRules::StoreValue(format_, ui_->editValue->text());
+    const auto value = ValueFormatRules::StoreValue(format_, ui_->editValue->Text());
     if (!value) {
         ProjectMessages::Error(controller_, kValueRefused);
         ui_->editValue->SelectAllText();

@@ -50,6 +50,12 @@ void CDlgObjDynamicText::Build(CPropertyFormDialog& dialog)
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
 
     QTableWidget* table = ui_->tableTexts;
+    if (CProjectController* c = Controller()) {
+        const CAppSettings& settings = c->App().settings;
+        for (int column = 0; column < 2; ++column)
+            if (QTableWidgetItem* header = table->horizontalHeaderItem(column))
+                header->setText(settings.LookupText(IDD_DLG_OBJ_DYNAMICTEXT, header->text()));
+    }
     table->setRowCount(kValueCount);
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setStretchLastSection(true);

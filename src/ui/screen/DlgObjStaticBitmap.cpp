@@ -1,4 +1,5 @@
 #include "DlgObjStaticBitmap.h"
+#include "DlgBitmapManager.h"
 #include "PropertyFormDialog.h"
 #include "ui_DlgObjStaticBitmap.h"
 
@@ -32,13 +33,30 @@ void CDlgObjStaticBitmap::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_BITMAP);
+    ui_->buttonPickBitmap->setAccessibleName(ui_->labelBitmap->text().remove(QLatin1Char('&')));
+    QObject::connect(ui_->buttonPickBitmap, &QPushButton::clicked, &dialog, [this] { PickBitmap(); });
+}
+
+void CDlgObjStaticBitmap::PickBitmap()
+{
+    CProjectController* c = Controller();
+    if (!c)
+        return;
+    QString folder, fileName;
+    SplitBitmapText(ui_->editBitmap->text(), folder, fileName);
+    if (CDlgBitmapManager::Choose(Dialog(), *c, folder, fileName))
+        ui_->editBitmap->setText(JoinBitmapText(folder, fileName));
+}
+
+QString CDlgObjStaticBitmap::JoinBitmapText(const QString& folder, const QString& fileName)
+{
+    return folder.isEmpty() ? fileName : folder + QLatin1Char('\\') + fileName;
 }
 
 void CDlgObjStaticBitmap::Load()
 {
     LoadName(*ui_->editName, bitmap_);
-    ui_->editBitmap->setText(bitmap_.folder.isEmpty() ? bitmap_.fileName
-                                                      : bitmap_.folder + QLatin1Char('\\') + bitmap_.fileName);
+    ui_->editBitmap->setText(JoinBitmapText(bitmap_.folder, bitmap_.fileName));
     ui_->checkLockAspect->setChecked((bitmap_.scaling & 1) != 0);
     ui_->checkStretch->setChecked((bitmap_.scaling & 2) != 0);
     ui_->checkBlackInversion->setChecked(bitmap_.blackInversion != 0);

@@ -8,7 +8,7 @@ class CObjectStaticBitmap;
 namespace Ui { class CDlgObjStaticBitmap; }
 
 // The static bitmap's form: "Name:", "Bitmap:" (folder and file joined by
-// a backslash), "Lock Aspect Ratio", "Stretch to Fit" and "Black color
+// a backslash, or chosen with "..." in the bitmap manager), "Lock Aspect Ratio", "Stretch to Fit" and "Black color
 // Inversion".
 class CDlgObjStaticBitmap : public CObjectPropertyForm
 {
@@ -21,6 +21,9 @@ public:
     // "Bitmap:" split at its last backslash; a text with no backslash after
     // its first character is a file name of the project's own bitmaps.
     static void SplitBitmapText(const QString& text, QString& folder, QString& fileName);
+    static QString JoinBitmapText(const QString& folder, const QString& fileName);
+    // "...": the bitmap manager, starting on the bitmap the field names.
+    void PickBitmap();
 
 protected:
     void Build(CPropertyFormDialog& dialog) override;

@@ -1,6 +1,5 @@
 #include "ObjectEditor.h"
 #include "PropertyForms.h"
-#include "StandInPropertyForm.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectFactory.h"
@@ -15,7 +14,6 @@ CObjectEditor::CObjectEditor(CProjectController& controller, QWidget* parent)
     SetKeepInside(true);
     SetZoomStep(0.01);
     PropertyForms::Register();
-    CStandInPropertyForm::RegisterWhereMissing();
 }
 
 std::unique_ptr<CDiagramEntity> CObjectEditor::CreateObject(int kind) const
