@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -166,8 +167,9 @@ private slots:
         QVERIFY(!d.Fields().buttonAdd->isEnabled());
         const QString source = l.outsideFile("pump.bmp", 6);
         QTest::keyClicks(d.Fields().editImportPath, source);
-        QVERIFY(!l.controller.IsModified() || true);
+        QSignalSpy changed(&l.controller, &CProjectController::bitmapLibraryChanged);
         QTest::mouseClick(d.Fields().buttonAdd, Qt::LeftButton);
+        QCOMPARE(changed.count(), 1);
         QVERIFY(QFileInfo::exists(l.userFolder() + "/pump.bmp"));
         QCOMPARE(l.app().model.bitmapFiles, QStringList({"pump.bmp"}));
         QVERIFY(l.controller.IsModified());
@@ -193,6 +195,7 @@ private slots:
         }
         QCOMPARE(l.app().model.bitmapFiles, QStringList({"pump.bmp"}));
         QCOMPARE(CBitmapLibrary::ListBitmaps(l.userFolder()), QStringList({"pump.bmp"}));
+        QCOMPARE(changed.count(), 3);
         SelectFile(d, "pump.bmp");
         ClickOk(d);
         QCOMPARE(d.FolderPart(), QString());
@@ -349,6 +352,19 @@ private slots:
                           Qt::LeftButton);
         QCOMPARE(bitmap->folder, QString("BMP_Files\\Arrow"));
         QCOMPARE(bitmap->fileName, QString("UP.BMP"));
+    }
+
+    void opensWhereItWasLeft()
+    {
+        Library l;
+        {
+            CDlgBitmapManager d(l.controller, QString(), QString());
+            d.show();
+            d.move(123, 77);
+            QTest::mouseClick(d.Fields().buttonBox->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        }
+        CDlgBitmapManager again(l.controller, QString(), QString());
+        QCOMPARE(again.pos(), QPoint(123, 77));
     }
 
 private:

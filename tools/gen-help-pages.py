@@ -167,8 +167,13 @@ KINDS = [
             {"en": ("Black color Inversion", "Swaps black and white.", "Default off."),
              "chs": ("黑白反转（Black color Inversion）", "黑白互换。", "默认不勾选。")}[l]],
         "tips": {"en": ["Pictures with few colours convert best; a picture that cannot be read is reported by the compiler "
-                        "and the object stays an empty black box."],
-                 "chs": ["颜色少的图片转换效果最好；无法读取的图片会在编译时给出警告，对象显示为黑色方框。"]},
+                        "and the object stays an empty black box.",
+                        "In the bitmap manager, “Add to project” copies a BMP file into the project: it is saved inside "
+                        "the project package and travels with it. “Export All” and “Export One” copy the project's "
+                        "pictures out again; the pictures of the System library are installed with the program."],
+                 "chs": ["颜色少的图片转换效果最好；无法读取的图片会在编译时给出警告，对象显示为黑色方框。",
+                         "在位图管理器中，“添加到工程”把 BMP 文件复制到工程中：它随工程包一起保存和传递。"
+                         "“全部导出”和“导出一个”把工程的图片再复制出来；“系统”库的图片随程序安装。"]},
     },
     {
         "file": "BarMeter", "name": {"en": "Bar Meter", "chs": "棒图"},

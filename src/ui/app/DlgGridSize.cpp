@@ -1,4 +1,5 @@
 #include "DlgGridSize.h"
+#include "ui/widgets/DialogPlace.h"
 #include "base/LanguageSection.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgGridSize.h"
@@ -8,6 +9,7 @@ CDlgGridSize::CDlgGridSize(const CAppSettings& settings, int gridH, int gridV, Q
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_GRID_SIZE);
+    RememberDialogPlace(this, settings, QStringLiteral("PlaceGridSize"));
     ui_->spinH->setValue(gridH);
     ui_->spinV->setValue(gridV);
     connect(ui_->defaultButton, &QPushButton::clicked, this, [this] {

@@ -1,4 +1,5 @@
 #include "DlgZoom.h"
+#include "ui/widgets/DialogPlace.h"
 #include "base/LanguageSection.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgZoom.h"
@@ -13,6 +14,7 @@ CDlgZoom::CDlgZoom(const CAppSettings& settings, int zoomPercent, QWidget* paren
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
     ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
     DialogTexts::Apply(this, settings, IDD_DLG_ZOOM);
+    RememberDialogPlace(this, settings, QStringLiteral("PlaceZoom"));
     connect(ui_->buttonBox, &QDialogButtonBox::accepted, this, &CDlgZoom::accept);
     ui_->spinZoom->setValue(zoomPercent);
     for (int percent = 100; percent <= 800; percent += 100) {

@@ -201,6 +201,8 @@ void CProjectController::MarkModified()
 CBitmapLibrary::ImportResult CProjectController::ImportBitmap(const QString& sourcePath)
 {
     const auto result = Bitmaps().Import(sourcePath);
+    if (result == CBitmapLibrary::ImportResult::Imported)
+        emit bitmapLibraryChanged();
     NotifyModifiedChanged();
     return result;
 }
@@ -208,6 +210,8 @@ CBitmapLibrary::ImportResult CProjectController::ImportBitmap(const QString& sou
 bool CProjectController::DeleteBitmap(const QString& fileName)
 {
     const bool deleted = Bitmaps().Delete(fileName);
+    if (deleted)
+        emit bitmapLibraryChanged();
     NotifyModifiedChanged();
     return deleted;
 }

@@ -88,7 +88,8 @@ public:
 
     // The project's own bitmaps (the user library). Import copies a file
     // into it and lists it for the package; Delete removes file and entry.
-    // Either marks the project modified when it changed something.
+    // Either marks the project modified when it changed something and emits
+    // bitmapLibraryChanged, so that previews read the files again.
     CBitmapLibrary Bitmaps() { return CBitmapLibrary(app_); }
     CBitmapLibrary::ImportResult ImportBitmap(const QString& sourcePath);
     bool DeleteBitmap(const QString& fileName);
@@ -109,6 +110,8 @@ signals:
     void screenDeleted(int number);
     // The window of the screen `oldNumber` now shows screen `newNumber`.
     void screenRenumbered(int oldNumber, int newNumber);
+    // A bitmap of the project was added, replaced or deleted.
+    void bitmapLibraryChanged();
 
 private:
     QString text(const QString& key) const;

@@ -1,5 +1,5 @@
 #include "DlgAlarm.h"
-#include "DialogPlace.h"
+#include "ui/widgets/DialogPlace.h"
 #include "DigitSpinEdit.h"
 #include "ProjectMessages.h"
 #include "app/TessanApp.h"

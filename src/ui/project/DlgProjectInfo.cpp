@@ -1,4 +1,5 @@
 #include "DlgProjectInfo.h"
+#include "ui/widgets/DialogPlace.h"
 #include "base/LanguageSection.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgProjectInfo.h"
@@ -12,6 +13,7 @@ CDlgProjectInfo::CDlgProjectInfo(const CAppSettings& settings, const ProjectInfo
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
     ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
     DialogTexts::Apply(this, settings, IDD_DLG_PROJECT_INFO);
+    RememberDialogPlace(this, settings, QStringLiteral("PlaceProjectInfo"));
     ui_->editName->setText(info.name);
     ui_->editDate->setText(info.date);
     ui_->editTarget->setText(info.hmiType);

@@ -1,5 +1,5 @@
 #include "DlgScreenDelete.h"
-#include "DialogPlace.h"
+#include "ui/widgets/DialogPlace.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "ui/app/ProjectController.h"

@@ -1,5 +1,5 @@
 #include "DlgScreenFunKey.h"
-#include "DialogPlace.h"
+#include "ui/widgets/DialogPlace.h"
 #include "FunKeyAdvancedPage.h"
 #include "FunKeyScreenChangePage.h"
 #include "FunKeySetCoilPage.h"

@@ -1,5 +1,5 @@
 #include "DlgScreenNew.h"
-#include "DialogPlace.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ScreenNumberNameCheck.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"

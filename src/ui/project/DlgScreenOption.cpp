@@ -1,5 +1,5 @@
 #include "DlgScreenOption.h"
-#include "DialogPlace.h"
+#include "ui/widgets/DialogPlace.h"
 #include "DlgScreenFunKey.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"

@@ -7,7 +7,7 @@
 #include "base/LanguageSection.h"
 #include "base/MessageSink.h"
 #include "ui/app/ProjectController.h"
-#include "ui/project/DialogPlace.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ui/widgets/DialogTexts.h"
 
 #include <algorithm>
@@ -83,7 +83,7 @@ CDlgBitmapManager::CDlgBitmapManager(CProjectController& controller, const QStri
             ui_->listBitmaps->setCurrentIndex(files_->index(row));
     }
     updateButtons();
-    RememberDialogPlace(this, controller_.App().settings, QStringLiteral("BitmapManagerPlace"));
+    RememberDialogPlace(this, controller_.App().settings, QStringLiteral("PlaceBitmapManager"));
     runFileDialog_ = [](QFileDialog& dialog) {
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };

@@ -1,4 +1,5 @@
 #include "ObjectPropertyForm.h"
+#include "ui/widgets/DialogPlace.h"
 #include <QPushButton>
 #include <QDialogButtonBox>
 #include "app/TessanApp.h"
@@ -121,8 +122,10 @@ void CObjectPropertyForm::SetUpDialog(CPropertyFormDialog& dialog, QDialogButton
 {
     buttons.button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
     buttons.button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
-    if (Controller())
+    if (Controller()) {
         DialogTexts::Apply(&dialog, Controller()->App().settings, section);
+        RememberDialogPlace(&dialog, Controller()->App().settings, QStringLiteral("PlaceObjectProperty"));
+    }
     QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 }

@@ -1,4 +1,5 @@
 #include "RegisterPicker.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ui_RegisterPicker.h"
 
 #include "base/AppSettings.h"
@@ -18,6 +19,7 @@ CDlgRegister::CDlgRegister(const CAppSettings& settings, IMessageSink& messages,
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_REG);
+    RememberDialogPlace(this, settings, QStringLiteral("PlaceRegister"));
     for (const CSingleDeviceInfo& d : model.Devices().devices)
         ui_->device->addItem(d.name);
     ui_->device->setCurrentIndex(qMax(0, ui_->device->findText(current.deviceName)));

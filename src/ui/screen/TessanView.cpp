@@ -59,6 +59,7 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
     });
     connect(&controller_, &CProjectController::screenListChanged, this, &CTessanView::followProject);
     connect(&controller_, &CProjectController::projectClosed, this, &CTessanView::detach);
+    connect(&controller_, &CProjectController::bitmapLibraryChanged, this, &CTessanView::RefreshPictures);
 }
 
 CTessanView::~CTessanView()

@@ -1,4 +1,5 @@
 #include "DlgPanel2Plc.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ui_DlgPanel2Plc.h"
 
 #include "base/LanguageSection.h"
@@ -15,6 +16,7 @@ CDlgPanel2Plc::CDlgPanel2Plc(const CAppSettings& settings, IMessageSink& message
     DialogTexts::Apply(this, settings, IDD_DLG_PANEL2PLC);
     DialogTexts::Apply(ui_->panelTab, settings, IDD_DLG_PANEL2PLC_PANEL);
     DialogTexts::Apply(ui_->plcTab, settings, IDD_DLG_PANEL2PLC_PLC);
+    RememberDialogPlace(this, settings, QStringLiteral("PlacePlcAndPanel"));
     ui_->panelScreen->setChecked(exchange.panelToPlcEnabled != 0);
     ui_->plcScreen->setChecked(exchange.plcToPanelEnabled != 0);
     ui_->plcBeep->setChecked(exchange.beepControlEnabled != 0);

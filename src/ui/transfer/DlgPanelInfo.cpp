@@ -1,4 +1,5 @@
 #include "DlgPanelInfo.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ui_DlgPanelInfo.h"
 
 #include "DlgPassword.h"
@@ -22,6 +23,7 @@ CDlgPanelInfo::CDlgPanelInfo(CTessanApp& app, const QString& port, QWidget* pare
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, app.settings, IDD_DLG_PANELINFO);
+    RememberDialogPlace(this, app.settings, QStringLiteral("PlacePanelInfo"));
     PortList::Fill(ui_->port, port);
     ui_->download->setChecked(true);
     setBackupEnabled(false);

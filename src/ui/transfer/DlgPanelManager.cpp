@@ -1,4 +1,5 @@
 #include "DlgPanelManager.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ui_DlgPanelManager.h"
 
 #include "ChoiceBox.h"
@@ -39,6 +40,7 @@ CDlgPanelManager::CDlgPanelManager(const CAppSettings& settings, IMessageSink& m
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PANEL_MANAGER);
+    RememberDialogPlace(this, settings, QStringLiteral("PlacePanelManager"));
     config_ = new CDlgPanelConfig(settings, ui_->pages);
     general_ = new CDlgCommGeneral(settings, ui_->pages);
     device_ = new CDlgCommVardoVSeq(settings, ui_->pages);

@@ -1,4 +1,5 @@
 #include "DlgPassword.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ui_DlgPassword.h"
 
 #include "base/AppSettings.h"
@@ -13,6 +14,7 @@ CDlgPassword::CDlgPassword(const CAppSettings& settings, int mode, const QString
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PSW);
+    RememberDialogPlace(this, settings, QStringLiteral("PlacePassword"));
     const QString title = settings.LookupText(IDD_DLG_PSW, QStringLiteral("Title"));
     const QString modeText = settings.LookupText(
         IDD_DLG_PSW, mode == OptionPassword ? QStringLiteral("Option Password") : QStringLiteral("Upload Password"));

@@ -1,4 +1,5 @@
 #include "DlgProtocol.h"
+#include "ui/widgets/DialogPlace.h"
 #include "DlgCommVardoVSeq.h"
 
 #include "base/AppSettings.h"
@@ -25,6 +26,7 @@ CDlgProtocol::CDlgProtocol(const CAppSettings& settings, const QString& plcType,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    RememberDialogPlace(this, settings, QStringLiteral("PlaceProtocol"));
 }
 
 CSingleDeviceInfo CDlgProtocol::Result() const

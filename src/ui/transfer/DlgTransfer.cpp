@@ -1,4 +1,5 @@
 #include "DlgTransfer.h"
+#include "ui/widgets/DialogPlace.h"
 #include "ui_DlgTransfer.h"
 
 #include "PortList.h"
@@ -12,6 +13,7 @@ CDlgTransfer::CDlgTransfer(const CAppSettings& settings, qsizetype imageSize,
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_TRANSFER);
+    RememberDialogPlace(this, settings, QStringLiteral("PlaceTransfer"));
     PortList::Fill(ui_->port, choice.port);
     ui_->enableUpdate->setChecked(choice.enableUpdateRuntimeFile != 0);
     ui_->password->setText(choice.uploadPassword.left(8));
