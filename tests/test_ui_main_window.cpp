@@ -287,8 +287,16 @@ private slots:
         e.w->Commands().Action(CommandId::DisplayObjectLabel)->trigger();
         QVERIFY(view->Settings().showLabels);
         QCOMPARE(AppSetting(e.f, "ShowLabels"), QStringLiteral("<missing>"));
+        // The panel-pixel view is kept for the next run.
+        QAction* pixels = e.w->Commands().Action(CommandId::DisplayPanelPixels);
+        QVERIFY(Menu(*e.w, "&View")->actions().contains(pixels));
+        pixels->trigger();
+        QVERIFY(view->Settings().panelPixels);
+        QVERIFY(pixels->isChecked());
+        QCOMPARE(AppSetting(e.f, "PanelPixels"), QStringLiteral("1"));
 
         // The next window reads them back; a second screen window gets them too.
+        v = e.w->ViewSettings();
         v.gridSizeH = 12;
         v.gridSizeV = 5;
         e.w->SetViewSettings(v);
@@ -298,6 +306,7 @@ private slots:
         QCOMPARE(second.ViewSettings().zoomPercent, 150);
         QCOMPARE(second.ViewSettings().gridSizeH, 12);
         QVERIFY(!second.ViewSettings().showLabels);
+        QVERIFY(second.ViewSettings().panelPixels);
     }
 
     void gridAndZoomDialogs()

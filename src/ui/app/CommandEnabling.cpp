@@ -28,6 +28,7 @@ bool IsEnabled(CommandId id, const CommandState& s)
     case CommandId::Paste:
     case CommandId::SelectAll:
     case CommandId::DisplayObjectLabel:
+    case CommandId::DisplayPanelPixels:
         return screenActive;
     case CommandId::DeleteScreen:
     case CommandId::RenameScreen:

@@ -21,6 +21,7 @@ enum class CommandId : int {
     GridSize,
     DisplayGrid,
     DisplayObjectLabel,
+    DisplayPanelPixels,
     Zoom,
     ToolbarFile,
     ToolbarWindowsControl,

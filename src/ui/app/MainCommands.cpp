@@ -38,6 +38,7 @@ const std::array<CommandEntry, kCommandCount>& Entries()
         {CommandId::GridSize, "Grid Size", "&Grid Size...", "Set the grid steps of the screen editors", {}},
         {CommandId::DisplayGrid, "Display Grid", "Display G&rid", "Show or hide the grid in the screen editors", {}, true},
         {CommandId::DisplayObjectLabel, "Display Object Label", "Display Object &Label", "Show or hide the object numbers in the screen editors", {}, true},
+        {CommandId::DisplayPanelPixels, "Display Panel Pixels", "Display &Panel Pixels", "Show texts and bitmaps in the screen editors as the panel shows them", {}, true},
         {CommandId::Zoom, "Zoom...", "&Zoom...", "Set the zoom of the screen editors", {}},
         {CommandId::ToolbarFile, "File", "&File", "Show or hide the File toolbar", {}, true},
         {CommandId::ToolbarWindowsControl, "Windows Control", "&Windows Control", "Show or hide the Windows Control toolbar", {}, true},

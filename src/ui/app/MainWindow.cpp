@@ -263,7 +263,8 @@ void CMainWindow::buildMenus()
     sep(projectView);
     viewTail(projectView);
     QMenu* screenView = menu("View", {CommandId::GridSize, CommandId::DisplayGrid,
-                                      CommandId::DisplayObjectLabel, CommandId::Zoom});
+                                      CommandId::DisplayObjectLabel, CommandId::DisplayPanelPixels,
+                                      CommandId::Zoom});
     sep(screenView);
     viewTail(screenView);
     QMenu* bareView = menu("View", {});
@@ -403,6 +404,7 @@ void CMainWindow::UpdateCommands()
         commands_->Action(id)->setEnabled(CommandEnabling::IsEnabled(id, state));
     }
     commands_->Action(CommandId::DisplayObjectLabel)->setChecked(view_.showLabels);
+    commands_->Action(CommandId::DisplayPanelPixels)->setChecked(view_.panelPixels);
     commands_->Action(CommandId::DisplayGrid)->setChecked(view_.showGrid);
     // A layout restored before the window was shown hides bars without
     // telling their toggle actions.
@@ -488,6 +490,12 @@ void CMainWindow::onCommand(CommandId id)
     case CommandId::DisplayObjectLabel: {
         CViewSettings v = view_;
         v.showLabels = !v.showLabels;
+        SetViewSettings(v);
+        break;
+    }
+    case CommandId::DisplayPanelPixels: {
+        CViewSettings v = view_;
+        v.panelPixels = !v.panelPixels;
         SetViewSettings(v);
         break;
     }

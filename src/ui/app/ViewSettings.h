@@ -2,13 +2,16 @@
 #include <QMetaType>
 
 // What the main window keeps for all screen editors: the grid, the object
-// labels and the zoom. The labels flag lives only in memory.
+// labels, the panel-pixel view and the zoom. The labels flag lives only in
+// memory.
 struct CViewSettings
 {
     int gridSizeH = 8;
     int gridSizeV = 8;
     bool showGrid = false;
     bool showLabels = false;
+    // Texts and bitmaps as the panel shows them, on the panel's white paper.
+    bool panelPixels = false;
     int zoomPercent = 100;
 
     double ZoomFactor() const { return zoomPercent / 100.0; }

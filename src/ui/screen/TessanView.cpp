@@ -98,6 +98,7 @@ void CTessanView::ApplyViewSettings(const CViewSettings& settings)
     s.gridV = settings.gridSizeV;
     s.zoom = settings.ZoomFactor();
     s.showLabels = settings.showLabels;
+    s.panelPixels = settings.panelPixels;
     ApplyViewSettings(s);
 }
 
