@@ -2,6 +2,7 @@
 // first page of thumbnails, against reading every picture of the folder.
 // The goal is that the folder opens at once (well under 100 ms) however many
 // files it holds.
+#include "BenchMain.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "ui/app/ProjectController.h"
@@ -78,11 +79,5 @@ BENCHMARK(BM_ReadEveryThumbnail)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

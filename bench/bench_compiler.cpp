@@ -1,6 +1,7 @@
 // The compiler: a stress project of 999 screens of 100 objects of all kinds
 // (a third of them texts, which become pictures) and the default one-screen
 // project. Reports objects per second and the process's peak memory.
+#include "BenchMain.h"
 #include "app/TessanApp.h"
 #include "app/Compiler.h"
 #include "project/ProtocolTables.h"
@@ -134,11 +135,5 @@ BENCHMARK(BM_CompileDefaultProject)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication qapp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

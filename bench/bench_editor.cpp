@@ -1,6 +1,7 @@
 // The screen editor's repaint: a 100-object screen of every kind at 100 %
 // and 800 %, with the previews and with the panel's pixels. The goal is a
 // repaint within 8 ms (two frames at 60 Hz).
+#include "BenchMain.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "screen/ObjectDynamicText.h"
@@ -68,11 +69,5 @@ BENCHMARK(BM_Repaint)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

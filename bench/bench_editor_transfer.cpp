@@ -3,6 +3,7 @@
 // screens compiled under the progress dialog, then downloaded. The Transfer
 // dialog is answered at once. Reports how the time splits between the
 // compilation and the line.
+#include "BenchMain.h"
 #include "ModalDriver.h"
 #include "VirtualPanel.h"
 #include "app/ScreenCommands.h"
@@ -69,9 +70,5 @@ BENCHMARK(BM_ProjectTransferUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime
 
 int main(int argc, char** argv)
 {
-    QApplication qapp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -1,5 +1,6 @@
 // Open + save of a large project: 999 screens whose files hold 20 object
 // lines each, and 200 alarms.
+#include "BenchMain.h"
 #include "app/TessanApp.h"
 #include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
@@ -76,9 +77,5 @@ BENCHMARK(BM_OpenAndSave)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }

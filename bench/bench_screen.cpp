@@ -1,5 +1,6 @@
 // Screen files: load + save of one 100-object screen, and
 // `qv-cli resave --screens` of a 999-screen project of 100 objects each.
+#include "BenchMain.h"
 #include "app/TessanApp.h"
 #include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
@@ -120,11 +121,5 @@ BENCHMARK(BM_ResaveScreens999)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

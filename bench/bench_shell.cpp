@@ -1,5 +1,6 @@
 // The editor's main window: starting it with a project open, and opening a
 // 999-screen project in it until the screen list is filled.
+#include "BenchMain.h"
 #include "app/ProjectStorage.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
@@ -125,11 +126,5 @@ BENCHMARK(BM_Open999ScreenProject)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

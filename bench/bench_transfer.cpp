@@ -2,6 +2,7 @@
 // virtual panel on a pseudo-terminal: unpaced, and paced as a real 38400-baud
 // 8O1 line. The paced run reports its ratio to the line's lower bound: every
 // byte both ways at 11 bits, one direction at a time.
+#include "BenchMain.h"
 #include "VirtualPanel.h"
 #include "app/TessanApp.h"
 #include "transfer/PackedPassword.h"
@@ -86,9 +87,5 @@ BENCHMARK(BM_DownloadPaced38400)->Unit(benchmark::kSecond)->UseRealTime()->Itera
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }
