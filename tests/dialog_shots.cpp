@@ -5,6 +5,7 @@
 #include "base/ProfileFile.h"
 #include "project/ProtocolTables.h"
 #include "ui/app/ProjectController.h"
+#include "ui/app/QtTranslations.h"
 #include "ui/screen/DlgBitmapManager.h"
 #include "ui/screen/RegisterPicker.h"
 #include "ui/transfer/DlgPanel2Plc.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
         CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"), QStringLiteral("1"),
                                   QStringLiteral("chs"));
     }
+    QtTranslations::Install(app, s.GetLanguageCode());
     CProjectController c(f.App());
     QDir().mkpath(f.Dir() + "/P");
     c.NewProject("demo", f.Dir() + "/P", "RU03", QString::fromLatin1(ProtocolTables::kVardoVSequence));

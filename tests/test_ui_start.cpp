@@ -13,6 +13,7 @@
 #include "ui/app/DlgProjectOpenPanel.h"
 #include "ui/app/DlgStartProject.h"
 #include "ui/app/ProjectController.h"
+#include "ui/app/QtTranslations.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/StartupSequence.h"
 
@@ -21,6 +22,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -539,6 +541,19 @@ private slots:
                  QString("/home/me/P/Line 1.cgp"));
         QCOMPARE(CStartupSequence::FileArgument({"qv", "\"D:\\W\\L.cgp\""}, "/home/me"),
                  QString("\"D:\\W\\L.cgp\""));
+    }
+
+    // Runs last: the Chinese catalogue stays installed in this process.
+    void qtTextsFollowTheLanguage()
+    {
+        QCOMPARE(QtTranslations::LocaleOf("chs"), QString("zh_CN"));
+        QCOMPARE(QtTranslations::LocaleOf("en"), QString());
+        QVERIFY(!QtTranslations::Install(*qApp, "en"));
+        QDialogButtonBox english(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(english.button(QDialogButtonBox::Cancel)->text().remove('&'), QString("Cancel"));
+        QVERIFY(QtTranslations::Install(*qApp, "chs"));
+        QDialogButtonBox chinese(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(chinese.button(QDialogButtonBox::Cancel)->text().remove('&'), QString("取消"));
     }
 };
 

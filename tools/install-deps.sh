@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config make
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
-  qt6-qpa-plugins libgl-dev
+  qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libminizip-dev zlib1g-dev
   fontconfig xfonts-wqy fonts-wqy-zenhei fonts-dejavu-core fonts-liberation2
   libbenchmark-dev

@@ -3,6 +3,7 @@
 #include "EditorCommands.h"
 #include "MainWindow.h"
 #include "ProjectController.h"
+#include "QtTranslations.h"
 #include "SingleInstance.h"
 #include "StartupSequence.h"
 #include "app/ProjectStorage.h"
@@ -29,6 +30,7 @@ int Run(int argc, char** argv)
     const AppPaths paths = AppPaths::ForRunningProgram();
     paths.CreateWorkFolders();
     CTessanApp app(paths, paths.TempProjectDir());
+    QtTranslations::Install(qapp, app.settings.GetLanguageCode());
     CMessageBoxSink messages;
     app.messages = &messages;
     CProjectController controller(app);
