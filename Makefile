@@ -12,7 +12,7 @@ deps:
 	./tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) >/dev/null
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
