@@ -361,10 +361,12 @@ private slots:
             CDlgBitmapManager d(l.controller, QString(), QString());
             d.show();
             d.move(123, 77);
+            d.resize(900, 640);
             QTest::mouseClick(d.Fields().buttonBox->button(QDialogButtonBox::Cancel), Qt::LeftButton);
         }
         CDlgBitmapManager again(l.controller, QString(), QString());
         QCOMPARE(again.pos(), QPoint(123, 77));
+        QCOMPARE(again.size(), QSize(900, 640));
     }
 
 private:
