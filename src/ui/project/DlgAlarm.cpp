@@ -29,7 +29,7 @@ CDlgAlarm::CDlgAlarm(CProjectController& controller, RegisterPicker picker, File
     ui_->buttonBox->button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_ALARM);
-    RememberDialogPlace(this, s, QStringLiteral("PlaceAlarmList"));
+    RememberDialogPlace(this, s, QStringLiteral("PlaceAlarmList"), true);
     ui_->gridAlarms->setColumnCount(2);
     ui_->gridAlarms->setHorizontalHeaderLabels({s.LookupText(IDD_DLG_ALARM, QStringLiteral("Coil Number")),
                                                 s.LookupText(IDD_DLG_ALARM, QStringLiteral("Alarm Message"))});

@@ -4,7 +4,6 @@
 
 #include "app/BitmapLibrary.h"
 #include "app/TessanApp.h"
-#include "base/AppSettings.h"
 #include "base/LanguageSection.h"
 #include "base/MessageSink.h"
 #include "ui/app/ProjectController.h"
@@ -84,17 +83,9 @@ CDlgBitmapManager::CDlgBitmapManager(CProjectController& controller, const QStri
             ui_->listBitmaps->setCurrentIndex(files_->index(row));
     }
     updateButtons();
-    // The manager is resized to see more thumbnails at once; it keeps its
-    // size as well as its place.
-    const CAppSettings& settings = controller_.App().settings;
-    const QStringList size = settings.GetSettingString(QStringLiteral("SizeBitmapManager")).split(QLatin1Char(','));
-    const QSize wanted = size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize(760, 520);
-    resize(wanted.expandedTo(minimumSizeHint()).boundedTo(QSize(4000, 3000)));
-    connect(this, &QDialog::finished, this, [this] {
-        controller_.App().settings.WriteSetting(QStringLiteral("SizeBitmapManager"),
-                              QStringLiteral("%1,%2").arg(width()).arg(height()));
-    });
-    RememberDialogPlace(this, settings, QStringLiteral("PlaceBitmapManager"));
+    // Larger than its least size the first time, to show more thumbnails.
+    resize(760, 520);
+    RememberDialogPlace(this, controller_.App().settings, QStringLiteral("PlaceBitmapManager"), true);
     runFileDialog_ = [](QFileDialog& dialog) {
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };

@@ -5,18 +5,32 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-void RememberDialogPlace(QDialog* dialog, const CAppSettings& settings, const QString& key)
+void RememberDialogPlace(QDialog* dialog, const CAppSettings& settings, const QString& key, bool withSize)
 {
-    const QStringList xy = settings.GetSettingString(key).split(QLatin1Char(','));
-    if (xy.size() == 2) {
-        bool okX = false, okY = false;
-        const QPoint at(xy[0].trimmed().toInt(&okX), xy[1].trimmed().toInt(&okY));
-        if (okX && okY && QGuiApplication::screenAt(at + QPoint(20, 20)))
+    const QStringList parts = settings.GetSettingString(key).split(QLatin1Char(','));
+    // "x,y" or "x,y,width,height"; anything else is no place.
+    QList<int> numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        numbers.append(part.trimmed().toInt(&ok));
+        if (!ok) {
+            numbers.clear();
+            break;
+        }
+    }
+    if (withSize && numbers.size() == 4 && numbers[2] > 0 && numbers[3] > 0)
+        dialog->resize(QSize(numbers[2], numbers[3]).expandedTo(dialog->minimumSizeHint()).boundedTo(QSize(8000, 8000)));
+    if (numbers.size() >= 2) {
+        const QPoint at(numbers[0], numbers[1]);
+        if (QGuiApplication::screenAt(at + QPoint(20, 20)))
             dialog->move(at);
     }
     const CAppSettings* store = &settings;
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, store, key] {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, store, key, withSize] {
         const QPoint at = dialog->pos();
-        store->WriteSetting(key, QStringLiteral("%1,%2").arg(at.x()).arg(at.y()));
+        QString value = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+        if (withSize)
+            value += QStringLiteral(",%1,%2").arg(dialog->width()).arg(dialog->height());
+        store->WriteSetting(key, value);
     });
 }
