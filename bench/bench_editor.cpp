@@ -43,8 +43,9 @@ void BM_Repaint(benchmark::State& state)
         doc->Container().Add(std::move(o));
     }
     CTessanView view(controller, doc, 1);
-    ScreenViewSettings settings;
-    settings.zoom = zoom;
+    CViewSettings settings;
+    settings.showGrid = true;
+    settings.zoomPercent = int(state.range(0));
     settings.panelPixels = panel;
     settings.showLabels = true;
     view.ApplyViewSettings(settings);

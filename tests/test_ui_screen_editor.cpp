@@ -54,8 +54,9 @@ struct Editing
         doc = controller.ScreenDocument(1);
         view = std::make_unique<CTessanView>(controller, doc, 1);
         view->resize(900, 500);
-        ScreenViewSettings s;
-        s.zoom = zoom;
+        CViewSettings s;
+        s.showGrid = true;
+        s.zoomPercent = qRound(zoom * 100);
         view->ApplyViewSettings(s);
         view->show();
     }
@@ -331,8 +332,9 @@ void TestUiScreenEditor::moveSnapsAndStopsAtThePaperEdge()
 
     // At 800 % the paper is wider than the window: dragging beyond the
     // window's right edge scrolls toward the pointer.
-    ScreenViewSettings s;
-    s.zoom = 8.0;
+    CViewSettings s;
+    s.showGrid = true;
+    s.zoomPercent = 800;
     e.view->ApplyViewSettings(s);
     QScrollBar* bar = e.editor().horizontalScrollBar();
     QVERIFY(bar->maximum() > 0);
@@ -584,10 +586,11 @@ void TestUiScreenEditor::alignCommandsAreUndoSteps()
 void TestUiScreenEditor::zoomLabelsAndView()
 {
     Editing e;
-    ScreenViewSettings s;
-    s.zoom = 3.0;
-    s.gridH = 4;
-    s.gridV = 2;
+    CViewSettings s;
+    s.showGrid = true;
+    s.zoomPercent = 300;
+    s.gridSizeH = 4;
+    s.gridSizeV = 2;
     s.showLabels = true;
     e.view->ApplyViewSettings(s);
     QCOMPARE(e.editor().Zoom(), 3.0);
@@ -600,14 +603,14 @@ void TestUiScreenEditor::zoomLabelsAndView()
     QCOMPARE(zooms.count(), 1);
     e.key(Qt::Key_Minus, Qt::KeypadModifier);
     QCOMPARE(e.editor().Zoom(), 3.0);
-    s.zoom = 12;
+    s.zoomPercent = 1200;
     e.view->ApplyViewSettings(s);
     QCOMPARE(e.editor().Zoom(), 10.0);
-    s.zoom = 0;
+    s.zoomPercent = 0;
     e.view->ApplyViewSettings(s);
     QVERIFY(e.editor().Zoom() > 0);
     // At 300 % the arrow keys move by the grid steps in paper pixels.
-    s.zoom = 3.0;
+    s.zoomPercent = 300;
     e.view->ApplyViewSettings(s);
     e.add(OBJ_STATIC_TEXT, 16, 16, 48, 32, true);
     e.key(Qt::Key_Right);
@@ -628,7 +631,7 @@ void TestUiScreenEditor::zoomLabelsAndView()
     QCOMPARE(QColor(plain.pixel(e.w(101, 61))), QColor(0, 192, 0));
     QCOMPARE(QColor(plain.pixel(e.w(193, 10) + QPoint(2, 0))), QColor(192, 192, 192));
     // The wheel scrolls the view once the paper is taller than the window.
-    s.zoom = 10.0;
+    s.zoomPercent = 1000;
     e.view->ApplyViewSettings(s);
     QScrollBar* bar = e.editor().verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
@@ -859,8 +862,8 @@ void TestUiScreenEditor::panelPixelsMatchTheCompiledPicture()
     auto* inverted = static_cast<CObjectStaticText*>(e.add(OBJ_STATIC_TEXT, 8, 32, 60, 48));
     inverted->inversion = 1;
     e.add(OBJ_BAR_METER, 120, 8, 136, 40);
-    ScreenViewSettings s;
-    s.zoom = 2.0;
+    CViewSettings s;
+    s.zoomPercent = 200;
     s.showGrid = false;
     s.panelPixels = true;
     e.view->ApplyViewSettings(s);

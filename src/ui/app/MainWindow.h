@@ -1,7 +1,7 @@
 #pragma once
 #include "CommandId.h"
 #include "CommandState.h"
-#include "ViewSettings.h"
+#include "ui/screen/ViewSettings.h"
 
 #include <QMainWindow>
 #include <QMap>

@@ -1,5 +1,5 @@
 #pragma once
-#include "ViewSettings.h"
+#include "ui/screen/ViewSettings.h"
 
 // What the main window asks of the screen view in the active window: the
 // Edit and Object commands go to it, and it follows the view settings. The

@@ -1,5 +1,5 @@
 #pragma once
-#include "ViewSettings.h"
+#include "ui/screen/ViewSettings.h"
 
 class CAppSettings;
 

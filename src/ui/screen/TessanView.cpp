@@ -50,7 +50,7 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
     connect(editor_, &CDiagramEditor::propertiesRequested, this, &CTessanView::propertiesRequested);
     connect(editor_, &CDiagramEditor::objectHelpRequested, this, &CTessanView::objectHelpRequested);
     connect(editor_, &CDiagramEditor::zoomChanged, this, [this](double zoom) {
-        settings_.zoom = zoom;
+        settings_.zoomPercent = qRound(zoom * 100);
         emit zoomChanged(zoom);
     });
     connect(&controller_, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
@@ -92,24 +92,13 @@ void CTessanView::detach()
 
 void CTessanView::ApplyViewSettings(const CViewSettings& settings)
 {
-    ScreenViewSettings s = settings_;
-    s.showGrid = settings.showGrid;
-    s.gridH = settings.gridSizeH;
-    s.gridV = settings.gridSizeV;
-    s.zoom = settings.ZoomFactor();
-    s.showLabels = settings.showLabels;
-    s.panelPixels = settings.panelPixels;
-    ApplyViewSettings(s);
-}
-
-void CTessanView::ApplyViewSettings(const ScreenViewSettings& settings)
-{
     settings_ = settings;
-    editor_->SetGrid(settings.showGrid, settings.gridH, settings.gridV);
+    editor_->SetGrid(settings.showGrid, settings.gridSizeH, settings.gridSizeV);
     editor_->SetShowLabels(settings.showLabels);
     editor_->SetPanelPixels(settings.panelPixels);
-    editor_->SetZoom(settings.zoom);
-    settings_.zoom = editor_->Zoom();
+    editor_->SetZoom(settings.ZoomFactor());
+    // The editor keeps the zoom within its limits.
+    settings_.zoomPercent = qRound(editor_->Zoom() * 100);
 }
 
 void CTessanView::Undo() { editor_->Undo(); }

@@ -1,5 +1,5 @@
 #pragma once
-#include "ScreenViewSettings.h"
+#include "ViewSettings.h"
 #include "ui/app/ScreenViewCommands.h"
 #include "screen/ObjectAlignment.h"
 
@@ -31,7 +31,7 @@ public:
     int ScreenNumber() const { return screenNumber_; }
     CTessanDoc* Document() const { return document_; }
     CObjectEditor* Editor() const { return editor_; }
-    ScreenViewSettings ViewSettings() const { return settings_; }
+    CViewSettings ViewSettings() const { return settings_; }
 
     // Edit commands.
     void Undo();
@@ -70,14 +70,9 @@ public:
     // The selection's rectangle in paper pixels; empty without a selection.
     QRect SelectionRect() const;
 
-public slots:
-    // Grid shown and steps, zoom, labels and the panel-pixel view, from the
-    // main window; the window redraws.
-    void ApplyViewSettings(const ScreenViewSettings& settings);
-
-public:
-    // The main window's side: its commands and its view settings (the
-    // panel-pixel view stays as this window has it).
+    // The main window's side: its commands, and its view settings (grid
+    // shown and steps, zoom, labels and the panel-pixel view); the window
+    // redraws.
     void StartInsert(int kind) override { InsertObject(kind); }
     void ApplyViewSettings(const CViewSettings& settings) override;
 
@@ -106,5 +101,5 @@ private:
     int screenNumber_;
     CObjectEditor* editor_;
     std::unique_ptr<CPreviewPictures> pictures_;
-    ScreenViewSettings settings_;
+    CViewSettings settings_;
 };

@@ -1,9 +1,10 @@
 #pragma once
 #include <QMetaType>
 
-// What the main window keeps for all screen editors: the grid, the object
-// labels, the panel-pixel view and the zoom. The labels flag lives only in
-// memory.
+// What the main window keeps for all screen editors and pushes to each open
+// screen window when one of them changes: the grid (shown, steps in paper
+// pixels), the object labels, the panel-pixel view and the zoom. The labels
+// flag lives only in memory.
 struct CViewSettings
 {
     int gridSizeH = 8;
