@@ -1,6 +1,7 @@
 ; Corvel 简体中文文本
 
 [MSG]
+The program shows the language chosen when it starts again.=程序再次启动时以所选语言显示。
 The last run ended without closing project %1. Recover its working folder into %2?=上次运行结束时未关闭工程 %1。是否将其工作文件夹恢复到 %2？
 Yes recovers it, No deletes the folder, Cancel asks again at the next start.=“是”恢复，“否”删除该文件夹，“取消”在下次启动时再次询问。
 Project %1 has been recovered into %2=工程 %1 已恢复到 %2
@@ -283,6 +284,9 @@ Version=版本
 1=确定
 
 [MENU]
+Language=语言(&N)
+English=English(&E)
+Chinese=中文(&C)
 File=文件(&F)
 Edit=编辑(&E)
 View=视图(&V)
@@ -368,6 +372,8 @@ Distribute Horizontally=横向均匀分布
 Distribute Vertically=纵向均匀分布
 
 [MENU_PROMPT]
+English=下次启动时以英文显示程序
+Chinese=下次启动时以中文显示程序
 Start Project...=新建工程或打开已有工程
 Open Project...=打开已有工程
 Close Project=关闭当前工程

@@ -107,6 +107,27 @@ private slots:
         QCOMPARE(s.LookupText(LS_MSG, "Warning"), QString("Warning"));
     }
 
+    void choosingALanguageWritesItsEntry()
+    {
+        QTemporaryDir dir;
+        const CAppSettings s(AppPaths::ForProgramDir(dir.path()));
+        const QString file = s.Paths().SettingsFile();
+        // No settings file: Chinese gets number 1 after English's 0.
+        QVERIFY(s.SetLanguageCode("chs"));
+        QCOMPARE(s.GetLanguageCode(), QString("chs"));
+        QCOMPARE(CProfileFile::ReadString(file, "Language", "0"), QString("en"));
+        QCOMPARE(CProfileFile::ReadString(file, "Language", "1"), QString("chs"));
+        QCOMPARE(s.GetSettingInt("Language"), 1);
+        QVERIFY(s.SetLanguageCode("en"));
+        QCOMPARE(s.GetSettingInt("Language"), 0);
+        // An entry that is there is used again; a new code takes the next number.
+        QVERIFY(s.SetLanguageCode("chs"));
+        QCOMPARE(s.GetSettingInt("Language"), 1);
+        QVERIFY(s.SetLanguageCode("cht"));
+        QCOMPARE(s.GetSettingInt("Language"), 2);
+        QCOMPARE(s.GetLanguageCode(), QString("cht"));
+    }
+
     void commandLinePath()
     {
         QString location, name;

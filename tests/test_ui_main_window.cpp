@@ -90,6 +90,37 @@ class TestUiMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void languageIsChosenForTheNextStart()
+    {
+        Editor e(false);
+        QAction* english = e.w->Commands().Action(CommandId::LanguageEnglish);
+        QAction* chinese = e.w->Commands().Action(CommandId::LanguageChinese);
+        // Reachable from the View menu, English checked.
+        QMenu* languages = nullptr;
+        for (QAction* a : Menu(*e.w, "&View")->actions())
+            if (a->menu() && a->menu()->actions().contains(chinese))
+                languages = a->menu();
+        QVERIFY(languages);
+        QCOMPARE(languages->title(), QStringLiteral("La&nguage"));
+        QVERIFY(english->isChecked());
+        QVERIFY(!chinese->isChecked());
+
+        chinese->trigger();
+        QCOMPARE(e.f.App().settings.GetLanguageCode(), QStringLiteral("chs"));
+        QVERIFY(chinese->isChecked());
+        QVERIFY(!english->isChecked());
+        // Said in the language chosen.
+        QCOMPARE(e.f.messages.size(), 1);
+        QCOMPARE(e.f.messages.last(), qMakePair(QStringLiteral("程序再次启动时以所选语言显示。"), QStringLiteral("信息")));
+        // Choosing it again changes nothing and says nothing.
+        chinese->trigger();
+        QVERIFY(chinese->isChecked());
+        QCOMPARE(e.f.messages.size(), 1);
+        english->trigger();
+        QCOMPARE(e.f.App().settings.GetLanguageCode(), QStringLiteral("en"));
+        QCOMPARE(e.f.messages.last().first, QStringLiteral("The program shows the language chosen when it starts again."));
+    }
+
     void titleAndPanes()
     {
         Editor e(false);

@@ -34,6 +34,31 @@ QString CAppSettings::GetLanguageCode() const
         .left(999);
 }
 
+bool CAppSettings::SetLanguageCode(const QString& code) const
+{
+    const QString file = paths_.SettingsFile();
+    const QString section = QStringLiteral("Language");
+    // The numbers in use run from 0 without a gap; a code is looked for
+    // among them, and a new one takes the next number.
+    constexpr int kMostLanguages = 1000;
+    int index = 0;
+    for (; index < kMostLanguages; ++index) {
+        const QString entry = CProfileFile::ReadString(file, section, QString::number(index));
+        if (entry.isEmpty()) {
+            // An empty section still reads "en" for index 0 (the default).
+            if (!CProfileFile::WriteString(file, section, QString::number(index),
+                                           index == 0 && code != QLatin1String("en") ? QStringLiteral("en") : code))
+                return false;
+            if (index == 0 && code != QLatin1String("en"))
+                continue;
+            break;
+        }
+        if (entry.compare(code, Qt::CaseInsensitive) == 0)
+            break;
+    }
+    return index < kMostLanguages && WriteSetting(section, QString::number(index));
+}
+
 QString CAppSettings::LookupText(int section, int key) const
 {
     QString name = LanguageSectionName(section);

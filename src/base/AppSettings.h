@@ -20,6 +20,10 @@ public:
     int GetDebugFlag(const QString& key = QStringLiteral("CompilerData")) const;
     // App/Language selects an entry of section Language ("en" when missing).
     QString GetLanguageCode() const;
+    // Makes `code` the language: App/Language names its entry of section
+    // Language, which gets one (the first free number) when it has none.
+    // The language files themselves are not checked.
+    bool SetLanguageCode(const QString& code) const;
 
     // A numeric key: a missing entry gives an empty string.
     QString LookupText(int section, int key) const;

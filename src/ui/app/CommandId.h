@@ -32,6 +32,8 @@ enum class CommandId : int {
     PaneOutput,
     RestorePanes,
     StatusBar,
+    LanguageEnglish,
+    LanguageChinese,
     // Object: the eight kinds in the order of their kind codes
     ObjectStaticText,
     ObjectDynamicText,

@@ -49,6 +49,8 @@ const std::array<CommandEntry, kCommandCount>& Entries()
         {CommandId::PaneOutput, "Output", "&Output", "Show or hide the output pane", {}, true},
         {CommandId::RestorePanes, "Restore Default Layout", "&Restore Default Layout", "Put the toolbars and panes back where they started", {}},
         {CommandId::StatusBar, "Status Bar", "&Status Bar", "Show or hide the status bar", {}, true},
+        {CommandId::LanguageEnglish, "English", "&English", "Show the program in English from its next start", {}, true},
+        {CommandId::LanguageChinese, "Chinese", "&Chinese", "Show the program in Chinese from its next start", {}, true},
         {CommandId::ObjectStaticText, "Static Text", "&Static Text", "Draw a static text", {}},
         {CommandId::ObjectDynamicText, "Dynamic Text", "&Dynamic Text", "Draw a dynamic text", {}},
         {CommandId::ObjectStaticBitmap, "Static Bitmap", "Static &Bitmap", "Draw a static bitmap", {}},

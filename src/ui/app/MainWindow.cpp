@@ -258,6 +258,8 @@ void CMainWindow::buildMenus()
         panes->addSeparator();
         panes->addAction(act(CommandId::RestorePanes));
         view->addAction(act(CommandId::StatusBar));
+        QMenu* languages = view->addMenu(CMainCommands::MenuText(s, QStringLiteral("Language")));
+        languages->addActions({act(CommandId::LanguageEnglish), act(CommandId::LanguageChinese)});
     };
     QMenu* projectView = menu("View", {CommandId::GridSize, CommandId::DisplayGrid, CommandId::Zoom});
     sep(projectView);
@@ -417,6 +419,9 @@ void CMainWindow::UpdateCommands()
     for (const auto& [id, bar] : bars)
         commands_->Action(id)->setChecked(!bar->isHidden());
     commands_->Action(CommandId::StatusBar)->setChecked(!statusBar()->isHidden());
+    const QString language = controller_.App().settings.GetLanguageCode();
+    commands_->Action(CommandId::LanguageEnglish)->setChecked(language == QLatin1String("en"));
+    commands_->Action(CommandId::LanguageChinese)->setChecked(language == QLatin1String("chs"));
     setMenuBarKind(CommandEnabling::ChooseMenuBar(state));
 
     statusProject_->setText(state.hasProject ? controller_.ProjectName() + (controller_.IsModified() ? QStringLiteral(" *") : QString())
@@ -473,6 +478,8 @@ void CMainWindow::onCommand(CommandId id)
         break;
     case CommandId::SaveProject: controller_.SaveProject(); break;
     case CommandId::SaveProjectAs: saveAsCommand(); break;
+    case CommandId::LanguageEnglish: languageCommand(QStringLiteral("en")); break;
+    case CommandId::LanguageChinese: languageCommand(QStringLiteral("chs")); break;
     case CommandId::ProjectInformation: projectInfoCommand(); break;
     case CommandId::Exit: close(); break;
     case CommandId::Undo: if (view) view->Undo(); break;
@@ -607,6 +614,27 @@ void CMainWindow::zoomCommand()
     CViewSettings v = view_;
     v.zoomPercent = dialog.ZoomPercent();
     SetViewSettings(v);
+}
+
+void CMainWindow::languageCommand(const QString& code)
+{
+    const CAppSettings& s = controller_.App().settings;
+    if (s.GetLanguageCode() == code) {
+        UpdateCommands();
+        return;
+    }
+    if (!s.SetLanguageCode(code)) {
+        controller_.Messages().ShowError(
+            s.LookupText(LS_MSG, QStringLiteral("The file %1 can't be written")).arg(s.Paths().SettingsFile()),
+            s.LookupText(LS_MSG, QStringLiteral("Error")));
+        UpdateCommands();
+        return;
+    }
+    UpdateCommands();
+    // Told in the language chosen.
+    controller_.Messages().ShowInformation(
+        s.LookupText(LS_MSG, QStringLiteral("The program shows the language chosen when it starts again.")),
+        s.LookupText(LS_MSG, QStringLiteral("Information")));
 }
 
 void CMainWindow::SetViewSettings(const CViewSettings& settings)

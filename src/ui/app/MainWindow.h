@@ -117,6 +117,8 @@ private:
     void projectInfoCommand();
     void gridSizeCommand();
     void zoomCommand();
+    // View > Language: the settings name the language for the next start.
+    void languageCommand(const QString& code);
     void windowListCommand();
     void openManual(const QString& key, bool relativeToProgram);
     void moveFocusToPane(int step);
