@@ -13,11 +13,15 @@
 #include "ui/app/ProjectController.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/StartupSequence.h"
+#include "ui/app/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <csignal>
 
 using namespace TestSupport;
 
@@ -195,6 +199,52 @@ private slots:
         QVERIFY(c.SaveProjectAs(location + "/Line2.cgp"));
         QCOMPARE(RecoveryMarker::Read(program.App().ProjectFolder()).projectName, QString("Line2"));
         QVERIFY(!ZipEntries(location + "/Line2.cgp").contains(RecoveryMarker::FileName()));
+    }
+
+    // A run told to end (SIGTERM, a logout) keeps unsaved edits for the
+    // next start; with none it keeps nothing.
+    void terminationKeepsUnsavedEditsForRecovery()
+    {
+        CTestProgramFolder program;
+        const QString location = program.Dir() + "/P";
+        QByteArray original;
+        {
+            CTessanApp app(program.App().settings.Paths(), program.App().projectsRoot);
+            app.messages = &program;
+            CProjectController c(app);
+            QVERIFY(c.NewProject("Line1", location, "RU03", kVSeq));
+            QVERIFY(c.SaveProject());
+            QVERIFY(!c.KeepForRecovery());
+            original = ReadFile(location + "/Line1.cgp");
+            // An edit held only in memory.
+            c.ScreenDocument(1)->Container().Add(ScreenTestObjects::NonDefault(0));
+            QVERIFY(c.IsModified());
+            QVERIFY(c.KeepForRecovery());
+            QCOMPARE(ReadFile(location + "/Line1.cgp"), original);
+            // The run ends here without closing: its folders stay.
+        }
+        nextStart(program, {MessageAnswer::Yes});
+        CProjectController c(program.App());
+        QVERIFY(c.OpenProject(location, "Line1-recovered"));
+        QCOMPARE(c.ScreenDocument(1)->Container().GetSize(), 1);
+    }
+
+    // The signals arrive as a Qt signal on this thread; afterwards the
+    // default handling is back.
+    void terminationSignalsReachTheEventLoop()
+    {
+        CTerminationSignals termination;
+        QVERIFY(termination.IsActive());
+        QSignalSpy told(&termination, &CTerminationSignals::terminationRequested);
+        QCOMPARE(::raise(SIGHUP), 0);
+        QVERIFY(told.wait(5000));
+        QCOMPARE(told.first().first().toInt(), SIGHUP);
+        QCOMPARE(::raise(SIGTERM), 0);
+        QTRY_COMPARE(told.count(), 2);
+        QCOMPARE(told.last().first().toInt(), SIGTERM);
+        // A second instance while one is active catches nothing.
+        CTerminationSignals second;
+        QVERIFY(!second.IsActive());
     }
 };
 

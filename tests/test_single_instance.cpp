@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -179,11 +181,17 @@ private slots:
         QVERIFY(ReadFile(installed.DesktopEntryPath()).contains("Exec=\"" + QFile::encodeName(program) + "/qv\" %f"));
         QVERIFY(QFileInfo::exists(installed.MimePackagePath()));
 
+        // Told to end (SIGTERM) with nothing unsaved, it ends as Exit does:
+        // its project folders go, so the next start offers no recovery.
+        QVERIFY(QFileInfo(program + "/Temp/Project/Line 1").isDir());
         first.terminate();
         if (!first.waitForFinished(10000)) {
             first.kill();
             first.waitForFinished();
         }
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(first.exitCode(), 128 + SIGTERM);
+        QVERIFY(!QFileInfo::exists(program + "/Temp/Project"));
     }
 };
 

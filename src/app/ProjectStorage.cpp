@@ -302,6 +302,14 @@ bool CProjectStorage::readPrjIni(const QString& folder, bool debug)
 
 bool CProjectStorage::SaveProject()
 {
+    if (!WriteProjectFolder() || !PackProject())
+        return false;
+    app_.model.modified = false;
+    return true;
+}
+
+bool CProjectStorage::WriteProjectFolder()
+{
     CProjectModel& model = app_.model;
     const QString folder = app_.ProjectFolder();
     QDir().mkpath(folder);
@@ -321,9 +329,6 @@ bool CProjectStorage::SaveProject()
         return false;
     }
     writeRecoveryMarker();
-    if (!PackProject())
-        return false;
-    model.modified = false;
     return true;
 }
 

@@ -34,6 +34,10 @@ public:
     // Writes the project document and the open screens into the project
     // folder and packs the folder into <location>/<name>.cgp.
     bool SaveProject();
+    // The first half of a save: the project document, the open screens and
+    // the recovery marker into the project folder; the package stays as it
+    // is. What a run that must end without asking leaves for recovery.
+    bool WriteProjectFolder();
     bool PackProject();
     // Saves under a new package path; the new project folder receives every
     // file of the old one under the new names first.

@@ -6,6 +6,7 @@
 #include "QtTranslations.h"
 #include "SingleInstance.h"
 #include "StartupSequence.h"
+#include "TerminationSignals.h"
 #include "app/ProjectStorage.h"
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
@@ -35,6 +36,15 @@ int Run(int argc, char** argv)
     app.messages = &messages;
     CProjectController controller(app);
 
+    // Told to end (a logout, kill): unsaved edits stay in the project folder
+    // for the next start to offer; without any, the end is a normal one.
+    CTerminationSignals termination;
+    bool keepFolders = false;
+    QObject::connect(&termination, &CTerminationSignals::terminationRequested, &qapp, [&](int number) {
+        keepFolders = controller.KeepForRecovery();
+        QCoreApplication::exit(128 + number);
+    });
+
     CMainWindow window(controller);
     CEditorCommands commands(window, controller);
     messages.SetParent(&window);
@@ -46,8 +56,10 @@ int Run(int argc, char** argv)
     startup.AfterMainWindow(&window, fileArgument);
 
     const int code = qapp.exec();
-    controller.CloseProject();
-    CProjectStorage::RemoveProjectFolders(paths.TempProjectDir());
+    if (!keepFolders) {
+        controller.CloseProject();
+        CProjectStorage::RemoveProjectFolders(paths.TempProjectDir());
+    }
     return code;
 }
 

@@ -198,6 +198,20 @@ void CProjectController::MarkModified()
     NotifyModifiedChanged();
 }
 
+bool CProjectController::KeepForRecovery()
+{
+    if (!hasProject_ || !IsModified())
+        return false;
+    // No one is there to answer a message now. A folder that could not be
+    // written whole is kept all the same: it still holds the last save.
+    CSilentMessageSink silent;
+    IMessageSink* shown = app_.messages;
+    app_.messages = &silent;
+    CProjectStorage(app_).WriteProjectFolder();
+    app_.messages = shown;
+    return true;
+}
+
 CBitmapLibrary::ImportResult CProjectController::ImportBitmap(const QString& sourcePath)
 {
     const auto result = Bitmaps().Import(sourcePath);

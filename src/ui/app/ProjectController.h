@@ -60,6 +60,11 @@ public:
     bool SaveProjectAs(const QString& packagePath);
     // Closes without asking.
     void CloseProject();
+    // The program must end without asking (it was told to terminate): a
+    // project with unsaved edits is written into its project folder, which
+    // then stays for the next start to offer for recovery; the package is
+    // not touched. True when the folder is to be kept; nothing is shown.
+    bool KeepForRecovery();
     // "Project data has been modified, save it?" when the project counts as
     // modified: Yes saves, No goes on, Cancel stops. True when the caller may
     // go on (also when nothing was modified).
