@@ -5,8 +5,8 @@
 #include "app/BitmapLibrary.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
-#include "base/MessageSink.h"
 #include "ui/app/ProjectController.h"
+#include "ui/project/ProjectMessages.h"
 #include "ui/widgets/DialogPlace.h"
 #include "ui/widgets/DialogTexts.h"
 
@@ -53,6 +53,9 @@ CDlgBitmapManager::CDlgBitmapManager(CProjectController& controller, const QStri
         addNode(system_, category, NodeCategory)->setData(0, kCategoryRole, category);
     user_ = addNode(root_, QStringLiteral("User"), NodeUser);
     ui_->treeLibrary->expandAll();
+    // Screen readers name the two lists in the language of the dialog.
+    ui_->treeLibrary->setAccessibleName(root_->text(0));
+    ui_->listBitmaps->setAccessibleName(windowTitle());
 
     connect(ui_->treeLibrary, &QTreeWidget::currentItemChanged, this, &CDlgBitmapManager::treeChanged);
     connect(ui_->listBitmaps->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -111,7 +114,7 @@ QString CDlgBitmapManager::text(const QString& english) const
 
 QString CDlgBitmapManager::message(const QString& english) const
 {
-    return controller_.App().settings.LookupText(LS_MSG, english);
+    return ProjectMessages::Text(controller_, english);
 }
 
 QTreeWidgetItem* CDlgBitmapManager::addNode(QTreeWidgetItem* parent, const QString& english, int kind)
@@ -202,25 +205,22 @@ void CDlgBitmapManager::addToProject()
     const QString path = QDir::fromNativeSeparators(ui_->editImportPath->text().trimmed());
     if (path.isEmpty())
         return;
-    const QString warning = message(QStringLiteral("Warning"));
     switch (controller_.ImportBitmap(path)) {
     case CBitmapLibrary::ImportResult::Imported:
         showUserBitmaps(QFileInfo(path).fileName());
         break;
     case CBitmapLibrary::ImportResult::NotABitmapFile:
-        controller_.Messages().ShowWarning(message(QStringLiteral("Only .bmp files can be added to the project")),
-                                           warning);
+        ProjectMessages::Warning(controller_, message(QStringLiteral("Only .bmp files can be added to the project")));
         break;
     case CBitmapLibrary::ImportResult::Unreadable:
-        controller_.Messages().ShowWarning(
-            message(QStringLiteral("The file %1 can't be read")).arg(QDir::toNativeSeparators(path)), warning);
+        ProjectMessages::Warning(controller_, message(QStringLiteral("The file %1 can't be read"))
+                                                  .arg(QDir::toNativeSeparators(path)));
         break;
     case CBitmapLibrary::ImportResult::Unwritable:
-        controller_.Messages().ShowWarning(
-            message(QStringLiteral("The file %1 can't be written"))
-                .arg(QDir::toNativeSeparators(controller_.Bitmaps().UserFolder() + QLatin1Char('/')
-                                              + QFileInfo(path).fileName())),
-            warning);
+        ProjectMessages::Warning(controller_,
+                                 message(QStringLiteral("The file %1 can't be written"))
+                                     .arg(QDir::toNativeSeparators(controller_.Bitmaps().UserFolder()
+                                                                   + QLatin1Char('/') + QFileInfo(path).fileName())));
         break;
     }
 }
@@ -230,8 +230,7 @@ void CDlgBitmapManager::deleteSelected()
     const QStringList names = selectedFiles();
     if (currentKind() != NodeUser || names.isEmpty())
         return;
-    if (controller_.Messages().Ask(message(kDeleteQuestion), message(QStringLiteral("Warning")))
-        != MessageAnswer::Yes)
+    if (!ProjectMessages::AskWarning(controller_, kDeleteQuestion))
         return;
     for (const QString& name : names)
         controller_.DeleteBitmap(name);
@@ -246,7 +245,7 @@ bool CDlgBitmapManager::exportFile(const QString& name, const QString& target)
         CBitmapLibrary::CopyFile(QDir(controller_.Bitmaps().UserFolder()).filePath(name), target);
     ui_->labelStatus->clear();
     if (!copied)
-        controller_.Messages().ShowError(message(kExportFailed), message(QStringLiteral("Error")));
+        ProjectMessages::Error(controller_, kExportFailed);
     return copied;
 }
 
@@ -298,7 +297,7 @@ void CDlgBitmapManager::accept()
     if (kind == NodePlain || !file.isValid()) {
         resultFolder_.clear();
         resultFile_.clear();
-        controller_.Messages().ShowWarning(message(kPickPrompt), message(QStringLiteral("Warning")));
+        ProjectMessages::Warning(controller_, message(kPickPrompt));
         return;
     }
     resultFolder_ = kind == NodeCategory
