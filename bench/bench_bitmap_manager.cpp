@@ -5,7 +5,7 @@
 #include "BenchMain.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/screen/BitmapThumbnailModel.h"
 #include "ui/screen/DlgBitmapManager.h"
 

@@ -8,7 +8,7 @@
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectStaticText.h"
 #include "screen/TessanDoc.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/screen/ObjectEditor.h"
 #include "ui/screen/TessanView.h"
 

@@ -9,7 +9,7 @@
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/transfer/DlgTransfer.h"
 #include "ui/transfer/ProjectTransferCommand.h"
 

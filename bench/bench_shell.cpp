@@ -6,7 +6,7 @@
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "ui/app/MainWindow.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/app/ScreenListPane.h"
 
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "screen/TessanDoc.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/StartupSequence.h"
 #include "ui/app/TerminationSignals.h"

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "project/ProtocolTables.h"
 #include "ui/app/DesktopIntegration.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/app/SingleInstance.h"
 
 #include <QLocalSocket>

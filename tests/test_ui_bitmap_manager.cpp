@@ -11,7 +11,7 @@
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectStaticBitmap.h"
 #include "screen/TessanDoc.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/screen/BitmapThumbnailModel.h"
 #include "ui/screen/DlgBitmapManager.h"
 #include "ui/screen/ObjectEditor.h"

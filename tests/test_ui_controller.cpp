@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QSignalSpy>
 #include <QTest>

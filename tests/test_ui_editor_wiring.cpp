@@ -10,7 +10,7 @@
 #include "screen/TessanDoc.h"
 #include "ui/app/EditorCommands.h"
 #include "ui/app/MainWindow.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/screen/TessanView.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "project/AlarmListCsv.h"
 #include "project/ProtocolTables.h"
 #include "screen/ValueFormatRules.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/project/DigitSpinEdit.h"
 #include "ui/project/DlgAlarm.h"
 #include "ui/project/DlgScreenFunKey.h"

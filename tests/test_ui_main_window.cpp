@@ -11,7 +11,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/app/ObjectKindList.h"
 #include "ui/app/ObjectListPane.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/app/ScreenListPane.h"
 #include "ui/app/ScreenStandInView.h"
 #include "ui/project/DlgProjectInfo.h"

@@ -11,7 +11,7 @@
 #include "ui/app/ObjectListPane.h"
 #include "ui/app/OutputLineLink.h"
 #include "ui/app/OutputPane.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/app/ScreenListPane.h"
 
 #include <QListWidget>

@@ -16,7 +16,7 @@
 #include "screen/ObjectStaticText.h"
 #include "screen/ObjectString.h"
 #include "screen/TessanDoc.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/screen/ObjectEditor.h"
 #include "ui/screen/DlgObjStaticBitmap.h"
 #include "ui/screen/PropertyFormDialog.h"

@@ -6,7 +6,7 @@
 #include "project/ProtocolTables.h"
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectKind.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/project/DigitSpinEdit.h"
 #include "ui/project/DlgScreenDelete.h"
 #include "ui/project/DlgScreenNew.h"

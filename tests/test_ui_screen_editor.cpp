@@ -16,7 +16,7 @@
 #include "screen/ObjectString.h"
 #include "screen/ObjectUiHooks.h"
 #include "screen/TessanDoc.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/screen/NumericPainter.h"
 #include "ui/screen/ObjectEditor.h"
 #include "ui/screen/ObjectPainter.h"

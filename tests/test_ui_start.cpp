@@ -12,7 +12,7 @@
 #include "ui/app/DlgProjectOpen.h"
 #include "ui/app/DlgProjectOpenPanel.h"
 #include "ui/app/DlgStartProject.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/app/QtTranslations.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/StartupSequence.h"

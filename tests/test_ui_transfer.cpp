@@ -6,7 +6,7 @@
 #include "app/ScreenCommands.h"
 #include "project/ProtocolTables.h"
 #include "transfer/PackedPassword.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/transfer/DlgPanelInfo.h"
 #include "ui/transfer/DlgPassword.h"
 #include "ui/transfer/DlgProgress.h"

@@ -2,7 +2,7 @@
 #include "DesktopIntegration.h"
 #include "EditorCommands.h"
 #include "MainWindow.h"
-#include "ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "QtTranslations.h"
 #include "SingleInstance.h"
 #include "StartupSequence.h"
@@ -10,7 +10,7 @@
 #include "app/ProjectStorage.h"
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
-#include "ui/widgets/MessageBoxSink.h"
+#include "ui/document/MessageBoxSink.h"
 
 #include <QApplication>
 #include <QDir>

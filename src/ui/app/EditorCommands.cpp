@@ -1,7 +1,7 @@
 #include "EditorCommands.h"
 #include "DlgAbout.h"
 #include "MainWindow.h"
-#include "ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ScreenListPane.h"
 #include "StartProjectCommand.h"
 #include "app/TessanApp.h"

@@ -1,6 +1,6 @@
 #include "OutputPane.h"
 #include "OutputLineLink.h"
-#include "ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "app/TessanApp.h"
 #include "project/ScreenObject.h"
 #include "base/LanguageSection.h"

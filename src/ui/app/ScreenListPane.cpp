@@ -1,5 +1,5 @@
 #include "ScreenListPane.h"
-#include "ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "ui/widgets/UiText.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "ScreenViewCommands.h"
+#include "ui/screen/ScreenViewCommands.h"
 
 #include <QStringList>
 #include <QWidget>

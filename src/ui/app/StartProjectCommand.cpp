@@ -1,6 +1,6 @@
 #include "StartProjectCommand.h"
 #include "DlgStartProject.h"
-#include "ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "app/StartProjectDefaults.h"
 
 namespace StartProjectCommand {

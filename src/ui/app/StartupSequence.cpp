@@ -1,5 +1,5 @@
 #include "StartupSequence.h"
-#include "ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "SingleInstance.h"
 #include "StartProjectCommand.h"
 #include "app/CrashRecovery.h"

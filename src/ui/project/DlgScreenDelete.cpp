@@ -2,7 +2,7 @@
 #include "ui/widgets/DialogPlace.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgScreenDelete.h"
 

@@ -6,7 +6,7 @@
 #include "FunKeySetRegPage.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgScreenFunKey.h"
 

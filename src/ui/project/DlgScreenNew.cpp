@@ -4,7 +4,7 @@
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgScreenNew.h"
 

@@ -3,7 +3,7 @@
 #include "DlgScreenFunKey.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgScreenOption.h"
 

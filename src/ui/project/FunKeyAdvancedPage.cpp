@@ -1,6 +1,6 @@
 #include "FunKeyAdvancedPage.h"
 #include "app/TessanApp.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui_FunKeyAdvancedPage.h"
 
 CFunKeyAdvancedPage::CFunKeyAdvancedPage(CProjectController& controller, QWidget* parent)

@@ -1,5 +1,5 @@
 #include "FunKeyScreenChangePage.h"
-#include "ProjectMessages.h"
+#include "ui/document/ProjectMessages.h"
 #include "app/ScreenCommands.h"
 #include "ui_FunKeyScreenChangePage.h"
 

@@ -1,5 +1,5 @@
 #include "FunKeySetRegPage.h"
-#include "ProjectMessages.h"
+#include "ui/document/ProjectMessages.h"
 #include "screen/ValueFormatRules.h"
 #include "ui_FunKeySetRegPage.h"
 

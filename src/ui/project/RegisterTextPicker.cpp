@@ -1,7 +1,7 @@
 #include "RegisterTextPicker.h"
 #include "app/TessanApp.h"
-#include "ui/app/ProjectController.h"
-#include "ui/screen/RegisterPicker.h"
+#include "ui/document/ProjectController.h"
+#include "ui/widgets/RegisterPicker.h"
 
 RegisterPicker MakeRegisterPicker(CProjectController& controller)
 {

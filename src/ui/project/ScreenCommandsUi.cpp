@@ -4,11 +4,11 @@
 #include "DlgScreenNew.h"
 #include "DlgScreenOption.h"
 #include "DlgScreenRename.h"
-#include "ProjectMessages.h"
+#include "ui/document/ProjectMessages.h"
 #include "RegisterTextPicker.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,9 +1,9 @@
 #include "ScreenNumberNameCheck.h"
 #include "DigitSpinEdit.h"
-#include "ProjectMessages.h"
+#include "ui/document/ProjectMessages.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QLineEdit>
 

@@ -5,8 +5,8 @@
 #include "app/BitmapLibrary.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
-#include "ui/app/ProjectController.h"
-#include "ui/project/ProjectMessages.h"
+#include "ui/document/ProjectController.h"
+#include "ui/document/ProjectMessages.h"
 #include "ui/widgets/DialogPlace.h"
 #include "ui/widgets/DialogTexts.h"
 

@@ -1,12 +1,12 @@
 #include "DlgObjBarMeter.h"
 #include "PropertyFormDialog.h"
-#include "RegisterPicker.h"
+#include "ui/widgets/RegisterPicker.h"
 #include "ui_DlgObjBarMeter.h"
 
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectBarMeter.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QPushButton>
 

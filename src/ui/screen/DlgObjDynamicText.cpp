@@ -1,14 +1,14 @@
 #include "DlgObjDynamicText.h"
 #include "FontSpecText.h"
 #include "PropertyFormDialog.h"
-#include "RegisterPicker.h"
+#include "ui/widgets/RegisterPicker.h"
 #include "ui_DlgObjDynamicText.h"
 
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectDynamicText.h"
-#include "ui/app/ProjectController.h"
-#include "ui/project/ProjectMessages.h"
+#include "ui/document/ProjectController.h"
+#include "ui/document/ProjectMessages.h"
 
 #include <QFontDialog>
 #include <QHeaderView>

@@ -1,12 +1,12 @@
 #include "DlgObjIndicatorLight.h"
 #include "PropertyFormDialog.h"
-#include "RegisterPicker.h"
+#include "ui/widgets/RegisterPicker.h"
 #include "ui_DlgObjIndicatorLight.h"
 
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectIndicatorLight.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QPushButton>
 

@@ -6,7 +6,7 @@
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectStaticBitmap.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QPushButton>
 

@@ -6,7 +6,7 @@
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectStaticText.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QFontDialog>
 #include <QPushButton>

@@ -1,13 +1,13 @@
 #include "DlgObjString.h"
 #include "PropertyFormDialog.h"
-#include "RegisterPicker.h"
+#include "ui/widgets/RegisterPicker.h"
 #include "ui_DlgObjString.h"
 
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectString.h"
-#include "ui/app/ProjectController.h"
-#include "ui/project/ProjectMessages.h"
+#include "ui/document/ProjectController.h"
+#include "ui/document/ProjectMessages.h"
 
 #include <QPushButton>
 

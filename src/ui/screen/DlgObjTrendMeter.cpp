@@ -1,13 +1,13 @@
 #include "DlgObjTrendMeter.h"
 #include "PropertyFormDialog.h"
-#include "RegisterPicker.h"
+#include "ui/widgets/RegisterPicker.h"
 #include "ui_DlgObjTrendMeter.h"
 
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectTrendMeter.h"
-#include "ui/app/ProjectController.h"
-#include "ui/project/ProjectMessages.h"
+#include "ui/document/ProjectController.h"
+#include "ui/document/ProjectMessages.h"
 
 #include <QPushButton>
 

@@ -3,7 +3,7 @@
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "screen/ObjectFactory.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 CObjectEditor::CObjectEditor(CProjectController& controller, QWidget* parent)
     : CDiagramEditor(parent), controller_(controller)

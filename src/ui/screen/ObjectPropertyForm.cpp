@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QDialogButtonBox>
 #include "app/TessanApp.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 #include "DiagramEditor.h"
 #include "ObjectEditor.h"

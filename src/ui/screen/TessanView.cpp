@@ -4,7 +4,7 @@
 #include "ScreenClipboard.h"
 #include "app/TessanApp.h"
 #include "screen/TessanDoc.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QVBoxLayout>
 

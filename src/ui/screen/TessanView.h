@@ -1,6 +1,6 @@
 #pragma once
 #include "ViewSettings.h"
-#include "ui/app/ScreenViewCommands.h"
+#include "ui/screen/ScreenViewCommands.h"
 #include "screen/ObjectAlignment.h"
 
 #include <QPoint>

@@ -2,7 +2,7 @@
 
 #include "screen/RegisterValueProperties.h"
 #include "screen/ValueFormatRules.h"
-#include "ui/project/ProjectMessages.h"
+#include "ui/document/ProjectMessages.h"
 #include "ui/widgets/ColorEdit.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "ui_DlgPanel2Plc.h"
 
 #include "base/LanguageSection.h"
-#include "ui/screen/RegisterPicker.h"
+#include "ui/widgets/RegisterPicker.h"
 #include "ui/widgets/DialogTexts.h"
 
 CDlgPanel2Plc::CDlgPanel2Plc(const CAppSettings& settings, IMessageSink& messages,

@@ -7,7 +7,7 @@
 #include "app/TessanApp.h"
 #include "app/TransferOperations.h"
 #include "base/LanguageSection.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 #include <QEventLoop>
 

@@ -5,7 +5,7 @@
 #include "DlgPassword.h"
 
 #include "app/TessanApp.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 namespace SetupCommands {
 

@@ -1,7 +1,7 @@
 #include "ProjectMessages.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
-#include "ui/app/ProjectController.h"
+#include "ui/document/ProjectController.h"
 
 namespace ProjectMessages {
 
