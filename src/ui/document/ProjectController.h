@@ -99,6 +99,14 @@ public:
     CBitmapLibrary::ImportResult ImportBitmap(const QString& sourcePath);
     bool DeleteBitmap(const QString& fileName);
 
+    // ---- typed edits of the project records ----
+    // (each compares with what is there, assigns, sets the modified flag and
+    // emits its own signal; nothing when the copy equals the record)
+
+    // ---- transfer settings ----
+
+    // ---- autosave ----
+
     // The Output pane.
     void ClearOutput();
     void AppendOutput(const QString& line);
@@ -117,6 +125,10 @@ signals:
     void screenRenumbered(int oldNumber, int newNumber);
     // A bitmap of the project was added, replaced or deleted.
     void bitmapLibraryChanged();
+
+    // ---- signals of the typed edits ----
+
+    // ---- signals of the transfer settings ----
 
 private:
     QString text(const QString& key) const;
