@@ -9,6 +9,7 @@
 #include "screen/ObjectStaticText.h"
 #include "screen/TessanDoc.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 #include "ui/screen/ObjectEditor.h"
 #include "ui/screen/TessanView.h"
 
@@ -30,7 +31,7 @@ void BM_Repaint(benchmark::State& state)
     CProjectController controller(app);
     controller.NewProject("Bench", dir.path() + "/P", "RU03",
                           QString::fromLatin1(ProtocolTables::kVardoVSequence));
-    CTessanDoc* doc = controller.ScreenDocument(1);
+    CScreenDocument* doc = controller.ScreenDocument(1);
     for (int i = 0; i < 100; ++i) {
         auto o = CreateObjectOfKind(i % kObjectKindCount, &app.model);
         const int x = (i % 10) * 18, y = (i / 10) % 4 * 16;
@@ -40,7 +41,7 @@ void BM_Repaint(benchmark::State& state)
         if (auto* d = dynamic_cast<CObjectDynamicText*>(o.get()))
             d->texts = {QStringLiteral("Off"), QStringLiteral("On")};
         o->Select(i % 7 == 0);
-        doc->Container().Add(std::move(o));
+        doc->Edit([&](CDiagramEntityContainer& c) { c.Add(std::move(o)); });
     }
     CTessanView view(controller, doc, 1);
     CViewSettings settings;

@@ -11,6 +11,7 @@
 #include "project/ProtocolTables.h"
 #include "screen/TessanDoc.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/app/StartupSequence.h"
 #include "ui/app/TerminationSignals.h"
@@ -39,7 +40,7 @@ QByteArray killedRun(CTestProgramFolder& program, const QString& location)
     CProjectController c(app);
     if (!c.NewProject("Line1", location, "RU03", kVSeq) || !c.SaveProject())
         return QByteArray();
-    c.ScreenDocument(1)->Container().Add(ScreenTestObjects::NonDefault(0));
+    c.ScreenDocument(1)->Edit([](CDiagramEntityContainer& o) { o.Add(ScreenTestObjects::NonDefault(0)); });
     if (!app.openScreens->SaveAll(app.ProjectFolder(), "Line1"))
         return QByteArray();
     // A screen made after the save: its file is in the folder, the project
@@ -217,7 +218,7 @@ private slots:
             QVERIFY(!c.KeepForRecovery());
             original = ReadFile(location + "/Line1.cgp");
             // An edit held only in memory.
-            c.ScreenDocument(1)->Container().Add(ScreenTestObjects::NonDefault(0));
+            c.ScreenDocument(1)->Edit([](CDiagramEntityContainer& o) { o.Add(ScreenTestObjects::NonDefault(0)); });
             QVERIFY(c.IsModified());
             QVERIFY(c.KeepForRecovery());
             QCOMPARE(ReadFile(location + "/Line1.cgp"), original);

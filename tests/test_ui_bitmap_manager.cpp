@@ -12,6 +12,7 @@
 #include "screen/ObjectStaticBitmap.h"
 #include "screen/TessanDoc.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 #include "ui/screen/BitmapThumbnailModel.h"
 #include "ui/screen/DlgBitmapManager.h"
 #include "ui/screen/ObjectEditor.h"
@@ -322,14 +323,14 @@ private slots:
     void staticBitmapFormTakesTheChoice()
     {
         Library l;
-        CTessanDoc* doc = l.controller.ScreenDocument(1);
+        CScreenDocument* doc = l.controller.ScreenDocument(1);
         CTessanView view(l.controller, doc, 1);
         view.show();
         auto object = CreateObjectOfKind(OBJ_STATIC_BITMAP, &l.app().model);
         object->SetRect(8, 8, 24, 24);
         auto* bitmap = static_cast<CObjectStaticBitmap*>(object.get());
-        doc->Container().Add(std::move(object));
-        bitmap->Select(true);
+        object->Select(true);
+        doc->Edit([&](CDiagramEntityContainer& c) { c.Add(std::move(object)); });
         QTest::keyClick(view.Editor(), Qt::Key_Return, Qt::ControlModifier);
         CPropertyFormDialog* form = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())

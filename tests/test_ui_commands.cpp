@@ -28,7 +28,8 @@ CommandState ScreenActive()
     s.active = ActiveDocument::Screen;
     s.screenEditorReady = true;
     s.documentWindows = 2;
-    s.selectedScreenRow = 0;
+    s.currentScreen = 1;
+    s.canUndo = s.canRedo = s.hasSelection = s.canPaste = true;
     return s;
 }
 
@@ -58,9 +59,9 @@ private slots:
                              CommandId::DisplayObjectLabel})
             QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
         QCOMPARE(CommandEnabling::ChooseMenuBar(s), MenuBarKind::Bare);
-        // A selected row left over from a closed project enables nothing.
+        // A current screen left over from a closed project enables nothing.
         CommandState stale = s;
-        stale.selectedScreenRow = 3;
+        stale.currentScreen = 3;
         QVERIFY(!On(CommandId::DeleteScreen, stale));
     }
 
@@ -77,11 +78,11 @@ private slots:
         for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste,
                              CommandId::SelectAll, CommandId::ObjectNumeric, CommandId::DisplayObjectLabel})
             QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
-        // The screen commands follow the list's selection and the copy.
+        // The screen commands follow the current screen and the copy.
         QVERIFY(!On(CommandId::DeleteScreen, s));
         QVERIFY(!On(CommandId::ScreenOption, s));
         QVERIFY(!On(CommandId::PasteScreen, s));
-        s.selectedScreenRow = 0;
+        s.currentScreen = 4;
         for (CommandId id : {CommandId::DeleteScreen, CommandId::RenameScreen, CommandId::CopyScreen,
                              CommandId::ScreenOption})
             QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
@@ -99,10 +100,24 @@ private slots:
         for (int k = int(CommandId::ObjectStaticText); k <= int(CommandId::ObjectString); ++k)
             QVERIFY(On(CommandId(k), s));
         QVERIFY(On(CommandId::DisplayObjectLabel, s));
+        QVERIFY(On(CommandId::NewWindow, s));
         // An editor that is not ready takes no new objects, but still edits.
         s.screenEditorReady = false;
         QVERIFY(!On(CommandId::ObjectBarMeter, s));
         QVERIFY(On(CommandId::Copy, s));
+        // The Edit commands follow what the view can do: Cut and Copy need a
+        // selection, Paste objects on the clipboard, Undo and Redo a snapshot.
+        s.hasSelection = false;
+        QVERIFY(!On(CommandId::Cut, s));
+        QVERIFY(!On(CommandId::Copy, s));
+        QVERIFY(On(CommandId::SelectAll, s));
+        s.canPaste = false;
+        QVERIFY(!On(CommandId::Paste, s));
+        s.canUndo = false;
+        QVERIFY(!On(CommandId::Undo, s));
+        QVERIFY(On(CommandId::Redo, s));
+        s.canRedo = false;
+        QVERIFY(!On(CommandId::Redo, s));
         // A command whose work is not plugged in stays off in every state.
         s.unhandled.insert(CommandId::NewScreen);
         QVERIFY(!On(CommandId::NewScreen, s));
@@ -129,6 +144,7 @@ private slots:
         QCOMPARE(keys(CommandId::ProjectTransfer), QStringList{"Ctrl+T"});
         QCOMPARE(keys(CommandId::NewScreen), QStringList{"Ctrl+N"});
         QCOMPARE(keys(CommandId::Undo), (QStringList{"Ctrl+Z", "Alt+Backspace"}));
+        QCOMPARE(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
         QCOMPARE(keys(CommandId::Cut), (QStringList{"Ctrl+X", "Shift+Del"}));
         QCOMPARE(keys(CommandId::Copy), (QStringList{"Ctrl+C", "Ctrl+Ins"}));
         QCOMPARE(keys(CommandId::Paste), (QStringList{"Ctrl+V", "Shift+Ins"}));

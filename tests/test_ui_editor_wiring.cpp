@@ -11,6 +11,7 @@
 #include "ui/app/EditorCommands.h"
 #include "ui/app/MainWindow.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 #include "ui/screen/TessanView.h"
 
 #include <QAction>
@@ -49,9 +50,9 @@ private slots:
         QCOMPARE(view->InsertKind(), 0);
 
         // Edit commands reach the document through the view.
-        CTessanDoc* doc = c.ScreenDocument(1);
+        CScreenDocument* doc = c.ScreenDocument(1);
         QVERIFY(doc);
-        doc->Container().Add(CreateObjectOfKind(OBJ_NUMERIC, &f.App().model));
+        doc->Edit([&](CDiagramEntityContainer& o) { o.Add(CreateObjectOfKind(OBJ_NUMERIC, &f.App().model)); });
         w.Execute(CommandId::SelectAll);
         QCOMPARE(doc->Container().GetSelectCount(), 1);
         w.Execute(CommandId::Cut);
@@ -71,12 +72,10 @@ private slots:
         c.RequestOpenScreen(1);
         QMdiSubWindow* sub = w.ScreenWindow(1);
         QVERIFY(sub);
-        c.ScreenDocument(1)->Container().Add(CreateObjectOfKind(OBJ_STRING, &f.App().model));
+        c.ScreenDocument(1)->Edit(
+            [&](CDiagramEntityContainer& o) { o.Add(CreateObjectOfKind(OBJ_STRING, &f.App().model)); });
 
-        QCOMPARE(ScreenCommands::RenameScreen(f.App(), 1, 7, "Pumps", c.LoadedScreenDocument(1)),
-                 ScreenCommands::RenameResult::Renamed);
-        c.ScreenRenumbered(1, 7);
-        c.NotifyScreenListChanged();
+        QCOMPARE(c.RenameScreen(1, 7, "Pumps"), ScreenCommands::RenameResult::Renamed);
         QCOMPARE(w.ScreenWindow(7), sub);
         QVERIFY(!w.ScreenWindow(1));
         QCOMPARE(sub->windowTitle(), QStringLiteral("Line1.cgp - #7 Pumps"));

@@ -17,6 +17,7 @@
 #include "screen/ObjectString.h"
 #include "screen/TessanDoc.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 #include "ui/screen/ObjectEditor.h"
 #include "ui/screen/DlgObjStaticBitmap.h"
 #include "ui/screen/PropertyFormDialog.h"
@@ -48,7 +49,7 @@ struct Editing
     CTestProgramFolder folder;
     CProjectController controller{folder.App()};
     std::unique_ptr<CTessanView> view;
-    CTessanDoc* doc = nullptr;
+    CScreenDocument* doc = nullptr;
 
     Editing()
     {
@@ -59,21 +60,30 @@ struct Editing
         view->show();
     }
     CObjectEditor& editor() { return *view->Editor(); }
-    CDiagramEntityContainer& objects() { return doc->Container(); }
-    CDiagramEntity* at(int i) { return objects().GetAt(i); }
-    CDiagramEntity* add(int kind, int l, int t, int r, int b)
+    const CDiagramEntityContainer& objects() { return doc->Container(); }
+    const CDiagramEntity* at(int i) { return objects().GetAt(i); }
+    const CDiagramEntity* add(int kind, int l, int t, int r, int b)
     {
         auto o = CreateObjectOfKind(kind, &controller.App().model);
         o->SetRect(l, t, r, b);
-        CDiagramEntity* p = o.get();
-        objects().Add(std::move(o));
+        const CDiagramEntity* p = o.get();
+        doc->Edit([&](CDiagramEntityContainer& c) { c.Add(std::move(o)); });
         return p;
     }
-    // Selects the object alone and opens its form with Ctrl+Enter.
-    CPropertyFormDialog* open(CDiagramEntity* object)
+    // Changes an object outside its form, as one edit of the screen.
+    template <class Kind, class Change>
+    void change(const CDiagramEntity* object, Change f)
     {
-        objects().UnselectAll();
-        object->Select(true);
+        doc->Edit([&](CDiagramEntityContainer& c) { f(*static_cast<Kind*>(c.GetAt(c.IndexOf(object)))); });
+    }
+    // Selects the object alone and opens its form with Ctrl+Enter.
+    CPropertyFormDialog* open(const CDiagramEntity* object)
+    {
+        const int index = objects().IndexOf(object);
+        doc->Select([&](CDiagramEntityContainer& c) {
+            c.UnselectAll();
+            c.GetAt(index)->Select(true);
+        });
         QTest::keyClick(&editor(), Qt::Key_Return, Qt::ControlModifier);
         return shownForm();
     }
@@ -143,7 +153,7 @@ private slots:
     void staticTextStoresEveryFieldOnOk()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_STATIC_TEXT, 16, 16, 96, 32);
+        const CDiagramEntity* o = e.add(OBJ_STATIC_TEXT, 16, 16, 96, 32);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QString("Static Text Property"));
@@ -155,20 +165,20 @@ private slots:
         Retype(ui.editName, "Title of the tank screen, too long");
         Retype(ui.editString, "Tank 1 level");
         QTest::keyClick(ui.checkInversion, Qt::Key_Space);
-        QVERIFY(!e.editor().CanUndo());
+        const int undo = e.objects().UndoCount();
         ClickOk(ui);
         QVERIFY(!form->isVisible());
 
-        auto* text = static_cast<CObjectStaticText*>(o);
+        auto* text = static_cast<const CObjectStaticText*>(o);
         QCOMPARE(text->GetName(), QString("Title of the tank screen"));
         QCOMPARE(text->text, QString("Tank 1 level"));
         QCOMPARE(text->inversion, 1);
         QVERIFY(e.screenText().contains(text->WriteKindFields()));
         QVERIFY(e.screenText().contains("Tank 1 level"));
         // One undo point brings the old fields back.
-        QVERIFY(e.editor().CanUndo());
+        QCOMPARE(e.objects().UndoCount(), undo + 1);
         e.editor().Undo();
-        auto* back = static_cast<CObjectStaticText*>(e.at(0));
+        auto* back = static_cast<const CObjectStaticText*>(e.at(0));
         QCOMPARE(back->text, QString("Static Text"));
         QCOMPARE(back->inversion, 0);
     }
@@ -176,7 +186,7 @@ private slots:
     void formFollowsItsObjectAndGoesWithIt()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_STATIC_TEXT, 16, 16, 96, 32);
+        const CDiagramEntity* o = e.add(OBJ_STATIC_TEXT, 16, 16, 96, 32);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         auto* check = form->findChild<QCheckBox*>("checkInversion");
@@ -186,14 +196,14 @@ private slots:
         QCOMPARE(Editing::shownForm(), form);
 
         // A keyboard move reloads the open form from the object.
-        static_cast<CObjectStaticText*>(o)->inversion = 1;
+        e.change<CObjectStaticText>(o, [](CObjectStaticText& t) { t.inversion = 1; });
         e.editor().setFocus();
         QTest::keyClick(&e.editor(), Qt::Key_Right);
         QVERIFY(o->GetRect().left > 16);
         QVERIFY(check->isChecked());
 
         QPointer<CPropertyFormDialog> gone = form;
-        e.objects().RemoveAll();
+        e.doc->Edit([](CDiagramEntityContainer& c) { c.RemoveAll(); });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(gone.isNull());
     }
@@ -215,7 +225,7 @@ private slots:
         // OK clears the mark; a later Cancel keeps the object and its fields.
         QVERIFY(e.drop(OBJ_INDICATOR_LIGHT, 80, 8));
         QCOMPARE(e.objects().GetSize(), 2);
-        CDiagramEntity* light = e.at(1);
+        const CDiagramEntity* light = e.at(1);
         form = Editing::shownForm();
         QVERIFY(form);
         ui = Fields<Ui::CDlgObjIndicatorLight>(form);
@@ -227,17 +237,17 @@ private slots:
         QTest::keyClick(ui.checkInversion, Qt::Key_Space);
         ClickCancel(ui);
         QCOMPARE(e.objects().GetSize(), 2);
-        QCOMPARE(static_cast<CObjectIndicatorLight*>(light)->inversion, 0);
+        QCOMPARE(static_cast<const CObjectIndicatorLight*>(light)->inversion, 0);
     }
 
     void indicatorLightStoresShapeAndFlags()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_INDICATOR_LIGHT, 8, 8, 40, 40);
+        const CDiagramEntity* o = e.add(OBJ_INDICATOR_LIGHT, 8, 8, 40, 40);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         auto ui = Fields<Ui::CDlgObjIndicatorLight>(form);
-        auto* light = static_cast<CObjectIndicatorLight*>(o);
+        auto* light = static_cast<const CObjectIndicatorLight*>(o);
         auto* coil = form->findChild<QLineEdit*>("editCoil");
         QCOMPARE(coil->text(), light->coil.ToText());
         auto* circle = form->findChild<QRadioButton*>("radioCircle");
@@ -267,8 +277,8 @@ private slots:
     void barMeterRangesFollowTheFormat()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_BAR_METER, 8, 8, 24, 40);
-        auto* meter = static_cast<CObjectBarMeter*>(o);
+        const CDiagramEntity* o = e.add(OBJ_BAR_METER, 8, 8, 24, 40);
+        auto* meter = static_cast<const CObjectBarMeter*>(o);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         auto* count = form->findChild<CColorEdit*>("editCount");
@@ -358,8 +368,8 @@ private slots:
     void numericRefusesPointAboveDigit()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_NUMERIC, 8, 8, 72, 24);
-        auto* numeric = static_cast<CObjectNumeric*>(o);
+        const CDiagramEntity* o = e.add(OBJ_NUMERIC, 8, 8, 72, 24);
+        auto* numeric = static_cast<const CObjectNumeric*>(o);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QString("Numeric Property"));
@@ -392,9 +402,9 @@ private slots:
     void trendMeterDataPointsFollowTheWidth()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_TREND_METER, 8, 8, 48, 40); // 40 pixels wide
-        auto* trend = static_cast<CObjectTrendMeter*>(o);
-        trend->dataPoints = 60;
+        const CDiagramEntity* o = e.add(OBJ_TREND_METER, 8, 8, 48, 40); // 40 pixels wide
+        auto* trend = static_cast<const CObjectTrendMeter*>(o);
+        e.change<CObjectTrendMeter>(o, [](CObjectTrendMeter& t) { t.dataPoints = 60; });
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         auto* points = form->findChild<CColorEdit*>("editDataPoint");
@@ -422,8 +432,8 @@ private slots:
     void stringCountFollowsTheRegisterCount()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_STRING, 8, 8, 72, 24);
-        auto* string = static_cast<CObjectString*>(o);
+        const CDiagramEntity* o = e.add(OBJ_STRING, 8, 8, 72, 24);
+        auto* string = static_cast<const CObjectString*>(o);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         auto* count = form->findChild<CColorEdit*>("editCount");
@@ -455,8 +465,8 @@ private slots:
     void dynamicTextGridRefusesAGap()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_DYNAMIC_TEXT, 8, 8, 72, 24);
-        auto* text = static_cast<CObjectDynamicText*>(o);
+        const CDiagramEntity* o = e.add(OBJ_DYNAMIC_TEXT, 8, 8, 72, 24);
+        auto* text = static_cast<const CObjectDynamicText*>(o);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         auto* table = form->findChild<QTableWidget*>("tableTexts");
@@ -505,8 +515,8 @@ private slots:
     void staticBitmapSplitsItsPath()
     {
         Editing e;
-        CDiagramEntity* o = e.add(OBJ_STATIC_BITMAP, 8, 8, 24, 24);
-        auto* bitmap = static_cast<CObjectStaticBitmap*>(o);
+        const CDiagramEntity* o = e.add(OBJ_STATIC_BITMAP, 8, 8, 24, 24);
+        auto* bitmap = static_cast<const CObjectStaticBitmap*>(o);
         CPropertyFormDialog* form = e.open(o);
         QVERIFY(form);
         auto* path = form->findChild<QLineEdit*>("editBitmap");

@@ -7,6 +7,7 @@
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectKind.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 #include "ui/project/DigitSpinEdit.h"
 #include "ui/project/DlgScreenDelete.h"
 #include "ui/project/DlgScreenNew.h"
@@ -202,9 +203,9 @@ private slots:
         one->keys[2].used = 1;
         one->screenChange.next = 9;
         // Screen 1 open with an unsaved object: Copy writes it first.
-        CTessanDoc* doc = x.c.ScreenDocument(1);
+        CScreenDocument* doc = x.c.ScreenDocument(1);
         QVERIFY(doc);
-        QVERIFY(doc->Container().Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model)));
+        QVERIFY(doc->Edit([&](CDiagramEntityContainer& c) { c.Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model)); }));
         QVERIFY(!x.commands.HasCopiedScreen());
         x.commands.CopyScreen(nullptr, 1);
         QVERIFY(x.commands.HasCopiedScreen());
@@ -278,8 +279,8 @@ private slots:
 
         // To a number that is taken: GUI-002; then to 8, with the document
         // (and its unsaved object) following.
-        CTessanDoc* doc = x.c.ScreenDocument(5);
-        QVERIFY(doc->Container().Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model)));
+        CScreenDocument* doc = x.c.ScreenDocument(5);
+        QVERIFY(doc->Edit([&](CDiagramEntityContainer& c) { c.Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model)); }));
         QSignalSpy renumbered(&x.c, &CProjectController::screenRenumbered);
         x.steps.append([&](QDialog& d) {
             RenameForm form(d);

@@ -17,11 +17,12 @@
 #include "screen/ObjectUiHooks.h"
 #include "screen/TessanDoc.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 #include "ui/screen/NumericPainter.h"
 #include "ui/screen/ObjectEditor.h"
 #include "ui/screen/ObjectPainter.h"
 #include "ui/screen/PreviewPictures.h"
-#include "ui/screen/ScreenClipboard.h"
+#include "ui/document/ScreenClipboard.h"
 #include "screen/DiagramClipboardHandler.h"
 #include "ui/screen/TessanView.h"
 
@@ -46,7 +47,7 @@ struct Editing
     CTestProgramFolder folder;
     CProjectController controller{folder.App()};
     std::unique_ptr<CTessanView> view;
-    CTessanDoc* doc = nullptr;
+    CScreenDocument* doc = nullptr;
 
     Editing(double zoom = 1.0)
     {
@@ -62,18 +63,30 @@ struct Editing
     }
     CObjectEditor& editor() { return *view->Editor(); }
     QWidget* canvas() { return view->Editor()->viewport(); }
-    CDiagramEntityContainer& objects() { return doc->Container(); }
-    CDiagramEntity* at(int i) { return objects().GetAt(i); }
+    const CDiagramEntityContainer& objects() { return doc->Container(); }
+    const CDiagramEntity* at(int i) { return objects().GetAt(i); }
+    void select(int i, bool on)
+    {
+        doc->Select([&](CDiagramEntityContainer& c) { c.GetAt(i)->Select(on); });
+    }
+    void unselectAll()
+    {
+        doc->Select([](CDiagramEntityContainer& c) { c.UnselectAll(); });
+    }
+    void clear()
+    {
+        doc->Edit([](CDiagramEntityContainer& c) { c.RemoveAll(); });
+    }
     // The window point of a paper point.
     QPoint w(double x, double y) { return editor().ToWindow(QPointF(x, y)); }
     // An object placed without the editor, selected or not.
-    CDiagramEntity* add(int kind, int l, int t, int r, int b, bool selected = false)
+    const CDiagramEntity* add(int kind, int l, int t, int r, int b, bool selected = false)
     {
         auto o = CreateObjectOfKind(kind);
         o->SetRect(l, t, r, b);
-        CDiagramEntity* p = o.get();
-        objects().Add(std::move(o));
-        p->Select(selected);
+        o->Select(selected);
+        const CDiagramEntity* p = o.get();
+        doc->Edit([&](CDiagramEntityContainer& c) { c.Add(std::move(o)); });
         return p;
     }
     void press(double x, double y, Qt::KeyboardModifiers m = {})
@@ -227,21 +240,21 @@ void TestUiScreenEditor::dropSnapsAndMeasures()
     // Its form is open: the object stays new until the form's OK.
     QVERIFY(e.at(0)->IsMarkedNew());
 
-    e.objects().RemoveAll();
+    e.clear();
     QVERIFY(e.drop(OBJ_TREND_METER, 8, 8));
     QCOMPARE(e.at(0)->GetRect(), rectOf(8, 8, 72, 40));
-    e.objects().RemoveAll();
+    e.clear();
     QVERIFY(e.drop(OBJ_INDICATOR_LIGHT, 8, 8)); // "Double" by default
     QCOMPARE(e.at(0)->GetRect(), rectOf(8, 8, 40, 40));
-    e.objects().RemoveAll();
+    e.clear();
     QVERIFY(e.drop(OBJ_BAR_METER, 9, 9));
     QCOMPARE(e.at(0)->GetRect(), rectOf(8, 8, 24, 40));
     // Dropped at the right edge, it moves inside the paper.
-    e.objects().RemoveAll();
+    e.clear();
     QVERIFY(e.drop(OBJ_TREND_METER, 180, 40));
     QCOMPARE(e.at(0)->GetRect(), rectOf(128, 32, 192, 64));
     // Outside the paper, or data that names no kind: nothing.
-    e.objects().RemoveAll();
+    e.clear();
     QVERIFY(!e.drop(OBJ_STRING, 250, 8));
     QMimeData junk;
     junk.setText(QStringLiteral("9"));
@@ -263,12 +276,12 @@ void TestUiScreenEditor::cancelledDropAndUndo()
     e.add(OBJ_NUMERIC, 100, 0, 140, 16);
     QVERIFY(e.drop(OBJ_STRING, 16, 16));
     QCOMPARE(e.objects().GetSize(), 2);
-    CDiagramEntity* dropped = e.at(1);
+    const CDiagramEntity* dropped = e.at(1);
     QVERIFY(form && form->shown);
     QVERIFY(dropped->IsMarkedNew());
     // The user selects something else, then cancels the form: only the
     // dropped object goes.
-    e.at(0)->Select(true);
+    e.select(0, true);
     e.editor().PropertiesCancelled(dropped);
     QCOMPARE(e.objects().GetSize(), 1);
     QCOMPARE(e.at(0)->Kind(), int(OBJ_NUMERIC));
@@ -276,7 +289,7 @@ void TestUiScreenEditor::cancelledDropAndUndo()
     QCOMPARE(e.objects().GetSize(), 2);
     QCOMPARE(e.at(1)->Kind(), int(OBJ_STRING));
     // OK on a form clears the mark: a later Cancel removes nothing.
-    e.editor().PropertiesAccepted(e.at(1));
+    e.editor().PropertiesAccepted(e.at(1), [] {});
     e.editor().PropertiesCancelled(e.at(1));
     QCOMPARE(e.objects().GetSize(), 2);
     hooks.formFactories[OBJ_STRING] = saved;
@@ -321,7 +334,7 @@ void TestUiScreenEditor::moveSnapsAndStopsAtThePaperEdge()
     QVERIFY(e.objects().IsModified());
     // A multiple selection moves together, kept inside as one box.
     e.add(OBJ_INDICATOR_LIGHT, 0, 40, 16, 56, true);
-    e.at(0)->Select(true);
+    e.select(0, true);
     e.drag(4, 44, 0, 60);
     QCOMPARE(e.at(1)->GetRect(), rectOf(0, 48, 16, 64));
     QCOMPARE(e.at(0)->GetRect(), rectOf(176, 8, 192, 24));
@@ -339,7 +352,7 @@ void TestUiScreenEditor::moveSnapsAndStopsAtThePaperEdge()
     QScrollBar* bar = e.editor().horizontalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), 0);
-    e.at(0)->Select(false);
+    e.select(0, false);
     const QPoint grab = e.w(4, 52);
     const QPoint beyond(e.canvas()->width() + 20, grab.y());
     QTest::mousePress(e.canvas(), Qt::LeftButton, {}, grab);
@@ -366,7 +379,7 @@ void TestUiScreenEditor::resizeByMarkersOnly()
     e.drag(80, 32, 300, 32);
     QCOMPARE(e.at(0)->GetRect().right, 192);
     // Escape mid-resize: the object stays where the last move put it.
-    e.objects().RemoveAll();
+    e.clear();
     e.add(OBJ_STATIC_TEXT, 16, 16, 48, 32, true);
     e.press(48, 32);
     e.moveTo(81, 50);
@@ -376,7 +389,7 @@ void TestUiScreenEditor::resizeByMarkersOnly()
     e.release(81, 50);
     QCOMPARE(e.at(0)->GetRect(), rectOf(16, 16, 81, 50));
     // A numeric cannot be resized by its markers: the drag changes nothing.
-    e.objects().RemoveAll();
+    e.clear();
     e.add(OBJ_NUMERIC, 16, 16, 56, 32, true);
     e.drag(56, 32, 90, 60);
     QCOMPARE(e.at(0)->GetRect(), rectOf(16, 16, 56, 32));
@@ -398,7 +411,7 @@ void TestUiScreenEditor::ctrlClickToggles()
     QVERIFY(e.at(0)->IsSelected());
     QVERIFY(e.at(1)->IsSelected());
     // Right button on an unselected object makes it the only selection.
-    e.objects().GetAt(0)->Select(false);
+    e.select(0, false);
     QTest::mousePress(e.canvas(), Qt::RightButton, {}, e.w(20, 16));
     QVERIFY(e.at(0)->IsSelected());
     QVERIFY(!e.at(1)->IsSelected());
@@ -434,7 +447,7 @@ void TestUiScreenEditor::keysMoveGrowDeleteDuplicate()
     QCOMPARE(e.objects().GetSize(), 1);
     // Shift+arrow leaves an object that only moves as it is.
     e.add(OBJ_NUMERIC, 100, 16, 140, 32, true);
-    e.at(0)->Select(false);
+    e.select(0, false);
     e.key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(e.at(1)->GetRect(), rectOf(100, 16, 140, 32));
 }
@@ -453,7 +466,7 @@ void TestUiScreenEditor::menusAndPropertiesFromMouseAndKeys()
     QCoreApplication::sendEvent(e.canvas(), &dclick);
     e.release(30, 20);
     QCOMPARE(props.count(), 1);
-    QCOMPARE(props.last().first().value<CDiagramEntity*>(), e.at(0));
+    QCOMPARE(props.last().first().value<const CDiagramEntity*>(), e.at(0));
     e.key(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(props.count(), 2);
     QCOMPARE(e.at(0)->GetRect(), rectOf(16, 16, 48, 32));
@@ -478,7 +491,7 @@ void TestUiScreenEditor::menusAndPropertiesFromMouseAndKeys()
     QCOMPARE(e.at(2)->GetRect(), rectOf(108, 24, 148, 40));
     // With two selected, the editor's menu: Group gives them one group.
     e.key(Qt::Key_A, Qt::ControlModifier);
-    e.at(2)->Select(false);
+    e.select(2, false);
     QTest::mouseClick(e.canvas(), Qt::RightButton, {}, e.w(30, 20));
     menu = popup();
     QVERIFY(menu);
@@ -516,7 +529,7 @@ void TestUiScreenEditor::undoRedoFromKeys()
     // A change after an undo forgets the redo.
     e.key(Qt::Key_Backspace, Qt::AltModifier);
     QCOMPARE(e.at(0)->GetLeft(), 24.0);
-    e.at(0)->Select(true);
+    e.select(0, true);
     e.key(Qt::Key_Down);
     QVERIFY(!e.view->CanRedo());
 }
@@ -544,11 +557,11 @@ void TestUiScreenEditor::cutCopyPaste()
     e.view->Undo();
     QCOMPARE(e.objects().GetSize(), 2);
     // Copied on one screen, pasted on another.
-    e.objects().UnselectAll();
-    e.at(0)->Select(true);
+    e.unselectAll();
+    e.select(0, true);
     e.view->Copy();
     QVERIFY(ScreenCommands::NewScreen(e.folder.App(), 2, QStringLiteral("Second")));
-    CTessanDoc* second = e.controller.ScreenDocument(2);
+    CScreenDocument* second = e.controller.ScreenDocument(2);
     QVERIFY(second);
     CTessanView other(e.controller, second, 2);
     QVERIFY(other.CanPaste());
@@ -617,7 +630,7 @@ void TestUiScreenEditor::zoomLabelsAndView()
     e.key(Qt::Key_Down);
     QCOMPARE(e.at(0)->GetRect(), rectOf(20, 18, 52, 34));
     // The label: a pale green box at the object's top-left corner.
-    e.at(0)->Select(false);
+    e.select(0, false);
     const QImage shot = e.grab();
     const QPoint corner = e.w(20, 18);
     QCOMPARE(QColor(shot.pixel(corner)), QColor(Qt::black)); // its outline
@@ -856,11 +869,14 @@ void TestUiScreenEditor::bitmapsFollowTheScalingRules()
 void TestUiScreenEditor::panelPixelsMatchTheCompiledPicture()
 {
     Editing e(2.0);
-    auto* text = static_cast<CObjectStaticText*>(e.add(OBJ_STATIC_TEXT, 8, 8, 88, 24));
-    text->text = QStringLiteral("Tank 1 温度");
-    text->font.SetFaceName(QStringLiteral("宋体"));
-    auto* inverted = static_cast<CObjectStaticText*>(e.add(OBJ_STATIC_TEXT, 8, 32, 60, 48));
-    inverted->inversion = 1;
+    auto* text = static_cast<const CObjectStaticText*>(e.add(OBJ_STATIC_TEXT, 8, 8, 88, 24));
+    auto* inverted = static_cast<const CObjectStaticText*>(e.add(OBJ_STATIC_TEXT, 8, 32, 60, 48));
+    e.doc->Edit([&](CDiagramEntityContainer& c) {
+        auto* t = static_cast<CObjectStaticText*>(c.GetAt(0));
+        t->text = QStringLiteral("Tank 1 温度");
+        t->font.SetFaceName(QStringLiteral("宋体"));
+        static_cast<CObjectStaticText*>(c.GetAt(1))->inversion = 1;
+    });
     e.add(OBJ_BAR_METER, 120, 8, 136, 40);
     CViewSettings s;
     s.zoomPercent = 200;
@@ -874,7 +890,7 @@ void TestUiScreenEditor::panelPixelsMatchTheCompiledPicture()
     QVERIFY(CompileProjectForTransfer(e.folder.App()));
     const QByteArray data = e.folder.App().bitmapData;
     qsizetype offset = 0;
-    for (CObjectStaticText* o : {text, inverted}) {
+    for (const CObjectStaticText* o : {text, inverted}) {
         const PaperRect r = o->GetRect();
         const int bands = (r.Height() + 7) / 8;
         const QByteArray packed = data.mid(offset, r.Width() * bands);

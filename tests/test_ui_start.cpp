@@ -415,7 +415,8 @@ private slots:
         QVERIFY(c.StartProject(choice));
         QCOMPARE(c.ProjectName(), QString("NewProject1"));
         QCOMPARE(c.ProjectLocation(), f.Dir() + "/Project");
-        QCOMPARE(int(f.App().model.screens.size()), 1);
+        // The editor goes on with New Screen: the project starts without one.
+        QCOMPARE(int(f.App().model.screens.size()), 0);
         QCOMPARE(f.App().model.info.plcType, kVSeq);
 
         // The new project counts as modified: Cancel keeps it.

@@ -37,7 +37,12 @@ QString CDiagramEntityContainer::GetHeaderLine() const
     return QStringLiteral("paper:%1,%2;").arg(paperSize_.width()).arg(paperSize_.height());
 }
 
-CDiagramEntity* CDiagramEntityContainer::GetAt(int index) const
+CDiagramEntity* CDiagramEntityContainer::GetAt(int index)
+{
+    return index >= 0 && index < GetSize() ? objects_[size_t(index)].get() : nullptr;
+}
+
+const CDiagramEntity* CDiagramEntityContainer::GetAt(int index) const
 {
     return index >= 0 && index < GetSize() ? objects_[size_t(index)].get() : nullptr;
 }

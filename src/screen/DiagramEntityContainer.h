@@ -13,6 +13,38 @@
 class IMessageSink;
 class QObject;
 
+// The objects of a const container in drawing order, each read-only.
+class ConstObjectRange
+{
+public:
+    using Objects = std::vector<std::unique_ptr<CDiagramEntity>>;
+    class Iterator
+    {
+    public:
+        explicit Iterator(Objects::const_iterator at) : at_(at) {}
+        const CDiagramEntity* operator*() const { return at_->get(); }
+        Iterator& operator++()
+        {
+            ++at_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return at_ == other.at_; }
+        bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+
+    private:
+        Objects::const_iterator at_;
+    };
+    explicit ConstObjectRange(const Objects& objects) : objects_(objects) {}
+    Iterator begin() const { return Iterator(objects_.begin()); }
+    Iterator end() const { return Iterator(objects_.end()); }
+    size_t size() const { return objects_.size(); }
+    bool empty() const { return objects_.empty(); }
+    const CDiagramEntity* operator[](size_t i) const { return objects_[i].get(); }
+
+private:
+    const Objects& objects_;
+};
+
 // The objects of one screen in drawing order (index 0 at the bottom), with
 // the object limit, the clipboard, z-order, grouping and undo snapshots.
 class CDiagramEntityContainer
@@ -44,9 +76,12 @@ public:
 
     QString GetHeaderLine() const;
     int GetSize() const { return int(objects_.size()); }
-    CDiagramEntity* GetAt(int index) const;
+    // Through a const container the objects are read-only.
+    CDiagramEntity* GetAt(int index);
+    const CDiagramEntity* GetAt(int index) const;
     int IndexOf(const CDiagramEntity* object) const;
-    const std::vector<std::unique_ptr<CDiagramEntity>>& Objects() const { return objects_; }
+    std::vector<std::unique_ptr<CDiagramEntity>>& Objects() { return objects_; }
+    ConstObjectRange Objects() const { return ConstObjectRange(objects_); }
 
     // Appends on top; refused with the warning "Error GUI-005 : ..." when the
     // screen already holds the object limit.
@@ -99,7 +134,7 @@ public:
     // at the first refused addition. False when something was refused.
     bool Paste();
     void CopyAllSelected();
-    bool ObjectsInPaste() { return !Clipboard().IsEmpty(); }
+    bool ObjectsInPaste() const { return !(external_ ? external_->IsEmpty() : clipboard_.IsEmpty()); }
 
     // Sends a command to every object (or every selected one) in list order.
     // Objects that an earlier command removed are not sent to.

@@ -7,7 +7,7 @@ bool IsEnabled(CommandId id, const CommandState& s)
     if (s.unhandled.contains(id))
         return false;
     const bool screenActive = s.hasProject && s.active == ActiveDocument::Screen;
-    const bool screenSelected = s.hasProject && s.selectedScreenRow >= 0;
+    const bool screenCurrent = s.hasProject && s.currentScreen > 0;
     if (ObjectKindOfCommand(id) >= 0)
         return screenActive && s.screenEditorReady;
     switch (id) {
@@ -23,9 +23,14 @@ bool IsEnabled(CommandId id, const CommandState& s)
     case CommandId::AlarmSetup:
         return s.hasProject;
     case CommandId::Undo:
+        return screenActive && s.canUndo;
+    case CommandId::Redo:
+        return screenActive && s.canRedo;
     case CommandId::Cut:
     case CommandId::Copy:
+        return screenActive && s.hasSelection;
     case CommandId::Paste:
+        return screenActive && s.canPaste;
     case CommandId::SelectAll:
     case CommandId::DisplayObjectLabel:
     case CommandId::DisplayPanelPixels:
@@ -34,12 +39,12 @@ bool IsEnabled(CommandId id, const CommandState& s)
     case CommandId::RenameScreen:
     case CommandId::CopyScreen:
     case CommandId::ScreenOption:
-        return screenSelected;
+        return screenCurrent;
     case CommandId::PasteScreen:
         return s.hasProject && s.copiedScreenHeld;
     case CommandId::NewWindow:
-        // One window per screen: a second view of a screen is not offered.
-        return false;
+        // Another view of the screen in front.
+        return screenActive;
     case CommandId::Cascade:
     case CommandId::Tile:
     case CommandId::ArrangeIcons:

@@ -13,6 +13,7 @@ enum class CommandId : int {
     Exit,
     // Edit
     Undo,
+    Redo,
     Cut,
     Copy,
     Paste,

@@ -15,11 +15,16 @@ struct CommandState
 {
     bool hasProject = false;
     ActiveDocument active = ActiveDocument::None;
-    // Row of the screen list, -1 when nothing is selected.
-    int selectedScreenRow = -1;
+    // The current screen (the screen commands act on it); 0: none.
+    int currentScreen = 0;
     bool copiedScreenHeld = false;
     // The active screen view can take new objects.
     bool screenEditorReady = false;
+    // What the Edit commands of the active screen view can do.
+    bool canUndo = false;
+    bool canRedo = false;
+    bool hasSelection = false;
+    bool canPaste = false;
     // Windows open in the document area.
     int documentWindows = 0;
     // Commands whose work is not plugged in yet.

@@ -19,7 +19,8 @@ CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& contro
     CMainWindow* w = &window;
     CProjectController* c = &controller;
     CScreenCommandsUi* s = screens_.get();
-    auto selected = [w] { return w->ScreenList()->SelectedNumber(); };
+    // The screen commands act on the current screen.
+    auto selected = [c] { return c->CurrentScreen(); };
 
     w->SetCommandHandler(CommandId::StartProject, [this, w] { StartProject(w); });
     w->SetCommandHandler(CommandId::About, [w, c] {
@@ -42,7 +43,7 @@ CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& contro
     w->SetCommandHandler(CommandId::PlcPanel, [w, c] { SetupCommands::PlcAndPanel(w, *c); });
     w->SetCommandHandler(CommandId::PanelInformation, [w, c] { SetupCommands::PanelInformation(w, *c); });
 
-    w->SetScreenViewFactory([w, c](CTessanDoc* doc, int number, QWidget* parent) -> QWidget* {
+    w->SetScreenViewFactory([w, c](CScreenDocument* doc, int number, QWidget* parent) -> QWidget* {
         auto* view = new CTessanView(*c, doc, number, parent);
         QObject::connect(view, &CTessanView::objectHelpRequested, w, &CMainWindow::ShowObjectHelp);
         QObject::connect(view, &CTessanView::commandStateChanged, w, &CMainWindow::UpdateCommands);
@@ -55,7 +56,11 @@ CEditorCommands::~CEditorCommands() = default;
 void CEditorCommands::StartProject(QWidget* parent)
 {
     const CAppSettings& settings = controller_.App().settings;
-    StartProjectCommand::Run(controller_, parent, [&settings](QWidget* owner, CDeviceInfo* info) {
+    const bool made = StartProjectCommand::Run(controller_, parent, [&settings](QWidget* owner, CDeviceInfo* info) {
         return CDlgProtocol::Edit(owner, settings, QString::fromLatin1(ProtocolTables::kVardoVSequence), *info);
     });
+    // A new project goes on with its first screen: the New Screen command
+    // and its dialog (Cancel leaves a project without screens).
+    if (made && controller_.HasProject() && controller_.App().model.screens.empty())
+        window_.Execute(CommandId::NewScreen);
 }

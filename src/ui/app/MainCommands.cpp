@@ -31,6 +31,7 @@ const std::array<CommandEntry, kCommandCount>& Entries()
         {CommandId::ProjectInformation, "Project Information...", "Project &Information...", "Show and edit the project information", {}},
         {CommandId::Exit, "Exit", "E&xit", "Quit the application; asks to save the project", {}},
         {CommandId::Undo, "Undo", "&Undo", "Undo the last action", {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)}},
+        {CommandId::Redo, "Redo", "&Redo", "Redo the action last undone", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
         {CommandId::Cut, "Cut", "Cu&t", "Cut the selection and put it on the Clipboard", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}},
         {CommandId::Copy, "Copy", "&Copy", "Copy the selection and put it on the Clipboard", {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)}},
         {CommandId::Paste, "Paste", "&Paste", "Insert Clipboard contents", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)}},

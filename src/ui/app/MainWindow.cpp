@@ -43,6 +43,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QString kPackageFilter = QStringLiteral("RU03 Project Flies(*.cgp);;All Files (*)");
@@ -95,14 +97,16 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
     defaultState_ = saveState(kLayoutVersion);
     restoreLayout();
 
-    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainWindow::UpdateCommands);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainWindow::onSubWindowActivated);
     connect(&controller, &CProjectController::projectOpened, this, &CMainWindow::onProjectOpened);
     connect(&controller, &CProjectController::projectClosed, this, &CMainWindow::onProjectClosed);
-    // A renamed screen keeps its window (and the edits in it) under its new number.
+    // A renamed screen keeps its windows (and the edits in them) under its new number.
     connect(&controller, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
-        if (QMdiSubWindow* sub = screenWindows_.take(oldNumber))
-            screenWindows_.insert(newNumber, sub);
+        for (QMdiSubWindow* sub : std::as_const(screenWindows_))
+            if (ScreenOfWindow(sub) == oldNumber)
+                sub->setProperty("screenNumber", newNumber);
     });
+    connect(&controller, &CProjectController::currentScreenChanged, this, &CMainWindow::UpdateCommands);
     connect(&controller, &CProjectController::screenListChanged, this, &CMainWindow::onScreenListChanged);
     connect(&controller, &CProjectController::modifiedChanged, this, &CMainWindow::UpdateCommands);
     connect(&controller, &CProjectController::openScreenRequested, this, &CMainWindow::OpenScreenWindow);
@@ -241,7 +245,7 @@ void CMainWindow::buildMenus()
     sep(bareFile);
     bareFile->addAction(act(CommandId::Exit));
 
-    QMenu* edit = menu("Edit", {CommandId::Undo});
+    QMenu* edit = menu("Edit", {CommandId::Undo, CommandId::Redo});
     sep(edit);
     for (CommandId id : {CommandId::Cut, CommandId::Copy, CommandId::Paste})
         edit->addAction(act(id));
@@ -321,7 +325,7 @@ void CMainWindow::buildToolBars()
     };
     toolFile_ = bar(QStringLiteral("ToolbarFile"), QStringLiteral("File"), CommandId::ToolbarFile,
                     {CommandId::OpenProject, CommandId::SaveProject, CommandId::NextPane, CommandId::Cut,
-                     CommandId::Copy, CommandId::Paste, CommandId::Undo, CommandId::NextPane,
+                     CommandId::Copy, CommandId::Paste, CommandId::Undo, CommandId::Redo, CommandId::NextPane,
                      CommandId::HelpTopics, CommandId::About});
     toolWindows_ = bar(QStringLiteral("ToolbarWindowsControl"), QStringLiteral("Windows Control"),
                        CommandId::ToolbarWindowsControl,
@@ -383,14 +387,20 @@ CommandState CMainWindow::CurrentState() const
     QMdiSubWindow* sub = mdi_->currentSubWindow();
     if (sub && sub == prjWindow_)
         s.active = ActiveDocument::Project;
-    else if (sub && screenWindows_.key(sub, 0) != 0)
+    else if (sub && screenWindows_.contains(sub))
         s.active = ActiveDocument::Screen;
     else if (s.hasProject)
         s.active = ActiveDocument::Project;
-    s.selectedScreenRow = screenList_->SelectedRow();
+    s.currentScreen = controller_.CurrentScreen();
     s.copiedScreenHeld = copiedScreenHeld_ && copiedScreenHeld_();
     const IScreenViewCommands* view = ActiveScreenView();
     s.screenEditorReady = view && view->IsReadyForEditing();
+    if (view) {
+        s.canUndo = view->CanUndo();
+        s.canRedo = view->CanRedo();
+        s.hasSelection = view->HasSelection();
+        s.canPaste = view->CanPaste();
+    }
     s.documentWindows = int(mdi_->subWindowList().size());
     for (CommandId id : kPluggedCommands)
         if (!handlers_.count(id))
@@ -426,7 +436,7 @@ void CMainWindow::UpdateCommands()
 
     statusProject_->setText(state.hasProject ? controller_.ProjectName() + (controller_.IsModified() ? QStringLiteral(" *") : QString())
                                              : QString());
-    const int screen = screenWindows_.key(mdi_->currentSubWindow(), 0);
+    const int screen = ScreenOfWindow(mdi_->currentSubWindow());
     statusScreen_->setText(screen > 0 ? QStringLiteral("#%1").arg(screen) : QString());
     statusZoom_->setText(QStringLiteral("%1%").arg(view_.zoomPercent));
 }
@@ -483,6 +493,8 @@ void CMainWindow::onCommand(CommandId id)
     case CommandId::ProjectInformation: projectInfoCommand(); break;
     case CommandId::Exit: close(); break;
     case CommandId::Undo: if (view) view->Undo(); break;
+    case CommandId::Redo: if (view) view->Redo(); break;
+    case CommandId::NewWindow: OpenSecondWindow(); break;
     case CommandId::Cut: if (view) view->Cut(); break;
     case CommandId::Copy: if (view) view->Copy(); break;
     case CommandId::Paste: if (view) view->Paste(); break;
@@ -758,42 +770,92 @@ void CMainWindow::onProjectClosed()
     UpdateCommands();
 }
 
+int CMainWindow::ScreenOfWindow(const QMdiSubWindow* window)
+{
+    return window ? window->property("screenNumber").toInt() : 0;
+}
+
+QList<QMdiSubWindow*> CMainWindow::ScreenWindows(int number) const
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : screenWindows_)
+        if (ScreenOfWindow(sub) == number)
+            windows.append(sub);
+    std::sort(windows.begin(), windows.end(), [](const QMdiSubWindow* a, const QMdiSubWindow* b) {
+        return a->property("windowIndex").toInt() < b->property("windowIndex").toInt();
+    });
+    return windows;
+}
+
+QMdiSubWindow* CMainWindow::ScreenWindow(int number) const
+{
+    const QList<QMdiSubWindow*> windows = ScreenWindows(number);
+    return windows.isEmpty() ? nullptr : windows.first();
+}
+
 void CMainWindow::onScreenListChanged()
 {
     // Windows follow renamed screens and close with deleted ones.
     const auto windows = screenWindows_;
-    for (auto it = windows.begin(); it != windows.end(); ++it) {
-        const QString title = controller_.ScreenTitle(it.key());
+    for (QMdiSubWindow* sub : windows) {
+        QString title = controller_.ScreenTitle(ScreenOfWindow(sub));
         if (title.isEmpty()) {
-            screenWindows_.remove(it.key());
-            mdi_->removeSubWindow(it.value());
-            delete it.value();
-        } else {
-            it.value()->setWindowTitle(title);
+            screenWindows_.removeAll(sub);
+            mdi_->removeSubWindow(sub);
+            delete sub;
+            continue;
         }
+        const int index = sub->property("windowIndex").toInt();
+        if (index > 1)
+            title += QStringLiteral(":%1").arg(index);
+        sub->setWindowTitle(title);
     }
     if (prjWindow_)
         prjWindow_->setWindowTitle(controller_.ProjectName() + QStringLiteral(".cgp"));
     UpdateCommands();
 }
 
+void CMainWindow::onSubWindowActivated(QMdiSubWindow* window)
+{
+    // The screen in front is the current screen.
+    if (const int number = ScreenOfWindow(window))
+        controller_.SetCurrentScreen(number);
+    UpdateCommands();
+}
+
 void CMainWindow::OpenScreenWindow(int number)
 {
-    if (QMdiSubWindow* open = screenWindows_.value(number)) {
+    if (QMdiSubWindow* open = ScreenWindow(number)) {
         open->showNormal();
         mdi_->setActiveSubWindow(open);
         return;
     }
-    const QString title = controller_.ScreenTitle(number);
-    if (title.isEmpty())
+    addScreenWindow(number, 1);
+}
+
+void CMainWindow::OpenSecondWindow()
+{
+    const int number = ScreenOfWindow(mdi_->currentSubWindow());
+    if (!number)
         return;
-    CTessanDoc* doc = controller_.ScreenDocument(number);
+    int index = 1;
+    for (const QMdiSubWindow* sub : ScreenWindows(number))
+        index = std::max(index, sub->property("windowIndex").toInt() + 1);
+    addScreenWindow(number, index);
+}
+
+QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
+{
+    QString title = controller_.ScreenTitle(number);
+    if (title.isEmpty())
+        return nullptr;
+    CScreenDocument* doc = controller_.ScreenDocument(number);
     if (!doc) {
         const CAppSettings& s = controller_.App().settings;
         controller_.Messages().ShowError(
             s.LookupText(LS_MSG, QStringLiteral("The screen file can't be read:")) + QLatin1Char(' ') + title,
             s.LookupText(LS_MSG, QStringLiteral("Error")));
-        return;
+        return nullptr;
     }
     QWidget* view = viewFactory_ ? viewFactory_(doc, number, nullptr) : nullptr;
     if (!view)
@@ -803,16 +865,21 @@ void CMainWindow::OpenScreenWindow(int number)
         connect(this, &CMainWindow::viewSettingsChanged, view,
                 [commands](const CViewSettings& settings) { commands->ApplyViewSettings(settings); });
     }
+    if (index > 1) {
+        title += QStringLiteral(":%1").arg(index);
+        if (auto* commands = dynamic_cast<IScreenViewCommands*>(view))
+            commands->SetWindowIndex(index);
+    }
     QMdiSubWindow* sub = mdi_->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setProperty("screenNumber", number);
+    sub->setProperty("windowIndex", index);
     sub->setWindowTitle(title);
     sub->setWindowIcon(IconPainter::Icon(CommandId::NewScreen));
-    sub->resize(sub->sizeHint().boundedTo(mdi_->viewport()->size() - QSize(24, 24)).expandedTo(QSize(240, 120)));
-    screenWindows_.insert(number, sub);
+    placeScreenWindow(sub);
+    screenWindows_.append(sub);
     connect(sub, &QObject::destroyed, this, [this, sub] {
-        // By the window, not the number: the screen may have been renumbered.
-        for (auto it = screenWindows_.begin(); it != screenWindows_.end();)
-            it = it.value() == sub ? screenWindows_.erase(it) : std::next(it);
+        screenWindows_.removeAll(sub);
         // Later: the window's view is still being destroyed now, and the
         // enabling asks the active view.
         QMetaObject::invokeMethod(this, &CMainWindow::UpdateCommands, Qt::QueuedConnection);
@@ -821,6 +888,26 @@ void CMainWindow::OpenScreenWindow(int number)
     mdi_->setActiveSubWindow(sub);
     view->setFocus();
     UpdateCommands();
+    return sub;
+}
+
+void CMainWindow::placeScreenWindow(QMdiSubWindow* sub)
+{
+    const QSize area = mdi_->viewport()->size();
+    // The view's hint is the paper at the zoom with its frame; the window's
+    // adds its title bar and borders.
+    const QSize size = sub->sizeHint().boundedTo(area).expandedTo(QSize(240, 120).boundedTo(area));
+    // Cascaded: each window below and right of the one before, back to the
+    // corner when it would leave the area.
+    const int step = 24;
+    int n = 0;
+    for (const QMdiSubWindow* other : std::as_const(screenWindows_))
+        if (other->isVisible() && !other->isMinimized())
+            ++n;
+    QPoint at(n * step, n * step);
+    if (at.x() + size.width() > area.width() || at.y() + size.height() > area.height())
+        at = QPoint(0, 0);
+    sub->setGeometry(QRect(at, size));
 }
 
 // ---------------------------------------------------------------- closing and layout

@@ -10,7 +10,7 @@
 
 class CMainCommands;
 class CProjectController;
-class CTessanDoc;
+class CScreenDocument;
 class CScreenListPane;
 class CFunctionTreePane;
 class CPanelTreePane;
@@ -37,7 +37,7 @@ class CMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    using ScreenViewFactory = std::function<QWidget*(CTessanDoc* doc, int screenNumber, QWidget* parent)>;
+    using ScreenViewFactory = std::function<QWidget*(CScreenDocument* doc, int screenNumber, QWidget* parent)>;
     using FileChooser = std::function<QString()>;
 
     explicit CMainWindow(CProjectController& controller, QWidget* parent = nullptr);
@@ -78,13 +78,20 @@ public:
     COutputPane* Output() const { return output_; }
     QMdiArea* DocumentArea() const { return mdi_; }
     QMdiSubWindow* ProjectWindow() const { return prjWindow_; }
-    QMdiSubWindow* ScreenWindow(int number) const { return screenWindows_.value(number); }
+    // The first window of a screen, and all of them.
+    QMdiSubWindow* ScreenWindow(int number) const;
+    QList<QMdiSubWindow*> ScreenWindows(int number) const;
+    // The screen that a window shows; 0 for the project window or none.
+    static int ScreenOfWindow(const QMdiSubWindow* window);
     // The screen view of the active window, or null.
     IScreenViewCommands* ActiveScreenView() const;
 
 public slots:
-    // Opens (or raises) the window of a screen.
+    // Opens (or raises) the window of a screen; a screen with several
+    // windows raises its first.
     void OpenScreenWindow(int number);
+    // Window > New Window: another window on the screen in front.
+    void OpenSecondWindow();
     // The help page of an object kind (also asked for by the screen editor).
     void ShowObjectHelp(int kind);
     // Recomputes the enabling and the menu bar (a view whose readiness
@@ -110,6 +117,11 @@ private:
     void onProjectOpened();
     void onProjectClosed();
     void onScreenListChanged();
+    void onSubWindowActivated(QMdiSubWindow* window);
+    QMdiSubWindow* addScreenWindow(int number, int index);
+    // The size that shows the whole paper at the zoom, as far as the
+    // document area allows, and the place below and right of the last one.
+    void placeScreenWindow(QMdiSubWindow* window);
     void setMenuBarKind(MenuBarKind kind);
     void fitProjectWindow();
     void openProjectCommand();
@@ -130,7 +142,7 @@ private:
     CMainCommands* commands_;
     QMdiArea* mdi_;
     QMdiSubWindow* prjWindow_ = nullptr;
-    QMap<int, QMdiSubWindow*> screenWindows_;
+    QList<QMdiSubWindow*> screenWindows_;
 
     QTabWidget* navigation_ = nullptr;
     CScreenListPane* screenList_ = nullptr;

@@ -35,8 +35,17 @@ void COutputPane::ActivateLine(const QString& line)
     const QString link = OutputLineLink::BracketText(line);
     if (link.isEmpty())
         return;
-    if (link == controller_.App().settings.LookupText(LS_MSG, QStringLiteral("Title"))) {
+    // The compiler names the start, protect and log screens by the Panel
+    // Manager's title and the alarms by the Alarm List's; the word "Title"
+    // of the messages is taken too.
+    const CAppSettings& s = controller_.App().settings;
+    const QString title = QStringLiteral("Title");
+    if (link == s.LookupText(IDD_DLG_PANEL_MANAGER, title) || link == s.LookupText(LS_MSG, title)) {
         emit panelManagerRequested();
+        return;
+    }
+    if (link == s.LookupText(IDD_DLG_ALARM, title)) {
+        emit alarmSetupRequested();
         return;
     }
     // A screen's title: open the screen whose title it is.

@@ -18,6 +18,7 @@ public:
 
 signals:
     void panelManagerRequested();
+    void alarmSetupRequested();
     // Output was cleared: the pane shows itself if hidden.
     void showRequested();
 

@@ -32,6 +32,8 @@ CScreenListPane::CScreenListPane(CProjectController& controller, QWidget* parent
     connect(list_, &QTreeWidget::itemActivated, this, &CScreenListPane::onActivated);
     connect(list_, &QWidget::customContextMenuRequested, this, &CScreenListPane::onContextMenu);
     connect(&controller, &CProjectController::screenListChanged, this, &CScreenListPane::Refresh);
+    // The list always shows the current screen selected.
+    connect(&controller, &CProjectController::currentScreenChanged, this, &CScreenListPane::SelectByNumber);
 }
 
 void CScreenListPane::SetContextMenus(QMenu* screenMenu, QAction* newScreen, QAction* pasteScreen)
@@ -43,7 +45,6 @@ void CScreenListPane::SetContextMenus(QMenu* screenMenu, QAction* newScreen, QAc
 
 void CScreenListPane::Refresh()
 {
-    const int keep = selectedNumber_;
     list_->setUpdatesEnabled(false);
     {
         const QSignalBlocker block(list_);
@@ -61,26 +62,30 @@ void CScreenListPane::Refresh()
         }
     }
     list_->setUpdatesEnabled(true);
-    // The row of the current screen stays selected; a new list starts on
-    // its first row.
+    // The row of the current screen is selected.
     selectedNumber_ = 0;
     selectedName_.clear();
-    SelectByNumber(keep);
-    if (SelectedRow() < 0 && list_->topLevelItemCount() > 0)
-        list_->setCurrentItem(list_->topLevelItem(0));
-    onCurrentChanged();
+    SelectByNumber(controller_.CurrentScreen());
 }
 
 void CScreenListPane::SelectByNumber(int number)
 {
-    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = list_->topLevelItem(i);
-        if (row->data(0, Qt::UserRole).toInt() == number) {
-            list_->setCurrentItem(row);
-            list_->scrollToItem(row);
-            return;
+    QTreeWidgetItem* found = nullptr;
+    for (int i = 0; i < list_->topLevelItemCount() && !found; ++i)
+        if (list_->topLevelItem(i)->data(0, Qt::UserRole).toInt() == number)
+            found = list_->topLevelItem(i);
+    {
+        const QSignalBlocker block(list_);
+        if (found) {
+            list_->setCurrentItem(found);
+            found->setSelected(true);
+            list_->scrollToItem(found);
+        } else {
+            list_->clearSelection();
+            list_->setCurrentItem(nullptr);
         }
     }
+    onCurrentChanged();
 }
 
 int CScreenListPane::SelectedRow() const
@@ -95,6 +100,9 @@ void CScreenListPane::onCurrentChanged()
     QTreeWidgetItem* item = row >= 0 ? list_->topLevelItem(row) : nullptr;
     selectedNumber_ = item ? item->data(0, Qt::UserRole).toInt() : 0;
     selectedName_ = item ? item->text(1) : QString();
+    // A row the user picks makes its screen current.
+    if (selectedNumber_)
+        controller_.SetCurrentScreen(selectedNumber_);
     emit selectionChanged(row);
 }
 
@@ -120,4 +128,6 @@ void CScreenListPane::onContextMenu(const QPoint& pos)
         menu.addAction(pasteScreen_);
         menu.exec(global);
     }
+    if (!item)
+        SelectByNumber(controller_.CurrentScreen());
 }

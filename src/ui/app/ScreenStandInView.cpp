@@ -1,5 +1,4 @@
 #include "ScreenStandInView.h"
-#include "screen/TessanDoc.h"
 
 #include <QPainter>
 
@@ -8,7 +7,7 @@ constexpr int kPaperWidth = 192;
 constexpr int kPaperHeight = 64;
 } // namespace
 
-CScreenStandInView::CScreenStandInView(CTessanDoc* doc, QWidget* parent)
+CScreenStandInView::CScreenStandInView(const CScreenDocument* doc, QWidget* parent)
     : QWidget(parent), doc_(doc)
 {
     setFocusPolicy(Qt::StrongFocus);

@@ -1,4 +1,5 @@
 #include "ProjectController.h"
+#include "ScreenDocument.h"
 #include "app/ProjectStorage.h"
 #include "app/ScreenCommands.h"
 #include "app/StartProjectChoice.h"
@@ -18,6 +19,7 @@ CProjectController::CProjectController(CTessanApp& app, QObject* parent)
 
 CProjectController::~CProjectController()
 {
+    documents_.clear();
     if (app_.openScreens == &screens_)
         app_.openScreens = nullptr;
 }
@@ -77,25 +79,30 @@ bool CProjectController::OpenProject(const QString& location, const QString& nam
     }
     hasProject_ = true;
     emit projectOpened();
-    NotifyScreenListChanged();
+    emit screenListChanged();
     NotifyModifiedChanged();
     return true;
 }
 
 bool CProjectController::NewProject(const QString& name, const QString& location,
                                     const QString& hmiType, const QString& plcType,
-                                    const CDeviceInfo* protocol)
+                                    const CDeviceInfo* protocol, bool withFirstScreen)
 {
     CloseProject();
     app_.ResetProjectModel(name, location, hmiType, plcType);
     if (protocol)
         app_.model.Devices() = *protocol;
     hasProject_ = true;
-    const int number = app_.model.FirstFreeScreenNumber();
-    ScreenCommands::NewScreen(app_, number, ScreenCommands::DefaultScreenName(number));
+    if (withFirstScreen) {
+        const int number = app_.model.FirstFreeScreenNumber();
+        ScreenCommands::NewScreen(app_, number, ScreenCommands::DefaultScreenName(number));
+        currentScreen_ = number;
+    }
     CProjectStorage(app_).KeepRecoverable();
     emit projectOpened();
-    NotifyScreenListChanged();
+    if (currentScreen_)
+        emit currentScreenChanged(currentScreen_);
+    emit screenListChanged();
     NotifyModifiedChanged();
     return true;
 }
@@ -106,8 +113,9 @@ bool CProjectController::StartProject(const StartProjectChoice& choice)
         return false;
     if (choice.mode == StartProjectChoice::OpenFromDisk)
         return OpenProject(choice.locationPath, choice.projectName);
+    // The editor goes on with the New Screen command and its dialog.
     return NewProject(choice.projectName, choice.savePath, choice.hmiType, choice.plcType,
-                      choice.protocol ? &*choice.protocol : nullptr);
+                      choice.protocol ? &*choice.protocol : nullptr, false);
 }
 
 bool CProjectController::OpenCommandLineFile(const QString& argument)
@@ -136,7 +144,7 @@ bool CProjectController::SaveProjectAs(const QString& packagePath)
     if (!hasProject_)
         return false;
     const bool ok = CProjectStorage(app_).SaveProjectAs(packagePath);
-    NotifyScreenListChanged();
+    emit screenListChanged();
     NotifyModifiedChanged();
     return ok;
 }
@@ -146,10 +154,12 @@ void CProjectController::CloseProject()
     if (!hasProject_)
         return;
     CProjectStorage(app_).CloseProject();
+    documents_.clear();
     screens_.CloseAll();
     hasProject_ = false;
+    SetCurrentScreen(0);
     emit projectClosed();
-    NotifyScreenListChanged();
+    emit screenListChanged();
     NotifyModifiedChanged();
 }
 
@@ -165,37 +175,128 @@ bool CProjectController::AskToSave()
     }
 }
 
-CTessanDoc* CProjectController::ScreenDocument(int number)
+CScreenDocument* CProjectController::ScreenDocument(int number)
 {
-    return hasProject_ ? screens_.Open(number) : nullptr;
+    CTessanDoc* doc = hasProject_ ? screens_.Open(number) : nullptr;
+    if (!doc)
+        return nullptr;
+    auto& entry = documents_[doc];
+    if (!entry) {
+        entry = std::make_unique<CScreenDocument>(*doc);
+        // A view's edit tells the windows that show the project's state.
+        connect(entry.get(), &CScreenDocument::historyChanged, this, &CProjectController::NotifyModifiedChanged);
+    }
+    return entry.get();
 }
 
-CTessanDoc* CProjectController::LoadedScreenDocument(int number) const
+CScreenDocument* CProjectController::LoadedScreenDocument(int number) const
+{
+    const CTessanDoc* doc = loadedDoc(number);
+    const auto found = doc ? documents_.find(doc) : documents_.end();
+    return found != documents_.end() ? found->second.get() : nullptr;
+}
+
+CTessanDoc* CProjectController::loadedDoc(int number) const
 {
     return hasProject_ ? screens_.Document(number) : nullptr;
 }
 
-void CProjectController::ScreenDeleted(int number)
+void CProjectController::SetCurrentScreen(int number)
 {
-    emit screenDeleted(number);
-    NotifyScreenListChanged();
+    if (number != 0 && !(hasProject_ && app_.model.FindScreen(number)))
+        number = 0;
+    if (number == currentScreen_)
+        return;
+    currentScreen_ = number;
+    emit currentScreenChanged(number);
+}
+
+void CProjectController::forgetScreen(int number)
+{
+    if (const CTessanDoc* doc = loadedDoc(number))
+        documents_.erase(doc);
     screens_.Forget(number);
-    NotifyModifiedChanged();
 }
 
-void CProjectController::ScreenRenumbered(int oldNumber, int newNumber)
-{
-    screens_.Renumber(oldNumber, newNumber);
-    if (oldNumber != newNumber)
-        emit screenRenumbered(oldNumber, newNumber);
-    NotifyScreenListChanged();
-    NotifyModifiedChanged();
-}
-
-void CProjectController::MarkModified()
+void CProjectController::markModified()
 {
     app_.model.modified = true;
     NotifyModifiedChanged();
+}
+
+void CProjectController::screenListChanged_()
+{
+    emit screenListChanged();
+    NotifyModifiedChanged();
+}
+
+bool CProjectController::NewScreen(int number, const QString& name)
+{
+    if (!hasProject_ || app_.model.IsScreenNumberUsed(number))
+        return false;
+    if (!ScreenCommands::NewScreen(app_, number, name))
+        return false;
+    // A screen of the same number loaded before (deleted since) is not it.
+    forgetScreen(number);
+    SetCurrentScreen(number);
+    screenListChanged_();
+    return true;
+}
+
+bool CProjectController::CopyScreen(int number)
+{
+    if (!hasProject_ || !app_.model.FindScreen(number))
+        return false;
+    const bool ok = ScreenCommands::CopyScreen(app_, number, loadedDoc(number));
+    NotifyModifiedChanged();
+    return ok;
+}
+
+int CProjectController::PasteScreen()
+{
+    if (!hasProject_)
+        return 0;
+    const CScreenObject* screen = ScreenCommands::PasteScreen(app_);
+    if (!screen)
+        return 0;
+    const int number = screen->number;
+    forgetScreen(number);
+    SetCurrentScreen(number);
+    screenListChanged_();
+    return number;
+}
+
+ScreenCommands::RenameResult CProjectController::RenameScreen(int oldNumber, int newNumber, const QString& name)
+{
+    if (!hasProject_ || !app_.model.FindScreen(oldNumber))
+        return ScreenCommands::RenameResult::Unchanged;
+    const auto result = ScreenCommands::RenameScreen(app_, oldNumber, newNumber, name, loadedDoc(oldNumber));
+    if (result != ScreenCommands::RenameResult::Renamed)
+        return result;
+    // The document (and its edits) goes with the screen to its new number.
+    if (oldNumber != newNumber)
+        forgetScreen(newNumber);
+    screens_.Renumber(oldNumber, newNumber);
+    if (oldNumber != newNumber)
+        emit screenRenumbered(oldNumber, newNumber);
+    // The renamed screen is current, under its new number.
+    currentScreen_ = newNumber;
+    emit currentScreenChanged(newNumber);
+    screenListChanged_();
+    return result;
+}
+
+bool CProjectController::DeleteScreen(int number)
+{
+    if (!hasProject_ || !ScreenCommands::DeleteScreen(app_, number))
+        return false;
+    // Its windows close before the document goes.
+    emit screenDeleted(number);
+    forgetScreen(number);
+    if (currentScreen_ == number)
+        SetCurrentScreen(0);
+    screenListChanged_();
+    return true;
 }
 
 bool CProjectController::KeepForRecovery()
@@ -228,11 +329,6 @@ bool CProjectController::DeleteBitmap(const QString& fileName)
         emit bitmapLibraryChanged();
     NotifyModifiedChanged();
     return deleted;
-}
-
-void CProjectController::NotifyScreenListChanged()
-{
-    emit screenListChanged();
 }
 
 void CProjectController::NotifyModifiedChanged()

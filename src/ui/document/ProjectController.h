@@ -1,20 +1,27 @@
 #pragma once
 #include "app/BitmapLibrary.h"
 #include "app/LoadedScreenDocuments.h"
+#include "app/ScreenCommands.h"
 
 #include <QObject>
 #include <QString>
+
+#include <map>
+#include <memory>
 
 struct StartProjectChoice;
 class CTessanApp;
 class CTessanDoc;
 class CDeviceInfo;
 class IMessageSink;
+class CScreenDocument;
 
-// The editor's one way to the open project. Widgets ask it to open, save,
-// close and change the project; it does the work through the core and emits
-// what changed, and panes and views follow its signals. No widget reaches
-// into another to refresh it.
+// The editor's one way to the open project and the one writer of it. Widgets
+// ask it to open, save, close and change the project; each change compares
+// with what is there, assigns, sets the modified flag and emits what changed,
+// and panes and views follow its signals. Widgets read the project through
+// const access only; a screen's objects change through its screen document.
+// It also holds the current screen: the one the screen commands act on.
 class CProjectController : public QObject
 {
     Q_OBJECT
@@ -22,8 +29,12 @@ public:
     explicit CProjectController(CTessanApp& app, QObject* parent = nullptr);
     ~CProjectController() override;
 
-    CTessanApp& App() { return app_; }
     const CTessanApp& App() const { return app_; }
+    // Callers that still write the model themselves; they move to the typed
+    // edits below.
+    CTessanApp& App() { return app_; }
+    void MarkModified() { markModified(); }
+    void NotifyScreenListChanged() { screenListChanged_(); }
     IMessageSink& Messages();
 
     // A project has been opened or created in this run and not closed.
@@ -41,15 +52,17 @@ public:
     // is shown and the open project stays as it was. The caller asks the
     // save question first (AskToSave).
     bool OpenProject(const QString& location, const QString& name);
-    // A new project (the model reset with this identity) with its first
-    // screen; `protocol` carries the line settings chosen in the start
-    // dialog, when any.
+    // A new project (the model reset with this identity), with its first
+    // screen "Screen 1" unless told otherwise; `protocol` carries the line
+    // settings chosen in the start dialog, when any.
     bool NewProject(const QString& name, const QString& location, const QString& hmiType,
-                    const QString& plcType, const CDeviceInfo* protocol = nullptr);
+                    const QString& plcType, const CDeviceInfo* protocol = nullptr,
+                    bool withFirstScreen = true);
     // The Start Project command after its dialog's OK: the save question
     // (Cancel stops), then the package of the choice is opened (mode 1) or
-    // a new project is made with its first screen (modes 0 and 2). A package
-    // that cannot be opened shows "Error GUI-004 : This file can't open".
+    // a new project is made without screens (modes 0 and 2): the editor then
+    // runs New Screen. A package that cannot be opened shows "Error GUI-004 :
+    // This file can't open".
     bool StartProject(const StartProjectChoice& choice);
     // A package named on the command line or handed over by a second start
     // of the program: split at its last separator and last "."; an argument
@@ -72,23 +85,33 @@ public:
 
     // The document of a screen, loaded on first use and kept with its edits
     // until the project closes; null when there is no such screen.
-    CTessanDoc* ScreenDocument(int number);
+    CScreenDocument* ScreenDocument(int number);
     // The document of a screen when it is loaded; never loads one.
-    CTessanDoc* LoadedScreenDocument(int number) const;
-    // A screen was deleted: its window closes (screenDeleted) and then its
-    // document is dropped.
-    void ScreenDeleted(int number);
-    // A screen got a new number (and name): its window and its document
-    // follow it (screenRenumbered, then screenListChanged).
-    void ScreenRenumbered(int oldNumber, int newNumber);
+    CScreenDocument* LoadedScreenDocument(int number) const;
     // Asks the main window to open (or raise) the editor window of a screen.
     void RequestOpenScreen(int number) { emit openScreenRequested(number); }
 
-    // After a change of the model made through the controller's callers
-    // (dialogs handing their copies back): the modified flag is set and the
-    // panes are told.
-    void MarkModified();
-    void NotifyScreenListChanged();
+    // The current screen: the row chosen in the screen list or the screen
+    // whose window became active, whichever came last; a new, pasted or
+    // renamed screen becomes current; 0 when there is none.
+    int CurrentScreen() const { return currentScreen_; }
+    void SetCurrentScreen(int number);
+
+    // The screen commands. New Screen adds the record and its empty screen
+    // file; Copy writes the screen's document (or copies its file) to its
+    // screen file and to the screen clipboard; Paste makes a new screen of
+    // the clipboard (its number, 0 when it failed); Rename moves the record,
+    // the file and an open document to the new number and name; Delete
+    // removes record, file and document and closes its windows. Each sets
+    // the modified flag when it changed something and tells the panes.
+    bool NewScreen(int number, const QString& name);
+    bool CopyScreen(int number);
+    int PasteScreen();
+    ScreenCommands::RenameResult RenameScreen(int oldNumber, int newNumber, const QString& name);
+    bool DeleteScreen(int number);
+
+    // Tells the windows that the modified state may have changed (a screen
+    // document was edited).
     void NotifyModifiedChanged();
 
     // The project's own bitmaps (the user library). Import copies a file
@@ -123,6 +146,7 @@ signals:
     void screenDeleted(int number);
     // The window of the screen `oldNumber` now shows screen `newNumber`.
     void screenRenumbered(int oldNumber, int newNumber);
+    void currentScreenChanged(int number);
     // A bitmap of the project was added, replaced or deleted.
     void bitmapLibraryChanged();
 
@@ -132,9 +156,16 @@ signals:
 
 private:
     QString text(const QString& key) const;
+    void markModified();
+    void screenListChanged_();
+    void forgetScreen(int number);
+    CTessanDoc* loadedDoc(int number) const;
 
     CTessanApp& app_;
     CLoadedScreenDocuments screens_;
+    // The screen documents of the loaded screens, by their document.
+    std::map<const CTessanDoc*, std::unique_ptr<CScreenDocument>> documents_;
+    int currentScreen_ = 0;
     bool hasProject_ = false;
     bool lastModified_ = false;
 };

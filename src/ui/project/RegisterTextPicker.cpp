@@ -6,7 +6,7 @@
 RegisterPicker MakeRegisterPicker(CProjectController& controller)
 {
     return [&controller](QWidget* parent, int kind, RegisterRef& ref) {
-        CTessanApp& app = controller.App();
+        const CTessanApp& app = controller.App();
         return CDlgRegister::Pick(parent, app.settings, controller.Messages(), app.model, ref, kind);
     };
 }

@@ -54,9 +54,10 @@ void CScreenCommandsUi::NewScreen(QWidget* parent)
     CDlgScreenNew dialog(controller_, parent);
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    ScreenCommands::NewScreen(controller_.App(), dialog.Number(), dialog.Name());
-    controller_.NotifyScreenListChanged();
-    controller_.NotifyModifiedChanged();
+    if (!controller_.NewScreen(dialog.Number(), dialog.Name())) {
+        ProjectMessages::Error(controller_, QStringLiteral("New Screen failed"));
+        return;
+    }
     controller_.RequestOpenScreen(dialog.Number());
 }
 
@@ -64,13 +65,11 @@ void CScreenCommandsUi::CopyScreen(QWidget*, int number)
 {
     if (!controller_.HasProject() || !controller_.App().model.FindScreen(number))
         return;
-    if (!ScreenCommands::CopyScreen(controller_.App(), number, controller_.LoadedScreenDocument(number))) {
+    if (!controller_.CopyScreen(number)) {
         ProjectMessages::Error(controller_, QStringLiteral("Copy Screen failed"));
         return;
     }
     copied_ = true;
-    controller_.NotifyModifiedChanged();
-    controller_.NotifyScreenListChanged();
 }
 
 void CScreenCommandsUi::PasteScreen(QWidget*)
@@ -81,14 +80,11 @@ void CScreenCommandsUi::PasteScreen(QWidget*)
         ProjectMessages::Error(controller_, kAllUsed);
         return;
     }
-    const CScreenObject* screen = ScreenCommands::PasteScreen(controller_.App());
-    if (!screen) {
+    const int number = controller_.PasteScreen();
+    if (!number) {
         ProjectMessages::Error(controller_, QStringLiteral("Paste Screen failed"));
         return;
     }
-    const int number = screen->number;
-    controller_.NotifyScreenListChanged();
-    controller_.NotifyModifiedChanged();
     controller_.RequestOpenScreen(number);
 }
 
@@ -101,15 +97,8 @@ void CScreenCommandsUi::RenameScreen(QWidget* parent, int number)
     if (runDialog(dialog) != QDialog::Accepted)
         return;
     const int newNumber = dialog.Number();
-    switch (ScreenCommands::RenameScreen(controller_.App(), number, newNumber, dialog.Name(),
-                                         controller_.LoadedScreenDocument(number))) {
-    case ScreenCommands::RenameResult::Unchanged: return;
-    case ScreenCommands::RenameResult::Failed:
+    if (controller_.RenameScreen(number, newNumber, dialog.Name()) == ScreenCommands::RenameResult::Failed)
         ProjectMessages::Error(controller_, QStringLiteral("Error GUI-005 : Rename Screen failed"));
-        return;
-    case ScreenCommands::RenameResult::Renamed: break;
-    }
-    controller_.ScreenRenumbered(number, newNumber);
 }
 
 void CScreenCommandsUi::DeleteScreens(const QList<int>& numbers)
@@ -118,8 +107,7 @@ void CScreenCommandsUi::DeleteScreens(const QList<int>& numbers)
         || !ProjectMessages::AskWarning(controller_, QStringLiteral("Are you sure you want to delete the screen?")))
         return;
     for (int number : numbers)
-        if (ScreenCommands::DeleteScreen(controller_.App(), number))
-            controller_.ScreenDeleted(number);
+        controller_.DeleteScreen(number);
 }
 
 void CScreenCommandsUi::DeleteScreen(QWidget* parent, int number)

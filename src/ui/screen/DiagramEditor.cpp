@@ -3,6 +3,7 @@
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectUiHooks.h"
+#include "ui/document/ScreenDocument.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -70,24 +71,59 @@ CDiagramEditor::~CDiagramEditor() = default;
 
 // ---- settings ----
 
-void CDiagramEditor::SetContainer(CDiagramEntityContainer* container)
+void CDiagramEditor::SetDocument(CScreenDocument* document)
 {
-    // The old container may be gone already (the project closed): it is
+    // The old document may be gone already (the project closed): it is
     // not touched again.
-    container_ = nullptr;
+    if (doc_)
+        disconnect(doc_, nullptr, this, nullptr);
+    doc_ = nullptr;
     CancelMode();
-    container_ = container;
-    if (container_)
-        container_->SetPaperSize(paper_);
+    doc_ = document;
+    if (doc_) {
+        connect(doc_, &CScreenDocument::changed, this, &CDiagramEditor::onDocumentChanged);
+        connect(doc_, &CScreenDocument::stepped, viewport(), qOverload<>(&QWidget::update));
+        connect(doc_, &CScreenDocument::selectionChanged, this, &CDiagramEditor::onDocumentSelectionChanged);
+        connect(doc_, &QObject::destroyed, this, [this] { doc_ = nullptr; });
+    }
     viewport()->update();
+}
+
+const CDiagramEntityContainer* CDiagramEditor::Container() const
+{
+    return doc_ ? &doc_->Container() : nullptr;
+}
+
+void CDiagramEditor::onDocumentChanged()
+{
+    // Another view's edit or an undo may have taken away what this one held.
+    const auto* c = Container();
+    if (grabbed_ && (!c || c->IndexOf(grabbed_) < 0)) {
+        if (mode_ == Mode::Move || mode_ == Mode::Resize)
+            mode_ = insertMode_ ? Mode::Insert : Mode::None;
+        grabbed_ = nullptr;
+    }
+    viewport()->update();
+    emit contentChanged();
+}
+
+void CDiagramEditor::onDocumentSelectionChanged()
+{
+    viewport()->update();
+    emit selectionChanged();
+}
+
+QSize CDiagramEditor::sizeHint() const
+{
+    const int f = 2 * frameWidth();
+    return QSize(int(std::ceil(paper_.width() * ctx_.zoom)) + f, int(std::ceil(paper_.height() * ctx_.zoom)) + f);
 }
 
 void CDiagramEditor::SetPaperSize(QSize size)
 {
     paper_ = size;
-    if (container_)
-        container_->SetPaperSize(size);
     updateScrollBars();
+    updateGeometry();
     viewport()->update();
 }
 
@@ -115,6 +151,7 @@ void CDiagramEditor::SetZoom(double zoom)
         return;
     ctx_.zoom = zoom;
     updateScrollBars();
+    updateGeometry();
     viewport()->update();
     emit zoomChanged(zoom);
 }
@@ -224,10 +261,10 @@ void CDiagramEditor::paintEvent(QPaintEvent*)
             p.drawLine(paperRect.left(), wy, paperRect.right(), wy);
         }
     }
-    if (container_) {
-        const int n = container_->GetSize();
+    if (const auto* c = Container()) {
+        const int n = c->GetSize();
         for (int i = 0; i < n; ++i)
-            ObjectPainting::DrawScaled(p, *container_->GetAt(i), ctx_, s, labels_ ? i + 1 : 0);
+            ObjectPainting::DrawScaled(p, *c->GetAt(i), ctx_, s, labels_ ? i + 1 : 0);
     }
     if (mode_ == Mode::RubberBand) {
         const QRectF band = band_.normalized();
@@ -241,32 +278,24 @@ void CDiagramEditor::paintEvent(QPaintEvent*)
 
 // ---- the mouse ----
 
-CDiagramEntity* CDiagramEditor::topmostSelected() const
+const CDiagramEntity* CDiagramEditor::topmostSelected() const
 {
-    if (!container_)
+    const auto* c = Container();
+    if (!c)
         return nullptr;
-    for (int i = container_->GetSize() - 1; i >= 0; --i)
-        if (container_->GetAt(i)->IsSelected())
-            return container_->GetAt(i);
+    for (int i = c->GetSize() - 1; i >= 0; --i)
+        if (c->GetAt(i)->IsSelected())
+            return c->GetAt(i);
     return nullptr;
 }
 
 void CDiagramEditor::beginChange()
 {
-    // A gesture keeps the state from before it; it becomes an undo point
-    // only when the gesture changes something.
-    if (container_ && !pendingUndo_)
-        pendingUndo_ = container_->CaptureState();
+    // A gesture is one edit of the document: its state from before becomes
+    // an undo point only when the gesture changes something.
+    if (doc_)
+        doc_->BeginGesture();
     gestureChanged_ = false;
-}
-
-void CDiagramEditor::changed()
-{
-    if (pendingUndo_ && container_) {
-        container_->Snapshot(std::move(pendingUndo_));
-        pendingUndo_.reset();
-    }
-    gestureChanged_ = true;
 }
 
 void CDiagramEditor::mousePressEvent(QMouseEvent* event)
@@ -281,19 +310,21 @@ void CDiagramEditor::mousePressEvent(QMouseEvent* event)
 
 void CDiagramEditor::leftDown(QPoint window, bool ctrl)
 {
-    if (!container_)
+    if (!doc_)
         return;
+    const CDiagramEntityContainer* c = Container();
     const QPointF pp = ToPaper(window);
-    pendingUndo_.reset();
+    if (doc_->InGesture())
+        doc_->EndGesture();
     gestureChanged_ = false;
     if (mode_ != Mode::Insert)
         mode_ = Mode::None;
-    const int before = container_->GetSelectCount();
+    const int before = c->GetSelectCount();
 
     // A press on a selected object of a multiple selection moves them all.
     if (before > 1 && !ctrl && mode_ == Mode::None) {
-        for (int i = container_->GetSize() - 1; i >= 0; --i) {
-            CDiagramEntity* o = container_->GetAt(i);
+        for (int i = c->GetSize() - 1; i >= 0; --i) {
+            const CDiagramEntity* o = c->GetAt(i);
             if (o->IsSelected() && o->HitTest(window, windowRect(*o)) == HIT_BODY) {
                 mode_ = Mode::Move;
                 grabbed_ = o;
@@ -310,45 +341,49 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
             endInsert();
             return;
         }
-        auto state = container_->CaptureState();
-        container_->UnselectAll();
         auto object = prototype_->Clone();
         const int x = SnapX(pp.x());
         const int y = SnapY(pp.y());
         object->SetRect(x, y, x, y);
         object->Select(true);
-        CDiagramEntity* placed = object.get();
-        if (!container_->Add(std::move(object))) {
+        const CDiagramEntity* placed = object.get();
+        // The insertion and the drag that sizes the object are one edit.
+        bool added = false;
+        beginChange();
+        doc_->GestureStep([&](CDiagramEntityContainer& objects) {
+            objects.UnselectAll();
+            added = objects.Add(std::move(object));
+        });
+        if (!added) {
+            doc_->EndGesture();
             endInsert();
-            emit selectionChanged();
             return;
         }
-        container_->Snapshot(std::move(state));
         mode_ = Mode::Resize;
         resizeCode_ = HIT_BOTTOMRIGHT;
         grabbed_ = placed;
         gestureChanged_ = true;
-        emit contentChanged();
         emit selectionChanged();
         return;
     }
 
     if (mode_ == Mode::None) {
-        if (!ctrl)
-            container_->UnselectAll();
-        CDiagramEntity* hit = nullptr;
+        const CDiagramEntity* hit = nullptr;
         HitCode code = HIT_NONE;
-        for (int i = container_->GetSize() - 1; i >= 0 && !hit; --i) {
-            CDiagramEntity* o = container_->GetAt(i);
+        for (int i = c->GetSize() - 1; i >= 0 && !hit; --i) {
+            const CDiagramEntity* o = c->GetAt(i);
             code = o->HitTest(window, windowRect(*o));
             if (code != HIT_NONE)
                 hit = o;
         }
-        if (hit) {
+        const int hitIndex = hit ? c->IndexOf(hit) : -1;
+        doc_->Select([&](CDiagramEntityContainer& objects) {
             if (!ctrl)
-                hit->Select(true);
-            else
-                hit->Select(!hit->IsSelected());
+                objects.UnselectAll();
+            if (CDiagramEntity* h = objects.GetAt(hitIndex))
+                h->Select(ctrl ? !h->IsSelected() : true);
+        });
+        if (hit) {
             if (!ctrl && code == HIT_BODY) {
                 mode_ = Mode::Move;
                 grabbed_ = hit;
@@ -361,21 +396,20 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
             if (mode_ != Mode::None)
                 beginChange();
         }
-        if (container_->GetSelectCount() == 0 && mode_ == Mode::None) {
+        if (c->GetSelectCount() == 0 && mode_ == Mode::None) {
             mode_ = Mode::RubberBand;
             band_ = QRectF(pp, pp);
         }
     }
-    emit selectionChanged();
 }
 
 void CDiagramEditor::clampShift(double* dx, double* dy) const
 {
-    if (!keepInside_ || !container_)
+    if (!keepInside_ || !Container())
         return;
     double left = 0, top = 0, right = 0, bottom = 0;
     bool any = false;
-    for (const auto& o : container_->Objects()) {
+    for (const CDiagramEntity* o : Container()->Objects()) {
         if (!o->IsSelected())
             continue;
         const double l = std::min(o->GetLeft(), o->GetRight());
@@ -432,27 +466,30 @@ void CDiagramEditor::mouseMoveEvent(QMouseEvent* event)
     }
     const QPointF pp = ToPaper(window);
     emit pointerMoved(QPoint(int(std::floor(pp.x())), int(std::floor(pp.y()))));
-    if (!container_)
+    const CDiagramEntityContainer* c = Container();
+    if (!c)
         return;
     switch (mode_) {
     case Mode::Move: {
-        if (!grabbed_ || container_->IndexOf(grabbed_) < 0)
+        if (!grabbed_ || c->IndexOf(grabbed_) < 0)
             break;
         double dx = pp.x() - dragOffset_.x() - grabbed_->GetLeft();
         double dy = pp.y() - dragOffset_.y() - grabbed_->GetTop();
         clampShift(&dx, &dy);
         if (dx == 0 && dy == 0)
             break;
-        changed();
-        for (const auto& o : container_->Objects())
-            if (o->IsSelected())
-                o->MoveBy(dx, dy);
-        viewport()->update();
+        gestureChanged_ = true;
+        doc_->GestureStep([&](CDiagramEntityContainer& objects) {
+            for (const auto& o : objects.Objects())
+                if (o->IsSelected())
+                    o->MoveBy(dx, dy);
+        });
         emit selectionMoving();
         break;
     }
     case Mode::Resize: {
-        if (!grabbed_ || container_->IndexOf(grabbed_) < 0)
+        const int index = grabbed_ ? c->IndexOf(grabbed_) : -1;
+        if (index < 0)
             break;
         double x = std::floor(pp.x());
         double y = std::floor(pp.y());
@@ -476,15 +513,17 @@ void CDiagramEditor::mouseMoveEvent(QMouseEvent* event)
         if (l == grabbed_->GetLeft() && t == grabbed_->GetTop() && r == grabbed_->GetRight()
             && b == grabbed_->GetBottom())
             break;
-        changed();
-        grabbed_->SetRect(l, t, r, b);
-        // The size limits may push the right or bottom edge beyond the paper.
-        if (keepInside_) {
-            const PaperRect now = grabbed_->GetRect();
-            if (now.right > paper_.width() || now.bottom > paper_.height())
-                keepObjectInside(*grabbed_);
-        }
-        viewport()->update();
+        gestureChanged_ = true;
+        doc_->GestureStep([&](CDiagramEntityContainer& objects) {
+            CDiagramEntity* grabbed = objects.GetAt(index);
+            grabbed->SetRect(l, t, r, b);
+            // The size limits may push the right or bottom edge beyond the paper.
+            if (keepInside_) {
+                const PaperRect now = grabbed->GetRect();
+                if (now.right > paper_.width() || now.bottom > paper_.height())
+                    keepObjectInside(*grabbed);
+            }
+        });
         emit selectionMoving();
         break;
     }
@@ -504,9 +543,9 @@ void CDiagramEditor::updateCursor(QPoint window)
         viewport()->setCursor(Qt::CrossCursor);
         return;
     }
-    if (container_) {
-        for (int i = container_->GetSize() - 1; i >= 0; --i) {
-            CDiagramEntity* o = container_->GetAt(i);
+    if (const auto* c = Container()) {
+        for (int i = c->GetSize() - 1; i >= 0; --i) {
+            const CDiagramEntity* o = c->GetAt(i);
             const HitCode code = o->HitTest(window, windowRect(*o));
             if (code == HIT_NONE)
                 continue;
@@ -535,15 +574,20 @@ void CDiagramEditor::mouseReleaseEvent(QMouseEvent* event)
 
 void CDiagramEditor::finishGesture()
 {
-    if (!container_) {
+    if (!doc_) {
         mode_ = Mode::None;
         return;
     }
     const bool wasInsert = insertMode_;
+    const CDiagramEntityContainer* c = Container();
+    bool modified = false;
     switch (mode_) {
     case Mode::Move:
-        if (gestureChanged_) {
-            for (const auto& o : container_->Objects()) {
+        // The moved objects land on the grid.
+        modified = doc_->EndGesture([&](CDiagramEntityContainer& objects) {
+            if (!gestureChanged_)
+                return;
+            for (const auto& o : objects.Objects()) {
                 if (!o->IsSelected())
                     continue;
                 const double w = o->GetRight() - o->GetLeft();
@@ -553,12 +597,15 @@ void CDiagramEditor::finishGesture()
                 o->SetRect(l, t, l + w, t + h);
                 keepObjectInside(*o);
             }
-            container_->SetModified(true);
-        }
+        });
         break;
-    case Mode::Resize:
-        if (gestureChanged_ && grabbed_ && container_->IndexOf(grabbed_) >= 0) {
-            const PaperRect r = grabbed_->GetRect();
+    case Mode::Resize: {
+        const int index = grabbed_ ? c->IndexOf(grabbed_) : -1;
+        modified = doc_->EndGesture([&](CDiagramEntityContainer& objects) {
+            CDiagramEntity* grabbed = objects.GetAt(index);
+            if (!gestureChanged_ || !grabbed)
+                return;
+            const PaperRect r = grabbed->GetRect();
             int l = r.left, t = r.top, rt = r.right, b = r.bottom;
             if (snap_) {
                 // A snapped edge stays on the paper when the step does not
@@ -581,13 +628,12 @@ void CDiagramEditor::finishGesture()
                 default: break;
                 }
             }
-            grabbed_->SetRectNormalized(l, t, rt, b);
-            keepObjectInside(*grabbed_);
-            container_->SetModified(true);
-        }
+            grabbed->SetRectNormalized(l, t, rt, b);
+            keepObjectInside(*grabbed);
+        });
         break;
+    }
     case Mode::RubberBand: {
-        container_->UnselectAll();
         const QRectF b = band_.normalized();
         PaperRect band{int(std::floor(b.left())), int(std::floor(b.top())),
                        int(std::floor(b.right())), int(std::floor(b.bottom()))};
@@ -595,34 +641,34 @@ void CDiagramEditor::finishGesture()
             band.right = band.left + 1;
         if (band.bottom <= band.top)
             band.bottom = band.top + 1;
-        for (const auto& o : container_->Objects())
-            if (o->IntersectsRect(band))
-                o->Select(true);
+        doc_->Select([&](CDiagramEntityContainer& objects) {
+            objects.UnselectAll();
+            for (const auto& o : objects.Objects())
+                if (o->IntersectsRect(band))
+                    o->Select(true);
+        });
         break;
     }
     default:
+        if (doc_->InGesture())
+            modified = doc_->EndGesture();
         break;
     }
-    const bool modified = gestureChanged_;
     mode_ = wasInsert ? Mode::Insert : Mode::None;
-    pendingUndo_.reset();
     gestureChanged_ = false;
     grabbed_ = nullptr;
     resizeCode_ = HIT_NONE;
     // Insert mode ends after one insertion.
-    if (wasInsert && container_->GetSelectCount() > 0 && modified)
+    if (wasInsert && c->GetSelectCount() > 0 && modified)
         endInsert();
     viewport()->update();
-    if (modified)
-        emit contentChanged();
-    emit selectionChanged();
-    if (CDiagramEntity* top = topmostSelected())
+    if (const CDiagramEntity* top = topmostSelected())
         emit objectHelpRequested(top->Kind());
 }
 
 void CDiagramEditor::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && container_ && container_->GetSelectCount() == 1) {
+    if (event->button() == Qt::LeftButton && Container() && Container()->GetSelectCount() == 1) {
         // The press of the double click started a move that did nothing.
         finishGesture();
         ShowPropertiesOfSelection();
@@ -633,18 +679,19 @@ void CDiagramEditor::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CDiagramEditor::rightDown(QPoint window)
 {
-    if (!container_)
+    if (!doc_)
         return;
     // From the bottom up: the topmost unselected object under the pointer
     // becomes the only selected one; a selected one keeps the selection.
-    for (const auto& o : container_->Objects()) {
-        if (windowRect(*o).Contains(window) && !o->IsSelected()) {
-            container_->UnselectAll();
-            o->Select(true);
+    doc_->Select([&](CDiagramEntityContainer& objects) {
+        for (const auto& o : objects.Objects()) {
+            if (windowRect(*o).Contains(window) && !o->IsSelected()) {
+                objects.UnselectAll();
+                o->Select(true);
+            }
         }
-    }
+    });
     CancelMode();
-    emit selectionChanged();
 }
 
 void CDiagramEditor::rightUp(QPoint global)
@@ -668,10 +715,10 @@ void CDiagramEditor::contextMenuEvent(QContextMenuEvent* event)
 
 void CDiagramEditor::showContextMenu(QPoint global)
 {
-    if (!container_)
+    if (!doc_)
         return;
-    if (container_->GetSelectCount() == 1) {
-        topmostSelected()->ShowContextMenu(global, this);
+    if (Container()->GetSelectCount() == 1) {
+        doc_->ShowContextMenu(topmostSelected(), global, this);
         return;
     }
     QMenu* menu = BuildEditorMenu(this);
@@ -774,13 +821,13 @@ int CDiagramEditor::kindFromMime(const QMimeData* mime)
 
 void CDiagramEditor::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (container_ && kindFromMime(event->mimeData()) >= 0)
+    if (doc_ && kindFromMime(event->mimeData()) >= 0)
         event->acceptProposedAction();
 }
 
 void CDiagramEditor::dragMoveEvent(QDragMoveEvent* event)
 {
-    const bool on = container_ && kindFromMime(event->mimeData()) >= 0
+    const bool on = doc_ && kindFromMime(event->mimeData()) >= 0
         && insidePaper(ToPaper(event->position().toPoint()));
     if (on)
         event->acceptProposedAction();
@@ -835,23 +882,19 @@ void CDiagramEditor::endInsert()
 void CDiagramEditor::CancelMode()
 {
     // What the last move did stays; the gesture just ends.
-    const bool changedSomething = gestureChanged_;
-    if (changedSomething && container_)
-        container_->SetModified(true);
+    if (doc_ && doc_->InGesture())
+        doc_->EndGesture();
     mode_ = Mode::None;
-    pendingUndo_.reset();
     gestureChanged_ = false;
     grabbed_ = nullptr;
     resizeCode_ = HIT_NONE;
     endInsert();
     viewport()->update();
-    if (changedSomething)
-        emit contentChanged();
 }
 
 bool CDiagramEditor::DropObject(int kind, QPoint window)
 {
-    if (!container_)
+    if (!doc_)
         return false;
     const QPointF pp = ToPaper(window);
     if (!insidePaper(pp))
@@ -860,8 +903,6 @@ bool CDiagramEditor::DropObject(int kind, QPoint window)
     if (!object)
         return false;
     CancelMode();
-    auto state = container_->CaptureState();
-    container_->UnselectAll();
     const int x = SnapX(pp.x());
     const int y = SnapY(pp.y());
     object->SetRect(x, y, x, y);
@@ -869,42 +910,42 @@ bool CDiagramEditor::DropObject(int kind, QPoint window)
     object->SetRect(x, y, SnapX(x + content.width()), SnapY(y + content.height()));
     keepObjectInside(*object);
     object->Select(true);
-    CDiagramEntity* placed = object.get();
-    if (!container_->Add(std::move(object))) {
-        emit selectionChanged();
-        return false;
-    }
-    container_->Snapshot(std::move(state));
-    emit contentChanged();
-    emit selectionChanged();
     // While the mark is set, Cancel on the form takes the object away again.
-    placed->MarkNew(true);
-    placed->ShowProperties(this, true);
+    object->MarkNew(true);
+    const CDiagramEntity* placed = object.get();
+    bool added = false;
+    doc_->Edit([&](CDiagramEntityContainer& objects) {
+        objects.UnselectAll();
+        added = objects.Add(std::move(object));
+    });
+    if (!added)
+        return false;
+    doc_->ShowProperties(placed, this, true);
     emit propertiesRequested(placed);
     return true;
 }
 
-void CDiagramEditor::PropertiesAccepted(CDiagramEntity* object, bool changed)
+bool CDiagramEditor::PropertiesAccepted(const CDiagramEntity* object, const std::function<void()>& store)
 {
-    if (!container_ || container_->IndexOf(object) < 0)
-        return;
-    object->MarkNew(false);
-    if (changed) {
-        viewport()->update();
-        emit contentChanged();
-    }
+    const auto* c = Container();
+    if (!c || c->IndexOf(object) < 0)
+        return false;
+    const int index = c->IndexOf(object);
+    doc_->Edit([&](CDiagramEntityContainer& objects) {
+        store();
+        objects.GetAt(index)->MarkNew(false);
+    });
+    return true;
 }
 
-void CDiagramEditor::PropertiesCancelled(CDiagramEntity* object)
+void CDiagramEditor::PropertiesCancelled(const CDiagramEntity* object)
 {
     // Only the object that was just dropped goes, whatever else is selected
     // by now.
-    if (!container_ || container_->IndexOf(object) < 0 || !object->IsMarkedNew())
+    const auto* c = Container();
+    if (!c || c->IndexOf(object) < 0 || !object->IsMarkedNew())
         return;
-    container_->Snapshot();
-    object->ShowProperties(this, false);
-    container_->Remove(object);
-    viewport()->update();
-    emit contentChanged();
-    emit selectionChanged();
+    const int index = c->IndexOf(object);
+    doc_->ShowProperties(object, this, false);
+    doc_->Edit([&](CDiagramEntityContainer& objects) { objects.RemoveAt(index); });
 }

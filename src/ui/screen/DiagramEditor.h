@@ -8,18 +8,22 @@
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
+#include <functional>
 #include <memory>
 
 class CDiagramEntity;
 class CDiagramEntityContainer;
+class CScreenDocument;
 class QMenu;
-struct CUndoItem;
 
-// The editor canvas: draws the paper, its grid and the objects of one
-// container, and turns mouse, keyboard, drops and commands into container
-// operations (insert, select, move, resize, delete, copy, group, z-order,
-// align, undo and redo). Coordinates of objects are paper pixels; the zoom
-// maps them to window pixels.
+// The editor canvas: draws the paper, its grid and the objects of one screen
+// document, and turns mouse, keyboard, drops and commands into edits of that
+// document (insert, select, move, resize, delete, copy, group, z-order,
+// align, undo and redo). It reads the objects through const access and
+// changes them only through the document's edits; it repaints on the
+// document's signals, so every canvas on one document shows the same.
+// Coordinates of objects are paper pixels; the zoom maps them to window
+// pixels.
 class CDiagramEditor : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -29,9 +33,11 @@ public:
     explicit CDiagramEditor(QWidget* parent = nullptr);
     ~CDiagramEditor() override;
 
-    // The container edited (not owned); none leaves an empty canvas.
-    void SetContainer(CDiagramEntityContainer* container);
-    CDiagramEntityContainer* Container() const { return container_; }
+    // The document edited (not owned); none leaves an empty canvas.
+    void SetDocument(CScreenDocument* document);
+    CScreenDocument* Document() const { return doc_; }
+    // Its objects; null without a document.
+    const CDiagramEntityContainer* Container() const;
 
     // The paper, its look and the editing aids.
     void SetPaperSize(QSize size);
@@ -56,6 +62,8 @@ public:
     bool PanelPixels() const { return ctx_.panelPixels; }
     void SetPreviewPictures(CPreviewPictures* pictures);
     const ObjectPaintContext& PaintContext() const { return ctx_; }
+    // The whole paper at the zoom, with the frame.
+    QSize sizeHint() const override;
 
     // Window pixels (of the viewport) to paper pixels and back.
     QPointF ToPaper(QPoint window) const;
@@ -109,11 +117,12 @@ public:
     // The bounding box of the selected objects in paper pixels (empty: none).
     QRect SelectionRect() const;
 
-    // A property form reports its outcome: OK clears the new mark (and
-    // redraws when the form changed the object); Cancel removes an object
-    // that was just dropped (after an undo point).
-    void PropertiesAccepted(CDiagramEntity* object, bool changed = false);
-    void PropertiesCancelled(CDiagramEntity* object);
+    // A property form reports its outcome: OK stores the form's fields as
+    // one edit and clears the new mark (false: the object is not on this
+    // canvas's screen); Cancel removes an object that was just dropped
+    // (after an undo point).
+    bool PropertiesAccepted(const CDiagramEntity* object, const std::function<void()>& store);
+    void PropertiesCancelled(const CDiagramEntity* object);
 
     // The two context menus, built for the current state (the caller shows
     // and deletes them).
@@ -130,7 +139,7 @@ signals:
     void zoomChanged(double zoom);
     // The kind being inserted, -1 when insert mode ends.
     void insertKindChanged(int kind);
-    void propertiesRequested(CDiagramEntity* object);
+    void propertiesRequested(const CDiagramEntity* object);
     // The mouse was released with a selection: the kind of the topmost
     // selected object.
     void objectHelpRequested(int kind);
@@ -165,17 +174,19 @@ private:
     bool insidePaper(QPointF paper) const;
     // The object's rectangle in window pixels, as markers and hit-tests see it.
     PaperRect windowRect(const CDiagramEntity& object) const;
-    CDiagramEntity* topmostSelected() const;
+    const CDiagramEntity* topmostSelected() const;
     // Keeps a move of the selection inside the paper.
     void clampShift(double* dx, double* dy) const;
     // Moves an object back inside the paper where it lies partly outside.
     void keepObjectInside(CDiagramEntity& object) const;
     void beginChange();
-    void changed();
     void finishGesture();
+    // The document's signals.
+    void onDocumentChanged();
+    void onDocumentSelectionChanged();
     static int kindFromMime(const class QMimeData* mime);
 
-    CDiagramEntityContainer* container_ = nullptr;
+    CScreenDocument* doc_ = nullptr;
     QSize paper_{192, 64};
     QColor paperColour_{0, 192, 0};
     QColor outsideColour_{192, 192, 192};
@@ -192,12 +203,10 @@ private:
     std::unique_ptr<CDiagramEntity> prototype_;
     bool insertMode_ = false;
     HitCode resizeCode_ = HIT_NONE;
-    CDiagramEntity* grabbed_ = nullptr;
+    const CDiagramEntity* grabbed_ = nullptr;
     QPointF dragOffset_;
     QRectF band_; // paper coordinates: anchor and free corner
-    // The state before a mouse gesture, kept as an undo point once the
-    // gesture changes something.
-    std::unique_ptr<CUndoItem> pendingUndo_;
+    // The gesture under way has moved or sized something.
     bool gestureChanged_ = false;
     int wheelRest_ = 0;
 };

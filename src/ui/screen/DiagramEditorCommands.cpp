@@ -2,6 +2,7 @@
 // context menus; the interaction lives in DiagramEditor.cpp.
 #include "DiagramEditor.h"
 #include "screen/DiagramEntityContainer.h"
+#include "ui/document/ScreenDocument.h"
 
 #include <QMenu>
 
@@ -14,10 +15,7 @@ void CDiagramEditor::Undo()
     if (!CanUndo())
         return;
     CancelMode();
-    container_->Undo();
-    viewport()->update();
-    emit contentChanged();
-    emit selectionChanged();
+    doc_->Undo();
 }
 
 void CDiagramEditor::Redo()
@@ -25,26 +23,29 @@ void CDiagramEditor::Redo()
     if (!CanRedo())
         return;
     CancelMode();
-    container_->Redo();
-    viewport()->update();
-    emit contentChanged();
-    emit selectionChanged();
+    doc_->Redo();
 }
 
 void CDiagramEditor::Cut()
 {
     if (!HasSelection())
         return;
-    container_->Snapshot();
-    container_->CopyAllSelected();
-    DeleteSelection();
+    CancelMode();
+    // The property forms of the objects that go are closed first.
+    for (const CDiagramEntity* o : Container()->Objects())
+        if (o->IsSelected())
+            doc_->ShowProperties(o, this, false);
+    doc_->Edit([](CDiagramEntityContainer& objects) {
+        objects.CopyAllSelected();
+        objects.RemoveAllSelected();
+    });
 }
 
 void CDiagramEditor::Copy()
 {
     // Copying changes nothing on the screen: no undo point.
     if (HasSelection())
-        container_->CopyAllSelected();
+        doc_->CopyToClipboard([](CDiagramEntityContainer& objects) { objects.CopyAllSelected(); });
 }
 
 void CDiagramEditor::Paste()
@@ -52,21 +53,17 @@ void CDiagramEditor::Paste()
     if (!CanPaste())
         return;
     CancelMode();
-    container_->Snapshot();
-    container_->UnselectAll();
-    container_->Paste();
-    viewport()->update();
-    emit contentChanged();
-    emit selectionChanged();
+    doc_->Edit([](CDiagramEntityContainer& objects) {
+        objects.UnselectAll();
+        objects.Paste();
+    });
 }
 
 void CDiagramEditor::SelectAll()
 {
-    if (!container_)
+    if (!doc_)
         return;
-    container_->SelectAll();
-    viewport()->update();
-    emit selectionChanged();
+    doc_->Select([](CDiagramEntityContainer& objects) { objects.SelectAll(); });
 }
 
 void CDiagramEditor::DeleteSelection()
@@ -74,43 +71,34 @@ void CDiagramEditor::DeleteSelection()
     if (!HasSelection())
         return;
     CancelMode();
-    container_->Snapshot();
-    for (const auto& o : container_->Objects())
+    for (const CDiagramEntity* o : Container()->Objects())
         if (o->IsSelected())
-            o->ShowProperties(this, false);
-    container_->RemoveAllSelected();
-    viewport()->update();
-    emit contentChanged();
-    emit selectionChanged();
+            doc_->ShowProperties(o, this, false);
+    doc_->Edit([](CDiagramEntityContainer& objects) { objects.RemoveAllSelected(); });
 }
 
 void CDiagramEditor::Duplicate()
 {
     if (SelectionCount() != 1)
         return;
-    container_->Snapshot();
-    topmostSelected()->DoCommand(CMD_DUPLICATE, nullptr, this);
-    viewport()->update();
-    emit contentChanged();
-    emit selectionChanged();
+    const int index = Container()->IndexOf(topmostSelected());
+    doc_->Edit([&](CDiagramEntityContainer& objects) {
+        objects.GetAt(index)->DoCommand(CMD_DUPLICATE, nullptr, this);
+    });
 }
 
 void CDiagramEditor::Group()
 {
     if (SelectionCount() < 2)
         return;
-    container_->Snapshot();
-    container_->Group();
-    emit contentChanged();
+    doc_->Edit([](CDiagramEntityContainer& objects) { objects.Group(); });
 }
 
 void CDiagramEditor::Ungroup()
 {
     if (SelectionCount() < 2)
         return;
-    container_->Snapshot();
-    container_->Ungroup();
-    emit contentChanged();
+    doc_->Edit([](CDiagramEntityContainer& objects) { objects.Ungroup(); });
 }
 
 void CDiagramEditor::Up()
@@ -142,7 +130,9 @@ void CDiagramEditor::ObjectCommand(int command)
         ShowPropertiesOfSelection();
         return;
     case CMD_COPY:
-        container_->SendCommand(command, nullptr, true, this);
+        doc_->CopyToClipboard([&](CDiagramEntityContainer& objects) {
+            objects.SendCommand(command, nullptr, true, this);
+        });
         return;
     case CMD_DUPLICATE:
     case CMD_UP:
@@ -159,11 +149,7 @@ void CDiagramEditor::ObjectCommand(int command)
         return;
     }
     CancelMode();
-    container_->Snapshot();
-    container_->SendCommand(command, nullptr, true, this);
-    viewport()->update();
-    emit contentChanged();
-    emit selectionChanged();
+    doc_->Edit([&](CDiagramEntityContainer& objects) { objects.SendCommand(command, nullptr, true, this); });
 }
 
 void CDiagramEditor::Align(ObjectAlignment::Mode mode)
@@ -171,79 +157,61 @@ void CDiagramEditor::Align(ObjectAlignment::Mode mode)
     if (!CanAlign(mode))
         return;
     CancelMode();
-    auto state = container_->CaptureState();
-    const QByteArray before = [&] {
-        QString all;
-        for (const auto& o : container_->Objects())
-            all += o->WriteBaseFields();
-        return all.toUtf8();
-    }();
-    ObjectAlignment::Apply(*container_, mode, paper_);
-    QString after;
-    for (const auto& o : container_->Objects())
-        after += o->WriteBaseFields();
-    if (after.toUtf8() != before)
-        container_->Snapshot(std::move(state));
-    viewport()->update();
-    emit contentChanged();
+    doc_->Edit([&](CDiagramEntityContainer& objects) { ObjectAlignment::Apply(objects, mode, paper_); });
 }
 
 void CDiagramEditor::MoveSelection(int stepsX, int stepsY)
 {
     if (!HasSelection())
         return;
-    container_->Snapshot();
     // One grid step with snapping on, one pixel without.
     double dx = double(stepsX) * (snap_ ? grid_.width() : 1);
     double dy = double(stepsY) * (snap_ ? grid_.height() : 1);
     clampShift(&dx, &dy);
-    for (const auto& o : container_->Objects())
-        if (o->IsSelected())
-            o->MoveBy(dx, dy);
-    container_->SetModified(true);
-    viewport()->update();
-    emit contentChanged();
+    doc_->Edit([&](CDiagramEntityContainer& objects) {
+        for (const auto& o : objects.Objects())
+            if (o->IsSelected())
+                o->MoveBy(dx, dy);
+    });
 }
 
 void CDiagramEditor::ResizeSelection(int stepsX, int stepsY)
 {
     if (!HasSelection())
         return;
-    container_->Snapshot();
-    for (const auto& o : container_->Objects()) {
-        // An object that only moves keeps its size.
-        if (!o->IsSelected() || !o->IsResizable())
-            continue;
-        double r = o->GetRight() + double(stepsX) * (snap_ ? grid_.width() : 1);
-        double b = o->GetBottom() + double(stepsY) * (snap_ ? grid_.height() : 1);
-        if (keepInside_) {
-            r = std::min(r, double(std::max(paper_.width(), int(o->GetRight()))));
-            b = std::min(b, double(std::max(paper_.height(), int(o->GetBottom()))));
+    doc_->Edit([&](CDiagramEntityContainer& objects) {
+        for (const auto& o : objects.Objects()) {
+            // An object that only moves keeps its size.
+            if (!o->IsSelected() || !o->IsResizable())
+                continue;
+            double r = o->GetRight() + double(stepsX) * (snap_ ? grid_.width() : 1);
+            double b = o->GetBottom() + double(stepsY) * (snap_ ? grid_.height() : 1);
+            if (keepInside_) {
+                r = std::min(r, double(std::max(paper_.width(), int(o->GetRight()))));
+                b = std::min(b, double(std::max(paper_.height(), int(o->GetBottom()))));
+            }
+            o->SetRect(o->GetLeft(), o->GetTop(), r, b);
         }
-        o->SetRect(o->GetLeft(), o->GetTop(), r, b);
-    }
-    container_->SetModified(true);
-    viewport()->update();
-    emit contentChanged();
+    });
 }
 
 void CDiagramEditor::ShowPropertiesOfSelection()
 {
     if (SelectionCount() != 1)
         return;
-    CDiagramEntity* object = topmostSelected();
-    object->ShowProperties(this, true);
+    const CDiagramEntity* object = topmostSelected();
+    doc_->ShowProperties(object, this, true);
     emit propertiesRequested(object);
 }
 
 bool CDiagramEditor::CanUndo() const
 {
-    return container_ && container_->IsUndoPossible();
+    return doc_ && doc_->CanUndo();
 }
 
 bool CDiagramEditor::CanRedo() const
 {
-    return container_ && container_->IsRedoPossible();
+    return doc_ && doc_->CanRedo();
 }
 
 bool CDiagramEditor::HasSelection() const
@@ -253,12 +221,12 @@ bool CDiagramEditor::HasSelection() const
 
 int CDiagramEditor::SelectionCount() const
 {
-    return container_ ? container_->GetSelectCount() : 0;
+    return Container() ? Container()->GetSelectCount() : 0;
 }
 
 bool CDiagramEditor::CanPaste() const
 {
-    return container_ && container_->ObjectsInPaste();
+    return Container() && Container()->ObjectsInPaste();
 }
 
 bool CDiagramEditor::CanAlign(ObjectAlignment::Mode mode) const
@@ -269,9 +237,9 @@ bool CDiagramEditor::CanAlign(ObjectAlignment::Mode mode) const
 QRect CDiagramEditor::SelectionRect() const
 {
     QRect box;
-    if (!container_)
+    if (!Container())
         return box;
-    for (const auto& o : container_->Objects()) {
+    for (const CDiagramEntity* o : Container()->Objects()) {
         if (!o->IsSelected())
             continue;
         const PaperRect r = o->GetRect().Normalized();

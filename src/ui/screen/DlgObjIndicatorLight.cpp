@@ -60,7 +60,7 @@ void CDlgObjIndicatorLight::PickCoil()
     if (!c)
         return;
     RegisterRef ref = coil_;
-    CTessanApp& app = c->App();
+    const CTessanApp& app = c->App();
     if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindBit))
         SetCoil(ref);
 }

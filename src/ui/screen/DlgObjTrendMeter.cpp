@@ -94,7 +94,7 @@ void CDlgObjTrendMeter::PickRegister()
     if (!c)
         return;
     RegisterRef ref = reg_;
-    CTessanApp& app = c->App();
+    const CTessanApp& app = c->App();
     if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
         reg_ = ref;
         ui_->editRegister->setText(reg_.ToText());

@@ -81,10 +81,9 @@ QRect WindowRect(const CDiagramEntity& object, double zoom, QPoint scroll)
     return QRect(left, top, right - left, bottom - top);
 }
 
-void DrawScaled(QPainter& p, CDiagramEntity& object, const ObjectPaintContext& ctx, QPoint scroll,
+void DrawScaled(QPainter& p, const CDiagramEntity& object, const ObjectPaintContext& ctx, QPoint scroll,
                 int label)
 {
-    object.SetZoom(ctx.zoom);
     const QRect target = WindowRect(object, ctx.zoom, scroll);
     if (!target.isEmpty()) {
         QImage panel;

@@ -34,7 +34,7 @@ QRect WindowRect(const CDiagramEntity& object, double zoom, QPoint scroll = QPoi
 // Remembers the zoom in the object, draws its preview (the panel's picture in
 // the panel-pixel view where the kind has one), its label number on a pale
 // green box when `label` is above 0, and its markers when it is selected.
-void DrawScaled(QPainter& p, CDiagramEntity& object, const ObjectPaintContext& ctx,
+void DrawScaled(QPainter& p, const CDiagramEntity& object, const ObjectPaintContext& ctx,
                 QPoint scroll, int label);
 // The eight size markers: filled black squares of the object's marker size.
 void DrawMarkers(QPainter& p, const CDiagramEntity& object, const QRect& target);

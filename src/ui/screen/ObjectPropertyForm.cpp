@@ -9,7 +9,6 @@
 #include "ObjectEditor.h"
 #include "PropertyFormDialog.h"
 #include "screen/DiagramEntity.h"
-#include "screen/DiagramEntityContainer.h"
 
 #include <QLineEdit>
 
@@ -87,17 +86,12 @@ bool CObjectPropertyForm::Accept()
 {
     if (!dialog_ || !Check())
         return false;
-    CDiagramEntityContainer* container = editor_ ? editor_->Container() : nullptr;
-    auto state = container ? container->CaptureState() : nullptr;
-    const QString before = object_.GetName() + QLatin1Char('\n') + object_.WriteKindFields();
-    Store();
-    const bool changed = before != object_.GetName() + QLatin1Char('\n') + object_.WriteKindFields();
-    if (changed && container)
-        container->Snapshot(std::move(state));
-    if (editor_)
-        editor_->PropertiesAccepted(&object_, changed);
-    else
+    // The fields are stored as one edit of the screen: an undo point and the
+    // modified flag when anything changed.
+    if (!editor_ || !editor_->PropertiesAccepted(&object_, [this] { Store(); })) {
+        Store();
         object_.MarkNew(false);
+    }
     return true;
 }
 

@@ -1,15 +1,16 @@
 #pragma once
-#include "ui/screen/ViewSettings.h"
+#include "ViewSettings.h"
 
 // What the main window asks of the screen view in the active window: the
-// Edit and Object commands go to it, and it follows the view settings. The
-// screen editor's view implements this; the main window finds it with
-// dynamic_cast on the widget of a screen window.
+// Edit and Object commands go to it, their enabling asks it, and it follows
+// the view settings. The screen editor's view implements this; the main
+// window finds it with dynamic_cast on the widget of a screen window.
 class IScreenViewCommands
 {
 public:
     virtual ~IScreenViewCommands() = default;
     virtual void Undo() = 0;
+    virtual void Redo() = 0;
     virtual void Cut() = 0;
     virtual void Copy() = 0;
     virtual void Paste() = 0;
@@ -18,6 +19,13 @@ public:
     virtual void StartInsert(int kind) = 0;
     // The editor is ready for editing (the object commands are enabled).
     virtual bool IsReadyForEditing() const = 0;
+    // What the Edit commands can do now.
+    virtual bool CanUndo() const = 0;
+    virtual bool CanRedo() const = 0;
+    virtual bool HasSelection() const = 0;
+    virtual bool CanPaste() const = 0;
+    // The window's place among the windows of its screen (1: the first).
+    virtual void SetWindowIndex(int) {}
     // The main window's view settings changed (or the window just opened).
     virtual void ApplyViewSettings(const CViewSettings& settings) = 0;
 };

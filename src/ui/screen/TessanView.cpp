@@ -1,14 +1,15 @@
 #include "TessanView.h"
 #include "ObjectEditor.h"
 #include "PreviewPictures.h"
-#include "ScreenClipboard.h"
 #include "app/TessanApp.h"
-#include "screen/TessanDoc.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 
 #include <QVBoxLayout>
 
-CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, int screenNumber,
+#include <algorithm>
+
+CTessanView::CTessanView(CProjectController& controller, CScreenDocument* document, int screenNumber,
                          QWidget* parent)
     : QWidget(parent), controller_(controller), document_(document), screenNumber_(screenNumber)
 {
@@ -25,14 +26,16 @@ CTessanView::CTessanView(CProjectController& controller, CTessanDoc* document, i
     ApplyViewSettings(settings_);
     // The modified flag stays as it is: a screen reopened with unsaved edits
     // must still ask to be saved.
-    if (document_)
-        document_->Container().SetClipboard(&SharedScreenClipboard());
-    editor_->SetContainer(document_ ? &document_->Container() : nullptr);
+    editor_->SetDocument(document_);
     editor_->setEnabled(document_ != nullptr);
+    if (document_) {
+        connect(document_, &CScreenDocument::historyChanged, this, &CTessanView::commandStateChanged);
+        connect(document_, &CScreenDocument::clipboardChanged, this, &CTessanView::commandStateChanged);
+        connect(document_, &QObject::destroyed, this, &CTessanView::detach);
+    }
     followProject();
 
     connect(editor_, &CDiagramEditor::contentChanged, this, [this] {
-        controller_.NotifyModifiedChanged();
         emit selectionRectChanged(SelectionRect());
         emit commandStateChanged();
     });
@@ -74,9 +77,13 @@ void CTessanView::followProject()
     const CTessanApp& app = controller_.App();
     pictures_->SetFolders(app.settings.Paths().programDir, app.ProjectFolder());
     editor_->viewport()->update();
-    const QString title = controller_.ScreenTitle(screenNumber_);
+    QString title = controller_.ScreenTitle(screenNumber_);
     if (title.isEmpty())
         return;
+    // A second window of a screen: "Line1.cgp - #3 Pump:2". What reads the
+    // number from a title still finds it after "#".
+    if (windowIndex_ > 1)
+        title += QStringLiteral(":%1").arg(windowIndex_);
     setWindowTitle(title);
     editor_->setAccessibleName(title);
 }
@@ -85,9 +92,15 @@ void CTessanView::detach()
 {
     // The project's documents are gone with it.
     document_ = nullptr;
-    editor_->SetContainer(nullptr);
+    editor_->SetDocument(nullptr);
     editor_->setEnabled(false);
     emit commandStateChanged();
+}
+
+void CTessanView::SetWindowIndex(int index)
+{
+    windowIndex_ = std::max(1, index);
+    followProject();
 }
 
 void CTessanView::ApplyViewSettings(const CViewSettings& settings)
@@ -139,6 +152,6 @@ bool CTessanView::HasSelection() const { return editor_->HasSelection(); }
 bool CTessanView::CanPaste() const { return editor_->CanPaste(); }
 bool CTessanView::CanGroup() const { return editor_->SelectionCount() >= 2; }
 bool CTessanView::CanAlign(ObjectAlignment::Mode mode) const { return editor_->CanAlign(mode); }
-bool CTessanView::IsReadyForEditing() const { return document_ && editor_->Container(); }
+bool CTessanView::IsReadyForEditing() const { return document_ && editor_->Document(); }
 int CTessanView::InsertKind() const { return editor_->InsertKind(); }
 QRect CTessanView::SelectionRect() const { return editor_->SelectionRect(); }

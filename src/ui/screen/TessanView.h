@@ -1,6 +1,6 @@
 #pragma once
 #include "ViewSettings.h"
-#include "ui/screen/ScreenViewCommands.h"
+#include "ScreenViewCommands.h"
 #include "screen/ObjectAlignment.h"
 
 #include <QPoint>
@@ -12,34 +12,38 @@ class CDiagramEntity;
 class CObjectEditor;
 class CPreviewPictures;
 class CProjectController;
-class CTessanDoc;
+class CScreenDocument;
 
-// The window of one screen: its editor canvas bound to the screen document's
-// objects. The main window creates it, routes the Edit and Object commands to
-// it, asks it what is enabled and pushes the view settings to it. The
-// document belongs to the project controller, so closing the window keeps
-// its edits for the project's next save. The window's title is the screen
-// title and follows renames.
+// The window of one screen: its editor canvas bound to the screen document.
+// The main window creates it, routes the Edit and Object commands to it, asks
+// it what is enabled and pushes the view settings to it. The document belongs
+// to the project controller, so closing the window keeps its edits for the
+// project's next save; several windows may show one document and follow each
+// other's edits. The window's title is the screen title (with ":2", ":3"
+// after the name for a second or third window) and follows renames.
 class CTessanView : public QWidget, public IScreenViewCommands
 {
     Q_OBJECT
 public:
-    CTessanView(CProjectController& controller, CTessanDoc* document, int screenNumber,
+    CTessanView(CProjectController& controller, CScreenDocument* document, int screenNumber,
                 QWidget* parent = nullptr);
     ~CTessanView() override;
 
     int ScreenNumber() const { return screenNumber_; }
-    CTessanDoc* Document() const { return document_; }
+    CScreenDocument* Document() const { return document_; }
+    // The window's place among the windows of its screen: 1 for the first.
+    void SetWindowIndex(int index) override;
+    int WindowIndex() const { return windowIndex_; }
     CObjectEditor* Editor() const { return editor_; }
     CViewSettings ViewSettings() const { return settings_; }
 
     // Edit commands.
-    void Undo();
-    void Redo();
-    void Cut();
-    void Copy();
-    void Paste();
-    void SelectAll();
+    void Undo() override;
+    void Redo() override;
+    void Cut() override;
+    void Copy() override;
+    void Paste() override;
+    void SelectAll() override;
     void Delete();
     // Object commands: insert mode for a kind (Object menu and toolbar), the
     // object menu's commands on the selection, grouping and alignment.
@@ -58,13 +62,13 @@ public:
     void RefreshPictures();
 
     // Enabling.
-    bool CanUndo() const;
-    bool CanRedo() const;
-    bool HasSelection() const;
-    bool CanPaste() const;
+    bool CanUndo() const override;
+    bool CanRedo() const override;
+    bool HasSelection() const override;
+    bool CanPaste() const override;
     bool CanGroup() const;
     bool CanAlign(ObjectAlignment::Mode mode) const;
-    bool IsReadyForEditing() const;
+    bool IsReadyForEditing() const override;
     // The kind being inserted (its Object command shows a check mark); -1: none.
     int InsertKind() const;
     // The selection's rectangle in paper pixels; empty without a selection.
@@ -78,7 +82,7 @@ public:
 
 signals:
     // Double click, Ctrl+Enter or Properties on one object.
-    void propertiesRequested(CDiagramEntity* object);
+    void propertiesRequested(const CDiagramEntity* object);
     // The mouse was released with a selection: the kind the help pane shows.
     void objectHelpRequested(int kind);
     // Something that the enabling of the Edit and Object commands follows
@@ -97,8 +101,9 @@ private:
     void detach();
 
     CProjectController& controller_;
-    CTessanDoc* document_;
+    CScreenDocument* document_;
     int screenNumber_;
+    int windowIndex_ = 1;
     CObjectEditor* editor_;
     std::unique_ptr<CPreviewPictures> pictures_;
     CViewSettings settings_;
