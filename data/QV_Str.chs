@@ -25,6 +25,7 @@ Project data has been modified, save it?=工程数据已修改，是否保存？
 Input file invalid=输入文件无效
 Port invalid=端口无效
 Can not download the runtim file to old version device=不能将运行文件下载到旧版本设备
+The backup file %1 can't be written=无法写入备份文件 %1
 is not a readable bitmap file=不是可读的位图文件
 characters: a text holds at most 255=个字符：文本最多 255 个字符
 bytes: glyph offsets reach only 65535=字节：字模偏移最多 65535

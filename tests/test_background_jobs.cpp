@@ -31,6 +31,17 @@ struct Ticker
     int ticks = 0;
 };
 
+// A download of `image` with flag 0 and no password.
+TransferRequest DownloadOf(const QString& port, const QByteArray& image)
+{
+    TransferRequest r;
+    r.operation = TO_DOWNLOAD;
+    r.port = port;
+    r.packedPassword = PackedPassword::Zero();
+    r.image = image;
+    return r;
+}
+
 } // namespace
 
 class TestBackgroundJobs : public QObject
@@ -107,7 +118,6 @@ private slots:
         CTestProgramFolder f;
         auto panel = StartPanel();
         QVERIFY(panel);
-        f.App().runtimeImage = MakeImage(64 * 40);
         CTransferJob job(f.App());
         QThread* const mine = QThread::currentThread();
         QList<int> percents;
@@ -121,7 +131,7 @@ private slots:
         connect(&job, &CTransferJob::finished, this, [&](const TransferOutcome& o) { outcome = o; });
 
         Ticker ticker;
-        QVERIFY(job.Start(TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()));
+        QVERIFY(job.Start(DownloadOf(panel->DevicePath(), MakeImage(64 * 40))));
         QVERIFY(finished.wait(30000));
         QVERIFY(ticker.ticks > 0);
         QVERIFY(allHere);
@@ -131,6 +141,9 @@ private slots:
         QCOMPARE(outcome.caption, QStringLiteral("Information"));
         QCOMPARE(percents.last(), 100);
         QCOMPARE(panel->DownloadsStored(), 1);
+        // The request's image went down, whatever the runtime image holds.
+        QCOMPARE(panel->Store().image, MakeImage(64 * 40));
+        QVERIFY(f.App().runtimeImage.isEmpty());
         // The job shows nothing itself.
         QVERIFY(f.messages.isEmpty());
     }
@@ -143,7 +156,7 @@ private slots:
         paced.paced = true;
         auto panel = StartPanel(paced);
         QVERIFY(panel);
-        f.App().runtimeImage = MakeImage(64 * 60);
+        const QByteArray image = MakeImage(64 * 60);
         CTransferJob job(f.App());
         bool cancel = true;
         connect(&job, &CTransferJob::progress, this, [&](int percent, int) {
@@ -153,7 +166,7 @@ private slots:
         TransferOutcome outcome;
         QSignalSpy finished(&job, &CTransferJob::finished);
         connect(&job, &CTransferJob::finished, this, [&](const TransferOutcome& o) { outcome = o; });
-        QVERIFY(job.Start(TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()));
+        QVERIFY(job.Start(DownloadOf(panel->DevicePath(), image)));
         QVERIFY(finished.wait(30000));
         QCOMPARE(outcome.code, int(TR_STOPPED));
         QCOMPARE(outcome.kind, MessageKind::Warning);
@@ -161,7 +174,7 @@ private slots:
         QCOMPARE(panel->DownloadsStored(), 0);
         // The port was closed: the next operation opens it again.
         cancel = false;
-        QVERIFY(job.Start(TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()));
+        QVERIFY(job.Start(DownloadOf(panel->DevicePath(), image)));
         QVERIFY(finished.wait(30000));
         QCOMPARE(outcome.code, int(TR_OK));
     }
@@ -170,10 +183,9 @@ private slots:
     {
         CTestProgramFolder f;
         auto panel = StartPanel();
-        f.App().runtimeImage = MakeImage(64 * 200);
         {
             CTransferJob job(f.App());
-            QVERIFY(job.Start(TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()));
+            QVERIFY(job.Start(DownloadOf(panel->DevicePath(), MakeImage(64 * 200))));
         }
         // Nothing reports to the job once it is gone; the run was stopped.
         QCOMPARE(f.App().stopFlag.load(), 1);

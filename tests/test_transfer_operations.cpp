@@ -2,6 +2,7 @@
 // values, backup files and restore checks, the Project Transfer steps, and
 // the qv-cli transfer commands against a qv-panel process.
 #include "PanelFixture.h"
+#include "app/CompileProject.h"
 #include "transfer/FirmwareVersion.h"
 #include "transfer/PackedPassword.h"
 #include "transfer/RuntimeBackup.h"
@@ -187,14 +188,28 @@ private slots:
         QVERIFY(panel->WaitForDownloads(1));
         QCOMPARE(panel->Store().image, project);
 
-        // An accepted one replaces it and goes down with its own password.
+        // An accepted one goes down from its own buffer with its own
+        // password; the project's image and need-compile flag stay, so the
+        // next Project Transfer sends the project again.
+        f.App().model.needCompile = false;
         QCOMPARE(TransferOperations::RestoreBackup(f.App(), ok, panel->DevicePath(), ok.password, {}),
                  int(TR_OK));
-        QCOMPARE(f.App().runtimeImage, ok.image);
         QVERIFY(panel->WaitForDownloads(2));
         QCOMPARE(panel->Store().image, ok.image);
         QCOMPARE(panel->Store().password, Hex("24681357"));
         QCOMPARE(int(panel->Store().uploadFlag), 1);
+        QCOMPARE(f.App().runtimeImage, project);
+        QVERIFY(!f.App().model.needCompile);
+        QCOMPARE(f.App().stopFlag.load(), 1);
+        TransferOperations::ProjectTransferSteps steps;
+        steps.compile = [] { return false; };
+        steps.choose = [&](const TransferChoice&, qsizetype, TransferChoice* chosen) {
+            *chosen = {panel->DevicePath(), 0, {}};
+            return true;
+        };
+        QCOMPARE(TransferOperations::ProjectTransfer(f.App(), steps, {}), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(3));
+        QCOMPARE(panel->Store().image, project);
     }
 
     void failedUploadWritesNoFile()
@@ -226,36 +241,96 @@ private slots:
         QVERIFY(written);
         QCOMPARE(TestSupport::ReadFile(fresh), BackupBytes(MakeImage(128), "11111111"));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).size() == 2); // no temporary left behind
+        QCOMPARE(f.messages.last(), qMakePair(QStringLiteral("Upload runtime file OK!"), QStringLiteral("Information")));
+
+        // A folder that takes no file (not even from root): the upload went
+        // well, but the one message is the error naming the file.
+        f.messages.clear();
+        f.kinds.clear();
+        const QString blocked = QStringLiteral("/proc/corvel-backup.rtfbak");
+        QCOMPARE(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111111", blocked, {}, &written),
+                 int(TR_OK));
+        QVERIFY(!written);
+        QVERIFY(!QFile::exists(blocked));
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.messages[0], qMakePair(QStringLiteral("The backup file %1 can't be written").arg(blocked),
+                                          QStringLiteral("Error")));
+        QCOMPARE(f.kinds[0], MessageKind::Error);
     }
 
     void projectTransferSteps()
     {
         CTestProgramFolder f;
         CTessanApp& app = f.App();
-        // No image: the project is compiled first.
-        QVERIFY(app.runtimeImage.isEmpty());
-        QVERIFY(TransferOperations::PrepareProjectImage(app));
-        QVERIFY(!app.runtimeImage.isEmpty());
-        QVERIFY(!app.model.needCompile);
-        // An image that needs no compile goes ahead.
-        app.runtimeImage = MakeImage(100);
-        app.model.needCompile = false;
-        QVERIFY(TransferOperations::PrepareProjectImage(app));
-        QCOMPARE(app.stopFlag.load(), 0);
-
-        app.model.modified = false;
-        app.model.needCompile = true;
+        auto panel = StartPanel([] { VirtualPanelOptions o; o.firmware = {2, 0, 0, 0}; return o; }());
+        QVERIFY(panel);
         app.settings.WriteSetting(QStringLiteral("COMPORT"), QStringLiteral("ttyUSB0"));
-        TransferChoice same{QStringLiteral("ttyUSB0"), app.model.transferInfo.enableUpdateRuntimeFile,
-                            app.model.transferInfo.uploadPassword};
-        TransferOperations::ApplyTransferChoice(app, same);
-        QVERIFY(!app.model.modified);
+        app.model.transferInfo.enableUpdateRuntimeFile = 1;
+
+        // No image: the project is compiled before the dialog, which shows
+        // the stored values and the image's size. A dialog that is not ended
+        // with "Transfer" sends nothing and keeps nothing, but the image now
+        // stands for the project.
+        TransferChoice shown;
+        qsizetype shownSize = -1;
+        int compiles = 0;
+        QList<TransferChoice> kept;
+        TransferOperations::ProjectTransferSteps steps;
+        steps.compile = [&] {
+            ++compiles;
+            return CompileProjectForTransfer(app);
+        };
+        steps.choose = [&](const TransferChoice& stored, qsizetype size, TransferChoice*) {
+            shown = stored;
+            shownSize = size;
+            return false;
+        };
+        steps.keep = [&](const TransferChoice& chosen) { kept << chosen; };
+        QVERIFY(app.runtimeImage.isEmpty());
+        QCOMPARE(TransferOperations::ProjectTransfer(app, steps, {}), -1);
+        QCOMPARE(compiles, 1);
+        QVERIFY(!app.runtimeImage.isEmpty());
+        QCOMPARE(shownSize, app.runtimeImage.size());
+        QCOMPARE(shown.port, QStringLiteral("ttyUSB0"));
+        QCOMPARE(shown.enableUpdateRuntimeFile, 1);
+        QCOMPARE(shown.uploadPassword, QStringLiteral("52815281"));
+        QVERIFY(kept.isEmpty());
         QVERIFY(!app.model.needCompile);
-        TransferChoice portOnly = same;
-        portOnly.port = QStringLiteral("ttyUSB1");
-        TransferOperations::ApplyTransferChoice(app, portOnly);
-        QVERIFY(app.model.modified);
-        QCOMPARE(app.settings.GetSettingString(QStringLiteral("COMPORT")), QStringLiteral("ttyUSB1"));
+        QCOMPARE(app.stopFlag.load(), 1);
+        QCOMPARE(panel->DownloadsStored(), 0);
+
+        // A stopped compilation ends before the dialog.
+        app.model.needCompile = true;
+        shownSize = -1;
+        steps.compile = [] { return false; };
+        QCOMPARE(TransferOperations::ProjectTransfer(app, steps, {}), -1);
+        QCOMPARE(shownSize, -1);
+        QVERIFY(app.model.needCompile);
+        QCOMPARE(app.stopFlag.load(), 1);
+
+        // "Transfer": the chosen values go to `keep` and the image goes down
+        // with them; nothing is compiled for an image that stands.
+        app.model.needCompile = false;
+        const QByteArray image = MakeImage(100, {2, 0, 0, 0});
+        app.runtimeImage = image;
+        steps.choose = [&](const TransferChoice&, qsizetype, TransferChoice* chosen) {
+            *chosen = {panel->DevicePath(), 1, QStringLiteral("123")};
+            return true;
+        };
+        QCOMPARE(TransferOperations::ProjectTransfer(app, steps, {}), int(TR_OK));
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].port, panel->DevicePath());
+        QVERIFY(kept[0].Settings() == (CTransferDlgInfo{QStringLiteral("123"), 1}));
+        QVERIFY(panel->WaitForDownloads(1));
+        QCOMPARE(panel->Store().image, image + QByteArray(28, '\0'));
+        QCOMPARE(panel->Store().password, Hex("00000123"));
+        QCOMPARE(int(panel->Store().uploadFlag), 1);
+        QCOMPARE(app.stopFlag.load(), 1);
+        // The core keeps nothing itself: the project and COMPORT are as they were.
+        QCOMPARE(app.model.transferInfo.uploadPassword, QStringLiteral("52815281"));
+        QCOMPARE(app.settings.GetSettingString(QStringLiteral("COMPORT")), QStringLiteral("ttyUSB0"));
+        QVERIFY(!app.model.modified);
+
         TransferChoice enabled{QStringLiteral("x"), 1, QStringLiteral("123")};
         QCOMPARE(TransferOperations::PackedPasswordFor(enabled), Hex("00000123"));
         enabled.enableUpdateRuntimeFile = 0;
@@ -289,6 +364,13 @@ private slots:
         QCOMPARE(out, QStringLiteral("Upload runtime file OK!\n"));
         QCOMPARE(TestSupport::ReadFile(backup),
                  BackupBytes(MakeImage(130, {2, 1, 0, 0}) + QByteArray(62, '\0'), "13572468"));
+
+        // A backup that cannot be written: one error naming it, no success.
+        const QString blocked = QStringLiteral("/proc/corvel-cli.rtfbak");
+        QCOMPARE(Cli({"upload", "--port", link, "--password", "13572468", "-o", blocked}, &out, &err), 1);
+        QVERIFY(!out.contains(QStringLiteral("OK!")) && !err.contains(QStringLiteral("OK!")));
+        QVERIFY(err.endsWith(QStringLiteral("The backup file %1 can't be written\n").arg(blocked)));
+        QCOMPARE(err.count(QStringLiteral("can't be written")), 1);
 
         const QString wrong = dir.filePath(QStringLiteral("w.rtfbak"));
         QCOMPARE(Cli({"upload", "--port", link, "--password", "13572469", "-o", wrong}, &out, &err), 1);

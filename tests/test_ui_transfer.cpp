@@ -1,10 +1,13 @@
 // Transfer in the editor against a virtual panel on a real pseudo-terminal:
-// Project Transfer from the command to the panel's stored image, a stopped
-// transfer, Panel Information and a backup round trip through its dialog.
+// Project Transfer from the command to the panel's stored image, the
+// Transfer dialog's values kept through the project controller, a stopped
+// transfer, Panel Information and a backup round trip through its dialog, a
+// backup that cannot be written, and a restore followed by Project Transfer.
 #include "ModalDriver.h"
 #include "PanelFixture.h"
 #include "app/ScreenCommands.h"
 #include "project/ProtocolTables.h"
+#include "project/TransferDlgInfo.h"
 #include "transfer/PackedPassword.h"
 #include "ui/document/ProjectController.h"
 #include "ui/transfer/DlgPanelInfo.h"
@@ -59,6 +62,29 @@ CModalDriver::Step TransferTo(const QString& port, QString* shownPort = nullptr,
         QTest::mouseClick(d->findChild<QPushButton*>("transfer"), Qt::LeftButton);
         return true;
     };
+}
+
+// The password dialog's step: `password` typed in (unless empty), then OK.
+CModalDriver::Step AcceptPassword(const QString& password = QString())
+{
+    return [=](QWidget* w) {
+        auto* d = qobject_cast<CDlgPassword*>(w);
+        if (!d)
+            return false;
+        if (!password.isEmpty())
+            d->findChild<QLineEdit*>("password")->setText(password);
+        d->accept();
+        return true;
+    };
+}
+
+// Waits for the read that Panel Information makes by itself after opening.
+bool WaitForFirstRead(CDlgPanelInfo& dlg, CTestProgramFolder& folder)
+{
+    folder.messages.clear();
+    dlg.show();
+    return QTest::qWaitFor([&] { return !folder.messages.isEmpty(); }, 20000)
+           && folder.messages.last().first == QStringLiteral("Get information OK!");
 }
 
 QByteArray Padded(QByteArray image)
@@ -259,7 +285,146 @@ private slots:
         QVERIFY(panel->WaitForDownloads(3));
         QCOMPARE(panel->Store().image, Padded(original));
         QCOMPARE(panel->Store().password, PackedPassword::Pack("11112222"));
-        QCOMPARE(p.App().runtimeImage, Padded(original));
+        // The backup went down from its own buffer: the runtime image is the
+        // one it was.
+        QCOMPARE(p.App().runtimeImage, MakeImage(64 * 2));
+    }
+
+    void uploadThatCannotBeWrittenIsOneError()
+    {
+        Project p;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        p.App().runtimeImage = MakeImage(64 * 2);
+        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+
+        CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+        // A folder that takes no file, not even from root.
+        dlg.chooseFile = [](bool, const QString&) { return QStringLiteral("/proc/corvel-line"); };
+        QVERIFY(WaitForFirstRead(dlg, p.folder));
+        dlg.findChild<QRadioButton*>("upload")->click();
+        QTest::mouseClick(dlg.findChild<QPushButton*>("browse"), Qt::LeftButton);
+        const QString path = QStringLiteral("/proc/corvel-line.rtfbak");
+        QCOMPARE(dlg.FilePath(), path);
+        p.folder.messages.clear();
+        p.folder.kinds.clear();
+        CModalDriver driver;
+        driver.steps << AcceptPassword("11112222");
+        QTest::mouseClick(dlg.findChild<QPushButton*>("transfer"), Qt::LeftButton);
+        QVERIFY(driver.steps.isEmpty());
+        // The upload itself went well; what is told is the file that could
+        // not be written, and nothing else.
+        QCOMPARE(p.folder.messages.size(), 1);
+        QCOMPARE(p.folder.messages[0],
+                 qMakePair(QStringLiteral("The backup file %1 can't be written").arg(path), QStringLiteral("Error")));
+        QCOMPARE(p.folder.kinds[0], MessageKind::Error);
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void restoreThenProjectTransferSendsTheProject()
+    {
+        Project p;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        // The port is the stored one: the dialog changes nothing, so the
+        // project stays unchanged after its first transfer.
+        p.App().settings.WriteSetting("COMPORT", panel->DevicePath());
+        p.folder.answers = {MessageAnswer::Yes}; // save the new project
+        CModalDriver driver;
+        driver.steps << TransferTo(panel->DevicePath());
+        CProjectTransferCommand command(p.controller);
+        QCOMPARE(command.Run(nullptr), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+        const QByteArray compiled = p.App().runtimeImage;
+        QCOMPARE(panel->Store().image, Padded(compiled));
+        QVERIFY(!p.controller.IsModified());
+
+        // A backup of another image goes down through Panel Information.
+        const QByteArray other = MakeImage(64 * 3);
+        const QString backup = p.folder.Dir() + "/other.rtfbak";
+        QVERIFY(TestSupport::WriteFile(backup, other + QByteArray(60, '\0') + PackedPassword::Pack("24681357")));
+        {
+            CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+            dlg.chooseFile = [&](bool, const QString&) { return backup; };
+            QVERIFY(WaitForFirstRead(dlg, p.folder));
+            QTest::mouseClick(dlg.findChild<QPushButton*>("browse"), Qt::LeftButton);
+            driver.steps << AcceptPassword();
+            QTest::mouseClick(dlg.findChild<QPushButton*>("transfer"), Qt::LeftButton);
+            QVERIFY(driver.steps.isEmpty());
+            QCOMPARE(p.folder.messages.last().first, QStringLiteral("Download runtime file OK!"));
+        }
+        QVERIFY(panel->WaitForDownloads(2));
+        QCOMPARE(panel->Store().image, other);
+        QCOMPARE(panel->Store().password, PackedPassword::Pack("24681357"));
+        QCOMPARE(p.App().runtimeImage, compiled);
+        QVERIFY(!p.App().model.needCompile);
+
+        // Project Transfer of the unchanged project: nothing to compile, and
+        // the panel gets the project again, not the backup.
+        QSignalSpy lines(&p.controller, &CProjectController::outputLine);
+        driver.steps << TransferTo(panel->DevicePath());
+        QCOMPARE(command.Run(nullptr), int(TR_OK));
+        QVERIFY(driver.steps.isEmpty());
+        QCOMPARE(lines.count(), 0);
+        QVERIFY(panel->WaitForDownloads(3));
+        QCOMPARE(panel->Store().image, Padded(compiled));
+    }
+
+    void transferDialogValuesGoThroughTheController()
+    {
+        Project p;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        const QByteArray image = MakeImage(64 * 2);
+        p.App().runtimeImage = image;
+        p.App().model.needCompile = false;
+        p.App().model.modified = false;
+        p.controller.NotifyModifiedChanged();
+        p.App().settings.WriteSetting("COMPORT", panel->DevicePath());
+        QSignalSpy changed(&p.controller, &CProjectController::transferSettingsChanged);
+        QSignalSpy modified(&p.controller, &CProjectController::modifiedChanged);
+        CModalDriver driver;
+        CProjectTransferCommand command(p.controller);
+
+        // OK with the values as they were: nothing is marked.
+        driver.steps << TransferTo(panel->DevicePath());
+        QCOMPARE(command.Run(nullptr), int(TR_OK));
+        QVERIFY(driver.steps.isEmpty());
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(modified.count(), 0);
+        QVERIFY(!p.controller.IsModified());
+        QVERIFY(p.App().model.transferInfo == CTransferDlgInfo());
+
+        // Enable Update with a password of its own: the project keeps both,
+        // is marked modified, and says so.
+        driver.steps << [&](QWidget* w) {
+            auto* d = qobject_cast<CDlgTransfer*>(w);
+            if (!d)
+                return false;
+            d->findChild<QCheckBox*>("enableUpdate")->setChecked(true);
+            d->findChild<QLineEdit*>("password")->setText("1234");
+            return TransferTo(panel->DevicePath())(w);
+        };
+        QCOMPARE(command.Run(nullptr), int(TR_OK));
+        QVERIFY(driver.steps.isEmpty());
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(modified.count(), 1);
+        QCOMPARE(modified.last().first().toBool(), true);
+        QVERIFY(p.controller.IsModified());
+        QCOMPARE(p.App().model.transferInfo.enableUpdateRuntimeFile, 1);
+        QCOMPARE(p.App().model.transferInfo.uploadPassword, QStringLiteral("1234"));
+        QVERIFY(panel->WaitForDownloads(2));
+        QCOMPARE(panel->Store().password, PackedPassword::Pack("1234"));
+        QCOMPARE(int(panel->Store().uploadFlag), 1);
+        QCOMPARE(panel->Store().image, image);
+
+        // The controller's edit by itself: equal values change nothing.
+        QVERIFY(!p.controller.SetTransferSettings(p.App().model.transferInfo, panel->DevicePath()));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(p.controller.SetTransferSettings(p.App().model.transferInfo, "ttyUSB7"));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(p.App().settings.GetSettingString("COMPORT"), QStringLiteral("ttyUSB7"));
     }
 
     void failedReadDisablesTheBackupGroup()

@@ -15,19 +15,13 @@ CTransferJob::~CTransferJob()
     worker_.Wait();
 }
 
-bool CTransferJob::Start(int operation, const QString& port, uint8_t enableUpdate,
-                         const QByteArray& packedPassword)
+bool CTransferJob::Start(const TransferRequest& request)
 {
     if (running_)
         return false;
     worker_.Wait();
     engine_ = std::make_unique<CTransfer>(app_.settings, app_.stopFlag);
-    engine_->m_strPort = port;
-    engine_->m_nOperation = operation;
-    engine_->m_byEnableUpdate = enableUpdate;
-    engine_->SetPassword(packedPassword);
-    engine_->m_arrSend = operation == TO_DOWNLOAD ? app_.runtimeImage : QByteArray();
-    engine_->m_pProgressWnd.store(this);
+    request.ApplyTo(*engine_, this);
     running_ = true;
     worker_.Start([this] {
         engine_->Run();

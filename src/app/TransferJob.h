@@ -1,4 +1,5 @@
 #pragma once
+#include "TransferRequest.h"
 #include "base/MessageSink.h"
 #include "transfer/Transfer.h"
 #include "transfer/TransferOutcome.h"
@@ -25,10 +26,9 @@ public:
     explicit CTransferJob(CTessanApp& app, QObject* parent = nullptr);
     ~CTransferJob() override;
 
-    // Starts one operation (TO_DOWNLOAD sends the application's runtime image
-    // as it is now); false when one still runs.
-    bool Start(int operation, const QString& port, uint8_t enableUpdate,
-               const QByteArray& packedPassword);
+    // Starts one operation (a download sends the request's image); false
+    // when one still runs.
+    bool Start(const TransferRequest& request);
     // The confirmed Cancel: the engine stops at its next check and the
     // outcome is "escaped" (PTC006).
     void Cancel();

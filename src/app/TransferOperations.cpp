@@ -1,49 +1,108 @@
 #include "TransferOperations.h"
-#include "transfer/TransferOutcome.h"
 
+#include "BlockingTransferRunner.h"
 #include "CompileProject.h"
+#include "TessanApp.h"
+#include "base/LanguageSection.h"
+#include "transfer/DevSerial.h"
 #include "transfer/FirmwareVersion.h"
 #include "transfer/PackedPassword.h"
 #include "transfer/RuntimeBackup.h"
-#include "TessanApp.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CTransferDlgInfo TransferChoice::Settings() const
+{
+    CTransferDlgInfo info;
+    info.uploadPassword = uploadPassword;
+    info.enableUpdateRuntimeFile = enableUpdateRuntimeFile;
+    return info;
+}
 
 namespace TransferOperations {
+
+namespace {
+
+const QString kComPort = QStringLiteral("COMPORT");
+
+// The stop flag is 1 on every way out once an operation has cleared it.
+struct StopFlagOnExit
+{
+    CTessanApp& app;
+    ~StopFlagOnExit() { app.stopFlag.store(1); }
+};
+
+IMessageSink& Sink(CTessanApp& app, const RunOptions& options)
+{
+    return options.messages ? *options.messages : *app.messages;
+}
+
+TransferOutcome Execute(CTessanApp& app, const TransferRequest& request, const RunOptions& options)
+{
+    if (options.runner)
+        return options.runner->Run(request);
+    CBlockingTransferRunner waiting(app, options.progress);
+    return waiting.Run(request);
+}
+
+void ShowResult(CTessanApp& app, const TransferOutcome& outcome, const RunOptions& options)
+{
+    Sink(app, options).Show(outcome.kind, outcome.text, outcome.caption);
+}
+
+TransferRequest Request(int operation, const QString& port, uint8_t enableUpdate,
+                        const QByteArray& packedPassword, const QString& caption)
+{
+    TransferRequest r;
+    r.operation = operation;
+    r.port = port;
+    r.enableUpdate = enableUpdate;
+    r.packedPassword = packedPassword;
+    r.caption = caption;
+    return r;
+}
+
+// Runs the request and shows its result.
+TransferOutcome RunAndShow(CTessanApp& app, const TransferRequest& request, const RunOptions& options)
+{
+    const TransferOutcome outcome = Execute(app, request, options);
+    ShowResult(app, outcome, options);
+    return outcome;
+}
+
+QString CaptionOf(int operation)
+{
+    return operation == TO_DOWNLOAD ? QStringLiteral("Download") : QStringLiteral("Upload");
+}
+
+} // namespace
 
 bool ImageFitsPanel(qsizetype size)
 {
     return size < CoreLimits::kRuntimeImageLimit;
 }
 
-bool PrepareProjectImage(CTessanApp& app)
+QStringList SerialPortNames()
 {
-    if (app.runtimeImage.isEmpty())
-        app.model.needCompile = true;
-    app.stopFlag.store(0);
-    if (app.model.needCompile && !CompileProjectForTransfer(app)) {
-        app.stopFlag.store(1);
-        return false;
-    }
-    return !app.runtimeImage.isEmpty();
+    QStringList ports;
+    CDevSerial::EnumSerialPorts(ports);
+    ports.sort();
+    return ports;
 }
 
-void ApplyTransferChoice(CTessanApp& app, const TransferChoice& choice)
+TransferChoice StoredChoice(const CTessanApp& app)
 {
-    app.model.needCompile = false;
-    CTransferDlgInfo& stored = app.model.transferInfo;
-    const QString storedPort = app.settings.GetSettingString(QStringLiteral("COMPORT"));
-    if (choice.uploadPassword != stored.uploadPassword
-        || choice.enableUpdateRuntimeFile != stored.enableUpdateRuntimeFile
-        || choice.port != storedPort) {
-        app.model.modified = true;
-        stored.uploadPassword = choice.uploadPassword;
-        stored.enableUpdateRuntimeFile = choice.enableUpdateRuntimeFile;
-        app.settings.WriteSetting(QStringLiteral("COMPORT"), choice.port);
-    }
+    TransferChoice stored;
+    stored.port = app.settings.GetSettingString(kComPort);
+    stored.enableUpdateRuntimeFile = app.model.transferInfo.enableUpdateRuntimeFile;
+    stored.uploadPassword = app.model.transferInfo.uploadPassword;
+    return stored;
 }
 
 void RememberPort(CTessanApp& app, const QString& port)
 {
-    app.settings.WriteSetting(QStringLiteral("COMPORT"), port);
+    app.settings.WriteSetting(kComPort, port);
 }
 
 QByteArray PackedPasswordFor(const TransferChoice& choice)
@@ -52,53 +111,72 @@ QByteArray PackedPasswordFor(const TransferChoice& choice)
                                           : PackedPassword::Zero();
 }
 
-void ShowResult(CTessanApp& app, const CTransfer& engine, IMessageSink* messages)
-{
-    const TransferOutcome outcome = TransferOutcome::Of(engine, app.settings);
-    (messages ? messages : app.messages)->Show(outcome.kind, outcome.text, outcome.caption);
-}
-
-void Prepare(CTransfer& engine, const CTessanApp& app, int operation, const QString& port,
-             uint8_t enableUpdate, const QByteArray& packedPassword, ITransferProgress* progress)
-{
-    engine.m_strPort = port;
-    engine.m_nOperation = operation;
-    engine.m_byEnableUpdate = enableUpdate;
-    engine.SetPassword(packedPassword);
-    engine.m_arrRecv.clear();
-    engine.m_arrSend = operation == TO_DOWNLOAD ? app.runtimeImage : QByteArray();
-    engine.m_pProgressWnd.store(progress);
-}
-
 int Run(CTessanApp& app, int operation, const QString& port, uint8_t enableUpdate,
         const QByteArray& packedPassword, const RunOptions& options, QByteArray* received)
 {
-    CTransfer engine(app.settings, app.stopFlag);
-    Prepare(engine, app, operation, port, enableUpdate, packedPassword, options.progress);
-    engine.Start();
-    engine.Wait();
-    ShowResult(app, engine, options.messages);
+    TransferRequest request = Request(operation, port, enableUpdate, packedPassword, CaptionOf(operation));
+    if (operation == TO_DOWNLOAD)
+        request.image = app.runtimeImage;
+    const TransferOutcome outcome = RunAndShow(app, request, options);
     if (received)
-        *received = engine.m_arrRecv;
-    return engine.ResultCode();
+        *received = outcome.received;
+    return outcome.code;
+}
+
+int ProjectTransfer(CTessanApp& app, const ProjectTransferSteps& steps, const RunOptions& options)
+{
+    if (app.runtimeImage.isEmpty())
+        app.model.needCompile = true;
+    app.stopFlag.store(0);
+    StopFlagOnExit onExit{app};
+    const TransferChoice stored = StoredChoice(app);
+    if (app.model.needCompile) {
+        const bool compiled = steps.compile ? steps.compile() : CompileProjectForTransfer(app);
+        if (!compiled || app.runtimeImage.isEmpty())
+            return -1;
+    }
+    TransferChoice chosen;
+    const bool go = steps.choose && steps.choose(stored, app.runtimeImage.size(), &chosen);
+    // Whatever the dialog's end, the image stands for the project now.
+    app.model.needCompile = false;
+    if (!go)
+        return -1;
+    if (steps.keep)
+        steps.keep(chosen);
+    return DownloadProject(app, chosen, options);
 }
 
 int DownloadProject(CTessanApp& app, const TransferChoice& choice, const RunOptions& options)
 {
-    const int result = Run(app, TO_DOWNLOAD, choice.port, uint8_t(choice.enableUpdateRuntimeFile ? 1 : 0),
-                           PackedPasswordFor(choice), options);
-    app.stopFlag.store(1);
-    return result;
+    StopFlagOnExit onExit{app};
+    TransferRequest request = Request(TO_DOWNLOAD, choice.port, uint8_t(choice.enableUpdateRuntimeFile ? 1 : 0),
+                                      PackedPasswordFor(choice), CaptionOf(TO_DOWNLOAD));
+    request.image = app.runtimeImage;
+    return RunAndShow(app, request, options).code;
 }
 
 int ReadPanelInformation(CTessanApp& app, const QString& port, CPanelInformation* info,
-                         const RunOptions& options)
+                         const RunOptions& options, bool* valid)
 {
-    QByteArray block;
-    const int result = Run(app, TO_GET_INFORMATION, port, 1, PackedPassword::Zero(), options, &block);
-    if (result == TR_OK && info)
-        info->Parse(block);
-    return result;
+    const TransferOutcome outcome =
+        RunAndShow(app, Request(TO_GET_INFORMATION, port, 1, PackedPassword::Zero(), CaptionOf(TO_UPLOAD)),
+                   options);
+    CPanelInformation read;
+    const bool ok = outcome.code == TR_OK && read.Parse(outcome.received);
+    if (ok && info)
+        *info = read;
+    if (valid)
+        *valid = ok;
+    return outcome.code;
+}
+
+QString CheckUpload(const QString& path, const QString& port)
+{
+    if (path.isEmpty())
+        return QStringLiteral("Please input file path");
+    if (port.isEmpty())
+        return QStringLiteral("Port invalid");
+    return QString();
 }
 
 int UploadToBackup(CTessanApp& app, const QString& port, const QString& password,
@@ -106,17 +184,22 @@ int UploadToBackup(CTessanApp& app, const QString& port, const QString& password
 {
     if (fileWritten)
         *fileWritten = false;
-    QByteArray uploaded;
-    const int result =
-        Run(app, TO_UPLOAD, port, 1, PackedPassword::Pack(password), options, &uploaded);
-    // Only a whole, successful upload becomes a file: a failed one leaves
-    // any existing file as it was.
-    if (result == TR_OK) {
-        const bool written = CRuntimeBackup::Write(path, uploaded);
-        if (fileWritten)
-            *fileWritten = written;
+    const TransferOutcome outcome =
+        Execute(app, Request(TO_UPLOAD, port, 1, PackedPassword::Pack(password), CaptionOf(TO_UPLOAD)), options);
+    // Only a whole, successful upload becomes a file (a failed one leaves
+    // any existing file as it was), and it is told a success only once the
+    // file holds it.
+    if (outcome.code == TR_OK && !CRuntimeBackup::Write(path, outcome.received)) {
+        const CAppSettings& s = app.settings;
+        Sink(app, options).ShowError(
+            s.LookupText(LS_MSG, QStringLiteral("The backup file %1 can't be written")).arg(path),
+            s.LookupText(LS_MSG, QStringLiteral("Error")));
+        return outcome.code;
     }
-    return result;
+    if (fileWritten)
+        *fileWritten = outcome.code == TR_OK;
+    ShowResult(app, outcome, options);
+    return outcome.code;
 }
 
 RestoreCheck CheckRestore(const QString& path, const QString& port,
@@ -153,11 +236,22 @@ RestoreCheck CheckRestore(const QString& path, const QString& port,
 int RestoreBackup(CTessanApp& app, const RestoreCheck& accepted, const QString& port,
                   const QString& password, const RunOptions& options)
 {
-    app.runtimeImage = accepted.image;
     app.stopFlag.store(0);
-    const int result = Run(app, TO_DOWNLOAD, port, 1, PackedPassword::Pack(password), options);
-    app.stopFlag.store(1);
-    return result;
+    StopFlagOnExit onExit{app};
+    TransferRequest request = Request(TO_DOWNLOAD, port, 1, PackedPassword::Pack(password), CaptionOf(TO_DOWNLOAD));
+    request.image = accepted.image;
+    return RunAndShow(app, request, options).code;
+}
+
+QString DefaultBackupPath(const QString& folder, const QDateTime& localTime)
+{
+    return QDir(folder).filePath(CRuntimeBackup::DefaultName(localTime));
+}
+
+QString WithBackupExtension(const QString& path)
+{
+    const QFileInfo fi(path);
+    return fi.dir().filePath(CRuntimeBackup::WithExtension(fi.fileName()));
 }
 
 } // namespace TransferOperations

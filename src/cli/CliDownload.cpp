@@ -14,6 +14,18 @@ const QString kUsage = QStringLiteral(
     "    first, any other file is sent as it is. With --password the panel may\n"
     "    later upload its image with that password; without, it may not.");
 
+// The panel needs the image header with the firmware version it needs, and
+// room for the image.
+bool ImageSizeFits(qsizetype size)
+{
+    if (size >= 17 && TransferOperations::ImageFitsPanel(size))
+        return true;
+    Cli::PrintError(QStringLiteral("qv-cli download: the runtime image has %1 bytes; the panel takes 17 to %2")
+                        .arg(size)
+                        .arg(TransferOperations::kImageLimit - 1));
+    return false;
+}
+
 int runDownload(const QStringList& args)
 {
     CCliArgs parsed;
@@ -31,8 +43,6 @@ int runDownload(const QStringList& args)
             Cli::PrintError(CProjectStorage::ErrorCantOpen());
             return 1;
         }
-        if (!TransferOperations::PrepareProjectImage(app))
-            return 1;
     } else {
         QFile f(in);
         if (!f.open(QIODevice::ReadOnly) || f.size() >= TransferOperations::kImageLimit) {
@@ -42,23 +52,25 @@ int runDownload(const QStringList& args)
                                 .arg(TransferOperations::kImageLimit - 1));
             return 1;
         }
+        // Sent as it is: nothing to compile.
         app.runtimeImage = f.readAll();
+        app.model.needCompile = false;
+        if (!ImageSizeFits(app.runtimeImage.size()))
+            return 1;
     }
-    // The panel needs the image header with the firmware version it needs.
-    if (app.runtimeImage.size() < 17 || !TransferOperations::ImageFitsPanel(app.runtimeImage.size())) {
-        Cli::PrintError(QStringLiteral("qv-cli download: the runtime image has %1 bytes; the panel "
-                                       "takes 17 to %2")
-                            .arg(app.runtimeImage.size())
-                            .arg(TransferOperations::kImageLimit - 1));
-        return 1;
-    }
-    TransferChoice choice;
-    choice.port = parsed.Value(QStringLiteral("--port"));
-    choice.enableUpdateRuntimeFile = parsed.Has(QStringLiteral("--password")) ? 1 : 0;
-    choice.uploadPassword = parsed.Value(QStringLiteral("--password"));
-    app.model.needCompile = false;
+    // Project Transfer with the command line in place of the Transfer
+    // dialog; nothing is kept in COMPORT or the project.
+    TransferOperations::ProjectTransferSteps steps;
+    steps.choose = [&](const TransferChoice&, qsizetype imageSize, TransferChoice* chosen) {
+        if (!ImageSizeFits(imageSize))
+            return false;
+        chosen->port = parsed.Value(QStringLiteral("--port"));
+        chosen->enableUpdateRuntimeFile = parsed.Has(QStringLiteral("--password")) ? 1 : 0;
+        chosen->uploadPassword = parsed.Value(QStringLiteral("--password"));
+        return true;
+    };
     CCliTransferConsole console(app, QStringLiteral("Download"));
-    const int result = TransferOperations::DownloadProject(app, choice, console.Options());
+    const int result = TransferOperations::ProjectTransfer(app, steps, console.Options());
     console.PrintResult();
     return result == TR_OK ? 0 : 1;
 }

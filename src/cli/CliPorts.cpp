@@ -1,5 +1,5 @@
 #include "CliCommand.h"
-#include "transfer/DevSerial.h"
+#include "app/TransferOperations.h"
 
 namespace {
 
@@ -8,10 +8,7 @@ int runPorts(const QStringList& args)
     CCliArgs parsed;
     if (!parsed.Parse(args, {}, 0, 0, QStringLiteral("ports")))
         return 2;
-    QStringList ports;
-    CDevSerial::EnumSerialPorts(ports);
-    ports.sort();
-    for (const QString& p : ports)
+    for (const QString& p : TransferOperations::SerialPortNames())
         Cli::PrintOut(p);
     return 0;
 }

@@ -21,7 +21,7 @@ void OnInterrupt(int)
 } // namespace
 
 CCliTransferConsole::CCliTransferConsole(CTessanApp& app, QString caption)
-    : bar_(std::move(caption))
+    : bar_(std::move(caption)), runner_(app, this)
 {
     g_stopFlag = &app.stopFlag;
     std::signal(SIGINT, OnInterrupt);
@@ -36,6 +36,7 @@ CCliTransferConsole::~CCliTransferConsole()
 TransferOperations::RunOptions CCliTransferConsole::Options()
 {
     TransferOperations::RunOptions o;
+    o.runner = &runner_;
     o.progress = this;
     o.messages = this;
     return o;

@@ -1,6 +1,7 @@
 #pragma once
 #include "CliProgressBar.h"
 #include "base/MessageSink.h"
+#include "app/BlockingTransferRunner.h"
 #include "app/TransferOperations.h"
 #include "transfer/TransferProgress.h"
 
@@ -9,9 +10,10 @@
 
 class CTessanApp;
 
-// What the transfer commands share: a progress bar on stderr when it is a
-// terminal, the engine's result message kept until the command prints it,
-// and Ctrl+C as the stop request.
+// What the transfer commands share: the engine run on its worker thread
+// while the command waits, a progress bar on stderr when it is a terminal,
+// the engine's result message kept until the command prints it, and Ctrl+C
+// as the stop request.
 class CCliTransferConsole : public ITransferProgress, public IMessageSink
 {
 public:
@@ -29,6 +31,7 @@ public:
 
 private:
     CCliProgressBar bar_;
+    CBlockingTransferRunner runner_;
     QString text_;
     MessageKind messageKind_ = MessageKind::Information;
 };

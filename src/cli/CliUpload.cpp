@@ -7,7 +7,8 @@ namespace {
 const QString kUsage = QStringLiteral(
     "upload --port PORT --password DIGITS -o FILE.rtfbak\n"
     "    Uploads the panel's runtime image with its password into a backup file;\n"
-    "    the file is written only when the whole upload succeeded.");
+    "    the file is written only when the whole upload succeeded; a file that\n"
+    "    cannot be written ends the command with an error.");
 
 int runUpload(const QStringList& args)
 {
@@ -26,14 +27,10 @@ int runUpload(const QStringList& args)
     bool written = false;
     const int result = TransferOperations::UploadToBackup(
         app, parsed.Value(QStringLiteral("--port")), parsed.Value(QStringLiteral("--password")), path, console.Options(), &written);
+    // A backup that could not be written was told as an error instead of
+    // the success.
     console.PrintResult();
-    if (result != TR_OK)
-        return 1;
-    if (!written) {
-        Cli::PrintError(QStringLiteral("qv-cli upload: cannot write %1").arg(path));
-        return 1;
-    }
-    return 0;
+    return result == TR_OK && written ? 0 : 1;
 }
 
 CliRegistration reg({QStringLiteral("upload"), kUsage, runUpload});

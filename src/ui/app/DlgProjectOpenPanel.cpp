@@ -2,7 +2,7 @@
 #include "ui_DlgProjectOpenPanel.h"
 #include "base/AppSettings.h"
 #include "base/LanguageSection.h"
-#include "transfer/DevSerial.h"
+#include "app/TransferOperations.h"
 #include "ui/widgets/DialogTexts.h"
 
 #include <QProcess>
@@ -30,9 +30,7 @@ CDlgProjectOpenPanel::~CDlgProjectOpenPanel() = default;
 void CDlgProjectOpenPanel::RefreshPorts()
 {
     const QString current = ui_->ports->currentText();
-    QStringList ports;
-    CDevSerial::EnumSerialPorts(ports);
-    ports.sort();
+    const QStringList ports = TransferOperations::SerialPortNames();
     ui_->ports->clear();
     ui_->ports->addItems(ports);
     ui_->ports->setCurrentText(current.isEmpty() && !ports.isEmpty() ? ports.first() : current);

@@ -127,6 +127,11 @@ public:
     // emits its own signal; nothing when the copy equals the record)
 
     // ---- transfer settings ----
+    // The Transfer dialog's values: the flag and upload password kept in the
+    // project, the port in COMPORT. When either differs from what is stored,
+    // both are taken over, the project is marked modified and
+    // transferSettingsChanged is emitted; nothing happens when they are equal.
+    bool SetTransferSettings(const class CTransferDlgInfo& copy, const QString& port);
 
     // ---- autosave ----
 
@@ -153,6 +158,7 @@ signals:
     // ---- signals of the typed edits ----
 
     // ---- signals of the transfer settings ----
+    void transferSettingsChanged();
 
 private:
     QString text(const QString& key) const;

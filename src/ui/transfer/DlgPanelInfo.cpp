@@ -8,14 +8,11 @@
 #include "app/TessanApp.h"
 #include "app/TransferOperations.h"
 #include "base/LanguageSection.h"
-#include "transfer/PackedPassword.h"
-#include "transfer/RuntimeBackup.h"
 #include "ui/widgets/DialogTexts.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QTimer>
 
 CDlgPanelInfo::CDlgPanelInfo(CTessanApp& app, const QString& port, QWidget* parent)
@@ -96,11 +93,13 @@ void CDlgPanelInfo::Refresh()
         return;
     refreshing_ = true;
     TransferOperations::RememberPort(app_, port);
-    const TransferOutcome outcome = TransferRunner::Run(this, app_, TO_GET_INFORMATION, port, 1,
-                                                        PackedPassword::Zero(), QStringLiteral("Upload"));
-    const bool ok = outcome.code == TR_OK;
+    CTransferRunner runner(this, app_);
+    TransferOperations::RunOptions options;
+    options.runner = &runner;
     CPanelInformation info;
-    if (ok && info.Parse(outcome.received))
+    bool valid = false;
+    const bool ok = TransferOperations::ReadPanelInformation(app_, port, &info, options, &valid) == TR_OK;
+    if (valid)
         showInformation(info);
     setBackupEnabled(ok);
     // Upload chosen but no longer allowed: back to Download.
@@ -120,15 +119,14 @@ void CDlgPanelInfo::Browse()
     const bool save = !DirectionIsDownload();
     QString proposed;
     if (save)
-        proposed = QDir(projectFolder()).filePath(CRuntimeBackup::DefaultName(QDateTime::currentDateTime()));
+        proposed = TransferOperations::DefaultBackupPath(projectFolder(), QDateTime::currentDateTime());
     else
         proposed = ui_->path->text().isEmpty() ? QDir(projectFolder()).filePath(QStringLiteral("*.rtfbak"))
                                                : ui_->path->text();
     const QString chosen = chooseFile ? chooseFile(save, proposed) : QString();
     if (chosen.isEmpty())
         return;
-    const QFileInfo fi(chosen);
-    ui_->path->setText(fi.dir().filePath(CRuntimeBackup::WithExtension(fi.fileName())));
+    ui_->path->setText(TransferOperations::WithBackupExtension(chosen));
 }
 
 void CDlgPanelInfo::warn(const QString& text)
@@ -141,6 +139,9 @@ void CDlgPanelInfo::Transfer()
 {
     const QString path = ui_->path->text();
     const QString port = PortList::Selected(ui_->port);
+    CTransferRunner runner(this, app_);
+    TransferOperations::RunOptions options;
+    options.runner = &runner;
     if (DirectionIsDownload()) {
         const TransferOperations::RestoreCheck check = TransferOperations::CheckRestore(path, port, info_.firmware);
         if (!check.error.isEmpty()) {
@@ -150,32 +151,18 @@ void CDlgPanelInfo::Transfer()
         CDlgPassword password(app_.settings, CDlgPassword::UploadWithStored, check.password, this);
         if (password.exec() != QDialog::Accepted)
             return;
-        app_.runtimeImage = check.image;
         TransferOperations::RememberPort(app_, port);
-        app_.stopFlag.store(0);
-        TransferRunner::Run(this, app_, TO_DOWNLOAD, port, 1, PackedPassword::Pack(password.Password()),
-                            QStringLiteral("Download"));
-        app_.stopFlag.store(1);
+        TransferOperations::RestoreBackup(app_, check, port, password.Password(), options);
         return;
     }
-    if (path.isEmpty()) {
-        warn(QStringLiteral("Please input file path"));
-        return;
-    }
-    if (port.isEmpty()) {
-        warn(QStringLiteral("Port invalid"));
+    const QString error = TransferOperations::CheckUpload(path, port);
+    if (!error.isEmpty()) {
+        warn(error);
         return;
     }
     CDlgPassword password(app_.settings, CDlgPassword::UploadPassword, QStringLiteral("36093609"), this);
     if (password.exec() != QDialog::Accepted)
         return;
     TransferOperations::RememberPort(app_, port);
-    app_.stopFlag.store(0);
-    const TransferOutcome outcome = TransferRunner::Run(this, app_, TO_UPLOAD, port, 1,
-                                                        PackedPassword::Pack(password.Password()),
-                                                        QStringLiteral("Upload"));
-    app_.stopFlag.store(1);
-    // Only a whole, successful upload becomes a file.
-    if (outcome.code == TR_OK)
-        CRuntimeBackup::Write(path, outcome.received);
+    TransferOperations::UploadToBackup(app_, port, password.Password(), path, options, nullptr);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "transfer/PanelInformation.h"
+#include "app/TransferOperations.h"
 
 #include <QDialog>
 
@@ -11,7 +11,9 @@ namespace Ui { class DlgPanelInfo; }
 
 // Panel > Panel Information: reads the panel's information block once
 // shortly after opening and on "Refresh", shows its values, and downloads
-// or uploads runtime backups (.rtfbak).
+// or uploads runtime backups (.rtfbak). The reading, the checks and the
+// transfers are the core's transfer operations, run under the progress
+// dialog; this dialog adds the file and password choices.
 class CDlgPanelInfo : public QDialog
 {
     Q_OBJECT

@@ -9,16 +9,8 @@
 #include "base/LanguageSection.h"
 #include "ui/document/ProjectController.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
-
-namespace {
-// The stop flag is 1 on every way out once the command has cleared it.
-struct StopFlagOnExit
-{
-    CTessanApp& app;
-    ~StopFlagOnExit() { app.stopFlag.store(1); }
-};
-} // namespace
 
 int CProjectTransferCommand::Run(QWidget* parent)
 {
@@ -34,40 +26,34 @@ int CProjectTransferCommand::Run(QWidget* parent)
         if (answer != MessageAnswer::Yes || !controller_.SaveProject())
             return -1;
     }
-    if (app.runtimeImage.isEmpty())
-        app.model.needCompile = true;
-    app.stopFlag.store(0);
-    StopFlagOnExit onExit{app};
-    TransferChoice stored;
-    stored.port = s.GetSettingString(QStringLiteral("COMPORT"));
-    stored.enableUpdateRuntimeFile = app.model.transferInfo.enableUpdateRuntimeFile;
-    stored.uploadPassword = app.model.transferInfo.uploadPassword;
-
-    if (app.model.needCompile) {
-        QElapsedTimer clock;
-        clock.start();
-        const bool compiled = compile(parent);
-        compileMs_ = clock.elapsed();
-        if (!compiled)
-            return -1;
-    }
-
-    CDlgTransfer dialog(s, app.runtimeImage.size(), stored, parent);
-    const bool go = dialog.exec() == QDialog::Accepted;
-    app.model.needCompile = false;
-    if (!go)
-        return -1;
-    const TransferChoice choice = dialog.Choice();
-    TransferOperations::ApplyTransferChoice(app, choice);
-    controller_.NotifyModifiedChanged();
 
     QElapsedTimer clock;
     clock.start();
-    const TransferOutcome outcome = TransferRunner::Run(
-        parent, app, TO_DOWNLOAD, choice.port, uint8_t(choice.enableUpdateRuntimeFile ? 1 : 0),
-        TransferOperations::PackedPasswordFor(choice), QStringLiteral("Download"));
-    lineMs_ = clock.elapsed();
-    return outcome.code;
+    qint64 lineStart = -1;
+    TransferOperations::ProjectTransferSteps steps;
+    steps.compile = [&] {
+        const bool compiled = compile(parent);
+        compileMs_ = clock.elapsed();
+        return compiled;
+    };
+    steps.choose = [&](const TransferChoice& stored, qsizetype imageSize, TransferChoice* chosen) {
+        CDlgTransfer dialog(s, imageSize, stored, parent);
+        const bool go = dialog.exec() == QDialog::Accepted;
+        if (go)
+            *chosen = dialog.Choice();
+        lineStart = clock.elapsed();
+        return go;
+    };
+    steps.keep = [this](const TransferChoice& chosen) {
+        controller_.SetTransferSettings(chosen.Settings(), chosen.port);
+    };
+    CTransferRunner runner(parent, app);
+    TransferOperations::RunOptions options;
+    options.runner = &runner;
+    const int result = TransferOperations::ProjectTransfer(app, steps, options);
+    if (lineStart >= 0 && result >= 0)
+        lineMs_ = clock.elapsed() - lineStart;
+    return result;
 }
 
 bool CProjectTransferCommand::compile(QWidget* parent)

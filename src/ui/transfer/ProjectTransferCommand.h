@@ -1,12 +1,13 @@
 #pragma once
-#include <QElapsedTimer>
+#include <QtGlobal>
 
 class CProjectController;
 class QWidget;
 
-// File > Project Transfer: the save question, a compilation under the
-// "Compiler" progress when the image is out of date, the Transfer dialog,
-// then the download under the "Download" progress and its outcome's message.
+// File > Project Transfer in the editor: the save question, then the core's
+// Project Transfer with the editor's steps: a compilation under the
+// "Compiler" progress, the Transfer dialog, its values kept through the
+// project controller, and the download under the "Download" progress.
 class CProjectTransferCommand
 {
 public:

@@ -2,17 +2,16 @@
 #include "DlgProgress.h"
 
 #include "app/TessanApp.h"
+#include "app/TransferJob.h"
 #include "base/LanguageSection.h"
 
 #include <QEventLoop>
 
-namespace TransferRunner {
-
-TransferOutcome Run(QWidget* parent, CTessanApp& app, int operation, const QString& port,
-                    uint8_t enableUpdate, const QByteArray& packedPassword, const QString& caption)
+TransferOutcome CTransferRunner::Run(const TransferRequest& request)
 {
-    CTransferJob job(app);
-    CDlgProgress progress(app.settings, *app.messages, app.settings.LookupText(LS_MSG, caption), parent);
+    CTransferJob job(app_);
+    CDlgProgress progress(app_.settings, *app_.messages, app_.settings.LookupText(LS_MSG, request.caption),
+                          parent_);
     TransferOutcome outcome;
     bool ended = false;
     bool stopped = false;
@@ -34,7 +33,7 @@ TransferOutcome Run(QWidget* parent, CTessanApp& app, int operation, const QStri
         stopped = true;
         job.Cancel();
     });
-    if (!job.Start(operation, port, enableUpdate, packedPassword)) {
+    if (!job.Start(request)) {
         outcome.code = -1;
         return outcome;
     }
@@ -42,8 +41,5 @@ TransferOutcome Run(QWidget* parent, CTessanApp& app, int operation, const QStri
     // A stopped engine ends at its next check; the outcome follows.
     if (!ended)
         wait.exec();
-    app.ShowMessage(outcome.kind, outcome.text, outcome.caption);
     return outcome;
 }
-
-} // namespace TransferRunner

@@ -1,15 +1,22 @@
 #pragma once
-#include "app/TransferJob.h"
+#include "app/TransferRunner.h"
 
 class CTessanApp;
 class QWidget;
 
-// One transfer operation as the editor runs it: the engine on its worker
-// thread, a progress dialog with the caption (looked up in the message
-// section) that follows it and lets the user stop it, then the outcome's
-// message box through the application's message sink. The interface thread
-// keeps running its event loop all the while.
-namespace TransferRunner {
-TransferOutcome Run(QWidget* parent, CTessanApp& app, int operation, const QString& port,
-                    uint8_t enableUpdate, const QByteArray& packedPassword, const QString& caption);
-} // namespace TransferRunner
+// The editor's runner of a transfer operation: the engine runs as a transfer
+// job on its worker thread while the modal progress dialog (its caption the
+// request's, looked up in the message section) follows it and lets the user
+// stop it. The interface thread keeps running its event loop all the while,
+// so the window never blocks. The outcome goes back to the operation, which
+// shows its message.
+class CTransferRunner : public ITransferRunner
+{
+public:
+    CTransferRunner(QWidget* parent, CTessanApp& app) : parent_(parent), app_(app) {}
+    TransferOutcome Run(const TransferRequest& request) override;
+
+private:
+    QWidget* parent_;
+    CTessanApp& app_;
+};
