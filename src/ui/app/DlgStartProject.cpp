@@ -135,7 +135,7 @@ bool CDlgStartProject::takeNewProject()
         const MessageAnswer answer = app_.messages->Ask(
             QDir::toNativeSeparators(package) + QLatin1Char('\n')
                 + app_.settings.LookupText(LS_MSG, QStringLiteral("already exists. Replace it when the project is saved?")),
-            app_.settings.LookupText(LS_MSG, QStringLiteral("Warning")));
+            app_.settings.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo, MessageAnswer::No);
         if (answer != MessageAnswer::Yes)
             return false;
     }

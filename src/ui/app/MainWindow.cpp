@@ -598,14 +598,12 @@ void CMainWindow::projectInfoCommand()
 
 void CMainWindow::ApplyProjectInfo(const ProjectInfo& edited)
 {
-    ProjectInfo& info = controller_.App().model.info;
-    if (edited.companyName == info.companyName && edited.programmer == info.programmer
-        && edited.description == info.description)
-        return;
+    // Only the three fields the dialog edits are taken over.
+    ProjectInfo info = controller_.App().model.info;
     info.companyName = edited.companyName;
     info.programmer = edited.programmer;
     info.description = edited.description;
-    controller_.MarkModified();
+    controller_.SetProjectInfo(info);
 }
 
 void CMainWindow::gridSizeCommand()

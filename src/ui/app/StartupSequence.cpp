@@ -58,7 +58,7 @@ void CStartupSequence::RecoverLeftovers()
                     .arg(leftover.projectName, QDir::toNativeSeparators(target))
                 + QLatin1Char('\n')
                 + text("Yes recovers it, No deletes the folder, Cancel asks again at the next start."),
-            text("Warning"));
+            text("Warning"), MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Yes) {
             const QString written = recovery.Recover(leftover, &messages);
             if (!written.isEmpty())

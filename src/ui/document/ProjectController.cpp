@@ -168,7 +168,7 @@ bool CProjectController::AskToSave()
     if (!IsModified())
         return true;
     switch (Messages().Ask(text(QStringLiteral("Project data has been modified, save it?")),
-                           text(QStringLiteral("Warning")))) {
+                           text(QStringLiteral("Warning")), MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes: return SaveProject();
     case MessageAnswer::No: return true;
     default: return false;

@@ -125,6 +125,18 @@ public:
     // ---- typed edits of the project records ----
     // (each compares with what is there, assigns, sets the modified flag and
     // emits its own signal; nothing when the copy equals the record)
+    // Each returns true when the record changed.
+    bool SetProjectInfo(const struct ProjectInfo& info);
+    // The panel configuration, the communication settings and the device list.
+    bool SetPanelManager(const class CPanelManager& panel);
+    // The PLC <-> Panel exchange areas (and the option password they carry).
+    bool SetPlcAndPanel(const class CPLCAndPanelAlternation& exchange);
+    bool SetOptionPassword(const QString& password);
+    bool SetAlarms(const class CAlarmObjList& alarms);
+    // The previous and next numbers and the five function keys of `options`
+    // (what Screen Option hands back) become those of screen `number`; false
+    // also when there is no such screen.
+    bool SetScreenOptions(int number, const class CScreenObject& options);
 
     // ---- transfer settings ----
     // The Transfer dialog's values: the flag and upload password kept in the
@@ -156,6 +168,12 @@ signals:
     void bitmapLibraryChanged();
 
     // ---- signals of the typed edits ----
+    void projectInfoChanged();
+    void panelManagerChanged();
+    void plcAndPanelChanged();
+    void passwordChanged();
+    void alarmsChanged();
+    void screenOptionsChanged(int number);
 
     // ---- signals of the transfer settings ----
     void transferSettingsChanged();
