@@ -10,6 +10,13 @@ CAutoSaveTimer::CAutoSaveTimer(CProjectController& controller, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, &CAutoSaveTimer::SaveNow);
     connect(&controller_, &CProjectController::projectOpened, this, &CAutoSaveTimer::projectOpened);
     connect(&controller_, &CProjectController::projectClosed, this, &CAutoSaveTimer::projectClosed);
+    // New, deleted and renamed screens change the project folder's files at
+    // once; the autosaved screen list follows them at once, so that a
+    // recovery never lays an older list over the newer files.
+    connect(&controller_, &CProjectController::screenListChanged, this, [this] {
+        if (timer_.isActive())
+            SaveNow();
+    });
     if (controller_.HasProject())
         projectOpened();
 }

@@ -9,7 +9,8 @@ class CProjectController;
 // its project folder: the project document and the modified screens, never
 // over the saved files. A crash then loses at most that long of edits: the
 // next start recovers the folder with the autosaved files over the saved
-// ones. A save empties the folder; closing the project removes it.
+// ones. A change of the screen list is autosaved at once. A save empties
+// the folder; closing the project removes it.
 class CAutoSaveTimer : public QObject
 {
     Q_OBJECT
