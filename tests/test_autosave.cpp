@@ -10,7 +10,6 @@
 #include "TestSupport.h"
 #include "app/AutoSaveFolder.h"
 #include "app/ProjectStorage.h"
-#include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "project/ScreenObject.h"
@@ -19,6 +18,7 @@
 #include "ui/app/StartupSequence.h"
 #include "ui/document/AutoSaveTimer.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,8 +44,7 @@ void setAutoSaveSeconds(CTestProgramFolder& program, const QString& value)
 // Project Line1 at `location` with screens 1 and 2, saved.
 bool savedProject(CProjectController& c, const QString& location)
 {
-    return c.NewProject("Line1", location, "RU03", kVSeq)
-        && ScreenCommands::NewScreen(c.App(), 2, "Alarm") && c.SaveProject();
+    return c.NewProject("Line1", location, "RU03", kVSeq) && c.NewScreen(2, "Alarm") && c.SaveProject();
 }
 
 QString screenFile(const CProjectController& c, int number)
@@ -56,8 +55,8 @@ QString screenFile(const CProjectController& c, int number)
 // An edit held only in memory: one more object on the screen.
 void addObject(CProjectController& c, int number, int kind = 0)
 {
-    c.ScreenDocument(number)->Container().Add(ScreenTestObjects::NonDefault(kind));
-    c.NotifyModifiedChanged();
+    c.ScreenDocument(number)->Edit(
+        [kind](CDiagramEntityContainer& objects) { objects.Add(ScreenTestObjects::NonDefault(kind)); });
 }
 
 QStringList entriesOf(const QString& folder)
@@ -89,7 +88,7 @@ QMap<int, int> objectsPerScreen(CTestProgramFolder& program, const QString& loca
     if (!c.OpenProject(location, name))
         return out;
     for (const auto& screen : app.model.screens) {
-        const CTessanDoc* doc = c.ScreenDocument(screen->number);
+        const CScreenDocument* doc = c.ScreenDocument(screen->number);
         out.insert(screen->number, doc ? doc->Container().GetSize() : -1); // -1: no screen file
     }
     return out;
@@ -268,8 +267,7 @@ private slots:
         setAutoSaveSeconds(program, "0");
         QVERIFY(savedProject(c, location));
         addObject(c, 1);
-        QVERIFY(ScreenCommands::NewScreen(c.App(), 3, "Later"));
-        c.NotifyScreenListChanged();
+        QVERIFY(c.NewScreen(3, "Later"));
         QTest::qWait(1200);
         QVERIFY(!QFileInfo::exists(CAutoSaveFolder(c.App().ProjectFolder()).Path()));
     }
@@ -328,8 +326,7 @@ private slots:
             CProjectController c(app);
             CAutoSaveTimer timer(c);
             QVERIFY(savedProject(c, location));
-            QVERIFY(ScreenCommands::NewScreen(c.App(), 3, "Extra"));
-            c.NotifyScreenListChanged();
+            QVERIFY(c.NewScreen(3, "Extra"));
             addObject(c, 2);
             addObject(c, 3);
             const QByteArray savedScreen = ReadFile(screenFile(c, 2));
@@ -339,8 +336,7 @@ private slots:
             QVERIFY(entriesOf(autosave.NewestSet()).contains(c.ScreenTitle(3)));
 
             // Screen 3 goes: the autosaved list follows at once.
-            QVERIFY(ScreenCommands::DeleteScreen(app, 3));
-            c.ScreenDeleted(3);
+            QVERIFY(c.DeleteScreen(3));
             QCOMPARE(entriesOf(autosave.NewestSet()), QStringList({"Line1.cgp", c.ScreenTitle(2), "Manifest"}));
 
             // A later set that a kill cut short: no manifest yet.

@@ -1,5 +1,6 @@
 #include "AutoSaveTimer.h"
 #include "ProjectController.h"
+#include "ScreenDocument.h"
 #include "app/AutoSaveFolder.h"
 #include "app/AutoSaveInterval.h"
 #include "app/TessanApp.h"
@@ -35,8 +36,10 @@ bool CAutoSaveTimer::SaveNow()
     const QString folder = autosaveProjectFolder();
     if (folder.isEmpty())
         return false;
-    return CAutoSaveFolder(folder).Write(
-        controller.App(), [&controller](int number) { return controller.LoadedScreenDocument(number); });
+    return CAutoSaveFolder(folder).Write(controller.App(), [&controller](int number) {
+        const CScreenDocument* doc = controller.LoadedScreenDocument(number);
+        return doc ? &doc->Container() : nullptr;
+    });
 }
 
 void CAutoSaveTimer::projectOpened()
