@@ -41,8 +41,8 @@ public:
     // Yes packs it, with its autosaved edits, into <name>-recovered.cgp
     // beside its package and tells where (and which autosaved files were
     // damaged and left out), No deletes it, Cancel keeps it for the next
-    // start. Only the
-    // first instance calls this, before any project is opened.
+    // start. Only the first instance calls this, before any project is
+    // opened.
     void RecoverLeftovers();
 
     // Files of later starts wait while a modal dialog is open, so no dialog
