@@ -241,9 +241,14 @@ private slots:
         c.CloseProject();
         QVERIFY(!QFileInfo::exists(CAutoSaveFolder(line2).Path()));
         QVERIFY(!timer.IsActive());
-        QVERIFY(WriteFile(line2 + "/.autosave/1/Manifest", "left by another run"));
-        QVERIFY(c.OpenProject(location, "Line2"));
-        QVERIFY(!QFileInfo::exists(CAutoSaveFolder(line2).Path()));
+        // A new project of the same name makes its folder there again.
+        QVERIFY(WriteFile(line2 + "/.autosave/1/Manifest", "left by another project"));
+        QVERIFY(c.NewProject("Line2", location, "RU03", kVSeq));
+        QCOMPARE(c.App().ProjectFolder(), line2);
+        // (Being new, it is modified: its own first autosave is there.)
+        const QString fresh = CAutoSaveFolder(line2).NewestSet();
+        QVERIFY(ReadFile(fresh + "/Manifest").contains("Line2.cgp"));
+        QCOMPARE(entriesOf(CAutoSaveFolder(line2).Path()), QStringList({QFileInfo(fresh).fileName()}));
         QVERIFY(timer.IsActive());
     }
 
