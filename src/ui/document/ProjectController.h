@@ -73,10 +73,11 @@ public:
     bool SaveProjectAs(const QString& packagePath);
     // Closes without asking.
     void CloseProject();
-    // The program must end without asking (it was told to terminate): a
-    // project with unsaved edits is written into its project folder, which
-    // then stays for the next start to offer for recovery; the package is
-    // not touched. True when the folder is to be kept; nothing is shown.
+    // The program must end without asking (it was told to terminate): the
+    // unsaved edits of a project go into the autosave folder of its project
+    // folder (never over its saved files), which then stays for the next
+    // start to offer for recovery; the package is not touched. True when the
+    // folder is to be kept; nothing is shown.
     bool KeepForRecovery();
     // "Project data has been modified, save it?" when the project counts as
     // modified: Yes saves, No goes on, Cancel stops. True when the caller may
