@@ -1,4 +1,5 @@
 #include "AutoSaveFolder.h"
+#include "base/WholeFile.h"
 #include "TessanApp.h"
 #include "base/SafePath.h"
 #include "project/ScreenObject.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <utility>
@@ -86,19 +86,6 @@ bool readAll(const QString& path, qint64 limit, QByteArray* out)
         return false;
     *out = f.read(limit + 1);
     return out->size() <= limit && f.error() == QFile::NoError;
-}
-
-// A temporary file beside `path` that replaces it once written and synced.
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
 }
 
 // The sets of the folder, newest first.
@@ -196,9 +183,9 @@ bool CAutoSaveFolder::Write(const CTessanApp& app, const LoadedScreen& loaded) c
         return false;
     bool ok = true;
     for (const NamedBytes& f : files)
-        ok = ok && writeWhole(set + QLatin1Char('/') + f.name, f.bytes);
+        ok = ok && WriteWholeFile(set + QLatin1Char('/') + f.name, f.bytes);
     // The manifest last: only now does the set count.
-    ok = ok && writeWhole(set + QLatin1Char('/') + kManifest, manifest);
+    ok = ok && WriteWholeFile(set + QLatin1Char('/') + kManifest, manifest);
     if (!ok) {
         QDir(set).removeRecursively();
         return false;
@@ -243,7 +230,7 @@ CAutoSaveFolder::Overlay CAutoSaveFolder::ApplyTo(const QString& projectName) co
             continue;
         QByteArray bytes;
         if (!readAll(set + QLatin1Char('/') + entry.name, CTessanDoc::kMaxFileSize, &bytes)
-            || sumOf(bytes) != entry.sum || !writeWhole(target, bytes)) {
+            || sumOf(bytes) != entry.sum || !WriteWholeFile(target, bytes)) {
             out.damaged.append(entry.name);
             continue;
         }

@@ -1,4 +1,5 @@
 #include "ProjectStorage.h"
+#include "base/WholeFile.h"
 #include "project/PrjIni.h"
 #include "base/SafePath.h"
 #include "project/ZipPackage.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -24,18 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
 
 // Replaces `to` by `from` in one step, so `to` is always either whole old or
 // whole new. Folders too: a folder `to` must then be empty.
@@ -245,7 +233,7 @@ bool CProjectStorage::KeepRecoverable()
     QString docPath;
     if (!IsProjectName(app_.model.info.name) || !QDir().mkpath(app_.ProjectFolder())
         || !SafeJoin(app_.ProjectFolder(), app_.model.info.name + QStringLiteral(".cgp"), &docPath)
-        || !writeFile(docPath, app_.prjDoc.Store(app_.model)))
+        || !WriteWholeFile(docPath, app_.prjDoc.Store(app_.model)))
         return false;
     writeRecoveryMarker();
     return true;
@@ -325,7 +313,7 @@ bool CProjectStorage::WriteProjectFolder()
         fail(QStringLiteral("The project name \"%1\" cannot be a file name.").arg(model.info.name));
         return false;
     }
-    if (!writeFile(docPath, app_.prjDoc.Store(model))) {
+    if (!WriteWholeFile(docPath, app_.prjDoc.Store(model))) {
         fail(QStringLiteral("The project file %1 cannot be written.").arg(docPath));
         return false;
     }
@@ -350,7 +338,7 @@ bool CProjectStorage::PackProject()
         return false;
     }
     QFile::remove(iniPath);
-    if (!writeFile(iniPath, PrjIni::Build(model.info.name, app_.programVersion))) {
+    if (!WriteWholeFile(iniPath, PrjIni::Build(model.info.name, app_.programVersion))) {
         fail(QStringLiteral("The file %1 cannot be written.").arg(iniPath));
         return false;
     }

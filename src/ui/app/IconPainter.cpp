@@ -206,15 +206,11 @@ Drawing DrawingFor(CommandId id)
             p.drawLine(QPointF(6, 10), QPointF(12, 10.5));
         };
     case CommandId::Redo:
+        // Undo's arrow, mirrored.
         return [](QPainter& p) {
-            p.setPen(Pen(kAccent, 2.2));
-            p.setBrush(Qt::NoBrush);
-            QPainterPath path;
-            path.moveTo(18, 10);
-            path.cubicTo(12, 4, 2, 8, 5, 17);
-            p.drawPath(path);
-            p.drawLine(QPointF(18, 10), QPointF(18, 4));
-            p.drawLine(QPointF(18, 10), QPointF(12, 10.5));
+            p.translate(24, 0);
+            p.scale(-1, 1);
+            DrawingFor(CommandId::Undo)(p);
         };
     case CommandId::Cut:
         return [](QPainter& p) {

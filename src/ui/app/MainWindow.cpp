@@ -897,7 +897,10 @@ void CMainWindow::placeScreenWindow(QMdiSubWindow* sub)
     // adds its title bar and borders (known once it is shown).
     const QSize decoration = (sub->size() - sub->widget()->size()).expandedTo(QSize(0, 0));
     const QSize wanted = sub->widget()->sizeHint() + decoration;
-    const QSize size = wanted.boundedTo(area).expandedTo(QSize(240, 120).boundedTo(area));
+    // Wide enough for its title and the title bar's buttons.
+    const int titleWidth = sub->fontMetrics().horizontalAdvance(sub->windowTitle()) + 96;
+    const QSize least(std::max(240, titleWidth), 120);
+    const QSize size = wanted.expandedTo(least).boundedTo(area);
     // Cascaded: each window below and right of the one before, back to the
     // corner when it would leave the area.
     const int step = 24;

@@ -125,24 +125,24 @@ bool CScreenDocument::CanRedo() const
 
 void CScreenDocument::Undo()
 {
-    if (gestureStart_)
-        EndGesture();
-    if (!CanUndo())
-        return;
-    container().Undo();
-    container().SetModified(true);
-    emit changed();
-    emit selectionChanged();
-    emit historyChanged();
+    step(false);
 }
 
 void CScreenDocument::Redo()
 {
+    step(true);
+}
+
+void CScreenDocument::step(bool redo)
+{
     if (gestureStart_)
         EndGesture();
-    if (!CanRedo())
+    if (!(redo ? CanRedo() : CanUndo()))
         return;
-    container().Redo();
+    if (redo)
+        container().Redo();
+    else
+        container().Undo();
     container().SetModified(true);
     emit changed();
     emit selectionChanged();

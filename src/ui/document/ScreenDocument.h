@@ -77,6 +77,8 @@ private:
     CTessanDoc& Document() { return document_; }
     CDiagramEntityContainer& container();
     bool finish(std::unique_ptr<CUndoItem> before, const QByteArray& beforeBytes);
+    // Undo or redo, as an edit of its own.
+    void step(bool redo);
     QByteArray bytes() const;
 
     CTessanDoc& document_;
