@@ -204,7 +204,7 @@ private slots:
         QVERIFY(panel->WaitForDownloads(1));
         p.folder.messages.clear();
 
-        CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+        CDlgPanelInfo dlg(p.controller, panel->DevicePath());
         QString proposed;
         QString answer;
         dlg.chooseFile = [&](bool, const QString& path) {
@@ -299,7 +299,7 @@ private slots:
         QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
 
-        CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+        CDlgPanelInfo dlg(p.controller, panel->DevicePath());
         // A folder that takes no file, not even from root.
         dlg.chooseFile = [](bool, const QString&) { return QStringLiteral("/proc/corvel-line"); };
         QVERIFY(WaitForFirstRead(dlg, p.folder));
@@ -345,7 +345,7 @@ private slots:
         const QString backup = p.folder.Dir() + "/other.rtfbak";
         QVERIFY(TestSupport::WriteFile(backup, other + QByteArray(60, '\0') + PackedPassword::Pack("24681357")));
         {
-            CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+            CDlgPanelInfo dlg(p.controller, panel->DevicePath());
             dlg.chooseFile = [&](bool, const QString&) { return backup; };
             QVERIFY(WaitForFirstRead(dlg, p.folder));
             QTest::mouseClick(dlg.findChild<QPushButton*>("browse"), Qt::LeftButton);
@@ -430,7 +430,7 @@ private slots:
     void failedReadDisablesTheBackupGroup()
     {
         Project p;
-        CDlgPanelInfo dlg(p.App(), p.folder.Dir() + "/no-such-port");
+        CDlgPanelInfo dlg(p.controller, p.folder.Dir() + "/no-such-port");
         dlg.findChild<QComboBox*>("port")->setEditText(p.folder.Dir() + "/no-such-port");
         dlg.Refresh();
         QCOMPARE(p.folder.messages.last().first.left(7), QStringLiteral("PTC002:"));

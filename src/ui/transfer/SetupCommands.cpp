@@ -75,7 +75,7 @@ void PanelInformation(QWidget* parent, CProjectController& controller)
     if (!controller.HasProject())
         return;
     CTessanApp& app = controller.App();
-    CDlgPanelInfo dialog(app, app.settings.GetSettingString(QStringLiteral("COMPORT")), parent);
+    CDlgPanelInfo dialog(controller, app.settings.GetSettingString(QStringLiteral("COMPORT")), parent);
     dialog.exec();
 }
 
