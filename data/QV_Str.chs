@@ -5,6 +5,7 @@ The program shows the language chosen when it starts again.=程序再次启动�
 The last run ended without closing project %1. Recover its working folder into %2?=上次运行结束时未关闭工程 %1。是否将其工作文件夹恢复到 %2？
 Yes recovers it, No deletes the folder, Cancel asks again at the next start.=“是”恢复，“否”删除该文件夹，“取消”在下次启动时再次询问。
 Project %1 has been recovered into %2=工程 %1 已恢复到 %2
+These autosaved files were damaged and left out; the recovered project holds them as they were last saved:=以下自动保存的文件已损坏，未被采用；恢复的工程中保留的是它们上次保存时的内容：
 Title=标题
 Error GUI-004 : This file can't open=错误 GUI-004 : 无法打开此文件
 The screen file can't be read:=无法读取画面文件：

@@ -16,18 +16,27 @@ public:
     CTestProgramFolder();
     QString Dir() const { return dir_.path(); }
     CTessanApp& App() { return *app_; }
-    // Records the box; a question takes the next of `answers` (Cancel when
-    // none is left).
+    // Records the box.
     MessageAnswer Show(MessageKind kind, const QString& text, const QString& caption) override
     {
+        if (kind == MessageKind::Question)
+            return ShowQuestion({text, caption});
         messages.append({text, caption});
         kinds.append(kind);
-        if (kind != MessageKind::Question)
-            return MessageAnswer::Ok;
-        return answers.isEmpty() ? MessageAnswer::Cancel : answers.takeFirst();
+        return MessageAnswer::Ok;
+    }
+    // Records the question with its buttons; it takes the next of `answers`
+    // as they stand, or the most cautious button offered when none is left.
+    MessageAnswer ShowQuestion(const MessageQuestion& question) override
+    {
+        messages.append({question.text, question.caption});
+        kinds.append(MessageKind::Question);
+        questions.append(question);
+        return answers.isEmpty() ? question.MostCautious() : answers.takeFirst();
     }
     QList<QPair<QString, QString>> messages;
     QList<MessageKind> kinds;
+    QList<MessageQuestion> questions;
     QList<MessageAnswer> answers;
     QStringList MessageTexts() const;
 

@@ -4,6 +4,7 @@
 // tells a folder where its package lives.
 #include "ScreenTestObjects.h"
 #include "TestSupport.h"
+#include "app/AutoSaveFolder.h"
 #include "app/CrashRecovery.h"
 #include "app/RecoveryMarker.h"
 #include "app/ScreenCommands.h"
@@ -202,8 +203,8 @@ private slots:
         QVERIFY(!ZipEntries(location + "/Line2.cgp").contains(RecoveryMarker::FileName()));
     }
 
-    // A run told to end (SIGTERM, a logout) keeps unsaved edits for the
-    // next start; with none it keeps nothing.
+    // A run told to end (SIGTERM, a logout) keeps unsaved edits in the
+    // autosave folder for the next start; with none it keeps nothing.
     void terminationKeepsUnsavedEditsForRecovery()
     {
         CTestProgramFolder program;
@@ -220,8 +221,13 @@ private slots:
             // An edit held only in memory.
             c.ScreenDocument(1)->Edit([](CDiagramEntityContainer& o) { o.Add(ScreenTestObjects::NonDefault(0)); });
             QVERIFY(c.IsModified());
+            const QString screenFile = app.ProjectFolder() + "/" + c.ScreenTitle(1);
+            const QByteArray savedScreen = ReadFile(screenFile);
             QVERIFY(c.KeepForRecovery());
             QCOMPARE(ReadFile(location + "/Line1.cgp"), original);
+            // The edit is kept beside the saved screen file, not over it.
+            QCOMPARE(ReadFile(screenFile), savedScreen);
+            QVERIFY(QFileInfo(CAutoSaveFolder(app.ProjectFolder()).NewestSet() + "/" + c.ScreenTitle(1)).isFile());
             // The run ends here without closing: its folders stay.
         }
         nextStart(program, {MessageAnswer::Yes});

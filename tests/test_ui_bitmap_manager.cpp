@@ -223,14 +223,16 @@ private slots:
         QCOMPARE(d.Files().rowCount(), 2);
         QVERIFY(!d.Fields().buttonDelete->isEnabled());
         SelectFile(d, "a.bmp");
-        // No keeps it.
-        l.folder.answers = {MessageAnswer::No};
+        // Cancel keeps it.
+        l.folder.answers = {MessageAnswer::Cancel};
         QTest::mouseClick(d.Fields().buttonDelete, Qt::LeftButton);
         QCOMPARE(l.folder.messages.last(),
                  qMakePair(QString("Are you sure you want to delete the bitmap?"), QString("Warning")));
+        QCOMPARE(l.folder.questions.last().buttons, MessageButtons::OkCancel);
+        QCOMPARE(l.folder.questions.last().defaultButton, MessageAnswer::Cancel);
         QCOMPARE(d.Files().rowCount(), 2);
-        // Yes, by the Delete key: file and list entry go.
-        l.folder.answers = {MessageAnswer::Yes};
+        // OK, by the Delete key: file and list entry go.
+        l.folder.answers = {MessageAnswer::Ok};
         d.Fields().listBitmaps->setFocus();
         QTest::keyClick(d.Fields().listBitmaps, Qt::Key_Delete);
         QCOMPARE(d.Files().rowCount(), 1);

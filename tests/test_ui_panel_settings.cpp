@@ -148,7 +148,7 @@ private slots:
         QVERIFY(!dlg.Fields().remove->isEnabled());
         QVERIFY(dlg.DevicePage().Fields().baudRate->isEnabled());
         dlg.accept();
-        QVERIFY(SetupCommands::TakePanelManager(p.controller, dlg.Result()));
+        QVERIFY(p.controller.SetPanelManager(dlg.Result()));
         QVERIFY(p.controller.IsModified());
         QCOMPARE(p.App().model.Devices().devices.size(), size_t(1));
     }
@@ -258,7 +258,7 @@ private slots:
         Click(dlg.Fields().tree, dlg.DeviceItem(0));
         Click(dlg.Fields().tree, dlg.RootItem());
         dlg.accept();
-        QVERIFY(!SetupCommands::TakePanelManager(p.controller, dlg.Result()));
+        QVERIFY(!p.controller.SetPanelManager(dlg.Result()));
         QCOMPARE(int(p.App().model.Devices().requireCts), 0);
         QCOMPARE(int(p.App().model.Devices().controlRts), 1);
     }

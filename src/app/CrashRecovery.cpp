@@ -1,4 +1,5 @@
 #include "CrashRecovery.h"
+#include "AutoSaveFolder.h"
 #include "ProjectStorage.h"
 #include "RecoveryMarker.h"
 #include "TessanApp.h"
@@ -125,7 +126,8 @@ QString CCrashRecovery::RecoveredPackagePath(const LeftoverFolder& leftover) con
     }
 }
 
-QString CCrashRecovery::Recover(const LeftoverFolder& leftover, IMessageSink* messages) const
+QString CCrashRecovery::Recover(const LeftoverFolder& leftover, IMessageSink* messages,
+                                QStringList* damaged) const
 {
     const QString target = RecoveredPackagePath(leftover);
     QString location, name;
@@ -137,11 +139,19 @@ QString CCrashRecovery::Recover(const LeftoverFolder& leftover, IMessageSink* me
     // under the projects root is touched by the save.
     QTemporaryDir scratch(projectsRoot_ + QStringLiteral("/.recover-XXXXXX"));
     const QString folderName = QFileInfo(leftover.folder).fileName();
-    if (!scratch.isValid() || !copyFolder(leftover.folder, scratch.path() + QLatin1Char('/') + folderName)) {
+    const QString copy = scratch.path() + QLatin1Char('/') + folderName;
+    if (!scratch.isValid() || !copyFolder(leftover.folder, copy)) {
         messages->ShowError(QStringLiteral("The project folder %1 cannot be copied.").arg(leftover.folder),
                             QStringLiteral("Error"));
         return QString();
     }
+    // The edits that the run autosaved (or kept when it was told to end)
+    // over the files of its last save.
+    const CAutoSaveFolder autosave(copy);
+    const CAutoSaveFolder::Overlay overlay = autosave.ApplyTo(leftover.projectName);
+    autosave.Clear();
+    if (damaged)
+        *damaged = overlay.damaged;
     CTessanApp work(paths_, scratch.path());
     work.messages = messages;
     work.projectFolderName = folderName;

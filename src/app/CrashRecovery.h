@@ -40,10 +40,14 @@ public:
     // that does not exist.
     QString RecoveredPackagePath(const LeftoverFolder& leftover) const;
     // Packs the folder as a save does, under the project name of the new
-    // package, into RecoveredPackagePath; the folder goes once the package
-    // is written. Failures are shown through `messages`; on failure the
-    // folder stays for the next start. Returns the package path, or empty.
-    QString Recover(const LeftoverFolder& leftover, IMessageSink* messages) const;
+    // package, into RecoveredPackagePath; the edits of its autosave folder
+    // replace the saved files first. The folder goes once the package is
+    // written. Failures are shown through `messages`; on failure the folder
+    // stays for the next start. Returns the package path, or empty.
+    // `damaged` receives the autosaved files that were left out because they
+    // were damaged (their saved state is in the package).
+    QString Recover(const LeftoverFolder& leftover, IMessageSink* messages,
+                    QStringList* damaged = nullptr) const;
     // Declined: the folder goes, as at the end of a run.
     static void Discard(const LeftoverFolder& leftover);
 

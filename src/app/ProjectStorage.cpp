@@ -5,6 +5,7 @@
 #include "TessanApp.h"
 #include "base/TextCodec936.h"
 #include "RecoveryMarker.h"
+#include "AutoSaveFolder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -302,7 +303,11 @@ bool CProjectStorage::readPrjIni(const QString& folder, bool debug)
 
 bool CProjectStorage::SaveProject()
 {
-    if (!WriteProjectFolder() || !PackProject())
+    if (!WriteProjectFolder())
+        return false;
+    // The project folder holds every edit now: an autosave is older than it.
+    CAutoSaveFolder(app_.ProjectFolder()).Clear();
+    if (!PackProject())
         return false;
     app_.model.modified = false;
     return true;
@@ -372,8 +377,10 @@ bool CProjectStorage::PackProject()
     bool ok = true;
     for (const QString& entry : entries) {
         QString path;
-        // The recovery marker belongs to the working folder, never to a package.
-        if (entry == RecoveryMarker::FileName() || !SafeJoin(folder, entry, &path)
+        // The recovery marker and the autosaved edits belong to the working
+        // folder, never to a package.
+        if (entry == RecoveryMarker::FileName() || CAutoSaveFolder::Holds(entry)
+            || !SafeJoin(folder, entry, &path)
             || !QFileInfo(path).isFile()) {
             skipped.append(entry);
             continue;

@@ -32,7 +32,8 @@ public:
     // folder that can be recovered.
     bool KeepRecoverable();
     // Writes the project document and the open screens into the project
-    // folder and packs the folder into <location>/<name>.cgp.
+    // folder, empties its autosave folder and packs the folder into
+    // <location>/<name>.cgp.
     bool SaveProject();
     // The first half of a save: the project document, the open screens and
     // the recovery marker into the project folder; the package stays as it

@@ -12,11 +12,15 @@ MessageAnswer CConsoleMessageSink::Show(MessageKind kind, const QString& text, c
         Cli::PrintOut(text);
         return MessageAnswer::Ok;
     case MessageKind::Question:
-        // Nobody at the terminal answers: nothing proceeds unasked.
-        Cli::PrintError(caption + QStringLiteral(": ") + text);
-        return MessageAnswer::Cancel;
+        return ShowQuestion({text, caption});
     }
     return MessageAnswer::Ok;
+}
+
+MessageAnswer CConsoleMessageSink::ShowQuestion(const MessageQuestion& question)
+{
+    Cli::PrintError(question.caption + QStringLiteral(": ") + question.text);
+    return question.MostCautious();
 }
 
 CCliSession::CCliSession() : tempDir_(QDir::tempPath() + QStringLiteral("/qv-cli-XXXXXX"))

@@ -4,11 +4,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
-// Prints message boxes: errors and warnings to stderr, the rest to stdout.
+// Prints message boxes: errors, warnings and questions to stderr, the rest
+// to stdout. Nobody at the terminal answers a question: it takes the most
+// cautious button offered (Cancel, else No).
 class CConsoleMessageSink : public IMessageSink
 {
 public:
     MessageAnswer Show(MessageKind kind, const QString& text, const QString& caption) override;
+    MessageAnswer ShowQuestion(const MessageQuestion& question) override;
 };
 
 // The application state of one qv-cli run. Packages are unpacked into a

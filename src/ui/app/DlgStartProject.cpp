@@ -140,7 +140,7 @@ bool CDlgStartProject::takeNewProject()
         const MessageAnswer answer = controller_.Messages().Ask(
             QDir::toNativeSeparators(package) + QLatin1Char('\n')
                 + settings_.LookupText(LS_MSG, QStringLiteral("already exists. Replace it when the project is saved?")),
-            settings_.LookupText(LS_MSG, QStringLiteral("Warning")));
+            settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo, MessageAnswer::No);
         if (answer != MessageAnswer::Yes)
             return false;
     }

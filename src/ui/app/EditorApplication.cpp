@@ -10,6 +10,7 @@
 #include "app/ProjectStorage.h"
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
+#include "ui/document/AutoSaveTimer.h"
 #include "ui/document/MessageBoxSink.h"
 
 #include <QApplication>
@@ -35,9 +36,13 @@ int Run(int argc, char** argv)
     CMessageBoxSink messages;
     app.messages = &messages;
     CProjectController controller(app);
+    // The unsaved edits go into the project folder's autosave folder every
+    // App/AutoSaveSeconds, for recovery after a crash.
+    CAutoSaveTimer autosave(controller);
 
-    // Told to end (a logout, kill): unsaved edits stay in the project folder
-    // for the next start to offer; without any, the end is a normal one.
+    // Told to end (a logout, kill): unsaved edits go into the autosave folder
+    // and the project folder stays for the next start to offer; without any,
+    // the end is a normal one.
     CTerminationSignals termination;
     bool keepFolders = false;
     QObject::connect(&termination, &CTerminationSignals::terminationRequested, &qapp, [&](int number) {

@@ -214,6 +214,7 @@ void CMainWindow::buildPanes()
     });
     connect(objectList_, &CObjectListPane::kindSelected, this, &CMainWindow::ShowObjectHelp);
     connect(output_, &COutputPane::panelManagerRequested, this, [this] { Execute(CommandId::PanelManager); });
+    connect(output_, &COutputPane::alarmSetupRequested, this, [this] { Execute(CommandId::AlarmSetup); });
     connect(output_, &COutputPane::showRequested, this, [this] {
         dockOutput_->show();
         dockOutput_->raise();
@@ -597,14 +598,12 @@ void CMainWindow::projectInfoCommand()
 
 void CMainWindow::ApplyProjectInfo(const ProjectInfo& edited)
 {
-    ProjectInfo& info = controller_.App().model.info;
-    if (edited.companyName == info.companyName && edited.programmer == info.programmer
-        && edited.description == info.description)
-        return;
+    // Only the three fields the dialog edits are taken over.
+    ProjectInfo info = controller_.App().model.info;
     info.companyName = edited.companyName;
     info.programmer = edited.programmer;
     info.description = edited.description;
-    controller_.MarkModified();
+    controller_.SetProjectInfo(info);
 }
 
 void CMainWindow::gridSizeCommand()
@@ -876,8 +875,6 @@ QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
     sub->setProperty("windowIndex", index);
     sub->setWindowTitle(title);
     sub->setWindowIcon(IconPainter::Icon(CommandId::NewScreen));
-    placeScreenWindow(sub);
-    screenWindows_.append(sub);
     connect(sub, &QObject::destroyed, this, [this, sub] {
         screenWindows_.removeAll(sub);
         // Later: the window's view is still being destroyed now, and the
@@ -885,6 +882,8 @@ QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
         QMetaObject::invokeMethod(this, &CMainWindow::UpdateCommands, Qt::QueuedConnection);
     });
     sub->show();
+    placeScreenWindow(sub);
+    screenWindows_.append(sub);
     mdi_->setActiveSubWindow(sub);
     view->setFocus();
     UpdateCommands();
@@ -894,9 +893,11 @@ QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
 void CMainWindow::placeScreenWindow(QMdiSubWindow* sub)
 {
     const QSize area = mdi_->viewport()->size();
-    // The view's hint is the paper at the zoom with its frame; the window's
-    // adds its title bar and borders.
-    const QSize size = sub->sizeHint().boundedTo(area).expandedTo(QSize(240, 120).boundedTo(area));
+    // The view's hint is the paper at the zoom with its frame; the window
+    // adds its title bar and borders (known once it is shown).
+    const QSize decoration = (sub->size() - sub->widget()->size()).expandedTo(QSize(0, 0));
+    const QSize wanted = sub->widget()->sizeHint() + decoration;
+    const QSize size = wanted.boundedTo(area).expandedTo(QSize(240, 120).boundedTo(area));
     // Cascaded: each window below and right of the one before, back to the
     // corner when it would leave the area.
     const int step = 24;

@@ -58,13 +58,19 @@ void CStartupSequence::RecoverLeftovers()
                     .arg(leftover.projectName, QDir::toNativeSeparators(target))
                 + QLatin1Char('\n')
                 + text("Yes recovers it, No deletes the folder, Cancel asks again at the next start."),
-            text("Warning"));
+            text("Warning"), MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Yes) {
-            const QString written = recovery.Recover(leftover, &messages);
+            QStringList damaged;
+            const QString written = recovery.Recover(leftover, &messages, &damaged);
             if (!written.isEmpty())
                 messages.ShowInformation(text("Project %1 has been recovered into %2")
                                              .arg(leftover.projectName, QDir::toNativeSeparators(written)),
                                          text("Information"));
+            if (!written.isEmpty() && !damaged.isEmpty())
+                messages.ShowWarning(text("These autosaved files were damaged and left out; the recovered "
+                                          "project holds them as they were last saved:")
+                                         + QLatin1Char('\n') + damaged.join(QLatin1Char('\n')),
+                                     text("Warning"));
         } else if (answer == MessageAnswer::No) {
             CCrashRecovery::Discard(leftover);
         }

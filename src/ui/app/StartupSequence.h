@@ -38,9 +38,11 @@ public:
     void AfterMainWindow(QWidget* window, const QString& fileArgument);
 
     // For each project folder that an earlier run left behind, one question:
-    // Yes packs it into <name>-recovered.cgp beside its package and tells
-    // where, No deletes it, Cancel keeps it for the next start. Only the
-    // first instance calls this, before any project is opened.
+    // Yes packs it, with its autosaved edits, into <name>-recovered.cgp
+    // beside its package and tells where (and which autosaved files were
+    // damaged and left out), No deletes it, Cancel keeps it for the next
+    // start. Only the first instance calls this, before any project is
+    // opened.
     void RecoverLeftovers();
 
     // Files of later starts wait while a modal dialog is open, so no dialog

@@ -1,5 +1,6 @@
 #include "ProjectController.h"
 #include "ScreenDocument.h"
+#include "app/AutoSaveFolder.h"
 #include "app/ProjectStorage.h"
 #include "app/ScreenCommands.h"
 #include "app/StartProjectChoice.h"
@@ -168,7 +169,7 @@ bool CProjectController::AskToSave()
     if (!IsModified())
         return true;
     switch (Messages().Ask(text(QStringLiteral("Project data has been modified, save it?")),
-                           text(QStringLiteral("Warning")))) {
+                           text(QStringLiteral("Warning")), MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes: return SaveProject();
     case MessageAnswer::No: return true;
     default: return false;
@@ -303,13 +304,13 @@ bool CProjectController::KeepForRecovery()
 {
     if (!hasProject_ || !IsModified())
         return false;
-    // No one is there to answer a message now. A folder that could not be
-    // written whole is kept all the same: it still holds the last save.
-    CSilentMessageSink silent;
-    IMessageSink* shown = app_.messages;
-    app_.messages = &silent;
-    CProjectStorage(app_).WriteProjectFolder();
-    app_.messages = shown;
+    // Nothing is shown: no one is there to answer. An autosave that could
+    // not be written leaves the folder as it was, with the last save and
+    // the previous autosave; it is kept all the same.
+    CAutoSaveFolder(app_.ProjectFolder()).Write(app_, [this](int number) {
+        const CTessanDoc* doc = screens_.Document(number);
+        return doc ? &doc->Container() : nullptr;
+    });
     return true;
 }
 

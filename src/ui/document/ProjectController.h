@@ -75,10 +75,11 @@ public:
     bool SaveProjectAs(const QString& packagePath);
     // Closes without asking.
     void CloseProject();
-    // The program must end without asking (it was told to terminate): a
-    // project with unsaved edits is written into its project folder, which
-    // then stays for the next start to offer for recovery; the package is
-    // not touched. True when the folder is to be kept; nothing is shown.
+    // The program must end without asking (it was told to terminate): the
+    // unsaved edits of a project go into the autosave folder of its project
+    // folder (never over its saved files), which then stays for the next
+    // start to offer for recovery; the package is not touched. True when the
+    // folder is to be kept; nothing is shown.
     bool KeepForRecovery();
     // "Project data has been modified, save it?" when the project counts as
     // modified: Yes saves, No goes on, Cancel stops. True when the caller may
@@ -127,6 +128,18 @@ public:
     // ---- typed edits of the project records ----
     // (each compares with what is there, assigns, sets the modified flag and
     // emits its own signal; nothing when the copy equals the record)
+    // Each returns true when the record changed.
+    bool SetProjectInfo(const struct ProjectInfo& info);
+    // The panel configuration, the communication settings and the device list.
+    bool SetPanelManager(const class CPanelManager& panel);
+    // The PLC <-> Panel exchange areas (and the option password they carry).
+    bool SetPlcAndPanel(const class CPLCAndPanelAlternation& exchange);
+    bool SetOptionPassword(const QString& password);
+    bool SetAlarms(const class CAlarmObjList& alarms);
+    // The previous and next numbers and the five function keys of `options`
+    // (what Screen Option hands back) become those of screen `number`; false
+    // also when there is no such screen.
+    bool SetScreenOptions(int number, const class CScreenObject& options);
 
     // ---- compile and transfer ----
     // The Transfer dialog's values: the flag and upload password kept in the
@@ -194,6 +207,12 @@ signals:
     void bitmapLibraryChanged();
 
     // ---- signals of the typed edits ----
+    void projectInfoChanged();
+    void panelManagerChanged();
+    void plcAndPanelChanged();
+    void passwordChanged();
+    void alarmsChanged();
+    void screenOptionsChanged(int number);
 
     // ---- signals of the transfer settings ----
     void transferSettingsChanged();

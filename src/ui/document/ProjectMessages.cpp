@@ -30,11 +30,12 @@ void Warning(CProjectController& controller, const QString& text)
     controller.Messages().ShowWarning(text, Text(controller, QStringLiteral("Warning")));
 }
 
-bool AskWarning(CProjectController& controller, const QString& english)
+bool AskBeforeDeleting(CProjectController& controller, const QString& english, MessageButtons buttons)
 {
-    return controller.Messages().Show(MessageKind::Question, Text(controller, english),
-                                      Text(controller, QStringLiteral("Warning")))
-        == MessageAnswer::Yes;
+    const MessageAnswer answer = controller.Messages().Ask(Text(controller, english),
+                                                           Text(controller, QStringLiteral("Warning")), buttons,
+                                                           MostCautiousAnswer(buttons));
+    return answer == OfferedAnswers(buttons).constFirst();
 }
 
 } // namespace ProjectMessages

@@ -1,5 +1,6 @@
 #pragma once
 #include "base/LocalText.h"
+#include "base/MessageSink.h"
 
 #include <QString>
 
@@ -15,7 +16,8 @@ QString Text(const CProjectController& controller, const LocalText& text);
 void Error(CProjectController& controller, const QString& english);
 void Error(CProjectController& controller, const LocalText& text);
 void Warning(CProjectController& controller, const QString& text);
-// A Yes/No question with the caption "Warning"; true for Yes.
-bool AskWarning(CProjectController& controller, const QString& english);
+// A question with the caption "Warning" whose Yes or OK deletes something:
+// No or Cancel is its default button. True when the user agreed.
+bool AskBeforeDeleting(CProjectController& controller, const QString& english, MessageButtons buttons);
 
 } // namespace ProjectMessages

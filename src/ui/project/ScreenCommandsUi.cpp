@@ -104,7 +104,8 @@ void CScreenCommandsUi::RenameScreen(QWidget* parent, int number)
 void CScreenCommandsUi::DeleteScreens(const QList<int>& numbers)
 {
     if (numbers.isEmpty()
-        || !ProjectMessages::AskWarning(controller_, QStringLiteral("Are you sure you want to delete the screen?")))
+        || !ProjectMessages::AskBeforeDeleting(controller_, QStringLiteral("Are you sure you want to delete the screen?"),
+                                               MessageButtons::YesNo))
         return;
     for (int number : numbers)
         controller_.DeleteScreen(number);
@@ -121,21 +122,12 @@ void CScreenCommandsUi::DeleteScreen(QWidget* parent, int number)
 
 void CScreenCommandsUi::ScreenOption(QWidget* parent, int number)
 {
-    CScreenObject* screen = controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
+    const CScreenObject* screen = controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
     if (!screen)
         return;
     CDlgScreenOption dialog(controller_, *screen, runDialog, pickRegister, parent);
-    if (runDialog(dialog) != QDialog::Accepted)
-        return;
-    const CScreenObject edited = dialog.Result();
-    // The dialog may have run a long while: the screen is looked up again.
-    screen = controller_.App().model.FindScreen(number);
-    if (!screen || (edited.screenChange == screen->screenChange && edited.keys == screen->keys))
-        return;
-    screen->screenChange = edited.screenChange;
-    screen->keys = edited.keys;
-    controller_.MarkModified();
-    controller_.NotifyScreenListChanged();
+    if (runDialog(dialog) == QDialog::Accepted)
+        controller_.SetScreenOptions(number, dialog.Result());
 }
 
 void CScreenCommandsUi::AlarmSetup(QWidget* parent)
@@ -143,11 +135,6 @@ void CScreenCommandsUi::AlarmSetup(QWidget* parent)
     if (!controller_.HasProject())
         return;
     CDlgAlarm dialog(controller_, pickRegister, chooseImportFile, chooseExportFile, parent);
-    if (runDialog(dialog) != QDialog::Accepted)
-        return;
-    CAlarmObjList& alarms = controller_.App().model.alarms;
-    if (dialog.Result() == alarms)
-        return;
-    alarms = dialog.Result();
-    controller_.MarkModified();
+    if (runDialog(dialog) == QDialog::Accepted)
+        controller_.SetAlarms(dialog.Result());
 }

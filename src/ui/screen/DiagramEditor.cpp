@@ -219,7 +219,10 @@ void CDiagramEditor::updateScrollBars()
 {
     const int w = int(std::ceil(paper_.width() * ctx_.zoom));
     const int h = int(std::ceil(paper_.height() * ctx_.zoom));
-    const QSize view = viewport()->size();
+    // A paper that fits the whole area needs no scroll bars, whether they
+    // are shown at the moment or not.
+    const QSize whole = contentsRect().size();
+    const QSize view = w <= whole.width() && h <= whole.height() ? whole : viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, w - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
     verticalScrollBar()->setRange(0, std::max(0, h - view.height()));

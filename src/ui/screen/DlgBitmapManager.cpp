@@ -230,7 +230,7 @@ void CDlgBitmapManager::deleteSelected()
     const QStringList names = selectedFiles();
     if (currentKind() != NodeUser || names.isEmpty())
         return;
-    if (!ProjectMessages::AskWarning(controller_, kDeleteQuestion))
+    if (!ProjectMessages::AskBeforeDeleting(controller_, kDeleteQuestion, MessageButtons::OkCancel))
         return;
     for (const QString& name : names)
         controller_.DeleteBitmap(name);

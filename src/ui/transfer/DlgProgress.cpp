@@ -72,9 +72,9 @@ void CDlgProgress::askToStop()
     if (ended_ || asking_)
         return;
     asking_ = true;
-    const MessageAnswer answer = messages_.Show(MessageKind::Question,
-                                                settings_.LookupText(LS_MSG, QStringLiteral("Stop the operation?")),
-                                                settings_.LookupText(LS_MSG, QStringLiteral("Warning")));
+    const MessageAnswer answer = messages_.Ask(settings_.LookupText(LS_MSG, QStringLiteral("Stop the operation?")),
+                                               settings_.LookupText(LS_MSG, QStringLiteral("Warning")),
+                                               MessageButtons::OkCancel, MessageAnswer::Cancel);
     asking_ = false;
     // The operation may have ended while the question was open.
     if (ended_ || (answer != MessageAnswer::Yes && answer != MessageAnswer::Ok))

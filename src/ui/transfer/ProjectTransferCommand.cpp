@@ -28,7 +28,7 @@ int CProjectTransferCommand::Run(QWidget* parent)
     if (controller_.IsModified()) {
         const MessageAnswer answer =
             controller_.Messages().Ask(s.LookupText(LS_MSG, QStringLiteral("Project data has been modified, save it?")),
-                                       s.LookupText(LS_MSG, QStringLiteral("Warning")));
+                                       s.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::Yes || !controller_.SaveProject())
             return -1;
     }
