@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     { CDlgTransfer d(s, 23456, choice); Shot(d, out + "/transfer" + suffix); }
     { CDlgProgress d(s, f, s.LookupText(LS_MSG, QStringLiteral("Download")), nullptr); d.SetProgress(45); Shot(d, out + "/progress" + suffix); }
     { CDlgPassword d(s, CDlgPassword::UploadWithStored, QStringLiteral("11112222")); Shot(d, out + "/password" + suffix); }
-    { CDlgPanelInfo d(f.App(), QString()); Shot(d, out + "/panelinfo" + suffix); }
+    { CDlgPanelInfo d(c, QString()); Shot(d, out + "/panelinfo" + suffix); }
     {
         CPanelManager pm = f.App().model.panelManager;
         DeviceList::Add(pm.deviceInfo);

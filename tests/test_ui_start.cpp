@@ -169,10 +169,11 @@ private slots:
     void newPageProposesTheFirstFreeName()
     {
         CTestProgramFolder f;
+        CProjectController c(f.App());
         const QString projectDir = f.App().settings.Paths().ProjectDir();
         WriteFile(projectDir + "/NewProject1.cgp", "x");
         WriteFile(projectDir + "/NewProject2.cgp", "x");
-        CDlgStartProject dlg(f.App(), StartProjectDefaults::Initial(f.App()));
+        CDlgStartProject dlg(c, StartProjectDefaults::Initial(f.App()));
         showDialog(&dlg);
         QCOMPARE(dlg.Mode(), int(StartProjectChoice::NewProject));
         auto* name = child<QLineEdit>(dlg.NewPage(), "projectName");
@@ -218,8 +219,9 @@ private slots:
     void newPageRefusesWhatCannotBeSaved()
     {
         CTestProgramFolder f;
+        CProjectController c(f.App());
         StartProjectChoice initial = StartProjectDefaults::Initial(f.App());
-        CDlgStartProject dlg(f.App(), initial);
+        CDlgStartProject dlg(c, initial);
         showDialog(&dlg);
         auto* name = child<QLineEdit>(dlg.NewPage(), "projectName");
         auto* ok = child<QPushButton>(&dlg, "okButton");
@@ -248,7 +250,7 @@ private slots:
         QCOMPARE(dlg.Result().projectName, QString("Line1"));
 
         // Empty fields leave the values the dialog began with.
-        CDlgStartProject again(f.App(), initial);
+        CDlgStartProject again(c, initial);
         typeInto(child<QLineEdit>(again.NewPage(), "projectName"), "");
         typeInto(child<QLineEdit>(again.NewPage(), "savePath"), "");
         again.accept();
@@ -260,6 +262,7 @@ private slots:
     void openPageListsTheFolder()
     {
         CTestProgramFolder f;
+        CProjectController c(f.App());
         const QString folder = f.Dir() + "/Lib";
         makePackage(folder, "Line1", "Ada");
         makePackage(folder, "Pump", "Lin");
@@ -268,7 +271,7 @@ private slots:
 
         StartProjectChoice initial = StartProjectDefaults::Initial(f.App());
         initial.locationPath = f.Dir() + "/Empty";
-        CDlgStartProject dlg(f.App(), initial);
+        CDlgStartProject dlg(c, initial);
         showDialog(&dlg);
         QTest::mouseClick(child<QToolButton>(&dlg, "modeDisk"), Qt::LeftButton);
         QCOMPARE(dlg.Mode(), int(StartProjectChoice::OpenFromDisk));
@@ -310,7 +313,8 @@ private slots:
     void panelPageKeepsThePort()
     {
         CTestProgramFolder f;
-        CDlgStartProject dlg(f.App(), StartProjectDefaults::Initial(f.App()));
+        CProjectController c(f.App());
+        CDlgStartProject dlg(c, StartProjectDefaults::Initial(f.App()));
         showDialog(&dlg);
         QTest::mouseClick(child<QToolButton>(&dlg, "modePanel"), Qt::LeftButton);
         QCOMPARE(dlg.Mode(), int(StartProjectChoice::ReadFromPanel));
@@ -326,15 +330,16 @@ private slots:
         QCOMPARE(dlg.Result().projectName, QString("NewProject1"));
         QCOMPARE(f.App().settings.GetSettingString("COMPORT"), QString("/dev/pts/7"));
         // The next dialog offers it again.
-        CDlgStartProject next(f.App(), StartProjectDefaults::Initial(f.App()));
+        CDlgStartProject next(c, StartProjectDefaults::Initial(f.App()));
         QCOMPARE(child<QComboBox>(next.PanelPage(), "ports")->currentText(), QString("/dev/pts/7"));
     }
 
     void checkBoxWritesEachClick()
     {
         CTestProgramFolder f;
+        CProjectController c(f.App());
         const QString ini = f.App().settings.Paths().SettingsFile();
-        CDlgStartProject dlg(f.App(), StartProjectDefaults::Initial(f.App()));
+        CDlgStartProject dlg(c, StartProjectDefaults::Initial(f.App()));
         showDialog(&dlg);
         auto* box = child<QCheckBox>(&dlg, "alwaysShow");
         QVERIFY(!box->isChecked());
@@ -346,7 +351,7 @@ private slots:
         QCOMPARE(CProfileFile::ReadString(ini, "App", "StartupStepDlg", QString()), QString("1"));
         // The next dialog shows the stored state; Cancel takes nothing back.
         dlg.reject();
-        CDlgStartProject next(f.App(), StartProjectDefaults::Initial(f.App()));
+        CDlgStartProject next(c, StartProjectDefaults::Initial(f.App()));
         QVERIFY(child<QCheckBox>(&next, "alwaysShow")->isChecked());
 
         // The support link: App/SupportURL, else the built-in address.
@@ -358,10 +363,11 @@ private slots:
     void everyFieldHasItsOwnKey()
     {
         CTestProgramFolder f;
+        CProjectController c(f.App());
         for (const char* language : {"en", "chs"}) {
             CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "App", "Language", "1");
             CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Language", "1", language);
-            CDlgStartProject dlg(f.App(), StartProjectDefaults::Initial(f.App()));
+            CDlgStartProject dlg(c, StartProjectDefaults::Initial(f.App()));
             for (int mode = 0; mode < 3; ++mode) {
                 dlg.SetMode(mode);
                 const QStringList clashes = mnemonicClashes(&dlg);
@@ -376,9 +382,10 @@ private slots:
     void dialogTextsInChinese()
     {
         CTestProgramFolder f;
+        CProjectController c(f.App());
         CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "App", "Language", "1");
         CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Language", "1", "chs");
-        CDlgStartProject dlg(f.App(), StartProjectDefaults::Initial(f.App()));
+        CDlgStartProject dlg(c, StartProjectDefaults::Initial(f.App()));
         QCOMPARE(dlg.windowTitle(), QString::fromUtf8("开始工程"));
         QCOMPARE(child<QToolButton>(&dlg, "modeNew")->text(), QString::fromUtf8("新建工程(&W)"));
         QCOMPARE(child<QPushButton>(dlg.NewPage(), "browse")->text(), QString::fromUtf8("浏览(&B)..."));

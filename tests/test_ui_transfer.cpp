@@ -2,14 +2,20 @@
 // Project Transfer from the command to the panel's stored image, the
 // Transfer dialog's values kept through the project controller, a stopped
 // transfer, Panel Information and a backup round trip through its dialog, a
-// backup that cannot be written, and a restore followed by Project Transfer.
+// backup that cannot be written, a restore followed by Project Transfer, and
+// the project controller's compilation and transfers with a follower of its
+// own.
 #include "ModalDriver.h"
 #include "PanelFixture.h"
+#include "app/CompileJob.h"
 #include "app/ScreenCommands.h"
+#include "app/TransferJob.h"
+#include "base/ProfileFile.h"
 #include "project/ProtocolTables.h"
 #include "project/TransferDlgInfo.h"
 #include "transfer/PackedPassword.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/TransferJobFollower.h"
 #include "ui/transfer/DlgPanelInfo.h"
 #include "ui/transfer/DlgPassword.h"
 #include "ui/transfer/DlgProgress.h"
@@ -85,6 +91,42 @@ bool WaitForFirstRead(CDlgPanelInfo& dlg, CTestProgramFolder& folder)
     dlg.show();
     return QTest::qWaitFor([&] { return !folder.messages.isEmpty(); }, 20000)
            && folder.messages.last().first == QStringLiteral("Get information OK!");
+}
+
+// Follows the controller's jobs without a dialog: starts each and waits for
+// its end, keeping the requests and the port stored when each started.
+struct WaitingFollower : ITransferJobFollower
+{
+    explicit WaitingFollower(const CTessanApp& app) : app(app) {}
+    TransferOutcome Follow(CTransferJob& job, const TransferRequest& request) override
+    {
+        requests << request;
+        portsAtStart << app.settings.GetSettingString("COMPORT");
+        TransferOutcome outcome;
+        bool ended = false;
+        QObject::connect(&job, &CTransferJob::finished, &job, [&](const TransferOutcome& o) {
+            outcome = o;
+            ended = true;
+        });
+        if (!job.Start(request) || !QTest::qWaitFor([&] { return ended; }, 20000))
+            outcome.code = -1;
+        return outcome;
+    }
+    const CTessanApp& app;
+    QList<TransferRequest> requests;
+    QStringList portsAtStart;
+};
+
+// Runs a compile job to its end; true when it completed.
+bool WaitForCompilation(CCompileJob& job)
+{
+    bool ended = false;
+    bool completed = false;
+    QObject::connect(&job, &CCompileJob::finished, &job, [&](bool done, int) {
+        ended = true;
+        completed = done;
+    });
+    return job.Start() && QTest::qWaitFor([&] { return ended; }, 20000) && completed;
 }
 
 QByteArray Padded(QByteArray image)
@@ -204,7 +246,7 @@ private slots:
         QVERIFY(panel->WaitForDownloads(1));
         p.folder.messages.clear();
 
-        CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+        CDlgPanelInfo dlg(p.controller, panel->DevicePath());
         QString proposed;
         QString answer;
         dlg.chooseFile = [&](bool, const QString& path) {
@@ -299,7 +341,7 @@ private slots:
         QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
 
-        CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+        CDlgPanelInfo dlg(p.controller, panel->DevicePath());
         // A folder that takes no file, not even from root.
         dlg.chooseFile = [](bool, const QString&) { return QStringLiteral("/proc/corvel-line"); };
         QVERIFY(WaitForFirstRead(dlg, p.folder));
@@ -345,7 +387,7 @@ private slots:
         const QString backup = p.folder.Dir() + "/other.rtfbak";
         QVERIFY(TestSupport::WriteFile(backup, other + QByteArray(60, '\0') + PackedPassword::Pack("24681357")));
         {
-            CDlgPanelInfo dlg(p.App(), panel->DevicePath());
+            CDlgPanelInfo dlg(p.controller, panel->DevicePath());
             dlg.chooseFile = [&](bool, const QString&) { return backup; };
             QVERIFY(WaitForFirstRead(dlg, p.folder));
             QTest::mouseClick(dlg.findChild<QPushButton*>("browse"), Qt::LeftButton);
@@ -430,12 +472,97 @@ private slots:
     void failedReadDisablesTheBackupGroup()
     {
         Project p;
-        CDlgPanelInfo dlg(p.App(), p.folder.Dir() + "/no-such-port");
+        CDlgPanelInfo dlg(p.controller, p.folder.Dir() + "/no-such-port");
         dlg.findChild<QComboBox*>("port")->setEditText(p.folder.Dir() + "/no-such-port");
         dlg.Refresh();
         QCOMPARE(p.folder.messages.last().first.left(7), QStringLiteral("PTC002:"));
         QVERIFY(!dlg.findChild<QPushButton*>("transfer")->isEnabled());
         QCOMPARE(dlg.ShownValue("Panel Type:"), QStringLiteral("-"));
+    }
+
+    void controllerCompilesForItsFollower()
+    {
+        Project p;
+        QSignalSpy cleared(&p.controller, &CProjectController::outputCleared);
+        QSignalSpy lines(&p.controller, &CProjectController::outputLine);
+        // Nobody to follow the job: nothing runs.
+        QVERIFY(!p.controller.CompileProject({}));
+        QVERIFY(p.App().runtimeImage.isEmpty());
+        QCOMPARE(cleared.count(), 0);
+
+        // A debug file that cannot be written is a warning box; the Output
+        // lines reach the pane through the controller.
+        CProfileFile::WriteString(p.App().settings.Paths().SettingsFile(), "Debug", "CompilerData", "1");
+        QVERIFY(QDir().mkpath(p.App().ProjectFolder() + "/CompilerArm.bin"));
+        p.App().model.needCompile = true;
+        p.folder.messages.clear();
+        QVERIFY(p.controller.CompileProject(WaitForCompilation));
+        QVERIFY(!p.App().runtimeImage.isEmpty());
+        QVERIFY(!p.App().model.needCompile);
+        QCOMPARE(cleared.count(), 1);
+        QCOMPARE(lines.last().first().toString(), QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
+        QCOMPARE(p.folder.messages.size(), 1);
+        QCOMPARE(p.folder.messages.last(), qMakePair(p.App().ProjectFolder() + "/CompilerArm.bin\n can't be created!",
+                                                     QStringLiteral("Warning")));
+        QCOMPARE(p.folder.kinds.last(), MessageKind::Warning);
+
+        // The follower saw no completion (the user stopped it): false, even
+        // with an image from before.
+        QVERIFY(!p.controller.CompileProject([](CCompileJob& job) { return !WaitForCompilation(job); }));
+    }
+
+    void controllerTransfersThroughItsFollower()
+    {
+        Project p;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        const QByteArray original = MakeImage(64 * 3 + 5);
+        p.App().runtimeImage = original;
+        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+        p.App().settings.WriteSetting("COMPORT", "ttyUSB9");
+        p.App().model.modified = false;
+        WaitingFollower follower(p.App());
+
+        CPanelInformation info;
+        bool valid = false;
+        QCOMPARE(p.controller.ReadPanelInformation(panel->DevicePath(), follower, &info, &valid), int(TR_OK));
+        QVERIFY(valid);
+        QCOMPARE(info.PanelTypeText(), QStringLiteral("RU03"));
+        QCOMPARE(p.folder.messages.last().first, QStringLiteral("Get information OK!"));
+
+        const QString path = p.folder.Dir() + "/line.rtfbak";
+        QCOMPARE(p.controller.UploadToBackup(panel->DevicePath(), "11112222", path, follower), int(TR_OK));
+        QCOMPARE(p.folder.messages.last().first, QStringLiteral("Upload runtime file OK!"));
+
+        // The project's image changes; the backup brings the panel's back
+        // and leaves the project's image and flag as they were.
+        p.App().runtimeImage = MakeImage(64);
+        p.App().model.needCompile = true;
+        const TransferOperations::RestoreCheck check =
+            TransferOperations::CheckRestore(path, panel->DevicePath(), info.firmware);
+        QVERIFY2(check.error.isEmpty(), qPrintable(check.error));
+        QCOMPARE(p.controller.RestoreBackup(check, panel->DevicePath(), "11112222", follower), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(2));
+        QCOMPARE(panel->Store().image, Padded(original));
+        QCOMPARE(p.App().runtimeImage, MakeImage(64));
+        QVERIFY(p.App().model.needCompile);
+        QCOMPARE(p.App().stopFlag.load(), 1);
+
+        // Each went through the follower with its operation and caption,
+        // the port already kept for the next dialog.
+        QCOMPARE(follower.requests.size(), 3);
+        const QList<QPair<int, QString>> expected = {{TO_GET_INFORMATION, "Upload"},
+                                                     {TO_UPLOAD, "Upload"},
+                                                     {TO_DOWNLOAD, "Download"}};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(follower.requests[i].operation, expected[i].first);
+            QCOMPARE(follower.requests[i].caption, expected[i].second);
+            QCOMPARE(follower.portsAtStart[i], panel->DevicePath());
+        }
+        QCOMPARE(follower.requests[2].image, check.image);
+        // Keeping the port is no change of the project.
+        QVERIFY(!p.App().model.modified);
     }
 
     void transferDialogFigures()

@@ -7,6 +7,7 @@
 #include "base/LanguageSection.h"
 #include "base/SafePath.h"
 #include "base/TextCodec936.h"
+#include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 
 #include <QButtonGroup>
@@ -15,22 +16,26 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 constexpr int kPictureSize = 64;
 constexpr int kModeIconSize = 40;
 } // namespace
 
-CDlgStartProject::CDlgStartProject(CTessanApp& app, const StartProjectChoice& initial, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CDlgStartProject>()), app_(app), result_(initial)
+CDlgStartProject::CDlgStartProject(CProjectController& controller, const StartProjectChoice& initial,
+                                   QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CDlgStartProject>()), controller_(controller),
+      settings_(std::as_const(controller).App().settings), result_(initial)
 {
     ui_->setupUi(this);
-    newPage_ = new CDlgProjectNew(app_.settings, ui_->pages);
-    openPage_ = new CDlgProjectOpen(app_.settings, ui_->pages);
-    panelPage_ = new CDlgProjectOpenPanel(app_.settings, ui_->pages);
+    newPage_ = new CDlgProjectNew(settings_, ui_->pages);
+    openPage_ = new CDlgProjectOpen(settings_, ui_->pages);
+    panelPage_ = new CDlgProjectOpenPanel(settings_, ui_->pages);
     ui_->pages->addWidget(newPage_);
     ui_->pages->addWidget(openPage_);
     ui_->pages->addWidget(panelPage_);
-    DialogTexts::Apply(this, app_.settings, IDD_DLG_START_PROJECT);
+    DialogTexts::Apply(this, settings_, IDD_DLG_START_PROJECT);
 
     QFont heading = ui_->heading->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.5);
@@ -52,9 +57,9 @@ CDlgStartProject::CDlgStartProject(CTessanApp& app, const StartProjectChoice& in
     connect(openPage_, &CDlgProjectOpen::projectChosen, this, &CDlgStartProject::updateOk);
     connect(openPage_, &CDlgProjectOpen::projectActivated, this, &CDlgStartProject::accept);
 
-    ui_->alwaysShow->setChecked(app_.settings.GetSettingInt(QStringLiteral("StartupStepDlg")) == 1);
+    ui_->alwaysShow->setChecked(settings_.GetSettingInt(QStringLiteral("StartupStepDlg")) == 1);
     connect(ui_->alwaysShow, &QCheckBox::clicked, this, [this](bool checked) {
-        app_.settings.WriteSetting(QStringLiteral("StartupStepDlg"), QString::number(checked ? 1 : 0));
+        controller_.SetShowStartDialog(checked);
     });
 
     const QString url = SupportUrl();
@@ -81,7 +86,7 @@ QString CDlgStartProject::BuiltInSupportUrl()
 
 QString CDlgStartProject::SupportUrl() const
 {
-    const QString url = app_.settings.GetSettingString(QStringLiteral("SupportURL")).trimmed();
+    const QString url = settings_.GetSettingString(QStringLiteral("SupportURL")).trimmed();
     return url.isEmpty() ? BuiltInSupportUrl() : url;
 }
 
@@ -121,21 +126,21 @@ bool CDlgStartProject::takeNewProject()
 {
     const QString name = newPage_->ProjectName().isEmpty() ? result_.projectName : newPage_->ProjectName();
     const QString folder = newPage_->SavePath().isEmpty() ? result_.savePath : newPage_->SavePath();
-    const QString error = app_.settings.LookupText(LS_MSG, QStringLiteral("Error"));
+    const QString error = settings_.LookupText(LS_MSG, QStringLiteral("Error"));
     // The name is the package's file name, the project folder's name and
     // Prj.ini's Name (code page 936).
     if (!IsPlainFolderName(name) || TextCodec936::Decode(TextCodec936::Encode(name)) != name) {
-        app_.messages->ShowError(QStringLiteral("\"%1\" ").arg(name)
-                                     + app_.settings.LookupText(LS_MSG, QStringLiteral("cannot be a project name")),
-                                 error);
+        controller_.Messages().ShowError(QStringLiteral("\"%1\" ").arg(name)
+                                             + settings_.LookupText(LS_MSG, QStringLiteral("cannot be a project name")),
+                                         error);
         return false;
     }
     const QString package = folder + QLatin1Char('/') + name + QStringLiteral(".cgp");
     if (QFileInfo::exists(package)) {
-        const MessageAnswer answer = app_.messages->Ask(
+        const MessageAnswer answer = controller_.Messages().Ask(
             QDir::toNativeSeparators(package) + QLatin1Char('\n')
-                + app_.settings.LookupText(LS_MSG, QStringLiteral("already exists. Replace it when the project is saved?")),
-            app_.settings.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo, MessageAnswer::No);
+                + settings_.LookupText(LS_MSG, QStringLiteral("already exists. Replace it when the project is saved?")),
+            settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo, MessageAnswer::No);
         if (answer != MessageAnswer::Yes)
             return false;
     }
@@ -161,7 +166,7 @@ void CDlgStartProject::accept()
             return;
         const QString port = panelPage_->Port();
         if (mode == StartProjectChoice::ReadFromPanel && !port.isEmpty())
-            app_.settings.WriteSetting(QStringLiteral("COMPORT"), port);
+            controller_.RememberPort(port);
     }
     result_.mode = mode;
     QDialog::accept();

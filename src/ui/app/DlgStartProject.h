@@ -8,7 +8,8 @@
 namespace Ui {
 class CDlgStartProject;
 }
-class CTessanApp;
+class CAppSettings;
+class CProjectController;
 class CDlgProjectOpen;
 class CDlgProjectOpenPanel;
 
@@ -16,14 +17,15 @@ class CDlgProjectOpenPanel;
 // disk, a new one for the panel on a serial port), the check box that shows
 // the dialog at every start, and the link to the support page. It only
 // collects the choice: OK leaves it in Result() for the Start Project
-// command (CProjectController::StartProject).
+// command (CProjectController::StartProject). The check box and the port of
+// the panel page are kept through the project controller.
 class CDlgStartProject : public QDialog
 {
     Q_OBJECT
 public:
     // `initial` gives the folders to begin with and the values an empty
     // field leaves in the result.
-    CDlgStartProject(CTessanApp& app, const StartProjectChoice& initial, QWidget* parent = nullptr);
+    CDlgStartProject(CProjectController& controller, const StartProjectChoice& initial, QWidget* parent = nullptr);
     ~CDlgStartProject() override;
 
     const StartProjectChoice& Result() const { return result_; }
@@ -50,7 +52,8 @@ private:
     bool takeNewProject();
 
     std::unique_ptr<Ui::CDlgStartProject> ui_;
-    CTessanApp& app_;
+    CProjectController& controller_;
+    const CAppSettings& settings_;
     StartProjectChoice result_;
     CDlgProjectNew* newPage_ = nullptr;
     CDlgProjectOpen* openPage_ = nullptr;

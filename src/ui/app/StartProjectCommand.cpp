@@ -3,11 +3,13 @@
 #include "ui/document/ProjectController.h"
 #include "app/StartProjectDefaults.h"
 
+#include <utility>
+
 namespace StartProjectCommand {
 
 bool Run(CProjectController& controller, QWidget* parent, CDlgProjectNew::ProtocolSetup protocolSetup)
 {
-    CDlgStartProject dialog(controller.App(), StartProjectDefaults::Initial(controller.App()), parent);
+    CDlgStartProject dialog(controller, StartProjectDefaults::Initial(std::as_const(controller).App()), parent);
     if (protocolSetup)
         dialog.SetProtocolSetup(std::move(protocolSetup));
     if (dialog.exec() != QDialog::Accepted)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -15,6 +16,7 @@ class CTessanDoc;
 class CDeviceInfo;
 class IMessageSink;
 class CScreenDocument;
+namespace TransferOperations { struct ProjectTransferSteps; struct RestoreCheck; }
 
 // The editor's one way to the open project and the one writer of it. Widgets
 // ask it to open, save, close and change the project; each change compares
@@ -139,12 +141,48 @@ public:
     // also when there is no such screen.
     bool SetScreenOptions(int number, const class CScreenObject& options);
 
-    // ---- transfer settings ----
+    // ---- compile and transfer ----
     // The Transfer dialog's values: the flag and upload password kept in the
     // project, the port in COMPORT. When either differs from what is stored,
     // both are taken over, the project is marked modified and
     // transferSettingsChanged is emitted; nothing happens when they are equal.
     bool SetTransferSettings(const class CTransferDlgInfo& copy, const QString& port);
+
+    // The core's compilation and transfer operations on the open project.
+    // The editor shows the dialogs and the progress: it hands in a follower
+    // that connects to the job it is given, starts it and returns once the
+    // job has ended.
+
+    // Compiles the project into the runtime image; a completed compilation
+    // takes over the image, the font library and the bitmap data and clears
+    // the need-compile flag. Its Output lines go out as outputCleared and
+    // outputLine, its warnings to the message boxes. `follow` returns true
+    // when the job ran to its end and was not stopped; true when it did and
+    // the runtime image is not empty.
+    bool CompileProject(const std::function<bool(class CCompileJob& job)>& follow);
+    // Project Transfer once the project is saved: steps.compile when the
+    // need-compile flag is set or there is no image, then steps.choose (the
+    // Transfer dialog); the chosen values are kept through
+    // SetTransferSettings and the runtime image goes down. The result code,
+    // -1 when nothing was sent; the stop flag is 1 afterwards.
+    int ProjectTransfer(const TransferOperations::ProjectTransferSteps& steps,
+                        class ITransferJobFollower& follower);
+    // Panel Information's operations. Each keeps `port` in COMPORT first and
+    // shows its result message. Reading fills `info` when the block is valid
+    // (`valid` tells); an upload writes the backup file only after it
+    // succeeded; a restore sends the backup's own image and leaves the
+    // project's image and need-compile flag as they are.
+    int ReadPanelInformation(const QString& port, ITransferJobFollower& follower,
+                             class CPanelInformation* info, bool* valid = nullptr);
+    int UploadToBackup(const QString& port, const QString& password, const QString& path,
+                       ITransferJobFollower& follower);
+    int RestoreBackup(const TransferOperations::RestoreCheck& accepted, const QString& port,
+                      const QString& password, ITransferJobFollower& follower);
+    // The last port used, kept in COMPORT for the next dialog that asks.
+    void RememberPort(const QString& port);
+    // The start dialog's "Always display this dialog when starting the
+    // application.": StartupStepDlg.
+    void SetShowStartDialog(bool always);
 
     // ---- autosave ----
 

@@ -8,6 +8,7 @@
 #include "app/TessanApp.h"
 #include "app/TransferOperations.h"
 #include "base/LanguageSection.h"
+#include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 
 #include <QDateTime>
@@ -15,12 +16,15 @@
 #include <QFileDialog>
 #include <QTimer>
 
-CDlgPanelInfo::CDlgPanelInfo(CTessanApp& app, const QString& port, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DlgPanelInfo>()), app_(app)
+#include <utility>
+
+CDlgPanelInfo::CDlgPanelInfo(CProjectController& controller, const QString& port, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::DlgPanelInfo>()), controller_(controller),
+      settings_(std::as_const(controller).App().settings)
 {
     ui_->setupUi(this);
-    DialogTexts::Apply(this, app.settings, IDD_DLG_PANELINFO);
-    RememberDialogPlace(this, app.settings, QStringLiteral("PlacePanelInfo"));
+    DialogTexts::Apply(this, settings_, IDD_DLG_PANELINFO);
+    RememberDialogPlace(this, settings_, QStringLiteral("PlacePanelInfo"));
     PortList::Fill(ui_->port, port);
     ui_->download->setChecked(true);
     setBackupEnabled(false);
@@ -83,7 +87,7 @@ void CDlgPanelInfo::showInformation(const CPanelInformation& info)
     ui_->used->setText(CPanelInformation::MemoryText(info.usedMemory));
     ui_->free->setText(CPanelInformation::MemoryText(info.totalMemory - info.usedMemory));
     ui_->protocol->setText(info.ProtocolText());
-    ui_->uploadState->setText(info.UploadStateText(app_.settings));
+    ui_->uploadState->setText(info.UploadStateText(settings_));
 }
 
 void CDlgPanelInfo::Refresh()
@@ -92,13 +96,10 @@ void CDlgPanelInfo::Refresh()
     if (port.isEmpty() || refreshing_)
         return;
     refreshing_ = true;
-    TransferOperations::RememberPort(app_, port);
-    CTransferRunner runner(this, app_);
-    TransferOperations::RunOptions options;
-    options.runner = &runner;
+    CTransferRunner runner(this, settings_, controller_.Messages());
     CPanelInformation info;
     bool valid = false;
-    const bool ok = TransferOperations::ReadPanelInformation(app_, port, &info, options, &valid) == TR_OK;
+    const bool ok = controller_.ReadPanelInformation(port, runner, &info, &valid) == TR_OK;
     if (valid)
         showInformation(info);
     setBackupEnabled(ok);
@@ -110,7 +111,7 @@ void CDlgPanelInfo::Refresh()
 
 QString CDlgPanelInfo::projectFolder() const
 {
-    const QString location = app_.model.info.location;
+    const QString location = controller_.ProjectLocation();
     return location.isEmpty() ? QDir::currentPath() : location;
 }
 
@@ -131,28 +132,25 @@ void CDlgPanelInfo::Browse()
 
 void CDlgPanelInfo::warn(const QString& text)
 {
-    app_.messages->ShowWarning(app_.settings.LookupText(LS_MSG, text),
-                               app_.settings.LookupText(LS_MSG, QStringLiteral("Warning")));
+    controller_.Messages().ShowWarning(settings_.LookupText(LS_MSG, text),
+                                       settings_.LookupText(LS_MSG, QStringLiteral("Warning")));
 }
 
 void CDlgPanelInfo::Transfer()
 {
     const QString path = ui_->path->text();
     const QString port = PortList::Selected(ui_->port);
-    CTransferRunner runner(this, app_);
-    TransferOperations::RunOptions options;
-    options.runner = &runner;
+    CTransferRunner runner(this, settings_, controller_.Messages());
     if (DirectionIsDownload()) {
         const TransferOperations::RestoreCheck check = TransferOperations::CheckRestore(path, port, info_.firmware);
         if (!check.error.isEmpty()) {
             warn(check.error);
             return;
         }
-        CDlgPassword password(app_.settings, CDlgPassword::UploadWithStored, check.password, this);
+        CDlgPassword password(settings_, CDlgPassword::UploadWithStored, check.password, this);
         if (password.exec() != QDialog::Accepted)
             return;
-        TransferOperations::RememberPort(app_, port);
-        TransferOperations::RestoreBackup(app_, check, port, password.Password(), options);
+        controller_.RestoreBackup(check, port, password.Password(), runner);
         return;
     }
     const QString error = TransferOperations::CheckUpload(path, port);
@@ -160,9 +158,8 @@ void CDlgPanelInfo::Transfer()
         warn(error);
         return;
     }
-    CDlgPassword password(app_.settings, CDlgPassword::UploadPassword, QStringLiteral("36093609"), this);
+    CDlgPassword password(settings_, CDlgPassword::UploadPassword, QStringLiteral("36093609"), this);
     if (password.exec() != QDialog::Accepted)
         return;
-    TransferOperations::RememberPort(app_, port);
-    TransferOperations::UploadToBackup(app_, port, password.Password(), path, options, nullptr);
+    controller_.UploadToBackup(port, password.Password(), path, runner);
 }

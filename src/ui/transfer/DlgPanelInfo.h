@@ -6,19 +6,21 @@
 #include <functional>
 #include <memory>
 
-class CTessanApp;
+class CAppSettings;
+class CProjectController;
 namespace Ui { class DlgPanelInfo; }
 
 // Panel > Panel Information: reads the panel's information block once
 // shortly after opening and on "Refresh", shows its values, and downloads
-// or uploads runtime backups (.rtfbak). The reading, the checks and the
-// transfers are the core's transfer operations, run under the progress
-// dialog; this dialog adds the file and password choices.
+// or uploads runtime backups (.rtfbak). The reading and the transfers are
+// run by the project controller (which keeps the port) under the progress
+// dialog, the checks are the core's; this dialog adds the file and password
+// choices.
 class CDlgPanelInfo : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgPanelInfo(CTessanApp& app, const QString& port, QWidget* parent = nullptr);
+    CDlgPanelInfo(CProjectController& controller, const QString& port, QWidget* parent = nullptr);
     ~CDlgPanelInfo() override;
 
     // Chooses a backup file: (save, proposed path) -> the chosen path, empty
@@ -43,7 +45,8 @@ private:
     QString projectFolder() const;
 
     std::unique_ptr<Ui::DlgPanelInfo> ui_;
-    CTessanApp& app_;
+    CProjectController& controller_;
+    const CAppSettings& settings_;
     CPanelInformation info_;
     bool refreshing_ = false;
 };

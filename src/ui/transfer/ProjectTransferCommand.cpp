@@ -12,17 +12,23 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include <utility>
+
+const CAppSettings& CProjectTransferCommand::settings() const
+{
+    return std::as_const(controller_).App().settings;
+}
+
 int CProjectTransferCommand::Run(QWidget* parent)
 {
     compileMs_ = lineMs_ = 0;
     if (!controller_.HasProject())
         return -1;
-    CTessanApp& app = controller_.App();
-    const CAppSettings& s = app.settings;
+    const CAppSettings& s = settings();
     if (controller_.IsModified()) {
         const MessageAnswer answer =
-            app.messages->Ask(s.LookupText(LS_MSG, QStringLiteral("Project data has been modified, save it?")),
-                              s.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNoCancel);
+            controller_.Messages().Ask(s.LookupText(LS_MSG, QStringLiteral("Project data has been modified, save it?")),
+                                       s.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::Yes || !controller_.SaveProject())
             return -1;
     }
@@ -44,13 +50,8 @@ int CProjectTransferCommand::Run(QWidget* parent)
         lineStart = clock.elapsed();
         return go;
     };
-    steps.keep = [this](const TransferChoice& chosen) {
-        controller_.SetTransferSettings(chosen.Settings(), chosen.port);
-    };
-    CTransferRunner runner(parent, app);
-    TransferOperations::RunOptions options;
-    options.runner = &runner;
-    const int result = TransferOperations::ProjectTransfer(app, steps, options);
+    CTransferRunner runner(parent, s, controller_.Messages());
+    const int result = controller_.ProjectTransfer(steps, runner);
     if (lineStart >= 0 && result >= 0)
         lineMs_ = clock.elapsed() - lineStart;
     return result;
@@ -58,39 +59,33 @@ int CProjectTransferCommand::Run(QWidget* parent)
 
 bool CProjectTransferCommand::compile(QWidget* parent)
 {
-    CTessanApp& app = controller_.App();
-    CCompileJob job(app);
-    CDlgProgress progress(app.settings, *app.messages,
-                          app.settings.LookupText(LS_MSG, QStringLiteral("Compiler")), parent);
-    bool ended = false;
-    bool completed = false;
-    bool stopped = false;
-    QEventLoop wait;
-    QObject::connect(&job, &CCompileJob::progress, &progress, [&](int percent) {
-        if (stopped)
+    const CAppSettings& s = settings();
+    return controller_.CompileProject([&](CCompileJob& job) {
+        CDlgProgress progress(s, controller_.Messages(), s.LookupText(LS_MSG, QStringLiteral("Compiler")), parent);
+        bool ended = false;
+        bool completed = false;
+        bool stopped = false;
+        QEventLoop wait;
+        QObject::connect(&job, &CCompileJob::progress, &progress, [&](int percent) {
+            if (stopped)
+                job.Cancel();
+            progress.SetProgress(percent);
+        });
+        QObject::connect(&job, &CCompileJob::finished, &progress, [&](bool done, int) {
+            ended = true;
+            completed = done;
+            progress.Finish(done);
+            wait.quit();
+        });
+        QObject::connect(&progress, &CDlgProgress::stopRequested, &job, [&] {
+            stopped = true;
             job.Cancel();
-        progress.SetProgress(percent);
+        });
+        if (!job.Start())
+            return false;
+        const bool accepted = progress.exec() == QDialog::Accepted;
+        if (!ended)
+            wait.exec();
+        return accepted && completed;
     });
-    QObject::connect(&job, &CCompileJob::outputCleared, &progress, [this] { controller_.ClearOutput(); });
-    QObject::connect(&job, &CCompileJob::outputLine, &progress,
-                     [this](const QString& line) { controller_.AppendOutput(line); });
-    QObject::connect(&job, &CCompileJob::warning, &progress, [&app](const QString& text, const QString& caption) {
-        app.messages->ShowWarning(text, caption);
-    });
-    QObject::connect(&job, &CCompileJob::finished, &progress, [&](bool done, int) {
-        ended = true;
-        completed = done;
-        progress.Finish(done);
-        wait.quit();
-    });
-    QObject::connect(&progress, &CDlgProgress::stopRequested, &job, [&] {
-        stopped = true;
-        job.Cancel();
-    });
-    if (!job.Start())
-        return false;
-    const bool accepted = progress.exec() == QDialog::Accepted;
-    if (!ended)
-        wait.exec();
-    return accepted && completed && !app.runtimeImage.isEmpty();
 }

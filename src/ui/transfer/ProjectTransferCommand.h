@@ -1,13 +1,14 @@
 #pragma once
 #include <QtGlobal>
 
+class CAppSettings;
 class CProjectController;
 class QWidget;
 
 // File > Project Transfer in the editor: the save question, then the core's
-// Project Transfer with the editor's steps: a compilation under the
-// "Compiler" progress, the Transfer dialog, its values kept through the
-// project controller, and the download under the "Download" progress.
+// Project Transfer, run by the project controller with the editor's steps: a
+// compilation under the "Compiler" progress, the Transfer dialog (its values
+// kept by the controller), and the download under the "Download" progress.
 class CProjectTransferCommand
 {
 public:
@@ -23,6 +24,7 @@ public:
 
 private:
     bool compile(QWidget* parent);
+    const CAppSettings& settings() const;
 
     CProjectController& controller_;
     qint64 compileMs_ = 0;

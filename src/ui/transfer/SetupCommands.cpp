@@ -44,8 +44,8 @@ void PanelInformation(QWidget* parent, CProjectController& controller)
 {
     if (!controller.HasProject())
         return;
-    CTessanApp& app = controller.App();
-    CDlgPanelInfo dialog(app, app.settings.GetSettingString(QStringLiteral("COMPORT")), parent);
+    const CTessanApp& app = controller.App();
+    CDlgPanelInfo dialog(controller, app.settings.GetSettingString(QStringLiteral("COMPORT")), parent);
     dialog.exec();
 }
 

@@ -1,17 +1,15 @@
 #include "TransferRunner.h"
 #include "DlgProgress.h"
 
-#include "app/TessanApp.h"
 #include "app/TransferJob.h"
+#include "base/AppSettings.h"
 #include "base/LanguageSection.h"
 
 #include <QEventLoop>
 
-TransferOutcome CTransferRunner::Run(const TransferRequest& request)
+TransferOutcome CTransferRunner::Follow(CTransferJob& job, const TransferRequest& request)
 {
-    CTransferJob job(app_);
-    CDlgProgress progress(app_.settings, *app_.messages, app_.settings.LookupText(LS_MSG, request.caption),
-                          parent_);
+    CDlgProgress progress(settings_, messages_, settings_.LookupText(LS_MSG, request.caption), parent_);
     TransferOutcome outcome;
     bool ended = false;
     bool stopped = false;
