@@ -210,12 +210,12 @@ private slots:
 
         // Packing refuses the folder, however a listed name leads there.
         const QString inSet = QDir(folder).relativeFilePath(autosave.NewestSet()) + "/Line1.cgp";
-        const QStringList listed = c.App().model.bitmapFiles;
-        c.App().model.bitmapFiles = {inSet, "./" + inSet, QString(inSet).replace('/', '\\')};
-        QVERIFY(CProjectStorage(c.App()).PackProject());
+        const QStringList listed = program.App().model.bitmapFiles;
+        program.App().model.bitmapFiles = {inSet, "./" + inSet, QString(inSet).replace('/', '\\')};
+        QVERIFY(CProjectStorage(program.App()).PackProject());
         QCOMPARE(ZipEntries(location + "/Line1.cgp"),
                  QStringList({"Prj.ini", "Line1.cgp", c.ScreenTitle(2), c.ScreenTitle(1)}));
-        c.App().model.bitmapFiles = listed;
+        program.App().model.bitmapFiles = listed;
         QVERIFY(CAutoSaveFolder::Holds(".AutoSave\\x.bmp"));
         QVERIFY(!CAutoSaveFolder::Holds("bmp/.autosave/x.bmp"));
         QVERIFY(!CAutoSaveFolder::Holds(".autosave.bmp"));

@@ -68,7 +68,7 @@ private slots:
         CTestProgramFolder f;
         CProjectController c(f.App());
         QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
-        c.App().model.AddScreen(7, "Pump");
+        f.App().model.AddScreen(7, "Pump");
         WriteFile(f.Dir() + "/Broken.cgp", "not a zip at all");
         QSignalSpy closed(&c, &CProjectController::projectClosed);
 

@@ -63,17 +63,17 @@ private slots:
         QCOMPARE(pane.SelectedRow(), 0);
 
         // No screens: an empty list and no selection.
-        c.App().model.RemoveScreen(1);
-        c.NotifyScreenListChanged();
+        f.App().model.RemoveScreen(1);
+        emit c.screenListChanged();
         QCOMPARE(pane.List()->topLevelItemCount(), 0);
         QCOMPARE(pane.SelectedRow(), -1);
         QCOMPARE(pane.SelectedNumber(), 0);
 
         // Rows in the model's order (descending numbers).
-        c.App().model.AddScreen(3, "Alarm");
-        c.App().model.AddScreen(12, "Pump");
-        c.App().model.AddScreen(7, "Main");
-        c.NotifyScreenListChanged();
+        f.App().model.AddScreen(3, "Alarm");
+        f.App().model.AddScreen(12, "Pump");
+        f.App().model.AddScreen(7, "Main");
+        emit c.screenListChanged();
         QCOMPARE(pane.List()->topLevelItemCount(), 3);
         QCOMPARE(Row(pane.List(), 0), (QStringList{"12", "Pump"}));
         QCOMPARE(Row(pane.List(), 2), (QStringList{"3", "Alarm"}));
@@ -86,9 +86,9 @@ private slots:
         QCOMPARE(selection.last().first().toInt(), 1);
 
         // A refresh keeps the current screen selected, wherever its row went.
-        c.App().model.AddScreen(9, "Dose");
-        c.App().model.FindScreen(7)->name = "Start";
-        c.NotifyScreenListChanged();
+        f.App().model.AddScreen(9, "Dose");
+        f.App().model.FindScreen(7)->name = "Start";
+        emit c.screenListChanged();
         QCOMPARE(pane.SelectedRow(), 2);
         QCOMPARE(pane.SelectedName(), QStringLiteral("Start"));
 
@@ -118,7 +118,7 @@ private slots:
         CTestProgramFolder f;
         CProjectController c(f.App());
         QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
-        c.App().model.AddScreen(5, "Pump [A]");
+        f.App().model.AddScreen(5, "Pump [A]");
         COutputPane pane(c);
         pane.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pane));

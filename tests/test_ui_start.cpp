@@ -46,7 +46,7 @@ void makePackage(const QString& folder, const QString& name, const QString& prog
     CProjectController c(maker.App());
     QDir().mkpath(folder);
     QVERIFY(c.NewProject(name, folder, "RU03", kVSeq));
-    c.App().model.info.programmer = programmer;
+    maker.App().model.info.programmer = programmer;
     QVERIFY(c.SaveProject());
 }
 
@@ -479,7 +479,7 @@ private slots:
         QCOMPARE(c.ProjectName(), QString("Line 1"));
 
         // No separator, or no ".": GUI-004 at once, no question asked.
-        c.App().model.modified = true;
+        f.App().model.modified = true;
         for (const QString& bad : {QString("\"Line 1.cgp\""), QString("\"") + folder + "/Line 1\""}) {
             f.messages.clear();
             QVERIFY(!c.OpenCommandLineFile(bad));

@@ -44,7 +44,7 @@ void CStartupSequence::AfterMainWindow(QWidget* window, const QString& fileArgum
 
 void CStartupSequence::RecoverLeftovers()
 {
-    CTessanApp& app = controller_.App();
+    const CTessanApp& app = controller_.App();
     const auto text = [&app](const char* key) {
         return app.settings.LookupText(LS_MSG, QString::fromUtf8(key));
     };

@@ -316,7 +316,7 @@ bool CProjectController::KeepForRecovery()
 
 CBitmapLibrary::ImportResult CProjectController::ImportBitmap(const QString& sourcePath)
 {
-    const auto result = Bitmaps().Import(sourcePath);
+    const auto result = CBitmapLibrary(app_).Import(sourcePath);
     if (result == CBitmapLibrary::ImportResult::Imported)
         emit bitmapLibraryChanged();
     NotifyModifiedChanged();
@@ -325,7 +325,7 @@ CBitmapLibrary::ImportResult CProjectController::ImportBitmap(const QString& sou
 
 bool CProjectController::DeleteBitmap(const QString& fileName)
 {
-    const bool deleted = Bitmaps().Delete(fileName);
+    const bool deleted = CBitmapLibrary(app_).Delete(fileName);
     if (deleted)
         emit bitmapLibraryChanged();
     NotifyModifiedChanged();

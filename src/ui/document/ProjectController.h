@@ -31,12 +31,8 @@ public:
     explicit CProjectController(CTessanApp& app, QObject* parent = nullptr);
     ~CProjectController() override;
 
+    // Read-only: every change goes through the controller's edits below.
     const CTessanApp& App() const { return app_; }
-    // Callers that still write the model themselves; they move to the typed
-    // edits below.
-    CTessanApp& App() { return app_; }
-    void MarkModified() { markModified(); }
-    void NotifyScreenListChanged() { screenListChanged_(); }
     IMessageSink& Messages();
 
     // A project has been opened or created in this run and not closed.
@@ -121,7 +117,11 @@ public:
     // into it and lists it for the package; Delete removes file and entry.
     // Either marks the project modified when it changed something and emits
     // bitmapLibraryChanged, so that previews read the files again.
-    CBitmapLibrary Bitmaps() { return CBitmapLibrary(app_); }
+    QString SystemBitmapFolder(const QString& category) const
+    {
+        return CBitmapLibrary(app_).SystemFolder(category);
+    }
+    QString UserBitmapFolder() const { return CBitmapLibrary(app_).UserFolder(); }
     CBitmapLibrary::ImportResult ImportBitmap(const QString& sourcePath);
     bool DeleteBitmap(const QString& fileName);
 

@@ -153,12 +153,11 @@ void CDlgBitmapManager::treeChanged()
 {
     const QTreeWidgetItem* item = ui_->treeLibrary->currentItem();
     const int kind = currentKind();
-    CBitmapLibrary library = controller_.Bitmaps();
     QString folder;
     if (kind == NodeCategory)
-        folder = library.SystemFolder(item->data(0, kCategoryRole).toString());
+        folder = controller_.SystemBitmapFolder(item->data(0, kCategoryRole).toString());
     else if (kind == NodeUser)
-        folder = library.UserFolder();
+        folder = controller_.UserBitmapFolder();
     files_->SetFolder(folder);
     if (folder.isEmpty())
         ui_->editImportPath->setFocus();
@@ -219,7 +218,7 @@ void CDlgBitmapManager::addToProject()
     case CBitmapLibrary::ImportResult::Unwritable:
         ProjectMessages::Warning(controller_,
                                  message(QStringLiteral("The file %1 can't be written"))
-                                     .arg(QDir::toNativeSeparators(controller_.Bitmaps().UserFolder()
+                                     .arg(QDir::toNativeSeparators(controller_.UserBitmapFolder()
                                                                    + QLatin1Char('/') + QFileInfo(path).fileName())));
         break;
     }
@@ -242,7 +241,7 @@ bool CDlgBitmapManager::exportFile(const QString& name, const QString& target)
     ui_->labelStatus->setText(message(kExporting));
     ui_->labelStatus->repaint();
     const bool copied =
-        CBitmapLibrary::CopyFile(QDir(controller_.Bitmaps().UserFolder()).filePath(name), target);
+        CBitmapLibrary::CopyFile(QDir(controller_.UserBitmapFolder()).filePath(name), target);
     ui_->labelStatus->clear();
     if (!copied)
         ProjectMessages::Error(controller_, kExportFailed);
@@ -260,7 +259,7 @@ void CDlgBitmapManager::exportAll()
     if (chosen.isEmpty())
         return;
     exportFolder_ = chosen;
-    for (const QString& name : CBitmapLibrary::ListBitmaps(controller_.Bitmaps().UserFolder()))
+    for (const QString& name : CBitmapLibrary::ListBitmaps(controller_.UserBitmapFolder()))
         if (!exportFile(name, QDir(exportFolder_).filePath(name)))
             return;
 }
