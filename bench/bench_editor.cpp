@@ -24,30 +24,46 @@
 
 namespace {
 
+// A project whose first screen holds 100 objects of every kind, a seventh of
+// them selected.
+struct Screen100
+{
+    QTemporaryDir dir;
+    AppPaths paths = AppPaths::ForProgramDir(dir.path());
+    std::unique_ptr<CTessanApp> app;
+    std::unique_ptr<CProjectController> controller;
+    CScreenDocument* doc = nullptr;
+
+    Screen100()
+    {
+        paths.CreateWorkFolders();
+        app = std::make_unique<CTessanApp>(paths, paths.TempProjectDir());
+        controller = std::make_unique<CProjectController>(*app);
+        controller->NewProject("Bench", dir.path() + "/P", "RU03",
+                               QString::fromLatin1(ProtocolTables::kVardoVSequence));
+        doc = controller->ScreenDocument(1);
+        doc->Edit([&](CDiagramEntityContainer& c) {
+            for (int i = 0; i < 100; ++i) {
+                auto o = CreateObjectOfKind(i % kObjectKindCount, &app->model);
+                const int x = (i % 10) * 18, y = (i / 10) % 4 * 16;
+                o->SetRect(x, y, x + 24, y + 16);
+                if (auto* t = dynamic_cast<CObjectStaticText*>(o.get()))
+                    t->text = QStringLiteral("Tank %1 level").arg(i);
+                if (auto* d = dynamic_cast<CObjectDynamicText*>(o.get()))
+                    d->texts = {QStringLiteral("Off"), QStringLiteral("On")};
+                o->Select(i % 7 == 0);
+                c.Add(std::move(o));
+            }
+        });
+    }
+};
+
 void BM_Repaint(benchmark::State& state)
 {
     const double zoom = double(state.range(0)) / 100.0;
     const bool panel = state.range(1) != 0;
-    QTemporaryDir dir;
-    AppPaths paths = AppPaths::ForProgramDir(dir.path());
-    paths.CreateWorkFolders();
-    CTessanApp app(paths, paths.TempProjectDir());
-    CProjectController controller(app);
-    controller.NewProject("Bench", dir.path() + "/P", "RU03",
-                          QString::fromLatin1(ProtocolTables::kVardoVSequence));
-    CScreenDocument* doc = controller.ScreenDocument(1);
-    for (int i = 0; i < 100; ++i) {
-        auto o = CreateObjectOfKind(i % kObjectKindCount, &app.model);
-        const int x = (i % 10) * 18, y = (i / 10) % 4 * 16;
-        o->SetRect(x, y, x + 24, y + 16);
-        if (auto* t = dynamic_cast<CObjectStaticText*>(o.get()))
-            t->text = QStringLiteral("Tank %1 level").arg(i);
-        if (auto* d = dynamic_cast<CObjectDynamicText*>(o.get()))
-            d->texts = {QStringLiteral("Off"), QStringLiteral("On")};
-        o->Select(i % 7 == 0);
-        doc->Edit([&](CDiagramEntityContainer& c) { c.Add(std::move(o)); });
-    }
-    CTessanView view(controller, doc, 1);
+    Screen100 screen;
+    CTessanView view(*screen.controller, screen.doc, 1);
     CViewSettings settings;
     settings.showGrid = true;
     settings.zoomPercent = int(state.range(0));
@@ -73,25 +89,10 @@ BENCHMARK(BM_Repaint)
 
 void BM_EditPath(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    AppPaths paths = AppPaths::ForProgramDir(dir.path());
-    paths.CreateWorkFolders();
-    CTessanApp app(paths, paths.TempProjectDir());
-    CProjectController controller(app);
-    controller.NewProject("Bench", dir.path() + "/P", "RU03",
-                          QString::fromLatin1(ProtocolTables::kVardoVSequence));
-    CScreenDocument* doc = controller.ScreenDocument(1);
-    doc->Edit([&](CDiagramEntityContainer& c) {
-        for (int i = 0; i < 100; ++i) {
-            auto o = CreateObjectOfKind(i % kObjectKindCount, &app.model);
-            const int x = (i % 10) * 18, y = (i / 10) % 4 * 16;
-            o->SetRect(x, y, x + 16, y + 12);
-            o->Select(i % 3 == 0);
-            c.Add(std::move(o));
-        }
-    });
-    CTessanView first(controller, doc, 1);
-    CTessanView second(controller, doc, 1);
+    Screen100 screen;
+    CScreenDocument* doc = screen.doc;
+    CTessanView first(*screen.controller, doc, 1);
+    CTessanView second(*screen.controller, doc, 1);
     int step = 1;
     for (auto _ : state) {
         // One pixel right, then back: every edit changes the screen.

@@ -1,9 +1,9 @@
 #include "RuntimeBackup.h"
+#include "base/WholeFile.h"
 
 #include "PackedPassword.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 bool CRuntimeBackup::Read(const QString& path)
 {
@@ -27,14 +27,7 @@ bool CRuntimeBackup::Write(const QString& path, const QByteArray& uploaded)
 {
     if (uploaded.size() <= kTrailerSize)
         return false;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(uploaded) != uploaded.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return WriteWholeFile(path, uploaded);
 }
 
 QString CRuntimeBackup::DefaultName(const QDateTime& t)

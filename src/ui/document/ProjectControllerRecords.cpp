@@ -21,8 +21,7 @@ bool CProjectController::SetProjectInfo(const ProjectInfo& info)
 {
     if (!TakeOver(app_.model.info, info))
         return false;
-    app_.model.modified = true;
-    NotifyModifiedChanged();
+    markModified();
     emit projectInfoChanged();
     return true;
 }
@@ -31,8 +30,7 @@ bool CProjectController::SetPanelManager(const CPanelManager& panel)
 {
     if (!TakeOver(app_.model.panelManager, panel))
         return false;
-    app_.model.modified = true;
-    NotifyModifiedChanged();
+    markModified();
     emit panelManagerChanged();
     return true;
 }
@@ -42,8 +40,7 @@ bool CProjectController::SetPlcAndPanel(const CPLCAndPanelAlternation& exchange)
     const bool passwordDiffers = exchange.optionPassword != app_.model.plcAndPanel.optionPassword;
     if (!TakeOver(app_.model.plcAndPanel, exchange))
         return false;
-    app_.model.modified = true;
-    NotifyModifiedChanged();
+    markModified();
     emit plcAndPanelChanged();
     if (passwordDiffers)
         emit passwordChanged();
@@ -54,8 +51,7 @@ bool CProjectController::SetOptionPassword(const QString& password)
 {
     if (!TakeOver(app_.model.plcAndPanel.optionPassword, password))
         return false;
-    app_.model.modified = true;
-    NotifyModifiedChanged();
+    markModified();
     emit passwordChanged();
     return true;
 }
@@ -64,8 +60,7 @@ bool CProjectController::SetAlarms(const CAlarmObjList& alarms)
 {
     if (!TakeOver(app_.model.alarms, alarms))
         return false;
-    app_.model.modified = true;
-    NotifyModifiedChanged();
+    markModified();
     emit alarmsChanged();
     return true;
 }
@@ -79,8 +74,7 @@ bool CProjectController::SetScreenOptions(int number, const CScreenObject& optio
     const bool changedKeys = TakeOver(screen->keys, options.keys);
     if (!changedScreen && !changedKeys)
         return false;
-    app_.model.modified = true;
-    NotifyModifiedChanged();
+    markModified();
     emit screenOptionsChanged(number);
     return true;
 }
