@@ -8,6 +8,7 @@
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"
 #include "project/ProtocolTables.h"
+#include "project/ScreenObject.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectStaticText.h"
@@ -283,6 +284,7 @@ private slots:
         QCOMPARE(windows.first(), first);
         QMdiSubWindow* second = windows.last();
         QCOMPARE(second->windowTitle(), QString("Line1.cgp - #1 Screen 1:2"));
+        QCOMPARE(ScreenNumberFromTitle(second->windowTitle()), 1);
         QCOMPARE(e.view(second)->Document(), e.view(first)->Document());
 
         // An edit in the first window reaches the second.
