@@ -37,6 +37,7 @@ Please input file path=请输入文件路径
 Unknown information!Inforation is=未知信息！信息为
 cannot be a project name=不能用作工程名称
 already exists. Replace it when the project is saved?=已存在。保存工程时是否替换它？
+already exists. Replace it?=已存在。是否替换它？
 Compiler=编译
 Download=下载
 Upload=上传
