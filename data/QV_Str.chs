@@ -28,6 +28,7 @@ Port invalid=端口无效
 Can not download the runtim file to old version device=不能将运行文件下载到旧版本设备
 The backup file %1 can't be written=无法写入备份文件 %1
 is not a readable bitmap file=不是可读的位图文件
+names a device that does not exist=引用的设备不存在
 characters: a text holds at most 255=个字符：文本最多 255 个字符
 bytes: glyph offsets reach only 65535=字节：字模偏移最多 65535
 bytes: the panel takes at most 131008, it can't be transferred=字节：面板最多接收 131008 字节，无法传送
@@ -42,6 +43,8 @@ Compiler=编译
 Download=下载
 Upload=上传
 Error GUI-003 : This device name already exists=Error GUI-003 : 此设备名称已存在
+The device %1 is used by:=设备 %1 被以下各处引用：
+Delete it? Its references keep the device name.=是否删除？引用保留原设备名。
 Error GUI-001 : Screen No. is invaild. Input a value between 1 to 999=错误 GUI-001 : 画面编号无效。请输入 1 到 999 之间的值
 Error GUI-002 : Selected Screen No. has already been used=错误 GUI-002 : 所选画面编号已被使用
 Error GUI-005 : Rename Screen failed=错误 GUI-005 : 画面重命名失败
@@ -82,6 +85,7 @@ Error OBJ-006 : Please selecte a bitmap!=错误 OBJ-006 : 请选择一个位图�
 Error GUI-006 : Export bitmap file failed=错误 GUI-006 : 导出位图文件失败
 Exportting user bitmap file...=正在导出用户位图文件...
 Are you sure you want to delete the bitmap?=确定要删除位图吗？
+These objects show the bitmap:=以下对象显示该位图：
 Only .bmp files can be added to the project=只能向工程添加 .bmp 文件
 
 [IDD_DLG_SCREEN_OPTION]
