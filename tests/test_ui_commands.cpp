@@ -49,14 +49,14 @@ private slots:
         const CommandState s = NoProject();
         for (CommandId id : {CommandId::StartProject, CommandId::OpenProject, CommandId::Exit,
                              CommandId::PaneOutput, CommandId::StatusBar, CommandId::HelpTopics,
-                             CommandId::About, CommandId::PanelInformation, CommandId::NextPane})
+                             CommandId::About, CommandId::NextPane})
             QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
         for (CommandId id : {CommandId::CloseProject, CommandId::SaveProject, CommandId::SaveProjectAs,
                              CommandId::ProjectTransfer, CommandId::ProjectInformation, CommandId::Undo,
                              CommandId::Paste, CommandId::SelectAll, CommandId::ObjectStaticText,
                              CommandId::NewScreen, CommandId::DeleteScreen, CommandId::PasteScreen,
                              CommandId::PanelManager, CommandId::AlarmSetup, CommandId::Cascade,
-                             CommandId::DisplayObjectLabel})
+                             CommandId::DisplayObjectLabel, CommandId::PanelInformation})
             QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
         QCOMPARE(CommandEnabling::ChooseMenuBar(s), MenuBarKind::Bare);
         // A current screen left over from a closed project enables nothing.
@@ -72,7 +72,7 @@ private slots:
         for (CommandId id : {CommandId::CloseProject, CommandId::SaveProject, CommandId::ProjectTransfer,
                              CommandId::ProjectInformation, CommandId::NewScreen, CommandId::PanelManager,
                              CommandId::ConfigurePassword, CommandId::PlcPanel, CommandId::AlarmSetup,
-                             CommandId::Cascade})
+                             CommandId::Cascade, CommandId::PanelInformation})
             QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
         // Edit and Object commands belong to a screen view.
         for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste,

@@ -76,6 +76,13 @@ void CCompileContext::ObjectWarning(const QString& title, const QString& name)
                   Text(LS_MSG, QStringLiteral("is not within range"))));
 }
 
+void CCompileContext::DeviceWarning(const QString& title, const QString& name)
+{
+    warn(QStringLiteral("  %1: [%2] ----> '%3' %4")
+             .arg(Text(LS_MSG, QStringLiteral("Warning")), title, name,
+                  Text(LS_MSG, QStringLiteral("names a device that does not exist"))));
+}
+
 void CCompileContext::PictureWarning(const QString& title, const QString& file)
 {
     warn(QStringLiteral("  %1: [%2] ----> '%3' %4")

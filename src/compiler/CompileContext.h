@@ -46,6 +46,8 @@ public:
     void KeyWarning(int keyIndex, const QString& title, const QString& label, qint64 value);
     // "  Warning: [title] ----> 'name' is not within range"
     void ObjectWarning(const QString& title, const QString& name);
+    // "  Warning: [title] ----> 'name' names a device that does not exist"
+    void DeviceWarning(const QString& title, const QString& name);
     // "  Warning: [title] ----> 'file' is not a readable bitmap file", the
     // file named as the user knows it (its name in the project, or its
     // library folder and name).

@@ -1,6 +1,8 @@
 #include "ObjectBuildContext.h"
 #include "screen/ColumnPacker.h"
 #include "CompileContext.h"
+#include "project/ProjectModel.h"
+#include "project/RegisterRef.h"
 #include "screen/StaticBitmapPicture.h"
 #include "screen/TextPicture.h"
 #include "screen/FontSpec.h"
@@ -30,8 +32,18 @@ qint64 packedSize(int w, int h)
 
 } // namespace
 
-quint8 CObjectBuildContext::DeviceNumber(const RegisterRef& ref) const
+void CObjectBuildContext::BeginObject(const QString& name)
 {
+    object_ = name;
+    deviceWarned_ = false;
+}
+
+quint8 CObjectBuildContext::DeviceNumber(const RegisterRef& ref)
+{
+    if (!ReferencedDevice(ctx_.model.Devices(), ref.deviceName) && !deviceWarned_) {
+        deviceWarned_ = true;
+        ctx_.DeviceWarning(title_, object_);
+    }
     return ctx_.coder.DeviceNumber(ref);
 }
 

@@ -19,7 +19,12 @@ public:
     {
     }
 
-    quint8 DeviceNumber(const RegisterRef& ref) const;
+    // The object whose record is built next: a register of it that names a
+    // device that does not exist gives one warning naming it.
+    void BeginObject(const QString& name);
+    // The device's station number, 0xFF (and the warning) for a device that
+    // does not exist.
+    quint8 DeviceNumber(const RegisterRef& ref);
     quint16 PanelAddress(const RegisterRef& ref) const;
 
     // Appends a packed picture to the bitmap data; returns its offset there.
@@ -41,4 +46,6 @@ public:
 private:
     CCompileContext& ctx_;
     QString title_;
+    QString object_;
+    bool deviceWarned_ = false;
 };

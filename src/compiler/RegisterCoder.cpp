@@ -2,14 +2,12 @@
 #include "ImageWriter.h"
 #include "project/ProjectModel.h"
 #include "project/ProtocolTables.h"
+#include "project/RegisterRef.h"
 
 quint8 CRegisterCoder::DeviceNumber(const RegisterRef& ref) const
 {
-    const auto& devices = model_.Devices().devices;
-    for (auto it = devices.rbegin(); it != devices.rend(); ++it)
-        if (it->name == ref.deviceName)
-            return it->bytes[0];
-    return 0xFF;
+    const CSingleDeviceInfo* device = ReferencedDevice(model_.Devices(), ref.deviceName);
+    return device ? device->bytes[0] : 0xFF;
 }
 
 quint16 CRegisterCoder::PanelAddress(const RegisterRef& ref) const

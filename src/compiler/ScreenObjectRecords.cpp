@@ -21,6 +21,7 @@ QByteArray Build(CCompileContext& ctx, const QString& screenFile, const QString&
         const PaperRect r = object->GetRect();
         if (r.top < 0 || r.left < 0 || r.bottom > CoreLimits::kPanelHeight || r.right > CoreLimits::kPanelWidth)
             ctx.ObjectWarning(title, object->GetName());
+        objects.BeginObject(object->GetName());
         records.append(ObjectRecords::Build(*object, objects));
         ++*count;
     }

@@ -1,4 +1,5 @@
 #include "RegisterRef.h"
+#include "DeviceInfo.h"
 #include "LineArchive.h"
 
 QString RegisterRef::ToText() const
@@ -19,4 +20,12 @@ void RegisterRef::Serialize(CLineArchive& ar)
     ar.Io(bitNumber);
     ar.Io(radix);
     ar.Io(bitOfWord);
+}
+
+const CSingleDeviceInfo* ReferencedDevice(const CDeviceInfo& devices, const QString& deviceName)
+{
+    for (auto it = devices.devices.rbegin(); it != devices.devices.rend(); ++it)
+        if (it->name == deviceName)
+            return &*it;
+    return nullptr;
 }

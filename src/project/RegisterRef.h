@@ -30,3 +30,11 @@ struct RegisterRef
 // PLC type. With no model, the device name and area stay as they are and the
 // radix and flag get their start values (2, 0).
 void FillRegisterRefDefaults(const CProjectModel* model, RegisterRef& ref, int kind);
+
+class CDeviceInfo;
+class CSingleDeviceInfo;
+
+// The device a reference names: the last device of the list whose name
+// equals the reference's device name (case counting); null when no device
+// has that name, so the reference names a device that does not exist.
+const CSingleDeviceInfo* ReferencedDevice(const CDeviceInfo& devices, const QString& deviceName);

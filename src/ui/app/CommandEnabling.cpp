@@ -21,6 +21,7 @@ bool IsEnabled(CommandId id, const CommandState& s)
     case CommandId::ConfigurePassword:
     case CommandId::PlcPanel:
     case CommandId::AlarmSetup:
+    case CommandId::PanelInformation:
         return s.hasProject;
     case CommandId::Undo:
         return screenActive && s.canUndo;

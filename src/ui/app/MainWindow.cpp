@@ -434,6 +434,7 @@ void CMainWindow::UpdateCommands()
     commands_->Action(CommandId::LanguageEnglish)->setChecked(language == QLatin1String("en"));
     commands_->Action(CommandId::LanguageChinese)->setChecked(language == QLatin1String("chs"));
     setMenuBarKind(CommandEnabling::ChooseMenuBar(state));
+    panelTree_->SetInformationEnabled(commands_->Action(CommandId::PanelInformation)->isEnabled());
 
     statusProject_->setText(state.hasProject ? controller_.ProjectName() + (controller_.IsModified() ? QStringLiteral(" *") : QString())
                                              : QString());

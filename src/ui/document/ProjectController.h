@@ -3,8 +3,10 @@
 #include "app/LoadedScreenDocuments.h"
 #include "app/ScreenCommands.h"
 
+#include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -140,6 +142,18 @@ public:
     // (what Screen Option hands back) become those of screen `number`; false
     // also when there is no such screen.
     bool SetScreenOptions(int number, const class CScreenObject& options);
+    // The Panel Manager's copy with the devices renamed in it (old name ->
+    // new name): the references that name a renamed device follow it, in
+    // the alarm list, the function keys, PLC <-> Panel and the objects of
+    // every screen (an open screen through its document, as one undo step;
+    // any other screen's file is rewritten). False when nothing changed; a
+    // screen file that cannot be rewritten is reported and keeps its names.
+    bool RenameDevices(const class CPanelManager& panel, const QMap<QString, QString>& renames);
+    // Where the project uses a device name: one line a use, every screen's
+    // objects as they stand included.
+    QStringList DeviceUses(const QString& deviceName) const;
+    // Where static bitmap objects show the project's bitmap `fileName`.
+    QStringList BitmapUses(const QString& fileName) const;
 
     // ---- compile and transfer ----
     // The Transfer dialog's values: the flag and upload password kept in the

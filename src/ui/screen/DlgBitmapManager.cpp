@@ -229,8 +229,22 @@ void CDlgBitmapManager::deleteSelected()
     const QStringList names = selectedFiles();
     if (currentKind() != NodeUser || names.isEmpty())
         return;
-    if (!ProjectMessages::AskBeforeDeleting(controller_, kDeleteQuestion, MessageButtons::OkCancel))
-        return;
+    // One question; when static bitmap objects show the bitmaps it names
+    // them, from every screen as it stands.
+    QStringList uses;
+    for (const QString& name : names)
+        uses << std::as_const(controller_).BitmapUses(name);
+    if (uses.isEmpty()) {
+        if (!ProjectMessages::AskBeforeDeleting(controller_, kDeleteQuestion, MessageButtons::OkCancel))
+            return;
+    } else {
+        const QString question = message(QStringLiteral("These objects show the bitmap:")) + QLatin1Char('\n')
+                                 + uses.join(QLatin1Char('\n')) + QLatin1Char('\n') + message(kDeleteQuestion);
+        if (controller_.Messages().Ask(question, message(QStringLiteral("Warning")), MessageButtons::OkCancel,
+                                       MessageAnswer::Cancel)
+            != MessageAnswer::Ok)
+            return;
+    }
     for (const QString& name : names)
         controller_.DeleteBitmap(name);
     showUserBitmaps(QString());

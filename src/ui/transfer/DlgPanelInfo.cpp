@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <utility>
@@ -30,7 +31,10 @@ CDlgPanelInfo::CDlgPanelInfo(CProjectController& controller, const QString& port
     setBackupEnabled(false);
     chooseFile = [this](bool save, const QString& proposed) {
         const QString filter = QStringLiteral("RU03 Runtime Flies(*.rtfbak)");
-        return save ? QFileDialog::getSaveFileName(this, QString(), proposed, filter)
+        // The extension may still be added to the chosen name: Browse asks
+        // about the file under its final name.
+        return save ? QFileDialog::getSaveFileName(this, QString(), proposed, filter, nullptr,
+                                                   QFileDialog::DontConfirmOverwrite)
                     : QFileDialog::getOpenFileName(this, QString(), proposed, filter);
     };
     connect(ui_->refresh, &QPushButton::clicked, this, [this] { QMetaObject::invokeMethod(this, &CDlgPanelInfo::Refresh, Qt::QueuedConnection); });
@@ -127,7 +131,16 @@ void CDlgPanelInfo::Browse()
     const QString chosen = chooseFile ? chooseFile(save, proposed) : QString();
     if (chosen.isEmpty())
         return;
-    ui_->path->setText(TransferOperations::WithBackupExtension(chosen));
+    const QString path = TransferOperations::WithBackupExtension(chosen);
+    if (save && QFileInfo::exists(path)) {
+        const MessageAnswer answer = controller_.Messages().Ask(
+            QDir::toNativeSeparators(path) + QLatin1Char('\n')
+                + settings_.LookupText(LS_MSG, QStringLiteral("already exists. Replace it?")),
+            settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo, MessageAnswer::No);
+        if (answer != MessageAnswer::Yes)
+            return;
+    }
+    ui_->path->setText(path);
 }
 
 void CDlgPanelInfo::warn(const QString& text)
@@ -158,7 +171,9 @@ void CDlgPanelInfo::Transfer()
         warn(error);
         return;
     }
-    CDlgPassword password(settings_, CDlgPassword::UploadPassword, QStringLiteral("36093609"), this);
+    // The panel holds the upload password of the project it was sent.
+    CDlgPassword password(settings_, CDlgPassword::UploadPassword,
+                          std::as_const(controller_).App().model.transferInfo.uploadPassword, this);
     if (password.exec() != QDialog::Accepted)
         return;
     controller_.UploadToBackup(port, password.Password(), path, runner);

@@ -9,12 +9,16 @@
 #include "base/AppSettings.h"
 #include "base/LanguageSection.h"
 #include "base/MessageSink.h"
+#include "project/DeviceInfo.h"
 #include "project/DeviceList.h"
+#include "project/RegisterRef.h"
 #include "ui/widgets/DialogTexts.h"
 
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyledItemDelegate>
+
+#include <iterator>
 
 namespace {
 // Device names are edited in place, at most eight characters.
@@ -48,6 +52,8 @@ CDlgPanelManager::CDlgPanelManager(const CAppSettings& settings, IMessageSink& m
     for (QWidget* w : {empty_, static_cast<QWidget*>(config_), static_cast<QWidget*>(general_),
                        static_cast<QWidget*>(device_)})
         ui_->pages->addWidget(w);
+    for (const CSingleDeviceInfo& d : panel_.deviceInfo.devices)
+        origins_ << d.name;
     ChoiceBox::Fill(ui_->plc, CommChoices::Plc());
     ChoiceBox::Show(ui_->plc, CommChoices::Plc(), panel_.deviceInfo.protocolCode);
 
@@ -180,6 +186,7 @@ void CDlgPanelManager::AddDevice()
         showPage(ui_->tree->currentItem());
         return;
     }
+    origins_.insert(qMin(index, int(origins_.size())), QString());
     renaming_ = true;
     auto* item = new QTreeWidgetItem(PortItem(), {panel_.deviceInfo.devices[size_t(index)].name});
     item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -195,8 +202,26 @@ void CDlgPanelManager::DeleteDevice()
     const int index = selectedDevice();
     if (index < 0 || !DeviceList::CanDelete(panel_.deviceInfo))
         return;
+    // The project's references name the device as the record given does.
+    const QString origin = index < origins_.size() ? origins_[index] : QString();
+    const CSingleDeviceInfo& device = panel_.deviceInfo.devices[size_t(index)];
+    const QString usedName = origin.isEmpty() ? device.name : origin;
+    // A later device of the same name is the one its references name.
+    const bool referenced = device.name != usedName || ReferencedDevice(panel_.deviceInfo, usedName) == &device;
+    const QStringList uses = deviceUses && referenced ? deviceUses(usedName) : QStringList();
+    if (!uses.isEmpty()) {
+        const QString question = settings_.LookupText(LS_MSG, QStringLiteral("The device %1 is used by:")).arg(usedName)
+                                 + QLatin1Char('\n') + uses.join(QLatin1Char('\n')) + QLatin1Char('\n')
+                                 + settings_.LookupText(LS_MSG, QStringLiteral("Delete it? Its references keep the device name."));
+        if (messages_.Ask(question, settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::OkCancel,
+                          MessageAnswer::Cancel)
+            != MessageAnswer::Ok)
+            return;
+    }
     page_ = Page::None; // the page's device goes
     const int next = DeviceList::Delete(panel_.deviceInfo, index);
+    if (next >= 0 && index < origins_.size())
+        origins_.removeAt(index);
     QSignalBlocker block(ui_->tree);
     delete PortItem()->takeChild(index);
     ui_->tree->setCurrentItem(DeviceItem(next));
@@ -226,6 +251,19 @@ bool CDlgPanelManager::RenameDevice(int index, const QString& name)
     DeviceItem(index)->setText(0, info.devices[size_t(index)].name);
     renaming_ = false;
     return ok;
+}
+
+QMap<QString, QString> CDlgPanelManager::Renames() const
+{
+    QMap<QString, QString> renames;
+    const auto& devices = panel_.deviceInfo.devices;
+    // With two devices of one name, the references name the last of them.
+    for (size_t i = 0; i < devices.size() && int(i) < origins_.size(); ++i)
+        if (!origins_[int(i)].isEmpty())
+            renames.insert(origins_[int(i)], devices[i].name);
+    for (auto it = renames.begin(); it != renames.end();)
+        it = it.key() == it.value() ? renames.erase(it) : std::next(it);
+    return renames;
 }
 
 void CDlgPanelManager::contextMenu(const QPoint& at)

@@ -3,6 +3,10 @@
 
 #include <QDialog>
 
+#include <QMap>
+#include <QStringList>
+
+#include <functional>
 #include <memory>
 
 class CAppSettings;
@@ -28,6 +32,12 @@ public:
 
     // The copy, as the pages have stored it.
     const CPanelManager& Result() const { return panel_; }
+    // The devices of the record given that were renamed and not deleted:
+    // name then -> name now.
+    QMap<QString, QString> Renames() const;
+    // Where the project uses a device name, one line a use; a device in use
+    // is deleted only when the user confirms. Not set: nothing is asked.
+    std::function<QStringList(const QString& deviceName)> deviceUses;
 
     enum class Page { None, Config, General, Device };
     Page ShownPage() const { return page_; }
@@ -66,4 +76,6 @@ private:
     Page page_ = Page::None;
     int pageDevice_ = -1;
     bool renaming_ = false;
+    // Each device's name in the record given; empty for a device added here.
+    QStringList origins_;
 };

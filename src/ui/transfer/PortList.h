@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 
@@ -7,9 +8,13 @@ class QComboBox;
 // order, in an editable list that also takes a typed device path (a virtual
 // panel's pseudo-terminal, say).
 namespace PortList {
-// Fills the list and preselects `stored`: a case-insensitive prefix search
-// from the second entry, wrapping to the first; the first entry when nothing
-// matches. A stored device path that exists but is not listed is added.
+// The entry of `names` to preselect for the stored port, -1 for none: the
+// entry equal to it (case-insensitive; a stored /dev/ path matches the port
+// listed by its plain name), else a case-insensitive prefix search from the
+// second entry, wrapping to the first.
+int Preselect(const QStringList& names, const QString& stored);
+// Fills the list and preselects `stored` as above; the first entry when
+// nothing matches. A stored device path that exists but is not listed is added.
 void Fill(QComboBox* box, const QString& stored);
 // The chosen port: the typed text, empty when there is none.
 QString Selected(const QComboBox* box);

@@ -15,8 +15,9 @@ void PanelManager(QWidget* parent, CProjectController& controller)
         return;
     const CTessanApp& app = controller.App();
     CDlgPanelManager dialog(app.settings, controller.Messages(), app.model.panelManager, parent);
+    dialog.deviceUses = [&controller](const QString& name) { return std::as_const(controller).DeviceUses(name); };
     if (dialog.exec() == QDialog::Accepted)
-        controller.SetPanelManager(dialog.Result());
+        controller.RenameDevices(dialog.Result(), dialog.Renames());
 }
 
 void ConfigurePassword(QWidget* parent, CProjectController& controller)

@@ -1,0 +1,44 @@
+#include "ProjectScreenObjects.h"
+#include "TessanApp.h"
+#include "base/CoreLimits.h"
+#include "base/SafePath.h"
+#include "project/ScreenObject.h"
+#include "screen/TessanDoc.h"
+
+#include <QFileInfo>
+
+CProjectScreenObjects::CProjectScreenObjects(const CTessanApp& app, LoadedScreens loaded)
+    : app_(app), loaded_(std::move(loaded))
+{
+}
+
+QString CProjectScreenObjects::Title(const CScreenObject& screen) const
+{
+    return ScreenTitle(app_.model.info.name, screen.number, screen.name);
+}
+
+QString CProjectScreenObjects::FilePath(const CScreenObject& screen) const
+{
+    QString path;
+    if (!SafeJoin(app_.ProjectFolder(), Title(screen), &path))
+        return QString();
+    return path;
+}
+
+void CProjectScreenObjects::ForEach(const Visitor& visit) const
+{
+    for (const auto& screen : app_.model.screens) {
+        if (const CDiagramEntityContainer* loaded = loaded_ ? loaded_(screen->number) : nullptr) {
+            visit(*screen, *loaded, true);
+            continue;
+        }
+        const QString path = FilePath(*screen);
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            continue;
+        CDiagramEntityContainer objects;
+        if (!CTessanDoc::LoadFile(path, objects, app_.model.IsLegacyRangeMode(), &app_.model))
+            continue;
+        objects.SetPaperSize(QSize(CoreLimits::kPanelWidth, CoreLimits::kPanelHeight));
+        visit(*screen, objects, false);
+    }
+}
