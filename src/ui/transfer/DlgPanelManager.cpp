@@ -2,7 +2,7 @@
 #include "ui/widgets/DialogPlace.h"
 #include "ui_DlgPanelManager.h"
 
-#include "ChoiceBox.h"
+#include "ui/widgets/ChoiceBox.h"
 #include "DlgCommGeneral.h"
 #include "DlgCommVardoVSeq.h"
 #include "DlgPanelConfig.h"
@@ -48,8 +48,10 @@ CDlgPanelManager::CDlgPanelManager(const CAppSettings& settings, IMessageSink& m
     for (QWidget* w : {empty_, static_cast<QWidget*>(config_), static_cast<QWidget*>(general_),
                        static_cast<QWidget*>(device_)})
         ui_->pages->addWidget(w);
+    // The one protocol is shown selected only when the link names it;
+    // nothing stores a choice from this list.
     ChoiceBox::Fill(ui_->plc, CommChoices::Plc());
-    ChoiceBox::Show(ui_->plc, CommChoices::Plc(), panel_.deviceInfo.protocolCode);
+    ui_->plc->setCurrentIndex(ui_->plc->findData(panel_.deviceInfo.protocolCode));
 
     ui_->tree->setItemDelegate(new CDeviceNameDelegate(ui_->tree));
     auto* root = new QTreeWidgetItem(ui_->tree, {settings.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Panel"))});
