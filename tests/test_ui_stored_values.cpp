@@ -395,6 +395,98 @@ private slots:
         ClickOk(d);
         QCOMPARE(int(d.Result().items.size()), 3);
     }
+
+    void trendMeterDataPointTakesThreeDigits()
+    {
+        Project p;
+        CScreenDocument* doc = p.controller.ScreenDocument(1);
+        CTessanView view(p.controller, doc, 1);
+        view.resize(900, 500);
+        view.show();
+        auto object = CreateObjectOfKind(OBJ_TREND_METER, &p.Model());
+        object->SetRect(8, 8, 168, 48); // 160 wide: up to 158 points
+        auto* trend = static_cast<CObjectTrendMeter*>(object.get());
+        trend->dataPoints = 150;
+        doc->Edit([&](CDiagramEntityContainer& c) {
+            c.Add(std::move(object));
+            c.UnselectAll();
+            c.GetAt(0)->Select(true);
+        });
+        QTest::keyClick(view.Editor(), Qt::Key_Return, Qt::ControlModifier);
+        CPropertyFormDialog* form = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* f = qobject_cast<CPropertyFormDialog*>(w); f && f->isVisible())
+                form = f;
+        QVERIFY(form);
+        auto* points = child<CColorEdit>(*form, "editDataPoint");
+        QCOMPARE(points->Text(), QString("150"));
+        ClickOk(*form);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(trend->dataPoints, 150);
+        doc->Select([](CDiagramEntityContainer& c) { c.GetAt(0)->Select(true); });
+        QTest::keyClick(view.Editor(), Qt::Key_Return, Qt::ControlModifier);
+        points->SelectAllText();
+        QTest::keyClicks(points, "57");
+        QTest::keyClick(points, Qt::Key_Home);
+        QTest::keyClicks(points, "1"); // a third digit
+        QCOMPARE(points->Text(), QString("157"));
+        ClickOk(*form);
+        QCOMPARE(trend->dataPoints, 157);
+    }
+
+    void registerPickerSpeaksTheLanguage()
+    {
+        Project p;
+        const CAppSettings& s = p.Settings();
+        s.WriteSetting(QStringLiteral("Language"), QStringLiteral("1"));
+        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"), QStringLiteral("1"),
+                                  QStringLiteral("chs"));
+        RegisterRef ref;
+        FillRegisterRefDefaults(&p.Model(), ref, RegisterRef::KindWord);
+        CDlgRegister dlg(s, p.folder, p.Model(), ref, RegisterRef::KindWord);
+        dlg.Fields().number->setText(QStringLiteral("41240"));
+        dlg.accept();
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        const QString shown = p.folder.messages.last().first;
+        QCOMPARE(shown.section('\n', 0, 0), QString::fromUtf8("错误 Obj-001 : 寄存器编号无效"));
+        QVERIFY(shown.endsWith("\n[41200, 41237]"));
+    }
+
+    void floatFieldsIgnoreTheProcessLocale()
+    {
+        // A locale whose decimal point is ",", built for this test.
+        QTemporaryDir locales;
+        const QString made = locales.path() + "/de_DE.UTF-8";
+        if (Run("localedef", {"-i", "de_DE", "-f", "UTF-8", made}) < 0 || !QFile::exists(made))
+            QSKIP("localedef cannot build de_DE here");
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        const QByteArray before = std::setlocale(LC_NUMERIC, nullptr);
+        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+            QSKIP("the built locale does not load");
+        struct Restore
+        {
+            QByteArray locale;
+            ~Restore()
+            {
+                std::setlocale(LC_NUMERIC, locale.constData());
+                qunsetenv("LOCPATH");
+            }
+        } restore{before};
+        QCOMPARE(std::strtod("2.5", nullptr), 2.0); // the locale is in force
+
+        CColorEdit field;
+        field.ApplyLimits(ValueFormatRules::Limits(VF_FLOAT));
+        field.show();
+        QCOMPARE(field.toolTip(), QString("Min: -1000000000.000000  Max: 1000000000.000000"));
+        field.SetText("2.25");
+        QCOMPARE(field.LastValidFloat(), 2.25);
+        TypeOver(&field, "1.5");
+        QCOMPARE(field.LastValidFloat(), 1.5);
+        // Out of the range: the last valid value comes back, with a ".".
+        TypeOver(&field, "3e9");
+        QCOMPARE(field.Text(), QString("3.000000"));
+        QCOMPARE(field.LastValidFloat(), 3.0);
+    }
 };
 
 QTEST_MAIN(TestUiStoredValues)
