@@ -325,8 +325,6 @@ private slots:
         key.setReg.quantity = 1;
         key.setReg.isSigned = 1;
         key.setReg.value = 70000; // beyond signed 16 bits
-        key.description = "ABCDEFGHIJKLMNOPQRST"; // 20 characters
-        key.showDescription = 1;
         keys[1].setReg.quantity = 3;
         {
             CDlgScreenFunKey d(p.controller, keys, 0, p.commands.pickRegister);
@@ -334,7 +332,6 @@ private slots:
             QVERIFY(ShowsExtraEntry(child<QComboBox>(d, "comboDevice"), 1, "PLC9"));
             QCOMPARE(child<CDigitSpinEdit>(d, "editScreenNumber")->text(), QString("0"));
             QCOMPARE(child<CColorEdit>(d, "editValue")->Text(), QString("70000"));
-            QCOMPARE(child<QLineEdit>(d, "editDescription")->text(), QString("ABCDEFGHIJKLMNOPQRST"));
             ClickOk(d);
             QCOMPARE(d.result(), int(QDialog::Accepted));
             QVERIFY(p.folder.messages.isEmpty());
@@ -347,12 +344,36 @@ private slots:
             ClickOk(d);
             QCOMPARE(d.Keys()[1].setReg.quantity, 3);
         }
-        // Picked and typed values are stored; typing adds no 14th character.
+        // Picked and typed values are stored.
         CDlgScreenFunKey d(p.controller, keys, 0, p.commands.pickRegister);
         d.show();
         child<QComboBox>(d, "comboDevice")->setCurrentIndex(0);
         QTest::mouseClick(child<QRadioButton>(d, "radioScreenChange"), Qt::LeftButton, {}, QPoint(6, 6));
         TypeOver(child<CDigitSpinEdit>(d, "editScreenNumber"), "12");
+        ClickOk(d);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.Keys()[0].advanced.device.deviceName, QString("DEV001"));
+        QCOMPARE(d.Keys()[0].screenChg.screenNumber, 12);
+        QCOMPARE(d.Keys()[0].setReg.value, 70000);
+    }
+
+    void longDescriptionShownWholeAndKept()
+    {
+        Project p;
+        std::array<CFunKeyParams, 5> keys;
+        keys[0].used = 1;
+        keys[0].showDescription = 1;
+        keys[0].description = "ABCDEFGHIJKLMNOPQRST"; // 20 characters
+        {
+            CDlgScreenFunKey d(p.controller, keys, 0, p.commands.pickRegister);
+            d.show();
+            QCOMPARE(child<QLineEdit>(d, "editDescription")->text(), QString("ABCDEFGHIJKLMNOPQRST"));
+            ClickOk(d);
+            QVERIFY(d.Keys() == keys);
+        }
+        // Typing adds no character past 13, nor to a longer stored text.
+        CDlgScreenFunKey d(p.controller, keys, 0, p.commands.pickRegister);
+        d.show();
         auto* description = child<QLineEdit>(d, "editDescription");
         description->setFocus();
         description->end(false);
@@ -363,11 +384,7 @@ private slots:
         TypeOver(description, "0123456789ABCDEF");
         QCOMPARE(description->text(), QString("0123456789ABC"));
         ClickOk(d);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(d.Keys()[0].advanced.device.deviceName, QString("DEV001"));
-        QCOMPARE(d.Keys()[0].screenChg.screenNumber, 12);
         QCOMPARE(d.Keys()[0].description, QString("0123456789ABC"));
-        QCOMPARE(d.Keys()[0].setReg.value, 70000);
     }
 
     void alarmCountShowsALongStoredList()
