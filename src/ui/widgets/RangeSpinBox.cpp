@@ -59,16 +59,16 @@ void CRangeSpinBox::keyPressEvent(QKeyEvent* event)
 
 void CRangeSpinBox::stepBy(int steps)
 {
-    release();
-    lineEdit()->setMaxLength(characters_);
     // From a stored value outside the range the first step goes to the
     // nearest bound.
     const int from = value();
     const int to = from < lowest_ || from > highest_ ? qBound(lowest_, from, highest_)
                                                      : qBound(lowest_, from + steps * singleStep(), highest_);
+    release();
     setValue(to);
     last_ = to;
     lineEdit()->setText(textFromValue(to));
+    edited();
     selectAll();
 }
 
