@@ -85,16 +85,16 @@ private slots:
         DeviceList::SetDeviceBaudCode(d, 16384);
         d.bytes[3] = 0;
         d.bytes[4] = 0;
-        d.bytes[5] = 0; // control RTS
-        d.bytes[6] = 1; // require CTS
+        d.bytes[5] = 0; // require CTS
+        d.bytes[6] = 1; // control RTS
         DeviceList::SetDeviceWord(d, 7, 40);
         DeviceList::SetDeviceWord(d, 9, 30000);
         DeviceList::CopyBack(info, d);
         QCOMPARE(info.baudRate, 16384);
         QCOMPARE(int(info.parity), 0);
         QCOMPARE(int(info.selectRs485), 0);
-        QCOMPARE(int(info.controlRts), 0);
-        QCOMPARE(int(info.requireCts), 1);
+        QCOMPARE(int(info.requireCts), 0);
+        QCOMPARE(int(info.controlRts), 1);
         QCOMPARE(int(info.timeout), 40);
         QCOMPARE(int(info.pollTime), 30000);
         // The protocol dialog's record reads them back the same way round.
@@ -103,6 +103,31 @@ private slots:
         QCOMPARE(int(p.bytes[6]), 1);
         QCOMPARE(DeviceList::DeviceBaudCode(p), 16384);
         QCOMPARE(int(p.bytes[0]), 1);
+    }
+
+    void bytesFiveAndSixMeanOneThingOnEveryPath()
+    {
+        // The two flags differ, so a path that swaps them shows.
+        CDeviceInfo info;
+        info.requireCts = 0;
+        info.controlRts = 1;
+        info.devices.clear();
+        const CSingleDeviceInfo added = info.AddDevice(QStringLiteral("DEV001"));
+        QCOMPARE(int(added.bytes[5]), 0);
+        QCOMPARE(int(added.bytes[6]), 1);
+        // The protocol dialog's record holds the bytes AddDevice writes.
+        CSingleDeviceInfo protocol = DeviceList::ProtocolDevice(info);
+        protocol.name = added.name;
+        QVERIFY(protocol == added);
+        // A device going back into the line settings changes nothing.
+        const CDeviceInfo before = info;
+        DeviceList::CopyBack(info, added);
+        QVERIFY(info == before);
+        info.controlRts = 0;
+        info.requireCts = 1;
+        DeviceList::CopyBack(info, DeviceList::ProtocolDevice(info));
+        QCOMPARE(int(info.requireCts), 1);
+        QCOMPARE(int(info.controlRts), 0);
     }
 
     void choiceListsMapTextsAndCodes()

@@ -282,7 +282,8 @@ private slots:
         info.controlRts = 0;
         CDlgProtocol dlg(p.App().settings, DeviceList::ProtocolDevice(info).name, DeviceList::ProtocolDevice(info));
         QCOMPARE(dlg.Page().Fields().baudRate->currentText(), QStringLiteral("19200"));
-        QCOMPARE(dlg.Page().Fields().requireRts->currentText(), QStringLiteral("YES")); // byte 5
+        QCOMPARE(dlg.Page().Fields().requireRts->currentText(), QStringLiteral("NO")); // byte 5: require CTS
+        QCOMPARE(dlg.Page().Fields().controlCts->currentText(), QStringLiteral("YES")); // byte 6: control RTS
         dlg.Page().Fields().parity->setCurrentIndex(0);
         CDlgProtocol::TakeOver(info, dlg.Result());
         QCOMPARE(int(info.parity), 0);
@@ -290,6 +291,10 @@ private slots:
         QCOMPARE(info.devices[0].name, QStringLiteral("DEV001"));
         QCOMPARE(info.baudRate, 8192);
         QCOMPARE(int(info.controlRts), 0);
+        QCOMPARE(int(info.requireCts), 1);
+        // The record in the list holds the flags where AddDevice puts them.
+        QCOMPARE(int(info.devices[0].bytes[5]), 1);
+        QCOMPARE(int(info.devices[0].bytes[6]), 0);
 
         CModalDriver driver;
         driver.On<CDlgProtocol>([](CDlgProtocol* d) {

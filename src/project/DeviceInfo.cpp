@@ -16,6 +16,17 @@ CSingleDeviceInfo::CSingleDeviceInfo()
     bytes[10] = 10;
 }
 
+quint16 CSingleDeviceInfo::Word(int firstByte) const
+{
+    return quint16((bytes[size_t(firstByte)] << 8) | bytes[size_t(firstByte) + 1]);
+}
+
+void CSingleDeviceInfo::SetWord(int firstByte, quint16 value)
+{
+    bytes[size_t(firstByte)] = quint8(value >> 8);
+    bytes[size_t(firstByte) + 1] = quint8(value);
+}
+
 void CSingleDeviceInfo::Serialize(CLineArchive& ar)
 {
     ar.Header("Single device Info");
@@ -62,19 +73,32 @@ CSingleDeviceInfo& CDeviceInfo::AddDevice(const QString& name)
 {
     CSingleDeviceInfo d;
     d.name = name;
-    d.bytes[0] = 1;
-    d.bytes[1] = quint8(baudRate >> 8);
-    d.bytes[2] = quint8(baudRate);
-    d.bytes[3] = parity;
-    d.bytes[4] = selectRs485;
-    d.bytes[5] = requireCts;
-    d.bytes[6] = controlRts;
-    d.bytes[7] = quint8(timeout >> 8);
-    d.bytes[8] = quint8(timeout);
-    d.bytes[9] = quint8(pollTime >> 8);
-    d.bytes[10] = quint8(pollTime);
+    d.bytes[CSingleDeviceInfo::StationByte] = 1;
+    WriteLineBytes(d);
     devices.push_back(d);
     return devices.back();
+}
+
+void CDeviceInfo::WriteLineBytes(CSingleDeviceInfo& d) const
+{
+    d.SetWord(CSingleDeviceInfo::BaudWord, quint16(baudRate));
+    d.bytes[CSingleDeviceInfo::ParityByte] = parity;
+    d.bytes[CSingleDeviceInfo::SelectRs485Byte] = selectRs485;
+    d.bytes[CSingleDeviceInfo::RequireCtsByte] = requireCts;
+    d.bytes[CSingleDeviceInfo::ControlRtsByte] = controlRts;
+    d.SetWord(CSingleDeviceInfo::TimeoutWord, timeout);
+    d.SetWord(CSingleDeviceInfo::PollTimeWord, pollTime);
+}
+
+void CDeviceInfo::ReadLineBytes(const CSingleDeviceInfo& d)
+{
+    baudRate = d.Word(CSingleDeviceInfo::BaudWord);
+    parity = d.bytes[CSingleDeviceInfo::ParityByte];
+    selectRs485 = d.bytes[CSingleDeviceInfo::SelectRs485Byte];
+    requireCts = d.bytes[CSingleDeviceInfo::RequireCtsByte];
+    controlRts = d.bytes[CSingleDeviceInfo::ControlRtsByte];
+    timeout = d.Word(CSingleDeviceInfo::TimeoutWord);
+    pollTime = d.Word(CSingleDeviceInfo::PollTimeWord);
 }
 
 void CDeviceInfo::Serialize(CLineArchive& ar)

@@ -72,46 +72,33 @@ bool Rename(CDeviceInfo& info, int index, const QString& newName)
 
 quint16 DeviceWord(const CSingleDeviceInfo& device, int firstByte)
 {
-    return quint16((device.bytes[size_t(firstByte)] << 8) | device.bytes[size_t(firstByte) + 1]);
+    return device.Word(firstByte);
 }
 
 void SetDeviceWord(CSingleDeviceInfo& device, int firstByte, quint16 value)
 {
-    device.bytes[size_t(firstByte)] = quint8(value >> 8);
-    device.bytes[size_t(firstByte) + 1] = quint8(value);
+    device.SetWord(firstByte, value);
 }
 
 int DeviceBaudCode(const CSingleDeviceInfo& device)
 {
-    return DeviceWord(device, 1);
+    return device.Word(CSingleDeviceInfo::BaudWord);
 }
 
 void SetDeviceBaudCode(CSingleDeviceInfo& device, int code)
 {
-    SetDeviceWord(device, 1, quint16(code));
+    device.SetWord(CSingleDeviceInfo::BaudWord, quint16(code));
 }
 
 void CopyBack(CDeviceInfo& info, const CSingleDeviceInfo& device)
 {
-    info.baudRate = DeviceBaudCode(device);
-    info.parity = device.bytes[3];
-    info.selectRs485 = device.bytes[4];
-    info.controlRts = device.bytes[5];
-    info.requireCts = device.bytes[6];
-    info.timeout = DeviceWord(device, 7);
-    info.pollTime = DeviceWord(device, 9);
+    info.ReadLineBytes(device);
 }
 
 CSingleDeviceInfo ProtocolDevice(const CDeviceInfo& info)
 {
     CSingleDeviceInfo d;
-    SetDeviceBaudCode(d, info.baudRate);
-    d.bytes[3] = info.parity;
-    d.bytes[4] = info.selectRs485;
-    d.bytes[5] = info.controlRts;
-    d.bytes[6] = info.requireCts;
-    SetDeviceWord(d, 7, info.timeout);
-    SetDeviceWord(d, 9, info.pollTime);
+    info.WriteLineBytes(d);
     return d;
 }
 

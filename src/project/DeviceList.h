@@ -38,11 +38,10 @@ quint16 DeviceWord(const CSingleDeviceInfo& device, int firstByte);
 void SetDeviceWord(CSingleDeviceInfo& device, int firstByte, quint16 value);
 
 // A device page stored in the Panel Manager: its values go back into the
-// general settings (byte 5 to control RTS, byte 6 to require CTS).
+// general settings, read as AddDevice writes them.
 void CopyBack(CDeviceInfo& info, const CSingleDeviceInfo& device);
 // The record that the protocol dialog edits for a new project: defaults,
-// with bytes 1-10 from the general settings (byte 5 control RTS, byte 6
-// require CTS, as the copy-back reads them).
+// with bytes 1-10 from the general settings as AddDevice writes them.
 CSingleDeviceInfo ProtocolDevice(const CDeviceInfo& info);
 
 } // namespace DeviceList

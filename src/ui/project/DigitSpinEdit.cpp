@@ -1,23 +1,57 @@
 #include "DigitSpinEdit.h"
 
+#include "ui/widgets/EditingKey.h"
+
+#include <QKeyEvent>
 #include <QLineEdit>
 
 CDigitSpinEdit::CDigitSpinEdit(QWidget* parent) : QAbstractSpinBox(parent)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     connect(lineEdit(), &QLineEdit::textChanged, this, &CDigitSpinEdit::textChanged);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &CDigitSpinEdit::edited);
 }
 
 void CDigitSpinEdit::SetRange(int minimum, int maximum)
 {
     minimum_ = minimum;
     maximum_ = maximum;
-    lineEdit()->setMaxLength(int(QString::number(maximum).size()));
+    digits_ = int(QString::number(maximum).size());
+    lineEdit()->setMaxLength(digits_);
 }
 
 void CDigitSpinEdit::SetValue(int value)
 {
+    edited();
     lineEdit()->setText(QString::number(qBound(minimum_, value, maximum_)));
+}
+
+void CDigitSpinEdit::SetStoredValue(int value)
+{
+    const bool outside = value < minimum_ || value > maximum_;
+    held_ = outside ? QString::number(value) : QString();
+    lineEdit()->setMaxLength(qMax(digits_, int(held_.size())));
+    lineEdit()->setText(QString::number(value));
+}
+
+void CDigitSpinEdit::release()
+{
+    // The length stays until the text has changed, so that nothing is cut
+    // from a long stored value before the edit reaches it.
+    held_.clear();
+}
+
+void CDigitSpinEdit::edited()
+{
+    release();
+    lineEdit()->setMaxLength(digits_);
+}
+
+void CDigitSpinEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (EditingKey::ChangesText(event))
+        release();
+    QAbstractSpinBox::keyPressEvent(event);
 }
 
 std::optional<int> CDigitSpinEdit::Value() const
@@ -34,7 +68,7 @@ void CDigitSpinEdit::SelectAllText()
 
 QValidator::State CDigitSpinEdit::validate(QString& input, int&) const
 {
-    if (input.isEmpty())
+    if (input.isEmpty() || (!held_.isEmpty() && input == held_))
         return QValidator::Acceptable;
     for (QChar c : input)
         if (!c.isDigit() || c.unicode() > '9')

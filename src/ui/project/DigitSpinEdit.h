@@ -5,6 +5,8 @@
 // A number field of digits only with a spin control: at most as many digits
 // as the maximum has, never above the maximum. Unlike QSpinBox it may be left
 // empty or below its minimum, so that the dialog's OK can name the fault.
+// A stored value outside the range is shown as it is and kept until the
+// user edits the field.
 class CDigitSpinEdit : public QAbstractSpinBox
 {
     Q_OBJECT
@@ -12,7 +14,13 @@ public:
     explicit CDigitSpinEdit(QWidget* parent = nullptr);
 
     void SetRange(int minimum, int maximum);
+    // Shows a value, one outside the range as its nearest bound.
     void SetValue(int value);
+    // Shows a stored value as it is, one outside the range included.
+    void SetStoredValue(int value);
+    // True while the field shows a stored value outside its range that the
+    // user has not edited.
+    bool HoldsStoredValue() const { return !held_.isEmpty(); }
     // None when empty.
     std::optional<int> Value() const;
     void SelectAllText();
@@ -26,8 +34,14 @@ signals:
 
 protected:
     StepEnabled stepEnabled() const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void release();
+    void edited();
+
     int minimum_ = 0;
     int maximum_ = 999;
+    int digits_ = 3;
+    QString held_; // the text of a stored value outside the range
 };

@@ -43,7 +43,14 @@ CDlgAlarm::CDlgAlarm(CProjectController& controller, RegisterPicker picker, File
     start_ = AlarmListRules::StartCoil(model);
     ui_->editCoil->setText(start_.ToText());
     ui_->editCount->SetRange(0, AlarmListRules::kMaxAlarms);
-    SetCount(int(qMin<size_t>(model.alarms.items.size(), AlarmListRules::kMaxAlarms)));
+    // A stored list longer than the field's 100 is shown whole and kept
+    // until the count is edited.
+    const int stored = int(model.alarms.items.size());
+    {
+        const QSignalBlocker block(ui_->editCount);
+        ui_->editCount->SetStoredValue(stored);
+    }
+    resizeRows(stored);
     for (int r = 0; r < ui_->gridAlarms->rowCount(); ++r)
         ui_->gridAlarms->item(r, 1)->setText(model.alarms.items[size_t(r)].message);
 

@@ -8,6 +8,7 @@
 #include "base/LanguageSection.h"
 #include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
+#include "ui/widgets/TypingLimit.h"
 #include "ui_DlgScreenFunKey.h"
 
 #include <QPushButton>
@@ -45,7 +46,9 @@ CDlgScreenFunKey::CDlgScreenFunKey(CProjectController& controller, const std::ar
     ui_->checkUsed->setChecked(key.used != 0);
     ui_->checkPassword->setChecked(key.password != 0);
     ui_->checkDescription->setChecked(key.showDescription != 0);
-    ui_->editDescription->setText(key.description.left(13));
+    // Typing takes 13 characters; a longer stored description is shown whole
+    // and kept unless edited.
+    (new CTypingLimit(ui_->editDescription, 13))->SetText(key.description);
     ui_->editDescription->setAccessibleName(ui_->checkDescription->text().remove(QLatin1Char('&')));
     setCoil_->Load(key.setCoil);
     setReg_->Load(key.setReg);

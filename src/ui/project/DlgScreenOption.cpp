@@ -5,6 +5,7 @@
 #include "base/LanguageSection.h"
 #include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
+#include "ui/widgets/RangeSpinBox.h"
 #include "ui_DlgScreenOption.h"
 
 #include <QPushButton>
@@ -26,8 +27,12 @@ CDlgScreenOption::CDlgScreenOption(CProjectController& controller, const CScreen
     ui_->listKeys->setAccessibleName(ui_->groupKeys->title().remove(QLatin1Char('&')));
     ui_->editNumber->setText(QString::number(copy_.number));
     ui_->editName->setText(copy_.name);
-    ui_->spinPrevious->setValue(copy_.screenChange.previous);
-    ui_->spinNext->setValue(copy_.screenChange.next);
+    // A stored number outside 1..999 (0 in older projects) is shown and kept
+    // as it is until the user changes it.
+    for (CRangeSpinBox* field : {ui_->spinPrevious, ui_->spinNext})
+        field->SetLimits(1, 999, 3);
+    ui_->spinPrevious->SetNumber(copy_.screenChange.previous);
+    ui_->spinNext->SetNumber(copy_.screenChange.next);
     fillKeys();
     ui_->listKeys->setCurrentItem(ui_->listKeys->topLevelItem(0));
     connect(ui_->listKeys, &QTreeWidget::itemActivated, this,
@@ -64,7 +69,7 @@ void CDlgScreenOption::EditKey(int index)
 CScreenObject CDlgScreenOption::Result() const
 {
     CScreenObject out = copy_;
-    out.screenChange.previous = ui_->spinPrevious->value();
-    out.screenChange.next = ui_->spinNext->value();
+    out.screenChange.previous = ui_->spinPrevious->Number();
+    out.screenChange.next = ui_->spinNext->Number();
     return out;
 }

@@ -1,6 +1,7 @@
 #include "FunKeyAdvancedPage.h"
 #include "app/TessanApp.h"
 #include "ui/document/ProjectController.h"
+#include "ui/widgets/ChoiceBox.h"
 #include "ui_FunKeyAdvancedPage.h"
 
 CFunKeyAdvancedPage::CFunKeyAdvancedPage(CProjectController& controller, QWidget* parent)
@@ -15,14 +16,13 @@ CFunKeyAdvancedPage::~CFunKeyAdvancedPage() = default;
 
 void CFunKeyAdvancedPage::Load(const CFunKey_Advanced& action)
 {
-    const int at = ui_->comboDevice->findText(action.device.deviceName, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    ui_->comboDevice->setCurrentIndex(at >= 0 ? at : 0);
+    // A name the device list does not have is shown as it is.
+    ChoiceBox::ShowText(ui_->comboDevice, action.device.deviceName);
     (action.command == 1 ? ui_->radioStop : ui_->radioRun)->setChecked(true);
 }
 
 void CFunKeyAdvancedPage::Store(CFunKey_Advanced& action) const
 {
-    if (ui_->comboDevice->currentIndex() >= 0)
-        action.device.deviceName = ui_->comboDevice->currentText();
+    action.device.deviceName = ChoiceBox::Text(ui_->comboDevice);
     action.command = ui_->radioStop->isChecked() ? 1 : 0;
 }

@@ -16,22 +16,25 @@ CFunKeyScreenChangePage::~CFunKeyScreenChangePage() = default;
 
 void CFunKeyScreenChangePage::Load(const CFunKey_ScreenChg& action)
 {
-    ui_->editScreenNumber->SetValue(action.screenNumber);
+    ui_->editScreenNumber->SetStoredValue(action.screenNumber);
     (action.target == 1 ? ui_->radioAlarmList : ui_->radioScreenNumber)->setChecked(true);
     ui_->editScreenNumber->setEnabled(action.target != 1);
 }
 
 bool CFunKeyScreenChangePage::Store(CFunKey_ScreenChg& action) const
 {
-    const auto number = ui_->editScreenNumber->Value();
-    const bool valid = number && *number >= 1 && *number <= 999;
-    if (ui_->radioScreenNumber->isChecked() && !valid) {
-        ProjectMessages::Error(controller_, ScreenCommands::MessageOf(ScreenCommands::NumberProblem::Invalid));
-        return false;
+    // A stored number outside 1..999 that nobody edited stays as it is.
+    if (!ui_->editScreenNumber->HoldsStoredValue()) {
+        const auto number = ui_->editScreenNumber->Value();
+        const bool valid = number && *number >= 1 && *number <= 999;
+        if (ui_->radioScreenNumber->isChecked() && !valid) {
+            ProjectMessages::Error(controller_, ScreenCommands::MessageOf(ScreenCommands::NumberProblem::Invalid));
+            return false;
+        }
+        if (valid)
+            action.screenNumber = *number;
     }
     action.target = ui_->radioAlarmList->isChecked() ? 1 : 0;
-    if (valid)
-        action.screenNumber = *number;
     return true;
 }
 

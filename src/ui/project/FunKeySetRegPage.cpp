@@ -15,6 +15,7 @@ CFunKeySetRegPage::CFunKeySetRegPage(CProjectController& controller, RegisterPic
 {
     ui_->setupUi(this);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    ui_->spinQuantity->SetLimits(1, 2, 1);
     connect(ui_->buttonPickRegister, &QPushButton::clicked, this, &CFunKeySetRegPage::PickRegister);
     connect(ui_->spinQuantity, &QSpinBox::valueChanged, this, &CFunKeySetRegPage::onFormatControl);
     connect(ui_->checkFloat, &QCheckBox::toggled, this, &CFunKeySetRegPage::onFormatControl);
@@ -26,7 +27,7 @@ CFunKeySetRegPage::~CFunKeySetRegPage() = default;
 
 CFunKeySetRegPage::Settings CFunKeySetRegPage::controls() const
 {
-    return {ui_->spinQuantity->value(), ui_->checkFloat->isChecked(), ui_->radioBcd->isChecked(),
+    return {ui_->spinQuantity->Number(), ui_->checkFloat->isChecked(), ui_->radioBcd->isChecked(),
             ui_->checkSign->isChecked()};
 }
 
@@ -34,7 +35,7 @@ void CFunKeySetRegPage::setControls(const Settings& s)
 {
     const QSignalBlocker b1(ui_->spinQuantity), b2(ui_->checkFloat), b3(ui_->radioBcd), b4(ui_->radioBin),
         b5(ui_->checkSign);
-    ui_->spinQuantity->setValue(s.quantity);
+    ui_->spinQuantity->SetNumber(s.quantity);
     ui_->checkFloat->setChecked(s.isFloat);
     (s.bcd ? ui_->radioBcd : ui_->radioBin)->setChecked(true);
     ui_->checkSign->setChecked(s.isSigned);
@@ -57,12 +58,22 @@ void CFunKeySetRegPage::Load(const CFunKey_SetReg& action)
 {
     reg_ = action.reg;
     ui_->editRegister->setText(reg_.ToText());
-    settings_ = {qBound(1, action.quantity, 2), action.isFloat != 0, action.mode == 1, action.isSigned != 0};
+    // A stored quantity outside 1..2 is shown as it is; the format reads it
+    // as the value's register count.
+    settings_ = {action.quantity, action.isFloat != 0, action.mode == 1, action.isSigned != 0};
     setControls(settings_);
     ui_->editValue->ApplyLimits(ValueFormatRules::StartLimits());
     const ValueFormat format = DeriveValueFormat(settings_.isFloat, settings_.bcd, settings_.isSigned, settings_.quantity);
     applyFormat(format);
-    ui_->editValue->SetText(ValueFormatRules::ShowValue(format, quint32(action.value)));
+    // The stored value is shown whole, and kept as it is while the text and
+    // the format stay as they were loaded (a value the format's range does
+    // not hold included).
+    loadedFormat_ = format;
+    loadedValue_ = action.value;
+    loadedText_ = ValueFormatRules::ShowValue(format, quint32(action.value));
+    if (loadedText_.size() > ui_->editValue->MaxLength())
+        ui_->editValue->SetMaxLength(int(loadedText_.size()));
+    ui_->editValue->SetText(loadedText_);
 }
 
 void CFunKeySetRegPage::onFormatControl()
@@ -89,7 +100,9 @@ void CFunKeySetRegPage::onFormatControl()
 
 bool CFunKeySetRegPage::Store(CFunKey_SetReg& action) const
 {
-    const auto value = ValueFormatRules::StoreValue(format_, ui_->editValue->Text());
+    const bool untouched = format_ == loadedFormat_ && ui_->editValue->Text() == loadedText_;
+    const auto value = untouched ? std::optional<quint32>(quint32(loadedValue_))
+                                 : ValueFormatRules::StoreValue(format_, ui_->editValue->Text());
     if (!value) {
         ProjectMessages::Error(controller_, kValueRefused);
         ui_->editValue->SelectAllText();

@@ -49,4 +49,7 @@ private:
     RegisterRef reg_;
     ValueFormat format_ = VF_UNSIGNED_16;
     Settings settings_;
+    ValueFormat loadedFormat_ = VF_UNSIGNED_16;
+    QString loadedText_;
+    qint32 loadedValue_ = 0;
 };

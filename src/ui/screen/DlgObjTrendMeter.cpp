@@ -30,7 +30,8 @@ void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
 
     ui_->editPoint->SetDecimalField(1, 0, 5);
     ui_->editDataPoint->SetMode(CColorEdit::ModeDecimal);
-    ui_->editDataPoint->SetMaxLength(2);
+    // Three digits: the range reaches the width less 2, up to 190.
+    ui_->editDataPoint->SetMaxLength(3);
     ui_->editInterval->SetDecimalField(4, 1, 6000);
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);

@@ -1,7 +1,7 @@
 #include "DlgCommGeneral.h"
 #include "ui_DlgCommGeneral.h"
 
-#include "ChoiceBox.h"
+#include "ui/widgets/ChoiceBox.h"
 #include "base/LanguageSection.h"
 #include "ui/widgets/DialogTexts.h"
 
@@ -53,9 +53,9 @@ CDlgCommGeneral::~CDlgCommGeneral() = default;
 
 void CDlgCommGeneral::Load(const CDeviceInfo& info)
 {
-    ChoiceBox::Show(ui_->baudRate, BaudRate(), info.baudRate);
+    ChoiceBox::Show(ui_->baudRate, info.baudRate);
     for (const Binding& b : kBindings)
-        ChoiceBox::Show((*ui_).*b.box, b.list(), info.*b.field);
+        ChoiceBox::Show((*ui_).*b.box, info.*b.field);
     ui_->timeout->SetNumber(info.timeout);
     ui_->pollTime->SetNumber(info.pollTime);
     ui_->maxStation->SetNumber(info.maxStationNumber);
@@ -64,9 +64,9 @@ void CDlgCommGeneral::Load(const CDeviceInfo& info)
 
 void CDlgCommGeneral::Store(CDeviceInfo& info) const
 {
-    info.baudRate = ChoiceBox::Code(ui_->baudRate, BaudRate(), info.baudRate);
+    info.baudRate = ChoiceBox::Code(ui_->baudRate);
     for (const Binding& b : kBindings)
-        info.*b.field = quint8(ChoiceBox::Code((*ui_).*b.box, b.list(), info.*b.field));
+        info.*b.field = quint8(ChoiceBox::Code((*ui_).*b.box));
     info.timeout = quint16(ui_->timeout->Number());
     info.pollTime = quint16(ui_->pollTime->Number());
     info.maxStationNumber = quint16(ui_->maxStation->Number());

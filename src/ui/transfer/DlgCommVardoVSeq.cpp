@@ -1,9 +1,8 @@
 #include "DlgCommVardoVSeq.h"
 #include "ui_DlgCommVardoVSeq.h"
 
-#include "ChoiceBox.h"
+#include "ui/widgets/ChoiceBox.h"
 #include "base/LanguageSection.h"
-#include "project/DeviceList.h"
 #include "ui/widgets/DialogTexts.h"
 
 using namespace CommChoices;
@@ -28,27 +27,30 @@ CDlgCommVardoVSeq::~CDlgCommVardoVSeq() = default;
 
 void CDlgCommVardoVSeq::Load(const CSingleDeviceInfo& d)
 {
-    ui_->station->SetNumber(d.bytes[0]);
-    ChoiceBox::Show(ui_->baudRate, BaudRate(), DeviceList::DeviceBaudCode(d));
-    ChoiceBox::Show(ui_->parity, Parity(), d.bytes[3]);
-    ChoiceBox::Show(ui_->selectRs485, YesNo(), d.bytes[4]);
-    ChoiceBox::Show(ui_->requireRts, YesNo(), d.bytes[5]);
-    ChoiceBox::Show(ui_->controlCts, YesNo(), d.bytes[6]);
-    ui_->timeout->SetNumber(DeviceList::DeviceWord(d, 7));
-    ui_->pollTime->SetNumber(DeviceList::DeviceWord(d, 9));
+    using B = CSingleDeviceInfo;
+    ui_->station->SetNumber(d.bytes[B::StationByte]);
+    // The panel needs a real baud code: bytes that hold none show "9600"
+    // and are stored as 2048.
+    ChoiceBox::Show(ui_->baudRate, ShownBaudCode(d.Word(B::BaudWord)));
+    ChoiceBox::Show(ui_->parity, d.bytes[B::ParityByte]);
+    ChoiceBox::Show(ui_->selectRs485, d.bytes[B::SelectRs485Byte]);
+    ChoiceBox::Show(ui_->requireRts, d.bytes[B::RequireCtsByte]);
+    ChoiceBox::Show(ui_->controlCts, d.bytes[B::ControlRtsByte]);
+    ui_->timeout->SetNumber(d.Word(B::TimeoutWord));
+    ui_->pollTime->SetNumber(d.Word(B::PollTimeWord));
 }
 
 void CDlgCommVardoVSeq::Store(CSingleDeviceInfo& d) const
 {
-    d.bytes[0] = quint8(ui_->station->Number());
-    // An unknown baud code shows "9600" and is stored as 2048.
-    DeviceList::SetDeviceBaudCode(d, CommChoices::CodeAt(BaudRate(), ui_->baudRate->currentIndex()));
-    d.bytes[3] = quint8(ChoiceBox::Code(ui_->parity, Parity(), d.bytes[3]));
-    d.bytes[4] = quint8(ChoiceBox::Code(ui_->selectRs485, YesNo(), d.bytes[4]));
-    d.bytes[5] = quint8(ChoiceBox::Code(ui_->requireRts, YesNo(), d.bytes[5]));
-    d.bytes[6] = quint8(ChoiceBox::Code(ui_->controlCts, YesNo(), d.bytes[6]));
-    DeviceList::SetDeviceWord(d, 7, quint16(ui_->timeout->Number()));
-    DeviceList::SetDeviceWord(d, 9, quint16(ui_->pollTime->Number()));
+    using B = CSingleDeviceInfo;
+    d.bytes[B::StationByte] = quint8(ui_->station->Number());
+    d.SetWord(B::BaudWord, quint16(ChoiceBox::Code(ui_->baudRate)));
+    d.bytes[B::ParityByte] = quint8(ChoiceBox::Code(ui_->parity));
+    d.bytes[B::SelectRs485Byte] = quint8(ChoiceBox::Code(ui_->selectRs485));
+    d.bytes[B::RequireCtsByte] = quint8(ChoiceBox::Code(ui_->requireRts));
+    d.bytes[B::ControlRtsByte] = quint8(ChoiceBox::Code(ui_->controlCts));
+    d.SetWord(B::TimeoutWord, quint16(ui_->timeout->Number()));
+    d.SetWord(B::PollTimeWord, quint16(ui_->pollTime->Number()));
 }
 
 void CDlgCommVardoVSeq::SetLineEditable(bool editable)

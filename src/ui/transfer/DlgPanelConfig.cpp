@@ -1,7 +1,7 @@
 #include "DlgPanelConfig.h"
 #include "ui_DlgPanelConfig.h"
 
-#include "ChoiceBox.h"
+#include "ui/widgets/ChoiceBox.h"
 #include "base/LanguageSection.h"
 #include "ui/widgets/DialogTexts.h"
 
@@ -25,12 +25,12 @@ CDlgPanelConfig::~CDlgPanelConfig() = default;
 
 void CDlgPanelConfig::Load(const CPanelConfigInfo& c)
 {
-    ChoiceBox::Show(ui_->panelType, CommChoices::PanelType(), c.panelType);
+    ChoiceBox::Show(ui_->panelType, c.panelType);
     ui_->logScreen->setChecked(c.logScreenEnabled != 0);
     ui_->logScreenNumber->SetNumber(c.logScreenNumber);
     ui_->logTimer->SetNumber(c.logTimer);
     ui_->startScreen->SetNumber(c.startScreenNumber);
-    ChoiceBox::Show(ui_->protectTime, CommChoices::ScreenProtectTime(), c.screenProtectTime);
+    ChoiceBox::Show(ui_->protectTime, c.screenProtectTime);
     (c.protectShowsScreen ? ui_->protectScreen : ui_->protectBacklight)->setChecked(true);
     ui_->protectScreenNumber->SetNumber(c.protectScreenNumber);
     (c.functionKeyBeep ? ui_->beepOn : ui_->beepOff)->setChecked(true);
@@ -40,12 +40,12 @@ void CDlgPanelConfig::Load(const CPanelConfigInfo& c)
 
 void CDlgPanelConfig::Store(CPanelConfigInfo& c) const
 {
-    c.panelType = ChoiceBox::Code(ui_->panelType, CommChoices::PanelType(), c.panelType);
+    c.panelType = ChoiceBox::Code(ui_->panelType);
     c.logScreenEnabled = ui_->logScreen->isChecked() ? 1 : 0;
     c.logScreenNumber = quint16(ui_->logScreenNumber->Number());
     c.logTimer = quint16(ui_->logTimer->Number());
     c.startScreenNumber = quint16(ui_->startScreen->Number());
-    c.screenProtectTime = quint8(ChoiceBox::Code(ui_->protectTime, CommChoices::ScreenProtectTime(), c.screenProtectTime));
+    c.screenProtectTime = quint8(ChoiceBox::Code(ui_->protectTime));
     c.protectShowsScreen = ui_->protectScreen->isChecked() ? 1 : 0;
     c.protectScreenNumber = quint16(ui_->protectScreenNumber->Number());
     c.functionKeyBeep = ui_->beepOn->isChecked() ? 1 : 0;
@@ -58,7 +58,7 @@ void CDlgPanelConfig::updateEnabling()
     ui_->logScreenNumber->setEnabled(log);
     ui_->logTimer->setEnabled(log);
     ui_->logTimerLabel->setEnabled(log);
-    const bool protect = ui_->protectTime->currentIndex() > 0;
+    const bool protect = ChoiceBox::Code(ui_->protectTime) != 0; // not "None"
     ui_->protectScreen->setEnabled(protect);
     ui_->protectBacklight->setEnabled(protect);
     ui_->protectScreenNumber->setEnabled(protect && ui_->protectScreen->isChecked());

@@ -2,7 +2,7 @@
 #include "ui/widgets/DialogPlace.h"
 #include "ui_DlgPanelManager.h"
 
-#include "ChoiceBox.h"
+#include "ui/widgets/ChoiceBox.h"
 #include "DlgCommGeneral.h"
 #include "DlgCommVardoVSeq.h"
 #include "DlgPanelConfig.h"
@@ -54,8 +54,10 @@ CDlgPanelManager::CDlgPanelManager(const CAppSettings& settings, IMessageSink& m
         ui_->pages->addWidget(w);
     for (const CSingleDeviceInfo& d : panel_.deviceInfo.devices)
         origins_ << d.name;
+    // The one protocol is shown selected only when the link names it;
+    // nothing stores a choice from this list.
     ChoiceBox::Fill(ui_->plc, CommChoices::Plc());
-    ChoiceBox::Show(ui_->plc, CommChoices::Plc(), panel_.deviceInfo.protocolCode);
+    ui_->plc->setCurrentIndex(ui_->plc->findData(panel_.deviceInfo.protocolCode));
 
     ui_->tree->setItemDelegate(new CDeviceNameDelegate(ui_->tree));
     auto* root = new QTreeWidgetItem(ui_->tree, {settings.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Panel"))});

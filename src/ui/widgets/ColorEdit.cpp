@@ -1,7 +1,7 @@
 #include "ColorEdit.h"
 
 #include <QLineEdit>
-#include <cstdlib>
+#include <QRegularExpression>
 #include <limits>
 #include <optional>
 
@@ -77,10 +77,14 @@ Parsed ParseSigned(const QString& text)
     return p;
 }
 
+// The number at the start of the text, as strtod reads it in the C locale:
+// the decimal point is "." whatever the process locale says.
 double ParseFloat(const QString& text)
 {
-    const QByteArray bytes = text.toLatin1();
-    return std::strtod(bytes.constData(), nullptr);
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
+    const QRegularExpressionMatch m = number.match(text);
+    return m.hasMatch() ? m.captured(0).trimmed().toDouble() : 0.0;
 }
 
 bool IsHexLetter(QChar c)

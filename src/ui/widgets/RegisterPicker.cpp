@@ -7,6 +7,7 @@
 #include "base/MessageSink.h"
 #include "project/ProjectModel.h"
 #include "project/RegisterNumberRule.h"
+#include "project/RegisterRefText.h"
 #include "ui/widgets/DialogTexts.h"
 
 #include <QRegularExpressionValidator>
@@ -88,7 +89,8 @@ void CDlgRegister::accept()
     const ProtocolTables::MemoryArea* row =
         ok ? RegisterNumberRule::AcceptingRow(*protocol, area, number) : nullptr;
     if (!row) {
-        messages_.ShowError(RegisterNumberRule::InvalidNumberMessage(*protocol, area),
+        const LocalText refused = RegisterRefText::InvalidNumberMessage(model_, area);
+        messages_.ShowError(refused.Fill(settings_.LookupText(LS_MSG, refused.key)),
                             settings_.LookupText(LS_MSG, QStringLiteral("Error")));
         ui_->number->setFocus();
         ui_->number->selectAll();

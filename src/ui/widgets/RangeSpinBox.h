@@ -5,6 +5,9 @@
 // characters. While the user types, characters before the first nonzero
 // digit are dropped (two or more without one become "0") and a number out
 // of the range is replaced at once by the last number that was in range.
+//
+// A stored value outside the range is shown as it is and kept until the
+// user edits the field: what the field shows is what it stores.
 class CRangeSpinBox : public QSpinBox
 {
     Q_OBJECT
@@ -12,23 +15,29 @@ public:
     explicit CRangeSpinBox(QWidget* parent = nullptr);
     // Range of the field and of its spin button, and its length.
     void SetLimits(int minimum, int maximum, int characters);
-    // The spin button's range when it differs from the field's.
-    void SetSpinRange(int minimum, int maximum) { spinMin_ = minimum; spinMax_ = maximum; }
-    // Shows a stored value; one outside the range shows the nearest bound.
+    // Shows a stored value, one outside the range included.
     void SetNumber(int value);
-    // The value to store: the one given to SetNumber until the user
-    // changes the field, so a stored value out of the range stays as it was
-    // when nobody touched it.
-    int Number() const { return touched_ ? value() : loaded_; }
+    // The value to store: the one shown.
+    int Number() const { return value(); }
+    // True while the field shows a stored value outside its range that the
+    // user has not edited.
+    bool HoldsStoredValue() const { return !held_.isEmpty(); }
+
+    void stepBy(int steps) override;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     QValidator::State validate(QString& text, int& pos) const override;
     void fixup(QString& text) const override;
+    StepEnabled stepEnabled() const override;
 
 private:
+    void release();
+    void edited();
+
     mutable int last_ = 0;
-    int loaded_ = 0;
-    bool touched_ = false;
-    int spinMin_ = 0;
-    int spinMax_ = 0;
+    int lowest_ = 0;
+    int highest_ = 99;
+    int characters_ = 2;
+    QString held_; // the text of a stored value outside the range
 };
