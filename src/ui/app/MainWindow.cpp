@@ -92,6 +92,10 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
 
     view_ = ViewSettingsStore::Load(app.settings);
     commands_->Action(CommandId::DisplayGrid)->setChecked(view_.showGrid);
+    // The Object command of the kind being inserted shows a check mark.
+    for (int i = 0; i < kCommandCount; ++i)
+        if (ObjectKindOfCommand(CommandId(i)) >= 0)
+            commands_->Action(CommandId(i))->setCheckable(true);
 
     resize(1100, 760);
     defaultState_ = saveState(kLayoutVersion);
@@ -401,6 +405,7 @@ CommandState CMainWindow::CurrentState() const
         s.canRedo = view->CanRedo();
         s.hasSelection = view->HasSelection();
         s.canPaste = view->CanPaste();
+        s.insertKind = view->InsertKind();
     }
     s.documentWindows = int(mdi_->subWindowList().size());
     for (CommandId id : kPluggedCommands)
@@ -415,6 +420,8 @@ void CMainWindow::UpdateCommands()
     for (int i = 0; i < kCommandCount; ++i) {
         const auto id = CommandId(i);
         commands_->Action(id)->setEnabled(CommandEnabling::IsEnabled(id, state));
+        if (ObjectKindOfCommand(id) >= 0)
+            commands_->Action(id)->setChecked(CommandEnabling::IsChecked(id, state));
     }
     commands_->Action(CommandId::DisplayObjectLabel)->setChecked(view_.showLabels);
     commands_->Action(CommandId::DisplayPanelPixels)->setChecked(view_.panelPixels);

