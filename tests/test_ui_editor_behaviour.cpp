@@ -163,6 +163,44 @@ private slots:
         e.w.DocumentArea()->setActiveSubWindow(e.w.ProjectWindow());
         QVERIFY(!e.action(CommandId::ObjectString)->isChecked());
     }
+
+    void markersOfAnObjectThatOnlyMovesMoveIt()
+    {
+        Editor e;
+        // A numeric of three digits at 100 %: most of it lies under markers.
+        e.add(OBJ_NUMERIC, 16, 16, 40, 32);
+        const auto hover = [&](double x, double y) {
+            QMouseEvent move(QEvent::MouseMove, e.at(x, y), e.canvas()->mapToGlobal(e.at(x, y)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(e.canvas(), &move);
+            return e.canvas()->cursor().shape();
+        };
+        QCOMPARE(hover(40, 32), Qt::SizeAllCursor); // bottom-right marker
+        QCOMPARE(hover(28, 16), Qt::SizeAllCursor); // top-middle marker
+        QCOMPARE(hover(100, 50), Qt::ArrowCursor);
+        // A drag from the bottom-right marker moves it, size unchanged.
+        const auto drag = [&](double x0, double y0, double x1, double y1) {
+            QTest::mousePress(e.canvas(), Qt::LeftButton, {}, e.at(x0, y0));
+            QMouseEvent move(QEvent::MouseMove, e.at(x1, y1), e.canvas()->mapToGlobal(e.at(x1, y1)),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(e.canvas(), &move);
+            QTest::mouseRelease(e.canvas(), Qt::LeftButton, {}, e.at(x1, y1));
+        };
+        const int undo = e.objects().UndoCount();
+        drag(40, 32, 72, 48);
+        QCOMPARE(e.at(0)->GetRect(), rectOf(48, 32, 72, 48));
+        QCOMPARE(e.objects().UndoCount(), undo + 1);
+        // A resizable object still sizes by its markers.
+        e.add(OBJ_STATIC_TEXT, 120, 8, 152, 24);
+        QCOMPARE(hover(152, 24), Qt::SizeFDiagCursor);
+        drag(152, 24, 168, 40);
+        QCOMPARE(e.at(1)->GetRect(), rectOf(120, 8, 168, 40));
+        // Two selected: a marker of the numeric moves both.
+        e.doc().Select([](CDiagramEntityContainer& c) { c.SelectAll(); });
+        drag(48, 32, 40, 24);
+        QCOMPARE(e.at(0)->GetRect(), rectOf(40, 24, 64, 40));
+        QCOMPARE(e.at(1)->GetRect(), rectOf(112, 0, 160, 32));
+    }
 };
 
 QTEST_MAIN(TestUiEditorBehaviour)

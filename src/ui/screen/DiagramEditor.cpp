@@ -328,7 +328,7 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
     if (before > 1 && !ctrl && mode_ == Mode::None) {
         for (int i = c->GetSize() - 1; i >= 0; --i) {
             const CDiagramEntity* o = c->GetAt(i);
-            if (o->IsSelected() && o->HitTest(window, windowRect(*o)) == HIT_BODY) {
+            if (o->IsSelected() && movesBy(*o, o->HitTest(window, windowRect(*o)))) {
                 mode_ = Mode::Move;
                 grabbed_ = o;
                 dragOffset_ = pp - QPointF(o->GetLeft(), o->GetTop());
@@ -387,7 +387,7 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
                 h->Select(ctrl ? !h->IsSelected() : true);
         });
         if (hit) {
-            if (!ctrl && code == HIT_BODY) {
+            if (!ctrl && movesBy(*hit, code)) {
                 mode_ = Mode::Move;
                 grabbed_ = hit;
                 dragOffset_ = pp - QPointF(hit->GetLeft(), hit->GetTop());
@@ -404,6 +404,13 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
             band_ = QRectF(pp, pp);
         }
     }
+}
+
+bool CDiagramEditor::movesBy(const CDiagramEntity& object, HitCode code)
+{
+    // An object that cannot be resized moves by its markers too: a small
+    // numeric or text is mostly markers at 100 %.
+    return code == HIT_BODY || (code != HIT_NONE && !object.IsResizable());
 }
 
 void CDiagramEditor::clampShift(double* dx, double* dy) const

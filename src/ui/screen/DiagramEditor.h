@@ -175,6 +175,8 @@ private:
     // The object's rectangle in window pixels, as markers and hit-tests see it.
     PaperRect windowRect(const CDiagramEntity& object) const;
     const CDiagramEntity* topmostSelected() const;
+    // A press with this hit code on the object starts a move.
+    static bool movesBy(const CDiagramEntity& object, HitCode code);
     // Keeps a move of the selection inside the paper.
     void clampShift(double* dx, double* dy) const;
     // Moves an object back inside the paper where it lies partly outside.
