@@ -201,6 +201,53 @@ private slots:
         QCOMPARE(e.at(0)->GetRect(), rectOf(40, 24, 64, 40));
         QCOMPARE(e.at(1)->GetRect(), rectOf(112, 0, 160, 32));
     }
+
+    void cutIsOneStepAndCopiesStayOnThePaper()
+    {
+        Editor e;
+        SharedScreenClipboard().Clear(); // every screen window shares it
+        e.add(OBJ_STATIC_TEXT, 8, 8, 40, 24, true);
+        e.add(OBJ_STATIC_TEXT, 160, 40, 192, 64, true);
+        const int undo = e.objects().UndoCount();
+        e.key(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(e.objects().GetSize(), 0);
+        QCOMPARE(e.objects().UndoCount(), undo + 1);
+        // One Undo brings both back, and the clipboard still holds them.
+        e.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.objects().GetSize(), 2);
+        QCOMPARE(SharedScreenClipboard().Objects().size(), size_t(2));
+        QVERIFY(e.action(CommandId::Paste)->isEnabled());
+        // Pasted 8 right and down would leave the paper: the copies move
+        // back together, keeping their layout.
+        e.doc().Select([](CDiagramEntityContainer& c) { c.UnselectAll(); });
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.objects().GetSize(), 4);
+        QCOMPARE(e.at(2)->GetRect(), rectOf(8, 8, 40, 24));
+        QCOMPARE(e.at(3)->GetRect(), rectOf(160, 40, 192, 64));
+        // A copy that fits keeps the 8 pixels.
+        e.doc().Select([](CDiagramEntityContainer& c) {
+            c.UnselectAll();
+            c.GetAt(0)->Select(true);
+        });
+        e.key(Qt::Key_C, Qt::ControlModifier);
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.at(4)->GetRect(), rectOf(16, 16, 48, 32));
+        // Insert at the right edge: the duplicate stays on the paper.
+        e.doc().Edit([](CDiagramEntityContainer& c) { c.RemoveAll(); });
+        e.add(OBJ_STATIC_TEXT, 168, 8, 192, 24, true);
+        e.key(Qt::Key_Insert);
+        QCOMPARE(e.objects().GetSize(), 2);
+        QCOMPARE(e.at(1)->GetRect(), rectOf(168, 16, 192, 32));
+        QVERIFY(e.at(1)->IsSelected());
+        // And at the bottom right corner, both ways.
+        e.add(OBJ_STATIC_TEXT, 176, 56, 192, 64, true);
+        e.doc().Select([](CDiagramEntityContainer& c) {
+            c.UnselectAll();
+            c.GetAt(2)->Select(true);
+        });
+        e.key(Qt::Key_Insert);
+        QCOMPARE(e.at(3)->GetRect(), rectOf(176, 56, 192, 64));
+    }
 };
 
 QTEST_MAIN(TestUiEditorBehaviour)
