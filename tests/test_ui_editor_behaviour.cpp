@@ -106,20 +106,12 @@ void clickOk(QDialog* dialog)
     QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
-// The line edit that a form's label names.
-QLineEdit* fieldOf(QWidget* form, const QString& labelText)
+// A line edit or a number field, retyped as the user does it.
+void retype(QWidget* field, const QString& text)
 {
-    for (QLabel* label : form->findChildren<QLabel*>())
-        if (label->text().remove(QLatin1Char('&')) == labelText)
-            if (auto* edit = qobject_cast<QLineEdit*>(label->buddy()))
-                return edit;
-    return nullptr;
-}
-
-void retype(QLineEdit* field, const QString& text)
-{
+    QVERIFY(field);
     field->setFocus();
-    field->selectAll();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
 }
@@ -247,6 +239,69 @@ private slots:
         });
         e.key(Qt::Key_Insert);
         QCOMPARE(e.at(3)->GetRect(), rectOf(176, 56, 192, 64));
+    }
+
+    void contentSizedObjectsFollowTheirForm()
+    {
+        Editor e;
+        const auto measured = [&](int i) {
+            return ObjectPainting::MeasureContent(*e.at(i), e.editor().PaintContext()).size();
+        };
+        const auto size = [&](int i) {
+            const PaperRect r = e.at(i)->GetRect();
+            return QSize(r.Width(), r.Height());
+        };
+        const auto openForm = [&](int i) {
+            e.doc().Select([i](CDiagramEntityContainer& c) {
+                c.UnselectAll();
+                c.GetAt(i)->Select(true);
+            });
+            e.key(Qt::Key_Return, Qt::ControlModifier);
+            return shownForm();
+        };
+        // A numeric of 5 digits given 8: one edit measures it again.
+        e.add(OBJ_NUMERIC, 16, 8, 56, 24);
+        CPropertyFormDialog* form = openForm(0);
+        QVERIFY(form);
+        const int undo = e.objects().UndoCount();
+        retype(form->findChild<QWidget*>("editDigit"), "8");
+        clickOk(form);
+        QCOMPARE(static_cast<const CObjectNumeric*>(e.at(0))->digits, 8);
+        QCOMPARE(size(0), measured(0));
+        QVERIFY(size(0).width() > 40);
+        QCOMPARE(e.objects().UndoCount(), undo + 1);
+        // One Undo takes the digits and the size back together.
+        e.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(static_cast<const CObjectNumeric*>(e.at(0))->digits, 5);
+        QCOMPARE(e.at(0)->GetRect(), rectOf(16, 8, 56, 24));
+        // A change of the name alone leaves the size as the user left it.
+        form = openForm(0);
+        retype(form->findChild<QWidget*>("editName"), "Level");
+        clickOk(form);
+        QCOMPARE(e.at(0)->GetRect(), rectOf(16, 8, 56, 24));
+
+        // An indicator light without "Double": 16 x 16.
+        e.add(OBJ_INDICATOR_LIGHT, 80, 8, 112, 40);
+        form = openForm(1);
+        QVERIFY(form->findChild<QCheckBox*>("checkDouble")->isChecked());
+        form->findChild<QCheckBox*>("checkDouble")->setChecked(false);
+        clickOk(form);
+        QCOMPARE(e.at(1)->GetRect(), rectOf(80, 8, 96, 24));
+
+        // A string at the right edge grows to six letters and stays on the
+        // paper.
+        e.add(OBJ_STRING, 168, 40, 192, 56);
+        form = openForm(2);
+        retype(form->findChild<QWidget*>("editStringCount"), "2");
+        retype(form->findChild<QWidget*>("editCount"), "3");
+        retype(form->findChild<QWidget*>("editStringCount"), "6");
+        clickOk(form);
+        QCOMPARE(static_cast<const CObjectString*>(e.at(2))->stringCount, 6);
+        QCOMPARE(size(2), measured(2));
+        QCOMPARE(e.at(2)->GetRect().right, 192);
+        QCOMPARE(e.at(2)->GetRect().top, 40);
+        QVERIFY(e.at(2)->GetRect().left < 168);
+        QVERIFY(!shownForm());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "DiagramEditor.h"
+#include "ContentSizeFields.h"
 #include "ObjectPainter.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectFactory.h"
@@ -942,8 +943,18 @@ bool CDiagramEditor::PropertiesAccepted(const CDiagramEntity* object, const std:
         return false;
     const int index = c->IndexOf(object);
     doc_->Edit([&](CDiagramEntityContainer& objects) {
+        CDiagramEntity* o = objects.GetAt(index);
+        const QString sizeBefore = ContentSizeFields::Of(*o);
         store();
-        objects.GetAt(index)->MarkNew(false);
+        o->MarkNew(false);
+        // An object that cannot be resized follows its content: when a field
+        // that gives its size changed, it is measured again, in this edit.
+        if (!o->IsResizable() && ContentSizeFields::Of(*o) != sizeBefore) {
+            const QRect content = ObjectPainting::MeasureContent(*o, ctx_);
+            const PaperRect at = o->GetRect().Normalized();
+            o->SetRect(at.left, at.top, at.left + content.width(), at.top + content.height());
+            keepObjectInside(*o);
+        }
     });
     return true;
 }
