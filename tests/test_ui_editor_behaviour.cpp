@@ -15,6 +15,7 @@
 #include "screen/ObjectIndicatorLight.h"
 #include "screen/ObjectNumeric.h"
 #include "screen/ObjectString.h"
+#include "ui/app/DlgZoom.h"
 #include "ui/app/EditorCommands.h"
 #include "ui/app/MainCommands.h"
 #include "ui/app/MainWindow.h"
@@ -302,6 +303,89 @@ private slots:
         QCOMPARE(e.at(2)->GetRect().top, 40);
         QVERIFY(e.at(2)->GetRect().left < 168);
         QVERIFY(!shownForm());
+    }
+
+    void eachWindowZoomsOnItsOwn()
+    {
+        Editor e;
+        QVERIFY(e.c.NewScreen(2, "Two"));
+        e.c.RequestOpenScreen(2);
+        CTessanView* one = e.view(e.w.ScreenWindow(1));
+        CTessanView* two = e.view(e.w.ScreenWindow(2));
+        QCOMPARE(e.active(), two);
+        const auto status = [&] { return e.w.ZoomStatus()->text(); };
+
+        // Keypad + zooms the window in front only; the status bar shows it.
+        QTest::keyClick(two->Editor(), Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(two->Editor()->Zoom(), 1.01);
+        QCOMPARE(one->Editor()->Zoom(), 1.0);
+        QCOMPARE(status(), QString("101%"));
+        e.w.DocumentArea()->setActiveSubWindow(e.w.ScreenWindow(1));
+        QCOMPARE(status(), QString("100%"));
+
+        // View > Zoom: 800 % in every window.
+        CModalDriver driver;
+        const auto chooseZoom = [&](int percent) {
+            driver.On<CDlgZoom>([percent](CDlgZoom* d) {
+                d->Level(percent)->click();
+                d->accept();
+                return true;
+            });
+            e.w.Execute(CommandId::Zoom);
+        };
+        chooseZoom(800);
+        QCOMPARE(one->Editor()->Zoom(), 8.0);
+        QCOMPARE(two->Editor()->Zoom(), 8.0);
+
+        // Ctrl+wheel: 10 % a notch, the paper point under the pointer stays.
+        CObjectEditor* ed = one->Editor();
+        ed->horizontalScrollBar()->setValue(300);
+        ed->verticalScrollBar()->setValue(100);
+        const QPoint pointer(120, 60);
+        const QPointF under = ed->ToPaper(pointer);
+        const auto wheel = [&](int delta, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+            QWheelEvent event(QPointF(pointer), ed->viewport()->mapToGlobal(QPointF(pointer)), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, m, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(ed->viewport(), &event);
+        };
+        wheel(120);
+        QCOMPARE(ed->Zoom(), 8.1);
+        QVERIFY(std::abs(ed->ToPaper(pointer).x() - under.x()) < 0.2);
+        QVERIFY(std::abs(ed->ToPaper(pointer).y() - under.y()) < 0.2);
+        wheel(-240);
+        QCOMPARE(ed->Zoom(), 7.9);
+        QVERIFY(std::abs(ed->ToPaper(pointer).x() - under.x()) < 0.2);
+        QCOMPARE(two->Editor()->Zoom(), 8.0);
+        QCOMPARE(status(), QString("790%"));
+        // Half notches add up.
+        wheel(60);
+        QCOMPARE(ed->Zoom(), 7.9);
+        wheel(60);
+        QCOMPARE(ed->Zoom(), 8.0);
+        // 1000 % at most, 10 % at least.
+        wheel(120 * 50);
+        QCOMPARE(ed->Zoom(), 10.0);
+        wheel(-120 * 200);
+        QCOMPARE(ed->Zoom(), 0.1);
+        wheel(120 * 4);
+        QCOMPARE(ed->Zoom(), 0.5);
+        // Without Ctrl the wheel scrolls and leaves the zoom.
+        wheel(-120, Qt::NoModifier);
+        QCOMPARE(ed->Zoom(), 0.5);
+
+        // Another view setting leaves each window's own zoom; nothing of it
+        // is stored.
+        e.w.Execute(CommandId::DisplayGrid);
+        QCOMPARE(ed->Zoom(), 0.5);
+        QCOMPARE(two->Editor()->Zoom(), 8.0);
+        QCOMPARE(e.f.App().settings.GetSettingString("Zoom"), QString("800"));
+        // View > Zoom with the same level sets every window again.
+        chooseZoom(800);
+        QCOMPARE(ed->Zoom(), 8.0);
+        QCOMPARE(status(), QString("800%"));
+        // The project window in front: the main window's zoom.
+        e.w.DocumentArea()->setActiveSubWindow(e.w.ProjectWindow());
+        QCOMPARE(status(), QString("800%"));
     }
 };
 

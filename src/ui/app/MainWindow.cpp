@@ -446,7 +446,10 @@ void CMainWindow::UpdateCommands()
                                              : QString());
     const int screen = ScreenOfWindow(mdi_->currentSubWindow());
     statusScreen_->setText(screen > 0 ? QStringLiteral("#%1").arg(screen) : QString());
-    statusZoom_->setText(QStringLiteral("%1%").arg(view_.zoomPercent));
+    // The zoom of the editor in front, else the main window's.
+    const IScreenViewCommands* view = ActiveScreenView();
+    const double own = view ? view->ZoomFactor() : 0;
+    statusZoom_->setText(QStringLiteral("%1%").arg(own > 0 ? qRound(own * 100) : view_.zoomPercent));
 }
 
 void CMainWindow::setMenuBarKind(MenuBarKind kind)
@@ -631,7 +634,8 @@ void CMainWindow::zoomCommand()
         return;
     CViewSettings v = view_;
     v.zoomPercent = dialog.ZoomPercent();
-    SetViewSettings(v);
+    // Every editor takes it again, also those zoomed on their own.
+    applyViewSettings(v, true);
 }
 
 void CMainWindow::languageCommand(const QString& code)
@@ -657,10 +661,17 @@ void CMainWindow::languageCommand(const QString& code)
 
 void CMainWindow::SetViewSettings(const CViewSettings& settings)
 {
+    applyViewSettings(settings, settings.zoomPercent != view_.zoomPercent);
+}
+
+void CMainWindow::applyViewSettings(const CViewSettings& settings, bool zoomEveryEditor)
+{
     view_ = settings;
     ViewSettingsStore::Save(controller_.App().settings, view_);
+    zoomEveryEditor_ = zoomEveryEditor;
     UpdateCommands();
     emit viewSettingsChanged(view_);
+    zoomEveryEditor_ = false;
 }
 
 void CMainWindow::windowListCommand()
@@ -868,8 +879,14 @@ QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
         view = new CScreenStandInView(doc);
     if (auto* commands = dynamic_cast<IScreenViewCommands*>(view)) {
         commands->ApplyViewSettings(view_);
-        connect(this, &CMainWindow::viewSettingsChanged, view,
-                [commands](const CViewSettings& settings) { commands->ApplyViewSettings(settings); });
+        // A window keeps the zoom it was given by its own keys and wheel
+        // until the main window's zoom is set again.
+        connect(this, &CMainWindow::viewSettingsChanged, view, [this, commands](const CViewSettings& settings) {
+            CViewSettings own = settings;
+            if (!zoomEveryEditor_ && commands->ZoomFactor() > 0)
+                own.zoomPercent = qRound(commands->ZoomFactor() * 100);
+            commands->ApplyViewSettings(own);
+        });
     }
     if (index > 1) {
         title += QStringLiteral(":%1").arg(index);

@@ -148,7 +148,7 @@ void CDiagramEditor::SetZoom(double zoom)
     if (!std::isfinite(zoom))
         return;
     zoom = std::clamp(zoom, kZoomMin, kZoomMax);
-    if (zoom == ctx_.zoom)
+    if (std::abs(zoom - ctx_.zoom) < 1e-9)
         return;
     ctx_.zoom = zoom;
     updateScrollBars();
@@ -739,15 +739,30 @@ void CDiagramEditor::showContextMenu(QPoint global)
 
 void CDiagramEditor::wheelEvent(QWheelEvent* event)
 {
-    // One line per notch of 120; what is left over counts toward the next.
-    wheelRest_ += event->angleDelta().y();
-    const int notches = wheelRest_ / 120;
-    wheelRest_ -= notches * 120;
-    if (notches) {
+    // One line per notch of 120 (with Ctrl: one zoom step); what is left
+    // over counts toward the next.
+    const bool zoom = event->modifiers() & Qt::ControlModifier;
+    int& rest = zoom ? zoomWheelRest_ : wheelRest_;
+    rest += event->angleDelta().y();
+    const int notches = rest / 120;
+    rest -= notches * 120;
+    if (notches && zoom) {
+        ZoomAt(event->position().toPoint(), std::round((ctx_.zoom + notches * kWheelZoomStep) * 100) / 100);
+    } else if (notches) {
         QScrollBar* bar = verticalScrollBar();
         bar->setValue(bar->value() - notches * bar->singleStep());
     }
     event->accept();
+}
+
+void CDiagramEditor::ZoomAt(QPoint window, double zoom)
+{
+    // The paper point under the pointer stays under it, as far as the
+    // scroll bars reach.
+    const QPointF anchor = ToPaper(window);
+    SetZoom(zoom);
+    horizontalScrollBar()->setValue(int(std::lround(anchor.x() * ctx_.zoom - window.x())));
+    verticalScrollBar()->setValue(int(std::lround(anchor.y() * ctx_.zoom - window.y())));
 }
 
 // ---- the keyboard ----

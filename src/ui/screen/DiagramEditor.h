@@ -55,6 +55,10 @@ public:
     void SetZoomStep(double step) { zoomStep_ = step; }
     static constexpr double kZoomMax = 10.0;
     static constexpr double kZoomMin = 0.1;
+    // Ctrl+wheel: one notch is this step.
+    static constexpr double kWheelZoomStep = 0.1;
+    // Zooms with the paper point under a window point kept where it is.
+    void ZoomAt(QPoint window, double zoom);
     void SetShowLabels(bool show);
     bool LabelsShown() const { return labels_; }
     // The panel's own pictures for text and bitmap objects, on the panel's paper.
@@ -211,4 +215,5 @@ private:
     // The gesture under way has moved or sized something.
     bool gestureChanged_ = false;
     int wheelRest_ = 0;
+    int zoomWheelRest_ = 0;
 };

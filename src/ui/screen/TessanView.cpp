@@ -55,6 +55,7 @@ CTessanView::CTessanView(CProjectController& controller, CScreenDocument* docume
     connect(editor_, &CDiagramEditor::zoomChanged, this, [this](double zoom) {
         settings_.zoomPercent = qRound(zoom * 100);
         emit zoomChanged(zoom);
+        emit commandStateChanged(); // the status bar shows the zoom in front
     });
     connect(&controller_, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
         if (screenNumber_ == oldNumber)
