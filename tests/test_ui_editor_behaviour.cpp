@@ -387,6 +387,47 @@ private slots:
         e.w.DocumentArea()->setActiveSubWindow(e.w.ProjectWindow());
         QCOMPARE(status(), QString("800%"));
     }
+
+    void arrangeIconsLinesUpMinimisedWindows()
+    {
+        Editor e;
+        QVERIFY(e.c.NewScreen(2, "Two"));
+        QVERIFY(e.c.NewScreen(3, "Three"));
+        e.c.RequestOpenScreen(2);
+        e.c.RequestOpenScreen(3);
+        const QList<QMdiSubWindow*> windows{e.w.ScreenWindow(1), e.w.ScreenWindow(2), e.w.ScreenWindow(3)};
+        // Minimised, then dragged about the area.
+        const QList<QPoint> scattered{{300, 200}, {40, 30}, {520, 90}};
+        for (int i = 0; i < windows.size(); ++i) {
+            windows[i]->showMinimized();
+            QVERIFY(windows[i]->isMinimized());
+            windows[i]->move(scattered[i]);
+        }
+        QCOMPARE(windows[1]->pos(), QPoint(40, 30));
+        // The project window stays as it is.
+        const QRect project = e.w.ProjectWindow()->geometry();
+        QVERIFY(e.action(CommandId::ArrangeIcons)->isEnabled());
+        e.w.Execute(CommandId::ArrangeIcons);
+        const int bottom = e.w.DocumentArea()->viewport()->height();
+        int x = 0;
+        for (QMdiSubWindow* sub : windows) {
+            QVERIFY(sub->isMinimized());
+            QCOMPARE(sub->geometry().bottom() + 1, bottom);
+            QCOMPARE(sub->x(), x);
+            x += sub->width();
+        }
+        QCOMPARE(e.w.ProjectWindow()->geometry(), project);
+        // A narrow area: the row goes on above.
+        e.w.resize(420, 760);
+        QCoreApplication::processEvents();
+        e.w.Execute(CommandId::ArrangeIcons);
+        const int width = e.w.DocumentArea()->viewport()->width();
+        for (QMdiSubWindow* sub : windows)
+            QVERIFY(sub->geometry().right() < width || sub->x() == 0);
+        QVERIFY(windows[2]->y() < windows[0]->y() || windows[1]->y() < windows[0]->y());
+        QCOMPARE(windows[0]->x(), 0);
+        QCOMPARE(windows[0]->geometry().bottom() + 1, e.w.DocumentArea()->viewport()->height());
+    }
 };
 
 QTEST_MAIN(TestUiEditorBehaviour)

@@ -3,6 +3,7 @@
 #include "FunctionTreePane.h"
 #include "IconPainter.h"
 #include "MainCommands.h"
+#include "MinimisedWindowRow.h"
 #include "ObjectHelpPane.h"
 #include "ObjectListPane.h"
 #include "OutputPane.h"
@@ -533,11 +534,7 @@ void CMainWindow::onCommand(CommandId id)
     case CommandId::RestorePanes: RestoreDefaultLayout(); break;
     case CommandId::Cascade: mdi_->cascadeSubWindows(); break;
     case CommandId::Tile: mdi_->tileSubWindows(); break;
-    case CommandId::ArrangeIcons:
-        for (QMdiSubWindow* sub : mdi_->subWindowList())
-            if (sub->isMinimized())
-                sub->showMinimized();
-        break;
+    case CommandId::ArrangeIcons: MinimisedWindowRow::Arrange(*mdi_); break;
     case CommandId::WindowList: windowListCommand(); break;
     case CommandId::HelpTopics: openManual(QStringLiteral("SoftwareManuals"), false); break;
     case CommandId::NextPane: moveFocusToPane(1); break;
