@@ -396,10 +396,13 @@ private slots:
         e.c.RequestOpenScreen(2);
         e.c.RequestOpenScreen(3);
         const QList<QMdiSubWindow*> windows{e.w.ScreenWindow(1), e.w.ScreenWindow(2), e.w.ScreenWindow(3)};
-        // Minimised, then dragged about the area.
+        // Minimised, then dragged about the area (the document area lines
+        // them up by itself only when its size changes).
         const QList<QPoint> scattered{{300, 200}, {40, 30}, {520, 90}};
+        for (QMdiSubWindow* sub : windows)
+            sub->showMinimized();
+        QCoreApplication::processEvents();
         for (int i = 0; i < windows.size(); ++i) {
-            windows[i]->showMinimized();
             QVERIFY(windows[i]->isMinimized());
             windows[i]->move(scattered[i]);
         }
