@@ -198,10 +198,10 @@ void T::cursors()
     QCOMPARE(t.GetCursor(HIT_RIGHTMIDDLE), CursorShape::SizeWE);
     for (int kind : {OBJ_INDICATOR_LIGHT, OBJ_NUMERIC, OBJ_STRING}) {
         auto o = CreateObjectOfKind(kind);
-        QCOMPARE(o->GetCursor(HIT_BODY), CursorShape::SizeAll);
-        for (int code = HIT_NONE; code <= HIT_RIGHTMIDDLE; ++code)
-            if (code != HIT_BODY)
-                QCOMPARE(o->GetCursor(HitCode(code)), CursorShape::Arrow);
+        // Its markers move it: the move cursor over them as over its body.
+        QCOMPARE(o->GetCursor(HIT_NONE), CursorShape::None);
+        for (int code = HIT_BODY; code <= HIT_RIGHTMIDDLE; ++code)
+            QCOMPARE(o->GetCursor(HitCode(code)), CursorShape::SizeAll);
     }
 }
 

@@ -256,10 +256,9 @@ PaperRect CDiagramEntity::GetMarkerRect(HitCode code, const PaperRect& rect) con
 
 CursorShape CDiagramEntity::GetCursor(HitCode code) const
 {
-    if (code == HIT_BODY)
+    // The markers of an object that cannot be resized move it, like its body.
+    if (code == HIT_BODY || (!resizable_ && code != HIT_NONE))
         return CursorShape::SizeAll;
-    if (!resizable_)
-        return CursorShape::Arrow;
     switch (code) {
     case HIT_TOPLEFT:
     case HIT_BOTTOMRIGHT: return CursorShape::SizeNWSE;

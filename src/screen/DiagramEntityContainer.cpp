@@ -245,7 +245,35 @@ void CDiagramEntityContainer::Duplicate(CDiagramEntity* object)
     auto copy = object->Clone();
     copy->SetRect(copy->GetLeft() + 8, copy->GetTop() + 8, copy->GetRight() + 8,
                   copy->GetBottom() + 8);
-    Add(std::move(copy));
+    if (Add(std::move(copy)))
+        keepOnPaper(GetSize() - 1);
+}
+
+void CDiagramEntityContainer::keepOnPaper(int first)
+{
+    if (paperSize_.isEmpty() || first < 0 || first >= GetSize())
+        return;
+    // The copies move together, so that their layout stays as it was; a set
+    // larger than the paper keeps its left or top edge at 0.
+    PaperRect box = objects_[size_t(first)]->GetRect().Normalized();
+    for (int i = first + 1; i < GetSize(); ++i) {
+        const PaperRect r = objects_[size_t(i)]->GetRect().Normalized();
+        box = {std::min(box.left, r.left), std::min(box.top, r.top), std::max(box.right, r.right),
+               std::max(box.bottom, r.bottom)};
+    }
+    qint64 dx = 0, dy = 0;
+    if (box.right > paperSize_.width())
+        dx = qint64(paperSize_.width()) - box.right;
+    if (box.left + dx < 0)
+        dx = -qint64(box.left);
+    if (box.bottom > paperSize_.height())
+        dy = qint64(paperSize_.height()) - box.bottom;
+    if (box.top + dy < 0)
+        dy = -qint64(box.top);
+    if (dx == 0 && dy == 0)
+        return;
+    for (int i = first; i < GetSize(); ++i)
+        objects_[size_t(i)]->MoveBy(double(dx), double(dy));
 }
 
 void CDiagramEntityContainer::Cut(CDiagramEntity* object)
@@ -290,13 +318,18 @@ bool CDiagramEntityContainer::Paste()
     for (const auto& o : clip.Objects())
         if (o->GetGroup() != 0 && !fresh.contains(o->GetGroup()))
             fresh.insert(o->GetGroup(), freshGroup());
+    const int first = GetSize();
+    bool all = true;
     for (const auto& o : clip.Objects()) {
         auto copy = o->Clone();
         copy->SetGroup(fresh.value(o->GetGroup(), 0));
-        if (!Add(std::move(copy)))
-            return false;
+        if (!Add(std::move(copy))) {
+            all = false;
+            break;
+        }
     }
-    return true;
+    keepOnPaper(first);
+    return all;
 }
 
 void CDiagramEntityContainer::Up(CDiagramEntity* object)

@@ -123,6 +123,8 @@ public:
     void Group();
     void Ungroup();
 
+    // A copy placed 8 pixels right and down; with a paper size, moved back
+    // onto the paper where it would leave it.
     void Duplicate(CDiagramEntity* object);
     void Cut(CDiagramEntity* object);
     void Copy(CDiagramEntity* object);
@@ -131,7 +133,9 @@ public:
     void Front(CDiagramEntity* object);
     void Bottom(CDiagramEntity* object);
     // Adds clones of the clipboard's objects with fresh group numbers; stops
-    // at the first refused addition. False when something was refused.
+    // at the first refused addition. False when something was refused. With a
+    // paper size, the copies that would leave the paper are moved back onto
+    // it together.
     bool Paste();
     void CopyAllSelected();
     bool ObjectsInPaste() const { return !(external_ ? external_->IsEmpty() : clipboard_.IsEmpty()); }
@@ -156,6 +160,8 @@ private:
     int freshGroup();
     void groupSeen(int group);
     std::unique_ptr<CUndoItem> capture() const;
+    // Moves the objects from `first` on back onto the paper, all by one shift.
+    void keepOnPaper(int first);
     void restore(const CUndoItem& item);
     static void keepDepth(std::vector<std::unique_ptr<CUndoItem>>& history);
     void warn(const QString& text);

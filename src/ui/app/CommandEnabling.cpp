@@ -63,4 +63,10 @@ MenuBarKind ChooseMenuBar(const CommandState& s)
     return s.active == ActiveDocument::Screen ? MenuBarKind::Screen : MenuBarKind::Project;
 }
 
+bool IsChecked(CommandId id, const CommandState& s)
+{
+    const int kind = ObjectKindOfCommand(id);
+    return kind >= 0 && kind == s.insertKind && IsEnabled(id, s);
+}
+
 } // namespace CommandEnabling

@@ -25,6 +25,8 @@ struct CommandState
     bool canRedo = false;
     bool hasSelection = false;
     bool canPaste = false;
+    // The kind that the active screen view is inserting; -1: none.
+    int insertKind = -1;
     // Windows open in the document area.
     int documentWindows = 0;
     // Commands whose work is not plugged in yet.

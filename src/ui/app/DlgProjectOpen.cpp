@@ -17,6 +17,9 @@ CDlgProjectOpen::CDlgProjectOpen(const CAppSettings& settings, QWidget* parent)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings_, IDD_DLG_PROJECT_OPEN);
+    // A list reads its name from itself, never from its label.
+    ui_->projects->setAccessibleName(ui_->nameLabel->text().remove(QLatin1Char('&')));
+    ui_->information->setAccessibleName(ui_->infoLabel->text().remove(QLatin1Char('&')));
     ui_->information->setHeaderLabels(
         {settings_.LookupText(IDD_DLG_PROJECT_OPEN, QStringLiteral("Contents")),
          settings_.LookupText(IDD_DLG_PROJECT_OPEN, QStringLiteral("Value"))});

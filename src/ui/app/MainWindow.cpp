@@ -3,6 +3,7 @@
 #include "FunctionTreePane.h"
 #include "IconPainter.h"
 #include "MainCommands.h"
+#include "MinimisedWindowRow.h"
 #include "ObjectHelpPane.h"
 #include "ObjectListPane.h"
 #include "OutputPane.h"
@@ -92,6 +93,10 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
 
     view_ = ViewSettingsStore::Load(app.settings);
     commands_->Action(CommandId::DisplayGrid)->setChecked(view_.showGrid);
+    // The Object command of the kind being inserted shows a check mark.
+    for (int i = 0; i < kCommandCount; ++i)
+        if (ObjectKindOfCommand(CommandId(i)) >= 0)
+            commands_->Action(CommandId(i))->setCheckable(true);
 
     resize(1100, 760);
     defaultState_ = saveState(kLayoutVersion);
@@ -401,6 +406,7 @@ CommandState CMainWindow::CurrentState() const
         s.canRedo = view->CanRedo();
         s.hasSelection = view->HasSelection();
         s.canPaste = view->CanPaste();
+        s.insertKind = view->InsertKind();
     }
     s.documentWindows = int(mdi_->subWindowList().size());
     for (CommandId id : kPluggedCommands)
@@ -415,6 +421,8 @@ void CMainWindow::UpdateCommands()
     for (int i = 0; i < kCommandCount; ++i) {
         const auto id = CommandId(i);
         commands_->Action(id)->setEnabled(CommandEnabling::IsEnabled(id, state));
+        if (ObjectKindOfCommand(id) >= 0)
+            commands_->Action(id)->setChecked(CommandEnabling::IsChecked(id, state));
     }
     commands_->Action(CommandId::DisplayObjectLabel)->setChecked(view_.showLabels);
     commands_->Action(CommandId::DisplayPanelPixels)->setChecked(view_.panelPixels);
@@ -440,7 +448,10 @@ void CMainWindow::UpdateCommands()
                                              : QString());
     const int screen = ScreenOfWindow(mdi_->currentSubWindow());
     statusScreen_->setText(screen > 0 ? QStringLiteral("#%1").arg(screen) : QString());
-    statusZoom_->setText(QStringLiteral("%1%").arg(view_.zoomPercent));
+    // The zoom of the editor in front, else the main window's.
+    const IScreenViewCommands* view = ActiveScreenView();
+    const double own = view ? view->ZoomFactor() : 0;
+    statusZoom_->setText(QStringLiteral("%1%").arg(own > 0 ? qRound(own * 100) : view_.zoomPercent));
 }
 
 void CMainWindow::setMenuBarKind(MenuBarKind kind)
@@ -524,11 +535,7 @@ void CMainWindow::onCommand(CommandId id)
     case CommandId::RestorePanes: RestoreDefaultLayout(); break;
     case CommandId::Cascade: mdi_->cascadeSubWindows(); break;
     case CommandId::Tile: mdi_->tileSubWindows(); break;
-    case CommandId::ArrangeIcons:
-        for (QMdiSubWindow* sub : mdi_->subWindowList())
-            if (sub->isMinimized())
-                sub->showMinimized();
-        break;
+    case CommandId::ArrangeIcons: MinimisedWindowRow::Arrange(*mdi_); break;
     case CommandId::WindowList: windowListCommand(); break;
     case CommandId::HelpTopics: openManual(QStringLiteral("SoftwareManuals"), false); break;
     case CommandId::NextPane: moveFocusToPane(1); break;
@@ -625,7 +632,8 @@ void CMainWindow::zoomCommand()
         return;
     CViewSettings v = view_;
     v.zoomPercent = dialog.ZoomPercent();
-    SetViewSettings(v);
+    // Every editor takes it again, also those zoomed on their own.
+    applyViewSettings(v, true);
 }
 
 void CMainWindow::languageCommand(const QString& code)
@@ -651,10 +659,17 @@ void CMainWindow::languageCommand(const QString& code)
 
 void CMainWindow::SetViewSettings(const CViewSettings& settings)
 {
+    applyViewSettings(settings, settings.zoomPercent != view_.zoomPercent);
+}
+
+void CMainWindow::applyViewSettings(const CViewSettings& settings, bool zoomEveryEditor)
+{
     view_ = settings;
     ViewSettingsStore::Save(controller_.App().settings, view_);
+    zoomEveryEditor_ = zoomEveryEditor;
     UpdateCommands();
     emit viewSettingsChanged(view_);
+    zoomEveryEditor_ = false;
 }
 
 void CMainWindow::windowListCommand()
@@ -862,8 +877,14 @@ QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
         view = new CScreenStandInView(doc);
     if (auto* commands = dynamic_cast<IScreenViewCommands*>(view)) {
         commands->ApplyViewSettings(view_);
-        connect(this, &CMainWindow::viewSettingsChanged, view,
-                [commands](const CViewSettings& settings) { commands->ApplyViewSettings(settings); });
+        // A window keeps the zoom it was given by its own keys and wheel
+        // until the main window's zoom is set again.
+        connect(this, &CMainWindow::viewSettingsChanged, view, [this, commands](const CViewSettings& settings) {
+            CViewSettings own = settings;
+            if (!zoomEveryEditor_ && commands->ZoomFactor() > 0)
+                own.zoomPercent = qRound(commands->ZoomFactor() * 100);
+            commands->ApplyViewSettings(own);
+        });
     }
     if (index > 1) {
         title += QStringLiteral(":%1").arg(index);

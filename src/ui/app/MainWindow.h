@@ -65,7 +65,11 @@ public:
     CommandState CurrentState() const;
     MenuBarKind CurrentMenuBar() const { return menuBarKind_; }
     const CViewSettings& ViewSettings() const { return view_; }
+    // Stores the view settings and pushes them to every screen window; the
+    // zoom reaches them only when it changed (a window may have zoomed on its
+    // own: keypad + and -, Ctrl+wheel).
     void SetViewSettings(const CViewSettings& settings);
+    QLabel* ZoomStatus() const { return statusZoom_; }
     // Takes the edits of the Project Information dialog; marks the project
     // modified only when a field changed.
     void ApplyProjectInfo(const ProjectInfo& edited);
@@ -129,6 +133,7 @@ private:
     void projectInfoCommand();
     void gridSizeCommand();
     void zoomCommand();
+    void applyViewSettings(const CViewSettings& settings, bool zoomEveryEditor);
     // View > Language: the settings name the language for the next start.
     void languageCommand(const QString& code);
     void windowListCommand();
@@ -169,6 +174,8 @@ private:
     MenuBarKind menuBarKind_ = MenuBarKind::Screen; // differs from the first choice
 
     CViewSettings view_;
+    // While the view settings go out: the zoom goes to every editor.
+    bool zoomEveryEditor_ = false;
     QByteArray defaultState_;
     std::map<CommandId, std::function<void()>> handlers_;
     ScreenViewFactory viewFactory_;

@@ -1,4 +1,5 @@
 #include "DiagramEditor.h"
+#include "ContentSizeFields.h"
 #include "ObjectPainter.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectFactory.h"
@@ -147,7 +148,7 @@ void CDiagramEditor::SetZoom(double zoom)
     if (!std::isfinite(zoom))
         return;
     zoom = std::clamp(zoom, kZoomMin, kZoomMax);
-    if (zoom == ctx_.zoom)
+    if (std::abs(zoom - ctx_.zoom) < 1e-9)
         return;
     ctx_.zoom = zoom;
     updateScrollBars();
@@ -328,7 +329,7 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
     if (before > 1 && !ctrl && mode_ == Mode::None) {
         for (int i = c->GetSize() - 1; i >= 0; --i) {
             const CDiagramEntity* o = c->GetAt(i);
-            if (o->IsSelected() && o->HitTest(window, windowRect(*o)) == HIT_BODY) {
+            if (o->IsSelected() && movesBy(*o, o->HitTest(window, windowRect(*o)))) {
                 mode_ = Mode::Move;
                 grabbed_ = o;
                 dragOffset_ = pp - QPointF(o->GetLeft(), o->GetTop());
@@ -387,7 +388,7 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
                 h->Select(ctrl ? !h->IsSelected() : true);
         });
         if (hit) {
-            if (!ctrl && code == HIT_BODY) {
+            if (!ctrl && movesBy(*hit, code)) {
                 mode_ = Mode::Move;
                 grabbed_ = hit;
                 dragOffset_ = pp - QPointF(hit->GetLeft(), hit->GetTop());
@@ -404,6 +405,13 @@ void CDiagramEditor::leftDown(QPoint window, bool ctrl)
             band_ = QRectF(pp, pp);
         }
     }
+}
+
+bool CDiagramEditor::movesBy(const CDiagramEntity& object, HitCode code)
+{
+    // An object that cannot be resized moves by its markers too: a small
+    // numeric or text is mostly markers at 100 %.
+    return code == HIT_BODY || (code != HIT_NONE && !object.IsResizable());
 }
 
 void CDiagramEditor::clampShift(double* dx, double* dy) const
@@ -731,15 +739,30 @@ void CDiagramEditor::showContextMenu(QPoint global)
 
 void CDiagramEditor::wheelEvent(QWheelEvent* event)
 {
-    // One line per notch of 120; what is left over counts toward the next.
-    wheelRest_ += event->angleDelta().y();
-    const int notches = wheelRest_ / 120;
-    wheelRest_ -= notches * 120;
-    if (notches) {
+    // One line per notch of 120 (with Ctrl: one zoom step); what is left
+    // over counts toward the next.
+    const bool zoom = event->modifiers() & Qt::ControlModifier;
+    int& rest = zoom ? zoomWheelRest_ : wheelRest_;
+    rest += event->angleDelta().y();
+    const int notches = rest / 120;
+    rest -= notches * 120;
+    if (notches && zoom) {
+        ZoomAt(event->position().toPoint(), std::round((ctx_.zoom + notches * kWheelZoomStep) * 100) / 100);
+    } else if (notches) {
         QScrollBar* bar = verticalScrollBar();
         bar->setValue(bar->value() - notches * bar->singleStep());
     }
     event->accept();
+}
+
+void CDiagramEditor::ZoomAt(QPoint window, double zoom)
+{
+    // The paper point under the pointer stays under it, as far as the
+    // scroll bars reach.
+    const QPointF anchor = ToPaper(window);
+    SetZoom(zoom);
+    horizontalScrollBar()->setValue(int(std::lround(anchor.x() * ctx_.zoom - window.x())));
+    verticalScrollBar()->setValue(int(std::lround(anchor.y() * ctx_.zoom - window.y())));
 }
 
 // ---- the keyboard ----
@@ -935,8 +958,18 @@ bool CDiagramEditor::PropertiesAccepted(const CDiagramEntity* object, const std:
         return false;
     const int index = c->IndexOf(object);
     doc_->Edit([&](CDiagramEntityContainer& objects) {
+        CDiagramEntity* o = objects.GetAt(index);
+        const QString sizeBefore = ContentSizeFields::Of(*o);
         store();
-        objects.GetAt(index)->MarkNew(false);
+        o->MarkNew(false);
+        // An object that cannot be resized follows its content: when a field
+        // that gives its size changed, it is measured again, in this edit.
+        if (!o->IsResizable() && ContentSizeFields::Of(*o) != sizeBefore) {
+            const QRect content = ObjectPainting::MeasureContent(*o, ctx_);
+            const PaperRect at = o->GetRect().Normalized();
+            o->SetRect(at.left, at.top, at.left + content.width(), at.top + content.height());
+            keepObjectInside(*o);
+        }
     });
     return true;
 }

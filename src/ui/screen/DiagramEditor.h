@@ -55,6 +55,10 @@ public:
     void SetZoomStep(double step) { zoomStep_ = step; }
     static constexpr double kZoomMax = 10.0;
     static constexpr double kZoomMin = 0.1;
+    // Ctrl+wheel: one notch is this step.
+    static constexpr double kWheelZoomStep = 0.1;
+    // Zooms with the paper point under a window point kept where it is.
+    void ZoomAt(QPoint window, double zoom);
     void SetShowLabels(bool show);
     bool LabelsShown() const { return labels_; }
     // The panel's own pictures for text and bitmap objects, on the panel's paper.
@@ -175,6 +179,8 @@ private:
     // The object's rectangle in window pixels, as markers and hit-tests see it.
     PaperRect windowRect(const CDiagramEntity& object) const;
     const CDiagramEntity* topmostSelected() const;
+    // A press with this hit code on the object starts a move.
+    static bool movesBy(const CDiagramEntity& object, HitCode code);
     // Keeps a move of the selection inside the paper.
     void clampShift(double* dx, double* dy) const;
     // Moves an object back inside the paper where it lies partly outside.
@@ -209,4 +215,5 @@ private:
     // The gesture under way has moved or sized something.
     bool gestureChanged_ = false;
     int wheelRest_ = 0;
+    int zoomWheelRest_ = 0;
 };

@@ -48,6 +48,7 @@ void CDlgObjDynamicText::Build(CPropertyFormDialog& dialog)
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_DYNAMICTEXT);
     ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    ui_->tableTexts->setAccessibleName(dialog.windowTitle());
 
     QTableWidget* table = ui_->tableTexts;
     if (CProjectController* c = Controller()) {

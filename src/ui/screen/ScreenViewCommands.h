@@ -24,6 +24,10 @@ public:
     virtual bool CanRedo() const = 0;
     virtual bool HasSelection() const = 0;
     virtual bool CanPaste() const = 0;
+    // The kind being inserted (its Object command shows a check mark); -1: none.
+    virtual int InsertKind() const { return -1; }
+    // The window's own zoom (keypad + and -, Ctrl+wheel) as a factor.
+    virtual double ZoomFactor() const { return 0; }
     // The window's place among the windows of its screen (1: the first).
     virtual void SetWindowIndex(int) {}
     // The main window's view settings changed (or the window just opened).

@@ -55,6 +55,7 @@ CTessanView::CTessanView(CProjectController& controller, CScreenDocument* docume
     connect(editor_, &CDiagramEditor::zoomChanged, this, [this](double zoom) {
         settings_.zoomPercent = qRound(zoom * 100);
         emit zoomChanged(zoom);
+        emit commandStateChanged(); // the status bar shows the zoom in front
     });
     connect(&controller_, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
         if (screenNumber_ == oldNumber)
@@ -154,4 +155,5 @@ bool CTessanView::CanGroup() const { return editor_->SelectionCount() >= 2; }
 bool CTessanView::CanAlign(ObjectAlignment::Mode mode) const { return editor_->CanAlign(mode); }
 bool CTessanView::IsReadyForEditing() const { return document_ && editor_->Document(); }
 int CTessanView::InsertKind() const { return editor_->InsertKind(); }
+double CTessanView::ZoomFactor() const { return editor_->Zoom(); }
 QRect CTessanView::SelectionRect() const { return editor_->SelectionRect(); }

@@ -70,7 +70,8 @@ public:
     bool CanAlign(ObjectAlignment::Mode mode) const;
     bool IsReadyForEditing() const override;
     // The kind being inserted (its Object command shows a check mark); -1: none.
-    int InsertKind() const;
+    int InsertKind() const override;
+    double ZoomFactor() const override;
     // The selection's rectangle in paper pixels; empty without a selection.
     QRect SelectionRect() const;
 
@@ -85,14 +86,16 @@ signals:
     void propertiesRequested(const CDiagramEntity* object);
     // The mouse was released with a selection: the kind the help pane shows.
     void objectHelpRequested(int kind);
-    // Something that the enabling of the Edit and Object commands follows
-    // changed (selection, undo history, clipboard, insert mode).
+    // Something that the enabling of the Edit and Object commands or the
+    // status bar follows changed (selection, undo history, clipboard, insert
+    // mode, zoom).
     void commandStateChanged();
     // For the status bar: the pointer's paper position and the selection.
     void pointerMoved(QPoint paper);
     void selectionRectChanged(const QRect& paper);
     void insertKindChanged(int kind);
-    // The zoom changed from the keyboard (keypad + and -).
+    // The window's zoom changed: its own (keypad + and -, Ctrl+wheel) or
+    // the main window's.
     void zoomChanged(double zoom);
 
 private:

@@ -10,6 +10,8 @@ CDlgPanelConfig::CDlgPanelConfig(const CAppSettings& settings, QWidget* parent)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PANEL_CONFIG);
+    // The number's label is the check box that turns it on.
+    ui_->logScreenNumber->setAccessibleName(ui_->logScreen->text().remove(QLatin1Char('&')));
     ChoiceBox::Fill(ui_->panelType, CommChoices::PanelType());
     ChoiceBox::Fill(ui_->protectTime, CommChoices::ScreenProtectTime(), &settings, IDD_DLG_PANEL_CONFIG);
     ui_->logScreenNumber->SetLimits(1, 999, 3);

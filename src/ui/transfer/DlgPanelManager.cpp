@@ -44,6 +44,7 @@ CDlgPanelManager::CDlgPanelManager(const CAppSettings& settings, IMessageSink& m
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PANEL_MANAGER);
+    ui_->tree->setAccessibleName(windowTitle());
     RememberDialogPlace(this, settings, QStringLiteral("PlacePanelManager"));
     config_ = new CDlgPanelConfig(settings, ui_->pages);
     general_ = new CDlgCommGeneral(settings, ui_->pages);
