@@ -7,12 +7,10 @@
 #include "ModalDriver.h"
 #include "TestSupport.h"
 #include "app/TessanApp.h"
-#include "base/ProfileFile.h"
 #include "project/ProtocolTables.h"
 #include "screen/DiagramClipboardHandler.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectFactory.h"
-#include "screen/ObjectIndicatorLight.h"
 #include "screen/ObjectNumeric.h"
 #include "screen/ObjectString.h"
 #include "ui/app/DlgZoom.h"
@@ -38,7 +36,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
 
