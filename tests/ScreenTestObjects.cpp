@@ -222,4 +222,22 @@ bool SameKindFields(const CDiagramEntity& a, const CDiagramEntity& b)
     return false;
 }
 
+std::unique_ptr<CDiagramEntity> Numeric(const QString& name, const QString& device)
+{
+    auto o = CreateObjectOfKind(OBJ_NUMERIC);
+    o->SetName(name);
+    o->SetRect(10, 10, 40, 20);
+    static_cast<CObjectNumeric&>(*o).reg.deviceName = device;
+    return o;
+}
+
+std::unique_ptr<CDiagramEntity> Light(const QString& name, const QString& device)
+{
+    auto o = CreateObjectOfKind(OBJ_INDICATOR_LIGHT);
+    o->SetName(name);
+    o->SetRect(50, 10, 60, 20);
+    static_cast<CObjectIndicatorLight&>(*o).coil.deviceName = device;
+    return o;
+}
+
 } // namespace ScreenTestObjects

@@ -31,6 +31,8 @@
 #include <QImage>
 #include <QListView>
 #include <QPushButton>
+#include "ScreenTestObjects.h"
+
 #include <QTest>
 #include <QTreeWidget>
 
@@ -49,23 +51,8 @@ std::unique_ptr<CDiagramEntity> Bitmap(const QString& name, const QString& folde
     return o;
 }
 
-std::unique_ptr<CDiagramEntity> Numeric(const QString& name, const QString& device)
-{
-    auto o = CreateObjectOfKind(OBJ_NUMERIC);
-    o->SetName(name);
-    o->SetRect(10, 10, 40, 20);
-    static_cast<CObjectNumeric&>(*o).reg.deviceName = device;
-    return o;
-}
-
-std::unique_ptr<CDiagramEntity> Light(const QString& name, const QString& device)
-{
-    auto o = CreateObjectOfKind(OBJ_INDICATOR_LIGHT);
-    o->SetName(name);
-    o->SetRect(50, 10, 60, 20);
-    static_cast<CObjectIndicatorLight&>(*o).coil.deviceName = device;
-    return o;
-}
+using ScreenTestObjects::Light;
+using ScreenTestObjects::Numeric;
 
 // A project Line1 with screens 1 and 2; screen 1 is open in a document.
 struct Project
