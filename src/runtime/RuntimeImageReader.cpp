@@ -102,7 +102,9 @@ bool CheckType(CImageCursor& c, ImageIndex index, Damage& damage)
     const std::uint8_t type = c.U8();
     if (type != kImageTypes[index])
         return Fail(damage, kImageNames[index], c.Begin(),
-                    QStringLiteral("its type byte is %1, not %2").arg(type).arg(kImageTypes[index]));
+                    QStringLiteral("its type byte is %1, not %2")
+                        .arg(type)
+                        .arg(kImageTypes[index]));
     return true;
 }
 
