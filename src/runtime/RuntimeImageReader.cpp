@@ -19,7 +19,9 @@ static_assert(kImageHeaderLength + std::tuple_size_v<decltype(RuntimeComm::setti
 constexpr qsizetype kDeviceEntryLength = 16;
 
 // The length of an object record by its kind code.
-constexpr std::array<qsizetype, 8> kObjectRecordLength = {8, 13, 8, 20, 20, 7, 17, 8};
+// The bar meter's fields come to 19 bytes: its count byte of its own stands
+// where the trend meter keeps a flag byte and its two-byte interval.
+constexpr std::array<qsizetype, 8> kObjectRecordLength = {8, 13, 8, 19, 20, 7, 17, 8};
 constexpr qsizetype kShortestObjectRecord = 7;
 
 // The images in the order of their offsets in the project header.
