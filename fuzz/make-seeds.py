@@ -76,6 +76,7 @@ with tempfile.TemporaryDirectory() as tmp:
                    check=True, stdout=subprocess.DEVNULL, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
     with open(image, "rb") as f:
         data = f.read()
+put("fuzz_runtime_image", "example.bin", data)
 blocks = data + b"\0" * (-len(data) % 64)
 put("fuzz_backup", "example.rtfbak", blocks + b"\0" * 60 + b"\x12\x34\x56\x78")
 put("fuzz_backup", "small.rtfbak", blocks[:128] + b"\0" * 64)
