@@ -19,8 +19,8 @@ static_assert(kImageHeaderLength + std::tuple_size_v<decltype(RuntimeComm::setti
 constexpr qsizetype kDeviceEntryLength = 16;
 
 // The length of an object record by its kind code.
-// The bar meter's fields come to 19 bytes: its count byte of its own stands
-// where the trend meter keeps a flag byte and its two-byte interval.
+// A bar meter's fields come to 19 bytes: kind, device, x, y, w, h, address
+// (2), register count, flags A and B, maximum (4), minimum (4).
 constexpr std::array<qsizetype, 8> kObjectRecordLength = {8, 13, 8, 19, 20, 7, 17, 8};
 constexpr qsizetype kShortestObjectRecord = 7;
 
