@@ -1,27 +1,32 @@
 // qv-panel: a virtual RU03 panel on a pseudo-terminal, for trying every
 // transfer without hardware.
+#include "PanelDisplay.h"
 #include "VirtualPanel.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
 #include <csignal>
+#include <memory>
 #include <cstdio>
 
 namespace {
 
 CVirtualPanel* g_panel = nullptr;
+volatile int g_stop = 0; // the display's loop looks at it
 
 void OnSignal(int)
 {
+    g_stop = 1;
     if (g_panel)
         g_panel->Stop();
 }
 
 const char* kUsage =
     "usage: qv-panel [--link PATH] [--store DIR] [--firmware A.B.C.D] [--paced]\n"
-    "                [--handshake-on N] [--fault KIND@POINT[:N]]\n"
+    "                [--handshake-on N] [--fault KIND@POINT[:N]] [--display]\n"
     "\n"
     "Serves the panel's side of the transfer protocol on a new pseudo-terminal\n"
     "and prints its device path. Use that path (or --link PATH) as the port.\n"
@@ -29,6 +34,8 @@ const char* kUsage =
     "  --store DIR        keep the downloaded image, password and flag in DIR\n"
     "  --firmware A.B.C.D firmware version reported (default 1.0.0.4)\n"
     "  --paced            pace the line as a real 38400-baud 8O1 line\n"
+    "  --display          show the simulated panel running the image it holds\n"
+    "                     (loaded again after every download)\n"
     "  --handshake-on N   answer the N-th handshake request first\n"
     "  --fault KIND@POINT[:N]  play a fault the N-th time (0: every time) a\n"
     "                     reply point is reached. KIND: silence, wrong, hangup.\n"
@@ -40,7 +47,12 @@ const char* kUsage =
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    bool display = false;
+    for (int i = 1; i < argc; ++i)
+        display = display || QByteArray(argv[i]) == "--display";
+    // A window only with --display: without it qv-panel needs no display.
+    std::unique_ptr<QCoreApplication> app = display ? std::make_unique<QApplication>(argc, argv)
+                                                    : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     VirtualPanelOptions options;
     QString link;
@@ -54,6 +66,8 @@ int main(int argc, char** argv)
             link = value();
         } else if (a == QLatin1String("--store")) {
             options.storeDir = value();
+        } else if (a == QLatin1String("--display")) {
+            // taken above
         } else if (a == QLatin1String("--paced")) {
             options.paced = true;
         } else if (a == QLatin1String("--firmware")) {
@@ -104,7 +118,10 @@ int main(int argc, char** argv)
     g_panel = &panel;
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
-    panel.Serve();
+    if (display)
+        RunPanelDisplay(panel, g_stop);
+    else
+        panel.Serve();
     g_panel = nullptr;
     if (!link.isEmpty())
         QFile::remove(link);
