@@ -68,8 +68,9 @@ void CPanelRegisterModel::writeString(const PanelReference& ref, const QString& 
     const bool lowFirst = panel_.Image().comm.ByteOrder() == 1;
     const QByteArray latin = text.toLatin1();
     for (int i = 0; i < ref.words; ++i) {
-        const quint8 a = quint8(latin.value(2 * i, ' '));
-        const quint8 b = quint8(latin.value(2 * i + 1, ' '));
+        auto at = [&latin](qsizetype k) { return quint8(k < latin.size() ? latin[k] : ' '); };
+        const quint8 a = at(2 * i);
+        const quint8 b = at(2 * i + 1);
         const quint16 w = lowFirst ? quint16(b << 8 | a) : quint16(a << 8 | b);
         panel_.PlcWriteWord({ref.reg.device, quint16(ref.reg.address + i)}, w);
     }

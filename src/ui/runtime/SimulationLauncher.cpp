@@ -23,6 +23,11 @@ CSimulationLauncher::~CSimulationLauncher()
     worker_.Wait();
 }
 
+CSimulatorWindow* CSimulationLauncher::Window() const
+{
+    return window_;
+}
+
 void CSimulationLauncher::Simulate()
 {
     if (compile_ || !controller_.HasProject())

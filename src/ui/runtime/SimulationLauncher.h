@@ -28,7 +28,7 @@ public:
     void Simulate();
     bool IsCompiling() const { return compile_ != nullptr; }
     // The window, once a simulation has been shown.
-    CSimulatorWindow* Window() const { return window_; }
+    CSimulatorWindow* Window() const;
     // Waits for a compilation that runs (tests).
     void WaitForCompile();
 
