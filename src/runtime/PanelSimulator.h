@@ -84,20 +84,19 @@ public:
 private:
     const RuntimeScreen* shownScreen() const;
     int shownNumber() const;
+    bool protectShowsScreen() const;
     void start();
-    void showScreen(int number, bool force = false);
+    void showScreen(int number);
     void enterScreen();
-    void keyActs(int key);
     void keyAction(int key, const RuntimeFunctionKey& k);
     void alarmListKey(int key);
     bool wake();
-    void touch();
     void poll();
-    void shownChanged();
     void writeCoil(RuntimeRegister r, bool on, int key);
     void addLog(PanelLogEntry e);
     void advanceTo(qint64 until);
     qint64 protectDue() const;
+    void watchPlcWords();
 
     RuntimeImage image_;
     bool loaded_ = false;
@@ -109,14 +108,16 @@ private:
     bool protected_ = false;
     qint64 lastActivity_ = 0; // the last key (or start, wake, PLC switch)
     int writtenScreen_ = -1;  // the number last written to the panel-to-PLC register
+    int trendScreen_ = -1;    // the screen whose trend meters are sampled
     std::array<bool, 5> down_{};
-    std::array<bool, 5> swallow_{};              // the release of a waking press
-    std::array<RuntimeRegister, 5> instantCoil_{};
+    std::array<bool, 5> swallow_{}; // the release of a press that did nothing
     std::array<bool, 5> instantHeld_{};
+    std::array<RuntimeRegister, 5> instantCoil_{};
     int pendingKey_ = 0;
-    quint16 lastSwitch_ = 0;  // the PLC-to-panel word as last seen
-    quint16 lastBeep_ = 0;
-    RuntimeRegister switchReg_;
+    RuntimeFunctionKey pendingRecord_;
+    RuntimeRegister switchReg_;     // the PLC-to-panel word being watched
+    quint16 lastSwitch_ = 0;        // its value as last seen
+    quint16 lastBeep_ = 0;          // the beep word as last seen
     std::unique_ptr<CPanelAlarmList> alarms_;
     std::unique_ptr<CPanelTrendSamples> trends_;
     std::vector<PanelLogEntry> log_;
