@@ -169,11 +169,14 @@ private slots:
         QCOMPARE(table.data(spValue, Qt::DisplayRole).toString(), QStringLiteral("75.0"));
         QVERIFY(sim->Form().log->item(sim->Form().log->count() - 1)->text().contains(QStringLiteral("DEV001.R2013")));
 
-        // The engineer writes the level as the PLC, in the register's format.
+        // The engineer writes the level as the PLC, in the register's format
+        // (of its first use: the bar meter, without decimal places).
         const int level = rowOf(table, QStringLiteral("DEV001.R2012"));
         const QModelIndex levelValue = table.index(level, CPanelRegisterModel::ValueColumn);
+        QCOMPARE(table.data(levelValue, Qt::DisplayRole).toString(), QStringLiteral("0"));
         const QImage before = sim->Display().Image();
-        QVERIFY(table.setData(levelValue, QStringLiteral("50.0"), Qt::EditRole));
+        QVERIFY(!table.setData(levelValue, QStringLiteral("50.0"), Qt::EditRole));
+        QVERIFY(table.setData(levelValue, QStringLiteral("500"), Qt::EditRole));
         QCOMPARE(panel.Memory().Word({1, quint16(1024 + 10)}), quint16(500));
         QVERIFY(sim->Display().Image() != before);
         QVERIFY(!table.setData(levelValue, QStringLiteral("fifty"), Qt::EditRole));
