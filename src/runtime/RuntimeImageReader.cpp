@@ -14,6 +14,8 @@ constexpr int kKeyCount = 5;
 constexpr qsizetype kKeyRecordLength = 18;
 constexpr qsizetype kAlarmEntryMinLength = 3; // number and an empty text
 constexpr qsizetype kCommSettingsEnd = 47;    // device entries follow from here
+static_assert(kImageHeaderLength + std::tuple_size_v<decltype(RuntimeComm::settings)>
+              == kCommSettingsEnd);
 constexpr qsizetype kDeviceEntryLength = 16;
 
 // The length of an object record by its kind code.
@@ -459,10 +461,10 @@ bool ReadCommImage(const QByteArray& bytes, Extent e, RuntimeComm& comm, Damage&
                         .arg(count)
                         .arg(kDeviceEntryLength)
                         .arg(length - kCommSettingsEnd));
+    // The settings run from offset 16 to 46, their last 8 bytes zero.
     c.Seek(e.begin + kImageHeaderLength);
     for (std::uint8_t& b : comm.settings)
         b = c.U8();
-    c.Skip(8);
     comm.devices.resize(size_t(count));
     for (RuntimeDevice& d : comm.devices)
         for (std::uint8_t& b : d.bytes)
