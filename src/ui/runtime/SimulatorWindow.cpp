@@ -33,6 +33,8 @@ CSimulatorWindow::CSimulatorWindow(const CAppSettings& settings, QWidget* parent
     ui_->log->setAccessibleName(ui_->labelLog->text().remove(QLatin1Char('&')));
     ui_->registers->horizontalHeader()->setStretchLastSection(true);
     ui_->registers->verticalHeader()->hide();
+    ui_->registers->setWordWrap(false);
+    ui_->registers->setSelectionBehavior(QAbstractItemView::SelectRows);
     // F2 is the panel's key here, not the table's edit key.
     ui_->registers->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                                     | QAbstractItemView::AnyKeyPressed);
