@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -122,6 +123,31 @@ private slots:
         QVERIFY(TestSupport::WriteFile(script, QByteArray("set DEV001.R2004 2\nexpect register R2004 2\n")));
         QCOMPARE(simulate({image, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err), 0);
         QVERIFY(QImage(out).size() == QSize(192 * 4, 64 * 4));
+    }
+
+    // qv-panel --display shows the image that a download leaves: Qt must not
+    // take the option for its own, and the download's last block is padded.
+    void virtualPanelWithDisplay()
+    {
+        QTemporaryDir dir;
+        const QString pkg = example(dir);
+        QProcess panel;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        panel.setProcessEnvironment(env);
+        panel.start(QStringLiteral(QV_BIN_DIR "/qv-panel"), {QStringLiteral("--display")});
+        QVERIFY(panel.waitForStarted());
+        QVERIFY(panel.waitForReadyRead(10000));
+        const QString port = QString::fromUtf8(panel.readLine()).trimmed();
+        QVERIFY2(port.startsWith(QStringLiteral("/dev/")), qPrintable(port));
+        QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {QStringLiteral("download"), pkg, QStringLiteral("--port"), port}), 0);
+        QTest::qWait(600); // the display looks for a new image five times a second
+        panel.terminate();
+        QVERIFY(panel.waitForFinished(10000));
+        QCOMPARE(panel.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(panel.exitCode(), 0);
+        const QByteArray err = panel.readAllStandardError();
+        QVERIFY2(!err.contains("cannot be shown"), err.constData());
     }
 };
 

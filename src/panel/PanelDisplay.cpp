@@ -20,7 +20,15 @@ int RunPanelDisplay(CVirtualPanel& panel, const volatile int& stopRequested)
         if (downloads == shown)
             return;
         shown = downloads;
-        const QByteArray image = panel.StoredImage();
+        QByteArray image = panel.StoredImage();
+        // A download arrives in whole blocks; the panel reads as much as its
+        // header's total length says and leaves the rest of the last block.
+        if (image.size() >= 5) {
+            const auto* b = reinterpret_cast<const uchar*>(image.constData());
+            const qsizetype total = qsizetype(quint32(b[1]) << 24 | quint32(b[2]) << 16 | quint32(b[3]) << 8 | b[4]);
+            if (total < image.size())
+                image.truncate(total);
+        }
         QString error;
         if (!image.isEmpty() && !window.LoadImage(image, &error))
             std::fprintf(stderr, "qv-panel: the image held cannot be shown: %s\n", qPrintable(error));

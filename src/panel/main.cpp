@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <memory>
+#include <vector>
 #include <cstdio>
 
 namespace {
@@ -47,12 +48,21 @@ const char* kUsage =
 
 int main(int argc, char** argv)
 {
-    bool display = false;
-    for (int i = 1; i < argc; ++i)
-        display = display || QByteArray(argv[i]) == "--display";
     // A window only with --display: without it qv-panel needs no display.
-    std::unique_ptr<QCoreApplication> app = display ? std::make_unique<QApplication>(argc, argv)
-                                                    : std::make_unique<QCoreApplication>(argc, argv);
+    // Qt's own -display option would take it (and the next argument) for an
+    // X display name, so Qt never sees it.
+    bool display = false;
+    std::vector<char*> qtArgs;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && QByteArray(argv[i]) == "--display")
+            display = true;
+        else
+            qtArgs.push_back(argv[i]);
+    }
+    int qtArgc = int(qtArgs.size());
+    qtArgs.push_back(nullptr);
+    std::unique_ptr<QCoreApplication> app = display ? std::make_unique<QApplication>(qtArgc, qtArgs.data())
+                                                    : std::make_unique<QCoreApplication>(qtArgc, qtArgs.data());
     QStringList args = QCoreApplication::arguments().mid(1);
     VirtualPanelOptions options;
     QString link;
@@ -66,8 +76,6 @@ int main(int argc, char** argv)
             link = value();
         } else if (a == QLatin1String("--store")) {
             options.storeDir = value();
-        } else if (a == QLatin1String("--display")) {
-            // taken above
         } else if (a == QLatin1String("--paced")) {
             options.paced = true;
         } else if (a == QLatin1String("--firmware")) {
