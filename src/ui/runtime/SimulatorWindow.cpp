@@ -27,6 +27,9 @@ CSimulatorWindow::CSimulatorWindow(const CAppSettings& settings, QWidget* parent
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_SIMULATOR);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // F1 to F5 are the panel's keys here: whoever maps F1 to help leaves
+    // this window alone.
+    setProperty("ownsFunctionKeys", true);
     registers_ = new CPanelRegisterModel(settings, *panel_, this);
     ui_->registers->setModel(registers_);
     ui_->registers->setAccessibleName(ui_->labelRegisters->text().remove(QLatin1Char('&')));
