@@ -117,10 +117,10 @@ private slots:
         QCOMPARE(simulate({dir.path() + QStringLiteral("/missing.cgp"), QStringLiteral("-o"), out}), 3);
 
         // The whole image runs as well as the package, with device names
-        // made from the station numbers (both of the example's devices are
-        // station 1).
+        // made from the station numbers.
         QVERIFY(TestSupport::WriteFile(image, bytes));
-        QVERIFY(TestSupport::WriteFile(script, QByteArray("set DEV001.R2004 2\nexpect register R2004 2\n")));
+        QVERIFY(TestSupport::WriteFile(script, QByteArray("set DEV002.R2004 2\nexpect register DEV002.R2004 2\n"
+                                                          "expect register R2004 0\n")));
         QCOMPARE(simulate({image, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err), 0);
         QVERIFY(QImage(out).size() == QSize(192 * 4, 64 * 4));
     }
