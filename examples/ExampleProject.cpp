@@ -5,6 +5,7 @@
 #include "base/AppPaths.h"
 #include "app/TessanApp.h"
 #include "app/ProjectStorage.h"
+#include "project/DeviceList.h"
 #include "project/ProtocolTables.h"
 #include "app/ScreenCommands.h"
 #include "screen/DiagramEntityContainer.h"
@@ -117,7 +118,8 @@ bool build(CTessanApp& app)
     CProjectModel& m = app.model;
     const QString dev1 = QStringLiteral("DEV001");
     const QString dev2 = QStringLiteral("DEV002");
-    m.Devices().AddDevice(dev2);
+    // The second PLC as the Panel Manager's Add makes it: DEV002, station 2.
+    DeviceList::Add(m.Devices());
     m.info.companyName = QStringLiteral("Corvel");
     m.info.description = QStringLiteral("Example: every kind of screen object");
 

@@ -2,7 +2,7 @@
 #include <QString>
 
 // Section codes of the language file: 0..3 are the menu, prompt, frame and
-// message sections, 128..173 one section per dialog.
+// message sections, 128..174 one section per dialog.
 enum LanguageSection : int {
     LS_MENU = 0,
     LS_MENU_PROMPT = 1,
@@ -54,6 +54,7 @@ enum LanguageSection : int {
     IDD_DLG_WINDOW_MANAGE,
     IDD_DLG_BITMAP_MANAGER,
     IDD_DLG_GRID_SIZE, // 173
+    IDD_DLG_SIMULATOR, // 174, the panel simulation's window
 };
 
 // The section name of a code; a null string for a code that names no section.

@@ -230,7 +230,10 @@ CVirtualPanel::Outcome CVirtualPanel::Download()
         return o;
     if (!ReadToken("END"))
         return Outcome::Abandoned;
-    store_.Save(image, QByteArray(reinterpret_cast<const char*>(access + 1), 4), access[0]);
+    {
+        std::lock_guard<std::mutex> lock(storeMutex_);
+        store_.Save(image, QByteArray(reinterpret_cast<const char*>(access + 1), 4), access[0]);
+    }
     ++downloads_;
     return Outcome::Done;
 }

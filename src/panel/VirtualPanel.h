@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <thread>
 
 // A fault to play at one reply point of the panel. Points: handshake,
@@ -55,6 +56,12 @@ public:
     void Stop();
 
     const CPanelStore& Store() const { return store_; }
+    // The image held now, safe to call while the panel serves on its thread.
+    QByteArray StoredImage() const
+    {
+        std::lock_guard<std::mutex> lock(storeMutex_);
+        return store_.image;
+    }
     int DownloadsStored() const { return downloads_.load(); }
     // The tool is done once it has sent "END"; the panel stores after that.
     // True when `count` downloads are stored within the time.
@@ -76,6 +83,7 @@ private:
     VirtualPanelOptions options_;
     CPanelPty pty_;
     CPanelStore store_;
+    mutable std::mutex storeMutex_; // the store as a download replaces it
     std::map<QString, int> reached_;
     int handshakesSeen_ = 0;
     bool handshakePending_ = false;

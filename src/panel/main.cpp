@@ -1,27 +1,33 @@
 // qv-panel: a virtual RU03 panel on a pseudo-terminal, for trying every
 // transfer without hardware.
+#include "PanelDisplay.h"
 #include "VirtualPanel.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 
 #include <csignal>
+#include <memory>
+#include <vector>
 #include <cstdio>
 
 namespace {
 
 CVirtualPanel* g_panel = nullptr;
+volatile int g_stop = 0; // the display's loop looks at it
 
 void OnSignal(int)
 {
+    g_stop = 1;
     if (g_panel)
         g_panel->Stop();
 }
 
 const char* kUsage =
     "usage: qv-panel [--link PATH] [--store DIR] [--firmware A.B.C.D] [--paced]\n"
-    "                [--handshake-on N] [--fault KIND@POINT[:N]]\n"
+    "                [--handshake-on N] [--fault KIND@POINT[:N]] [--display]\n"
     "\n"
     "Serves the panel's side of the transfer protocol on a new pseudo-terminal\n"
     "and prints its device path. Use that path (or --link PATH) as the port.\n"
@@ -29,6 +35,8 @@ const char* kUsage =
     "  --store DIR        keep the downloaded image, password and flag in DIR\n"
     "  --firmware A.B.C.D firmware version reported (default 1.0.0.4)\n"
     "  --paced            pace the line as a real 38400-baud 8O1 line\n"
+    "  --display          show the simulated panel running the image it holds\n"
+    "                     (loaded again after every download)\n"
     "  --handshake-on N   answer the N-th handshake request first\n"
     "  --fault KIND@POINT[:N]  play a fault the N-th time (0: every time) a\n"
     "                     reply point is reached. KIND: silence, wrong, hangup.\n"
@@ -40,7 +48,21 @@ const char* kUsage =
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // A window only with --display: without it qv-panel needs no display.
+    // Qt's own -display option would take it (and the next argument) for an
+    // X display name, so Qt never sees it.
+    bool display = false;
+    std::vector<char*> qtArgs;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && QByteArray(argv[i]) == "--display")
+            display = true;
+        else
+            qtArgs.push_back(argv[i]);
+    }
+    int qtArgc = int(qtArgs.size());
+    qtArgs.push_back(nullptr);
+    std::unique_ptr<QCoreApplication> app = display ? std::make_unique<QApplication>(qtArgc, qtArgs.data())
+                                                    : std::make_unique<QCoreApplication>(qtArgc, qtArgs.data());
     QStringList args = QCoreApplication::arguments().mid(1);
     VirtualPanelOptions options;
     QString link;
@@ -104,7 +126,10 @@ int main(int argc, char** argv)
     g_panel = &panel;
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
-    panel.Serve();
+    if (display)
+        RunPanelDisplay(panel, g_stop);
+    else
+        panel.Serve();
     g_panel = nullptr;
     if (!link.isEmpty())
         QFile::remove(link);

@@ -23,6 +23,8 @@ bool IsEnabled(CommandId id, const CommandState& s)
     case CommandId::AlarmSetup:
     case CommandId::PanelInformation:
         return s.hasProject;
+    case CommandId::Simulate:
+        return s.hasProject && !s.simulationCompiling;
     case CommandId::Undo:
         return screenActive && s.canUndo;
     case CommandId::Redo:

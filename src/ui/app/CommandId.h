@@ -58,6 +58,7 @@ enum class CommandId : int {
     AlarmSetup,
     // Panel
     PanelInformation,
+    Simulate,
     // Window
     NewWindow,
     Cascade,

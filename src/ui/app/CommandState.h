@@ -18,6 +18,8 @@ struct CommandState
     // The current screen (the screen commands act on it); 0: none.
     int currentScreen = 0;
     bool copiedScreenHeld = false;
+    // Simulate is compiling its image.
+    bool simulationCompiling = false;
     // The active screen view can take new objects.
     bool screenEditorReady = false;
     // What the Edit commands of the active screen view can do.

@@ -7,6 +7,7 @@
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "ui/project/ScreenCommandsUi.h"
+#include "ui/runtime/SimulationLauncher.h"
 #include "ui/screen/TessanView.h"
 #include "ui/transfer/DlgProtocol.h"
 #include "ui/transfer/ProjectTransferCommand.h"
@@ -42,6 +43,11 @@ CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& contro
     w->SetCommandHandler(CommandId::ConfigurePassword, [w, c] { SetupCommands::ConfigurePassword(w, *c); });
     w->SetCommandHandler(CommandId::PlcPanel, [w, c] { SetupCommands::PlcAndPanel(w, *c); });
     w->SetCommandHandler(CommandId::PanelInformation, [w, c] { SetupCommands::PanelInformation(w, *c); });
+    simulation_ = new CSimulationLauncher(controller, w);
+    CSimulationLauncher* sim = simulation_;
+    w->SetCommandHandler(CommandId::Simulate, [sim] { sim->Simulate(); });
+    w->SetSimulationCompilingQuery([sim] { return sim->IsCompiling(); });
+    QObject::connect(sim, &CSimulationLauncher::compilingChanged, w, &CMainWindow::UpdateCommands);
 
     w->SetScreenViewFactory([w, c](CScreenDocument* doc, int number, QWidget* parent) -> QWidget* {
         auto* view = new CTessanView(*c, doc, number, parent);

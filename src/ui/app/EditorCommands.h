@@ -4,6 +4,7 @@
 class CMainWindow;
 class CProjectController;
 class CScreenCommandsUi;
+class CSimulationLauncher;
 class QWidget;
 
 // The one place where the commands whose windows live in the other folders
@@ -17,9 +18,12 @@ public:
 
     // File > Start Project..., also the start dialog at start-up.
     void StartProject(QWidget* parent);
+    // Panel > Simulate.
+    CSimulationLauncher& Simulation() { return *simulation_; }
 
 private:
     CMainWindow& window_;
     CProjectController& controller_;
     std::unique_ptr<CScreenCommandsUi> screens_;
+    CSimulationLauncher* simulation_ = nullptr; // a child of the main window
 };

@@ -280,6 +280,13 @@ Drawing DrawingFor(CommandId id)
         };
     case CommandId::PanelManager:
     case CommandId::PanelInformation: return Panel;
+    case CommandId::Simulate:
+        return [](QPainter& p) {
+            Panel(p);
+            p.setPen(Qt::NoPen);
+            p.setBrush(kGreen);
+            p.drawPolygon(QPolygonF({QPointF(14, 12), QPointF(23, 17.5), QPointF(14, 23)}));
+        };
     case CommandId::HelpTopics:
         return [](QPainter& p) {
             p.setPen(Pen(kInk, 1.2));

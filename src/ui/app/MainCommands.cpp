@@ -71,6 +71,7 @@ const std::array<CommandEntry, kCommandCount>& Entries()
         {CommandId::PlcPanel, "PLC <-> Panel", "PLC <-> Pane&l", "Set the areas that the panel and the PLC exchange", {}},
         {CommandId::AlarmSetup, "Alarm Control Setup", "&Alarm Control Setup", "Set the alarm list", {}},
         {CommandId::PanelInformation, "Panel Information", "Panel &Information", "Read the information of the connected panel", {}},
+        {CommandId::Simulate, "Simulate", "&Simulate", "Run the project as it stands on a simulated panel", {K(Qt::CTRL | Qt::Key_F5)}},
         {CommandId::NewWindow, "New Window", "&New Window", "Open another window for the active document", {}},
         {CommandId::Cascade, "Cascade", "&Cascade", "Arrange the windows so they overlap", {}},
         {CommandId::Tile, "Tile", "&Tile", "Arrange the windows as tiles that do not overlap", {}},

@@ -58,7 +58,7 @@ constexpr CommandId kPluggedCommands[] = {
     CommandId::DeleteScreen,  CommandId::RenameScreen,    CommandId::CopyScreen,
     CommandId::PasteScreen,   CommandId::ScreenOption,    CommandId::PanelManager,
     CommandId::ConfigurePassword, CommandId::PlcPanel,    CommandId::AlarmSetup,
-    CommandId::PanelInformation, CommandId::About,
+    CommandId::PanelInformation, CommandId::Simulate, CommandId::About,
 };
 
 } // namespace
@@ -292,7 +292,7 @@ void CMainWindow::buildMenus()
     screenMenu_->addAction(act(CommandId::ScreenOption));
     QMenu* setup = menu("Setup", {CommandId::PanelManager, CommandId::ConfigurePassword,
                                   CommandId::PlcPanel, CommandId::AlarmSetup});
-    QMenu* panel = menu("Panel", {CommandId::PanelInformation});
+    QMenu* panel = menu("Panel", {CommandId::PanelInformation, CommandId::Simulate});
     QMenu* window = menu("Window", {CommandId::NewWindow, CommandId::Cascade, CommandId::Tile,
                                     CommandId::ArrangeIcons});
     sep(window);
@@ -332,7 +332,7 @@ void CMainWindow::buildToolBars()
     toolFile_ = bar(QStringLiteral("ToolbarFile"), QStringLiteral("File"), CommandId::ToolbarFile,
                     {CommandId::OpenProject, CommandId::SaveProject, CommandId::NextPane, CommandId::Cut,
                      CommandId::Copy, CommandId::Paste, CommandId::Undo, CommandId::Redo, CommandId::NextPane,
-                     CommandId::HelpTopics, CommandId::About});
+                     CommandId::Simulate, CommandId::NextPane, CommandId::HelpTopics, CommandId::About});
     toolWindows_ = bar(QStringLiteral("ToolbarWindowsControl"), QStringLiteral("Windows Control"),
                        CommandId::ToolbarWindowsControl,
                        {CommandId::PaneNavigation, CommandId::PaneObjectList, CommandId::PaneObjectHelp,
@@ -399,6 +399,7 @@ CommandState CMainWindow::CurrentState() const
         s.active = ActiveDocument::Project;
     s.currentScreen = controller_.CurrentScreen();
     s.copiedScreenHeld = copiedScreenHeld_ && copiedScreenHeld_();
+    s.simulationCompiling = simulationCompiling_ && simulationCompiling_();
     const IScreenViewCommands* view = ActiveScreenView();
     s.screenEditorReady = view && view->IsReadyForEditing();
     if (view) {

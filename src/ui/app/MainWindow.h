@@ -51,6 +51,7 @@ public:
     void SetScreenViewFactory(ScreenViewFactory factory) { viewFactory_ = std::move(factory); }
     // Paste Screen is available while this says a copied screen is held.
     void SetCopiedScreenQuery(std::function<bool()> query) { copiedScreenHeld_ = std::move(query); }
+    void SetSimulationCompilingQuery(std::function<bool()> query) { simulationCompiling_ = std::move(query); }
     // The file dialogs of Open and Save As (replaced by the tests).
     void SetFileChoosers(FileChooser open, FileChooser saveAs);
 
@@ -180,6 +181,7 @@ private:
     std::map<CommandId, std::function<void()>> handlers_;
     ScreenViewFactory viewFactory_;
     std::function<bool()> copiedScreenHeld_;
+    std::function<bool()> simulationCompiling_;
     FileChooser openChooser_;
     FileChooser saveAsChooser_;
 };
