@@ -83,12 +83,13 @@ private slots:
         QCOMPARE(s.LookupText(IDD_DLG_SCREEN_OPTION, 9999), QString());
         QCOMPARE(s.LookupText(LS_MSG, "No such text"), QString("No such text"));
         // Section codes that name no section.
-        for (int code : {4, 5, 127, 174, -1}) {
+        for (int code : {4, 5, 127, 400, -1}) {
             QCOMPARE(s.LookupText(code, 1031), QString());
             QCOMPARE(s.LookupText(code, "Title"), QString("Title"));
         }
         QCOMPARE(LanguageSectionName(128), QString("IDD_DLG_ABOUTBOX"));
         QCOMPARE(LanguageSectionName(173), QString("IDD_DLG_GRID_SIZE"));
+        QCOMPARE(LanguageSectionName(174), QString("IDD_DLG_SIMULATOR"));
         QCOMPARE(LanguageSectionName(166), QString("IDD_DLG_SCREEN_OPTION"));
         QCOMPARE(LanguageSectionName(148), QString("IDD_DLG_PANEL_CONFIG"));
         QCOMPARE(LanguageSectionName(149), QString("IDD_DLG_PANEL_MANAGER"));
