@@ -204,74 +204,66 @@ void ReadKeyRecord(CImageCursor& c, RuntimeFunctionKey& k)
 // The fields of one object record after its kind byte, as its kind lays them out.
 void ReadObjectFields(CImageCursor& c, RuntimeObject& o)
 {
-    switch (o.kind) {
-    case 0: // static text
-    case 2: // static bitmap
+    auto place = [&] {
         o.x = c.U8();
         o.y = c.U8();
+    };
+    auto box = [&] {
+        place();
         o.w = c.U8();
         o.h = c.U8();
+    };
+    auto range = [&] {
+        o.maximum = c.U32();
+        o.minimum = c.U32();
+    };
+    if (o.kind == 0 || o.kind == 2) { // static text, static bitmap
+        box();
         o.pictureOffset = c.U24();
-        break;
+        return;
+    }
+    if (o.kind > 7)
+        return;
+    o.reg.device = c.U8();
+    switch (o.kind) {
     case 1: // dynamic text
-        o.reg.device = c.U8();
-        o.x = c.U8();
-        o.y = c.U8();
-        o.w = c.U8();
-        o.h = c.U8();
+        box();
         o.model = c.U8();
         o.reg.address = c.U16();
         o.entries = c.U8();
         o.pictureOffset = c.U24();
         break;
     case 3: // bar meter
-        o.reg.device = c.U8();
-        o.x = c.U8();
-        o.y = c.U8();
-        o.w = c.U8();
-        o.h = c.U8();
+        box();
         o.reg.address = c.U16();
         o.registerCount = c.U8();
         o.flagsA = c.U8();
         o.flagsB = c.U8();
-        o.maximum = c.U32();
-        o.minimum = c.U32();
+        range();
         break;
     case 4: // trend meter
-        o.reg.device = c.U8();
-        o.x = c.U8();
-        o.y = c.U8();
-        o.w = c.U8();
-        o.h = c.U8();
+        box();
         o.reg.address = c.U16();
         o.flagsC = c.U8();
         o.dataPoints = c.U8();
         o.interval = c.U16();
-        o.maximum = c.U32();
-        o.minimum = c.U32();
+        range();
         break;
     case 5: // indicator light
-        o.reg.device = c.U8();
-        o.x = c.U8();
-        o.y = c.U8();
+        place();
         o.reg.address = c.U16();
         o.flagsD = c.U8();
         break;
     case 6: // numeric
-        o.reg.device = c.U8();
-        o.x = c.U8();
-        o.y = c.U8();
+        place();
         o.reg.address = c.U16();
         o.flagsE = c.U8();
         o.digitsByte = c.U8();
         o.flagsF = c.U8();
-        o.maximum = c.U32();
-        o.minimum = c.U32();
+        range();
         break;
     case 7: // string
-        o.reg.device = c.U8();
-        o.x = c.U8();
-        o.y = c.U8();
+        place();
         o.reg.address = c.U16();
         o.flagsG = c.U8();
         o.registerCount = c.U8();
