@@ -196,6 +196,14 @@ private slots:
         QCOMPARE(table.data(table.index(rowOf(table, QStringLiteral("DEV001.R2013")), CPanelRegisterModel::ValueColumn),
                             Qt::DisplayRole).toString(),
                  QStringLiteral("75.0"));
+
+        // The uses are worded in the window's language.
+        const QModelIndex uses = table.index(rowOf(table, QStringLiteral("DEV001.R2013")), CPanelRegisterModel::UsesColumn);
+        QCOMPARE(table.data(uses, Qt::DisplayRole).toString(),
+                 QStringLiteral("Screen 2: Numeric 5; Screen 2: F2 Set Register"));
+        QVERIFY(e.c.App().settings.SetLanguageCode(QStringLiteral("chs")));
+        QCOMPARE(table.data(uses, Qt::DisplayRole).toString(),
+                 QStringLiteral("画面 2: 数值 5; 画面 2: F2 设置寄存器"));
     }
 
     void numericTypedOnThePanel()

@@ -1,4 +1,5 @@
 #include "PanelReference.h"
+#include "PanelReferenceTable.h"
 #include "project/ProtocolTables.h"
 
 namespace {
@@ -58,4 +59,25 @@ bool ParsePanelAddressText(const QString& text, quint16* address, bool* coil)
         return true;
     }
     return false;
+}
+
+QString PanelUseText(const PanelUse& use)
+{
+    switch (use.kind) {
+    case PanelUse::Object:
+        return QStringLiteral("Screen %1: %2 %3")
+            .arg(use.screen)
+            .arg(CPanelReferenceTable::KindName(use.objectKind))
+            .arg(use.number);
+    case PanelUse::Key:
+        return QStringLiteral("Screen %1: F%2 %3")
+            .arg(use.screen)
+            .arg(use.number)
+            .arg(use.function == 0 ? QStringLiteral("Set Coil") : QStringLiteral("Set Register"));
+    case PanelUse::Alarm: return QStringLiteral("Alarm %1").arg(use.number);
+    case PanelUse::PanelToPlc: return QStringLiteral("Panel -> PLC");
+    case PanelUse::PlcToPanel: return QStringLiteral("PLC -> Panel");
+    case PanelUse::Beep: return QStringLiteral("PLC -> Panel: Beep");
+    }
+    return QString();
 }

@@ -4,6 +4,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
+// One use of a register or coil, for the front ends to word in their
+// language; `PanelUseText` words it in English.
+struct PanelUse
+{
+    enum Kind { Object, Key, Alarm, PanelToPlc, PlcToPanel, Beep } kind = Object;
+    int screen = 0;      // Object, Key
+    int objectKind = 0;  // Object: the kind code
+    int number = 0;      // Object: its 1-based place in the screen; Key: F1..F5; Alarm: 1..
+    int function = 0;    // Key: 0 Set Coil, 1 Set Register
+};
+QString PanelUseText(const PanelUse& use);
+
 // One row of the engineer's table: a register or coil that the image
 // references, with its uses.
 struct PanelReference
@@ -16,6 +30,7 @@ struct PanelReference
     bool ascii = false;        // a string's registers: show/edit as characters
     QString text;              // "R700", "M10": area letters + address in the area's radix
     QStringList uses;          // "Screen 3: Numeric 2", "Screen 1: F2 Set Coil", "Alarm 1", ...
+    std::vector<PanelUse> useList; // the same uses, one by one
 };
 
 // Area letters + number text of a panel address ("R700"), from the protocol's

@@ -10,7 +10,7 @@ using Key = std::tuple<bool, std::uint8_t, std::uint16_t>; // coil, device, addr
 class CCollector
 {
 public:
-    PanelReference& Use(RuntimeRegister r, bool coil, const QString& use)
+    PanelReference& Use(RuntimeRegister r, bool coil, const PanelUse& use)
     {
         auto [it, added] = rows_.try_emplace(Key{coil, r.device, r.address});
         PanelReference& row = it->second;
@@ -19,7 +19,8 @@ public:
             row.coil = coil;
             row.text = PanelAddressText(r.address, coil);
         }
-        row.uses.append(use);
+        row.useList.push_back(use);
+        row.uses.append(PanelUseText(use));
         return row;
     }
     void Words(PanelReference& row, int words) { row.words = std::max(row.words, words); }
@@ -43,8 +44,6 @@ private:
     std::map<Key, PanelReference> rows_;
 };
 
-const char* const kKeyFunctions[] = {"Set Coil", "Set Register", "Screen Change", "Advanced"};
-
 } // namespace
 
 QString CPanelReferenceTable::KindName(int kind)
@@ -59,11 +58,10 @@ std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& imag
 {
     CCollector c;
     for (const RuntimeScreen& s : image.screens) {
-        const QString screen = QStringLiteral("Screen %1: ").arg(s.number);
         for (int i = 0; i < int(s.objects.size()); ++i) {
             const RuntimeObject& o = s.objects[size_t(i)];
             // Objects are named by kind and their 1-based place in the screen.
-            const QString use = screen + KindName(o.kind) + QStringLiteral(" %1").arg(i + 1);
+            const PanelUse use{PanelUse::Object, s.number, o.kind, i + 1, 0};
             switch (o.kind) {
             case 1: {
                 PanelReference& row = c.Use(o.reg, false, use);
@@ -96,24 +94,23 @@ std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& imag
             const RuntimeFunctionKey& key = s.keys[size_t(k)];
             if (!key.Used())
                 continue;
-            const QString use = screen + QStringLiteral("F%1 ").arg(k + 1);
             if (key.Function() == int(RuntimeKeyFunction::SetCoil))
-                c.Use(key.coil, true, use + QLatin1String(kKeyFunctions[0]));
+                c.Use(key.coil, true, PanelUse{PanelUse::Key, s.number, 0, k + 1, 0});
             else if (key.Function() == int(RuntimeKeyFunction::SetRegister))
-                c.Words(c.Use(key.reg, false, use + QLatin1String(kKeyFunctions[1])),
+                c.Words(c.Use(key.reg, false, PanelUse{PanelUse::Key, s.number, 0, k + 1, 1}),
                         key.quantity == 2 ? 2 : 1);
         }
     }
     for (int i = 0; i < int(image.alarms.alarms.size()); ++i)
         c.Use(RuntimeRegister{image.alarms.device, std::uint16_t(image.alarms.firstCoilAddress + i)},
-              true, QStringLiteral("Alarm %1").arg(i + 1));
+              true, PanelUse{PanelUse::Alarm, 0, 0, i + 1, 0});
     const RuntimeProjectHeader& h = image.header;
     if (h.panelToPlcEnabled)
-        c.Use(h.panelToPlc, false, QStringLiteral("Panel -> PLC"));
+        c.Use(h.panelToPlc, false, PanelUse{PanelUse::PanelToPlc});
     if (h.PlcSwitchesScreen())
-        c.Use(h.plcToPanel, false, QStringLiteral("PLC -> Panel"));
+        c.Use(h.plcToPanel, false, PanelUse{PanelUse::PlcToPanel});
     if (h.BeepControl())
         c.Use(RuntimeRegister{h.plcToPanel.device, std::uint16_t(h.plcToPanel.address + 1)}, false,
-              QStringLiteral("PLC -> Panel: Beep"));
+              PanelUse{PanelUse::Beep});
     return c.Rows();
 }

@@ -1,5 +1,6 @@
 #include "PanelRegisterModel.h"
 #include "base/LanguageSection.h"
+#include "runtime/PanelReferenceTable.h"
 #include "runtime/PanelSimulator.h"
 #include "runtime/PanelValue.h"
 #include "ui/widgets/UiText.h"
@@ -76,6 +77,30 @@ void CPanelRegisterModel::writeString(const PanelReference& ref, const QString& 
     }
 }
 
+QStringList CPanelRegisterModel::usesText(const PanelReference& ref) const
+{
+    auto t = [this](const char* english) { return UiText(settings_, IDD_DLG_SIMULATOR, QString::fromLatin1(english)); };
+    QStringList out;
+    for (const PanelUse& use : ref.useList) {
+        switch (use.kind) {
+        case PanelUse::Object:
+            out << t("Screen %1: %2 %3")
+                       .arg(use.screen)
+                       .arg(UiText(settings_, IDD_DLG_SIMULATOR, CPanelReferenceTable::KindName(use.objectKind)))
+                       .arg(use.number);
+            break;
+        case PanelUse::Key:
+            out << t("Screen %1: F%2 %3").arg(use.screen).arg(use.number).arg(t(use.function == 0 ? "Set Coil" : "Set Register"));
+            break;
+        case PanelUse::Alarm: out << t("Alarm %1").arg(use.number); break;
+        case PanelUse::PanelToPlc: out << t("Panel -> PLC"); break;
+        case PanelUse::PlcToPanel: out << t("PLC -> Panel"); break;
+        case PanelUse::Beep: out << t("PLC -> Panel: Beep"); break;
+        }
+    }
+    return out;
+}
+
 QString CPanelRegisterModel::formatText(const PanelReference& ref) const
 {
     if (ref.coil)
@@ -139,9 +164,9 @@ QVariant CPanelRegisterModel::data(const QModelIndex& index, int role) const
         break;
     case UsesColumn:
         if (role == Qt::DisplayRole)
-            return ref.uses.join(QStringLiteral("; "));
+            return usesText(ref).join(QStringLiteral("; "));
         if (role == Qt::ToolTipRole)
-            return ref.uses.join(QLatin1Char('\n'));
+            return usesText(ref).join(QLatin1Char('\n'));
         break;
     default:
         break;

@@ -56,6 +56,8 @@ private:
     QString stringText(const PanelReference& ref) const;
     void writeString(const PanelReference& ref, const QString& text);
     QString formatText(const PanelReference& ref) const;
+    // The uses in the window's language.
+    QStringList usesText(const PanelReference& ref) const;
 
     const CAppSettings& settings_;
     CPanelSimulator& panel_;
