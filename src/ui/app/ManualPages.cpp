@@ -53,14 +53,6 @@ constexpr std::array kPages = {
 
 const QString kMessages = QStringLiteral("messages.html");
 
-QString Lookup(const QString& name)
-{
-    for (const PageOfWindow& p : kPages)
-        if (name == QLatin1String(p.window))
-            return QString::fromLatin1(p.page);
-    return QString();
-}
-
 // The window's own page: by its class (or a class it derives from), then by
 // its object name.
 QString OwnPage(const QWidget* window)
@@ -68,12 +60,20 @@ QString OwnPage(const QWidget* window)
     if (qobject_cast<const QMessageBox*>(window))
         return MessagePage(static_cast<const QMessageBox*>(window)->text());
     for (const QMetaObject* m = window->metaObject(); m; m = m->superClass())
-        if (QString page = Lookup(QString::fromLatin1(m->className())); !page.isEmpty())
+        if (QString page = PageOfName(QString::fromLatin1(m->className())); !page.isEmpty())
             return page;
-    return Lookup(window->objectName());
+    return PageOfName(window->objectName());
 }
 
 } // namespace
+
+QString PageOfName(const QString& name)
+{
+    for (const PageOfWindow& p : kPages)
+        if (name == QLatin1String(p.window))
+            return QString::fromLatin1(p.page);
+    return QString();
+}
 
 QString PageOf(const QWidget* window)
 {

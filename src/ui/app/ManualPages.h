@@ -15,6 +15,8 @@ namespace ManualPages {
 // The page of a top-level window; empty when neither it nor the windows it
 // belongs to have one.
 QString PageOf(const QWidget* window);
+// The page of the window of a class or object name; empty when it has none.
+QString PageOfName(const QString& name);
 // The entry of the list of messages for a message text ("messages.html#PTC006").
 QString MessagePage(const QString& text);
 // The pages of the main window: the screen editor's and the main window's own.
