@@ -14,6 +14,7 @@
 #include "screen/DiagramEntity.h"
 #include "ui/app/CommandId.h"
 #include "ui/app/EditorCommands.h"
+#include "ui/app/MainCommands.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/QtTranslations.h"
 #include "ui/document/ProjectController.h"
@@ -24,6 +25,7 @@
 #include "ui/transfer/DlgProgress.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -336,6 +338,29 @@ int main(int argc, char** argv)
         progress.SetProgress(45);
         progress.show();
         Save(&progress, QStringLiteral("progress.png"));
+    }
+
+    // The panel simulator, where the editor has one (Panel > Simulate): it
+    // compiles in the background and then shows its window.
+    for (QAction* action : w.Commands().findChildren<QAction*>()) {
+        if (action->objectName() != QLatin1String("Simulate"))
+            continue;
+        w.UpdateCommands();
+        if (!action->isEnabled())
+            break;
+        action->trigger();
+        QWidget* simulator = nullptr;
+        QTest::qWaitFor([&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top->property("ownsFunctionKeys").toBool())
+                    simulator = top;
+            return simulator != nullptr;
+        }, 30000);
+        if (simulator) {
+            QTest::qWait(500); // a few frames of the panel
+            Save(simulator, QStringLiteral("simulator.png"));
+            simulator->close();
+        }
     }
 
     // One property form of each kind, from the example's screens; the

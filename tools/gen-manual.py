@@ -22,6 +22,7 @@ The source is plain text, one page after the other:
     > text                        a note
         code                      four blanks: a preformatted block
     [[picture.png]]               a screenshot (from img/<lang>/, else img/en/)
+    [[?picture.png]]              the same, left out while there is none
     [[contents]]                  the contents of the whole manual
 
 Inline: [text](page.html#anchor) links, `code`, **bold**, {{Ctrl+S}} keys.
@@ -148,12 +149,16 @@ def contents(pages):
 
 
 def picture(lang, name, alt, where):
+    optional = name.startswith("?")
+    name = name.lstrip("?")
     for folder in (lang, "en"):
         path = os.path.join(OUT, "img", folder, name)
         if os.path.isfile(path):
             w, h = png_size(path)
             return '<p class="picture"><img src="../img/%s/%s" width="%d" height="%d" alt="%s"></p>' % (
                 folder, name, w, h, html.escape(alt))
+    if optional:
+        return None
     raise SourceError("%s: the picture %s is missing (make manual draws the screenshots)" % (where, name))
 
 
@@ -209,7 +214,9 @@ def body(path, lang, page, pages):
         elif re.match(r"^\[\[[^\]]+\]\]$", line):
             flush()
             name, _, alt = line[2:-2].partition("|")
-            out.append(picture(lang, name.strip(), alt.strip() or page.title, where))
+            shown = picture(lang, name.strip(), alt.strip() or page.title, where)
+            if shown:
+                out.append(shown)
         elif line.startswith("|"):
             if para or items:
                 flush()
