@@ -350,12 +350,14 @@ int main(int argc, char** argv)
             break;
         action->trigger();
         QWidget* simulator = nullptr;
-        QTest::qWaitFor([&] {
+        const bool shown = QTest::qWaitFor([&] {
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (top->isVisible() && top->property("ownsFunctionKeys").toBool())
                     simulator = top;
             return simulator != nullptr;
         }, 30000);
+        if (!shown)
+            std::fprintf(stderr, "manual_shots: the simulator window did not come\n");
         if (simulator) {
             QTest::qWait(500); // a few frames of the panel
             Save(simulator, QStringLiteral("simulator.png"));
