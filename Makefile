@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: deps configure build run test bench clean sanitize fuzz
+.PHONY: deps configure build run test bench clean sanitize fuzz manual
 
 deps:
 	./tools/install-deps.sh
@@ -31,6 +31,12 @@ test: build
 
 bench: build
 	./tools/run-bench.sh $(BUILD)
+
+# The user manual (data/help/manual): its screenshots drawn by the running
+# editor under xvfb-run, then its pages; not part of `make test`.
+manual: configure
+	cmake --build $(BUILD) -j $(JOBS) --target qv manual_shots
+	./tools/make-manual-shots.sh $(BUILD)
 
 # The whole test suite built with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer (leaks on); any finding fails it.

@@ -87,6 +87,8 @@ Exportting user bitmap file...=正在导出用户位图文件...
 Are you sure you want to delete the bitmap?=确定要删除位图吗？
 These objects show the bitmap:=以下对象显示该位图：
 Only .bmp files can be added to the project=只能向工程添加 .bmp 文件
+No hardware manual is installed.=未安装硬件手册。
+The manual %1 can't be found.=找不到手册 %1。
 
 [IDD_DLG_SCREEN_OPTION]
 Title=画面选项

@@ -9,9 +9,9 @@
 #include "base/TextCodec936.h"
 #include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
+#include "ui/widgets/DocumentOpener.h"
 
 #include <QButtonGroup>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -67,7 +67,7 @@ CDlgStartProject::CDlgStartProject(CProjectController& controller, const StartPr
                                   .arg(url.toHtmlEscaped(), ui_->supportLink->text().toHtmlEscaped()));
     ui_->supportLink->setToolTip(url);
     connect(ui_->supportLink, &QLabel::linkActivated, this,
-            [](const QString& link) { QDesktopServices::openUrl(QUrl::fromUserInput(link)); });
+            [](const QString& link) { DocumentOpener::Open(QUrl::fromUserInput(link)); });
 
     connect(ui_->okButton, &QPushButton::clicked, this, &CDlgStartProject::accept);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &CDlgStartProject::reject);

@@ -1,8 +1,11 @@
 #include "MainWindow.h"
 #include "CommandEnabling.h"
 #include "FunctionTreePane.h"
+#include "HelpKeyRouter.h"
 #include "IconPainter.h"
 #include "MainCommands.h"
+#include "ManualOpener.h"
+#include "ManualPages.h"
 #include "MinimisedWindowRow.h"
 #include "ObjectHelpPane.h"
 #include "ObjectListPane.h"
@@ -26,7 +29,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -115,6 +117,11 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
     connect(&controller, &CProjectController::screenListChanged, this, &CMainWindow::onScreenListChanged);
     connect(&controller, &CProjectController::modifiedChanged, this, &CMainWindow::UpdateCommands);
     connect(&controller, &CProjectController::openScreenRequested, this, &CMainWindow::OpenScreenWindow);
+    // F1 opens the manual's page of the window in front: here the screen
+    // editor's while a screen window is active, in a dialog the dialog's.
+    new CHelpKeyRouter(
+        this, [this] { return ManualPages::MainWindowPage(ScreenOfWindow(mdi_->currentSubWindow()) > 0); },
+        [this](const QString& page) { openManual(false, page); });
     UpdateCommands();
 }
 
@@ -208,8 +215,8 @@ void CMainWindow::buildPanes()
         case CFunctionTreePane::Password: Execute(CommandId::ConfigurePassword); break;
         case CFunctionTreePane::PlcPanel: Execute(CommandId::PlcPanel); break;
         case CFunctionTreePane::AlarmSetup: Execute(CommandId::AlarmSetup); break;
-        case CFunctionTreePane::SoftwareManual: openManual(QStringLiteral("SoftwareManuals"), true); break;
-        case CFunctionTreePane::HardwareManual: openManual(QStringLiteral("HardwareManuals"), true); break;
+        case CFunctionTreePane::SoftwareManual: openManual(false); break;
+        case CFunctionTreePane::HardwareManual: openManual(true); break;
         default: break;
         }
     });
@@ -538,7 +545,7 @@ void CMainWindow::onCommand(CommandId id)
     case CommandId::Tile: mdi_->tileSubWindows(); break;
     case CommandId::ArrangeIcons: MinimisedWindowRow::Arrange(*mdi_); break;
     case CommandId::WindowList: windowListCommand(); break;
-    case CommandId::HelpTopics: openManual(QStringLiteral("SoftwareManuals"), false); break;
+    case CommandId::HelpTopics: openManual(false); break;
     case CommandId::NextPane: moveFocusToPane(1); break;
     case CommandId::PreviousPane: moveFocusToPane(-1); break;
     default: break; // toggles are connected directly
@@ -688,18 +695,13 @@ void CMainWindow::windowListCommand()
         mdi_->setActiveSubWindow(windows[index]);
 }
 
-void CMainWindow::openManual(const QString& key, bool relativeToProgram)
+void CMainWindow::openManual(bool hardware, const QString& page)
 {
-    const CAppSettings& s = controller_.App().settings;
-    const QString value = s.GetSettingString(key);
-    if (value.isEmpty())
-        return;
-    // A relative path is taken from the program folder in both places (the
-    // Help command too), so the manual opens whatever the current folder.
-    QString path = value;
-    if (relativeToProgram || QFileInfo(value).isRelative())
-        path = QDir(s.Paths().programDir).filePath(value);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::cleanPath(path)));
+    const CManualOpener manual(controller_.App().settings, controller_.Messages());
+    if (hardware)
+        manual.OpenHardwareManual();
+    else
+        manual.OpenSoftwareManual(page);
 }
 
 void CMainWindow::moveFocusToPane(int step)

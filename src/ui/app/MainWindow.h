@@ -138,7 +138,8 @@ private:
     // View > Language: the settings name the language for the next start.
     void languageCommand(const QString& code);
     void windowListCommand();
-    void openManual(const QString& key, bool relativeToProgram);
+    // The software manual (at a page of it) or the hardware manual.
+    void openManual(bool hardware, const QString& page = QString());
     void moveFocusToPane(int step);
     void saveLayout() const;
     void restoreLayout();
