@@ -11,7 +11,7 @@ PACKAGES=(
   fontconfig xfonts-wqy fonts-wqy-zenhei fonts-dejavu-core fonts-liberation2
   libbenchmark-dev
   unzip python3 xvfb xauth
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 missing=()
