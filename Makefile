@@ -3,6 +3,8 @@ BUILD ?= build
 JOBS  ?= 2
 
 FUZZ_SECONDS ?= 60
+# QV_WERROR=ON makes every compiler warning an error (CI builds so).
+QV_WERROR ?= OFF
 CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
 
@@ -12,7 +14,7 @@ deps:
 	./tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) >/dev/null
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_WERROR=$(QV_WERROR) $(LAUNCHER) >/dev/null
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -42,7 +44,7 @@ manual: configure
 # UndefinedBehaviorSanitizer (leaks on); any finding fails it.
 sanitize: deps
 	CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQV_SANITIZE=ON $(LAUNCHER) >/dev/null
+	  -DQV_SANITIZE=ON -DQV_WERROR=$(QV_WERROR) $(LAUNCHER) >/dev/null
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen $(shell ./tools/sanitizer-env.sh) \
 	  ctest --output-on-failure -j $(JOBS)
@@ -51,7 +53,7 @@ sanitize: deps
 # seeds; what they find is left in build-fuzz/findings/.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQV_FUZZ=ON $(LAUNCHER) >/dev/null
+	  -DQV_FUZZ=ON -DQV_WERROR=$(QV_WERROR) $(LAUNCHER) >/dev/null
 	cmake --build build-fuzz -j $(JOBS)
 	./fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
