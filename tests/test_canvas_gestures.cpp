@@ -265,7 +265,7 @@ void TestCanvasGestures::moveSnapsOnReleaseAndStaysOnThePanel()
     QCOMPARE(c.rect(0), rectOf(19, 21, 51, 45));
     // Without the paper's restraint it may leave the paper.
     c.geo.keepInside = false;
-    c.drag(20, 30, 200, 30);
+    c.drag(35, 33, 215, 33);
     QCOMPARE(c.rect(0), rectOf(199, 21, 231, 45));
 }
 
