@@ -6,7 +6,7 @@
 #include "project/ProtocolTables.h"
 #include "screen/ValueFormatRules.h"
 #include "ui/document/ProjectController.h"
-#include "ui/project/DigitSpinEdit.h"
+#include "ui/widgets/DigitSpinEdit.h"
 #include "ui/project/DlgAlarm.h"
 #include "ui/project/DlgScreenFunKey.h"
 #include "ui/project/DlgScreenOption.h"

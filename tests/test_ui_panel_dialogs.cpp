@@ -4,6 +4,7 @@
 // before a longer name that begins with it.
 #include "ModalDriver.h"
 #include "PanelFixture.h"
+#include "app/TransferOperations.h"
 #include "project/ProtocolTables.h"
 #include "transfer/PackedPassword.h"
 #include "transfer/Transfer.h"
@@ -17,6 +18,7 @@
 #include "ui/transfer/PortList.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -90,6 +92,31 @@ private slots:
         QCOMPARE(PortList::Preselect(unixPorts, "/dev/ttyUSB1"), 1);
         const QStringList typed = {"/dev/ttyUSB1", "/dev/ttyUSB10"};
         QCOMPARE(PortList::Preselect(typed, "/dev/ttyUSB1"), 0);
+    }
+
+    void portFieldsListTheMachinesOnePortList()
+    {
+        // The transfer dialogs' field shows the list the command line prints:
+        // sorted and each port once; a typed device path that exists comes
+        // first, one that does not is left out.
+        const QStringList ports = TransferOperations::SerialPortNames();
+        QStringList sorted = ports;
+        sorted.sort();
+        sorted.removeDuplicates();
+        QCOMPARE(ports, sorted);
+        QComboBox box;
+        PortList::Fill(&box, QString());
+        QStringList shown;
+        for (int i = 0; i < box.count(); ++i)
+            shown << box.itemText(i);
+        QCOMPARE(shown, ports);
+        QVERIFY(box.isEditable());
+        PortList::Fill(&box, QStringLiteral("/dev/null"));
+        QCOMPARE(box.itemText(0), QStringLiteral("/dev/null"));
+        QCOMPARE(box.currentIndex(), 0);
+        QCOMPARE(box.count(), int(ports.size()) + 1);
+        PortList::Fill(&box, QStringLiteral("/dev/no-such-port"));
+        QCOMPARE(box.count(), int(ports.size()));
     }
 
     void uploadProposesTheProjectsPasswordAndBackupAsksBeforeReplacing()

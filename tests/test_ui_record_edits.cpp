@@ -10,7 +10,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/document/MessageBoxSink.h"
 #include "ui/document/ProjectController.h"
-#include "ui/project/DigitSpinEdit.h"
+#include "ui/widgets/DigitSpinEdit.h"
 #include "ui/project/DlgProjectInfo.h"
 #include "ui/project/ScreenCommandsUi.h"
 #include "ui/transfer/DlgPanel2Plc.h"

@@ -8,7 +8,7 @@
 #include "screen/ObjectKind.h"
 #include "ui/document/ProjectController.h"
 #include "ui/document/ScreenDocument.h"
-#include "ui/project/DigitSpinEdit.h"
+#include "ui/widgets/DigitSpinEdit.h"
 #include "ui/project/DlgScreenDelete.h"
 #include "ui/project/DlgScreenNew.h"
 #include "ui/project/DlgScreenRename.h"

@@ -15,7 +15,7 @@
 #include "screen/ObjectTrendMeter.h"
 #include "ui/document/ProjectController.h"
 #include "ui/document/ScreenDocument.h"
-#include "ui/project/DigitSpinEdit.h"
+#include "ui/widgets/DigitSpinEdit.h"
 #include "ui/project/DlgAlarm.h"
 #include "ui/project/DlgScreenFunKey.h"
 #include "ui/project/ScreenCommandsUi.h"

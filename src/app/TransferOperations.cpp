@@ -88,6 +88,7 @@ QStringList SerialPortNames()
     QStringList ports;
     CDevSerial::EnumSerialPorts(ports);
     ports.sort();
+    ports.removeDuplicates();
     return ports;
 }
 

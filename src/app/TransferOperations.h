@@ -38,7 +38,8 @@ namespace TransferOperations {
 constexpr qsizetype kImageLimit = CoreLimits::kRuntimeImageLimit;
 bool ImageFitsPanel(qsizetype size);
 
-// The serial port names of this machine, sorted.
+// The serial port names of this machine, sorted, each once: the one list
+// that the command line and every port field show.
 QStringList SerialPortNames();
 
 // The Transfer dialog's values as stored: the port in COMPORT, the flag and

@@ -1,6 +1,6 @@
 #include "DlgAlarm.h"
 #include "ui/widgets/DialogPlace.h"
-#include "DigitSpinEdit.h"
+#include "ui/widgets/DigitSpinEdit.h"
 #include "ui/document/ProjectMessages.h"
 #include "app/TessanApp.h"
 #include "base/LanguageSection.h"

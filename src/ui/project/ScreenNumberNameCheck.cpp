@@ -1,5 +1,5 @@
 #include "ScreenNumberNameCheck.h"
-#include "DigitSpinEdit.h"
+#include "ui/widgets/DigitSpinEdit.h"
 #include "ui/document/ProjectMessages.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"

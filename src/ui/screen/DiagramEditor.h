@@ -1,13 +1,13 @@
 #pragma once
+#include "CanvasEditActions.h"
+#include "CanvasGeometry.h"
+#include "CanvasGestures.h"
 #include "ObjectPaintContext.h"
-#include "screen/HitCode.h"
 #include "screen/ObjectAlignment.h"
-#include "screen/PaperRect.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QPointF>
-#include <QRectF>
 #include <functional>
 #include <memory>
 
@@ -15,12 +15,14 @@ class CDiagramEntity;
 class CDiagramEntityContainer;
 class CScreenDocument;
 class QMenu;
+class QPainter;
 
 // The editor canvas: draws the paper, its grid and the objects of one screen
-// document, and turns mouse, keyboard, drops and commands into edits of that
-// document (insert, select, move, resize, delete, copy, group, z-order,
-// align, undo and redo). It reads the objects through const access and
-// changes them only through the document's edits; it repaints on the
+// document, scrolls and zooms, and hands the mouse to its gesture handler
+// (CCanvasGestures: insert, select, move, resize) and the keyboard, drops and
+// commands to its edit actions (CCanvasEditActions: delete, copy, group,
+// z-order, align, undo and redo). It reads the objects through const access;
+// they change only through the document's edits, and it repaints on the
 // document's signals, so every canvas on one document shows the same.
 // Coordinates of objects are paper pixels; the zoom maps them to window
 // pixels.
@@ -28,26 +30,26 @@ class CDiagramEditor : public QAbstractScrollArea
 {
     Q_OBJECT
 public:
-    enum class Mode { None, RubberBand, Move, Resize, Insert };
+    using Mode = CCanvasGestures::Mode;
 
     explicit CDiagramEditor(QWidget* parent = nullptr);
     ~CDiagramEditor() override;
 
     // The document edited (not owned); none leaves an empty canvas.
     void SetDocument(CScreenDocument* document);
-    CScreenDocument* Document() const { return doc_; }
+    CScreenDocument* Document() const { return gestures_.Document(); }
     // Its objects; null without a document.
     const CDiagramEntityContainer* Container() const;
 
     // The paper, its look and the editing aids.
     void SetPaperSize(QSize size);
-    QSize PaperSize() const { return paper_; }
+    QSize PaperSize() const { return geo_.paper; }
     void SetColours(QColor paper, QColor outside, QColor grid);
     void SetGrid(bool shown, int stepH, int stepV);
     bool IsGridShown() const { return gridShown_; }
-    QSize GridStep() const { return grid_; }
-    void SetSnapToGrid(bool snap) { snap_ = snap; }
-    void SetKeepInside(bool keep) { keepInside_ = keep; }
+    QSize GridStep() const { return geo_.grid; }
+    void SetSnapToGrid(bool snap) { geo_.snap = snap; }
+    void SetKeepInside(bool keep) { geo_.keepInside = keep; }
     // Cut to 0.1 .. the maximum (10.0): a zoom of 0 would make the paper
     // vanish and every pointer position infinite.
     void SetZoom(double zoom);
@@ -80,53 +82,57 @@ public:
     // Insert mode: the next left click on the paper places a copy of the
     // prototype and sizes it by dragging.
     void StartInsert(int kind);
-    int InsertKind() const;
-    Mode CurrentMode() const { return mode_; }
+    int InsertKind() const { return gestures_.InsertKind(); }
+    Mode CurrentMode() const { return gestures_.CurrentMode(); }
     // Ends the current mode and insert mode (Escape).
     void CancelMode();
     // An object of the kind dropped at a window point: placed on the grid,
     // sized to its content, selected, marked new and its form opened.
     bool DropObject(int kind, QPoint window);
 
-    // The Edit commands and the object commands, each with its undo point.
-    void Undo();
-    void Redo();
-    void Cut();
-    void Copy();
-    void Paste();
-    void SelectAll();
-    void DeleteSelection();
-    void Duplicate();
-    void Group();
-    void Ungroup();
+    // The Edit commands and the object commands, each with its undo point
+    // (CCanvasEditActions).
+    void Undo() { actions_.Undo(); }
+    void Redo() { actions_.Redo(); }
+    void Cut() { actions_.Cut(); }
+    void Copy() { actions_.Copy(); }
+    void Paste() { actions_.Paste(); }
+    void SelectAll() { actions_.SelectAll(); }
+    void DeleteSelection() { actions_.DeleteSelection(); }
+    void Duplicate() { actions_.Duplicate(); }
+    void Group() { actions_.Group(); }
+    void Ungroup() { actions_.Ungroup(); }
     void Up();
     void Down();
     void ToFront();
     void ToBack();
-    void Align(ObjectAlignment::Mode mode);
+    void Align(ObjectAlignment::Mode mode) { actions_.Align(mode); }
     // Object commands 100..107 of the object menu, to every selected object.
-    void ObjectCommand(int command);
+    void ObjectCommand(int command) { actions_.ObjectCommand(command); }
     // The keyboard's moves and size changes: one grid step per call (one
     // pixel without snapping).
-    void MoveSelection(int stepsX, int stepsY);
-    void ResizeSelection(int stepsX, int stepsY);
-    void ShowPropertiesOfSelection();
+    void MoveSelection(int stepsX, int stepsY) { actions_.MoveSelection(stepsX, stepsY); }
+    void ResizeSelection(int stepsX, int stepsY) { actions_.ResizeSelection(stepsX, stepsY); }
+    void ShowPropertiesOfSelection() { actions_.ShowPropertiesOfSelection(); }
 
-    bool CanUndo() const;
-    bool CanRedo() const;
-    bool HasSelection() const;
-    int SelectionCount() const;
-    bool CanPaste() const;
-    bool CanAlign(ObjectAlignment::Mode mode) const;
+    bool CanUndo() const { return actions_.CanUndo(); }
+    bool CanRedo() const { return actions_.CanRedo(); }
+    bool HasSelection() const { return actions_.HasSelection(); }
+    int SelectionCount() const { return actions_.SelectionCount(); }
+    bool CanPaste() const { return actions_.CanPaste(); }
+    bool CanAlign(ObjectAlignment::Mode mode) const { return actions_.CanAlign(mode); }
     // The bounding box of the selected objects in paper pixels (empty: none).
-    QRect SelectionRect() const;
+    QRect SelectionRect() const { return actions_.SelectionRect(); }
 
     // A property form reports its outcome: OK stores the form's fields as
     // one edit and clears the new mark (false: the object is not on this
     // canvas's screen); Cancel removes an object that was just dropped
     // (after an undo point).
-    bool PropertiesAccepted(const CDiagramEntity* object, const std::function<void()>& store);
-    void PropertiesCancelled(const CDiagramEntity* object);
+    bool PropertiesAccepted(const CDiagramEntity* object, const std::function<void()>& store)
+    {
+        return actions_.PropertiesAccepted(object, store);
+    }
+    void PropertiesCancelled(const CDiagramEntity* object) { actions_.PropertiesCancelled(object); }
 
     // The two context menus, built for the current state (the caller shows
     // and deletes them).
@@ -168,52 +174,26 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void leftDown(QPoint window, bool ctrl);
-    void rightDown(QPoint window);
-    void rightUp(QPoint global);
     void showContextMenu(QPoint global);
-    void endInsert();
     void updateScrollBars();
-    void updateCursor(QPoint window);
-    bool insidePaper(QPointF paper) const;
-    // The object's rectangle in window pixels, as markers and hit-tests see it.
-    PaperRect windowRect(const CDiagramEntity& object) const;
-    const CDiagramEntity* topmostSelected() const;
-    // A press with this hit code on the object starts a move.
-    static bool movesBy(const CDiagramEntity& object, HitCode code);
-    // Keeps a move of the selection inside the paper.
-    void clampShift(double* dx, double* dy) const;
-    // Moves an object back inside the paper where it lies partly outside.
-    void keepObjectInside(CDiagramEntity& object) const;
-    void beginChange();
-    void finishGesture();
+    void paintGrid(QPainter& p, const QRect& paperRect) const;
+    // Dragging beyond the window scrolls the paper toward the pointer.
+    void scrollToward(QPoint window);
     // The document's signals.
     void onDocumentChanged();
     void onDocumentSelectionChanged();
     static int kindFromMime(const class QMimeData* mime);
 
-    CScreenDocument* doc_ = nullptr;
-    QSize paper_{192, 64};
     QColor paperColour_{0, 192, 0};
     QColor outsideColour_{192, 192, 192};
     QColor gridColour_{192, 192, 192};
     bool gridShown_ = true;
-    QSize grid_{8, 8};
-    bool snap_ = true;
-    bool keepInside_ = true;
     bool labels_ = false;
     double zoomStep_ = 0.01;
+    CanvasGeometry geo_;
     ObjectPaintContext ctx_;
-
-    Mode mode_ = Mode::None;
-    std::unique_ptr<CDiagramEntity> prototype_;
-    bool insertMode_ = false;
-    HitCode resizeCode_ = HIT_NONE;
-    const CDiagramEntity* grabbed_ = nullptr;
-    QPointF dragOffset_;
-    QRectF band_; // paper coordinates: anchor and free corner
-    // The gesture under way has moved or sized something.
-    bool gestureChanged_ = false;
+    CCanvasGestures gestures_{geo_};
+    CCanvasEditActions actions_{gestures_, geo_, ctx_, this};
     int wheelRest_ = 0;
     int zoomWheelRest_ = 0;
 };

@@ -1,105 +1,15 @@
-// The editor's commands (Edit menu, object menu, keyboard) and its two
-// context menus; the interaction lives in DiagramEditor.cpp.
+// The canvas's commands as the keyboard and its two context menus reach
+// them; what they do is CCanvasEditActions, the mouse is CCanvasGestures.
 #include "DiagramEditor.h"
 #include "screen/DiagramEntityContainer.h"
 #include "ui/document/ScreenDocument.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 
 #include <algorithm>
 
-// ---- commands ----
-
-void CDiagramEditor::Undo()
-{
-    if (!CanUndo())
-        return;
-    CancelMode();
-    doc_->Undo();
-}
-
-void CDiagramEditor::Redo()
-{
-    if (!CanRedo())
-        return;
-    CancelMode();
-    doc_->Redo();
-}
-
-void CDiagramEditor::Cut()
-{
-    if (!HasSelection())
-        return;
-    CancelMode();
-    // The property forms of the objects that go are closed first.
-    for (const CDiagramEntity* o : Container()->Objects())
-        if (o->IsSelected())
-            doc_->ShowProperties(o, this, false);
-    doc_->Edit([](CDiagramEntityContainer& objects) {
-        objects.CopyAllSelected();
-        objects.RemoveAllSelected();
-    });
-}
-
-void CDiagramEditor::Copy()
-{
-    // Copying changes nothing on the screen: no undo point.
-    if (HasSelection())
-        doc_->CopyToClipboard([](CDiagramEntityContainer& objects) { objects.CopyAllSelected(); });
-}
-
-void CDiagramEditor::Paste()
-{
-    if (!CanPaste())
-        return;
-    CancelMode();
-    doc_->Edit([](CDiagramEntityContainer& objects) {
-        objects.UnselectAll();
-        objects.Paste();
-    });
-}
-
-void CDiagramEditor::SelectAll()
-{
-    if (!doc_)
-        return;
-    doc_->Select([](CDiagramEntityContainer& objects) { objects.SelectAll(); });
-}
-
-void CDiagramEditor::DeleteSelection()
-{
-    if (!HasSelection())
-        return;
-    CancelMode();
-    for (const CDiagramEntity* o : Container()->Objects())
-        if (o->IsSelected())
-            doc_->ShowProperties(o, this, false);
-    doc_->Edit([](CDiagramEntityContainer& objects) { objects.RemoveAllSelected(); });
-}
-
-void CDiagramEditor::Duplicate()
-{
-    if (SelectionCount() != 1)
-        return;
-    const int index = Container()->IndexOf(topmostSelected());
-    doc_->Edit([&](CDiagramEntityContainer& objects) {
-        objects.GetAt(index)->DoCommand(CMD_DUPLICATE, nullptr, this);
-    });
-}
-
-void CDiagramEditor::Group()
-{
-    if (SelectionCount() < 2)
-        return;
-    doc_->Edit([](CDiagramEntityContainer& objects) { objects.Group(); });
-}
-
-void CDiagramEditor::Ungroup()
-{
-    if (SelectionCount() < 2)
-        return;
-    doc_->Edit([](CDiagramEntityContainer& objects) { objects.Ungroup(); });
-}
+// ---- the object commands that act on one object ----
 
 void CDiagramEditor::Up()
 {
@@ -121,131 +31,73 @@ void CDiagramEditor::ToBack()
     ObjectCommand(CMD_BOTTOM);
 }
 
-void CDiagramEditor::ObjectCommand(int command)
+// ---- the keyboard ----
+
+void CDiagramEditor::keyPressEvent(QKeyEvent* event)
 {
-    if (!HasSelection())
-        return;
-    switch (command) {
-    case CMD_PROPERTIES:
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    const bool ctrl = mods & Qt::ControlModifier;
+    const bool shift = mods & Qt::ShiftModifier;
+    const bool alt = mods & Qt::AltModifier;
+    const int key = event->key();
+    bool handled = true;
+    if (keypad && key == Qt::Key_Plus && !ctrl)
+        SetZoom(ctx_.zoom + zoomStep_);
+    else if (keypad && key == Qt::Key_Minus && !ctrl)
+        SetZoom(ctx_.zoom - zoomStep_);
+    else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
+             || key == Qt::Key_Down) {
+        const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+        const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        if (shift)
+            ResizeSelection(dx, dy);
+        else
+            MoveSelection(dx, dy);
+    } else if (key == Qt::Key_Delete && shift)
+        Cut();
+    else if (key == Qt::Key_Delete)
+        DeleteSelection();
+    else if (key == Qt::Key_Insert && shift)
+        Paste();
+    else if (key == Qt::Key_Insert && ctrl)
+        Copy();
+    else if (key == Qt::Key_Insert)
+        Duplicate();
+    else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ctrl)
         ShowPropertiesOfSelection();
-        return;
-    case CMD_COPY:
-        doc_->CopyToClipboard([&](CDiagramEntityContainer& objects) {
-            objects.SendCommand(command, nullptr, true, this);
-        });
-        return;
-    case CMD_DUPLICATE:
-    case CMD_UP:
-    case CMD_DOWN:
-    case CMD_FRONT:
-    case CMD_BOTTOM:
-        // The z-order and the duplicate act on one object.
-        if (SelectionCount() != 1)
-            return;
-        break;
-    case CMD_CUT:
-        break;
-    default:
-        return;
-    }
-    CancelMode();
-    doc_->Edit([&](CDiagramEntityContainer& objects) { objects.SendCommand(command, nullptr, true, this); });
-}
-
-void CDiagramEditor::Align(ObjectAlignment::Mode mode)
-{
-    if (!CanAlign(mode))
-        return;
-    CancelMode();
-    doc_->Edit([&](CDiagramEntityContainer& objects) { ObjectAlignment::Apply(objects, mode, paper_); });
-}
-
-void CDiagramEditor::MoveSelection(int stepsX, int stepsY)
-{
-    if (!HasSelection())
-        return;
-    // One grid step with snapping on, one pixel without.
-    double dx = double(stepsX) * (snap_ ? grid_.width() : 1);
-    double dy = double(stepsY) * (snap_ ? grid_.height() : 1);
-    clampShift(&dx, &dy);
-    doc_->Edit([&](CDiagramEntityContainer& objects) {
-        for (const auto& o : objects.Objects())
-            if (o->IsSelected())
-                o->MoveBy(dx, dy);
-    });
-}
-
-void CDiagramEditor::ResizeSelection(int stepsX, int stepsY)
-{
-    if (!HasSelection())
-        return;
-    doc_->Edit([&](CDiagramEntityContainer& objects) {
-        for (const auto& o : objects.Objects()) {
-            // An object that only moves keeps its size.
-            if (!o->IsSelected() || !o->IsResizable())
-                continue;
-            double r = o->GetRight() + double(stepsX) * (snap_ ? grid_.width() : 1);
-            double b = o->GetBottom() + double(stepsY) * (snap_ ? grid_.height() : 1);
-            if (keepInside_) {
-                r = std::min(r, double(std::max(paper_.width(), int(o->GetRight()))));
-                b = std::min(b, double(std::max(paper_.height(), int(o->GetBottom()))));
-            }
-            o->SetRect(o->GetLeft(), o->GetTop(), r, b);
-        }
-    });
-}
-
-void CDiagramEditor::ShowPropertiesOfSelection()
-{
-    if (SelectionCount() != 1)
-        return;
-    const CDiagramEntity* object = topmostSelected();
-    doc_->ShowProperties(object, this, true);
-    emit propertiesRequested(object);
-}
-
-bool CDiagramEditor::CanUndo() const
-{
-    return doc_ && doc_->CanUndo();
-}
-
-bool CDiagramEditor::CanRedo() const
-{
-    return doc_ && doc_->CanRedo();
-}
-
-bool CDiagramEditor::HasSelection() const
-{
-    return SelectionCount() > 0;
-}
-
-int CDiagramEditor::SelectionCount() const
-{
-    return Container() ? Container()->GetSelectCount() : 0;
-}
-
-bool CDiagramEditor::CanPaste() const
-{
-    return Container() && Container()->ObjectsInPaste();
-}
-
-bool CDiagramEditor::CanAlign(ObjectAlignment::Mode mode) const
-{
-    return SelectionCount() >= ObjectAlignment::MinimumSelection(mode);
-}
-
-QRect CDiagramEditor::SelectionRect() const
-{
-    QRect box;
-    if (!Container())
-        return box;
-    for (const CDiagramEntity* o : Container()->Objects()) {
-        if (!o->IsSelected())
-            continue;
-        const PaperRect r = o->GetRect().Normalized();
-        box = box.united(QRect(r.left, r.top, r.Width(), r.Height()));
-    }
-    return box;
+    else if (key == Qt::Key_A && ctrl)
+        SelectAll();
+    else if (key == Qt::Key_X && ctrl)
+        Cut();
+    else if (key == Qt::Key_C && ctrl)
+        Copy();
+    else if (key == Qt::Key_V && ctrl)
+        Paste();
+    else if (key == Qt::Key_Z && ctrl && shift)
+        Redo();
+    else if (key == Qt::Key_Z && ctrl)
+        Undo();
+    else if (key == Qt::Key_Y && ctrl)
+        Redo();
+    else if (key == Qt::Key_Backspace && alt)
+        Undo();
+    else if (key == Qt::Key_PageUp && ctrl)
+        ToFront();
+    else if (key == Qt::Key_PageDown && ctrl)
+        ToBack();
+    else if (key == Qt::Key_PageUp)
+        Up();
+    else if (key == Qt::Key_PageDown)
+        Down();
+    else if (key == Qt::Key_Escape)
+        CancelMode();
+    else
+        handled = false;
+    if (handled)
+        event->accept();
+    else
+        QAbstractScrollArea::keyPressEvent(event);
 }
 
 // ---- the context menus ----

@@ -1,8 +1,8 @@
 #include "PortList.h"
+#include "app/TransferOperations.h"
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 namespace PortList {
 
@@ -30,11 +30,7 @@ int Preselect(const QStringList& names, const QString& stored)
 
 void Fill(QComboBox* box, const QString& stored)
 {
-    QStringList names;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
-        names << port.portName();
-    names.sort();
-    names.removeDuplicates();
+    QStringList names = TransferOperations::SerialPortNames();
     box->clear();
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);

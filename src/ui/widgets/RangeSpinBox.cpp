@@ -1,5 +1,4 @@
 #include "RangeSpinBox.h"
-
 #include "EditingKey.h"
 
 #include <QKeyEvent>
@@ -16,44 +15,36 @@ CRangeSpinBox::CRangeSpinBox(QWidget* parent) : QSpinBox(parent)
 
 void CRangeSpinBox::SetLimits(int minimum, int maximum, int characters)
 {
-    lowest_ = minimum;
-    highest_ = maximum;
-    characters_ = characters;
-    held_.clear();
+    rules_.SetLimits(minimum, maximum, characters);
+    rules_.Release();
     setRange(minimum, maximum);
     lineEdit()->setMaxLength(characters);
-    last_ = value();
+    rules_.SetLastInRange(value());
 }
 
 void CRangeSpinBox::SetNumber(int v)
 {
-    const bool outside = v < lowest_ || v > highest_;
-    held_ = outside ? QString::number(v) : QString();
+    rules_.Hold(v);
     // The spin box's own range reaches the stored value so that it can hold
     // it; typing and the spin buttons keep to the field's range.
-    setRange(qMin(lowest_, v), qMax(highest_, v));
-    lineEdit()->setMaxLength(qMax(characters_, int(held_.size())));
+    setRange(qMin(rules_.Minimum(), v), qMax(rules_.Maximum(), v));
+    lineEdit()->setMaxLength(rules_.MaxLength());
     setValue(v);
-    last_ = qBound(lowest_, v, highest_);
-}
-
-void CRangeSpinBox::release()
-{
-    // The length stays until the text has changed, so that nothing is cut
-    // from a long stored value before the edit reaches it.
-    held_.clear();
+    rules_.SetLastInRange(qBound(rules_.Minimum(), v, rules_.Maximum()));
 }
 
 void CRangeSpinBox::edited()
 {
-    release();
-    lineEdit()->setMaxLength(characters_);
+    // The length stays until the text has changed, so that nothing is cut
+    // from a long stored value before the edit reaches it.
+    rules_.Release();
+    lineEdit()->setMaxLength(rules_.Characters());
 }
 
 void CRangeSpinBox::keyPressEvent(QKeyEvent* event)
 {
     if (EditingKey::ChangesText(event))
-        release();
+        rules_.Release();
     QSpinBox::keyPressEvent(event);
 }
 
@@ -61,12 +52,14 @@ void CRangeSpinBox::stepBy(int steps)
 {
     // From a stored value outside the range the first step goes to the
     // nearest bound.
+    const int lowest = rules_.Minimum();
+    const int highest = rules_.Maximum();
     const int from = value();
-    const int to = from < lowest_ || from > highest_ ? qBound(lowest_, from, highest_)
-                                                     : qBound(lowest_, from + steps * singleStep(), highest_);
-    release();
+    const int to = from < lowest || from > highest ? qBound(lowest, from, highest)
+                                                   : qBound(lowest, from + steps * singleStep(), highest);
+    rules_.Release();
     setValue(to);
-    last_ = to;
+    rules_.SetLastInRange(to);
     lineEdit()->setText(textFromValue(to));
     edited();
     selectAll();
@@ -76,42 +69,19 @@ QAbstractSpinBox::StepEnabled CRangeSpinBox::stepEnabled() const
 {
     // A stored value outside the range steps to the nearest bound.
     StepEnabled e = StepNone;
-    if (value() != highest_)
+    if (value() != rules_.Maximum())
         e |= StepUpEnabled;
-    if (value() != lowest_)
+    if (value() != rules_.Minimum())
         e |= StepDownEnabled;
     return e;
 }
 
 QValidator::State CRangeSpinBox::validate(QString& text, int& pos) const
 {
-    if (!held_.isEmpty() && text == held_)
-        return QValidator::Acceptable;
-    if (text.isEmpty())
-        return QValidator::Intermediate;
-    for (QChar c : text)
-        if (!c.isDigit())
-            return QValidator::Invalid;
-    int first = -1;
-    for (int i = 0; i < text.size() && first < 0; ++i)
-        if (text[i] >= QLatin1Char('1') && text[i] <= QLatin1Char('9'))
-            first = i;
-    if (first < 0)
-        text = QStringLiteral("0");
-    else if (first > 0)
-        text = text.mid(first);
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok || v < lowest_ || v > highest_)
-        text = QString::number(last_);
-    else
-        last_ = v;
-    pos = int(text.size());
-    return QValidator::Acceptable;
+    return rules_.Validate(text, pos);
 }
 
 void CRangeSpinBox::fixup(QString& text) const
 {
-    if (text.isEmpty())
-        text = QString::number(last_);
+    text = rules_.Fixup(text);
 }

@@ -1,10 +1,13 @@
 #pragma once
+#include "NumberFieldRules.h"
+
 #include <QSpinBox>
 
 // A decimal field with a spin button over its range and a limit on its
-// characters. While the user types, characters before the first nonzero
-// digit are dropped (two or more without one become "0") and a number out
-// of the range is replaced at once by the last number that was in range.
+// characters, in the KeepInRange mode of the number-field rules: while the
+// user types, characters before the first nonzero digit are dropped (two or
+// more without one become "0") and a number out of the range is replaced at
+// once by the last number that was in range.
 //
 // A stored value outside the range is shown as it is and kept until the
 // user edits the field: what the field shows is what it stores.
@@ -21,7 +24,7 @@ public:
     int Number() const { return value(); }
     // True while the field shows a stored value outside its range that the
     // user has not edited.
-    bool HoldsStoredValue() const { return !held_.isEmpty(); }
+    bool HoldsStoredValue() const { return rules_.Holds(); }
 
     void stepBy(int steps) override;
 
@@ -32,12 +35,7 @@ protected:
     StepEnabled stepEnabled() const override;
 
 private:
-    void release();
     void edited();
 
-    mutable int last_ = 0;
-    int lowest_ = 0;
-    int highest_ = 99;
-    int characters_ = 2;
-    QString held_; // the text of a stored value outside the range
+    CNumberFieldRules rules_{CNumberFieldRules::Mode::KeepInRange, 0, 99, 2};
 };

@@ -1,12 +1,14 @@
 #pragma once
+#include "NumberFieldRules.h"
+
 #include <QAbstractSpinBox>
 #include <optional>
 
-// A number field of digits only with a spin control: at most as many digits
-// as the maximum has, never above the maximum. Unlike QSpinBox it may be left
-// empty or below its minimum, so that the dialog's OK can name the fault.
-// A stored value outside the range is shown as it is and kept until the
-// user edits the field.
+// A number field of digits only with a spin control, in the MayStayEmpty
+// mode of the number-field rules: at most as many digits as the maximum has,
+// never above the maximum. Unlike QSpinBox it may be left empty or below its
+// minimum, so that the dialog's OK can name the fault. A stored value outside
+// the range is shown as it is and kept until the user edits the field.
 class CDigitSpinEdit : public QAbstractSpinBox
 {
     Q_OBJECT
@@ -20,7 +22,7 @@ public:
     void SetStoredValue(int value);
     // True while the field shows a stored value outside its range that the
     // user has not edited.
-    bool HoldsStoredValue() const { return !held_.isEmpty(); }
+    bool HoldsStoredValue() const { return rules_.Holds(); }
     // None when empty.
     std::optional<int> Value() const;
     void SelectAllText();
@@ -37,11 +39,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void release();
     void edited();
 
-    int minimum_ = 0;
-    int maximum_ = 999;
-    int digits_ = 3;
-    QString held_; // the text of a stored value outside the range
+    CNumberFieldRules rules_{CNumberFieldRules::Mode::MayStayEmpty, 0, 999, 3};
 };

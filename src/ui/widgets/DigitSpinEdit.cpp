@@ -1,6 +1,5 @@
 #include "DigitSpinEdit.h"
-
-#include "ui/widgets/EditingKey.h"
+#include "EditingKey.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,43 +13,35 @@ CDigitSpinEdit::CDigitSpinEdit(QWidget* parent) : QAbstractSpinBox(parent)
 
 void CDigitSpinEdit::SetRange(int minimum, int maximum)
 {
-    minimum_ = minimum;
-    maximum_ = maximum;
-    digits_ = int(QString::number(maximum).size());
-    lineEdit()->setMaxLength(digits_);
+    rules_.SetLimits(minimum, maximum, 0);
+    lineEdit()->setMaxLength(rules_.Characters());
 }
 
 void CDigitSpinEdit::SetValue(int value)
 {
     edited();
-    lineEdit()->setText(QString::number(qBound(minimum_, value, maximum_)));
+    lineEdit()->setText(QString::number(qBound(rules_.Minimum(), value, rules_.Maximum())));
 }
 
 void CDigitSpinEdit::SetStoredValue(int value)
 {
-    const bool outside = value < minimum_ || value > maximum_;
-    held_ = outside ? QString::number(value) : QString();
-    lineEdit()->setMaxLength(qMax(digits_, int(held_.size())));
+    rules_.Hold(value);
+    lineEdit()->setMaxLength(rules_.MaxLength());
     lineEdit()->setText(QString::number(value));
-}
-
-void CDigitSpinEdit::release()
-{
-    // The length stays until the text has changed, so that nothing is cut
-    // from a long stored value before the edit reaches it.
-    held_.clear();
 }
 
 void CDigitSpinEdit::edited()
 {
-    release();
-    lineEdit()->setMaxLength(digits_);
+    // The length stays until the text has changed, so that nothing is cut
+    // from a long stored value before the edit reaches it.
+    rules_.Release();
+    lineEdit()->setMaxLength(rules_.Characters());
 }
 
 void CDigitSpinEdit::keyPressEvent(QKeyEvent* event)
 {
     if (EditingKey::ChangesText(event))
-        release();
+        rules_.Release();
     QAbstractSpinBox::keyPressEvent(event);
 }
 
@@ -66,22 +57,15 @@ void CDigitSpinEdit::SelectAllText()
     lineEdit()->selectAll();
 }
 
-QValidator::State CDigitSpinEdit::validate(QString& input, int&) const
+QValidator::State CDigitSpinEdit::validate(QString& input, int& pos) const
 {
-    if (input.isEmpty() || (!held_.isEmpty() && input == held_))
-        return QValidator::Acceptable;
-    for (QChar c : input)
-        if (!c.isDigit() || c.unicode() > '9')
-            return QValidator::Invalid;
-    bool ok = false;
-    const qint64 v = input.toLongLong(&ok);
-    return ok && v <= maximum_ ? QValidator::Acceptable : QValidator::Invalid;
+    return rules_.Validate(input, pos);
 }
 
 void CDigitSpinEdit::stepBy(int steps)
 {
-    const int from = Value().value_or(minimum_ - (steps > 0 ? 1 : 0));
-    SetValue(qBound(minimum_, from + steps, maximum_));
+    const int from = Value().value_or(rules_.Minimum() - (steps > 0 ? 1 : 0));
+    SetValue(qBound(rules_.Minimum(), from + steps, rules_.Maximum()));
     lineEdit()->selectAll();
 }
 
@@ -89,9 +73,9 @@ QAbstractSpinBox::StepEnabled CDigitSpinEdit::stepEnabled() const
 {
     const auto v = Value();
     StepEnabled e = StepNone;
-    if (!v || *v < maximum_)
+    if (!v || *v < rules_.Maximum())
         e |= StepUpEnabled;
-    if (!v || *v > minimum_)
+    if (!v || *v > rules_.Minimum())
         e |= StepDownEnabled;
     return e;
 }
