@@ -147,6 +147,8 @@ signals:
     // The mouse was released with a selection: the kind of the topmost
     // selected object.
     void objectHelpRequested(int kind);
+    // "Find Uses" of a context menu: the topmost selected object's register.
+    void findUsesRequested(const CDiagramEntity* object);
 
 protected:
     // A new object of a kind with its defaults; none outside 0..7.
@@ -179,6 +181,7 @@ private:
     // The object's rectangle in window pixels, as markers and hit-tests see it.
     PaperRect windowRect(const CDiagramEntity& object) const;
     const CDiagramEntity* topmostSelected() const;
+    void addFindUses(class QMenu* menu);
     // A press with this hit code on the object starts a move.
     static bool movesBy(const CDiagramEntity& object, HitCode code);
     // Keeps a move of the selection inside the paper.
