@@ -6,10 +6,11 @@
 #include "project/ProtocolTables.h"
 #include "project/RegisterNumberRule.h"
 #include "screen/DiagramEntityContainer.h"
-#include "screen/ObjectIndicatorLight.h"
 #include "screen/ObjectStaticBitmap.h"
 #include "screen/ObjectString.h"
 #include "screen/RegisterValueProperties.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <tuple>
@@ -20,22 +21,22 @@ namespace {
 // the register count of a string, one otherwise.
 int ObjectWords(const CDiagramEntity& object)
 {
-    if (const auto* value = dynamic_cast<const RegisterValueProperties*>(&object))
-        return value->isFloat || value->registerCount >= 2 ? 2 : 1;
-    if (const auto* string = dynamic_cast<const CObjectString*>(&object))
-        return std::max(1, string->registerCount);
-    return 1;
+    switch (object.Kind()) {
+    case OBJ_STRING: return std::max(1, static_cast<const CObjectString&>(object).registerCount);
+    case OBJ_BAR_METER:
+    case OBJ_TREND_METER:
+    case OBJ_NUMERIC:
+        if (const auto* value = dynamic_cast<const RegisterValueProperties*>(&object))
+            return value->isFloat || value->registerCount >= 2 ? 2 : 1;
+        return 1;
+    default: return 1;
+    }
 }
 
 QString CoilActionName(int action)
 {
     static const char* const names[] = {"SET ON", "SET OFF", "SET NOT", "INSTANT ON"};
     return action >= 0 && action < 4 ? QString::fromLatin1(names[action]) : QStringLiteral("Unknown");
-}
-
-bool SameWords(const CrossReferenceUse& a, const CrossReferenceUse& b)
-{
-    return a.ref.deviceName == b.ref.deviceName && a.ref.area == b.ref.area;
 }
 
 } // namespace
@@ -45,17 +46,53 @@ void CCrossReference::Build(const CProjectModel& model, const CProjectScreenObje
     uses_.clear();
     findings_.clear();
     const QSet<QString> shown = collectUses(model, screens);
-    std::stable_sort(uses_.begin(), uses_.end(), [](const CrossReferenceUse& a, const CrossReferenceUse& b) {
-        if (const int c = a.ref.deviceName.compare(b.ref.deviceName))
-            return c < 0;
-        if (const int c = a.ref.area.compare(b.ref.area))
-            return c < 0;
-        return std::tie(a.ref.address, a.ref.bitNumber) < std::tie(b.ref.address, b.ref.bitNumber);
-    });
+    sortUses();
     useFindings_.assign(uses_.size(), QStringList());
     checkUses(model);
     checkScreens(model);
     checkBitmaps(model, shown);
+}
+
+void CCrossReference::sortUses()
+{
+    // Device and area become one number each, in the order of their texts,
+    // so the uses sort on numbers alone.
+    QHash<QString, QHash<QString, int>> keys;
+    std::vector<std::pair<QString, QString>> distinct;
+    for (const CrossReferenceUse& use : uses_) {
+        QHash<QString, int>& areas = keys[use.ref.deviceName];
+        if (!areas.contains(use.ref.area)) {
+            areas.insert(use.ref.area, 0);
+            distinct.emplace_back(use.ref.deviceName, use.ref.area);
+        }
+    }
+    std::sort(distinct.begin(), distinct.end(), [](const auto& a, const auto& b) {
+        if (const int c = a.first.compare(b.first))
+            return c < 0;
+        return a.second.compare(b.second) < 0;
+    });
+    for (int rank = 0; rank < int(distinct.size()); ++rank)
+        keys[distinct[size_t(rank)].first][distinct[size_t(rank)].second] = rank;
+    std::vector<int> rank(uses_.size());
+    for (size_t i = 0; i < uses_.size(); ++i)
+        rank[i] = keys.value(uses_[i].ref.deviceName).value(uses_[i].ref.area);
+    std::vector<int> order(uses_.size());
+    for (int i = 0; i < int(order.size()); ++i)
+        order[size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const RegisterRef& x = uses_[size_t(a)].ref;
+        const RegisterRef& y = uses_[size_t(b)].ref;
+        return std::tie(rank[size_t(a)], x.address, x.bitNumber) < std::tie(rank[size_t(b)], y.address, y.bitNumber);
+    });
+    std::vector<CrossReferenceUse> sorted;
+    sorted.reserve(uses_.size());
+    ranks_.clear();
+    ranks_.reserve(uses_.size());
+    for (int i : order) {
+        sorted.push_back(std::move(uses_[size_t(i)]));
+        ranks_.push_back(rank[size_t(i)]);
+    }
+    uses_ = std::move(sorted);
 }
 
 QSet<QString> CCrossReference::collectUses(const CProjectModel& model, const CProjectScreenObjects& screens)
@@ -64,7 +101,8 @@ QSet<QString> CCrossReference::collectUses(const CProjectModel& model, const CPr
     screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
         int index = 0;
         for (const CDiagramEntity* object : objects.Objects()) {
-            if (const auto* bitmap = dynamic_cast<const CObjectStaticBitmap*>(object)) {
+            if (object->Kind() == OBJ_STATIC_BITMAP) {
+                const auto* bitmap = static_cast<const CObjectStaticBitmap*>(object);
                 if (bitmap->folder.isEmpty())
                     shown.insert(bitmap->fileName.toLower());
             }
@@ -72,7 +110,7 @@ QSet<QString> CCrossReference::collectUses(const CProjectModel& model, const CPr
                 CrossReferenceUse use;
                 use.kind = UseKind::Object;
                 use.ref = *ref;
-                use.bit = dynamic_cast<const CObjectIndicatorLight*>(object) != nullptr;
+                use.bit = object->Kind() == OBJ_INDICATOR_LIGHT;
                 use.words = use.bit ? 1 : ObjectWords(*object);
                 use.screenNumber = screen.number;
                 use.screenName = screen.name;
@@ -157,7 +195,7 @@ std::vector<int> CCrossReference::overlaps() const
     std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
         const CrossReferenceUse& x = uses_[a];
         const CrossReferenceUse& y = uses_[b];
-        if (!SameWords(x, y) || x.ref.address != y.ref.address)
+        if (ranks_[a] != ranks_[b] || x.ref.address != y.ref.address)
             return a < b;
         return x.words < y.words;
     });
@@ -176,11 +214,11 @@ std::vector<int> CCrossReference::overlaps() const
     for (int i = 0; i < int(sorted.size());) {
         const CrossReferenceUse& u = uses_[sorted[i]];
         int j = i + 1;
-        while (j < int(sorted.size()) && SameWords(uses_[sorted[j]], u) && uses_[sorted[j]].ref.address == u.ref.address
-               && uses_[sorted[j]].words == u.words)
+        while (j < int(sorted.size()) && ranks_[sorted[j]] == ranks_[sorted[i]]
+               && uses_[sorted[j]].ref.address == u.ref.address && uses_[sorted[j]].words == u.words)
             ++j;
         const Span span{i, j, u.ref.address, u.ref.address + u.words - 1};
-        if (!active.empty() && !SameWords(uses_[sorted[active.front().first]], u))
+        if (!active.empty() && ranks_[sorted[active.front().first]] != ranks_[sorted[i]])
             active.clear();
         std::erase_if(active, [&](const Span& a) { return a.end < span.start; });
         for (const Span& a : active)
@@ -196,6 +234,17 @@ void CCrossReference::checkUses(const CProjectModel& model)
 {
     const std::vector<int> overlapping = overlaps();
     const ProtocolTables::Protocol* protocol = ProtocolTables::FindProtocol(model.info.plcType);
+    // The picker's rule and the device look-up, once per area and word and
+    // once per device and area: most uses share their registers.
+    QHash<qint64, bool> inArea;
+    QHash<int, bool> deviceFound;
+    const auto accepted = [&](int i, int word) {
+        const qint64 key = qint64(ranks_[size_t(i)]) << 32 | quint32(word);
+        auto found = inArea.constFind(key);
+        if (found == inArea.cend())
+            found = inArea.insert(key, RegisterNumberRule::AcceptingRow(*protocol, uses_[size_t(i)].ref.area, word) != nullptr);
+        return found.value();
+    };
     for (int i = 0; i < int(uses_.size()); ++i) {
         const CrossReferenceUse& use = uses_[i];
         if (overlapping[i] >= 0) {
@@ -206,13 +255,16 @@ void CCrossReference::checkUses(const CProjectModel& model)
         if (protocol && use.kind != UseKind::Advanced) {
             bool inRange = true;
             for (int w = 0; w < use.words && inRange; ++w)
-                inRange = RegisterNumberRule::AcceptingRow(*protocol, use.ref.area, use.ref.address + w) != nullptr;
+                inRange = accepted(i, use.ref.address + w);
             if (!inRange) {
                 findings_.push_back({FindingCode::kRange, i});
                 useFindings_[i] << FindingCode::kRange;
             }
         }
-        if (!ReferencedDevice(model.Devices(), use.ref.deviceName)) {
+        auto device = deviceFound.constFind(ranks_[size_t(i)]);
+        if (device == deviceFound.cend())
+            device = deviceFound.insert(ranks_[size_t(i)], ReferencedDevice(model.Devices(), use.ref.deviceName) != nullptr);
+        if (!device.value()) {
             findings_.push_back({FindingCode::kDevice, i});
             useFindings_[i] << FindingCode::kDevice;
         }

@@ -31,6 +31,9 @@ public:
 private:
     // Returns the project bitmaps that objects show (file names, lower case).
     QSet<QString> collectUses(const CProjectModel& model, const CProjectScreenObjects& screens);
+    // Sorts the uses by device, area and address, and keeps each one's rank
+    // of device and area.
+    void sortUses();
     // The first other use each use overlaps; -1 for none.
     std::vector<int> overlaps() const;
     void checkUses(const CProjectModel& model);
@@ -40,4 +43,5 @@ private:
     std::vector<CrossReferenceUse> uses_;
     std::vector<CrossReferenceFinding> findings_;
     std::vector<QStringList> useFindings_;
+    std::vector<int> ranks_; // per use: its device and area as one number, in their order
 };

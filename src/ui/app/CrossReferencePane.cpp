@@ -48,7 +48,11 @@ CCrossReferencePane::CCrossReferencePane(CProjectController& controller, QWidget
     ui_->table->verticalHeader()->hide();
     ui_->table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     ui_->table->horizontalHeader()->setStretchLastSection(true);
-    ui_->table->setColumnWidth(4, 260);
+    // Short columns for the register, room for the place.
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int widths[] = {9, 5, 8, 12, 40};
+    for (int column = 0; column < 5; ++column)
+        ui_->table->setColumnWidth(column, widths[column] * digit + 12);
 
     connect(ui_->filter, &QLineEdit::textChanged, this, &CCrossReferencePane::applyFilter);
     connect(ui_->table, &QAbstractItemView::activated, this,
