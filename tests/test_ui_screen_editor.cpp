@@ -486,7 +486,7 @@ void TestUiScreenEditor::menusAndPropertiesFromMouseAndKeys()
         if (!a->isSeparator())
             texts << a->text().remove(QLatin1Char('&')); // as the user reads it
     QCOMPARE(texts, (QStringList{"Cut", "Copy", "Duplicate", "Up", "Down", "To front", "To back",
-                                 "Properties"}));
+                                 "Properties", "Find Uses"}));
     menu->actions().at(2)->trigger();
     menu->close();
     QCOMPARE(e.objects().GetSize(), 3);
@@ -578,7 +578,7 @@ void TestUiScreenEditor::cutCopyPaste()
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             texts << a->text().remove(QLatin1Char('&')) + (a->isEnabled() ? "+" : "-");
-    QCOMPARE(texts, (QStringList{"Cut+", "Copy+", "Paste+", "Group+", "Ungroup+", "Align+"}));
+    QCOMPARE(texts, (QStringList{"Cut+", "Copy+", "Paste+", "Group+", "Ungroup+", "Align+", "Find Uses-"}));
 }
 
 void TestUiScreenEditor::alignCommandsAreUndoSteps()

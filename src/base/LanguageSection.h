@@ -55,6 +55,7 @@ enum LanguageSection : int {
     IDD_DLG_BITMAP_MANAGER,
     IDD_DLG_GRID_SIZE, // 173
     IDD_DLG_SIMULATOR, // 174, the panel simulation's window
+    IDD_DLG_CROSS_REFERENCE, // 175, the Cross Reference pane
 };
 
 // The section name of a code; a null string for a code that names no section.

@@ -34,6 +34,8 @@ bool IsEnabled(CommandId id, const CommandState& s)
         return screenActive && s.hasSelection;
     case CommandId::Paste:
         return screenActive && s.canPaste;
+    case CommandId::FindUses:
+        return screenActive && s.selectionHasRegister;
     case CommandId::SelectAll:
     case CommandId::DisplayObjectLabel:
     case CommandId::DisplayPanelPixels:

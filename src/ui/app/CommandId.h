@@ -18,6 +18,7 @@ enum class CommandId : int {
     Copy,
     Paste,
     SelectAll,
+    FindUses,
     // View
     GridSize,
     DisplayGrid,
@@ -31,6 +32,7 @@ enum class CommandId : int {
     PaneObjectList,
     PaneObjectHelp,
     PaneOutput,
+    PaneCrossReference,
     RestorePanes,
     StatusBar,
     LanguageEnglish,

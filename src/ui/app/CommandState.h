@@ -27,6 +27,8 @@ struct CommandState
     bool canRedo = false;
     bool hasSelection = false;
     bool canPaste = false;
+    // The topmost selected object has a register or coil (Find Uses).
+    bool selectionHasRegister = false;
     // The kind that the active screen view is inserting; -1: none.
     int insertKind = -1;
     // Windows open in the document area.

@@ -53,6 +53,7 @@ CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& contro
         auto* view = new CTessanView(*c, doc, number, parent);
         QObject::connect(view, &CTessanView::objectHelpRequested, w, &CMainWindow::ShowObjectHelp);
         QObject::connect(view, &CTessanView::commandStateChanged, w, &CMainWindow::UpdateCommands);
+        QObject::connect(view, &CTessanView::findUsesRequested, w, [w] { w->Execute(CommandId::FindUses); });
         return view;
     });
 }

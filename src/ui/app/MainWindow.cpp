@@ -10,9 +10,12 @@
 #include "ObjectHelpPane.h"
 #include "ObjectListPane.h"
 #include "OutputPane.h"
+#include "CrossReferencePane.h"
 #include "PanelTreePane.h"
 #include "PrjView.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
+#include "screen/DiagramEntityContainer.h"
 #include "ScreenListPane.h"
 #include "ScreenStandInView.h"
 #include "ui/screen/ScreenViewCommands.h"
@@ -150,6 +153,7 @@ void CMainWindow::buildPanes()
     objectList_ = new CObjectListPane(s, this);
     objectHelp_ = new CObjectHelpPane(s, this);
     output_ = new COutputPane(controller_, this);
+    crossReference_ = new CCrossReferencePane(controller_, this);
 
     // Navigation: three pages; the bar's caption is the page's caption and
     // each tab shows the part after "-".
@@ -175,6 +179,7 @@ void CMainWindow::buildPanes()
     dockObjectList_ = dock(QStringLiteral("DockObjectList"), objectList_->windowTitle(), objectList_);
     dockObjectHelp_ = dock(QStringLiteral("DockObjectHelp"), objectHelp_->windowTitle(), objectHelp_);
     dockOutput_ = dock(QStringLiteral("DockOutput"), output_->windowTitle(), output_);
+    dockCrossReference_ = dock(QStringLiteral("DockCrossReference"), crossReference_->windowTitle(), crossReference_);
     connect(navigation_, &QTabWidget::currentChanged, this,
             [this](int index) { dockNavigation_->setWindowTitle(navigation_->widget(index)->windowTitle()); });
 
@@ -182,6 +187,8 @@ void CMainWindow::buildPanes()
     addDockWidget(Qt::RightDockWidgetArea, dockObjectList_);
     splitDockWidget(dockObjectList_, dockObjectHelp_, Qt::Vertical);
     addDockWidget(Qt::BottomDockWidgetArea, dockOutput_);
+    tabifyDockWidget(dockOutput_, dockCrossReference_);
+    dockOutput_->raise();
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     resizeDocks({dockNavigation_, dockObjectList_}, {230, 230}, Qt::Horizontal);
@@ -193,6 +200,7 @@ void CMainWindow::buildPanes()
         {CommandId::PaneObjectList, dockObjectList_},
         {CommandId::PaneObjectHelp, dockObjectHelp_},
         {CommandId::PaneOutput, dockOutput_},
+        {CommandId::PaneCrossReference, dockCrossReference_},
     };
     for (const auto& toggle : toggles) {
         QDockWidget* d = toggle.second;
@@ -231,6 +239,34 @@ void CMainWindow::buildPanes()
         dockOutput_->show();
         dockOutput_->raise();
     });
+    connectCrossReference();
+}
+
+void CMainWindow::connectCrossReference()
+{
+    connect(crossReference_, &CCrossReferencePane::objectRequested, this, &CMainWindow::showObject);
+    connect(crossReference_, &CCrossReferencePane::screenRequested, this, &CMainWindow::OpenScreenWindow);
+    connect(crossReference_, &CCrossReferencePane::keyRequested, this, [this](int screen, int) {
+        controller_.SetCurrentScreen(screen);
+        Execute(CommandId::ScreenOption);
+    });
+    connect(crossReference_, &CCrossReferencePane::alarmsRequested, this, [this] { Execute(CommandId::AlarmSetup); });
+    connect(crossReference_, &CCrossReferencePane::plcAndPanelRequested, this, [this] { Execute(CommandId::PlcPanel); });
+}
+
+void CMainWindow::showObject(int screenNumber, int objectIndex)
+{
+    OpenScreenWindow(screenNumber);
+    CScreenDocument* doc = controller_.LoadedScreenDocument(screenNumber);
+    if (!doc)
+        return;
+    doc->Select([objectIndex](CDiagramEntityContainer& objects) {
+        objects.UnselectAll();
+        if (objectIndex >= 0 && objectIndex < objects.GetSize())
+            objects.GetAt(objectIndex)->Select(true);
+    });
+    if (QMdiSubWindow* sub = ScreenWindow(screenNumber))
+        sub->widget()->setFocus();
 }
 
 void CMainWindow::buildMenus()
@@ -264,6 +300,8 @@ void CMainWindow::buildMenus()
         edit->addAction(act(id));
     sep(edit);
     edit->addAction(act(CommandId::SelectAll));
+    sep(edit);
+    edit->addAction(act(CommandId::FindUses));
 
     auto viewTail = [&](QMenu* view) {
         QMenu* toolbars = view->addMenu(CMainCommands::MenuText(s, QStringLiteral("Toolbar")));
@@ -271,7 +309,8 @@ void CMainWindow::buildMenus()
                               act(CommandId::ToolbarSteps)});
         QMenu* panes = view->addMenu(CMainCommands::MenuText(s, QStringLiteral("Windows")));
         panes->addActions({act(CommandId::PaneNavigation), act(CommandId::PaneObjectList),
-                           act(CommandId::PaneObjectHelp), act(CommandId::PaneOutput)});
+                           act(CommandId::PaneObjectHelp), act(CommandId::PaneOutput),
+                           act(CommandId::PaneCrossReference)});
         panes->addSeparator();
         panes->addAction(act(CommandId::RestorePanes));
         view->addAction(act(CommandId::StatusBar));
@@ -415,6 +454,7 @@ CommandState CMainWindow::CurrentState() const
         s.hasSelection = view->HasSelection();
         s.canPaste = view->CanPaste();
         s.insertKind = view->InsertKind();
+        s.selectionHasRegister = view->SelectedRegister().has_value();
     }
     s.documentWindows = int(mdi_->subWindowList().size());
     for (CommandId id : kPluggedCommands)
@@ -440,6 +480,7 @@ void CMainWindow::UpdateCommands()
     const std::pair<CommandId, QWidget*> bars[] = {
         {CommandId::PaneNavigation, dockNavigation_}, {CommandId::PaneObjectList, dockObjectList_},
         {CommandId::PaneObjectHelp, dockObjectHelp_}, {CommandId::PaneOutput, dockOutput_},
+        {CommandId::PaneCrossReference, dockCrossReference_},
         {CommandId::ToolbarFile, toolFile_},          {CommandId::ToolbarWindowsControl, toolWindows_},
         {CommandId::ToolbarSteps, toolSteps_},
     };
@@ -520,6 +561,13 @@ void CMainWindow::onCommand(CommandId id)
     case CommandId::Copy: if (view) view->Copy(); break;
     case CommandId::Paste: if (view) view->Paste(); break;
     case CommandId::SelectAll: if (view) view->SelectAll(); break;
+    case CommandId::FindUses:
+        if (const std::optional<RegisterRef> ref = view ? view->SelectedRegister() : std::nullopt) {
+            dockCrossReference_->show();
+            dockCrossReference_->raise();
+            crossReference_->FindUses(*ref);
+        }
+        break;
     case CommandId::GridSize: gridSizeCommand(); break;
     case CommandId::DisplayGrid: {
         CViewSettings v = view_;
@@ -716,6 +764,7 @@ void CMainWindow::moveFocusToPane(int step)
         {dockObjectList_, objectList_},
         {dockObjectHelp_, objectHelp_},
         {dockOutput_, output_},
+        {dockCrossReference_, crossReference_},
     };
     for (const auto& [d, w] : docks)
         if (d->isVisible())
@@ -974,8 +1023,9 @@ void CMainWindow::restoreLayout()
 void CMainWindow::RestoreDefaultLayout()
 {
     restoreState(defaultState_, kLayoutVersion);
-    for (QDockWidget* d : {dockNavigation_, dockObjectList_, dockObjectHelp_, dockOutput_})
+    for (QDockWidget* d : {dockNavigation_, dockObjectList_, dockObjectHelp_, dockOutput_, dockCrossReference_})
         d->show();
+    dockOutput_->raise();
     for (QToolBar* t : {toolFile_, toolWindows_, toolSteps_})
         t->show();
     resizeDocks({dockNavigation_, dockObjectList_}, {230, 230}, Qt::Horizontal);

@@ -17,6 +17,7 @@ class CPanelTreePane;
 class CObjectListPane;
 class CObjectHelpPane;
 class COutputPane;
+class CCrossReferencePane;
 class IScreenViewCommands;
 class QDockWidget;
 class QLabel;
@@ -81,6 +82,7 @@ public:
     CObjectListPane* ObjectList() const { return objectList_; }
     CObjectHelpPane* ObjectHelp() const { return objectHelp_; }
     COutputPane* Output() const { return output_; }
+    CCrossReferencePane* CrossReference() const { return crossReference_; }
     QMdiArea* DocumentArea() const { return mdi_; }
     QMdiSubWindow* ProjectWindow() const { return prjWindow_; }
     // The first window of a screen, and all of them.
@@ -118,6 +120,9 @@ private:
     void buildToolBars();
     void buildStatusBar();
     void buildPanes();
+    void connectCrossReference();
+    // Opens the screen's window with one object selected.
+    void showObject(int screenNumber, int objectIndex);
     void onCommand(CommandId id);
     void onProjectOpened();
     void onProjectClosed();
@@ -158,10 +163,12 @@ private:
     CObjectListPane* objectList_ = nullptr;
     CObjectHelpPane* objectHelp_ = nullptr;
     COutputPane* output_ = nullptr;
+    CCrossReferencePane* crossReference_ = nullptr;
     QDockWidget* dockNavigation_ = nullptr;
     QDockWidget* dockObjectList_ = nullptr;
     QDockWidget* dockObjectHelp_ = nullptr;
     QDockWidget* dockOutput_ = nullptr;
+    QDockWidget* dockCrossReference_ = nullptr;
     QToolBar* toolFile_ = nullptr;
     QToolBar* toolWindows_ = nullptr;
     QToolBar* toolSteps_ = nullptr;

@@ -41,6 +41,7 @@ constexpr std::array kPages = {
     PageOfWindow{"CDlgZoom", "zoom.html"},
     PageOfWindow{"CDlgAbout", "about.html"},
     PageOfWindow{"CSimulatorWindow", "simulator.html"},
+    PageOfWindow{"DockCrossReference", "cross-reference.html"}, // the pane floating on its own
     PageOfWindow{"CDlgObjStaticText", "form-static-text.html"},
     PageOfWindow{"CDlgObjDynamicText", "form-dynamic-text.html"},
     PageOfWindow{"CDlgObjStaticBitmap", "form-static-bitmap.html"},

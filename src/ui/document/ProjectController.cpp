@@ -186,6 +186,7 @@ CScreenDocument* CProjectController::ScreenDocument(int number)
         entry = std::make_unique<CScreenDocument>(*doc);
         // A view's edit tells the windows that show the project's state.
         connect(entry.get(), &CScreenDocument::historyChanged, this, &CProjectController::NotifyModifiedChanged);
+        emit screenDocumentCreated(number, entry.get());
     }
     return entry.get();
 }

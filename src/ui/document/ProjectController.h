@@ -212,6 +212,8 @@ signals:
     void outputCleared();
     void outputLine(const QString& line);
     void openScreenRequested(int number);
+    // A screen got its document (its objects as the editors change them).
+    void screenDocumentCreated(int number, CScreenDocument* document);
     // Emitted before the document goes: a window showing it must close.
     void screenDeleted(int number);
     // The window of the screen `oldNumber` now shows screen `newNumber`.

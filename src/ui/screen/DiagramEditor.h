@@ -153,6 +153,8 @@ signals:
     // The mouse was released with a selection: the kind of the topmost
     // selected object.
     void objectHelpRequested(int kind);
+    // "Find Uses" of a context menu: the topmost selected object's register.
+    void findUsesRequested(const CDiagramEntity* object);
 
 protected:
     // A new object of a kind with its defaults; none outside 0..7.
@@ -179,6 +181,7 @@ private:
     void paintGrid(QPainter& p, const QRect& paperRect) const;
     // Dragging beyond the window scrolls the paper toward the pointer.
     void scrollToward(QPoint window);
+    void addFindUses(class QMenu* menu);
     // The document's signals.
     void onDocumentChanged();
     void onDocumentSelectionChanged();

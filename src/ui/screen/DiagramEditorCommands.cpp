@@ -4,6 +4,8 @@
 #include "screen/DiagramEntityContainer.h"
 #include "ui/document/ScreenDocument.h"
 
+#include "app/ObjectRegisters.h"
+
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -145,6 +147,7 @@ QMenu* CDiagramEditor::BuildEditorMenu(QWidget* parent)
         const ObjectAlignment::Mode mode = m.mode;
         connect(a, &QAction::triggered, this, [this, mode] { Align(mode); });
     }
+    addFindUses(menu);
     return menu;
 }
 
@@ -170,5 +173,15 @@ QMenu* CDiagramEditor::BuildObjectMenu(QWidget* parent)
         const int command = e.command;
         connect(a, &QAction::triggered, this, [this, command] { ObjectCommand(command); });
     }
+    addFindUses(menu);
     return menu;
+}
+
+void CDiagramEditor::addFindUses(QMenu* menu)
+{
+    menu->addSeparator();
+    const CDiagramEntity* object = gestures_.TopmostSelected();
+    QAction* a = menu->addAction(MenuText(QStringLiteral("Find Uses")));
+    a->setEnabled(object && !ObjectRegisters(*object).empty());
+    connect(a, &QAction::triggered, this, [this, object] { emit findUsesRequested(object); });
 }

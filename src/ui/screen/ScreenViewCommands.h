@@ -1,5 +1,8 @@
 #pragma once
 #include "ViewSettings.h"
+#include "project/RegisterRef.h"
+
+#include <optional>
 
 // What the main window asks of the screen view in the active window: the
 // Edit and Object commands go to it, their enabling asks it, and it follows
@@ -24,6 +27,8 @@ public:
     virtual bool CanRedo() const = 0;
     virtual bool HasSelection() const = 0;
     virtual bool CanPaste() const = 0;
+    // The register or coil of the topmost selected object; none when it has none.
+    virtual std::optional<RegisterRef> SelectedRegister() const { return std::nullopt; }
     // The kind being inserted (its Object command shows a check mark); -1: none.
     virtual int InsertKind() const { return -1; }
     // The window's own zoom (keypad + and -, Ctrl+wheel) as a factor.

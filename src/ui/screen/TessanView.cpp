@@ -1,4 +1,5 @@
 #include "TessanView.h"
+#include "app/ObjectRegisters.h"
 #include "ObjectEditor.h"
 #include "PreviewPictures.h"
 #include "app/TessanApp.h"
@@ -52,6 +53,7 @@ CTessanView::CTessanView(CProjectController& controller, CScreenDocument* docume
     connect(editor_, &CDiagramEditor::pointerMoved, this, &CTessanView::pointerMoved);
     connect(editor_, &CDiagramEditor::propertiesRequested, this, &CTessanView::propertiesRequested);
     connect(editor_, &CDiagramEditor::objectHelpRequested, this, &CTessanView::objectHelpRequested);
+    connect(editor_, &CDiagramEditor::findUsesRequested, this, &CTessanView::findUsesRequested);
     connect(editor_, &CDiagramEditor::zoomChanged, this, [this](double zoom) {
         settings_.zoomPercent = qRound(zoom * 100);
         emit zoomChanged(zoom);
@@ -150,6 +152,17 @@ void CTessanView::RefreshPictures()
 bool CTessanView::CanUndo() const { return editor_->CanUndo(); }
 bool CTessanView::CanRedo() const { return editor_->CanRedo(); }
 bool CTessanView::HasSelection() const { return editor_->HasSelection(); }
+
+std::optional<RegisterRef> CTessanView::SelectedRegister() const
+{
+    const CDiagramEntityContainer* objects = editor_->Container();
+    for (int i = objects ? objects->GetSize() - 1 : -1; i >= 0; --i)
+        if (objects->GetAt(i)->IsSelected()) {
+            const std::vector<const RegisterRef*> refs = ObjectRegisters(*objects->GetAt(i));
+            return refs.empty() ? std::nullopt : std::optional<RegisterRef>(*refs.front());
+        }
+    return std::nullopt;
+}
 bool CTessanView::CanPaste() const { return editor_->CanPaste(); }
 bool CTessanView::CanGroup() const { return editor_->SelectionCount() >= 2; }
 bool CTessanView::CanAlign(ObjectAlignment::Mode mode) const { return editor_->CanAlign(mode); }

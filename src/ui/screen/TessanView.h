@@ -66,6 +66,7 @@ public:
     bool CanRedo() const override;
     bool HasSelection() const override;
     bool CanPaste() const override;
+    std::optional<RegisterRef> SelectedRegister() const override;
     bool CanGroup() const;
     bool CanAlign(ObjectAlignment::Mode mode) const;
     bool IsReadyForEditing() const override;
@@ -86,6 +87,8 @@ signals:
     void propertiesRequested(const CDiagramEntity* object);
     // The mouse was released with a selection: the kind the help pane shows.
     void objectHelpRequested(int kind);
+    // "Find Uses" in an object's context menu.
+    void findUsesRequested();
     // Something that the enabling of the Edit and Object commands or the
     // status bar follows changed (selection, undo history, clipboard, insert
     // mode, zoom).

@@ -1,0 +1,64 @@
+#pragma once
+#include "app/CrossReference.h"
+
+#include <QWidget>
+#include <memory>
+
+class CCrossReferenceModel;
+class CProjectController;
+class CScreenDocument;
+class QLineEdit;
+class QTableView;
+namespace Ui {
+class CCrossReferencePane;
+}
+
+// Cross Reference: every register and coil of the open project with its
+// uses and the findings, built again whenever the controller or a screen
+// document says something changed (at once while the pane shows, else when
+// it shows next). The filter takes a register's text: a whole reference
+// ("DEV001.R.101") lists the uses whose words take it in, any other text the
+// rows whose register or place contains it. A double-click goes to the use.
+class CCrossReferencePane : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CCrossReferencePane(CProjectController& controller, QWidget* parent = nullptr);
+    ~CCrossReferencePane() override;
+
+    QLineEdit* Filter() const;
+    QTableView* Table() const;
+    CCrossReferenceModel* Model() const { return model_; }
+    const CCrossReference& CrossReference() const { return xref_; }
+
+    // Find Uses: the filter set to the reference's text.
+    void FindUses(const RegisterRef& ref);
+    // Builds the cross-reference of the project as it stands now.
+    void Rebuild();
+    // What a double-click on a shown row does.
+    void ActivateRow(int shownRow);
+
+signals:
+    void objectRequested(int screenNumber, int objectIndex);
+    void screenRequested(int screenNumber);
+    void keyRequested(int screenNumber, int keyIndex);
+    void alarmsRequested();
+    void plcAndPanelRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Something changed: a rebuild once the events in hand are done.
+    void scheduleRebuild();
+    void followDocument(CScreenDocument* document);
+    void applyFilter();
+    void showSummary();
+
+    CProjectController& controller_;
+    std::unique_ptr<Ui::CCrossReferencePane> ui_;
+    CCrossReferenceModel* model_;
+    CCrossReference xref_;
+    bool stale_ = true;
+    bool scheduled_ = false;
+};

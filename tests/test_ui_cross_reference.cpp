@@ -1,0 +1,284 @@
+// The Cross Reference pane in the editor: it follows the controller and the
+// screen documents (unsaved edits included), filters by register text, goes
+// to a use on a double-click, and Find Uses (command and the canvas's
+// context menus) lists the uses of the selected object's register.
+#include "TestSupport.h"
+#include "app/TessanApp.h"
+#include "project/ProtocolTables.h"
+#include "project/ScreenObject.h"
+#include "screen/DiagramEntityContainer.h"
+#include "screen/ObjectFactory.h"
+#include "screen/ObjectNumeric.h"
+#include "ui/app/CommandEnabling.h"
+#include "ui/app/CrossReferenceModel.h"
+#include "ui/app/CrossReferencePane.h"
+#include "ui/app/EditorCommands.h"
+#include "ui/app/MainCommands.h"
+#include "ui/app/MainWindow.h"
+#include "ui/document/ProjectController.h"
+#include "ui/document/ScreenDocument.h"
+#include "ui/screen/ObjectEditor.h"
+#include "ui/screen/TessanView.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
+
+std::unique_ptr<CDiagramEntity> Numeric(const QString& name, int address, int count, int x)
+{
+    auto o = CreateObjectOfKind(OBJ_NUMERIC);
+    o->SetName(name);
+    o->SetRect(x, 8, x + 32, 24);
+    auto& n = static_cast<CObjectNumeric&>(*o);
+    n.reg = {"DEV001", "R", address, 0, 1, 0};
+    n.registerCount = count;
+    return o;
+}
+
+// The shown rows as "device.area.address|use|place|finding".
+QStringList Shown(const CCrossReferencePane& pane)
+{
+    QStringList out;
+    const CCrossReferenceModel* m = pane.Model();
+    for (int r = 0; r < m->rowCount(); ++r) {
+        const CrossReferenceRow& row = m->Row(r);
+        out << QStringLiteral("%1.%2.%3|%4|%5|%6").arg(row.device, row.area, row.address, row.use, row.place, row.finding);
+    }
+    return out;
+}
+
+void DoubleClick(QAbstractItemView* view, int row)
+{
+    const QPoint at = view->visualRect(view->model()->index(row, 4)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The main window with its commands on a new project "Line1" whose screen 1
+// holds two numerics that share the word R2000, edited and not saved; the
+// Cross Reference pane is raised.
+struct Editor
+{
+    Editor() : c(f.App()), w(c), commands(w, c)
+    {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+        f.App().model.FindScreen(1)->screenChange = {1, 1};
+        c.RequestOpenScreen(1);
+        doc = c.ScreenDocument(1);
+        QVERIFY(doc);
+        doc->Edit([](CDiagramEntityContainer& o) {
+            o.Add(Numeric("WIDE", 01777, 2, 8));
+            o.Add(Numeric("NARROW", 02000, 1, 80));
+        });
+        dock = w.findChild<QDockWidget*>("DockCrossReference");
+        QVERIFY(dock);
+        dock->raise();
+        w.resizeDocks({dock}, {300}, Qt::Vertical);
+        settle();
+    }
+    void settle() { QCoreApplication::sendPostedEvents(); }
+    CCrossReferencePane& pane() { return *w.CrossReference(); }
+    CTessanView* view() { return dynamic_cast<CTessanView*>(w.ActiveScreenView()); }
+
+    CTestProgramFolder f;
+    CProjectController c;
+    CMainWindow w;
+    CEditorCommands commands;
+    CScreenDocument* doc = nullptr;
+    QDockWidget* dock = nullptr;
+};
+
+} // namespace
+
+class TestUiCrossReference : public QObject
+{
+    Q_OBJECT
+private slots:
+    void followsTheDocumentsAndTheController()
+    {
+        Editor e;
+        QVERIFY(e.dock->isVisible());
+        QCOMPARE(e.dock->windowTitle(), QStringLiteral("Cross Reference"));
+        // Beside Output: one tab group.
+        QVERIFY(e.w.tabifiedDockWidgets(e.dock).contains(e.w.findChild<QDockWidget*>("DockOutput")));
+        QCOMPARE(Shown(e.pane()), QStringList({"DEV001.R.1777|object|#1 Screen 1 'WIDE' (Numeric)|overlap",
+                                               "DEV001.R.2000|object|#1 Screen 1 'NARROW' (Numeric)|overlap"}));
+        QCOMPARE(e.pane().Table()->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Finding"));
+
+        // An edit of the open document, not saved: the pane follows it.
+        e.doc->Edit([](CDiagramEntityContainer& o) { o.GetAt(0)->SetName("BOTH"); });
+        e.settle();
+        QCOMPARE(Shown(e.pane()).first(), QStringLiteral("DEV001.R.1777|object|#1 Screen 1 'BOTH' (Numeric)|overlap"));
+        e.doc->Undo();
+        e.settle();
+        QVERIFY(Shown(e.pane()).first().contains("'WIDE'"));
+
+        // A controller edit: the alarm list.
+        CAlarmObjList alarms;
+        CAlarmObject alarm;
+        alarm.coil = {"DEV001", "M", 7, 0, 1, 0};
+        alarms.items.push_back(alarm);
+        QVERIFY(e.c.SetAlarms(alarms));
+        e.settle();
+        QCOMPARE(Shown(e.pane()).first(), QStringLiteral("DEV001.M.7|alarm|Alarm 1|"));
+
+        // A new screen nothing reaches.
+        QVERIFY(e.c.NewScreen(5, "Spare"));
+        e.settle();
+        QVERIFY(Shown(e.pane()).contains("..|screen|#5 Spare|unreached"));
+
+        // The project goes: so do the rows.
+        e.c.CloseProject();
+        e.settle();
+        QVERIFY(Shown(e.pane()).isEmpty());
+    }
+
+    void filterByRegisterText()
+    {
+        Editor e;
+        QLineEdit* filter = e.pane().Filter();
+        QAccessibleInterface* named = QAccessible::queryAccessibleInterface(filter);
+        QVERIFY(named);
+        QCOMPARE(named->text(QAccessible::Name), QStringLiteral("Filter:"));
+        // Part of a register's text: the rows whose register holds it.
+        QTest::keyClicks(filter, "R.17");
+        QCOMPARE(Shown(e.pane()).size(), 1);
+        QVERIFY(Shown(e.pane()).first().contains("'WIDE'"));
+        // A whole reference: the uses whose words take it in.
+        filter->clear();
+        QTest::keyClicks(filter, "DEV001.R.2000");
+        QCOMPARE(Shown(e.pane()).size(), 2);
+        filter->setText("DEV001.R.1777");
+        QCOMPARE(Shown(e.pane()).size(), 1);
+        filter->setText("nothing here");
+        QVERIFY(Shown(e.pane()).isEmpty());
+        filter->clear();
+        QCOMPARE(Shown(e.pane()).size(), 2);
+    }
+
+    void doubleClickSelectsTheObject()
+    {
+        Editor e;
+        e.doc->Select([](CDiagramEntityContainer& o) { o.UnselectAll(); });
+        DoubleClick(e.pane().Table(), 1); // NARROW
+        QCOMPARE(e.w.ScreenOfWindow(e.w.DocumentArea()->currentSubWindow()), 1);
+        QVERIFY(!e.doc->Container().GetAt(0)->IsSelected());
+        QVERIFY(e.doc->Container().GetAt(1)->IsSelected());
+    }
+
+    void rowsOfKeysAlarmsAndScreensAskForTheirDialog()
+    {
+        CTestProgramFolder f;
+        CProjectController c(f.App());
+        CCrossReferencePane pane(c);
+        pane.show();
+        QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+        CScreenObject options;
+        CProjectModel::CopyScreenObject(*f.App().model.FindScreen(1), options);
+        options.screenChange = {1, 1};
+        options.keys[1].used = 1;
+        options.keys[1].functionType = 0;
+        QVERIFY(c.SetScreenOptions(1, options));
+        CPLCAndPanelAlternation exchange = f.App().model.plcAndPanel;
+        exchange.panelToPlcEnabled = 1;
+        QVERIFY(c.SetPlcAndPanel(exchange));
+        QVERIFY(c.NewScreen(9, "Lost"));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(Shown(pane), QStringList({"DEV001.M.0|key|#1 Screen 1 F2 SET ON|",
+                                           "DEV001.R.2000|panel-to-plc|PLC <-> Panel|",
+                                           "..|screen|#9 Lost|unreached"}));
+        QSignalSpy keys(&pane, &CCrossReferencePane::keyRequested);
+        QSignalSpy exchanges(&pane, &CCrossReferencePane::plcAndPanelRequested);
+        QSignalSpy screens(&pane, &CCrossReferencePane::screenRequested);
+        DoubleClick(pane.Table(), 0);
+        DoubleClick(pane.Table(), 1);
+        DoubleClick(pane.Table(), 2);
+        QCOMPARE(keys.count(), 1);
+        QCOMPARE(keys.first(), (QVariantList{1, 1}));
+        QCOMPARE(exchanges.count(), 1);
+        QCOMPARE(screens.count(), 1);
+        QCOMPARE(screens.first().first().toInt(), 9);
+    }
+
+    void findUsesFromTheCommandAndTheContextMenus()
+    {
+        Editor e;
+        // Enabled only for a selected object with a register.
+        e.doc->Select([](CDiagramEntityContainer& o) { o.UnselectAll(); });
+        e.w.UpdateCommands();
+        QAction* find = e.w.Commands().Action(CommandId::FindUses);
+        QVERIFY(!find->isEnabled());
+        QVERIFY(find->text().contains('&'));
+        QVERIFY(!find->statusTip().isEmpty());
+        e.doc->Select([](CDiagramEntityContainer& o) { o.GetAt(1)->Select(true); });
+        e.w.UpdateCommands();
+        QVERIFY(find->isEnabled());
+
+        e.pane().Filter()->setText("something");
+        e.w.Execute(CommandId::FindUses);
+        QCOMPARE(e.pane().Filter()->text(), QStringLiteral("DEV001.R.2000"));
+        QCOMPARE(Shown(e.pane()).size(), 2); // WIDE's second word is R2000 too
+
+        // The one-object menu of the canvas: a right click on WIDE.
+        CObjectEditor* canvas = e.view()->Editor();
+        const auto popup = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+        const QPoint onWide = canvas->ToWindow(QPointF(20, 16));
+        QTest::mouseClick(canvas->viewport(), Qt::RightButton, {}, onWide);
+        QMenu* menu = popup();
+        QVERIFY(menu);
+        QAction* entry = menu->actions().last();
+        QCOMPARE(entry->text().remove('&'), QStringLiteral("Find Uses"));
+        QVERIFY(entry->isEnabled());
+        entry->trigger();
+        menu->close();
+        QCOMPARE(e.pane().Filter()->text(), QStringLiteral("DEV001.R.1777"));
+        QCOMPARE(Shown(e.pane()).size(), 1);
+
+        // The several-objects menu: the topmost selected object's register.
+        e.doc->Select([](CDiagramEntityContainer& o) { o.SelectAll(); });
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0));
+        QApplication::sendEvent(canvas->viewport(), &key);
+        menu = popup();
+        QVERIFY(menu);
+        entry = menu->actions().last();
+        QCOMPARE(entry->text().remove('&'), QStringLiteral("Find Uses"));
+        entry->trigger();
+        menu->close();
+        QCOMPARE(e.pane().Filter()->text(), QStringLiteral("DEV001.R.2000"));
+    }
+
+    void theCommandsHaveTheirRules()
+    {
+        CommandState s;
+        s.hasProject = true;
+        s.active = ActiveDocument::Screen;
+        QVERIFY(!CommandEnabling::IsEnabled(CommandId::FindUses, s));
+        s.selectionHasRegister = true;
+        QVERIFY(CommandEnabling::IsEnabled(CommandId::FindUses, s));
+        s.active = ActiveDocument::Project;
+        QVERIFY(!CommandEnabling::IsEnabled(CommandId::FindUses, s));
+        CommandState none;
+        QVERIFY(CommandEnabling::IsEnabled(CommandId::PaneCrossReference, none));
+        CMainCommands commands;
+        QCOMPARE(commands.Action(CommandId::PaneCrossReference)->text(), QStringLiteral("C&ross Reference"));
+        QVERIFY(commands.Action(CommandId::PaneCrossReference)->isCheckable());
+    }
+};
+
+QTEST_MAIN(TestUiCrossReference)
+#include "test_ui_cross_reference.moc"
