@@ -411,14 +411,14 @@ void TestRuntimeRender::lights()
     CLoadedScreen s;
     const CProjectModel& m = s.Model();
     Objects objects;
-    struct Spec { int x, shape, dbl, inv; };
-    const Spec specs[] = {{0, 0, 0, 0}, {20, 1, 0, 0}, {40, 0, 1, 0}, {80, 1, 1, 1}, {120, 0, 0, 1}};
+    struct LightCase { int x, shape, dbl, inv; };
+    const LightCase lights[] = {{0, 0, 0, 0}, {20, 1, 0, 0}, {40, 0, 1, 0}, {80, 1, 1, 1}, {120, 0, 0, 1}};
     for (int i = 0; i < 5; ++i) {
-        auto o = placed<CObjectIndicatorLight>(m, specs[i].x, 8, specs[i].x + 32, 40);
+        auto o = placed<CObjectIndicatorLight>(m, lights[i].x, 8, lights[i].x + 32, 40);
         o->coil.address = i;
-        o->shape = specs[i].shape;
-        o->doubleSize = specs[i].dbl;
-        o->inversion = specs[i].inv;
+        o->shape = lights[i].shape;
+        o->doubleSize = lights[i].dbl;
+        o->inversion = lights[i].inv;
         objects.push_back(std::move(o));
     }
     QVERIFY(s.Load(std::move(objects)));
@@ -426,7 +426,7 @@ void TestRuntimeRender::lights()
         for (int i = 0; i < 5; ++i)
             s.panel.PlcWriteCoil(M(i), on);
         const CPanelFrame f = s.panel.Frame();
-        for (const Spec& sp : specs) {
+        for (const LightCase& sp : lights) {
             const int size = sp.dbl ? 32 : 16;
             const bool lit = on != bool(sp.inv);
             const QString what = QStringLiteral("light at %1, coil %2").arg(sp.x).arg(on);
