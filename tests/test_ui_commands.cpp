@@ -53,7 +53,7 @@ private slots:
             QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
         for (CommandId id : {CommandId::CloseProject, CommandId::SaveProject, CommandId::SaveProjectAs,
                              CommandId::ProjectTransfer, CommandId::ProjectInformation, CommandId::Undo,
-                             CommandId::Paste, CommandId::SelectAll, CommandId::ObjectStaticText,
+                             CommandId::Paste, CommandId::SelectAll, ObjectCommand(OBJ_STATIC_TEXT),
                              CommandId::NewScreen, CommandId::DeleteScreen, CommandId::PasteScreen,
                              CommandId::PanelManager, CommandId::AlarmSetup, CommandId::Cascade,
                              CommandId::DisplayObjectLabel, CommandId::PanelInformation})
@@ -76,7 +76,7 @@ private slots:
             QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
         // Edit and Object commands belong to a screen view.
         for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste,
-                             CommandId::SelectAll, CommandId::ObjectNumeric, CommandId::DisplayObjectLabel})
+                             CommandId::SelectAll, ObjectCommand(OBJ_NUMERIC), CommandId::DisplayObjectLabel})
             QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
         // The screen commands follow the current screen and the copy.
         QVERIFY(!On(CommandId::DeleteScreen, s));
@@ -97,13 +97,13 @@ private slots:
         QCOMPARE(CommandEnabling::ChooseMenuBar(s), MenuBarKind::Screen);
         for (int k = int(CommandId::Undo); k <= int(CommandId::SelectAll); ++k)
             QVERIFY(On(CommandId(k), s));
-        for (int k = int(CommandId::ObjectStaticText); k <= int(CommandId::ObjectString); ++k)
+        for (int k = int(CommandId::ObjectFirst); k <= int(CommandId::ObjectLast); ++k)
             QVERIFY(On(CommandId(k), s));
         QVERIFY(On(CommandId::DisplayObjectLabel, s));
         QVERIFY(On(CommandId::NewWindow, s));
         // An editor that is not ready takes no new objects, but still edits.
         s.screenEditorReady = false;
-        QVERIFY(!On(CommandId::ObjectBarMeter, s));
+        QVERIFY(!On(ObjectCommand(OBJ_BAR_METER), s));
         QVERIFY(On(CommandId::Copy, s));
         // The Edit commands follow what the view can do: Cut and Copy need a
         // selection, Paste objects on the clipboard, Undo and Redo a snapshot.

@@ -1,4 +1,5 @@
 #include "PanelReferenceTable.h"
+#include "RuntimeObjectKinds.h"
 
 #include <map>
 #include <tuple>
@@ -48,10 +49,7 @@ private:
 
 QString CPanelReferenceTable::KindName(int kind)
 {
-    static const char* const names[] = {"Static Text", "Dynamic Text",    "Static Bitmap",
-                                        "Bar Meter",   "Trend Meter",     "Indicator Light",
-                                        "Numeric",     "String"};
-    return kind >= 0 && kind < 8 ? QString::fromLatin1(names[kind]) : QString();
+    return RuntimeObjectKindName(kind);
 }
 
 std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& image)
@@ -63,24 +61,24 @@ std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& imag
             // Objects are named by kind and their 1-based place in the screen.
             const PanelUse use{PanelUse::Object, s.number, o.kind, i + 1, 0};
             switch (o.kind) {
-            case 1: {
+            case RK_DYNAMIC_TEXT: {
                 PanelReference& row = c.Use(o.reg, false, use);
                 c.Format(row, RuntimeValueFormat{false, o.model == 0, false, false, 0});
                 break;
             }
-            case 3:
-            case 4:
-            case 6: {
-                const RuntimeValueFormat f = o.kind == 3 ? BarMeterFormat(o)
-                    : o.kind == 4                        ? TrendMeterFormat(o)
-                                                         : NumericFormat(o);
+            case RK_BAR_METER:
+            case RK_TREND_METER:
+            case RK_NUMERIC: {
+                const RuntimeValueFormat f = o.kind == RK_BAR_METER ? BarMeterFormat(o)
+                    : o.kind == RK_TREND_METER                      ? TrendMeterFormat(o)
+                                                                    : NumericFormat(o);
                 PanelReference& row = c.Use(o.reg, false, use);
                 c.Words(row, f.isFloat || f.twoRegisters ? 2 : 1);
                 c.Format(row, f);
                 break;
             }
-            case 5: c.Use(o.reg, true, use); break;
-            case 7: {
+            case RK_INDICATOR_LIGHT: c.Use(o.reg, true, use); break;
+            case RK_STRING: {
                 PanelReference& row = c.Use(o.reg, false, use);
                 c.Words(row, std::max<int>(o.registerCount, 1));
                 if (!row.hasFormat)
