@@ -25,6 +25,7 @@
 #include "ui/widgets/ColorEdit.h"
 #include "ui_DlgObjIndicatorLight.h"
 #include "ui_DlgObjStaticText.h"
+#include "ui/widgets/RegisterField.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -248,7 +249,7 @@ private slots:
         QVERIFY(form);
         auto ui = Fields<Ui::CDlgObjIndicatorLight>(form);
         auto* light = static_cast<const CObjectIndicatorLight*>(o);
-        auto* coil = form->findChild<QLineEdit*>("editCoil");
+        auto* coil = form->findChild<CRegisterField*>("fieldCoil")->Edit();
         QCOMPARE(coil->text(), light->coil.ToText());
         auto* circle = form->findChild<QRadioButton*>("radioCircle");
         auto* rectangle = form->findChild<QRadioButton*>("radioRectangle");
