@@ -87,8 +87,15 @@ private slots:
             auto again = CreateObjectFromLine(object->WriteLine());
             QVERIFY2(again, qPrintable(name));
             QCOMPARE(again->Kind(), kind);
-            // The panel names its records as the editor names the kinds.
+            // The panel names its records as the editor names the kinds, and
+            // reads a register where the object is bound to one.
             QCOMPARE(RuntimeObjectKindName(kind), name);
+            const RuntimeObjectKindEntry* record = RuntimeObjectKindOf(kind);
+            QVERIFY(record && record->readFields);
+            QCOMPARE(object->RegisterRefs().empty(), record->registerUse == RuntimeRegisterUse::None);
+            const bool formatted = record->registerUse == RuntimeRegisterUse::Value
+                || record->registerUse == RuntimeRegisterUse::Selector;
+            QCOMPARE(record->format != nullptr, formatted);
         }
         QVERIFY(ObjectKindName(kObjectKindCount).isEmpty());
         QVERIFY(!CreateObjectOfKind(kObjectKindCount));

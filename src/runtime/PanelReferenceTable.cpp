@@ -60,32 +60,31 @@ std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& imag
             const RuntimeObject& o = s.objects[size_t(i)];
             // Objects are named by kind and their 1-based place in the screen.
             const PanelUse use{PanelUse::Object, s.number, o.kind, i + 1, 0};
-            switch (o.kind) {
-            case RK_DYNAMIC_TEXT: {
+            const RuntimeObjectKindEntry* kind = RuntimeObjectKindOf(o.kind);
+            if (!kind)
+                continue;
+            switch (kind->registerUse) {
+            case RuntimeRegisterUse::None: break;
+            case RuntimeRegisterUse::Selector: {
                 PanelReference& row = c.Use(o.reg, false, use);
-                c.Format(row, RuntimeValueFormat{false, o.model == 0, false, false, 0});
+                c.Format(row, kind->format(o));
                 break;
             }
-            case RK_BAR_METER:
-            case RK_TREND_METER:
-            case RK_NUMERIC: {
-                const RuntimeValueFormat f = o.kind == RK_BAR_METER ? BarMeterFormat(o)
-                    : o.kind == RK_TREND_METER                      ? TrendMeterFormat(o)
-                                                                    : NumericFormat(o);
+            case RuntimeRegisterUse::Value: {
+                const RuntimeValueFormat f = kind->format(o);
                 PanelReference& row = c.Use(o.reg, false, use);
                 c.Words(row, f.isFloat || f.twoRegisters ? 2 : 1);
                 c.Format(row, f);
                 break;
             }
-            case RK_INDICATOR_LIGHT: c.Use(o.reg, true, use); break;
-            case RK_STRING: {
+            case RuntimeRegisterUse::Coil: c.Use(o.reg, true, use); break;
+            case RuntimeRegisterUse::Text: {
                 PanelReference& row = c.Use(o.reg, false, use);
                 c.Words(row, std::max<int>(o.registerCount, 1));
                 if (!row.hasFormat)
                     row.ascii = true;
                 break;
             }
-            default: break;
             }
         }
         for (int k = 0; k < 5; ++k) {

@@ -197,78 +197,6 @@ void ReadKeyRecord(CImageCursor& c, RuntimeFunctionKey& k)
     k.device = c.U8();
 }
 
-// The fields of one object record after its kind byte, as its kind lays them out.
-void ReadObjectFields(CImageCursor& c, RuntimeObject& o)
-{
-    auto place = [&] {
-        o.x = c.U8();
-        o.y = c.U8();
-    };
-    auto box = [&] {
-        place();
-        o.w = c.U8();
-        o.h = c.U8();
-    };
-    auto range = [&] {
-        o.maximum = c.U32();
-        o.minimum = c.U32();
-    };
-    if (o.kind == RK_STATIC_TEXT || o.kind == RK_STATIC_BITMAP) {
-        box();
-        o.pictureOffset = c.U24();
-        return;
-    }
-    if (!RuntimeObjectKindOf(o.kind))
-        return;
-    o.reg.device = c.U8();
-    switch (o.kind) {
-    case RK_DYNAMIC_TEXT:
-        box();
-        o.model = c.U8();
-        o.reg.address = c.U16();
-        o.entries = c.U8();
-        o.pictureOffset = c.U24();
-        break;
-    case RK_BAR_METER:
-        box();
-        o.reg.address = c.U16();
-        o.registerCount = c.U8();
-        o.flagsA = c.U8();
-        o.flagsB = c.U8();
-        range();
-        break;
-    case RK_TREND_METER:
-        box();
-        o.reg.address = c.U16();
-        o.flagsC = c.U8();
-        o.dataPoints = c.U8();
-        o.interval = c.U16();
-        range();
-        break;
-    case RK_INDICATOR_LIGHT:
-        place();
-        o.reg.address = c.U16();
-        o.flagsD = c.U8();
-        break;
-    case RK_NUMERIC:
-        place();
-        o.reg.address = c.U16();
-        o.flagsE = c.U8();
-        o.digitsByte = c.U8();
-        o.flagsF = c.U8();
-        range();
-        break;
-    case RK_STRING:
-        place();
-        o.reg.address = c.U16();
-        o.flagsG = c.U8();
-        o.registerCount = c.U8();
-        break;
-    default:
-        break;
-    }
-}
-
 // One screen record at the cursor; `s` already holds the table's number and offset.
 bool ReadScreenRecord(CImageCursor& c, RuntimeScreen& s, Damage& damage)
 {
@@ -348,7 +276,7 @@ bool ReadScreenRecord(CImageCursor& c, RuntimeScreen& s, Damage& damage)
                         QStringLiteral("object %1 of screen %2 runs past the image's end")
                             .arg(i + 1)
                             .arg(s.number));
-        ReadObjectFields(c, o);
+        kind->readFields(c, o);
         o.recordOffset = std::uint32_t(objectAt - c.Begin());
         s.objects.push_back(o);
     }

@@ -1,4 +1,6 @@
 #pragma once
+#include "RuntimeImage.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -18,13 +20,29 @@ enum RuntimeObjectKind : std::uint8_t {
     RK_STRING = 7,
 };
 
+class CImageCursor;
+
+// How an object uses its register.
+enum class RuntimeRegisterUse {
+    None,     // no register (static text, static bitmap)
+    Selector, // one word whose value picks what is shown (dynamic text)
+    Value,    // a value of one or two words in the kind's format (meters, numeric)
+    Coil,     // one coil (indicator light)
+    Text,     // consecutive words of characters (string)
+};
+
 // One row of the panel's table of record kinds: the code, the kind's name in
-// the panel's lists ("Numeric") and the record's length with its kind byte.
+// the panel's lists ("Numeric"), the record's length with its kind byte, how
+// its fields follow the kind byte, and how it uses its register.
 struct RuntimeObjectKindEntry
 {
     RuntimeObjectKind code;
     const char* name;
     qsizetype recordLength;
+    void (*readFields)(CImageCursor& c, RuntimeObject& o);
+    RuntimeRegisterUse registerUse;
+    // The value's format (Selector and Value); null for the others.
+    RuntimeValueFormat (*format)(const RuntimeObject& o);
 };
 
 // Every kind, in the order of their codes (the row of a code is its index).
