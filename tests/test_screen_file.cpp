@@ -1,3 +1,4 @@
+#include "ScreenFileReader.h"
 #include "ScreenTestObjects.h"
 #include "TestSupport.h"
 #include "screen/DiagramEntityContainer.h"
@@ -54,7 +55,49 @@ private slots:
     void moreObjectsThanTheLimitLoadWhole();
     void randomAndTruncatedLinesNeverCrash();
     void fileErrors();
+    void independentReaderSeesEveryKindsLayout();
 };
+
+// The writer against the tests' own reader of the file layout: every kind
+// writes as many kind fields as its layout has, names and titles escaped.
+void T::independentReaderSeesEveryKindsLayout()
+{
+    CDiagramEntityContainer c;
+    c.SetPaperSize(QSize(192, 64));
+    for (int kind = 0; kind < kObjectKindCount; ++kind) {
+        auto o = CreateObjectOfKind(kind);
+        o->SetRect(8, 8, 40, 24);
+        o->SetName(QStringLiteral("a,b;c"));
+        o->SetTitle(QStringLiteral("t`x"));
+        if (auto* text = dynamic_cast<CObjectDynamicText*>(o.get()))
+            text->texts = QStringList{QStringLiteral("On"), QStringLiteral("Off")};
+        c.AddLoaded(std::move(o));
+    }
+    const QByteArray bytes = CTessanDoc::WriteBytes(c);
+    QVERIFY(fileText(bytes).contains(QStringLiteral(",t\\colonx,a\\commab\\semicolonc,0,")));
+    const ScreenFileReader::ScreenFile file = ScreenFileReader::Read(bytes);
+    QVERIFY2(file.ok, qPrintable(file.error));
+    QCOMPARE(file.paperWidth, 192);
+    QCOMPARE(file.paperHeight, 64);
+    QCOMPARE(int(file.objects.size()), kObjectKindCount);
+    // Static Text, Dynamic Text (2 texts), Static Bitmap, Bar Meter, Trend
+    // Meter, Indicator Light, Numeric, String.
+    const int fields[] = {16, 2 + 23, 4, 16, 17, 9, 22, 10};
+    for (int kind = 0; kind < kObjectKindCount; ++kind) {
+        const ScreenFileReader::ObjectLine& line = file.objects[kind];
+        QCOMPARE(line.kind, ObjectKindName(kind));
+        QCOMPARE(line.name, QStringLiteral("a,b;c"));
+        QCOMPARE(line.title, QStringLiteral("t`x"));
+        QCOMPARE(line.left, QStringLiteral("8.000000"));
+        QCOMPARE(int(line.fields.size()), fields[kind]);
+    }
+    QCOMPARE(file.objects[OBJ_DYNAMIC_TEXT].fields.mid(0, 3), (QStringList{"2", "On", "Off"}));
+
+    // The reader itself refuses what breaks the layout.
+    QVERIFY(!ScreenFileReader::Read(bytes.left(bytes.size() - 1)).ok);
+    QVERIFY(!ScreenFileReader::Read(bytes.left(bytes.size() - 4)).ok);
+    QVERIFY(!ScreenFileReader::Read(TestSupport::Utf16(QStringLiteral("paper:192;\r\n"))).ok);
+}
 
 void T::emptyScreenIsHeaderLineOnly()
 {

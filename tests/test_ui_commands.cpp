@@ -1,9 +1,15 @@
 // Which commands the main window offers in which state, and which menu bar
-// it shows; computed from the state alone, without a window.
+// it shows; computed from the state alone, without a window. The command
+// table is held to invariants that catch slips when a command is added: a
+// mnemonic, a status tip and an enabling rule for each, no accelerator bound
+// twice, and the main window's accelerators bound to their commands.
+#include "screen/ObjectKind.h"
 #include "ui/app/CommandEnabling.h"
 #include "ui/app/MainCommands.h"
 
 #include <QAction>
+#include <QHash>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -38,46 +44,134 @@ bool On(CommandId id, const CommandState& s)
     return CommandEnabling::IsEnabled(id, s);
 }
 
+QList<CommandId> AllCommands()
+{
+    QList<CommandId> out;
+    for (int i = 0; i < kCommandCount; ++i)
+        out.append(CommandId(i));
+    return out;
+}
+
+// The letter after the single "&" of a menu text; none without one.
+QChar Mnemonic(const QString& text)
+{
+    static const QRegularExpression one(QStringLiteral("(?<!&)&([^&\\s])"));
+    const QRegularExpressionMatch m = one.match(text);
+    return m.hasMatch() ? m.captured(1).at(0).toLower() : QChar();
+}
+
 } // namespace
 
 class TestUiCommands : public QObject
 {
     Q_OBJECT
 private slots:
-    void withoutProjectOnlyStartOpenExitAndTheViewWork()
+    void everyCommandHasAMnemonicAStatusTipAndAnEnablingRule()
     {
-        const CommandState s = NoProject();
-        for (CommandId id : {CommandId::StartProject, CommandId::OpenProject, CommandId::Exit,
-                             CommandId::PaneOutput, CommandId::StatusBar, CommandId::HelpTopics,
-                             CommandId::About, CommandId::NextPane})
-            QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
-        for (CommandId id : {CommandId::CloseProject, CommandId::SaveProject, CommandId::SaveProjectAs,
-                             CommandId::ProjectTransfer, CommandId::ProjectInformation, CommandId::Undo,
-                             CommandId::Paste, CommandId::SelectAll, CommandId::ObjectStaticText,
-                             CommandId::NewScreen, CommandId::DeleteScreen, CommandId::PasteScreen,
-                             CommandId::PanelManager, CommandId::AlarmSetup, CommandId::Cascade,
-                             CommandId::DisplayObjectLabel, CommandId::PanelInformation})
-            QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
+        CMainCommands commands;
+        for (CommandId id : AllCommands()) {
+            const QString key = CMainCommands::Key(id);
+            QAction* a = commands.Action(id);
+            QVERIFY2(a, qPrintable(key));
+            QCOMPARE(a->data().toInt(), int(id));
+            QVERIFY2(!key.isEmpty(), qPrintable(QString::number(int(id))));
+            QVERIFY2(!Mnemonic(a->text()).isNull(), qPrintable(a->text()));
+            QVERIFY2(!a->statusTip().isEmpty(), qPrintable(key));
+            QVERIFY2(CommandEnabling::RuleOf(id) != EnablingRule::None, qPrintable(key));
+        }
+        // The language files' keys name one command each.
+        QSet<QString> keys;
+        for (CommandId id : AllCommands())
+            keys.insert(CMainCommands::Key(id));
+        QCOMPARE(keys.size(), kCommandCount);
+        // The Object menu: one command per kind, each with a letter of its own.
+        QSet<QChar> letters;
+        for (int kind = 0; kind < kObjectKindCount; ++kind) {
+            QCOMPARE(ObjectKindOfCommand(ObjectCommand(kind)), kind);
+            letters.insert(Mnemonic(commands.Action(ObjectCommand(kind))->text()));
+        }
+        QCOMPARE(letters.size(), kObjectKindCount);
+        QCOMPARE(ObjectKindOfCommand(CommandId::NewScreen), -1);
+        QCOMPARE(commands.Action(CommandId::ConfigurePassword)->text(), QStringLiteral("Configuree &Password..."));
+    }
+
+    void noAcceleratorIsBoundTwice()
+    {
+        CMainCommands commands;
+        QHash<QString, QString> boundTo;
+        for (CommandId id : AllCommands()) {
+            for (const QKeySequence& k : commands.Action(id)->shortcuts()) {
+                const QString key = k.toString(QKeySequence::PortableText);
+                QVERIFY2(!boundTo.contains(key),
+                         qPrintable(key + " is bound to " + boundTo.value(key) + " and " + CMainCommands::Key(id)));
+                boundTo.insert(key, CMainCommands::Key(id));
+            }
+        }
+        // Simulate has one too.
+        QCOMPARE(boundTo.value("Ctrl+F5"), CMainCommands::Key(CommandId::Simulate));
+    }
+
+    void theMainWindowsAcceleratorsAreBoundToTheirCommands()
+    {
+        CMainCommands commands;
+        const QList<QPair<CommandId, QStringList>> table = {
+            {CommandId::OpenProject, {"Ctrl+O"}},
+            {CommandId::SaveProject, {"Ctrl+S"}},
+            {CommandId::ProjectTransfer, {"Ctrl+T"}},
+            {CommandId::Undo, {"Ctrl+Z", "Alt+Backspace"}},
+            {CommandId::Cut, {"Ctrl+X", "Shift+Del"}},
+            {CommandId::Copy, {"Ctrl+C", "Ctrl+Ins"}},
+            {CommandId::Paste, {"Ctrl+V", "Shift+Ins"}},
+            {CommandId::SelectAll, {"Ctrl+A"}},
+            {CommandId::NewScreen, {"Ctrl+N"}},
+            {CommandId::HelpTopics, {"F1"}},
+            {CommandId::NextPane, {"F6"}},
+            {CommandId::PreviousPane, {"Shift+F6"}},
+        };
+        for (const auto& [id, keys] : table) {
+            QStringList bound;
+            for (const QKeySequence& k : commands.Action(id)->shortcuts())
+                bound.append(k.toString(QKeySequence::PortableText));
+            for (const QString& key : keys)
+                QVERIFY2(bound.contains(key), qPrintable(CMainCommands::Key(id) + ": " + key));
+        }
+    }
+
+    void withoutProjectOnlyTheProgramsOwnCommandsWork()
+    {
+        // Whatever else the state says, without a project only the commands
+        // that need nothing are on.
+        CommandState s = NoProject();
+        CommandState stale = ScreenActive();
+        stale.hasProject = false; // a screen left over from a closed project
+        for (CommandId id : AllCommands()) {
+            const bool always = CommandEnabling::RuleOf(id) == EnablingRule::Always
+                || (CommandEnabling::RuleOf(id) == EnablingRule::DocumentWindows);
+            QVERIFY2(On(id, s) == (CommandEnabling::RuleOf(id) == EnablingRule::Always),
+                     qPrintable(CMainCommands::Key(id)));
+            QVERIFY2(On(id, stale) == always, qPrintable(CMainCommands::Key(id)));
+        }
         QCOMPARE(CommandEnabling::ChooseMenuBar(s), MenuBarKind::Bare);
-        // A current screen left over from a closed project enables nothing.
-        CommandState stale = s;
-        stale.currentScreen = 3;
-        QVERIFY(!On(CommandId::DeleteScreen, stale));
+        QVERIFY(On(CommandId::StartProject, s));
+        QVERIFY(On(CommandId::OpenProject, s));
+        QVERIFY(On(CommandId::Exit, s));
     }
 
     void projectWindowActive()
     {
         CommandState s = ProjectActive();
         QCOMPARE(CommandEnabling::ChooseMenuBar(s), MenuBarKind::Project);
-        for (CommandId id : {CommandId::CloseProject, CommandId::SaveProject, CommandId::ProjectTransfer,
-                             CommandId::ProjectInformation, CommandId::NewScreen, CommandId::PanelManager,
-                             CommandId::ConfigurePassword, CommandId::PlcPanel, CommandId::AlarmSetup,
-                             CommandId::Cascade, CommandId::PanelInformation})
-            QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
+        // New Screen and Project Transfer once a project is open.
+        QVERIFY(On(CommandId::NewScreen, s));
+        QVERIFY(On(CommandId::ProjectTransfer, s));
         // Edit and Object commands belong to a screen view.
-        for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste,
-                             CommandId::SelectAll, CommandId::ObjectNumeric, CommandId::DisplayObjectLabel})
-            QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
+        for (CommandId id : AllCommands()) {
+            const EnablingRule rule = CommandEnabling::RuleOf(id);
+            if (rule == EnablingRule::ScreenView || rule == EnablingRule::ScreenEditorReady
+                || rule == EnablingRule::Undo || rule == EnablingRule::Redo || rule == EnablingRule::Selection
+                || rule == EnablingRule::ClipboardObjects)
+                QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
+        }
         // The screen commands follow the current screen and the copy.
         QVERIFY(!On(CommandId::DeleteScreen, s));
         QVERIFY(!On(CommandId::ScreenOption, s));
@@ -89,21 +183,24 @@ private slots:
         QVERIFY(!On(CommandId::PasteScreen, s));
         s.copiedScreenHeld = true;
         QVERIFY(On(CommandId::PasteScreen, s));
+        // Simulate waits for its image.
+        QVERIFY(On(CommandId::Simulate, s));
+        s.simulationCompiling = true;
+        QVERIFY(!On(CommandId::Simulate, s));
     }
 
     void screenViewActive()
     {
         CommandState s = ScreenActive();
         QCOMPARE(CommandEnabling::ChooseMenuBar(s), MenuBarKind::Screen);
-        for (int k = int(CommandId::Undo); k <= int(CommandId::SelectAll); ++k)
-            QVERIFY(On(CommandId(k), s));
-        for (int k = int(CommandId::ObjectStaticText); k <= int(CommandId::ObjectString); ++k)
-            QVERIFY(On(CommandId(k), s));
-        QVERIFY(On(CommandId::DisplayObjectLabel, s));
-        QVERIFY(On(CommandId::NewWindow, s));
+        // With everything the view can do, every command of a project is on.
+        for (CommandId id : AllCommands())
+            if (CommandEnabling::RuleOf(id) != EnablingRule::CopiedScreen)
+                QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
         // An editor that is not ready takes no new objects, but still edits.
         s.screenEditorReady = false;
-        QVERIFY(!On(CommandId::ObjectBarMeter, s));
+        for (int kind = 0; kind < kObjectKindCount; ++kind)
+            QVERIFY(!On(ObjectCommand(kind), s));
         QVERIFY(On(CommandId::Copy, s));
         // The Edit commands follow what the view can do: Cut and Copy need a
         // selection, Paste objects on the clipboard, Undo and Redo a snapshot.
@@ -121,38 +218,11 @@ private slots:
         // A command whose work is not plugged in stays off in every state.
         s.unhandled.insert(CommandId::NewScreen);
         QVERIFY(!On(CommandId::NewScreen, s));
-    }
-
-    void everyCommandHasItsTextsAndAccelerators()
-    {
-        CMainCommands commands;
-        for (int i = 0; i < kCommandCount; ++i) {
-            QAction* a = commands.Action(CommandId(i));
-            QVERIFY(a);
-            QCOMPARE(a->data().toInt(), i);
-            QVERIFY2(a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
-            QVERIFY(!a->statusTip().isEmpty());
-        }
-        auto keys = [&](CommandId id) {
-            QStringList out;
-            for (const QKeySequence& k : commands.Action(id)->shortcuts())
-                out.append(k.toString(QKeySequence::PortableText));
-            return out;
-        };
-        QCOMPARE(keys(CommandId::OpenProject), QStringList{"Ctrl+O"});
-        QCOMPARE(keys(CommandId::SaveProject), QStringList{"Ctrl+S"});
-        QCOMPARE(keys(CommandId::ProjectTransfer), QStringList{"Ctrl+T"});
-        QCOMPARE(keys(CommandId::NewScreen), QStringList{"Ctrl+N"});
-        QCOMPARE(keys(CommandId::Undo), (QStringList{"Ctrl+Z", "Alt+Backspace"}));
-        QCOMPARE(keys(CommandId::Redo), (QStringList{"Ctrl+Y", "Ctrl+Shift+Z"}));
-        QCOMPARE(keys(CommandId::Cut), (QStringList{"Ctrl+X", "Shift+Del"}));
-        QCOMPARE(keys(CommandId::Copy), (QStringList{"Ctrl+C", "Ctrl+Ins"}));
-        QCOMPARE(keys(CommandId::Paste), (QStringList{"Ctrl+V", "Shift+Ins"}));
-        QCOMPARE(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
-        QCOMPARE(keys(CommandId::HelpTopics), QStringList{"F1"});
-        QCOMPARE(keys(CommandId::NextPane), QStringList{"F6"});
-        QCOMPARE(keys(CommandId::PreviousPane), QStringList{"Shift+F6"});
-        QCOMPARE(commands.Action(CommandId::ConfigurePassword)->text(), QStringLiteral("Configuree &Password..."));
+        // The kind being inserted shows its check mark.
+        s.screenEditorReady = true;
+        s.insertKind = OBJ_TREND_METER;
+        QVERIFY(CommandEnabling::IsChecked(ObjectCommand(OBJ_TREND_METER), s));
+        QVERIFY(!CommandEnabling::IsChecked(ObjectCommand(OBJ_BAR_METER), s));
     }
 };
 

@@ -123,35 +123,35 @@ private slots:
     void insertedKindIsChecked()
     {
         Editor e;
-        QAction* numeric = e.action(CommandId::ObjectNumeric);
-        QAction* text = e.action(CommandId::ObjectStaticText);
+        QAction* numeric = e.action(ObjectCommand(OBJ_NUMERIC));
+        QAction* text = e.action(ObjectCommand(OBJ_STATIC_TEXT));
         QVERIFY(!numeric->isChecked());
-        e.w.Execute(CommandId::ObjectNumeric);
+        e.w.Execute(ObjectCommand(OBJ_NUMERIC));
         QCOMPARE(e.active()->InsertKind(), int(OBJ_NUMERIC));
-        QVERIFY(e.action(CommandId::ObjectNumeric)->isChecked());
+        QVERIFY(e.action(ObjectCommand(OBJ_NUMERIC))->isChecked());
         QVERIFY(!text->isChecked());
         // Another kind takes the mark over.
-        e.w.Execute(CommandId::ObjectStaticText);
+        e.w.Execute(ObjectCommand(OBJ_STATIC_TEXT));
         QVERIFY(text->isChecked());
         QVERIFY(!numeric->isChecked());
         // Choosing the same kind again keeps it.
-        e.w.Execute(CommandId::ObjectStaticText);
+        e.w.Execute(ObjectCommand(OBJ_STATIC_TEXT));
         QVERIFY(text->isChecked());
         // Escape ends insert mode: no mark.
         e.key(Qt::Key_Escape);
         QVERIFY(!text->isChecked());
         // An insertion ends it as well.
-        e.w.Execute(CommandId::ObjectBarMeter);
-        QVERIFY(e.w.Commands().Action(CommandId::ObjectBarMeter)->isChecked());
+        e.w.Execute(ObjectCommand(OBJ_BAR_METER));
+        QVERIFY(e.w.Commands().Action(ObjectCommand(OBJ_BAR_METER))->isChecked());
         QTest::mousePress(e.canvas(), Qt::LeftButton, {}, e.at(16, 16));
         QTest::mouseRelease(e.canvas(), Qt::LeftButton, {}, e.at(16, 16));
         QCOMPARE(e.objects().GetSize(), 1);
-        QVERIFY(!e.w.Commands().Action(CommandId::ObjectBarMeter)->isChecked());
+        QVERIFY(!e.w.Commands().Action(ObjectCommand(OBJ_BAR_METER))->isChecked());
         // With the project window in front no Object command is checked.
-        e.w.Execute(CommandId::ObjectString);
-        QVERIFY(e.action(CommandId::ObjectString)->isChecked());
+        e.w.Execute(ObjectCommand(OBJ_STRING));
+        QVERIFY(e.action(ObjectCommand(OBJ_STRING))->isChecked());
         e.w.DocumentArea()->setActiveSubWindow(e.w.ProjectWindow());
-        QVERIFY(!e.action(CommandId::ObjectString)->isChecked());
+        QVERIFY(!e.action(ObjectCommand(OBJ_STRING))->isChecked());
     }
 
     void markersOfAnObjectThatOnlyMovesMoveIt()

@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(view->windowTitle(), QStringLiteral("Line1.cgp - #1 Screen 1"));
 
         // Object > Static Text puts the view into insert mode.
-        w.Execute(CommandId::ObjectStaticText);
+        w.Execute(ObjectCommand(OBJ_STATIC_TEXT));
         QCOMPARE(view->InsertKind(), 0);
 
         // Edit commands reach the document through the view.

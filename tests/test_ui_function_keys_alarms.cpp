@@ -13,6 +13,7 @@
 #include "ui/project/FunKeySetRegPage.h"
 #include "ui/project/ScreenCommandsUi.h"
 #include "ui/widgets/ColorEdit.h"
+#include "ui/widgets/RegisterField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -146,8 +147,8 @@ private slots:
             click(child<QCheckBox>(d, "checkDescription"));
             type(child<QLineEdit>(d, "editDescription"), "SCADA");
             // Set Coil page: the picked coil, SET NOT.
-            click(child<QPushButton>(d, "buttonPickCoil"));
-            if (child<QLineEdit>(d, "editCoil")->text() != "DEV001.M.100")
+            click(child<CRegisterField>(d, "fieldCoil")->PickButton());
+            if (child<CRegisterField>(d, "fieldCoil")->Edit()->text() != "DEV001.M.100")
                 return -11;
             click(child<QRadioButton>(d, "radioSetNot"));
             // Set Data page.
@@ -190,8 +191,8 @@ private slots:
         again.show();
         QVERIFY(child<QRadioButton>(again, "radioScreenChange")->isChecked());
         click(child<QRadioButton>(again, "radioSetCoil"));
-        QVERIFY(child<QLineEdit>(again, "editCoil")->isVisible());
-        QCOMPARE(child<QLineEdit>(again, "editCoil")->text(), QString("DEV001.M.100"));
+        QVERIFY(child<CRegisterField>(again, "fieldCoil")->Edit()->isVisible());
+        QCOMPARE(child<CRegisterField>(again, "fieldCoil")->Edit()->text(), QString("DEV001.M.100"));
         QVERIFY(child<QRadioButton>(again, "radioSetNot")->isChecked());
         // A 14th character cannot be typed.
         type(child<QLineEdit>(again, "editDescription"), "ABCDEFGHIJKLMNOP");
@@ -295,7 +296,7 @@ private slots:
         Fixture x;
         x.picked = coil(64); // M100
         x.steps.append([&](QDialog& d) {
-            click(child<QPushButton>(d, "buttonPickCoil"));
+            click(child<CRegisterField>(d, "fieldCoil")->PickButton());
             type(child<CDigitSpinEdit>(d, "editCount"), "3");
             auto* grid = child<QTableWidget>(d, "gridAlarms");
             if (column(grid, 0) != QStringList({"M100", "M101", "M102"}))
@@ -319,10 +320,10 @@ private slots:
         // Opened again: the first entry's coil is the start, M7 on gives M7, M10, M11.
         x.picked = coil(7);
         x.steps.append([&](QDialog& d) {
-            if (child<QLineEdit>(d, "editCoil")->text() != "DEV001.M.100"
+            if (child<CRegisterField>(d, "fieldCoil")->Edit()->text() != "DEV001.M.100"
                 || child<CDigitSpinEdit>(d, "editCount")->text() != "3")
                 return -1;
-            click(child<QPushButton>(d, "buttonPickCoil"));
+            click(child<CRegisterField>(d, "fieldCoil")->PickButton());
             if (column(child<QTableWidget>(d, "gridAlarms"), 0) != QStringList({"M7", "M10", "M11"}))
                 return -2;
             clickOk(d);
@@ -390,7 +391,7 @@ private slots:
         x.commands.chooseExportFile = [&](QWidget*) { return file; };
         x.commands.chooseImportFile = [&](QWidget*) { return file; };
         x.steps.append([&](QDialog& d) {
-            click(child<QPushButton>(d, "buttonPickCoil"));
+            click(child<CRegisterField>(d, "fieldCoil")->PickButton());
             type(child<CDigitSpinEdit>(d, "editCount"), "3");
             auto* grid = child<QTableWidget>(d, "gridAlarms");
             grid->item(0, 1)->setText("Pump, left");
@@ -415,12 +416,12 @@ private slots:
                            QStringLiteral("Error")));
         auto* grid = child<QTableWidget>(d, "gridAlarms");
         QCOMPARE(grid->rowCount(), 0);
-        QCOMPARE(child<QLineEdit>(d, "editCoil")->text(), QString("DEV001.M.0"));
+        QCOMPARE(child<CRegisterField>(d, "fieldCoil")->Edit()->text(), QString("DEV001.M.0"));
 
         // Filled, it comes back exactly.
         WriteFile(file, ReadFile(file).replace("DEV001.M.102,\r\n", "DEV001.M.102,Last\r\n"));
         click(child<QPushButton>(d, "buttonImport"));
-        QCOMPARE(child<QLineEdit>(d, "editCoil")->text(), QString("DEV001.M.100"));
+        QCOMPARE(child<CRegisterField>(d, "fieldCoil")->Edit()->text(), QString("DEV001.M.100"));
         QCOMPARE(child<CDigitSpinEdit>(d, "editCount")->text(), QString("3"));
         QCOMPARE(column(grid, 0), QStringList({"M100", "M101", "M102"}));
         QCOMPARE(column(grid, 1), QStringList({"Pump, left", QString::fromUtf8("油压 \"低\""), "Last"}));
@@ -436,7 +437,7 @@ private slots:
                  QString("Row 2 (line 3 of the file) is invalid: its coil must be DEV001.M.101, the one after "
                          "the row before"));
         QCOMPARE(column(grid, 1), QStringList({"Edited", QString::fromUtf8("油压 \"低\""), "Last"}));
-        QCOMPARE(child<QLineEdit>(d, "editCoil")->text(), QString("DEV001.M.100"));
+        QCOMPARE(child<CRegisterField>(d, "fieldCoil")->Edit()->text(), QString("DEV001.M.100"));
         clickOk(d);
         QCOMPARE(d.Result().items[0].message, QString("Edited"));
     }

@@ -210,7 +210,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Insert, Qt::ShiftModifier);
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
         e.w->Execute(CommandId::Cut);
-        e.w->Execute(CommandId::ObjectBarMeter);
+        e.w->Execute(ObjectCommand(OBJ_BAR_METER));
         QCOMPARE(view->received,
                  (QStringList{"Undo", "Undo", "Copy", "Paste", "SelectAll", "Cut", "Insert 3"}));
         // With the project window active nothing reaches the view.

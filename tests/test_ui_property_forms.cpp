@@ -1,8 +1,11 @@
 // The property forms over a screen window: opened on an object, typed into,
-// OK storing every field (one undo point, the screen line written from them)
-// and clearing the new mark, Cancel taking a just-dropped object away, the
+// OK storing every field (one undo point, the screen line written from them,
+// read back from the saved screen file by the tests' own reader) and
+// clearing the new mark, Cancel taking a just-dropped object away, the
 // form reloaded when its object moves and gone with its object.
+#include "ScreenFileReader.h"
 #include "TestSupport.h"
+#include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
 #include "screen/DiagramEntityContainer.h"
@@ -25,6 +28,7 @@
 #include "ui/widgets/ColorEdit.h"
 #include "ui_DlgObjIndicatorLight.h"
 #include "ui_DlgObjStaticText.h"
+#include "ui/widgets/RegisterField.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -105,11 +109,23 @@ struct Editing
         QCoreApplication::sendEvent(editor().viewport(), &e);
         return e.isAccepted();
     }
-    // The screen file as Save writes it (UTF-16LE).
-    QString screenText() const
+    // The line of an object in the screen file that Save Project writes, read
+    // by the tests' reader; an empty line (no kind) when anything failed.
+    ScreenFileReader::ObjectLine savedLine(const CDiagramEntity* object)
     {
-        const QByteArray bytes = CTessanDoc::WriteBytes(doc->Container());
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
+        const int index = objects().IndexOf(object);
+        if (!controller.SaveProject())
+            return {};
+        const CTessanApp& app = controller.App();
+        QString path;
+        if (!ScreenCommands::ScreenFilePath(app, 1, app.model.FindScreen(1)->name, &path))
+            return {};
+        const ScreenFileReader::ScreenFile file = ScreenFileReader::ReadFile(path);
+        if (!file.ok) {
+            qWarning("%s", qPrintable(file.error));
+            return {};
+        }
+        return file.objects.value(index);
     }
 };
 
@@ -173,8 +189,12 @@ private slots:
         QCOMPARE(text->GetName(), QString("Title of the tank screen"));
         QCOMPARE(text->text, QString("Tank 1 level"));
         QCOMPARE(text->inversion, 1);
-        QVERIFY(e.screenText().contains(text->WriteKindFields()));
-        QVERIFY(e.screenText().contains("Tank 1 level"));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("Static Text"));
+        QCOMPARE(line.name, QString("Title of the tank screen"));
+        QCOMPARE(line.Field(1), QString("Tank 1 level"));
+        QCOMPARE(line.Field(2), QString("1"));
+        QCOMPARE(line.fields.size(), 16);
         // One undo point brings the old fields back.
         QCOMPARE(e.objects().UndoCount(), undo + 1);
         e.editor().Undo();
@@ -248,7 +268,7 @@ private slots:
         QVERIFY(form);
         auto ui = Fields<Ui::CDlgObjIndicatorLight>(form);
         auto* light = static_cast<const CObjectIndicatorLight*>(o);
-        auto* coil = form->findChild<QLineEdit*>("editCoil");
+        auto* coil = form->findChild<CRegisterField*>("fieldCoil")->Edit();
         QCOMPARE(coil->text(), light->coil.ToText());
         auto* circle = form->findChild<QRadioButton*>("radioCircle");
         auto* rectangle = form->findChild<QRadioButton*>("radioRectangle");
@@ -264,7 +284,17 @@ private slots:
         QCOMPARE(light->doubleSize, 0);
         QCOMPARE(light->inversion, 1);
         QCOMPARE(light->GetName(), QString("Pump"));
-        QVERIFY(e.screenText().contains(light->WriteKindFields()));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("Indicator Light"));
+        QCOMPARE(line.name, QString("Pump"));
+        const RegisterRef& c = light->coil;
+        QCOMPARE(line.Register(1),
+                 (ScreenFileReader::RegisterFields{c.deviceName, c.area, QString::number(c.address),
+                                                   QString::number(c.bitNumber), QString::number(c.bitOfWord),
+                                                   QString::number(c.radix)}));
+        QCOMPARE(line.Field(7), QString("1")); // inversion
+        QCOMPARE(line.Field(8), QString("0")); // double
+        QCOMPARE(line.Field(9), QString("1")); // shape
 
         // OK with nothing changed leaves the screen unmodified.
         QSignalSpy changed(&e.editor(), &CDiagramEditor::contentChanged);
@@ -319,7 +349,11 @@ private slots:
         QCOMPARE(meter->registerCount, 2);
         QCOMPARE(meter->isSigned, 1);
         QCOMPARE(qint32(meter->minimum), -40000);
-        QVERIFY(e.screenText().contains(meter->WriteKindFields()));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("Bar Meter"));
+        QCOMPARE(line.Field(7), QString("2"));           // register count
+        QCOMPARE(line.Field(10), QString("1"));          // signed
+        QCOMPARE(line.Field(14), QString("4294927296")); // minimum, -40000 as its 32-bit pattern
 
         // Reopened, the form shows the stored range, also in legacy range
         // mode (a new project is in it), so a second OK keeps it.
@@ -396,7 +430,13 @@ private slots:
         QCOMPARE(numeric->leadingZeros, 1);
         QCOMPARE(numeric->set, 1);
         QCOMPARE(numeric->encrypt, 0);
-        QVERIFY(e.screenText().contains(numeric->WriteKindFields()));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("Numeric"));
+        QCOMPARE(line.Field(8), QString("1"));  // set
+        QCOMPARE(line.Field(9), QString("0"));  // encrypt
+        QCOMPARE(line.Field(17), QString("5")); // digits
+        QCOMPARE(line.Field(18), QString("5")); // decimal places
+        QCOMPARE(line.Field(19), QString("1")); // leading zeros
     }
 
     void trendMeterDataPointsFollowTheWidth()
@@ -427,7 +467,10 @@ private slots:
         QVERIFY(!form->isVisible());
         QCOMPARE(trend->dataPoints, 2);
         QCOMPARE(trend->interval, 6000);
-        QVERIFY(e.screenText().contains(trend->WriteKindFields()));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("Trend Meter"));
+        QCOMPARE(line.Field(16), QString("2"));    // data points
+        QCOMPARE(line.Field(17), QString("6000")); // interval
     }
     void stringCountFollowsTheRegisterCount()
     {
@@ -459,7 +502,11 @@ private slots:
         QCOMPARE(string->registerCount, 3);
         QCOMPARE(string->stringCount, 6);
         QCOMPARE(string->doubleSize, 1);
-        QVERIFY(e.screenText().contains(string->WriteKindFields()));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("String"));
+        QCOMPARE(line.Field(7), QString("3"));  // register count
+        QCOMPARE(line.Field(8), QString("1"));  // double
+        QCOMPARE(line.Field(10), QString("6")); // string count
     }
 
     void dynamicTextGridRefusesAGap()
@@ -509,7 +556,10 @@ private slots:
         QVERIFY(!form->isVisible());
         QCOMPARE(text->texts, QStringList({"Stop", "Run", "Wait", "Fault"}));
         QCOMPARE(text->model, 1);
-        QVERIFY(e.screenText().contains(text->WriteKindFields()));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("Dynamic Text"));
+        QCOMPARE(line.fields.mid(0, 5), QStringList({"4", "Stop", "Run", "Wait", "Fault"}));
+        QCOMPARE(line.Field(13), QString("1")); // model, after the six register fields and inversion
     }
 
     void staticBitmapSplitsItsPath()
@@ -530,7 +580,9 @@ private slots:
         QCOMPARE(bitmap->fileName, QString("ok.bmp"));
         QCOMPARE(bitmap->scaling, 2);
         QCOMPARE(bitmap->blackInversion, 1);
-        QVERIFY(e.screenText().contains(bitmap->WriteKindFields()));
+        const ScreenFileReader::ObjectLine line = e.savedLine(o);
+        QCOMPARE(line.kind, QString("Static Bitmap"));
+        QCOMPARE(line.fields, QStringList({"BMP_Files\\Button", "ok.bmp", "2", "1"}));
         // A project bitmap: no backslash after the first character.
         form = e.open(o);
         Retype(path, "logo.bmp");

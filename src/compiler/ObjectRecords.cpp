@@ -1,5 +1,6 @@
-// The compiled records of the eight object kinds: kind code, register code
-// parts, geometry bytes, flag bytes and the 24-bit offset of the object's
+// The compiled records of the object kinds, and the compiler's table of kinds
+// that picks the record builder of an object: kind code, register code parts,
+// geometry bytes, flag bytes and the 24-bit offset of the object's
 // picture inside the bitmap data.
 #include "ObjectRecords.h"
 #include "ImageWriter.h"
@@ -12,6 +13,8 @@
 #include "screen/ObjectStaticText.h"
 #include "screen/ObjectString.h"
 #include "screen/ObjectTrendMeter.h"
+
+#include <array>
 
 namespace {
 
@@ -182,23 +185,49 @@ QByteArray record(CObjectString& o, CObjectBuildContext& ctx)
     return o.recordBytes;
 }
 
+template <class Object>
+QByteArray Build(CDiagramEntity& object, CObjectBuildContext& ctx)
+{
+    return record(static_cast<Object&>(object), ctx);
+}
+
+// The compiler's table of kinds: the record builder of each kind code.
+struct RecordBuilder
+{
+    ObjectKind code;
+    QByteArray (*build)(CDiagramEntity&, CObjectBuildContext&);
+};
+
+constexpr std::array kBuilders = {
+    RecordBuilder{OBJ_STATIC_TEXT, &Build<CObjectStaticText>},
+    RecordBuilder{OBJ_DYNAMIC_TEXT, &Build<CObjectDynamicText>},
+    RecordBuilder{OBJ_STATIC_BITMAP, &Build<CObjectStaticBitmap>},
+    RecordBuilder{OBJ_BAR_METER, &Build<CObjectBarMeter>},
+    RecordBuilder{OBJ_TREND_METER, &Build<CObjectTrendMeter>},
+    RecordBuilder{OBJ_INDICATOR_LIGHT, &Build<CObjectIndicatorLight>},
+    RecordBuilder{OBJ_NUMERIC, &Build<CObjectNumeric>},
+    RecordBuilder{OBJ_STRING, &Build<CObjectString>},
+};
+
+constexpr bool RowsInCodeOrder()
+{
+    for (size_t i = 0; i < kBuilders.size(); ++i)
+        if (int(kBuilders[i].code) != int(i))
+            return false;
+    return kBuilders.size() == size_t(kObjectKindCount);
+}
+static_assert(RowsInCodeOrder(), "one record builder per kind code, in code order");
+
 } // namespace
 
 namespace ObjectRecords {
 
 QByteArray Build(CDiagramEntity& object, CObjectBuildContext& ctx)
 {
-    switch (object.Kind()) {
-    case OBJ_STATIC_TEXT: return record(static_cast<CObjectStaticText&>(object), ctx);
-    case OBJ_DYNAMIC_TEXT: return record(static_cast<CObjectDynamicText&>(object), ctx);
-    case OBJ_STATIC_BITMAP: return record(static_cast<CObjectStaticBitmap&>(object), ctx);
-    case OBJ_BAR_METER: return record(static_cast<CObjectBarMeter&>(object), ctx);
-    case OBJ_TREND_METER: return record(static_cast<CObjectTrendMeter&>(object), ctx);
-    case OBJ_INDICATOR_LIGHT: return record(static_cast<CObjectIndicatorLight&>(object), ctx);
-    case OBJ_NUMERIC: return record(static_cast<CObjectNumeric&>(object), ctx);
-    case OBJ_STRING: return record(static_cast<CObjectString&>(object), ctx);
-    default: return object.recordBytes;
-    }
+    const int kind = object.Kind();
+    if (kind < 0 || kind >= kObjectKindCount)
+        return object.recordBytes;
+    return kBuilders[size_t(kind)].build(object, ctx);
 }
 
 } // namespace ObjectRecords

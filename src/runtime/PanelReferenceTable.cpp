@@ -1,4 +1,5 @@
 #include "PanelReferenceTable.h"
+#include "RuntimeObjectKinds.h"
 
 #include <map>
 #include <tuple>
@@ -48,10 +49,7 @@ private:
 
 QString CPanelReferenceTable::KindName(int kind)
 {
-    static const char* const names[] = {"Static Text", "Dynamic Text",    "Static Bitmap",
-                                        "Bar Meter",   "Trend Meter",     "Indicator Light",
-                                        "Numeric",     "String"};
-    return kind >= 0 && kind < 8 ? QString::fromLatin1(names[kind]) : QString();
+    return RuntimeObjectKindName(kind);
 }
 
 std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& image)
@@ -62,32 +60,31 @@ std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& imag
             const RuntimeObject& o = s.objects[size_t(i)];
             // Objects are named by kind and their 1-based place in the screen.
             const PanelUse use{PanelUse::Object, s.number, o.kind, i + 1, 0};
-            switch (o.kind) {
-            case 1: {
+            const RuntimeObjectKindEntry* kind = RuntimeObjectKindOf(o.kind);
+            if (!kind)
+                continue;
+            switch (kind->registerUse) {
+            case RuntimeRegisterUse::None: break;
+            case RuntimeRegisterUse::Selector: {
                 PanelReference& row = c.Use(o.reg, false, use);
-                c.Format(row, RuntimeValueFormat{false, o.model == 0, false, false, 0});
+                c.Format(row, kind->format(o));
                 break;
             }
-            case 3:
-            case 4:
-            case 6: {
-                const RuntimeValueFormat f = o.kind == 3 ? BarMeterFormat(o)
-                    : o.kind == 4                        ? TrendMeterFormat(o)
-                                                         : NumericFormat(o);
+            case RuntimeRegisterUse::Value: {
+                const RuntimeValueFormat f = kind->format(o);
                 PanelReference& row = c.Use(o.reg, false, use);
                 c.Words(row, f.isFloat || f.twoRegisters ? 2 : 1);
                 c.Format(row, f);
                 break;
             }
-            case 5: c.Use(o.reg, true, use); break;
-            case 7: {
+            case RuntimeRegisterUse::Coil: c.Use(o.reg, true, use); break;
+            case RuntimeRegisterUse::Text: {
                 PanelReference& row = c.Use(o.reg, false, use);
                 c.Words(row, std::max<int>(o.registerCount, 1));
                 if (!row.hasFormat)
                     row.ascii = true;
                 break;
             }
-            default: break;
             }
         }
         for (int k = 0; k < 5; ++k) {

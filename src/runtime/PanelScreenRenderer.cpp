@@ -6,13 +6,12 @@
 #include "PanelPainter.h"
 #include "PanelTrendSamples.h"
 #include "PanelValue.h"
+#include "RuntimeObjectKinds.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-enum Kind { StaticText, DynamicText, StaticBitmap, BarMeter, TrendMeter, Light, Numeric, String };
 
 // The meters' look follows the editor's preview: a scale of ticks beside the
 // bar, axes with arrow heads for the trend.
@@ -58,14 +57,14 @@ void CPanelScreenRenderer::DrawObject(const RuntimeObject& o, int objectIndex,
                                       CPanelPainter& painter) const
 {
     switch (o.kind) {
-    case StaticText:
-    case StaticBitmap: picture(o, o.pictureOffset, painter); break;
-    case DynamicText: dynamicText(o, painter); break;
-    case BarMeter: barMeter(o, painter); break;
-    case TrendMeter: trendMeter(o, objectIndex, painter); break;
-    case Light: light(o, painter); break;
-    case Numeric: numeric(o, painter); break;
-    case String: string(o, painter); break;
+    case RK_STATIC_TEXT:
+    case RK_STATIC_BITMAP: picture(o, o.pictureOffset, painter); break;
+    case RK_DYNAMIC_TEXT: dynamicText(o, painter); break;
+    case RK_BAR_METER: barMeter(o, painter); break;
+    case RK_TREND_METER: trendMeter(o, objectIndex, painter); break;
+    case RK_INDICATOR_LIGHT: light(o, painter); break;
+    case RK_NUMERIC: numeric(o, painter); break;
+    case RK_STRING: string(o, painter); break;
     default: break;
     }
 }

@@ -1,4 +1,5 @@
 #include "PanelSimulator.h"
+#include "RuntimeObjectKinds.h"
 #include "PanelAlarmList.h"
 #include "PanelNumericField.h"
 #include "PanelReferenceTable.h"
@@ -432,7 +433,7 @@ bool CPanelSimulator::EnterNumeric(int objectIndex, const QString& text)
     if (!screen || objectIndex < 0 || objectIndex >= int(screen->objects.size()))
         return false;
     const RuntimeObject& o = screen->objects[size_t(objectIndex)];
-    if (o.kind != 6)
+    if (o.kind != RK_NUMERIC)
         return false;
     const RuntimeValueFormat f = NumericFormat(o);
     CPanelValue v;

@@ -1,4 +1,5 @@
 #include "PanelTrendSamples.h"
+#include "RuntimeObjectKinds.h"
 #include "PanelValue.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ void CPanelTrendSamples::Start(const RuntimeScreen* screen, qint64 now, const CP
         return;
     for (int i = 0; i < int(screen->objects.size()); ++i) {
         const RuntimeObject& o = screen->objects[size_t(i)];
-        if (o.kind != 4)
+        if (o.kind != RK_TREND_METER)
             continue;
         Meter m;
         m.objectIndex = i;

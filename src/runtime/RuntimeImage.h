@@ -85,7 +85,7 @@ struct RuntimeFunctionKey
 // One object record; the fields that the kind's record does not hold stay 0.
 struct RuntimeObject
 {
-    std::uint8_t kind = 0;   // 0 static text ... 7 string
+    std::uint8_t kind = 0;   // a RuntimeObjectKind code
     RuntimeRegister reg;     // register (coil for the indicator light)
     std::uint8_t x = 0, y = 0, w = 0, h = 0;
     std::uint32_t pictureOffset = 0; // 24 bits, from the bitmap data's start

@@ -1,4 +1,5 @@
 #include "RuntimeImageReader.h"
+#include "RuntimeObjectKinds.h"
 #include "ImageCursor.h"
 
 #include <array>
@@ -18,11 +19,6 @@ static_assert(kImageHeaderLength + std::tuple_size_v<decltype(RuntimeComm::setti
               == kCommSettingsEnd);
 constexpr qsizetype kDeviceEntryLength = 16;
 
-// The length of an object record by its kind code.
-// A bar meter's fields come to 19 bytes: kind, device, x, y, w, h, address
-// (2), register count, flags A and B, maximum (4), minimum (4).
-constexpr std::array<qsizetype, 8> kObjectRecordLength = {8, 13, 8, 19, 20, 7, 17, 8};
-constexpr qsizetype kShortestObjectRecord = 7;
 
 // The images in the order of their offsets in the project header.
 enum ImageIndex { Screens, Alarms, Font, Bitmaps, Comm, ImageCount };
@@ -201,78 +197,6 @@ void ReadKeyRecord(CImageCursor& c, RuntimeFunctionKey& k)
     k.device = c.U8();
 }
 
-// The fields of one object record after its kind byte, as its kind lays them out.
-void ReadObjectFields(CImageCursor& c, RuntimeObject& o)
-{
-    auto place = [&] {
-        o.x = c.U8();
-        o.y = c.U8();
-    };
-    auto box = [&] {
-        place();
-        o.w = c.U8();
-        o.h = c.U8();
-    };
-    auto range = [&] {
-        o.maximum = c.U32();
-        o.minimum = c.U32();
-    };
-    if (o.kind == 0 || o.kind == 2) { // static text, static bitmap
-        box();
-        o.pictureOffset = c.U24();
-        return;
-    }
-    if (o.kind > 7)
-        return;
-    o.reg.device = c.U8();
-    switch (o.kind) {
-    case 1: // dynamic text
-        box();
-        o.model = c.U8();
-        o.reg.address = c.U16();
-        o.entries = c.U8();
-        o.pictureOffset = c.U24();
-        break;
-    case 3: // bar meter
-        box();
-        o.reg.address = c.U16();
-        o.registerCount = c.U8();
-        o.flagsA = c.U8();
-        o.flagsB = c.U8();
-        range();
-        break;
-    case 4: // trend meter
-        box();
-        o.reg.address = c.U16();
-        o.flagsC = c.U8();
-        o.dataPoints = c.U8();
-        o.interval = c.U16();
-        range();
-        break;
-    case 5: // indicator light
-        place();
-        o.reg.address = c.U16();
-        o.flagsD = c.U8();
-        break;
-    case 6: // numeric
-        place();
-        o.reg.address = c.U16();
-        o.flagsE = c.U8();
-        o.digitsByte = c.U8();
-        o.flagsF = c.U8();
-        range();
-        break;
-    case 7: // string
-        place();
-        o.reg.address = c.U16();
-        o.flagsG = c.U8();
-        o.registerCount = c.U8();
-        break;
-    default:
-        break;
-    }
-}
-
 // One screen record at the cursor; `s` already holds the table's number and offset.
 bool ReadScreenRecord(CImageCursor& c, RuntimeScreen& s, Damage& damage)
 {
@@ -322,7 +246,7 @@ bool ReadScreenRecord(CImageCursor& c, RuntimeScreen& s, Damage& damage)
                             .arg(what));
     }
 
-    if (qint64(objectCount) * kShortestObjectRecord > c.Left())
+    if (qint64(objectCount) * ShortestRuntimeObjectRecord() > c.Left())
         return Fail(damage, image, countAt,
                     QStringLiteral("screen %1 counts %2 objects, more than its remaining %3 bytes "
                                    "can hold")
@@ -339,18 +263,20 @@ bool ReadScreenRecord(CImageCursor& c, RuntimeScreen& s, Damage& damage)
                             .arg(s.number));
         RuntimeObject o;
         o.kind = c.U8();
-        if (o.kind >= kObjectRecordLength.size())
+        const RuntimeObjectKindEntry* kind = RuntimeObjectKindOf(o.kind);
+        if (!kind)
             return Fail(damage, image, objectAt,
-                        QStringLiteral("object %1 of screen %2 has the kind code %3, not 0 to 7")
+                        QStringLiteral("object %1 of screen %2 has the kind code %3, not 0 to %4")
                             .arg(i + 1)
                             .arg(s.number)
-                            .arg(o.kind));
-        if (!c.Has(kObjectRecordLength[o.kind] - 1))
+                            .arg(o.kind)
+                            .arg(RuntimeObjectKinds().size() - 1));
+        if (!c.Has(kind->recordLength - 1))
             return Fail(damage, image, objectAt,
                         QStringLiteral("object %1 of screen %2 runs past the image's end")
                             .arg(i + 1)
                             .arg(s.number));
-        ReadObjectFields(c, o);
+        kind->readFields(c, o);
         o.recordOffset = std::uint32_t(objectAt - c.Begin());
         s.objects.push_back(o);
     }

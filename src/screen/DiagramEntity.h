@@ -7,8 +7,10 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <vector>
 #include <optional>
 
+struct RegisterRef;
 class CDiagramEntityContainer;
 class IObjectPropertyForm;
 class QObject;
@@ -39,6 +41,8 @@ public:
 
     // The kind code (ObjectKind); -1 for the base class.
     virtual int Kind() const { return -1; }
+    // The register references the object is bound to (a coil for a light).
+    virtual std::vector<RegisterRef*> RegisterRefs() { return {}; }
 
     virtual void Clear();
     virtual std::unique_ptr<CDiagramEntity> Clone() const;

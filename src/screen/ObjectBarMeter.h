@@ -15,6 +15,7 @@ class CObjectBarMeter : public CDiagramEntity, public BarMeterProperties
 public:
     explicit CObjectBarMeter(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_BAR_METER; }
+    std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

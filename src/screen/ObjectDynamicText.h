@@ -22,6 +22,7 @@ class CObjectDynamicText : public CDiagramEntity, public DynamicTextProperties
 public:
     explicit CObjectDynamicText(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_DYNAMIC_TEXT; }
+    std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

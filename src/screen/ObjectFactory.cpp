@@ -1,3 +1,5 @@
+// The screen layer's table of kinds: code, stored name and factory. Every
+// list and count of kinds in the screen layer and above derives from it.
 #include "ObjectFactory.h"
 #include "ObjectBarMeter.h"
 #include "ObjectDynamicText.h"
@@ -8,35 +10,60 @@
 #include "ObjectString.h"
 #include "ObjectTrendMeter.h"
 
+#include <array>
+#include <type_traits>
+
 namespace {
 
-const char* const kKindNames[kObjectKindCount] = {
-    "Static Text", "Dynamic Text", "Static Bitmap", "Bar Meter",
-    "Trend Meter", "Indicator Light", "Numeric", "String",
+// Kinds bound to a register take the project's default reference.
+template <class Object>
+std::unique_ptr<CDiagramEntity> Create(const CProjectModel* model)
+{
+    if constexpr (std::is_constructible_v<Object, const CProjectModel*>)
+        return std::make_unique<Object>(model);
+    else
+        return std::make_unique<Object>();
+}
+
+constexpr std::array kKinds = {
+    ObjectKindEntry{OBJ_STATIC_TEXT, "Static Text", &Create<CObjectStaticText>},
+    ObjectKindEntry{OBJ_DYNAMIC_TEXT, "Dynamic Text", &Create<CObjectDynamicText>},
+    ObjectKindEntry{OBJ_STATIC_BITMAP, "Static Bitmap", &Create<CObjectStaticBitmap>},
+    ObjectKindEntry{OBJ_BAR_METER, "Bar Meter", &Create<CObjectBarMeter>},
+    ObjectKindEntry{OBJ_TREND_METER, "Trend Meter", &Create<CObjectTrendMeter>},
+    ObjectKindEntry{OBJ_INDICATOR_LIGHT, "Indicator Light", &Create<CObjectIndicatorLight>},
+    ObjectKindEntry{OBJ_NUMERIC, "Numeric", &Create<CObjectNumeric>},
+    ObjectKindEntry{OBJ_STRING, "String", &Create<CObjectString>},
 };
 
+constexpr bool RowsInCodeOrder()
+{
+    for (size_t i = 0; i < kKinds.size(); ++i)
+        if (int(kKinds[i].code) != int(i))
+            return false;
+    return kKinds.size() == size_t(kObjectKindCount);
+}
+static_assert(RowsInCodeOrder(), "one row per kind code, in code order");
+
 } // namespace
+
+std::span<const ObjectKindEntry> ObjectKinds()
+{
+    return kKinds;
+}
 
 QString ObjectKindName(int kind)
 {
     if (kind < 0 || kind >= kObjectKindCount)
         return QString();
-    return QLatin1String(kKindNames[kind]);
+    return QLatin1String(kKinds[size_t(kind)].storedName);
 }
 
 std::unique_ptr<CDiagramEntity> CreateObjectOfKind(int kind, const CProjectModel* model)
 {
-    switch (kind) {
-    case OBJ_STATIC_TEXT: return std::make_unique<CObjectStaticText>();
-    case OBJ_DYNAMIC_TEXT: return std::make_unique<CObjectDynamicText>(model);
-    case OBJ_STATIC_BITMAP: return std::make_unique<CObjectStaticBitmap>();
-    case OBJ_BAR_METER: return std::make_unique<CObjectBarMeter>(model);
-    case OBJ_TREND_METER: return std::make_unique<CObjectTrendMeter>(model);
-    case OBJ_INDICATOR_LIGHT: return std::make_unique<CObjectIndicatorLight>(model);
-    case OBJ_NUMERIC: return std::make_unique<CObjectNumeric>(model);
-    case OBJ_STRING: return std::make_unique<CObjectString>(model);
-    default: return nullptr;
-    }
+    if (kind < 0 || kind >= kObjectKindCount)
+        return nullptr;
+    return kKinds[size_t(kind)].create(model);
 }
 
 std::unique_ptr<CDiagramEntity> CreateObjectFromLine(const QString& line, bool legacyRangeMode,
@@ -47,10 +74,10 @@ std::unique_ptr<CDiagramEntity> CreateObjectFromLine(const QString& line, bool l
     QString kindName, rest;
     if (!CDiagramEntity::SplitKindName(line, &kindName, &rest))
         return nullptr;
-    for (int kind = 0; kind < kObjectKindCount; ++kind) {
-        if (kindName != QLatin1String(kKindNames[kind]))
+    for (const ObjectKindEntry& kind : kKinds) {
+        if (kindName != QLatin1String(kind.storedName))
             continue;
-        auto object = CreateObjectOfKind(kind, model);
+        auto object = kind.create(model);
         if (object->ReadLine(line, legacyRangeMode))
             return object;
     }

@@ -4,13 +4,27 @@
 
 #include <QString>
 #include <memory>
+#include <span>
 
 class CProjectModel;
 
-// The kind name of a kind code ("Static Text" ... "String"); empty outside 0..7.
+// One row of the screen layer's table of kinds: the code, the name that the
+// screen file stores ("Static Text"), and the factory of a new object with
+// its defaults (`model` fills the default register reference).
+struct ObjectKindEntry
+{
+    ObjectKind code;
+    const char* storedName;
+    std::unique_ptr<CDiagramEntity> (*create)(const CProjectModel* model);
+};
+
+// Every kind, in the order of their codes (the row of a code is its index).
+std::span<const ObjectKindEntry> ObjectKinds();
+
+// The kind name of a kind code ("Static Text" ... "String"); empty outside the table.
 QString ObjectKindName(int kind);
 
-// A new object of the kind with its defaults; none for a code outside 0..7.
+// A new object of the kind with its defaults; none for a code outside the table.
 // `model` fills the default register reference (device and area).
 std::unique_ptr<CDiagramEntity> CreateObjectOfKind(int kind, const CProjectModel* model = nullptr);
 

@@ -18,6 +18,7 @@ class CObjectIndicatorLight : public CDiagramEntity, public IndicatorLightProper
 public:
     explicit CObjectIndicatorLight(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_INDICATOR_LIGHT; }
+    std::vector<RegisterRef*> RegisterRefs() override { return {&coil}; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

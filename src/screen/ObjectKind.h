@@ -1,6 +1,8 @@
 #pragma once
 
-// The kind codes of screen objects, as the screen record carries them.
+// The kind codes of screen objects, as the screen record carries them. The
+// screen layer's table of kinds (ObjectFactory.cpp) gives each code its
+// stored name and its factory; everything else counts kinds from here.
 enum ObjectKind : int {
     OBJ_STATIC_TEXT = 0,
     OBJ_DYNAMIC_TEXT = 1,
@@ -11,7 +13,7 @@ enum ObjectKind : int {
     OBJ_NUMERIC = 6,
     OBJ_STRING = 7,
 };
-inline constexpr int kObjectKindCount = 8;
+inline constexpr int kObjectKindCount = OBJ_STRING + 1;
 
 // The stored form of a register value; derived from four properties, never stored.
 enum ValueFormat : int {

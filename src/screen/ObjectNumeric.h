@@ -21,6 +21,7 @@ class CObjectNumeric : public CDiagramEntity, public NumericProperties
 public:
     explicit CObjectNumeric(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_NUMERIC; }
+    std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

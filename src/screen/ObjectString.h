@@ -19,6 +19,7 @@ class CObjectString : public CDiagramEntity, public StringProperties
 public:
     explicit CObjectString(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_STRING; }
+    std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

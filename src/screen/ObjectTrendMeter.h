@@ -16,6 +16,7 @@ class CObjectTrendMeter : public CDiagramEntity, public TrendMeterProperties
 public:
     explicit CObjectTrendMeter(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_TREND_METER; }
+    std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

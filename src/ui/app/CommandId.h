@@ -1,4 +1,5 @@
 #pragma once
+#include "screen/ObjectKind.h"
 
 // Every command of the main window. The order is the order of the menus.
 enum class CommandId : int {
@@ -37,15 +38,9 @@ enum class CommandId : int {
     StatusBar,
     LanguageEnglish,
     LanguageChinese,
-    // Object: the eight kinds in the order of their kind codes
-    ObjectStaticText,
-    ObjectDynamicText,
-    ObjectStaticBitmap,
-    ObjectBarMeter,
-    ObjectTrendMeter,
-    ObjectIndicatorLight,
-    ObjectNumeric,
-    ObjectString,
+    // Object: one command per kind, in the order of their kind codes
+    ObjectFirst,
+    ObjectLast = ObjectFirst + kObjectKindCount - 1,
     // Screen
     NewScreen,
     DeleteScreen,
@@ -79,6 +74,12 @@ inline constexpr int kCommandCount = int(CommandId::PreviousPane) + 1;
 // The kind code of an object-creation command, or -1.
 constexpr int ObjectKindOfCommand(CommandId id)
 {
-    const int k = int(id) - int(CommandId::ObjectStaticText);
-    return k >= 0 && k < 8 ? k : -1;
+    const int k = int(id) - int(CommandId::ObjectFirst);
+    return k >= 0 && k < kObjectKindCount ? k : -1;
+}
+
+// The object-creation command of a kind code (0 .. kObjectKindCount - 1).
+constexpr CommandId ObjectCommand(int kind)
+{
+    return CommandId(int(CommandId::ObjectFirst) + kind);
 }

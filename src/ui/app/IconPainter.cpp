@@ -1,4 +1,6 @@
 #include "IconPainter.h"
+#include "ui/screen/ObjectPainter.h"
+#include "ui/widgets/IconInk.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -10,11 +12,7 @@ namespace {
 // Every picture is drawn on a 24 x 24 grid and scaled to the size asked for.
 using Drawing = std::function<void(QPainter&)>;
 
-const QColor kInk(40, 48, 64);
-const QColor kPaper(252, 252, 248);
-const QColor kAccent(38, 110, 190);
-const QColor kWarm(222, 150, 40);
-const QColor kGreen(60, 150, 80);
+using namespace IconInk;
 
 class CDrawnIconEngine : public QIconEngine
 {
@@ -48,11 +46,6 @@ private:
 QIcon Make(Drawing draw)
 {
     return QIcon(new CDrawnIconEngine(std::move(draw)));
-}
-
-QPen Pen(const QColor& c, double w = 1.5)
-{
-    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 void Page(QPainter& p, const QRectF& r)
@@ -91,16 +84,6 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& c)
     b.setAngle(line.angle() - 35);
     p.drawLine(a);
     p.drawLine(b);
-}
-
-void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& c, int px, bool bold = true)
-{
-    QFont f(QStringLiteral("Sans"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    p.setFont(f);
-    p.setPen(c);
-    p.drawText(r, Qt::AlignCenter, text);
 }
 
 void Folder(QPainter& p)
@@ -310,66 +293,6 @@ Drawing DrawingFor(CommandId id)
     return {};
 }
 
-Drawing KindDrawing(int kind)
-{
-    switch (kind) {
-    case 0: return [](QPainter& p) { Letter(p, QRectF(0, 0, 24, 24), QStringLiteral("A"), kInk, 18); };
-    case 1:
-        return [](QPainter& p) {
-            Letter(p, QRectF(0, -2, 24, 22), QStringLiteral("A"), kAccent, 16);
-            p.setPen(Pen(kAccent, 1.6));
-            QPainterPath wave;
-            wave.moveTo(3, 21);
-            wave.cubicTo(8, 17, 12, 25, 21, 20);
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(wave);
-        };
-    case 2:
-        return [](QPainter& p) {
-            p.setPen(Pen(kInk, 1.2));
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(2.5, 4, 19, 16));
-            p.setBrush(kGreen);
-            QPolygonF hill;
-            hill << QPointF(3, 19.5) << QPointF(9, 11) << QPointF(13, 16) << QPointF(16, 13)
-                 << QPointF(21, 19.5);
-            p.drawPolygon(hill);
-            p.setBrush(kWarm);
-            p.drawEllipse(QPointF(16, 8.5), 2, 2);
-        };
-    case 3:
-        return [](QPainter& p) {
-            p.setPen(Pen(kInk, 1.2));
-            p.setBrush(kPaper);
-            p.drawRect(QRectF(3, 8, 18, 8));
-            p.setBrush(kAccent);
-            p.drawRect(QRectF(3, 8, 11, 8));
-        };
-    case 4:
-        return [](QPainter& p) {
-            p.setPen(Pen(kInk, 1.2));
-            p.drawLine(QPointF(3, 3), QPointF(3, 21));
-            p.drawLine(QPointF(3, 21), QPointF(21, 21));
-            p.setPen(Pen(kAccent, 1.8));
-            QPolygonF line;
-            line << QPointF(4, 16) << QPointF(8, 12) << QPointF(12, 15) << QPointF(16, 7)
-                 << QPointF(21, 10);
-            p.drawPolyline(line);
-        };
-    case 5:
-        return [](QPainter& p) {
-            p.setPen(Pen(kInk, 1.2));
-            p.setBrush(QColor(250, 210, 60));
-            p.drawEllipse(QPointF(12, 10), 7, 7);
-            p.setBrush(QColor(150, 150, 150));
-            p.drawRect(QRectF(9, 17, 6, 4.5));
-        };
-    case 6: return [](QPainter& p) { Letter(p, QRectF(0, 0, 24, 24), QStringLiteral("123"), kInk, 10); };
-    case 7: return [](QPainter& p) { Letter(p, QRectF(0, 0, 24, 24), QStringLiteral("abc"), kInk, 10); };
-    default: return {};
-    }
-}
-
 } // namespace
 
 namespace IconPainter {
@@ -382,8 +305,10 @@ QIcon Icon(CommandId id)
 
 QIcon KindIcon(int kind)
 {
-    Drawing d = KindDrawing(kind);
-    return d ? Make(std::move(d)) : QIcon();
+    const CObjectPainter& painter = CObjectPainter::ForKind(kind);
+    if (!painter.HasIcon())
+        return QIcon();
+    return Make([&painter](QPainter& p) { painter.DrawIcon(p); });
 }
 
 QIcon AppIcon()

@@ -2,9 +2,13 @@
 #include "IconPainter.h"
 #include "base/AppSettings.h"
 #include "base/LanguageSection.h"
+#include "screen/ObjectFactory.h"
+#include "ui/screen/EditorObjectKinds.h"
 
 #include <QAction>
 #include <QKeySequence>
+
+#include <vector>
 
 namespace {
 
@@ -18,10 +22,11 @@ struct CommandEntry
     bool checkable = false;
 };
 
-const std::array<CommandEntry, kCommandCount>& Entries()
+// The commands other than the object kinds, in the order of their ids.
+const std::vector<CommandEntry>& FixedEntries()
 {
     using K = QKeySequence;
-    static const std::array<CommandEntry, kCommandCount> entries = {{
+    static const std::vector<CommandEntry> entries = {
         {CommandId::StartProject, "Start Project...", "&Start Project...", "Create a new project or open an existing one", {}},
         {CommandId::OpenProject, "Open Project...", "&Open Project...", "Open an existing project", {K(Qt::CTRL | Qt::Key_O)}},
         {CommandId::CloseProject, "Close Project", "&Close Project", "Close the open project", {}},
@@ -54,14 +59,6 @@ const std::array<CommandEntry, kCommandCount>& Entries()
         {CommandId::StatusBar, "Status Bar", "&Status Bar", "Show or hide the status bar", {}, true},
         {CommandId::LanguageEnglish, "English", "&English", "Show the program in English from its next start", {}, true},
         {CommandId::LanguageChinese, "Chinese", "&Chinese", "Show the program in Chinese from its next start", {}, true},
-        {CommandId::ObjectStaticText, "Static Text", "&Static Text", "Draw a static text", {}},
-        {CommandId::ObjectDynamicText, "Dynamic Text", "&Dynamic Text", "Draw a dynamic text", {}},
-        {CommandId::ObjectStaticBitmap, "Static Bitmap", "Static &Bitmap", "Draw a static bitmap", {}},
-        {CommandId::ObjectBarMeter, "Bar Meter", "Bar &Meter", "Draw a bar meter", {}},
-        {CommandId::ObjectTrendMeter, "Trend Meter", "&Trend Meter", "Draw a trend meter", {}},
-        {CommandId::ObjectIndicatorLight, "Indicator Light", "&Indicator Light", "Draw an indicator light", {}},
-        {CommandId::ObjectNumeric, "Numeric", "&Numeric", "Draw a numeric", {}},
-        {CommandId::ObjectString, "String", "St&ring", "Draw a string", {}},
         {CommandId::NewScreen, "New Screen", "&New Screen", "Add a screen to the project", {K(Qt::CTRL | Qt::Key_N)}},
         {CommandId::DeleteScreen, "Delete Screen...", "&Delete Screen...", "Delete the selected screen", {}},
         {CommandId::RenameScreen, "Rename Screen...", "&Rename Screen...", "Rename the selected screen", {}},
@@ -83,7 +80,25 @@ const std::array<CommandEntry, kCommandCount>& Entries()
         {CommandId::About, "About...", "&About...", "Show the program's name and version", {}},
         {CommandId::NextPane, "Next Pane", "Ne&xt Pane", "Move to the next pane", {K(Qt::Key_F6)}},
         {CommandId::PreviousPane, "Previous Pane", "Pre&vious Pane", "Move to the previous pane", {K(Qt::SHIFT | Qt::Key_F6)}},
-    }};
+    };
+    return entries;
+}
+
+// Every command, index = id: the fixed ones with one command per object kind
+// from the editor's table of kinds in their place.
+const std::vector<CommandEntry>& Entries()
+{
+    static const std::vector<CommandEntry> entries = [] {
+        std::vector<CommandEntry> all = FixedEntries();
+        auto at = all.begin() + int(CommandId::ObjectFirst);
+        for (const EditorObjectKind& kind : EditorObjectKinds())
+            at = all.insert(at, CommandEntry{ObjectCommand(kind.code), ObjectKinds()[size_t(kind.code)].storedName,
+                                             kind.menuText, kind.statusTip, {}}) + 1;
+        Q_ASSERT(int(all.size()) == kCommandCount);
+        for (size_t i = 0; i < all.size(); ++i)
+            Q_ASSERT(int(all[i].id) == int(i));
+        return all;
+    }();
     return entries;
 }
 

@@ -328,10 +328,9 @@ void CMainWindow::buildMenus()
     QMenu* bareView = menu("View", {});
     viewTail(bareView);
 
-    QMenu* object = menu("Object", {CommandId::ObjectStaticText, CommandId::ObjectDynamicText,
-                                    CommandId::ObjectStaticBitmap, CommandId::ObjectBarMeter,
-                                    CommandId::ObjectTrendMeter, CommandId::ObjectIndicatorLight,
-                                    CommandId::ObjectNumeric, CommandId::ObjectString});
+    QMenu* object = menu("Object", {});
+    for (int kind = 0; kind < kObjectKindCount; ++kind)
+        object->addAction(act(ObjectCommand(kind)));
     screenMenu_ = menu("Screen", {CommandId::NewScreen, CommandId::DeleteScreen, CommandId::RenameScreen,
                                   CommandId::CopyScreen, CommandId::PasteScreen});
     sep(screenMenu_);

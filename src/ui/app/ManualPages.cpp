@@ -1,4 +1,5 @@
 #include "ManualPages.h"
+#include "ui/screen/EditorObjectKinds.h"
 
 #include <QMessageBox>
 #include <QMetaObject>
@@ -17,7 +18,7 @@ struct PageOfWindow
 };
 
 // The windows with a page of their own. Property forms are dialogs of one
-// class named after their form.
+// class named after their form; their pages are in the editor's table of kinds.
 constexpr std::array kPages = {
     PageOfWindow{"CMainWindow", "main-window.html"},
     PageOfWindow{"CDlgStartProject", "start-project.html"},
@@ -42,14 +43,6 @@ constexpr std::array kPages = {
     PageOfWindow{"CDlgAbout", "about.html"},
     PageOfWindow{"CSimulatorWindow", "simulator.html"},
     PageOfWindow{"DockCrossReference", "cross-reference.html"}, // the pane floating on its own
-    PageOfWindow{"CDlgObjStaticText", "form-static-text.html"},
-    PageOfWindow{"CDlgObjDynamicText", "form-dynamic-text.html"},
-    PageOfWindow{"CDlgObjStaticBitmap", "form-static-bitmap.html"},
-    PageOfWindow{"CDlgObjBarMeter", "form-bar-meter.html"},
-    PageOfWindow{"CDlgObjTrendMeter", "form-trend-meter.html"},
-    PageOfWindow{"CDlgObjIndicatorLight", "form-indicator-light.html"},
-    PageOfWindow{"CDlgObjNumeric", "form-numeric.html"},
-    PageOfWindow{"CDlgObjString", "form-string.html"},
 };
 
 const QString kMessages = QStringLiteral("messages.html");
@@ -73,6 +66,9 @@ QString PageOfName(const QString& name)
     for (const PageOfWindow& p : kPages)
         if (name == QLatin1String(p.window))
             return QString::fromLatin1(p.page);
+    for (const EditorObjectKind& kind : EditorObjectKinds())
+        if (name == QLatin1String(kind.formName))
+            return QString::fromLatin1(kind.manualPage);
     return QString();
 }
 
@@ -102,6 +98,8 @@ QStringList AllPages()
     QStringList pages{kMessages, MainWindowPage(true)};
     for (const PageOfWindow& p : kPages)
         pages.append(QString::fromLatin1(p.page));
+    for (const EditorObjectKind& kind : EditorObjectKinds())
+        pages.append(QString::fromLatin1(kind.manualPage));
     pages.removeDuplicates();
     return pages;
 }

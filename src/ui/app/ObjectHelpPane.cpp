@@ -1,7 +1,7 @@
 #include "ObjectHelpPane.h"
-#include "ObjectListPane.h"
 #include "base/AppSettings.h"
 #include "base/LanguageSection.h"
+#include "ui/screen/EditorObjectKinds.h"
 #include "ui/widgets/UiText.h"
 
 #include <QFileInfo>
@@ -22,12 +22,10 @@ CObjectHelpPane::CObjectHelpPane(const CAppSettings& settings, QWidget* parent)
 
 QString CObjectHelpPane::PagePath(int kind) const
 {
-    if (kind < 0 || kind >= CObjectListPane::KindNames().size())
+    const QString page = ObjectHelpPage(kind, settings_.GetLanguageCode());
+    if (page.isEmpty())
         return QString();
-    QString name = CObjectListPane::KindNames()[kind];
-    name.remove(QLatin1Char(' '));
-    return settings_.Paths().programDir + QStringLiteral("/help/") + name + settings_.GetLanguageCode()
-         + QStringLiteral(".htm");
+    return settings_.Paths().programDir + QStringLiteral("/help/") + page;
 }
 
 void CObjectHelpPane::ShowKind(int kind)

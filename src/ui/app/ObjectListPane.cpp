@@ -2,27 +2,20 @@
 #include "IconPainter.h"
 #include "ObjectKindList.h"
 #include "base/LanguageSection.h"
+#include "screen/ObjectFactory.h"
 #include "ui/widgets/UiText.h"
 
 #include <QVBoxLayout>
-
-const QStringList& CObjectListPane::KindNames()
-{
-    static const QStringList names = {
-        QStringLiteral("Static Text"), QStringLiteral("Dynamic Text"), QStringLiteral("Static Bitmap"),
-        QStringLiteral("Bar Meter"),   QStringLiteral("Trend Meter"),  QStringLiteral("Indicator Light"),
-        QStringLiteral("Numeric"),     QStringLiteral("String")};
-    return names;
-}
 
 CObjectListPane::CObjectListPane(const CAppSettings& settings, QWidget* parent)
     : QWidget(parent), list_(new CObjectKindList(this))
 {
     setWindowTitle(UiText(settings, IDD_DLG_DOT_OBJECTLIST, QStringLiteral("Object List")));
     list_->setAccessibleName(windowTitle());
-    for (int kind = 0; kind < KindNames().size(); ++kind) {
+    // The kinds in the fixed order of their codes.
+    for (int kind = 0; kind < kObjectKindCount; ++kind) {
         auto* item = new QListWidgetItem(IconPainter::KindIcon(kind),
-                                         UiText(settings, IDD_DLG_DOT_OBJECTLIST, KindNames()[kind]), list_);
+                                         UiText(settings, IDD_DLG_DOT_OBJECTLIST, ObjectKindName(kind)), list_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
     }
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -4,7 +4,7 @@
 class CAppSettings;
 class CObjectKindList;
 
-// Object List: the eight object kinds in the order of their codes. A change
+// Object List: the object kinds in the order of their codes. A change
 // of selection asks for the kind's help page; the items are drag sources for
 // the screen editor.
 class CObjectListPane : public QWidget
@@ -13,8 +13,6 @@ class CObjectListPane : public QWidget
 public:
     CObjectListPane(const CAppSettings& settings, QWidget* parent = nullptr);
     CObjectKindList* List() const { return list_; }
-    // The English names of the kinds, index = kind code.
-    static const QStringList& KindNames();
 
 signals:
     void kindSelected(int kind);

@@ -9,6 +9,7 @@
 #include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui_DlgAlarm.h"
+#include "ui/widgets/RegisterField.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -37,11 +38,10 @@ CDlgAlarm::CDlgAlarm(CProjectController& controller, RegisterPicker picker, File
     ui_->gridAlarms->setColumnWidth(0, 110);
     ui_->gridAlarms->setTabKeyNavigation(false);
     ui_->gridAlarms->setAccessibleName(windowTitle());
-    ui_->buttonPickCoil->setAccessibleName(ui_->labelCoil->text().remove(QLatin1Char('&')));
+    ui_->fieldCoil->Bind(RegisterRef::KindBit, picker_);
 
     const CProjectModel& model = controller.App().model;
-    start_ = AlarmListRules::StartCoil(model);
-    ui_->editCoil->setText(start_.ToText());
+    ui_->fieldCoil->SetRef(AlarmListRules::StartCoil(model));
     ui_->editCount->SetRange(0, AlarmListRules::kMaxAlarms);
     // A stored list longer than the field's 100 is shown whole and kept
     // until the count is edited.
@@ -54,7 +54,7 @@ CDlgAlarm::CDlgAlarm(CProjectController& controller, RegisterPicker picker, File
     for (int r = 0; r < ui_->gridAlarms->rowCount(); ++r)
         ui_->gridAlarms->item(r, 1)->setText(model.alarms.items[size_t(r)].message);
 
-    connect(ui_->buttonPickCoil, &QPushButton::clicked, this, &CDlgAlarm::PickStartCoil);
+    connect(ui_->fieldCoil, &CRegisterField::picked, this, &CDlgAlarm::relabel);
     connect(ui_->editCount, &CDigitSpinEdit::textChanged, this, &CDlgAlarm::onCountEdited);
     connect(ui_->buttonImport, &QPushButton::clicked, this, [this] {
         const QString path = importFile_ ? importFile_(this) : QString();
@@ -66,7 +66,7 @@ CDlgAlarm::CDlgAlarm(CProjectController& controller, RegisterPicker picker, File
         if (!path.isEmpty())
             ExportFile(path);
     });
-    ui_->buttonPickCoil->setFocus();
+    ui_->fieldCoil->PickButton()->setFocus();
 }
 
 CDlgAlarm::~CDlgAlarm() = default;
@@ -103,7 +103,7 @@ void CDlgAlarm::resizeRows(int count)
 void CDlgAlarm::relabel()
 {
     for (int r = 0; r < ui_->gridAlarms->rowCount(); ++r) {
-        ui_->gridAlarms->item(r, 0)->setText(AlarmListRules::CoilLabel(AlarmListRules::CoilOfRow(start_, r)));
+        ui_->gridAlarms->item(r, 0)->setText(AlarmListRules::CoilLabel(AlarmListRules::CoilOfRow(StartCoil(), r)));
         ui_->gridAlarms->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(r + 1)));
     }
 }
@@ -116,14 +116,9 @@ QStringList CDlgAlarm::Messages() const
     return out;
 }
 
-void CDlgAlarm::PickStartCoil()
+RegisterRef CDlgAlarm::StartCoil() const
 {
-    RegisterRef ref = start_;
-    if (picker_ && picker_(this, RegisterRef::KindBit, ref)) {
-        start_ = ref;
-        ui_->editCoil->setText(start_.ToText());
-        relabel();
-    }
+    return ui_->fieldCoil->Ref();
 }
 
 bool CDlgAlarm::ImportFile(const QString& path)
@@ -140,8 +135,7 @@ bool CDlgAlarm::ImportFile(const QString& path)
         return false;
     }
     if (content->start) {
-        start_ = *content->start;
-        ui_->editCoil->setText(start_.ToText());
+        ui_->fieldCoil->SetRef(*content->start);
     }
     SetCount(int(content->messages.size()));
     for (int r = 0; r < content->messages.size(); ++r)
@@ -152,7 +146,7 @@ bool CDlgAlarm::ImportFile(const QString& path)
 bool CDlgAlarm::ExportFile(const QString& path)
 {
     ui_->gridAlarms->setCurrentCell(-1, -1); // ends an edit in progress
-    const QByteArray bytes = AlarmListCsv::Write(start_, Messages());
+    const QByteArray bytes = AlarmListCsv::Write(StartCoil(), Messages());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         ProjectMessages::Error(controller_, LocalText{QStringLiteral("The file %1 can't be written"), {path}, {}});
@@ -173,6 +167,6 @@ void CDlgAlarm::accept()
                                      .replace(QLatin1String("%d"), QString::number(bad)));
         return;
     }
-    result_ = AlarmListRules::Build(start_, messages);
+    result_ = AlarmListRules::Build(StartCoil(), messages);
     QDialog::accept();
 }

@@ -24,10 +24,9 @@ public:
 
     // The list that OK built.
     const CAlarmObjList& Result() const { return result_; }
-    RegisterRef StartCoil() const { return start_; }
+    RegisterRef StartCoil() const;
     QStringList Messages() const;
     void SetCount(int count);
-    void PickStartCoil();
     // False when the file could not be read or a row was refused (the grid
     // then stays as it was).
     bool ImportFile(const QString& path);
@@ -45,6 +44,5 @@ private:
     RegisterPicker picker_;
     FileChooser importFile_;
     FileChooser exportFile_;
-    RegisterRef start_;
     CAlarmObjList result_;
 };

@@ -18,12 +18,8 @@ public:
 
     void Load(const CFunKey_SetCoil& action);
     void Store(CFunKey_SetCoil& action) const;
-    // What "..." does: the picker, then the field shows its choice.
-    void PickCoil();
     Ui::CFunKeySetCoilPage& Form() const { return *ui_; }
 
 private:
     std::unique_ptr<Ui::CFunKeySetCoilPage> ui_;
-    RegisterPicker picker_;
-    RegisterRef coil_;
 };

@@ -10,13 +10,11 @@ const QString kValueRefused = QStringLiteral("Error OBJ-002 : Minimum value is n
 }
 
 CFunKeySetRegPage::CFunKeySetRegPage(CProjectController& controller, RegisterPicker picker, QWidget* parent)
-    : QWidget(parent), controller_(controller), ui_(std::make_unique<Ui::CFunKeySetRegPage>()),
-      picker_(std::move(picker))
+    : QWidget(parent), controller_(controller), ui_(std::make_unique<Ui::CFunKeySetRegPage>())
 {
     ui_->setupUi(this);
-    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    ui_->fieldRegister->Bind(RegisterRef::KindWord, std::move(picker));
     ui_->spinQuantity->SetLimits(1, 2, 1);
-    connect(ui_->buttonPickRegister, &QPushButton::clicked, this, &CFunKeySetRegPage::PickRegister);
     connect(ui_->spinQuantity, &QSpinBox::valueChanged, this, &CFunKeySetRegPage::onFormatControl);
     connect(ui_->checkFloat, &QCheckBox::toggled, this, &CFunKeySetRegPage::onFormatControl);
     connect(ui_->radioBcd, &QRadioButton::toggled, this, &CFunKeySetRegPage::onFormatControl);
@@ -56,8 +54,7 @@ void CFunKeySetRegPage::applyFormat(ValueFormat format)
 
 void CFunKeySetRegPage::Load(const CFunKey_SetReg& action)
 {
-    reg_ = action.reg;
-    ui_->editRegister->setText(reg_.ToText());
+    ui_->fieldRegister->SetRef(action.reg);
     // A stored quantity outside 1..2 is shown as it is; the format reads it
     // as the value's register count.
     settings_ = {action.quantity, action.isFloat != 0, action.mode == 1, action.isSigned != 0};
@@ -108,20 +105,11 @@ bool CFunKeySetRegPage::Store(CFunKey_SetReg& action) const
         ui_->editValue->SelectAllText();
         return false;
     }
-    action.reg = reg_;
+    action.reg = ui_->fieldRegister->Ref();
     action.quantity = settings_.quantity;
     action.value = qint32(*value);
     action.isFloat = settings_.isFloat ? 1 : 0;
     action.mode = settings_.bcd ? 1 : 0;
     action.isSigned = settings_.isSigned ? 1 : 0;
     return true;
-}
-
-void CFunKeySetRegPage::PickRegister()
-{
-    RegisterRef ref = reg_;
-    if (picker_ && picker_(this, RegisterRef::KindWord, ref)) {
-        reg_ = ref;
-        ui_->editRegister->setText(reg_.ToText());
-    }
 }

@@ -26,7 +26,6 @@ public:
     // False, with the value selected, when the value text is no value of the
     // format.
     bool Store(CFunKey_SetReg& action) const;
-    void PickRegister();
     ValueFormat Format() const { return format_; }
     Ui::CFunKeySetRegPage& Form() const { return *ui_; }
 
@@ -45,8 +44,6 @@ private:
 
     CProjectController& controller_;
     std::unique_ptr<Ui::CFunKeySetRegPage> ui_;
-    RegisterPicker picker_;
-    RegisterRef reg_;
     ValueFormat format_ = VF_UNSIGNED_16;
     Settings settings_;
     ValueFormat loadedFormat_ = VF_UNSIGNED_16;

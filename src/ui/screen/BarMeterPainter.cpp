@@ -1,4 +1,5 @@
 #include "BarMeterPainter.h"
+#include "ui/widgets/IconInk.h"
 #include "screen/ObjectBarMeter.h"
 
 #include <QPainter>
@@ -70,4 +71,14 @@ void CBarMeterPainter::Draw(QPainter& p, const CDiagramEntity& object, const QRe
 QSize CBarMeterPainter::ContentSize(const CDiagramEntity&, const ObjectPaintContext&) const
 {
     return QSize(16, 32);
+}
+
+void CBarMeterPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    p.setPen(Pen(kInk, 1.2));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(3, 8, 18, 8));
+    p.setBrush(kAccent);
+    p.drawRect(QRectF(3, 8, 11, 8));
 }

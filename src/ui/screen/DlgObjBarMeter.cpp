@@ -1,6 +1,6 @@
 #include "DlgObjBarMeter.h"
 #include "PropertyFormDialog.h"
-#include "ui/widgets/RegisterPicker.h"
+#include "ui/widgets/RegisterField.h"
 #include "ui_DlgObjBarMeter.h"
 
 #include "app/TessanApp.h"
@@ -21,21 +21,19 @@ void CDlgObjBarMeter::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_BARMETER);
-    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    BindRegisterField(*ui_->fieldRegister, RegisterRef::KindWord);
 
     ui_->editPoint->SetDecimalField(1, 0, 5);
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);
     format_->Connect(&dialog, Controller());
 
-    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
 }
 
 void CDlgObjBarMeter::Load()
 {
     LoadName(*ui_->editName, meter_);
-    reg_ = meter_.reg;
-    ui_->editRegister->setText(reg_.ToText());
+    ui_->fieldRegister->SetRef(meter_.reg);
     format_->Load(meter_);
     QRadioButton* const directions[] = {ui_->radioUp, ui_->radioDown, ui_->radioRight, ui_->radioLeft};
     directions[qBound(0, meter_.direction, 3)]->setChecked(true);
@@ -49,7 +47,7 @@ bool CDlgObjBarMeter::Check()
 void CDlgObjBarMeter::Store()
 {
     StoreName(*ui_->editName, meter_);
-    meter_.reg = reg_;
+    meter_.reg = ui_->fieldRegister->Ref();
     format_->Store(meter_);
     meter_.direction = ui_->radioDown->isChecked() ? 1
         : ui_->radioRight->isChecked()             ? 2
@@ -60,17 +58,4 @@ void CDlgObjBarMeter::Store()
 QWidget* CDlgObjBarMeter::FirstField() const
 {
     return ui_->editName;
-}
-
-void CDlgObjBarMeter::PickRegister()
-{
-    CProjectController* c = Controller();
-    if (!c)
-        return;
-    RegisterRef ref = reg_;
-    const CTessanApp& app = c->App();
-    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
-        reg_ = ref;
-        ui_->editRegister->setText(reg_.ToText());
-    }
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include "ObjectPropertyForm.h"
 #include "ValueFormatFields.h"
-#include "project/RegisterRef.h"
 
 #include <memory>
 
@@ -19,7 +18,6 @@ public:
     ~CDlgObjBarMeter() override;
 
     Ui::CDlgObjBarMeter& Fields() const { return *ui_; }
-    const RegisterRef& Register() const { return reg_; }
 
 protected:
     void Build(CPropertyFormDialog& dialog) override;
@@ -29,10 +27,7 @@ protected:
     QWidget* FirstField() const override;
 
 private:
-    void PickRegister();
-
     CObjectBarMeter& meter_;
     std::unique_ptr<Ui::CDlgObjBarMeter> ui_;
     std::unique_ptr<CValueFormatFields> format_;
-    RegisterRef reg_;
 };

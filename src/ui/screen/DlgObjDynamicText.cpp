@@ -1,7 +1,7 @@
 #include "DlgObjDynamicText.h"
 #include "FontSpecText.h"
 #include "PropertyFormDialog.h"
-#include "ui/widgets/RegisterPicker.h"
+#include "ui/widgets/RegisterField.h"
 #include "ui_DlgObjDynamicText.h"
 
 #include "app/TessanApp.h"
@@ -47,7 +47,7 @@ void CDlgObjDynamicText::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_DYNAMICTEXT);
-    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    BindRegisterField(*ui_->fieldRegister, RegisterRef::KindWord);
     ui_->tableTexts->setAccessibleName(dialog.windowTitle());
 
     QTableWidget* table = ui_->tableTexts;
@@ -67,15 +67,13 @@ void CDlgObjDynamicText::Build(CPropertyFormDialog& dialog)
         table->setItem(value, 0, cell);
         table->setItem(value, 1, new QTableWidgetItem);
     }
-    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
     QObject::connect(ui_->buttonFont, &QPushButton::clicked, &dialog, [this] { PickFont(); });
 }
 
 void CDlgObjDynamicText::Load()
 {
     LoadName(*ui_->editName, text_);
-    reg_ = text_.reg;
-    ui_->editRegister->setText(reg_.ToText());
+    ui_->fieldRegister->SetRef(text_.reg);
     (text_.model == 0 ? ui_->radioDec : ui_->radioHex)->setChecked(true);
     ui_->checkInversion->setChecked(text_.inversion != 0);
     SetFont(text_.font);
@@ -117,7 +115,7 @@ bool CDlgObjDynamicText::Check()
 void CDlgObjDynamicText::Store()
 {
     StoreName(*ui_->editName, text_);
-    text_.reg = reg_;
+    text_.reg = ui_->fieldRegister->Ref();
     text_.model = ui_->radioHex->isChecked() ? 1 : 0;
     text_.inversion = ui_->checkInversion->isChecked() ? 1 : 0;
     text_.font = font_;
@@ -149,17 +147,4 @@ void CDlgObjDynamicText::PickFont()
     const QFont chosen = QFontDialog::getFont(&ok, FontSpecText::ToQFont(font_), Dialog());
     if (ok)
         SetFont(FontSpecText::FromQFont(chosen, font_));
-}
-
-void CDlgObjDynamicText::PickRegister()
-{
-    CProjectController* c = Controller();
-    if (!c)
-        return;
-    RegisterRef ref = reg_;
-    const CTessanApp& app = c->App();
-    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
-        reg_ = ref;
-        ui_->editRegister->setText(reg_.ToText());
-    }
 }

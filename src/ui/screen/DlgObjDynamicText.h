@@ -1,6 +1,5 @@
 #pragma once
 #include "ObjectPropertyForm.h"
-#include "project/RegisterRef.h"
 #include "screen/FontSpec.h"
 
 #include <memory>
@@ -30,13 +29,11 @@ protected:
     QWidget* FirstField() const override;
 
 private:
-    void PickRegister();
     void PickFont();
     void SetFont(const FontSpec& font);
     QString Content(int value) const;
 
     CObjectDynamicText& text_;
     std::unique_ptr<Ui::CDlgObjDynamicText> ui_;
-    RegisterRef reg_;
     FontSpec font_;
 };

@@ -1,6 +1,5 @@
 #pragma once
 #include "ObjectPropertyForm.h"
-#include "project/RegisterRef.h"
 
 #include <memory>
 
@@ -17,8 +16,6 @@ public:
     ~CDlgObjIndicatorLight() override;
 
     Ui::CDlgObjIndicatorLight& Fields() const { return *ui_; }
-    const RegisterRef& Coil() const { return coil_; }
-    void SetCoil(const RegisterRef& coil);
 
 protected:
     void Build(CPropertyFormDialog& dialog) override;
@@ -27,9 +24,7 @@ protected:
     QWidget* FirstField() const override;
 
 private:
-    void PickCoil();
 
     CObjectIndicatorLight& light_;
     std::unique_ptr<Ui::CDlgObjIndicatorLight> ui_;
-    RegisterRef coil_;
 };

@@ -1,6 +1,6 @@
 #include "DlgObjNumeric.h"
 #include "PropertyFormDialog.h"
-#include "ui/widgets/RegisterPicker.h"
+#include "ui/widgets/RegisterField.h"
 #include "ui_DlgObjNumeric.h"
 
 #include "app/TessanApp.h"
@@ -26,7 +26,7 @@ void CDlgObjNumeric::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_NUMBERREGISTER);
-    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    BindRegisterField(*ui_->fieldRegister, RegisterRef::KindWord);
 
     ui_->editPoint->SetDecimalField(2, 0, 10);
     ui_->editDigit->SetDecimalField(2, 1, 10);
@@ -34,14 +34,12 @@ void CDlgObjNumeric::Build(CPropertyFormDialog& dialog)
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), false);
     format_->Connect(&dialog, Controller());
 
-    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
 }
 
 void CDlgObjNumeric::Load()
 {
     LoadName(*ui_->editName, numeric_);
-    reg_ = numeric_.reg;
-    ui_->editRegister->setText(reg_.ToText());
+    ui_->fieldRegister->SetRef(numeric_.reg);
     format_->Load(numeric_);
     ui_->editDigit->SetText(QString::number(numeric_.digits));
     ui_->checkSet->setChecked(numeric_.set != 0);
@@ -70,7 +68,7 @@ bool CDlgObjNumeric::Check()
 void CDlgObjNumeric::Store()
 {
     StoreName(*ui_->editName, numeric_);
-    numeric_.reg = reg_;
+    numeric_.reg = ui_->fieldRegister->Ref();
     format_->Store(numeric_);
     numeric_.digits = ui_->editDigit->Text().toInt();
     numeric_.set = ui_->checkSet->isChecked() ? 1 : 0;
@@ -84,17 +82,4 @@ void CDlgObjNumeric::Store()
 QWidget* CDlgObjNumeric::FirstField() const
 {
     return ui_->editName;
-}
-
-void CDlgObjNumeric::PickRegister()
-{
-    CProjectController* c = Controller();
-    if (!c)
-        return;
-    RegisterRef ref = reg_;
-    const CTessanApp& app = c->App();
-    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
-        reg_ = ref;
-        ui_->editRegister->setText(reg_.ToText());
-    }
 }

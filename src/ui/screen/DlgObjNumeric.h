@@ -1,7 +1,6 @@
 #pragma once
 #include "ObjectPropertyForm.h"
 #include "ValueFormatFields.h"
-#include "project/RegisterRef.h"
 
 #include <memory>
 
@@ -20,7 +19,6 @@ public:
     ~CDlgObjNumeric() override;
 
     Ui::CDlgObjNumeric& Fields() const { return *ui_; }
-    const RegisterRef& Register() const { return reg_; }
 
 protected:
     void Build(CPropertyFormDialog& dialog) override;
@@ -30,10 +28,7 @@ protected:
     QWidget* FirstField() const override;
 
 private:
-    void PickRegister();
-
     CObjectNumeric& numeric_;
     std::unique_ptr<Ui::CDlgObjNumeric> ui_;
     std::unique_ptr<CValueFormatFields> format_;
-    RegisterRef reg_;
 };

@@ -1,6 +1,6 @@
 #include "DlgObjString.h"
 #include "PropertyFormDialog.h"
-#include "ui/widgets/RegisterPicker.h"
+#include "ui/widgets/RegisterField.h"
 #include "ui_DlgObjString.h"
 
 #include "app/TessanApp.h"
@@ -26,10 +26,9 @@ void CDlgObjString::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_STRINGREGISTER);
-    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    BindRegisterField(*ui_->fieldRegister, RegisterRef::KindWord);
     ui_->editCount->SetDecimalField(2, 1, 12);
     ui_->editStringCount->SetMode(CColorEdit::ModeDecimal);
-    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
     QObject::connect(ui_->editCount, &CColorEdit::textChanged, &dialog, [this] {
         if (!loading_)
             CountChanged();
@@ -40,8 +39,7 @@ void CDlgObjString::Load()
 {
     loading_ = true;
     LoadName(*ui_->editName, string_);
-    reg_ = string_.reg;
-    ui_->editRegister->setText(reg_.ToText());
+    ui_->fieldRegister->SetRef(string_.reg);
     ui_->editCount->SetText(QString::number(string_.registerCount));
     ui_->editStringCount->SetText(QString::number(string_.stringCount));
     CountChanged();
@@ -81,7 +79,7 @@ bool CDlgObjString::Check()
 void CDlgObjString::Store()
 {
     StoreName(*ui_->editName, string_);
-    string_.reg = reg_;
+    string_.reg = ui_->fieldRegister->Ref();
     string_.registerCount = qBound(1, ui_->editCount->Text().toInt(), 12);
     string_.stringCount = qMax(1, ui_->editStringCount->Text().toInt());
     string_.doubleSize = ui_->checkDouble->isChecked() ? 1 : 0;
@@ -91,17 +89,4 @@ void CDlgObjString::Store()
 QWidget* CDlgObjString::FirstField() const
 {
     return ui_->editName;
-}
-
-void CDlgObjString::PickRegister()
-{
-    CProjectController* c = Controller();
-    if (!c)
-        return;
-    RegisterRef ref = reg_;
-    const CTessanApp& app = c->App();
-    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
-        reg_ = ref;
-        ui_->editRegister->setText(reg_.ToText());
-    }
 }

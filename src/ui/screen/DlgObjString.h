@@ -1,6 +1,5 @@
 #pragma once
 #include "ObjectPropertyForm.h"
-#include "project/RegisterRef.h"
 
 #include <memory>
 
@@ -27,13 +26,11 @@ protected:
     QWidget* FirstField() const override;
 
 private:
-    void PickRegister();
     // Ranges "String Count:" for the count as typed; false (and OBJ-008)
     // when the string count no longer fits.
     bool CountChanged();
 
     CObjectString& string_;
     std::unique_ptr<Ui::CDlgObjString> ui_;
-    RegisterRef reg_;
     bool loading_ = false;
 };

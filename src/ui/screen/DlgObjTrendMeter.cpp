@@ -1,6 +1,6 @@
 #include "DlgObjTrendMeter.h"
 #include "PropertyFormDialog.h"
-#include "ui/widgets/RegisterPicker.h"
+#include "ui/widgets/RegisterField.h"
 #include "ui_DlgObjTrendMeter.h"
 
 #include "app/TessanApp.h"
@@ -26,7 +26,7 @@ void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
 {
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_TRENDMETER);
-    ui_->buttonPickRegister->setAccessibleName(ui_->labelRegister->text().remove(QLatin1Char('&')));
+    BindRegisterField(*ui_->fieldRegister, RegisterRef::KindWord);
 
     ui_->editPoint->SetDecimalField(1, 0, 5);
     ui_->editDataPoint->SetMode(CColorEdit::ModeDecimal);
@@ -37,14 +37,12 @@ void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);
     format_->Connect(&dialog, Controller());
 
-    QObject::connect(ui_->buttonPickRegister, &QPushButton::clicked, &dialog, [this] { PickRegister(); });
 }
 
 void CDlgObjTrendMeter::Load()
 {
     LoadName(*ui_->editName, meter_);
-    reg_ = meter_.reg;
-    ui_->editRegister->setText(reg_.ToText());
+    ui_->fieldRegister->SetRef(meter_.reg);
     format_->Load(meter_);
     // 2 .. the object's width less 2; the stored value is cut to that.
     const int most = DataPointMaximum();
@@ -78,7 +76,7 @@ int CDlgObjTrendMeter::DataPointMaximum() const
 void CDlgObjTrendMeter::Store()
 {
     StoreName(*ui_->editName, meter_);
-    meter_.reg = reg_;
+    meter_.reg = ui_->fieldRegister->Ref();
     format_->Store(meter_);
     meter_.dataPoints = ui_->editDataPoint->Text().toInt();
     meter_.interval = qMax(1, ui_->editInterval->Text().toInt());
@@ -87,17 +85,4 @@ void CDlgObjTrendMeter::Store()
 QWidget* CDlgObjTrendMeter::FirstField() const
 {
     return ui_->editName;
-}
-
-void CDlgObjTrendMeter::PickRegister()
-{
-    CProjectController* c = Controller();
-    if (!c)
-        return;
-    RegisterRef ref = reg_;
-    const CTessanApp& app = c->App();
-    if (CDlgRegister::Pick(Dialog(), app.settings, c->Messages(), app.model, ref, RegisterRef::KindWord)) {
-        reg_ = ref;
-        ui_->editRegister->setText(reg_.ToText());
-    }
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include "ObjectPropertyForm.h"
 #include "ValueFormatFields.h"
-#include "project/RegisterRef.h"
 
 #include <memory>
 
@@ -20,7 +19,6 @@ public:
     ~CDlgObjTrendMeter() override;
 
     Ui::CDlgObjTrendMeter& Fields() const { return *ui_; }
-    const RegisterRef& Register() const { return reg_; }
 
 protected:
     void Build(CPropertyFormDialog& dialog) override;
@@ -30,11 +28,9 @@ protected:
     QWidget* FirstField() const override;
 
 private:
-    void PickRegister();
     int DataPointMaximum() const;
 
     CObjectTrendMeter& meter_;
     std::unique_ptr<Ui::CDlgObjTrendMeter> ui_;
     std::unique_ptr<CValueFormatFields> format_;
-    RegisterRef reg_;
 };

@@ -1,8 +1,12 @@
 #include "DynamicTextPainter.h"
+#include "screen/TextPicture.h"
+#include "screen/PictureFont.h"
+#include "ui/widgets/IconInk.h"
 #include "TextPreview.h"
 #include "screen/ObjectDynamicText.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 
@@ -27,4 +31,24 @@ QSize CDynamicTextPainter::ContentSize(const CDiagramEntity& object,
         size = QSize(std::max(size.width(), s.width()), std::max(size.height(), s.height()));
     }
     return size;
+}
+
+void CDynamicTextPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    Letter(p, QRectF(0, -2, 24, 22), QStringLiteral("A"), kAccent, 16);
+    p.setPen(Pen(kAccent, 1.6));
+    QPainterPath wave;
+    wave.moveTo(3, 21);
+    wave.cubicTo(8, 17, 12, 25, 21, 20);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(wave);
+}
+
+QImage CDynamicTextPainter::PanelPicture(const CDiagramEntity& object, int w, int h,
+                                         CPreviewPictures&) const
+{
+    const auto& o = static_cast<const CObjectDynamicText&>(object);
+    return TextPicture::Render(o.texts.value(0), PictureFont::FromFontSpec(o.font), w, h,
+                               o.inversion != 0);
 }

@@ -1,4 +1,5 @@
 #include "IndicatorLightPainter.h"
+#include "ui/widgets/IconInk.h"
 #include "screen/ObjectIndicatorLight.h"
 
 #include <QPainter>
@@ -32,4 +33,20 @@ QSize CIndicatorLightPainter::ContentSize(const CDiagramEntity& object,
 {
     const auto& o = static_cast<const CObjectIndicatorLight&>(object);
     return o.doubleSize ? QSize(32, 32) : QSize(16, 16);
+}
+
+void CIndicatorLightPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    p.setPen(Pen(kInk, 1.2));
+    p.setBrush(QColor(250, 210, 60));
+    p.drawEllipse(QPointF(12, 10), 7, 7);
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(QRectF(9, 17, 6, 4.5));
+}
+
+QString CIndicatorLightPainter::ContentFields(const CDiagramEntity& object) const
+{
+    const auto& o = static_cast<const CObjectIndicatorLight&>(object);
+    return QStringLiteral("%1,%2").arg(o.doubleSize).arg(o.shape);
 }

@@ -8,4 +8,6 @@ public:
     void Draw(QPainter& p, const CDiagramEntity& object, const QRect& target,
               const ObjectPaintContext& ctx) const override;
     QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const override;
+    void DrawIcon(QPainter& p) const override;
+    QString ContentFields(const CDiagramEntity& object) const override;
 };

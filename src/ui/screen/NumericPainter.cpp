@@ -1,4 +1,5 @@
 #include "NumericPainter.h"
+#include "ui/widgets/IconInk.h"
 #include "TextPreview.h"
 #include "screen/ObjectNumeric.h"
 
@@ -42,4 +43,22 @@ QSize CNumericPainter::ContentSize(const CDiagramEntity& object, const ObjectPai
 {
     const auto& o = static_cast<const CObjectNumeric&>(object);
     return TextPreview::Extent(Sample(o), TextPreview::UiFont(o.doubleSize ? 30 : 15, 1.0, true));
+}
+
+void CNumericPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    Letter(p, QRectF(0, 0, 24, 24), QStringLiteral("123"), kInk, 10);
+}
+
+QString CNumericPainter::ContentFields(const CDiagramEntity& object) const
+{
+    const auto& o = static_cast<const CObjectNumeric&>(object);
+    return QStringLiteral("%1,%2,%3,%4,%5,%6")
+        .arg(o.digits)
+        .arg(o.decimalPlaces)
+        .arg(o.isSigned)
+        .arg(o.model)
+        .arg(o.leadingZeros)
+        .arg(o.doubleSize);
 }

@@ -13,6 +13,8 @@ public:
     void Draw(QPainter& p, const CDiagramEntity& object, const QRect& target,
               const ObjectPaintContext& ctx) const override;
     QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const override;
+    void DrawIcon(QPainter& p) const override;
+    QString ContentFields(const CDiagramEntity& object) const override;
 
     // The digits 1, 2, 3 ... (every digit 0 with leading zeros), the decimal
     // point the places ask for, and a minus sign when a DEC value is signed:

@@ -1,15 +1,7 @@
 #include "ObjectPainter.h"
-#include "BarMeterPainter.h"
-#include "DynamicTextPainter.h"
-#include "IndicatorLightPainter.h"
-#include "NumericPainter.h"
+#include "EditorObjectKinds.h"
 #include "PreviewPictures.h"
-#include "StaticBitmapPainter.h"
-#include "StaticTextPainter.h"
-#include "StringPainter.h"
-#include "TrendMeterPainter.h"
 #include "screen/DiagramEntity.h"
-#include "screen/ObjectKind.h"
 
 #include <QPainter>
 
@@ -17,7 +9,7 @@
 
 namespace {
 
-// Anything that is none of the eight kinds: a black frame on white.
+// Anything that is none of the kinds: a black frame on white.
 class CFramePainter : public CObjectPainter
 {
 public:
@@ -36,6 +28,8 @@ public:
         const PaperRect r = object.GetRect().Normalized();
         return QSize(r.Width(), r.Height());
     }
+    void DrawIcon(QPainter&) const override {}
+    bool HasIcon() const override { return false; }
 };
 
 int toWindow(int v, double zoom)
@@ -47,26 +41,9 @@ int toWindow(int v, double zoom)
 
 const CObjectPainter& CObjectPainter::ForKind(int kind)
 {
-    static const CStaticTextPainter staticText;
-    static const CDynamicTextPainter dynamicText;
-    static const CStaticBitmapPainter staticBitmap;
-    static const CBarMeterPainter barMeter;
-    static const CTrendMeterPainter trendMeter;
-    static const CIndicatorLightPainter indicatorLight;
-    static const CNumericPainter numeric;
-    static const CStringPainter string;
     static const CFramePainter frame;
-    switch (kind) {
-    case OBJ_STATIC_TEXT: return staticText;
-    case OBJ_DYNAMIC_TEXT: return dynamicText;
-    case OBJ_STATIC_BITMAP: return staticBitmap;
-    case OBJ_BAR_METER: return barMeter;
-    case OBJ_TREND_METER: return trendMeter;
-    case OBJ_INDICATOR_LIGHT: return indicatorLight;
-    case OBJ_NUMERIC: return numeric;
-    case OBJ_STRING: return string;
-    default: return frame;
-    }
+    const EditorObjectKind* row = EditorObjectKindOf(kind);
+    return row ? *row->painter : frame;
 }
 
 namespace ObjectPainting {

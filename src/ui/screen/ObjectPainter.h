@@ -1,16 +1,20 @@
 #pragma once
 #include "ObjectPaintContext.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class CDiagramEntity;
+class CPreviewPictures;
 class QPainter;
 
-// How one kind of object shows in the screen editor: its preview drawn into
-// its window rectangle, and the size its content needs when it is dropped.
-// One painter per kind; ForKind finds it.
+// How one kind of object shows in the editor: its preview drawn into its
+// window rectangle, the size its content needs when it is dropped, its icon in
+// the Object menu and the object list, and the panel's own picture where the
+// kind has one. One painter per kind; the editor's table of kinds holds them.
 class CObjectPainter
 {
 public:
@@ -20,6 +24,22 @@ public:
                       const ObjectPaintContext& ctx) const = 0;
     // The size in paper pixels that the content needs.
     virtual QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const = 0;
+    // The properties that decide the content size, as one text; a change of
+    // it refits an object that cannot be resized. Empty for resizable kinds.
+    virtual QString ContentFields(const CDiagramEntity&) const { return QString(); }
+    // The kind's icon on the 24 x 24 grid of the drawn icons.
+    virtual void DrawIcon(QPainter& p) const = 0;
+    virtual bool HasIcon() const { return true; }
+    // The picture the panel shows, black and white, `w` by `h` pixels, as the
+    // compiler renders it; only kinds that the compiler renders have one.
+    virtual bool HasPanelPicture() const { return false; }
+    // Whether the preview depends on where the object lies, not only on its
+    // size (a bitmap's centring follows the parity of its edges).
+    virtual bool PreviewDependsOnPlace() const { return false; }
+    virtual QImage PanelPicture(const CDiagramEntity&, int /*w*/, int /*h*/, CPreviewPictures&) const
+    {
+        return QImage();
+    }
 
     // The painter of a kind code; a plain frame for anything else.
     static const CObjectPainter& ForKind(int kind);

@@ -5,6 +5,8 @@
 #include "app/TessanApp.h"
 #include "ui/document/ProjectController.h"
 #include "ui/widgets/DialogTexts.h"
+#include "ui/widgets/RegisterField.h"
+#include "ui/widgets/RegisterPicker.h"
 #include "DiagramEditor.h"
 #include "ObjectEditor.h"
 #include "PropertyFormDialog.h"
@@ -99,6 +101,17 @@ void CObjectPropertyForm::Cancel()
 {
     if (editor_)
         editor_->PropertiesCancelled(&object_); // may destroy this form
+}
+
+void CObjectPropertyForm::BindRegisterField(CRegisterField& field, int kind)
+{
+    field.Bind(kind, [this](QWidget* parent, int k, RegisterRef& ref) {
+        CProjectController* c = Controller();
+        if (!c)
+            return false;
+        const CTessanApp& app = c->App();
+        return CDlgRegister::Pick(parent, app.settings, c->Messages(), app.model, ref, k);
+    });
 }
 
 void CObjectPropertyForm::LoadName(QLineEdit& field, const CDiagramEntity& object)

@@ -8,6 +8,7 @@ class CDiagramEditor;
 class CDiagramEntity;
 class CProjectController;
 class CPropertyFormDialog;
+class CRegisterField;
 class QDialogButtonBox;
 class QLineEdit;
 class QWidget;
@@ -51,6 +52,9 @@ protected:
     // the texts come from the form's language section, and the buttons
     // accept and reject the dialog.
     void SetUpDialog(CPropertyFormDialog& dialog, QDialogButtonBox& buttons, int section);
+    // "..." of a register field opens the register picker over the open
+    // project for a reference of `kind` (RegisterRef::KindWord or KindBit).
+    void BindRegisterField(CRegisterField& field, int kind);
     static void LoadName(QLineEdit& field, const CDiagramEntity& object);
     static void StoreName(const QLineEdit& field, CDiagramEntity& object);
 

@@ -1,11 +1,7 @@
 #include "PreviewPictures.h"
 #include "ObjectPainter.h"
 #include "screen/BitmapFile.h"
-#include "screen/ObjectDynamicText.h"
 #include "screen/ObjectStaticBitmap.h"
-#include "screen/ObjectStaticText.h"
-#include "screen/StaticBitmapPicture.h"
-#include "screen/TextPicture.h"
 
 #include <QPainter>
 
@@ -58,7 +54,7 @@ QImage CPreviewPictures::Preview(const CDiagramEntity& object, QSize size,
                       .arg(size.width())
                       .arg(size.height())
                       .arg(ctx.zoom, 0, 'g', 17);
-    if (object.Kind() == OBJ_STATIC_BITMAP) {
+    if (CObjectPainter::ForKind(object.Kind()).PreviewDependsOnPlace()) {
         const PaperRect r = object.GetRect();
         key += QStringLiteral("%1,%2:").arg(r.left).arg(r.top);
     }
@@ -102,7 +98,8 @@ QImage CPreviewPictures::BitmapOf(const CObjectStaticBitmap& object)
 QImage CPreviewPictures::PanelPicture(const CDiagramEntity& object)
 {
     const int kind = object.Kind();
-    if (kind != OBJ_STATIC_TEXT && kind != OBJ_DYNAMIC_TEXT && kind != OBJ_STATIC_BITMAP)
+    const CObjectPainter& painter = CObjectPainter::ForKind(kind);
+    if (!painter.HasPanelPicture())
         return QImage();
     const PaperRect r = object.GetRect();
     const int w = side(qint64(r.right) - r.left);
@@ -119,27 +116,7 @@ QImage CPreviewPictures::PanelPicture(const CDiagramEntity& object)
     auto it = panel_.constFind(key);
     if (it != panel_.cend())
         return it.value();
-    QImage picture;
-    switch (kind) {
-    case OBJ_STATIC_TEXT: {
-        const auto& o = static_cast<const CObjectStaticText&>(object);
-        picture = TextPicture::Render(o.text, PictureFont::FromFontSpec(o.font), w, h,
-                                      o.inversion != 0);
-        break;
-    }
-    case OBJ_DYNAMIC_TEXT: {
-        const auto& o = static_cast<const CObjectDynamicText&>(object);
-        picture = TextPicture::Render(o.texts.value(0), PictureFont::FromFontSpec(o.font), w, h,
-                                      o.inversion != 0);
-        break;
-    }
-    case OBJ_STATIC_BITMAP: {
-        const auto& o = static_cast<const CObjectStaticBitmap&>(object);
-        picture = StaticBitmapPicture::Render(BitmapOf(o), QRect(r.left, r.top, w, h), o.scaling,
-                                              o.blackInversion != 0);
-        break;
-    }
-    }
+    QImage picture = painter.PanelPicture(object, w, h, *this);
     // Only exactly black pixels become ink on the panel; everything else is
     // its paper.
     if (!picture.isNull()) {

@@ -1,4 +1,5 @@
 #include "StaticBitmapPainter.h"
+#include "ui/widgets/IconInk.h"
 #include "PreviewPictures.h"
 #include "screen/ObjectStaticBitmap.h"
 #include "screen/StaticBitmapPicture.h"
@@ -48,4 +49,28 @@ QSize CStaticBitmapPainter::ContentSize(const CDiagramEntity& object,
     if (picture.isNull())
         return o.GetMinimumSize();
     return picture.size();
+}
+
+void CStaticBitmapPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    p.setPen(Pen(kInk, 1.2));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(2.5, 4, 19, 16));
+    p.setBrush(kGreen);
+    QPolygonF hill;
+    hill << QPointF(3, 19.5) << QPointF(9, 11) << QPointF(13, 16) << QPointF(16, 13)
+         << QPointF(21, 19.5);
+    p.drawPolygon(hill);
+    p.setBrush(kWarm);
+    p.drawEllipse(QPointF(16, 8.5), 2, 2);
+}
+
+QImage CStaticBitmapPainter::PanelPicture(const CDiagramEntity& object, int w, int h,
+                                          CPreviewPictures& pictures) const
+{
+    const auto& o = static_cast<const CObjectStaticBitmap&>(object);
+    const PaperRect r = o.GetRect();
+    return StaticBitmapPicture::Render(pictures.BitmapOf(o), QRect(r.left, r.top, w, h), o.scaling,
+                                       o.blackInversion != 0);
 }

@@ -8,4 +8,8 @@ public:
     void Draw(QPainter& p, const CDiagramEntity& object, const QRect& target,
               const ObjectPaintContext& ctx) const override;
     QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const override;
+    void DrawIcon(QPainter& p) const override;
+    bool HasPanelPicture() const override { return true; }
+    bool PreviewDependsOnPlace() const override { return true; }
+    QImage PanelPicture(const CDiagramEntity& object, int w, int h, CPreviewPictures& pictures) const override;
 };

@@ -1,4 +1,7 @@
 #include "StaticTextPainter.h"
+#include "screen/TextPicture.h"
+#include "screen/PictureFont.h"
+#include "ui/widgets/IconInk.h"
 #include "TextPreview.h"
 #include "screen/ObjectStaticText.h"
 
@@ -18,4 +21,17 @@ QSize CStaticTextPainter::ContentSize(const CDiagramEntity& object, const Object
 {
     const auto& o = static_cast<const CObjectStaticText&>(object);
     return TextPreview::Extent(o.text, TextPreview::ObjectFont(o.font, 1.0));
+}
+
+void CStaticTextPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    Letter(p, QRectF(0, 0, 24, 24), QStringLiteral("A"), kInk, 18);
+}
+
+QImage CStaticTextPainter::PanelPicture(const CDiagramEntity& object, int w, int h,
+                                        CPreviewPictures&) const
+{
+    const auto& o = static_cast<const CObjectStaticText&>(object);
+    return TextPicture::Render(o.text, PictureFont::FromFontSpec(o.font), w, h, o.inversion != 0);
 }

@@ -1,4 +1,5 @@
 #include "StringPainter.h"
+#include "ui/widgets/IconInk.h"
 #include "TextPreview.h"
 #include "screen/ObjectString.h"
 
@@ -31,4 +32,16 @@ QSize CStringPainter::ContentSize(const CDiagramEntity& object, const ObjectPain
 {
     const auto& o = static_cast<const CObjectString&>(object);
     return TextPreview::Extent(sample(o), TextPreview::UiFont(o.doubleSize ? 30 : 15, 1.0));
+}
+
+void CStringPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    Letter(p, QRectF(0, 0, 24, 24), QStringLiteral("abc"), kInk, 10);
+}
+
+QString CStringPainter::ContentFields(const CDiagramEntity& object) const
+{
+    const auto& o = static_cast<const CObjectString&>(object);
+    return QStringLiteral("%1,%2").arg(o.stringCount).arg(o.doubleSize);
 }

@@ -1,4 +1,5 @@
 #include "TrendMeterPainter.h"
+#include "ui/widgets/IconInk.h"
 #include "screen/ObjectTrendMeter.h"
 
 #include <QPainter>
@@ -51,4 +52,17 @@ void CTrendMeterPainter::Draw(QPainter& p, const CDiagramEntity&, const QRect& t
 QSize CTrendMeterPainter::ContentSize(const CDiagramEntity&, const ObjectPaintContext&) const
 {
     return QSize(64, 32);
+}
+
+void CTrendMeterPainter::DrawIcon(QPainter& p) const
+{
+    using namespace IconInk;
+    p.setPen(Pen(kInk, 1.2));
+    p.drawLine(QPointF(3, 3), QPointF(3, 21));
+    p.drawLine(QPointF(3, 21), QPointF(21, 21));
+    p.setPen(Pen(kAccent, 1.8));
+    QPolygonF line;
+    line << QPointF(4, 16) << QPointF(8, 12) << QPointF(12, 15) << QPointF(16, 7)
+         << QPointF(21, 10);
+    p.drawPolyline(line);
 }
