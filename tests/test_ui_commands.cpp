@@ -35,7 +35,7 @@ CommandState ScreenActive()
     s.screenEditorReady = true;
     s.documentWindows = 2;
     s.currentScreen = 1;
-    s.canUndo = s.canRedo = s.hasSelection = s.canPaste = true;
+    s.canUndo = s.canRedo = s.hasSelection = s.canPaste = s.selectionHasRegister = true;
     return s;
 }
 
@@ -169,7 +169,7 @@ private slots:
             const EnablingRule rule = CommandEnabling::RuleOf(id);
             if (rule == EnablingRule::ScreenView || rule == EnablingRule::ScreenEditorReady
                 || rule == EnablingRule::Undo || rule == EnablingRule::Redo || rule == EnablingRule::Selection
-                || rule == EnablingRule::ClipboardObjects)
+                || rule == EnablingRule::ClipboardObjects || rule == EnablingRule::SelectionRegister)
                 QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
         }
         // The screen commands follow the current screen and the copy.
@@ -210,6 +210,10 @@ private slots:
         QVERIFY(On(CommandId::SelectAll, s));
         s.canPaste = false;
         QVERIFY(!On(CommandId::Paste, s));
+        // Find Uses needs a selected object bound to a register.
+        QVERIFY(On(CommandId::FindUses, s));
+        s.selectionHasRegister = false;
+        QVERIFY(!On(CommandId::FindUses, s));
         s.canUndo = false;
         QVERIFY(!On(CommandId::Undo, s));
         QVERIFY(On(CommandId::Redo, s));

@@ -251,7 +251,7 @@ private slots:
 
         // The several-objects menu: the topmost selected object's register.
         e.doc->Select([](CDiagramEntityContainer& o) { o.SelectAll(); });
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0));
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
         QApplication::sendEvent(canvas->viewport(), &key);
         menu = popup();
         QVERIFY(menu);

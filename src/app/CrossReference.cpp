@@ -7,8 +7,6 @@
 #include "project/RegisterNumberRule.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectStaticBitmap.h"
-#include "screen/ObjectString.h"
-#include "screen/RegisterValueProperties.h"
 
 #include <QHash>
 
@@ -16,22 +14,6 @@
 #include <tuple>
 
 namespace {
-
-// The words an object's register takes: two for a float or a 32-bit value,
-// the register count of a string, one otherwise.
-int ObjectWords(const CDiagramEntity& object)
-{
-    switch (object.Kind()) {
-    case OBJ_STRING: return std::max(1, static_cast<const CObjectString&>(object).registerCount);
-    case OBJ_BAR_METER:
-    case OBJ_TREND_METER:
-    case OBJ_NUMERIC:
-        if (const auto* value = dynamic_cast<const RegisterValueProperties*>(&object))
-            return value->isFloat || value->registerCount >= 2 ? 2 : 1;
-        return 1;
-    default: return 1;
-    }
-}
 
 QString CoilActionName(int action)
 {
@@ -101,17 +83,15 @@ QSet<QString> CCrossReference::collectUses(const CProjectModel& model, const CPr
     screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
         int index = 0;
         for (const CDiagramEntity* object : objects.Objects()) {
-            if (object->Kind() == OBJ_STATIC_BITMAP) {
-                const auto* bitmap = static_cast<const CObjectStaticBitmap*>(object);
-                if (bitmap->folder.isEmpty())
-                    shown.insert(bitmap->fileName.toLower());
-            }
+            if (const auto* bitmap = dynamic_cast<const CObjectStaticBitmap*>(object);
+                bitmap && bitmap->folder.isEmpty())
+                shown.insert(bitmap->fileName.toLower());
             for (const RegisterRef* ref : ObjectRegisters(*object)) {
                 CrossReferenceUse use;
                 use.kind = UseKind::Object;
                 use.ref = *ref;
-                use.bit = object->Kind() == OBJ_INDICATOR_LIGHT;
-                use.words = use.bit ? 1 : ObjectWords(*object);
+                use.bit = object->RefersToCoil();
+                use.words = use.bit ? 1 : object->RegisterWords();
                 use.screenNumber = screen.number;
                 use.screenName = screen.name;
                 use.objectIndex = index;

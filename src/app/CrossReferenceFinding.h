@@ -20,6 +20,6 @@ struct CrossReferenceFinding
     int use = -1;         // the use it concerns; -1 for a screen or a bitmap
     int otherUse = -1;    // overlap: the first use whose words it shares in part
     int screenNumber = 0; // unreached, plc-only
-    QString screenName;
-    QString bitmap;       // unused-bitmap: the file name
+    QString screenName{};
+    QString bitmap{};     // unused-bitmap: the file name
 };

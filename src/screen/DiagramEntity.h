@@ -43,6 +43,11 @@ public:
     virtual int Kind() const { return -1; }
     // The register references the object is bound to (a coil for a light).
     virtual std::vector<RegisterRef*> RegisterRefs() { return {}; }
+    // The PLC words its register reference takes from its start: two for a
+    // float or 32-bit value, a string's register count, one otherwise.
+    virtual int RegisterWords() const { return 1; }
+    // Whether its reference names a coil rather than a register.
+    virtual bool RefersToCoil() const { return false; }
 
     virtual void Clear();
     virtual std::unique_ptr<CDiagramEntity> Clone() const;

@@ -16,6 +16,7 @@ public:
     explicit CObjectBarMeter(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_BAR_METER; }
     std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
+    int RegisterWords() const override { return isFloat || registerCount >= 2 ? 2 : 1; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

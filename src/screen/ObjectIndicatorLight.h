@@ -19,6 +19,7 @@ public:
     explicit CObjectIndicatorLight(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_INDICATOR_LIGHT; }
     std::vector<RegisterRef*> RegisterRefs() override { return {&coil}; }
+    bool RefersToCoil() const override { return true; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

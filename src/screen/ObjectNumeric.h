@@ -22,6 +22,7 @@ public:
     explicit CObjectNumeric(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_NUMERIC; }
     std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
+    int RegisterWords() const override { return isFloat || registerCount >= 2 ? 2 : 1; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;

@@ -20,6 +20,7 @@ public:
     explicit CObjectString(const CProjectModel* model = nullptr);
     int Kind() const override { return OBJ_STRING; }
     std::vector<RegisterRef*> RegisterRefs() override { return {&reg}; }
+    int RegisterWords() const override { return registerCount > 1 ? registerCount : 1; }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;
