@@ -25,5 +25,7 @@ QString LanguageSectionName(int code)
         return QString::fromLatin1(fixed[size_t(code)]);
     if (code >= IDD_DLG_ABOUTBOX && code <= IDD_DLG_SIMULATOR)
         return QString::fromLatin1(dialogs[size_t(code - IDD_DLG_ABOUTBOX)]);
+    if (code == IDD_DLG_REPORT)
+        return QStringLiteral("IDD_DLG_REPORT");
     return QString();
 }
