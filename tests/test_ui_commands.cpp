@@ -56,7 +56,8 @@ private slots:
                              CommandId::Paste, CommandId::SelectAll, CommandId::ObjectStaticText,
                              CommandId::NewScreen, CommandId::DeleteScreen, CommandId::PasteScreen,
                              CommandId::PanelManager, CommandId::AlarmSetup, CommandId::Cascade,
-                             CommandId::DisplayObjectLabel, CommandId::PanelInformation})
+                             CommandId::DisplayObjectLabel, CommandId::PanelInformation,
+                             CommandId::ExportReport, CommandId::PrintPreview, CommandId::Print})
             QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
         QCOMPARE(CommandEnabling::ChooseMenuBar(s), MenuBarKind::Bare);
         // A current screen left over from a closed project enables nothing.
@@ -72,7 +73,8 @@ private slots:
         for (CommandId id : {CommandId::CloseProject, CommandId::SaveProject, CommandId::ProjectTransfer,
                              CommandId::ProjectInformation, CommandId::NewScreen, CommandId::PanelManager,
                              CommandId::ConfigurePassword, CommandId::PlcPanel, CommandId::AlarmSetup,
-                             CommandId::Cascade, CommandId::PanelInformation})
+                             CommandId::Cascade, CommandId::PanelInformation, CommandId::ExportReport,
+                             CommandId::PrintPreview, CommandId::Print})
             QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
         // Edit and Object commands belong to a screen view.
         for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste,
@@ -150,6 +152,7 @@ private slots:
         QCOMPARE(keys(CommandId::Paste), (QStringList{"Ctrl+V", "Shift+Ins"}));
         QCOMPARE(keys(CommandId::SelectAll), QStringList{"Ctrl+A"});
         QCOMPARE(keys(CommandId::HelpTopics), QStringList{"F1"});
+        QCOMPARE(keys(CommandId::Print), QStringList{"Ctrl+P"});
         QCOMPARE(keys(CommandId::NextPane), QStringList{"F6"});
         QCOMPARE(keys(CommandId::PreviousPane), QStringList{"Shift+F6"});
         QCOMPARE(commands.Action(CommandId::ConfigurePassword)->text(), QStringLiteral("Configuree &Password..."));

@@ -33,7 +33,7 @@ QFont Face(bool chineseFirst, double points, bool bold)
     font.setBold(bold);
     // A letter spacing, however small, keeps the shaper from joining letters
     // into ligatures: the PDF's text then reads back as it was written.
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.01);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
     return font;
 }
 

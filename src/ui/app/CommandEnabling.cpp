@@ -16,6 +16,9 @@ bool IsEnabled(CommandId id, const CommandState& s)
     case CommandId::SaveProjectAs:
     case CommandId::ProjectTransfer:
     case CommandId::ProjectInformation:
+    case CommandId::ExportReport:
+    case CommandId::PrintPreview:
+    case CommandId::Print:
     case CommandId::NewScreen:
     case CommandId::PanelManager:
     case CommandId::ConfigurePassword:

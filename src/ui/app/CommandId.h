@@ -10,6 +10,9 @@ enum class CommandId : int {
     SaveProjectAs,
     ProjectTransfer,
     ProjectInformation,
+    ExportReport,
+    PrintPreview,
+    Print,
     Exit,
     // Edit
     Undo,
