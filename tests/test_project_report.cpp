@@ -2,8 +2,9 @@
 // pdfinfo, pdftotext, pdffonts and pdftoppm): its pages, the contents'
 // page numbers against the pages they name, every screen name, object name
 // and register, the Chinese face, the screen pictures as the panel's
-// renderer draws them (sharp, registers 0), unsaved edits and unreadable
-// screen files; and qv-cli report with its options and refusals.
+// renderer draws them (sharp, registers 0), the cross-reference with its
+// findings, unsaved edits and unreadable screen files; and qv-cli report
+// with its options and refusals.
 #include "CompileTestProject.h"
 #include "app/Compiler.h"
 #include "app/ObjectRegisters.h"
@@ -110,6 +111,7 @@ struct CReportProject : CCompileTestProject
         one.push_back(std::move(trend));
         auto light = named<CObjectIndicatorLight>(m, QStringLiteral("AlarmLamp"), 72, 20, 88, 36);
         light->coil.address = 017;
+        light->coil.deviceName = QStringLiteral("DEV009"); // no such device
         one.push_back(std::move(light));
         auto number = named<CObjectNumeric>(m, QStringLiteral("SetPoint"), 90, 20, 140, 36);
         number->reg.address = 0104;
@@ -214,7 +216,7 @@ private slots:
         for (const char* name : {"Home", "泵站", "Empty", "TitleText", "PumpState", "LevelBar", "FlowTrend",
                                  "AlarmLamp", "SetPoint", "BatchName", "TankLevel", "水位过高", "Acme Water"})
             QVERIFY2(all.contains(QString::fromUtf8(name)), name);
-        for (const char* reg : {"DEV001.R.101", "DEV001.R.102", "DEV001.R.103", "DEV001.M.17", "DEV001.R.104",
+        for (const char* reg : {"DEV001.R.101", "DEV001.R.102", "DEV001.R.103", "DEV009.M.17", "DEV001.R.104",
                                 "DEV001.R.110", "DEV001.R.200", "DEV001.R.300", "DEV001.M.20", "DEV001.M.40"})
             QVERIFY2(all.contains(QString::fromLatin1(reg)), reg);
         // Formats, ranges and keys in their words.
@@ -226,6 +228,11 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("DEV001.R.300 = 750")));
         QVERIFY(all.contains(QStringLiteral("HORN")));
         QVERIFY(all.contains(QStringLiteral("The screen has no objects.")));
+        // Last, the cross-reference: the uses and the one finding.
+        const QString xref = text.last();
+        QVERIFY(xref.contains(QStringLiteral("a reference to a device that does not exist")));
+        QVERIFY(xref.contains(QStringLiteral("DEV009")));
+        QVERIFY(xref.contains(QStringLiteral("alarm")));
 
         // Every page carries its number of the whole; the contents point at
         // the pages that hold their headings.
@@ -233,7 +240,7 @@ private slots:
             QVERIFY2(text[i].contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages)), qPrintable(text[i]));
         for (const QString& title : {QStringLiteral("Panel Configuration"), QStringLiteral("Alarms"),
                                      QStringLiteral("Screen 1: Home"), QStringLiteral("Screen 2: 泵站"),
-                                     QStringLiteral("Screen 3: Empty")}) {
+                                     QStringLiteral("Screen 3: Empty"), QStringLiteral("Cross-Reference")}) {
             const int page = contentsPage(text, title);
             QVERIFY2(page > 2 && page <= pages, qPrintable(title));
             QVERIFY2(text[page - 1].trimmed().startsWith(title), qPrintable(title + QLatin1Char('\n') + text[page - 1]));

@@ -1,4 +1,5 @@
 #include "ProjectReport.h"
+#include "CrossReference.h"
 #include "ReportPageWriter.h"
 #include "ReportRows.h"
 #include "ReportScreenPictures.h"
@@ -52,6 +53,11 @@ CProjectReport::CProjectReport(const CTessanApp& app, const CProjectScreenObject
                 s.objects.append(ReportRows::Object(*o, texts_));
         objectCount_ += int(s.objects.size());
     });
+    CCrossReference xref;
+    xref.Build(app.model, objects);
+    xrefRows_ = CrossReferenceTable::Rows(xref);
+    for (const CrossReferenceFinding& f : xref.Findings())
+        ++findings_[f.code];
 }
 
 CProjectReport::~CProjectReport() = default;
@@ -71,6 +77,7 @@ QList<CProjectReport::Section> CProjectReport::plannedSections() const
                                {t("Screens"), 0, 0}};
     for (const Screen& s : screens_)
         sections.append({screenTitle(s), 1, 0});
+    sections.append({t("Cross-Reference"), 0, 0});
     return sections;
 }
 
@@ -132,6 +139,9 @@ void CProjectReport::layOut(CReportPageWriter& w, QList<Section>& sections) cons
     }
     if (screens_.isEmpty())
         w.Paragraph(texts_("The project has no screens."));
+    w.Heading(sections[next].title);
+    section();
+    crossReference(w);
 }
 
 void CProjectReport::cover(CReportPageWriter& w) const
@@ -283,4 +293,38 @@ void CProjectReport::screen(CReportPageWriter& w, const Screen& s) const
     w.Table({{t("Key"), 0.5}, {t("Function"), 1.3}, {t("Action"), 2.6}, {t("Password"), 0.9},
              {t("Description"), 1.6}},
             s.keys);
+}
+
+void CProjectReport::crossReference(CReportPageWriter& w) const
+{
+    const CReportTexts& t = texts_;
+    w.SubHeading(t("Findings"));
+    if (findings_.isEmpty()) {
+        w.Paragraph(t("Nothing to look at before a download."));
+    } else {
+        static const char* const meanings[][2] = {
+            {"overlap", "a use covers part of another use's words"},
+            {"range", "a register or coil outside its area's ranges"},
+            {"device", "a reference to a device that does not exist"},
+            {"unreached", "a screen that nothing reaches"},
+            {"plc-only", "a screen that only the PLC can switch to"},
+            {"unused-bitmap", "a project bitmap that no object uses"}};
+        QList<QStringList> rows;
+        for (const auto& [code, meaning] : meanings)
+            if (const int n = findings_.value(QString::fromLatin1(code)))
+                rows.append({QString::fromLatin1(code), QString::number(n), t(meaning)});
+        w.Table({{t("Finding"), 1.2}, {t("Count"), 0.6}, {t("Meaning"), 4}}, rows);
+    }
+    w.SubHeading(t("Uses"));
+    if (xrefRows_.empty()) {
+        w.Paragraph(t("The project uses no register or coil."));
+        return;
+    }
+    QList<QStringList> rows;
+    rows.reserve(qsizetype(xrefRows_.size()));
+    for (const CrossReferenceRow& r : xrefRows_)
+        rows.append({r.device, r.area, r.address, r.use, r.place, r.finding});
+    w.Table({{t("Device"), 0.9}, {t("Area"), 0.5}, {t("Address"), 0.8}, {t("Use"), 1}, {t("Place"), 3},
+             {t("Finding"), 1}},
+            rows);
 }

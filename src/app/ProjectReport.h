@@ -1,13 +1,16 @@
 #pragma once
+#include "CrossReferenceTable.h"
 #include "ProjectScreenObjects.h"
 #include "ReportTexts.h"
 
 #include <QDate>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class CReportPageWriter;
 class CReportScreenPictures;
@@ -16,9 +19,10 @@ class QPagedPaintDevice;
 
 // The project report: the project as it stands laid out on a paged device
 // (a PDF writer or a printer): a cover, the contents, the panel
-// configuration, communication and devices, PLC <-> Panel, the alarms, and
+// configuration, communication and devices, PLC <-> Panel, the alarms,
 // each screen with its picture as the panel shows it, its objects and its
-// function keys. Page numbers in the contents and on every page.
+// function keys, and last the cross-reference with its findings. Page
+// numbers in the contents and on every page.
 class CProjectReport
 {
 public:
@@ -60,6 +64,7 @@ private:
     void plcAndPanel(CReportPageWriter& w) const;
     void alarms(CReportPageWriter& w) const;
     void screen(CReportPageWriter& w, const Screen& s) const;
+    void crossReference(CReportPageWriter& w) const;
     QString screenTitle(const Screen& s) const;
     QList<Section> plannedSections() const;
 
@@ -69,5 +74,7 @@ private:
     QDate date_ = QDate::currentDate();
     QList<Screen> screens_;
     int objectCount_ = 0;
+    std::vector<CrossReferenceRow> xrefRows_;
+    QMap<QString, int> findings_; // by code
     std::unique_ptr<CReportScreenPictures> pictures_;
 };

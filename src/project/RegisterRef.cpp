@@ -1,14 +1,19 @@
 #include "RegisterRef.h"
+#include "RegisterAddressText.h"
 #include "DeviceInfo.h"
 #include "LineArchive.h"
 
 QString RegisterRef::ToText() const
 {
-    int base = radix == 1 ? 8 : radix == 3 ? 16 : 10;
-    QString addr = base == 10 ? QString::number(address) : QString::number(uint(address), base);
-    QString text = deviceName + QLatin1Char('.') + area + QLatin1Char('.') + addr;
-    if (bitOfWord)
-        text += QLatin1Char('.') + QString::number(bitNumber);
+    return deviceName + QLatin1Char('.') + area + QLatin1Char('.') + RegisterAddressText(*this);
+}
+
+QString RegisterAddressText(const RegisterRef& ref)
+{
+    int base = ref.radix == 1 ? 8 : ref.radix == 3 ? 16 : 10;
+    QString text = base == 10 ? QString::number(ref.address) : QString::number(uint(ref.address), base);
+    if (ref.bitOfWord)
+        text += QLatin1Char('.') + QString::number(ref.bitNumber);
     return text;
 }
 
