@@ -90,6 +90,7 @@ private slots:
         QCOMPARE(LanguageSectionName(128), QString("IDD_DLG_ABOUTBOX"));
         QCOMPARE(LanguageSectionName(173), QString("IDD_DLG_GRID_SIZE"));
         QCOMPARE(LanguageSectionName(174), QString("IDD_DLG_SIMULATOR"));
+        QCOMPARE(LanguageSectionName(176), QString("IDD_DLG_REPORT"));
         QCOMPARE(LanguageSectionName(166), QString("IDD_DLG_SCREEN_OPTION"));
         QCOMPARE(LanguageSectionName(148), QString("IDD_DLG_PANEL_CONFIG"));
         QCOMPARE(LanguageSectionName(149), QString("IDD_DLG_PANEL_MANAGER"));

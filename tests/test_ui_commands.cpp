@@ -125,6 +125,7 @@ private slots:
             {CommandId::SelectAll, {"Ctrl+A"}},
             {CommandId::NewScreen, {"Ctrl+N"}},
             {CommandId::HelpTopics, {"F1"}},
+            {CommandId::Print, {"Ctrl+P"}},
             {CommandId::NextPane, {"F6"}},
             {CommandId::PreviousPane, {"Shift+F6"}},
         };

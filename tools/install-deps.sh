@@ -11,6 +11,7 @@ PACKAGES=(
   fontconfig xfonts-wqy fonts-wqy-zenhei fonts-dejavu-core fonts-liberation2
   libbenchmark-dev
   unzip python3 xvfb xauth
+  poppler-utils
   clang libclang-rt-14-dev clang-format
 )
 

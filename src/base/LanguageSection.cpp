@@ -20,10 +20,10 @@ QString LanguageSectionName(int code)
         "IDD_DLG_SCREEN_FUN_KEY_SETCOIL", "IDD_DLG_SCREEN_FUN_KEY_SETREG", "IDD_DLG_SCREEN_NEW",
         "IDD_DLG_SCREEN_OPTION", "IDD_DLG_SCREEN_RENAME", "IDD_DLG_START_PROJECT",
         "IDD_DLG_TRANSFER", "IDD_DLG_ZOOM", "IDD_DLG_WINDOW_MANAGE", "IDD_DLG_BITMAP_MANAGER",
-        "IDD_DLG_GRID_SIZE", "IDD_DLG_SIMULATOR", "IDD_DLG_CROSS_REFERENCE"};
+        "IDD_DLG_GRID_SIZE", "IDD_DLG_SIMULATOR", "IDD_DLG_CROSS_REFERENCE", "IDD_DLG_REPORT"};
     if (code >= 0 && code < int(fixed.size()))
         return QString::fromLatin1(fixed[size_t(code)]);
-    if (code >= IDD_DLG_ABOUTBOX && code <= IDD_DLG_CROSS_REFERENCE)
+    if (code >= IDD_DLG_ABOUTBOX && code <= IDD_DLG_REPORT)
         return QString::fromLatin1(dialogs[size_t(code - IDD_DLG_ABOUTBOX)]);
     return QString();
 }

@@ -2,7 +2,7 @@
 #include <QString>
 
 // Section codes of the language file: 0..3 are the menu, prompt, frame and
-// message sections, 128..174 one section per dialog.
+// message sections, 128 and on one section per dialog or printed document.
 enum LanguageSection : int {
     LS_MENU = 0,
     LS_MENU_PROMPT = 1,
@@ -56,6 +56,7 @@ enum LanguageSection : int {
     IDD_DLG_GRID_SIZE, // 173
     IDD_DLG_SIMULATOR, // 174, the panel simulation's window
     IDD_DLG_CROSS_REFERENCE, // 175, the Cross Reference pane
+    IDD_DLG_REPORT, // 176, the project report's headings and labels
 };
 
 // The section name of a code; a null string for a code that names no section.

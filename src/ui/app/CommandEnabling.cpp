@@ -36,6 +36,9 @@ EnablingRule RuleOf(CommandId id)
     case CommandId::SaveProjectAs:
     case CommandId::ProjectTransfer:
     case CommandId::ProjectInformation:
+    case CommandId::ExportReport:
+    case CommandId::PrintPreview:
+    case CommandId::Print:
     case CommandId::NewScreen:
     case CommandId::PanelManager:
     case CommandId::ConfigurePassword:

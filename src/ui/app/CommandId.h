@@ -11,6 +11,9 @@ enum class CommandId : int {
     SaveProjectAs,
     ProjectTransfer,
     ProjectInformation,
+    ExportReport,
+    PrintPreview,
+    Print,
     Exit,
     // Edit
     Undo,

@@ -6,6 +6,7 @@
 #include "StartProjectCommand.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
+#include "ui/project/ProjectReportCommands.h"
 #include "ui/project/ScreenCommandsUi.h"
 #include "ui/runtime/SimulationLauncher.h"
 #include "ui/screen/TessanView.h"
@@ -48,6 +49,12 @@ CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& contro
     w->SetCommandHandler(CommandId::Simulate, [sim] { sim->Simulate(); });
     w->SetSimulationCompilingQuery([sim] { return sim->IsCompiling(); });
     QObject::connect(sim, &CSimulationLauncher::compilingChanged, w, &CMainWindow::UpdateCommands);
+
+    report_ = new CProjectReportCommands(controller, w);
+    CProjectReportCommands* report = report_;
+    w->SetCommandHandler(CommandId::ExportReport, [w, report] { report->ExportReport(w); });
+    w->SetCommandHandler(CommandId::PrintPreview, [w, report] { report->PrintPreview(w); });
+    w->SetCommandHandler(CommandId::Print, [w, report] { report->Print(w); });
 
     w->SetScreenViewFactory([w, c](CScreenDocument* doc, int number, QWidget* parent) -> QWidget* {
         auto* view = new CTessanView(*c, doc, number, parent);

@@ -3,6 +3,7 @@
 
 class CMainWindow;
 class CProjectController;
+class CProjectReportCommands;
 class CScreenCommandsUi;
 class CSimulationLauncher;
 class QWidget;
@@ -20,10 +21,13 @@ public:
     void StartProject(QWidget* parent);
     // Panel > Simulate.
     CSimulationLauncher& Simulation() { return *simulation_; }
+    // File > Export Report..., Print Preview... and Print....
+    CProjectReportCommands& Report() { return *report_; }
 
 private:
     CMainWindow& window_;
     CProjectController& controller_;
     std::unique_ptr<CScreenCommandsUi> screens_;
     CSimulationLauncher* simulation_ = nullptr; // a child of the main window
+    CProjectReportCommands* report_ = nullptr;  // a child of the main window
 };

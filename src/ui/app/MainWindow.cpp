@@ -64,6 +64,7 @@ constexpr CommandId kPluggedCommands[] = {
     CommandId::PasteScreen,   CommandId::ScreenOption,    CommandId::PanelManager,
     CommandId::ConfigurePassword, CommandId::PlcPanel,    CommandId::AlarmSetup,
     CommandId::PanelInformation, CommandId::Simulate, CommandId::About,
+    CommandId::ExportReport, CommandId::PrintPreview, CommandId::Print,
 };
 
 } // namespace
@@ -288,6 +289,8 @@ void CMainWindow::buildMenus()
     file->addAction(act(CommandId::ProjectTransfer));
     sep(file);
     file->addAction(act(CommandId::ProjectInformation));
+    sep(file);
+    file->addActions({act(CommandId::ExportReport), act(CommandId::PrintPreview), act(CommandId::Print)});
     sep(file);
     file->addAction(act(CommandId::Exit));
     QMenu* bareFile = menu("File", {CommandId::StartProject, CommandId::OpenProject});
