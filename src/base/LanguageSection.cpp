@@ -5,7 +5,7 @@
 QString LanguageSectionName(int code)
 {
     static const std::array<const char*, 4> fixed = {"MENU", "MENU_PROMPT", "FRAME", "MSG"};
-    static const std::array<const char*, 48> dialogs = {
+    static const std::array<const char*, 49> dialogs = {
         "IDD_DLG_ABOUTBOX", "IDD_DLG_ALARM", "IDD_DLG_COMM_GENERAL", "IDD_DLG_COMM_VARDO_VSEQ",
         "IDD_DLG_DOT_FUNCTION", "IDD_DLG_DOT_OBJECTHELP", "IDD_DLG_DOT_OBJECTLIST",
         "IDD_DLG_DOT_PANEL", "IDD_DLG_DOT_SCREENLIST", "IDD_DLG_OBJ_BARMETER",
