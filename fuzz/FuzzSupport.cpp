@@ -43,13 +43,19 @@ CTessanApp& App() { return *state().app; }
 
 QString Dir() { return state().dir.path(); }
 
-CTessanApp& FreshProject()
+CTessanApp& FreshModel()
 {
     CTessanApp& app = App();
     app.ResetProjectModel(QStringLiteral("F"), Dir() + QStringLiteral("/out"),
                           QString::fromLatin1(ProtocolTables::kPanelRU03),
                           QString::fromLatin1(ProtocolTables::kVardoVSequence));
     app.projectFolderName = QStringLiteral("F");
+    return app;
+}
+
+CTessanApp& FreshProject()
+{
+    CTessanApp& app = FreshModel();
     QDir(app.ProjectFolder()).removeRecursively();
     QDir().mkpath(app.ProjectFolder());
     return app;

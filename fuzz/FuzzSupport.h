@@ -13,6 +13,8 @@ namespace FuzzSupport {
 CTessanApp& App();
 // A fresh project "F" in that folder: model reset, project folder emptied.
 CTessanApp& FreshProject();
+// A fresh project "F" in memory only: the model reset, no folder touched.
+CTessanApp& FreshModel();
 // The private folder of this process.
 QString Dir();
 // Writes the bytes to Dir()/name and returns the path.

@@ -1,6 +1,8 @@
 #include "BitmapFile.h"
 #include "base/SafePath.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -23,10 +25,22 @@ QString Path(const QString& programDir, const QString& projectFolder, const QStr
 
 QImage Read(const QString& path)
 {
-    QImage picture;
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        return picture;
-    QImageReader reader(path, "bmp");
+        return QImage();
+    QFile file(path);
+    // No bitmap within kMaxSide a side is larger than this.
+    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly))
+        return QImage();
+    return Decode(file.readAll());
+}
+
+QImage Decode(const QByteArray& bytes)
+{
+    QImage picture;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
     // A negative height is a picture stored top row first; the reader
     // reports it as it stands in the header.
     const qint64 width = reader.size().width();

@@ -1,6 +1,7 @@
-// The transfer engine's replies: the engine talks to a pseudo-terminal whose
-// other end answers with the fuzzer's bytes. The first byte picks the
-// operation (download, get information, upload); the rest is everything the
+// The transfer engine's replies over a real line: the engine talks to a
+// pseudo-terminal whose other end answers with the fuzzer's bytes. The slow
+// target (`make fuzz-pty`); fuzz_transfer_reply takes the same inputs over an
+// in-memory link. The first byte picks the operation (download, get information, upload); the rest is everything the
 // "panel" says, written as soon as the engine has opened the line. The
 // engine's own bytes are drained and dropped.
 #include "FuzzSupport.h"
