@@ -91,3 +91,13 @@ for b in upload:
     check ^= b
 put("fuzz_transfer_pty", "upload", b"\x02ZYL\x00\x00\x00\x00\x00\x02" + upload + bytes([check]) + b"END")
 put("fuzz_transfer_pty", "no-handshake", b"\x00ZY")
+# The in-memory line takes the same replies.
+pty = os.path.join(out, "fuzz_transfer_pty")
+for name in os.listdir(pty):
+    with open(os.path.join(pty, name), "rb") as f:
+        put("fuzz_transfer_reply", name, f.read())
+
+# Projects of the compiler target: a few byte patterns to start from.
+put("fuzz_compile", "zeros", bytes(64))
+put("fuzz_compile", "ramp", bytes(range(256)) * 2)
+put("fuzz_compile", "ones", b"\xff" * 300)

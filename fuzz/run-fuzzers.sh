@@ -34,7 +34,10 @@ for t in "${targets[@]}"; do
   findings="$build/findings/$t"
   mkdir -p "$corpus" "$findings"
   log="$build/findings/$t.log"
-  "$build/fuzz/$t" "$corpus" "$build/seeds/$t" "$here/corpus/$t" -dict="$here/dict/$t.dict" \
+  dict=()
+  [ -s "$here/dict/$t.dict" ] && dict=(-dict="$here/dict/$t.dict")
+  mkdir -p "$build/seeds/$t" "$here/corpus/$t"
+  "$build/fuzz/$t" "$corpus" "$build/seeds/$t" "$here/corpus/$t" "${dict[@]}" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
     -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1
   rc=$?
