@@ -12,7 +12,7 @@ struct Stream
     qint64 position = 0;
 };
 
-voidpf ZCALLBACK open64(voidpf opaque, const void*, int mode)
+voidpf ZCALLBACK openStream(voidpf opaque, const void*, int mode)
 {
     // Only reading: a package in memory is never written through here.
     if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ)
@@ -20,7 +20,7 @@ voidpf ZCALLBACK open64(voidpf opaque, const void*, int mode)
     return new Stream{static_cast<const QByteArray*>(opaque), 0};
 }
 
-uLong ZCALLBACK read(voidpf, voidpf stream, void* buf, uLong size)
+uLong ZCALLBACK readStream(voidpf, voidpf stream, void* buf, uLong size)
 {
     auto* s = static_cast<Stream*>(stream);
     const qint64 left = s->bytes->size() - s->position;
@@ -31,17 +31,17 @@ uLong ZCALLBACK read(voidpf, voidpf stream, void* buf, uLong size)
     return uLong(n);
 }
 
-uLong ZCALLBACK write(voidpf, voidpf, const void*, uLong)
+uLong ZCALLBACK writeStream(voidpf, voidpf, const void*, uLong)
 {
     return 0;
 }
 
-ZPOS64_T ZCALLBACK tell64(voidpf, voidpf stream)
+ZPOS64_T ZCALLBACK tellStream(voidpf, voidpf stream)
 {
     return ZPOS64_T(static_cast<Stream*>(stream)->position);
 }
 
-long ZCALLBACK seek64(voidpf, voidpf stream, ZPOS64_T offset, int origin)
+long ZCALLBACK seekStream(voidpf, voidpf stream, ZPOS64_T offset, int origin)
 {
     auto* s = static_cast<Stream*>(stream);
     qint64 base = 0;
@@ -59,13 +59,13 @@ long ZCALLBACK seek64(voidpf, voidpf stream, ZPOS64_T offset, int origin)
     return 0;
 }
 
-int ZCALLBACK close(voidpf, voidpf stream)
+int ZCALLBACK closeStream(voidpf, voidpf stream)
 {
     delete static_cast<Stream*>(stream);
     return 0;
 }
 
-int ZCALLBACK testError(voidpf, voidpf)
+int ZCALLBACK streamError(voidpf, voidpf)
 {
     return 0;
 }
@@ -75,13 +75,13 @@ int ZCALLBACK testError(voidpf, voidpf)
 zlib_filefunc64_def Table(const QByteArray* bytes)
 {
     zlib_filefunc64_def table{};
-    table.zopen64_file = open64;
-    table.zread_file = read;
-    table.zwrite_file = write;
-    table.ztell64_file = tell64;
-    table.zseek64_file = seek64;
-    table.zclose_file = close;
-    table.zerror_file = testError;
+    table.zopen64_file = openStream;
+    table.zread_file = readStream;
+    table.zwrite_file = writeStream;
+    table.ztell64_file = tellStream;
+    table.zseek64_file = seekStream;
+    table.zclose_file = closeStream;
+    table.zerror_file = streamError;
     table.opaque = const_cast<QByteArray*>(bytes);
     return table;
 }

@@ -109,7 +109,7 @@ bool CZipReader::OpenBytes(const QByteArray& package, const QString& name)
     Close();
     bytes_ = package;
     zlib_filefunc64_def table = ZipMemoryFile::Table(&bytes_);
-    unz_ = unzOpen2_64(nullptr, &table);
+    unz_ = unzOpen2_64("memory", &table);
     return readDirectory(name);
 }
 
