@@ -11,9 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = FuzzSupport::Bytes(data, size);
     (void)PrjIni::Parse(bytes);
     (void)CProfileFile::ReadStringFromBytes(bytes, QStringLiteral("MSG"), QStringLiteral("Warning"));
-    (void)CProfileFile::ReadStringFromBytes(bytes, QStringLiteral("App"), QStringLiteral("Language"));
     (void)CProfileFile::ReadIntFromBytes(bytes, QStringLiteral("App"), QStringLiteral("Zoom"), 100);
-    (void)CProfileFile::ReadIntFromBytes(bytes, QStringLiteral("CONFIG"), QStringLiteral("VersionHH"));
     const QByteArray written = CProfileFile::WithValue(bytes, QStringLiteral("App"),
                                                        QStringLiteral("Zoom"), QStringLiteral("150"));
     if (CProfileFile::ReadStringFromBytes(written, QStringLiteral("App"), QStringLiteral("Zoom"))

@@ -11,6 +11,7 @@ shift
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
+export LSAN_OPTIONS=suppressions=$here/lsan.supp:print_suppressions=0
 if [ $# -gt 0 ]; then
   targets=("$@")
 else

@@ -11,6 +11,7 @@ seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS=suppressions=$here/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 if [ -z "${FUZZ_KEEP_SEEDS:-}" ]; then
