@@ -2,8 +2,6 @@
 #include "base/AppPaths.h"
 #include "project/ProtocolTables.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -51,23 +49,6 @@ CTessanApp& FreshModel()
                           QString::fromLatin1(ProtocolTables::kVardoVSequence));
     app.projectFolderName = QStringLiteral("F");
     return app;
-}
-
-CTessanApp& FreshProject()
-{
-    CTessanApp& app = FreshModel();
-    QDir(app.ProjectFolder()).removeRecursively();
-    QDir().mkpath(app.ProjectFolder());
-    return app;
-}
-
-QString WriteScratch(const QString& name, const QByteArray& bytes)
-{
-    const QString path = Dir() + QLatin1Char('/') + name;
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
-    return path;
 }
 
 } // namespace FuzzSupport
