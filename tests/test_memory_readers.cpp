@@ -95,6 +95,15 @@ void TestMemoryReaders::bitmapBytesDecodeAsTheFile()
     for (int i = 0; i < 4; ++i)
         wide[18 + i] = char(width >> (8 * i));
     QVERIFY(BitmapFile::Decode(wide).isNull());
+    // Cut short by a byte of its pixel rows, the file gives no picture; its
+    // last row's padding may go.
+    QVERIFY(BitmapFile::Decode(good.left(good.size() - 4)).isNull());
+    QByteArray tall = good.left(62);
+    tall[22] = char(0x00);
+    tall[23] = char(0x10); // 4096 rows declared, none there
+    tall[24] = char(0x00);
+    tall[25] = char(0x00);
+    QVERIFY(BitmapFile::Decode(tall).isNull());
 }
 
 void TestMemoryReaders::backupBytesCheckAsTheFile()

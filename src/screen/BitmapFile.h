@@ -19,7 +19,8 @@ QString Path(const QString& programDir, const QString& projectFolder, const QStr
              const QString& fileName);
 
 // The file's picture in RGB32; a null image when the file is missing, is no
-// readable bitmap file or is larger than kMaxSide a side.
+// readable bitmap file, is larger than kMaxSide a side or ends before the
+// rows its header declares (an uncompressed one).
 QImage Read(const QString& path);
 // The same for the bytes of a bitmap file.
 QImage Decode(const QByteArray& bytes);
