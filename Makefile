@@ -8,7 +8,7 @@ QV_WERROR ?= OFF
 CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: deps configure build run test bench clean sanitize fuzz manual
+.PHONY: deps configure build run test bench clean sanitize fuzz fuzz-pty fuzz-build manual
 
 deps:
 	./tools/install-deps.sh
@@ -49,13 +49,19 @@ sanitize: deps
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen $(shell ./tools/sanitizer-env.sh) \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The libFuzzer targets of fuzz/, each run for FUZZ_SECONDS on a copy of its
-# seeds; what they find is left in build-fuzz/findings/.
-fuzz: deps
+# The in-process libFuzzer targets of fuzz/, each run for FUZZ_SECONDS on a
+# copy of its seeds; what they find is left in build-fuzz/findings/.
+fuzz: fuzz-build
+	./fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+# The slow target: the transfer engine against a real pseudo-terminal.
+fuzz-pty: fuzz-build
+	FUZZ_LIST=slow-targets ./fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQV_FUZZ=ON -DQV_WERROR=$(QV_WERROR) $(LAUNCHER) >/dev/null
 	cmake --build build-fuzz -j $(JOBS)
-	./fuzz/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz

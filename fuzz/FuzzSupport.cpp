@@ -2,8 +2,6 @@
 #include "base/AppPaths.h"
 #include "project/ProtocolTables.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -43,25 +41,14 @@ CTessanApp& App() { return *state().app; }
 
 QString Dir() { return state().dir.path(); }
 
-CTessanApp& FreshProject()
+CTessanApp& FreshModel()
 {
     CTessanApp& app = App();
     app.ResetProjectModel(QStringLiteral("F"), Dir() + QStringLiteral("/out"),
                           QString::fromLatin1(ProtocolTables::kPanelRU03),
                           QString::fromLatin1(ProtocolTables::kVardoVSequence));
     app.projectFolderName = QStringLiteral("F");
-    QDir(app.ProjectFolder()).removeRecursively();
-    QDir().mkpath(app.ProjectFolder());
     return app;
-}
-
-QString WriteScratch(const QString& name, const QByteArray& bytes)
-{
-    const QString path = Dir() + QLatin1Char('/') + name;
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
-    return path;
 }
 
 } // namespace FuzzSupport

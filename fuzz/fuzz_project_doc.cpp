@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    CTessanApp& app = FuzzSupport::FreshProject();
+    CTessanApp& app = FuzzSupport::FreshModel();
     app.prjDoc.Load(FuzzSupport::Bytes(data, size), app.model);
     (void)app.prjDoc.Store(app.model, QDate(2026, 1, 2));
     return 0;

@@ -82,12 +82,22 @@ put("fuzz_backup", "example.rtfbak", blocks + b"\0" * 60 + b"\x12\x34\x56\x78")
 put("fuzz_backup", "small.rtfbak", blocks[:128] + b"\0" * 64)
 
 # Panel replies: download (3 blocks), get information, upload of 2 blocks.
-put("fuzz_transfer_reply", "download", b"\x00ZYLOK\x01\x00\x00\x04OKOKOKOKOKOK")
-put("fuzz_transfer_reply", "information",
+put("fuzz_transfer_pty", "download", b"\x00ZYLOK\x01\x00\x00\x04OKOKOKOKOKOK")
+put("fuzz_transfer_pty", "information",
     b"\x01ZYL\x10\x01\x00\x00\x04\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x01END")
 upload = bytes(range(128))
 check = 0
 for b in upload:
     check ^= b
-put("fuzz_transfer_reply", "upload", b"\x02ZYL\x00\x00\x00\x00\x00\x02" + upload + bytes([check]) + b"END")
-put("fuzz_transfer_reply", "no-handshake", b"\x00ZY")
+put("fuzz_transfer_pty", "upload", b"\x02ZYL\x00\x00\x00\x00\x00\x02" + upload + bytes([check]) + b"END")
+put("fuzz_transfer_pty", "no-handshake", b"\x00ZY")
+# The in-memory line takes the same replies.
+pty = os.path.join(out, "fuzz_transfer_pty")
+for name in os.listdir(pty):
+    with open(os.path.join(pty, name), "rb") as f:
+        put("fuzz_transfer_reply", name, f.read())
+
+# Projects of the compiler target: a few byte patterns to start from.
+put("fuzz_compile", "zeros", bytes(64))
+put("fuzz_compile", "ramp", bytes(range(256)) * 2)
+put("fuzz_compile", "ones", b"\xff" * 300)

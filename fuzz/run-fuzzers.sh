@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of a fuzzing build for SECONDS each, starting from
-# seeds made of the project's own files and the target's dictionary. The
+# Runs the fuzz targets of a fuzzing build for SECONDS each, starting from
+# the target's kept corpus (fuzz/corpus/<target>), seeds made of the
+# project's own files and the target's dictionary. The
 # corpus grows in BUILD/corpus/<target>; crashes, hangs and leaks are left in
 # BUILD/findings/<target>/ (copy them to tests/fuzz-regressions/<target>/
 # once mended). Prints executions and executions per second per target.
@@ -10,6 +11,7 @@ seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS=suppressions=$here/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 if [ -z "${FUZZ_KEEP_SEEDS:-}" ]; then
@@ -17,8 +19,15 @@ if [ -z "${FUZZ_KEEP_SEEDS:-}" ]; then
   "$here/make-seeds.py" "$build/bin/qv-cli" "$build/seeds" || exit 1
 fi
 
-# FUZZ_TARGETS (blank-separated) runs some of them only.
-read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_screen_line fuzz_screen_file fuzz_project_doc fuzz_profile fuzz_package fuzz_bmp fuzz_backup fuzz_transfer_reply}"
+# The build writes its lists of targets: targets.txt (in-process, fast) and
+# slow-targets.txt (FUZZ_LIST=slow-targets). FUZZ_TARGETS (blank-separated)
+# runs some of them only.
+list="$build/fuzz/${FUZZ_LIST:-targets}.txt"
+if [ -n "${FUZZ_TARGETS:-}" ]; then
+  read -r -a targets <<<"$FUZZ_TARGETS"
+else
+  mapfile -t targets <"$list" || exit 1
+fi
 failed=0
 printf '%-22s %12s %10s %s\n' target executions exec/s findings
 for t in "${targets[@]}"; do
@@ -26,7 +35,10 @@ for t in "${targets[@]}"; do
   findings="$build/findings/$t"
   mkdir -p "$corpus" "$findings"
   log="$build/findings/$t.log"
-  "$build/fuzz/$t" "$corpus" "$build/seeds/$t" -dict="$here/dict/$t.dict" \
+  dict=()
+  [ -s "$here/dict/$t.dict" ] && dict=(-dict="$here/dict/$t.dict")
+  mkdir -p "$build/seeds/$t" "$here/corpus/$t"
+  "$build/fuzz/$t" "$corpus" "$build/seeds/$t" "$here/corpus/$t" "${dict[@]}" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
     -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1
   rc=$?

@@ -241,9 +241,22 @@ bool CProjectStorage::KeepRecoverable()
 
 bool CProjectStorage::UnpackPackage(const QString& packagePath, const QString& folderName)
 {
-    const bool debug = app_.settings.GetDebugFlag() != 0;
     CZipReader zip;
-    if (!zip.Open(packagePath)) {
+    const bool opened = zip.Open(packagePath);
+    return unpack(zip, opened, folderName);
+}
+
+bool CProjectStorage::UnpackPackageBytes(const QByteArray& package, const QString& folderName)
+{
+    CZipReader zip;
+    const bool opened = zip.OpenBytes(package, folderName + QStringLiteral(".cgp"));
+    return unpack(zip, opened, folderName);
+}
+
+bool CProjectStorage::unpack(CZipReader& zip, bool opened, const QString& folderName)
+{
+    const bool debug = app_.settings.GetDebugFlag() != 0;
+    if (!opened) {
         debugMessage(debug, "OpenZip failed.");
         return false;
     }

@@ -1,7 +1,9 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 class CTessanApp;
+class CZipReader;
 
 // The project folder and the project package: open, save, save as, close.
 // Messages go to the application's message sink; the internal ones only when
@@ -17,6 +19,9 @@ public:
     // when this fails.
     bool OpenProject(const QString& location, const QString& baseName);
     bool UnpackPackage(const QString& packagePath, const QString& folderName);
+    // The same for a package already in memory: nothing but the project
+    // folder is written.
+    bool UnpackPackageBytes(const QByteArray& package, const QString& folderName);
     // Opens a package that was unpacked elsewhere (a trial open in a scratch
     // folder on the same disk): the folder is moved into place as the project
     // folder `folderName`, then Prj.ini and the project document are read as
@@ -56,6 +61,7 @@ public:
 private:
     void debugMessage(bool debug, const char* text);
     void writeRecoveryMarker();
+    bool unpack(CZipReader& zip, bool opened, const QString& folderName);
     bool readPrjIni(const QString& folder, bool debug);
     bool loadDocument(const QString& location);
     bool copyProjectFolder(const QString& fromFolder, const QString& oldName,

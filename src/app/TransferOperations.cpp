@@ -203,16 +203,14 @@ int UploadToBackup(CTessanApp& app, const QString& port, const QString& password
     return outcome.code;
 }
 
-RestoreCheck CheckRestore(const QString& path, const QString& port,
-                          const std::array<uint16_t, 4>& panelFirmware)
+namespace {
+
+// The checks after the path's: `read` tells whether the backup was read.
+RestoreCheck checkBackup(bool read, const CRuntimeBackup& backup, const QString& port,
+                         const std::array<uint16_t, 4>& panelFirmware)
 {
     RestoreCheck check;
-    if (path.isEmpty()) {
-        check.error = QStringLiteral("Please input file path");
-        return check;
-    }
-    CRuntimeBackup backup;
-    if (!backup.Read(path)) {
+    if (!read) {
         check.error = QStringLiteral("Input file invalid");
         return check;
     }
@@ -232,6 +230,29 @@ RestoreCheck CheckRestore(const QString& path, const QString& port,
     check.image = backup.image;
     check.password = backup.password;
     return check;
+}
+
+} // namespace
+
+RestoreCheck CheckRestore(const QString& path, const QString& port,
+                          const std::array<uint16_t, 4>& panelFirmware)
+{
+    if (path.isEmpty()) {
+        RestoreCheck check;
+        check.error = QStringLiteral("Please input file path");
+        return check;
+    }
+    CRuntimeBackup backup;
+    const bool read = backup.Read(path);
+    return checkBackup(read, backup, port, panelFirmware);
+}
+
+RestoreCheck CheckRestoreBytes(const QByteArray& fileBytes, const QString& port,
+                               const std::array<uint16_t, 4>& panelFirmware)
+{
+    CRuntimeBackup backup;
+    const bool read = backup.Parse(fileBytes);
+    return checkBackup(read, backup, port, panelFirmware);
 }
 
 int RestoreBackup(CTessanApp& app, const RestoreCheck& accepted, const QString& port,

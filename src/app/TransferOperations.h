@@ -113,6 +113,9 @@ struct RestoreCheck
 };
 RestoreCheck CheckRestore(const QString& path, const QString& port,
                           const std::array<uint16_t, 4>& panelFirmware);
+// The same checks on the bytes of a backup file already read.
+RestoreCheck CheckRestoreBytes(const QByteArray& fileBytes, const QString& port,
+                               const std::array<uint16_t, 4>& panelFirmware);
 // An accepted backup goes down from its own buffer with Enable Update 1 and
 // `password`. The project's runtime image and need-compile flag stay as
 // they are, so the next Project Transfer sends the project again.

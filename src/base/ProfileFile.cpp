@@ -31,14 +31,10 @@ bool looksLikeUtf16Le(const QByteArray& bytes)
     return zeros * 2 > pairs;
 }
 
-LoadedFile load(const QString& path)
+LoadedFile decode(const QByteArray& bytes)
 {
     LoadedFile f;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return f;
     f.exists = true;
-    QByteArray bytes = file.readAll();
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         f.encoding = Encoding::Utf8Bom;
@@ -65,6 +61,14 @@ LoadedFile load(const QString& path)
     if (!f.lines.isEmpty() && f.lines.last().isEmpty())
         f.lines.removeLast();
     return f;
+}
+
+LoadedFile load(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return LoadedFile();
+    return decode(file.readAll());
 }
 
 QByteArray encode(const QString& text, Encoding enc)
@@ -161,6 +165,10 @@ QString lookup(const QStringList& lines, const QString& section, const QString& 
 
 const QString kMissing = QStringLiteral("\x01missing");
 
+// The file's bytes with one value set (replaced, or added to its section).
+QByteArray withValue(LoadedFile& f, const QString& section, const QString& key,
+                     const QString& value);
+
 } // namespace
 
 QString CProfileFile::ReadString(const QString& path, const QString& section, const QString& key,
@@ -170,6 +178,19 @@ QString CProfileFile::ReadString(const QString& path, const QString& section, co
     if (!f.exists)
         return defaultValue;
     return lookup(f.lines, section, key, defaultValue);
+}
+
+QString CProfileFile::ReadStringFromBytes(const QByteArray& bytes, const QString& section,
+                                          const QString& key, const QString& defaultValue)
+{
+    return lookup(decode(bytes).lines, section, key, defaultValue);
+}
+
+int CProfileFile::ReadIntFromBytes(const QByteArray& bytes, const QString& section,
+                                   const QString& key, int defaultValue)
+{
+    QString value = ReadStringFromBytes(bytes, section, key, kMissing);
+    return value == kMissing ? defaultValue : ParseInt(value, 0);
 }
 
 QString CProfileFile::ReadStringFromText(const QString& text, const QString& section,
@@ -219,6 +240,26 @@ bool CProfileFile::WriteString(const QString& path, const QString& section, cons
     LoadedFile f = load(path);
     if (!f.exists && QFile::exists(path))
         return false; // present but unreadable: never overwrite what we could not read
+    const QByteArray bytes = withValue(f, section, key, value);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(bytes);
+    return out.commit();
+}
+
+QByteArray CProfileFile::WithValue(const QByteArray& bytes, const QString& section,
+                                   const QString& key, const QString& value)
+{
+    LoadedFile f = decode(bytes);
+    return withValue(f, section, key, value);
+}
+
+namespace {
+
+QByteArray withValue(LoadedFile& f, const QString& section, const QString& key,
+                     const QString& value)
+{
     qsizetype begin, end;
     findSection(f.lines, section, &begin, &end);
     const QString line = key + QLatin1Char('=') + value;
@@ -244,9 +285,7 @@ bool CProfileFile::WriteString(const QString& path, const QString& section, cons
     // replacement characters, which no key or section name matches either.
     if (f.encoding == Encoding::Utf8 || f.encoding == Encoding::Cp936)
         text.replace(QChar(0), QChar(QChar::ReplacementCharacter));
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(encode(text, f.encoding));
-    return out.commit();
+    return encode(text, f.encoding);
 }
+
+} // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,16 @@ public:
     // Creates the file (and nothing else) when it does not exist yet.
     static bool WriteString(const QString& path, const QString& section, const QString& key,
                             const QString& value);
+
+    // The same reads and write on a file's bytes, in memory: the file calls
+    // above go through these.
+    static QString ReadStringFromBytes(const QByteArray& bytes, const QString& section,
+                                       const QString& key, const QString& defaultValue = QString());
+    static int ReadIntFromBytes(const QByteArray& bytes, const QString& section,
+                                const QString& key, int defaultValue = 0);
+    // The bytes with the value written, in the encoding they were read in.
+    static QByteArray WithValue(const QByteArray& bytes, const QString& section,
+                                const QString& key, const QString& value);
 
     // The same lookups on text already in memory.
     static QString ReadStringFromText(const QString& text, const QString& section,

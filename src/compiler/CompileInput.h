@@ -9,8 +9,10 @@
 #include <QStringList>
 
 #include <atomic>
+#include <map>
 #include <memory>
 
+class CDiagramEntityContainer;
 class CProjectModel;
 
 // What one compilation reads, copied on the caller's thread before it starts,
@@ -22,6 +24,11 @@ struct CompileInput
     std::shared_ptr<const CProjectModel> model;
     CAppSettings settings;        // the language texts of the Output lines
     QString projectFolder;        // the working folder with the screen files
+    // Screens whose objects are handed over in memory, by screen number: such
+    // a screen is compiled from these objects, not from its screen file. The
+    // compilation keeps each object's record and picture in it, as it does
+    // with the objects it reads from a file.
+    std::map<int, std::shared_ptr<CDiagramEntityContainer>> screenObjects;
     VersionNumber programVersion; // written into the project header
     CHZLib hzLib;                 // the characters encoded so far; grows
     bool writeDebugFiles = false; // the debug flag: the images also as files

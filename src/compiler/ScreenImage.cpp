@@ -45,7 +45,10 @@ QByteArray BuildScreenRecord(CCompileContext& ctx, const CScreenObject& screen)
     QString screenFile;
     int count = 0;
     QByteArray objects;
-    if (SafeJoin(ctx.input.projectFolder, title, &screenFile))
+    const auto held = ctx.input.screenObjects.find(screen.number);
+    if (held != ctx.input.screenObjects.end() && held->second)
+        objects = ScreenObjectRecords::Build(ctx, *held->second, title, &count);
+    else if (SafeJoin(ctx.input.projectFolder, title, &screenFile))
         objects = ScreenObjectRecords::Build(ctx, screenFile, title, &count);
     w.U16(quint32(count));
     w.PadTo(kKeysOffset);

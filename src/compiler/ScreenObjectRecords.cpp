@@ -15,6 +15,13 @@ QByteArray Build(CCompileContext& ctx, const QString& screenFile, const QString&
     CDiagramEntityContainer container;
     if (!CTessanDoc::LoadFile(screenFile, container, ctx.model.IsLegacyRangeMode(), &ctx.model))
         return QByteArray();
+    return Build(ctx, container, title, count);
+}
+
+QByteArray Build(CCompileContext& ctx, CDiagramEntityContainer& container, const QString& title,
+                 int* count)
+{
+    *count = 0;
     CObjectBuildContext objects(ctx, title);
     QByteArray records;
     for (const auto& object : container.Objects()) {

@@ -1,4 +1,5 @@
 #include "ZipPackage.h"
+#include "ZipMemoryFile.h"
 #include "base/TextCodec936.h"
 
 #include <QDateTime>
@@ -97,8 +98,23 @@ CZipReader::~CZipReader()
 
 bool CZipReader::Open(const QString& path)
 {
-    QByteArray native = QFile::encodeName(path);
+    Close();
+    const QByteArray native = QFile::encodeName(path);
     unz_ = unzOpen64(native.constData());
+    return readDirectory(path);
+}
+
+bool CZipReader::OpenBytes(const QByteArray& package, const QString& name)
+{
+    Close();
+    bytes_ = package;
+    zlib_filefunc64_def table = ZipMemoryFile::Table(&bytes_);
+    unz_ = unzOpen2_64("memory", &table);
+    return readDirectory(name);
+}
+
+bool CZipReader::readDirectory(const QString& path)
+{
     if (!unz_) {
         error_ = QStringLiteral("cannot open %1").arg(path);
         return false;
@@ -201,4 +217,5 @@ void CZipReader::Close()
     positions_.clear();
     sizes_.clear();
     extracted_ = 0;
+    bytes_.clear();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,9 @@ public:
     CZipReader();
     ~CZipReader();
     bool Open(const QString& path);
+    // The same for a package held in memory (a copy is kept while open);
+    // `name` names it in the error texts.
+    bool OpenBytes(const QByteArray& package, const QString& name);
     int Count() const { return int(names_.size()); }
     QString EntryName(int i) const { return names_.value(i); }
     // Extracts entry i to `filePath` (its folder is created).
@@ -43,7 +47,12 @@ public:
     QString ErrorText() const { return error_; }
 
 private:
+    // The entry names and sizes of the ZIP directory of the package just
+    // opened, for file and memory alike.
+    bool readDirectory(const QString& path);
+
     void* unz_ = nullptr;
+    QByteArray bytes_; // the package opened from memory
     QStringList names_;
     std::vector<std::pair<unsigned long long, unsigned long long>> positions_;
     std::vector<qint64> sizes_; // uncompressed sizes from the ZIP directory

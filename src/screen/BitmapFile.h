@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -8,6 +9,8 @@ namespace BitmapFile {
 
 // A picture larger than this a side cannot be meant for a 192 x 64 panel.
 inline constexpr int kMaxSide = 4096;
+// Nor is a file larger than such a picture at 32 bits a dot.
+inline constexpr qint64 kMaxFileSize = qint64(kMaxSide) * kMaxSide * 4 + 4096;
 
 // A non-empty folder is relative to the program folder; an empty one names a
 // bitmap of the project itself, in the project's working folder. Empty when
@@ -16,7 +19,10 @@ QString Path(const QString& programDir, const QString& projectFolder, const QStr
              const QString& fileName);
 
 // The file's picture in RGB32; a null image when the file is missing, is no
-// readable bitmap file or is larger than kMaxSide a side.
+// readable bitmap file, is larger than kMaxSide a side or ends before the
+// rows its header declares (an uncompressed one).
 QImage Read(const QString& path);
+// The same for the bytes of a bitmap file.
+QImage Decode(const QByteArray& bytes);
 
 } // namespace BitmapFile

@@ -1,4 +1,6 @@
 #pragma once
+#include "TransferLink.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,7 @@ class QSerialPort;
 // line settings, raw writes, and reads of an exact byte count with a
 // deadline. It knows nothing of the protocol. Used by one thread at a time:
 // the port object is created by OpenConnection on the calling thread.
-class CDevSerial
+class CDevSerial : public ITransferLink
 {
 public:
     CDevSerial();
@@ -22,13 +24,13 @@ public:
     // Parity code: 0 none, 1 odd, 2 even, 3 mark, 4 space. Stop-bit code:
     // 0 one, 1 one and a half, 2 two. Nothing is validated.
     void SetLinkParams(const QString& port, uint32_t baud, uint8_t dataBits, uint8_t parity,
-                       uint8_t stopBits);
+                       uint8_t stopBits) override;
     // 1 when the port is open and configured, else 0 (and the port closed).
-    int OpenConnection();
-    int CloseConnection();
+    int OpenConnection() override;
+    int CloseConnection() override;
     bool IsConnected() const { return m_bConnected != 0; }
 
-    int WriteCom(const void* bytes, int n);
+    int WriteCom(const void* bytes, int n) override;
     int ReadCom(void* bytes, int n);
     int GetInQueue();
 
@@ -36,7 +38,7 @@ public:
     bool IsTimeout() const;
     // n bytes, or 0 when they were not all queued before the timeout; a
     // partial reply stays queued for the next read.
-    int ReadComWait(void* bytes, int n, uint32_t timeoutMs);
+    int ReadComWait(void* bytes, int n, uint32_t timeoutMs) override;
 
     // The serial port names of the machine.
     static void EnumSerialPorts(QStringList& list);

@@ -12,11 +12,16 @@ bool CRuntimeBackup::Read(const QString& path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    // A backup is at most the panel's 128 KB; anything much larger is not one.
-    if (f.size() > 16 * 1024 * 1024)
+    if (f.size() > kMaxFileSize)
         return false;
-    QByteArray bytes = f.readAll();
-    if (bytes.size() <= kTrailerSize)
+    return Parse(f.readAll());
+}
+
+bool CRuntimeBackup::Parse(const QByteArray& bytes)
+{
+    image.clear();
+    password.clear();
+    if (bytes.size() > kMaxFileSize || bytes.size() <= kTrailerSize)
         return false;
     image = bytes.left(bytes.size() - kTrailerSize);
     password = PackedPassword::Unpack(bytes.right(4));

@@ -10,9 +10,14 @@ class CRuntimeBackup
 {
 public:
     static constexpr int kTrailerSize = 64;
+    // A backup is at most the panel's 128 KB; anything much larger is not one.
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
-    // False when the file cannot be read or holds 64 bytes or fewer.
+    // False when the file cannot be read or is no backup (Parse).
     bool Read(const QString& path);
+    // The bytes of a backup file; false when they are 64 or fewer, or more
+    // than kMaxFileSize.
+    bool Parse(const QByteArray& bytes);
     // Writes the bytes whole or not at all (an existing file stays as it was
     // on failure). Refuses bytes that are no backup.
     static bool Write(const QString& path, const QByteArray& uploaded);

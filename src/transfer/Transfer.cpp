@@ -61,7 +61,7 @@ bool CTransfer::StopRequested()
 
 bool CTransfer::Send(const void* bytes, int n)
 {
-    if (m_Serial.WriteCom(bytes, n) == n)
+    if (m_pLink->WriteCom(bytes, n) == n)
         return true;
     result_ = TR_SHORT_WRITE;
     return false;
@@ -82,22 +82,22 @@ void CTransfer::Run()
         }
     }
     Post(100, 0);
-    if (result_ != TR_CANT_OPEN && !m_Serial.CloseConnection())
+    if (result_ != TR_CANT_OPEN && !m_pLink->CloseConnection())
         result_ = TR_CANT_CLOSE;
     stopFlag_.store(1);
 }
 
 bool CTransfer::Handshake()
 {
-    m_Serial.SetLinkParams(m_strPort, 38400, 8, 1, 0);
-    if (!m_Serial.OpenConnection()) {
+    m_pLink->SetLinkParams(m_strPort, 38400, 8, 1, 0);
+    if (!m_pLink->OpenConnection()) {
         result_ = TR_CANT_OPEN;
         return false;
     }
     Post(0, 0);
     for (int attempt = 0; attempt < kHandshakeAttempts; ++attempt) {
         char reply[3];
-        if (m_Serial.WriteCom("LB", 2) == 2 && Receive(reply, 3, m_handshakeWaitMs)
+        if (m_pLink->WriteCom("LB", 2) == 2 && Receive(reply, 3, m_handshakeWaitMs)
             && std::memcmp(reply, "ZYL", 3) == 0) {
             result_ = TR_OK;
             return true;

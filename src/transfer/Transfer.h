@@ -57,6 +57,9 @@ public:
     std::atomic<ITransferProgress*> m_pProgressWnd{nullptr};
     QString m_strPort;
     CDevSerial m_Serial;
+    // The line the engine talks over: its own serial port unless the
+    // starter hands it another one, which must outlive the run.
+    ITransferLink* m_pLink = &m_Serial;
     QByteArray m_arrRecv;
     int m_nOperation = 0;
     uint8_t m_byEnableUpdate = 0;
@@ -100,7 +103,7 @@ private:
     bool Receive(void* bytes, int n) { return Receive(bytes, n, m_replyWaitMs); }
     bool Receive(void* bytes, int n, uint32_t ms)
     {
-        return m_Serial.ReadComWait(bytes, n, ms) == n;
+        return m_pLink->ReadComWait(bytes, n, ms) == n;
     }
     bool StopRequested();
     void Post(int percent, int finalFlag);
