@@ -5,6 +5,7 @@
 QString LanguageSectionName(int code)
 {
     static const std::array<const char*, 4> fixed = {"MENU", "MENU_PROMPT", "FRAME", "MSG"};
+    // clang-format off
     static const std::array<const char*, 49> dialogs = {
         "IDD_DLG_ABOUTBOX", "IDD_DLG_ALARM", "IDD_DLG_COMM_GENERAL", "IDD_DLG_COMM_VARDO_VSEQ",
         "IDD_DLG_DOT_FUNCTION", "IDD_DLG_DOT_OBJECTHELP", "IDD_DLG_DOT_OBJECTLIST",
@@ -21,6 +22,7 @@ QString LanguageSectionName(int code)
         "IDD_DLG_SCREEN_OPTION", "IDD_DLG_SCREEN_RENAME", "IDD_DLG_START_PROJECT",
         "IDD_DLG_TRANSFER", "IDD_DLG_ZOOM", "IDD_DLG_WINDOW_MANAGE", "IDD_DLG_BITMAP_MANAGER",
         "IDD_DLG_GRID_SIZE", "IDD_DLG_SIMULATOR", "IDD_DLG_CROSS_REFERENCE", "IDD_DLG_REPORT"};
+    // clang-format on
     if (code >= 0 && code < int(fixed.size()))
         return QString::fromLatin1(fixed[size_t(code)]);
     if (code >= IDD_DLG_ABOUTBOX && code <= IDD_DLG_REPORT)

@@ -15,7 +15,8 @@ namespace VersionIdentity {
 
 VersionNumber ProgramVersion()
 {
-#if defined(QV_VERSION_HH) && defined(QV_VERSION_HL) && defined(QV_VERSION_LH) && defined(QV_VERSION_LL)
+#if defined(QV_VERSION_HH) && defined(QV_VERSION_HL) && defined(QV_VERSION_LH) \
+    && defined(QV_VERSION_LL)
     return VersionNumber{QV_VERSION_HH, QV_VERSION_HL, QV_VERSION_LH, QV_VERSION_LL};
 #else
     return VersionNumber{1, 0, 0, 0};

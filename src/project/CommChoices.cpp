@@ -6,6 +6,7 @@
 namespace CommChoices {
 
 namespace {
+// clang-format off
 constexpr std::array<Choice, 3> kBaud = {{{"9600", 2048}, {"19200", 8192}, {"38400", 16384}}};
 constexpr std::array<Choice, 3> kParity = {{{"None", 0}, {"Even", 2}, {"Odd", 1}}};
 constexpr std::array<Choice, 3> kStopBits = {{{"1", 0}, {"1.5", 1}, {"2", 2}}};
@@ -36,6 +37,7 @@ constexpr std::array<Choice, 11> kProtect = {{{"None", 0},
                                               {"After 1 hours", 10}}};
 constexpr std::array<Choice, 1> kPanel = {{{ProtocolTables::kPanelRU03, 0}}};
 constexpr std::array<Choice, 1> kPlc = {{{ProtocolTables::kVardoVSequence, 1}}};
+// clang-format on
 } // namespace
 
 List BaudRate() { return kBaud; }

@@ -26,6 +26,7 @@ struct CommandEntry
 const std::vector<CommandEntry>& FixedEntries()
 {
     using K = QKeySequence;
+    // clang-format off
     static const std::vector<CommandEntry> entries = {
         {CommandId::StartProject, "Start Project...", "&Start Project...", "Create a new project or open an existing one", {}},
         {CommandId::OpenProject, "Open Project...", "&Open Project...", "Open an existing project", {K(Qt::CTRL | Qt::Key_O)}},
@@ -84,6 +85,7 @@ const std::vector<CommandEntry>& FixedEntries()
         {CommandId::NextPane, "Next Pane", "Ne&xt Pane", "Move to the next pane", {K(Qt::Key_F6)}},
         {CommandId::PreviousPane, "Previous Pane", "Pre&vious Pane", "Move to the previous pane", {K(Qt::SHIFT | Qt::Key_F6)}},
     };
+    // clang-format on
     return entries;
 }
 
