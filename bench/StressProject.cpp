@@ -40,7 +40,8 @@ CBenchProject::CBenchProject(const QString& name)
     QDir().mkpath(app_->ProjectFolder());
 }
 
-void CBenchProject::WriteStressScreen(int number, const std::function<void(CDiagramEntity&, int)>& adjust)
+void CBenchProject::WriteStressScreen(int number,
+                                      const std::function<void(CDiagramEntity&, int)>& adjust)
 {
     CTessanApp& app = *app_;
     CDiagramEntityContainer c;
@@ -59,9 +60,10 @@ void CBenchProject::WriteStressScreen(int number, const std::function<void(CDiag
             adjust(*o, i);
         c.AddLoaded(std::move(o));
     }
-    CTessanDoc::SaveFile(app.ProjectFolder() + QLatin1Char('/')
-                             + ScreenTitle(app.model.info.name, number, app.model.FindScreen(number)->name),
-                         c);
+    CTessanDoc::SaveFile(
+        app.ProjectFolder() + QLatin1Char('/')
+            + ScreenTitle(app.model.info.name, number, app.model.FindScreen(number)->name),
+        c);
 }
 
 void CBenchProject::AddStressScreens(int count)

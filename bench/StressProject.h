@@ -22,7 +22,8 @@ public:
     // Writes screen `number`'s file with 100 objects: kinds 0 and 1 (texts)
     // for a third of them, the other six kinds for the rest, spread over the
     // display; `adjust` may change each object (with its index) first.
-    void WriteStressScreen(int number, const std::function<void(CDiagramEntity&, int)>& adjust = {});
+    void WriteStressScreen(int number,
+                           const std::function<void(CDiagramEntity&, int)>& adjust = {});
     // Screens 1 to `count`, each with a shown F1 description and the stress
     // screen's 100 objects.
     void AddStressScreens(int count);

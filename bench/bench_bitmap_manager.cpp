@@ -38,7 +38,8 @@ struct Folder
         QImage picture(48, 48, QImage::Format_RGB32);
         for (int i = 0; i < kFiles; ++i) {
             picture.fill(i % 2 ? Qt::white : Qt::black);
-            picture.save(fans + QStringLiteral("/fan%1.bmp").arg(i, 3, 10, QLatin1Char('0')), "BMP");
+            picture.save(fans + QStringLiteral("/fan%1.bmp").arg(i, 3, 10, QLatin1Char('0')),
+                         "BMP");
         }
     }
 };
@@ -53,7 +54,8 @@ void BM_OpenOnLargeFolder(benchmark::State& state)
 {
     Folder& f = Shared();
     for (auto _ : state) {
-        CDlgBitmapManager dialog(*f.controller, QStringLiteral("BMP_Files\\Fan"), QStringLiteral("fan000.bmp"));
+        CDlgBitmapManager dialog(*f.controller, QStringLiteral("BMP_Files\\Fan"),
+                                 QStringLiteral("fan000.bmp"));
         dialog.resize(760, 520);
         dialog.show();
         QApplication::processEvents();

@@ -29,7 +29,8 @@ void BM_ProjectTransferUnpaced(benchmark::State& state)
     CTessanApp app(AppPaths::ForProgramDir(dir.path()), dir.path() + "/work");
     CProjectController controller(app);
     QDir().mkpath(dir.path() + "/P");
-    controller.NewProject("bench", dir.path() + "/P", "RU03", QString::fromLatin1(ProtocolTables::kVardoVSequence));
+    controller.NewProject("bench", dir.path() + "/P", "RU03",
+                          QString::fromLatin1(ProtocolTables::kVardoVSequence));
     for (int n = 2; n <= 20; ++n)
         ScreenCommands::NewScreen(app, n, ScreenCommands::DefaultScreenName(n));
     controller.SaveProject();

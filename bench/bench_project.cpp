@@ -19,10 +19,15 @@ QByteArray screenFileBytes(int number)
 {
     QString text = QStringLiteral("paper:192,64;\r\n");
     for (int i = 0; i < 20; ++i)
-        text += QStringLiteral("Numeric`%1.000000,%2.000000,%3.000000,%4.000000,Numeric %5,Numeric,0,"
-                               "DEV001,R,%6,0,1,0,1,5,0,0,0,-15,0,0,0,400,0,0,0,0,0,0,0,0,MS Sans Serif;\r\n")
-                    .arg(i * 8 % 184).arg(i % 4 * 16).arg(i * 8 % 184 + 8).arg(i % 4 * 16 + 16)
-                    .arg(number * 100 + i).arg(1024 + i);
+        text += QStringLiteral(
+                    "Numeric`%1.000000,%2.000000,%3.000000,%4.000000,Numeric %5,Numeric,0,"
+                    "DEV001,R,%6,0,1,0,1,5,0,0,0,-15,0,0,0,400,0,0,0,0,0,0,0,0,MS Sans Serif;\r\n")
+                    .arg(i * 8 % 184)
+                    .arg(i % 4 * 16)
+                    .arg(i * 8 % 184 + 8)
+                    .arg(i % 4 * 16 + 16)
+                    .arg(number * 100 + i)
+                    .arg(1024 + i);
     return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
 }
 

@@ -43,7 +43,7 @@ struct LoadedPanel
         for (int i = 0; i < 100; ++i)
             panel.PlcWriteWord({1, quint16(100 + i)}, quint16(i % 3 == 0 ? i % 3 : 0x4142 + i));
         panel.PlcWriteCoil({1, 0xF000}, true); // the lights' coil
-        panel.Advance(60000); // trend meters with a dozen samples
+        panel.Advance(60000);                  // trend meters with a dozen samples
     }
 };
 
@@ -62,7 +62,8 @@ void BM_PanelFrame100Objects(benchmark::State& state)
     }
     state.counters["objects"] = double(p.panel.Image().screens.at(0).objects.size());
     state.counters["dark_pixels"] = dark;
-    state.counters["frames/s"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_PanelFrame100Objects)->Unit(benchmark::kMicrosecond);
 

@@ -23,10 +23,15 @@ QByteArray ScreenFileBytes(int number, int objects)
 {
     QString text = QStringLiteral("paper:192,64;\r\n");
     for (int i = 0; i < objects; ++i)
-        text += QStringLiteral("Numeric`%1.000000,%2.000000,%3.000000,%4.000000,Numeric %5,Numeric,0,"
-                               "DEV001,R,%6,0,1,0,1,5,0,0,0,-15,0,0,0,400,0,0,0,0,0,0,0,0,MS Sans Serif;\r\n")
-                    .arg(i * 8 % 184).arg(i % 4 * 16).arg(i * 8 % 184 + 8).arg(i % 4 * 16 + 16)
-                    .arg(number * 100 + i).arg(1024 + i);
+        text += QStringLiteral(
+                    "Numeric`%1.000000,%2.000000,%3.000000,%4.000000,Numeric %5,Numeric,0,"
+                    "DEV001,R,%6,0,1,0,1,5,0,0,0,-15,0,0,0,400,0,0,0,0,0,0,0,0,MS Sans Serif;\r\n")
+                    .arg(i * 8 % 184)
+                    .arg(i % 4 * 16)
+                    .arg(i * 8 % 184 + 8)
+                    .arg(i % 4 * 16 + 16)
+                    .arg(number * 100 + i)
+                    .arg(1024 + i);
     return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
 }
 
@@ -88,7 +93,8 @@ void BM_StartMainWindowWithProject(benchmark::State& state)
         CProjectController controller(app);
         CMainWindow window(controller);
         window.show();
-        const bool opened = window.OpenProjectFile(fixture.location + QStringLiteral("/Example.cgp"));
+        const bool opened =
+            window.OpenProjectFile(fixture.location + QStringLiteral("/Example.cgp"));
         QApplication::processEvents();
         if (!opened || window.ScreenList()->List()->topLevelItemCount() != 8) {
             state.SkipWithError("the example project did not open");

@@ -33,8 +33,9 @@ QByteArray Image()
 double LineLowerBoundSeconds(int n)
 {
     const int blocks = (n + 63) / 64;
-    const int toPanel = 2 + 1 + 5 + 2 + blocks * 64 + 1 + 3; // LB, code, access, count, blocks, check, END
-    const int toTool = 3 + 6 + 2 + 2 + blocks * 2 + 2;       // ZYL, OK+version, OK, OK, OKs, OK
+    const int toPanel =
+        2 + 1 + 5 + 2 + blocks * 64 + 1 + 3; // LB, code, access, count, blocks, check, END
+    const int toTool = 3 + 6 + 2 + 2 + blocks * 2 + 2; // ZYL, OK+version, OK, OK, OKs, OK
     return double(toPanel + toTool) * CPanelPty::kBitsPerChar / CPanelPty::kBaud;
 }
 
@@ -56,7 +57,8 @@ void Download(benchmark::State& state, bool paced)
     double seconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const int r = TransferOperations::Run(app, TO_DOWNLOAD, panel.DevicePath(), 1, password, {});
+        const int r =
+            TransferOperations::Run(app, TO_DOWNLOAD, panel.DevicePath(), 1, password, {});
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (r != TR_OK)
             ++failures;

@@ -39,10 +39,11 @@ void BM_XrefStressProjectLoaded(benchmark::State& state)
     project.AddStressScreens(999);
     CLoadedScreenDocuments docs(project.App());
     docs.LoadAll();
-    const CProjectScreenObjects screens(project.App(), [&docs](int number) -> const CDiagramEntityContainer* {
-        CTessanDoc* doc = docs.Document(number);
-        return doc ? &doc->Container() : nullptr;
-    });
+    const CProjectScreenObjects screens(project.App(),
+                                        [&docs](int number) -> const CDiagramEntityContainer* {
+                                            CTessanDoc* doc = docs.Document(number);
+                                            return doc ? &doc->Container() : nullptr;
+                                        });
     CCrossReference xref;
     for (auto _ : state) {
         xref.Build(project.App().model, screens);

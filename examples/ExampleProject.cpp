@@ -144,8 +144,8 @@ bool build(CTessanApp& app)
         f4.description = QStringLiteral("Pump");
 
         std::vector<std::unique_ptr<CDiagramEntity>> o;
-        auto* title = place(o, std::make_unique<CObjectStaticText>(), 0, 0, 120, 16,
-                            QStringLiteral("Title"));
+        auto* title =
+            place(o, std::make_unique<CObjectStaticText>(), 0, 0, 120, 16, QStringLiteral("Title"));
         title->text = QStringLiteral("Boiler house");
         title->font = font(14, 700);
         auto* pump = place(o, std::make_unique<CObjectStaticBitmap>(), 0, 20, 32, 52,
@@ -339,15 +339,14 @@ bool build(CTessanApp& app)
     }
 
     // The alarm list: coils of both PLCs.
-    const struct {
+    const struct
+    {
         const char* device;
         int coil;
         const char* text;
     } alarms[] = {
-        {"DEV001", 100, "Low water level"},
-        {"DEV001", 101, "Pump motor overload"},
-        {"DEV001", 102, "Water temperature high"},
-        {"DEV002", 30, "Burner lockout"},
+        {"DEV001", 100, "Low water level"},          {"DEV001", 101, "Pump motor overload"},
+        {"DEV001", 102, "Water temperature high"},   {"DEV002", 30, "Burner lockout"},
         {"DEV002", 31, "Flue gas temperature high"},
     };
     for (const auto& a : alarms) {

@@ -89,9 +89,11 @@ std::unique_ptr<CDiagramEntity> object(CFuzzBytes& in, const CProjectModel& mode
     }
     case OBJ_STATIC_BITMAP: {
         auto& b = static_cast<CObjectStaticBitmap&>(*o);
-        static const char* const kFiles[][2] = {
-            {"BMP_Files\\Arrow", "arrow_16_16_RIGHT.bmp"}, {"", "pic.bmp"}, {"", "missing.bmp"},
-            {"..", "escape.bmp"}, {"BMP_Files\\Arrow", ""}};
+        static const char* const kFiles[][2] = {{"BMP_Files\\Arrow", "arrow_16_16_RIGHT.bmp"},
+                                                {"", "pic.bmp"},
+                                                {"", "missing.bmp"},
+                                                {"..", "escape.bmp"},
+                                                {"BMP_Files\\Arrow", ""}};
         const int pick = in.Below(5);
         b.folder = QString::fromLatin1(kFiles[pick][0]);
         b.fileName = QString::fromLatin1(kFiles[pick][1]);
@@ -141,8 +143,7 @@ std::unique_ptr<CDiagramEntity> object(CFuzzBytes& in, const CProjectModel& mode
         s.stringCount = in.Int();
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return o;
 }

@@ -18,8 +18,8 @@ namespace FuzzProject {
 inline constexpr int kMaxDevices = 4;
 inline constexpr int kMaxAlarms = 8;
 inline constexpr int kMaxScreens = 4;
-inline constexpr int kMaxObjects = 8;   // a screen
-inline constexpr int kMaxEntries = 4;   // a dynamic text
+inline constexpr int kMaxObjects = 8; // a screen
+inline constexpr int kMaxEntries = 4; // a dynamic text
 inline constexpr int kMaxTextLength = 24;
 
 // Fills the application's model; returns each screen's objects by number.

@@ -37,9 +37,15 @@ State& state()
 
 } // namespace
 
-CTessanApp& App() { return *state().app; }
+CTessanApp& App()
+{
+    return *state().app;
+}
 
-QString Dir() { return state().dir.path(); }
+QString Dir()
+{
+    return state().dir.path();
+}
 
 CTessanApp& FreshModel()
 {

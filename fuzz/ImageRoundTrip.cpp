@@ -25,9 +25,10 @@ class CDifferences
 {
 public:
     CDifferences(const CProjectModel& model, const CHZLib& font, const RuntimeImage& image)
-        : model_(model), font_(font), image_(image)
-    {
-    }
+        : model_(model),
+          font_(font),
+          image_(image)
+    {}
 
     void Field(const QString& where, qint64 read, qint64 expected)
     {
@@ -98,7 +99,8 @@ public:
             return;
         if (qint64(offset) + kept.size() > image_.bitmapData.size()
             || std::memcmp(image_.bitmapData.constData() + offset, kept.constData(),
-                           size_t(kept.size())) != 0)
+                           size_t(kept.size()))
+                   != 0)
             Fail(where + QStringLiteral(" picture differs from the one kept with its object"));
     }
 
@@ -133,10 +135,10 @@ void compareHeader(CDifferences& d, const CProjectModel& model, const RuntimePro
     const CPLCAndPanelAlternation& exchange = model.plcAndPanel;
     d.Field(QStringLiteral("start screen"), h.startScreen, panel.startScreenNumber);
     d.Field(QStringLiteral("mark"), h.mark, 0x56);
-    const std::uint8_t flags = bit(panel.dwordExchange, 0x80)
-                               | (panel.protectShowsScreen == 1 ? 0x08 : 0)
-                               | (panel.protectShowsScreen == 0 ? 0x04 : 0)
-                               | bit(panel.functionKeyBeep, 0x02) | bit(panel.logScreenEnabled, 0x01);
+    const std::uint8_t flags =
+        bit(panel.dwordExchange, 0x80) | (panel.protectShowsScreen == 1 ? 0x08 : 0)
+        | (panel.protectShowsScreen == 0 ? 0x04 : 0) | bit(panel.functionKeyBeep, 0x02)
+        | bit(panel.logScreenEnabled, 0x01);
     d.Field(QStringLiteral("panel flags"), h.panelFlags, flags);
     d.Field(QStringLiteral("protect screen"), h.protectScreen, panel.protectScreenNumber);
     d.Field(QStringLiteral("log screen"), h.logScreen, panel.logScreenNumber);
@@ -147,8 +149,10 @@ void compareHeader(CDifferences& d, const CProjectModel& model, const RuntimePro
     const QString last = digits.right(8);
     for (int i = 0; i < 4; ++i)
         d.Field(QStringLiteral("password byte %1").arg(i), h.packedPassword[size_t(i)],
-                ((last[2 * i].unicode() - u'0') & 0x0F) << 4 | ((last[2 * i + 1].unicode() - u'0') & 0x0F));
-    d.Field(QStringLiteral("panel-to-PLC flag"), h.panelToPlcEnabled, exchange.panelToPlcEnabled ? 1 : 0);
+                ((last[2 * i].unicode() - u'0') & 0x0F) << 4
+                    | ((last[2 * i + 1].unicode() - u'0') & 0x0F));
+    d.Field(QStringLiteral("panel-to-PLC flag"), h.panelToPlcEnabled,
+            exchange.panelToPlcEnabled ? 1 : 0);
     d.Register(QStringLiteral("panel-to-PLC word"), h.panelToPlc, exchange.panelToPlc);
     d.Field(QStringLiteral("PLC-to-panel flags"), h.plcToPanelFlags,
             bit(exchange.plcToPanelEnabled, 0x02) | bit(exchange.beepControlEnabled, 0x01));
@@ -194,9 +198,7 @@ void compareObject(CDifferences& d, const QString& where, const RuntimeObject& o
     };
     switch (object.Kind()) {
     case OBJ_STATIC_TEXT:
-    case OBJ_STATIC_BITMAP:
-        d.Picture(where, o.pictureOffset, object.bitmapBytes);
-        break;
+    case OBJ_STATIC_BITMAP: d.Picture(where, o.pictureOffset, object.bitmapBytes); break;
     case OBJ_DYNAMIC_TEXT: {
         const auto& t = static_cast<const CObjectDynamicText&>(object);
         d.Register(where + QStringLiteral(" register"), o.reg, t.reg);
@@ -256,8 +258,7 @@ void compareObject(CDifferences& d, const QString& where, const RuntimeObject& o
         d.Field(where + QStringLiteral(" register count"), o.registerCount, low8(s.registerCount));
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         storage.LoadProjectFolder(FuzzSupport::Dir(), app.model.info.name);
     storage.CloseProject();
     // Nothing may land beside the program folder's own files.
-    const QStringList top = QDir(FuzzSupport::Dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList top =
+        QDir(FuzzSupport::Dir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     for (const QString& name : top)
         if (name != QLatin1String("Temp") && name != QLatin1String("Project")
             && name != QLatin1String("out"))

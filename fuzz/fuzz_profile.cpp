@@ -10,10 +10,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = FuzzSupport::Bytes(data, size);
     (void)PrjIni::Parse(bytes);
-    (void)CProfileFile::ReadStringFromBytes(bytes, QStringLiteral("MSG"), QStringLiteral("Warning"));
+    (void)CProfileFile::ReadStringFromBytes(bytes, QStringLiteral("MSG"),
+                                            QStringLiteral("Warning"));
     (void)CProfileFile::ReadIntFromBytes(bytes, QStringLiteral("App"), QStringLiteral("Zoom"), 100);
-    const QByteArray written = CProfileFile::WithValue(bytes, QStringLiteral("App"),
-                                                       QStringLiteral("Zoom"), QStringLiteral("150"));
+    const QByteArray written = CProfileFile::WithValue(
+        bytes, QStringLiteral("App"), QStringLiteral("Zoom"), QStringLiteral("150"));
     if (CProfileFile::ReadStringFromBytes(written, QStringLiteral("App"), QStringLiteral("Zoom"))
         != QStringLiteral("150"))
         __builtin_trap(); // a value written is read back

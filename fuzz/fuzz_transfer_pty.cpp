@@ -36,8 +36,7 @@ public:
             }
         }
         char drop[4096];
-        while (::read(master_, drop, sizeof drop) > 0) {
-        }
+        while (::read(master_, drop, sizeof drop) > 0) {}
     }
 
 private:

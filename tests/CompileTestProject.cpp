@@ -33,7 +33,8 @@ QString CCompileTestProject::ScreenTitleOf(int number) const
     return ScreenTitle(app.model.info.name, number, s ? s->name : QString());
 }
 
-void CCompileTestProject::AddScreen(int number, std::vector<std::unique_ptr<CDiagramEntity>> objects)
+void CCompileTestProject::AddScreen(int number,
+                                    std::vector<std::unique_ptr<CDiagramEntity>> objects)
 {
     App().model.AddScreen(number, QStringLiteral("Screen %1").arg(number));
     WriteScreenFile(number, std::move(objects));
@@ -46,7 +47,8 @@ void CCompileTestProject::WriteScreenFile(int number,
     container.SetPaperSize(QSize(192, 64));
     for (auto& o : objects)
         container.AddLoaded(std::move(o));
-    CTessanDoc::SaveFile(App().ProjectFolder() + QLatin1Char('/') + ScreenTitleOf(number), container);
+    CTessanDoc::SaveFile(App().ProjectFolder() + QLatin1Char('/') + ScreenTitleOf(number),
+                         container);
 }
 
 bool CCompileTestProject::Compile()

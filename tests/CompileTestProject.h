@@ -28,10 +28,7 @@ public:
     {
         messages.append(caption + QStringLiteral("|") + text);
     }
-    void Finished(bool completed) override
-    {
-        finished.append(completed);
-    }
+    void Finished(bool completed) override { finished.append(completed); }
     QStringList Warnings() const;
 
     QList<int> progress;
@@ -61,9 +58,21 @@ public:
 
 // Big-endian readers for decoding images in tests.
 namespace ImageBytes {
-inline quint32 U8(const QByteArray& b, qsizetype at) { return quint8(b.at(at)); }
-inline quint32 U16(const QByteArray& b, qsizetype at) { return U8(b, at) << 8 | U8(b, at + 1); }
-inline quint32 U24(const QByteArray& b, qsizetype at) { return U8(b, at) << 16 | U16(b, at + 1); }
-inline quint32 U32(const QByteArray& b, qsizetype at) { return U16(b, at) << 16 | U16(b, at + 2); }
+inline quint32 U8(const QByteArray& b, qsizetype at)
+{
+    return quint8(b.at(at));
+}
+inline quint32 U16(const QByteArray& b, qsizetype at)
+{
+    return U8(b, at) << 8 | U8(b, at + 1);
+}
+inline quint32 U24(const QByteArray& b, qsizetype at)
+{
+    return U8(b, at) << 16 | U16(b, at + 1);
+}
+inline quint32 U32(const QByteArray& b, qsizetype at)
+{
+    return U16(b, at) << 16 | U16(b, at + 2);
+}
 QByteArray Hex(const char* hex); // "00 00 10" -> bytes
 } // namespace ImageBytes

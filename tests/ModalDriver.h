@@ -23,13 +23,15 @@ public:
         connect(&timer_, &QTimer::timeout, this, [this] {
             if (!pending_ && !steps.isEmpty()) {
                 pending_ = true;
-                QMetaObject::invokeMethod(this, [this] { runStep(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this] { runStep(); }, Qt::QueuedConnection);
             }
         });
         timer_.start(5);
     }
     // A step for the first dialog of class T that shows.
-    template <class T> void On(std::function<bool(T*)> step)
+    template <class T>
+    void On(std::function<bool(T*)> step)
     {
         steps.append([step](QWidget* w) {
             T* dialog = qobject_cast<T*>(w);

@@ -49,7 +49,8 @@ bool ReadObject(const QString& line, ObjectLine* out, QString* error)
 
 RegisterFields ObjectLine::Register(int first) const
 {
-    return {Field(first), Field(first + 1), Field(first + 2), Field(first + 3), Field(first + 4), Field(first + 5)};
+    return {Field(first),     Field(first + 1), Field(first + 2),
+            Field(first + 3), Field(first + 4), Field(first + 5)};
 }
 
 ScreenFile Read(const QByteArray& bytes)

@@ -166,57 +166,56 @@ bool SameKindFields(const CDiagramEntity& a, const CDiagramEntity& b)
         auto& x = static_cast<const CObjectDynamicText&>(a);
         auto& y = static_cast<const CObjectDynamicText&>(b);
         return x.texts == y.texts && x.reg == y.reg && x.inversion == y.inversion
-            && x.font == y.font && x.model == y.model;
+               && x.font == y.font && x.model == y.model;
     }
     case OBJ_STATIC_BITMAP: {
         auto& x = static_cast<const CObjectStaticBitmap&>(a);
         auto& y = static_cast<const CObjectStaticBitmap&>(b);
         return x.fileName == y.fileName && x.folder == y.folder && x.scaling == y.scaling
-            && x.blackInversion == y.blackInversion;
+               && x.blackInversion == y.blackInversion;
     }
     case OBJ_BAR_METER: {
         auto& x = static_cast<const CObjectBarMeter&>(a);
         auto& y = static_cast<const CObjectBarMeter&>(b);
         return x.reg == y.reg && x.registerCount == y.registerCount && x.isFloat == y.isFloat
-            && x.model == y.model && x.isSigned == y.isSigned
-            && x.decimalPlaces == y.decimalPlaces && x.legacyMinimum == y.legacyMinimum
-            && x.legacyMaximum == y.legacyMaximum && x.minimum == y.minimum
-            && x.maximum == y.maximum && x.direction == y.direction;
+               && x.model == y.model && x.isSigned == y.isSigned
+               && x.decimalPlaces == y.decimalPlaces && x.legacyMinimum == y.legacyMinimum
+               && x.legacyMaximum == y.legacyMaximum && x.minimum == y.minimum
+               && x.maximum == y.maximum && x.direction == y.direction;
     }
     case OBJ_TREND_METER: {
         auto& x = static_cast<const CObjectTrendMeter&>(a);
         auto& y = static_cast<const CObjectTrendMeter&>(b);
         return x.reg == y.reg && x.registerCount == y.registerCount && x.isFloat == y.isFloat
-            && x.model == y.model && x.isSigned == y.isSigned
-            && x.decimalPlaces == y.decimalPlaces && x.legacyMinimum == y.legacyMinimum
-            && x.legacyMaximum == y.legacyMaximum && x.minimum == y.minimum
-            && x.maximum == y.maximum && x.dataPoints == y.dataPoints
-            && x.interval == y.interval;
+               && x.model == y.model && x.isSigned == y.isSigned
+               && x.decimalPlaces == y.decimalPlaces && x.legacyMinimum == y.legacyMinimum
+               && x.legacyMaximum == y.legacyMaximum && x.minimum == y.minimum
+               && x.maximum == y.maximum && x.dataPoints == y.dataPoints
+               && x.interval == y.interval;
     }
     case OBJ_INDICATOR_LIGHT: {
         auto& x = static_cast<const CObjectIndicatorLight&>(a);
         auto& y = static_cast<const CObjectIndicatorLight&>(b);
         return x.coil == y.coil && x.inversion == y.inversion && x.doubleSize == y.doubleSize
-            && x.shape == y.shape;
+               && x.shape == y.shape;
     }
     case OBJ_NUMERIC: {
         auto& x = static_cast<const CObjectNumeric&>(a);
         auto& y = static_cast<const CObjectNumeric&>(b);
         return x.reg == y.reg && x.registerCount == y.registerCount && x.set == y.set
-            && x.encrypt == y.encrypt && x.rangeCheck == y.rangeCheck
-            && x.doubleSize == y.doubleSize && x.inversion == y.inversion
-            && x.leadingZeros == y.leadingZeros && x.isFloat == y.isFloat
-            && x.model == y.model && x.isSigned == y.isSigned
-            && x.legacyMinimum == y.legacyMinimum && x.legacyMaximum == y.legacyMaximum
-            && x.minimum == y.minimum && x.maximum == y.maximum && x.digits == y.digits
-            && x.decimalPlaces == y.decimalPlaces;
+               && x.encrypt == y.encrypt && x.rangeCheck == y.rangeCheck
+               && x.doubleSize == y.doubleSize && x.inversion == y.inversion
+               && x.leadingZeros == y.leadingZeros && x.isFloat == y.isFloat && x.model == y.model
+               && x.isSigned == y.isSigned && x.legacyMinimum == y.legacyMinimum
+               && x.legacyMaximum == y.legacyMaximum && x.minimum == y.minimum
+               && x.maximum == y.maximum && x.digits == y.digits
+               && x.decimalPlaces == y.decimalPlaces;
     }
     case OBJ_STRING: {
         auto& x = static_cast<const CObjectString&>(a);
         auto& y = static_cast<const CObjectString&>(b);
-        return x.reg == y.reg && x.registerCount == y.registerCount
-            && x.doubleSize == y.doubleSize && x.inversion == y.inversion
-            && x.stringCount == y.stringCount;
+        return x.reg == y.reg && x.registerCount == y.registerCount && x.doubleSize == y.doubleSize
+               && x.inversion == y.inversion && x.stringCount == y.stringCount;
     }
     }
     return false;

@@ -45,22 +45,36 @@ int main(int argc, char** argv)
     const CAppSettings& s = f.App().settings;
     if (chs) {
         s.WriteSetting(QStringLiteral("Language"), QStringLiteral("1"));
-        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"), QStringLiteral("1"),
-                                  QStringLiteral("chs"));
+        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"),
+                                  QStringLiteral("1"), QStringLiteral("chs"));
     }
     QtTranslations::Install(app, s.GetLanguageCode());
     CProjectController c(f.App());
     QDir().mkpath(f.Dir() + "/P");
-    c.NewProject("demo", f.Dir() + "/P", "RU03", QString::fromLatin1(ProtocolTables::kVardoVSequence));
+    c.NewProject("demo", f.Dir() + "/P", "RU03",
+                 QString::fromLatin1(ProtocolTables::kVardoVSequence));
     const QString suffix = chs ? QStringLiteral("-chs.png") : QStringLiteral("-en.png");
 
     TransferChoice choice;
     choice.port = QStringLiteral("/tmp/ttyRU03");
     choice.uploadPassword = QStringLiteral("52815281");
-    { CDlgTransfer d(s, 23456, choice); Shot(d, out + "/transfer" + suffix); }
-    { CDlgProgress d(s, f, s.LookupText(LS_MSG, QStringLiteral("Download")), nullptr); d.SetProgress(45); Shot(d, out + "/progress" + suffix); }
-    { CDlgPassword d(s, CDlgPassword::UploadWithStored, QStringLiteral("11112222")); Shot(d, out + "/password" + suffix); }
-    { CDlgPanelInfo d(c, QString()); Shot(d, out + "/panelinfo" + suffix); }
+    {
+        CDlgTransfer d(s, 23456, choice);
+        Shot(d, out + "/transfer" + suffix);
+    }
+    {
+        CDlgProgress d(s, f, s.LookupText(LS_MSG, QStringLiteral("Download")), nullptr);
+        d.SetProgress(45);
+        Shot(d, out + "/progress" + suffix);
+    }
+    {
+        CDlgPassword d(s, CDlgPassword::UploadWithStored, QStringLiteral("11112222"));
+        Shot(d, out + "/password" + suffix);
+    }
+    {
+        CDlgPanelInfo d(c, QString());
+        Shot(d, out + "/panelinfo" + suffix);
+    }
     {
         CPanelManager pm = f.App().model.panelManager;
         DeviceList::Add(pm.deviceInfo);
@@ -71,18 +85,31 @@ int main(int argc, char** argv)
         d.Fields().tree->setCurrentItem(d.DeviceItem(1));
         Shot(d, out + "/panelmanager-device" + suffix);
     }
-    { CDlgProtocol d(s, QString::fromLatin1(ProtocolTables::kVardoVSequence), DeviceList::ProtocolDevice(f.App().model.Devices())); Shot(d, out + "/protocol" + suffix); }
-    { CDlgPanel2Plc d(s, f, f.App().model, f.App().model.plcAndPanel); Shot(d, out + "/panel2plc" + suffix); }
-    { CDlgRegister d(s, f, f.App().model, f.App().model.plcAndPanel.panelToPlc, RegisterRef::KindWord); Shot(d, out + "/register" + suffix); }
+    {
+        CDlgProtocol d(s, QString::fromLatin1(ProtocolTables::kVardoVSequence),
+                       DeviceList::ProtocolDevice(f.App().model.Devices()));
+        Shot(d, out + "/protocol" + suffix);
+    }
+    {
+        CDlgPanel2Plc d(s, f, f.App().model, f.App().model.plcAndPanel);
+        Shot(d, out + "/panel2plc" + suffix);
+    }
+    {
+        CDlgRegister d(s, f, f.App().model, f.App().model.plcAndPanel.panelToPlc,
+                       RegisterRef::KindWord);
+        Shot(d, out + "/register" + suffix);
+    }
     {
         // The system library as installed beside the program.
         const QDir library(QStringLiteral(QV_BIN_DIR "/BMP_Files"));
         for (const QString& category : library.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             QDir().mkpath(f.Dir() + "/BMP_Files/" + category);
             for (const QString& file : QDir(library.filePath(category)).entryList(QDir::Files))
-                QFile::copy(library.filePath(category + "/" + file), f.Dir() + "/BMP_Files/" + category + "/" + file);
+                QFile::copy(library.filePath(category + "/" + file),
+                            f.Dir() + "/BMP_Files/" + category + "/" + file);
         }
-        CDlgBitmapManager d(c, QStringLiteral("BMP_Files\\Arrow"), QStringLiteral("arrow_16_16_RIGHT.bmp"));
+        CDlgBitmapManager d(c, QStringLiteral("BMP_Files\\Arrow"),
+                            QStringLiteral("arrow_16_16_RIGHT.bmp"));
         d.resize(760, 520);
         d.show();
         QApplication::processEvents();

@@ -201,12 +201,13 @@ int main(int argc, char** argv)
     CopyTree(QStringLiteral(QV_BIN_DIR "/help"), f.Dir() + QStringLiteral("/help"));
     const QString projectDir = f.Dir() + QStringLiteral("/Project");
     QDir().mkpath(projectDir);
-    QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"), projectDir + QStringLiteral("/Example.cgp"));
+    QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"),
+                projectDir + QStringLiteral("/Example.cgp"));
     const CAppSettings& s = f.App().settings;
     if (chs) {
         s.WriteSetting(QStringLiteral("Language"), QStringLiteral("1"));
-        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"), QStringLiteral("1"),
-                                  QStringLiteral("chs"));
+        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"),
+                                  QStringLiteral("1"), QStringLiteral("chs"));
     }
     s.WriteSetting(QStringLiteral("Zoom"), QStringLiteral("300"));
     s.WriteSetting(QStringLiteral("ShowGrid"), QStringLiteral("1"));
@@ -226,26 +227,28 @@ int main(int argc, char** argv)
 
     // The start dialog's three pages, and the protocol setup from its first.
     catcher.plans[QStringLiteral("CDlgProtocol")] = {QStringLiteral("protocol-setup.png"), {}};
-    catcher.plans[QStringLiteral("CDlgStartProject")] = {QString(), [&](QDialog* d) {
-        ShowTidyFolders(d);
-        Save(d, QStringLiteral("start-project-new.png"));
-        if (auto* b = Child<QAbstractButton>(d, "modeDisk")) {
-            b->click();
-            if (auto* list = d->findChild<QListWidget*>(QStringLiteral("projects")); list && list->count())
-                list->setCurrentRow(0);
+    catcher.plans[QStringLiteral("CDlgStartProject")] = {
+        QString(), [&](QDialog* d) {
             ShowTidyFolders(d);
-            Save(d, QStringLiteral("start-project-disk.png"));
-        }
-        if (auto* b = Child<QAbstractButton>(d, "modePanel")) {
-            b->click();
-            Save(d, QStringLiteral("start-project-panel.png"));
-        }
-        if (auto* b = Child<QAbstractButton>(d, "modeNew"))
-            b->click();
-        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
-            if (b->property("controlId").toInt() == 1215 && b->isVisible())
-                b->click(); // Protocol Setup...: caught above
-    }};
+            Save(d, QStringLiteral("start-project-new.png"));
+            if (auto* b = Child<QAbstractButton>(d, "modeDisk")) {
+                b->click();
+                if (auto* list = d->findChild<QListWidget*>(QStringLiteral("projects"));
+                    list && list->count())
+                    list->setCurrentRow(0);
+                ShowTidyFolders(d);
+                Save(d, QStringLiteral("start-project-disk.png"));
+            }
+            if (auto* b = Child<QAbstractButton>(d, "modePanel")) {
+                b->click();
+                Save(d, QStringLiteral("start-project-panel.png"));
+            }
+            if (auto* b = Child<QAbstractButton>(d, "modeNew"))
+                b->click();
+            for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                if (b->property("controlId").toInt() == 1215 && b->isVisible())
+                    b->click(); // Protocol Setup...: caught above
+        }};
     // The project location of the start dialog is the example's folder.
     w.Execute(CommandId::StartProject);
 
@@ -283,11 +286,16 @@ int main(int argc, char** argv)
         {CommandId::About, "about.png"},
     };
     const std::map<CommandId, QString> classes = {
-        {CommandId::ProjectInformation, "CDlgProjectInfo"}, {CommandId::NewScreen, "CDlgScreenNew"},
-        {CommandId::RenameScreen, "CDlgScreenRename"},      {CommandId::DeleteScreen, "CDlgScreenDelete"},
-        {CommandId::AlarmSetup, "CDlgAlarm"},               {CommandId::ConfigurePassword, "CDlgPassword"},
-        {CommandId::PlcPanel, "CDlgPanel2Plc"},             {CommandId::PanelInformation, "CDlgPanelInfo"},
-        {CommandId::GridSize, "CDlgGridSize"},              {CommandId::Zoom, "CDlgZoom"},
+        {CommandId::ProjectInformation, "CDlgProjectInfo"},
+        {CommandId::NewScreen, "CDlgScreenNew"},
+        {CommandId::RenameScreen, "CDlgScreenRename"},
+        {CommandId::DeleteScreen, "CDlgScreenDelete"},
+        {CommandId::AlarmSetup, "CDlgAlarm"},
+        {CommandId::ConfigurePassword, "CDlgPassword"},
+        {CommandId::PlcPanel, "CDlgPanel2Plc"},
+        {CommandId::PanelInformation, "CDlgPanelInfo"},
+        {CommandId::GridSize, "CDlgGridSize"},
+        {CommandId::Zoom, "CDlgZoom"},
         {CommandId::About, "CDlgAbout"},
     };
     for (const auto& [id, name] : simple) {
@@ -297,31 +305,33 @@ int main(int argc, char** argv)
 
     // Screen Option, and from it the Function Key Configuration.
     catcher.plans[QStringLiteral("CDlgScreenFunKey")] = {QStringLiteral("function-keys.png"), {}};
-    catcher.plans[QStringLiteral("CDlgScreenOption")] = {QString(), [](QDialog* d) {
-        Save(d, QStringLiteral("screen-option.png"));
-        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
-            if (b->property("controlId").toInt() == 1058 && b->isEnabled())
-                b->click();
-    }};
+    catcher.plans[QStringLiteral("CDlgScreenOption")] = {
+        QString(), [](QDialog* d) {
+            Save(d, QStringLiteral("screen-option.png"));
+            for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                if (b->property("controlId").toInt() == 1058 && b->isEnabled())
+                    b->click();
+        }};
     w.Execute(CommandId::ScreenOption);
 
     // The Panel Manager's three kinds of page.
-    catcher.plans[QStringLiteral("CDlgPanelManager")] = {QString(), [](QDialog* d) {
-        d->resize(d->sizeHint().expandedTo(QSize(620, 420)));
-        Save(d, QStringLiteral("panel-manager-config.png"));
-        auto* tree = d->findChild<QTreeWidget*>(QStringLiteral("tree"));
-        if (!tree || !tree->topLevelItemCount())
-            return;
-        QTreeWidgetItem* port = tree->topLevelItem(0)->child(0);
-        if (!port)
-            return;
-        tree->setCurrentItem(port);
-        Save(d, QStringLiteral("panel-manager-general.png"));
-        if (port->childCount()) {
-            tree->setCurrentItem(port->child(0));
-            Save(d, QStringLiteral("panel-manager-device.png"));
-        }
-    }};
+    catcher.plans[QStringLiteral("CDlgPanelManager")] = {
+        QString(), [](QDialog* d) {
+            d->resize(d->sizeHint().expandedTo(QSize(620, 420)));
+            Save(d, QStringLiteral("panel-manager-config.png"));
+            auto* tree = d->findChild<QTreeWidget*>(QStringLiteral("tree"));
+            if (!tree || !tree->topLevelItemCount())
+                return;
+            QTreeWidgetItem* port = tree->topLevelItem(0)->child(0);
+            if (!port)
+                return;
+            tree->setCurrentItem(port);
+            Save(d, QStringLiteral("panel-manager-general.png"));
+            if (port->childCount()) {
+                tree->setCurrentItem(port->child(0));
+                Save(d, QStringLiteral("panel-manager-device.png"));
+            }
+        }};
     w.Execute(CommandId::PanelManager);
 
     // Project Transfer: the compilation fills the Output pane, then the
@@ -350,12 +360,14 @@ int main(int argc, char** argv)
             break;
         action->trigger();
         QWidget* simulator = nullptr;
-        const bool shown = QTest::qWaitFor([&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->isVisible() && top->property("ownsFunctionKeys").toBool())
-                    simulator = top;
-            return simulator != nullptr;
-        }, 30000);
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (top->isVisible() && top->property("ownsFunctionKeys").toBool())
+                        simulator = top;
+                return simulator != nullptr;
+            },
+            30000);
         if (!shown)
             std::fprintf(stderr, "manual_shots: the simulator window did not come\n");
         if (simulator) {
@@ -369,13 +381,15 @@ int main(int argc, char** argv)
     // register picker from the numeric's form and the bitmap manager from
     // the static bitmap's.
     catcher.plans[QStringLiteral("CDlgRegister")] = {QStringLiteral("register-picker.png"), {}};
-    catcher.plans[QStringLiteral("CDlgBitmapManager")] = {QString(), [](QDialog* d) {
-        d->resize(760, 520);
-        Save(d, QStringLiteral("bitmap-manager.png"));
-    }};
-    const char* formNames[] = {"form-static-text.png", "form-dynamic-text.png", "form-static-bitmap.png",
-                               "form-bar-meter.png", "form-trend-meter.png", "form-indicator-light.png",
-                               "form-numeric.png", "form-string.png"};
+    catcher.plans[QStringLiteral("CDlgBitmapManager")] = {
+        QString(), [](QDialog* d) {
+            d->resize(760, 520);
+            Save(d, QStringLiteral("bitmap-manager.png"));
+        }};
+    const char* formNames[] = {"form-static-text.png",   "form-dynamic-text.png",
+                               "form-static-bitmap.png", "form-bar-meter.png",
+                               "form-trend-meter.png",   "form-indicator-light.png",
+                               "form-numeric.png",       "form-string.png"};
     QSet<int> shot;
     for (const auto& screen : f.App().model.screens) {
         const int number = screen->number;
@@ -387,16 +401,17 @@ int main(int argc, char** argv)
             if (kind < 0 || kind > 7 || shot.contains(kind))
                 continue;
             shot.insert(kind);
-            ShootForm(w, c, number, i, QString::fromLatin1(formNames[kind]), [kind](CPropertyFormDialog* form) {
-                // "..." beside the register or the bitmap.
-                if (kind != 6 && kind != 2)
-                    return;
-                for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
-                    if (b->text() == QLatin1String("...") && b->isVisible()) {
-                        b->click();
-                        break;
-                    }
-            });
+            ShootForm(w, c, number, i, QString::fromLatin1(formNames[kind]),
+                      [kind](CPropertyFormDialog* form) {
+                          // "..." beside the register or the bitmap.
+                          if (kind != 6 && kind != 2)
+                              return;
+                          for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
+                              if (b->text() == QLatin1String("...") && b->isVisible()) {
+                                  b->click();
+                                  break;
+                              }
+                      });
         }
     }
 

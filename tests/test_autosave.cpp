@@ -44,7 +44,8 @@ void setAutoSaveSeconds(CTestProgramFolder& program, const QString& value)
 // Project Line1 at `location` with screens 1 and 2, saved.
 bool savedProject(CProjectController& c, const QString& location)
 {
-    return c.NewProject("Line1", location, "RU03", kVSeq) && c.NewScreen(2, "Alarm") && c.SaveProject();
+    return c.NewProject("Line1", location, "RU03", kVSeq) && c.NewScreen(2, "Alarm")
+           && c.SaveProject();
 }
 
 QString screenFile(const CProjectController& c, int number)
@@ -55,13 +56,15 @@ QString screenFile(const CProjectController& c, int number)
 // An edit held only in memory: one more object on the screen.
 void addObject(CProjectController& c, int number, int kind = 0)
 {
-    c.ScreenDocument(number)->Edit(
-        [kind](CDiagramEntityContainer& objects) { objects.Add(ScreenTestObjects::NonDefault(kind)); });
+    c.ScreenDocument(number)->Edit([kind](CDiagramEntityContainer& objects) {
+        objects.Add(ScreenTestObjects::NonDefault(kind));
+    });
 }
 
 QStringList entriesOf(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 
 // The next start: the leftover folders are offered and answered by `answers`.
@@ -70,7 +73,8 @@ void nextStart(CTestProgramFolder& program, QList<MessageAnswer> answers)
     CTessanApp app(program.App().settings.Paths(), program.App().projectsRoot);
     app.messages = &program;
     CProjectController c(app);
-    CSingleInstance instance(QStringLiteral("qv-autosave-test-%1").arg(QCoreApplication::applicationPid()));
+    CSingleInstance instance(
+        QStringLiteral("qv-autosave-test-%1").arg(QCoreApplication::applicationPid()));
     CStartupSequence startup(c, instance);
     program.messages.clear();
     program.kinds.clear();
@@ -79,7 +83,8 @@ void nextStart(CTestProgramFolder& program, QList<MessageAnswer> answers)
 }
 
 // The number of objects on each screen of a package, opened as the editor opens it.
-QMap<int, int> objectsPerScreen(CTestProgramFolder& program, const QString& location, const QString& name)
+QMap<int, int> objectsPerScreen(CTestProgramFolder& program, const QString& location,
+                                const QString& name)
 {
     QMap<int, int> out;
     CTessanApp app(program.App().settings.Paths(), program.App().projectsRoot);
@@ -139,7 +144,8 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         editor.setProcessEnvironment(env);
-        editor.start(QCoreApplication::applicationFilePath(), {"--edit-and-wait", program.Dir(), location});
+        editor.start(QCoreApplication::applicationFilePath(),
+                     {"--edit-and-wait", program.Dir(), location});
         QVERIFY(editor.waitForStarted());
         QByteArray said;
         QTRY_VERIFY_WITH_TIMEOUT((said += editor.readAllStandardOutput()).contains("edited")
@@ -160,8 +166,10 @@ private slots:
         QCOMPARE(saved.GetSize(), 0);
 
         nextStart(program, {MessageAnswer::Yes});
-        QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question, MessageKind::Information}));
-        QCOMPARE(objectsPerScreen(program, location, "Line1-recovered"), (QMap<int, int>{{1, 1}, {2, 0}}));
+        QCOMPARE(program.kinds,
+                 QList<MessageKind>({MessageKind::Question, MessageKind::Information}));
+        QCOMPARE(objectsPerScreen(program, location, "Line1-recovered"),
+                 (QMap<int, int>{{1, 1}, {2, 0}}));
         QCOMPARE(ReadFile(location + "/Line1.cgp"), package);
         QVERIFY(!ZipEntries(location + "/Line1-recovered.cgp").join('\n').contains(".autosave"));
     }
@@ -248,7 +256,8 @@ private slots:
         // (Being new, it is modified: its own first autosave is there.)
         const QString fresh = CAutoSaveFolder(line2).NewestSet();
         QVERIFY(ReadFile(fresh + "/Manifest").contains("Line2.cgp"));
-        QCOMPARE(entriesOf(CAutoSaveFolder(line2).Path()), QStringList({QFileInfo(fresh).fileName()}));
+        QCOMPARE(entriesOf(CAutoSaveFolder(line2).Path()),
+                 QStringList({QFileInfo(fresh).fileName()}));
         QVERIFY(timer.IsActive());
     }
 
@@ -308,8 +317,9 @@ private slots:
             QVERIFY(WriteFile(damagedFile, bytes));
 
             nextStart(program, {MessageAnswer::Yes});
-            QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question, MessageKind::Information,
-                                                        MessageKind::Warning}));
+            QCOMPARE(program.kinds,
+                     QList<MessageKind>(
+                         {MessageKind::Question, MessageKind::Information, MessageKind::Warning}));
             QVERIFY(program.messages[2].first.contains(screen1));
             QCOMPARE(program.messages[2].first.contains("Line1.cgp\n"), manifest);
             QCOMPARE(objectsPerScreen(program, location, "Line1-recovered"),
@@ -342,7 +352,8 @@ private slots:
 
             // Screen 3 goes: the autosaved list follows at once.
             QVERIFY(c.DeleteScreen(3));
-            QCOMPARE(entriesOf(autosave.NewestSet()), QStringList({"Line1.cgp", c.ScreenTitle(2), "Manifest"}));
+            QCOMPARE(entriesOf(autosave.NewestSet()),
+                     QStringList({"Line1.cgp", c.ScreenTitle(2), "Manifest"}));
 
             // A later set that a kill cut short: no manifest yet.
             const qulonglong next = QFileInfo(autosave.NewestSet()).fileName().toULongLong() + 1;
@@ -355,8 +366,10 @@ private slots:
             QVERIFY(autosave.NewestSet() != cut);
         }
         nextStart(program, {MessageAnswer::Yes});
-        QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question, MessageKind::Information}));
-        QCOMPARE(objectsPerScreen(program, location, "Line1-recovered"), (QMap<int, int>{{1, 0}, {2, 1}}));
+        QCOMPARE(program.kinds,
+                 QList<MessageKind>({MessageKind::Question, MessageKind::Information}));
+        QCOMPARE(objectsPerScreen(program, location, "Line1-recovered"),
+                 (QMap<int, int>{{1, 0}, {2, 1}}));
     }
 };
 

@@ -128,7 +128,8 @@ private slots:
         });
         TransferOutcome outcome;
         QSignalSpy finished(&job, &CTransferJob::finished);
-        connect(&job, &CTransferJob::finished, this, [&](const TransferOutcome& o) { outcome = o; });
+        connect(&job, &CTransferJob::finished, this,
+                [&](const TransferOutcome& o) { outcome = o; });
 
         Ticker ticker;
         QVERIFY(job.Start(DownloadOf(panel->DevicePath(), MakeImage(64 * 40))));
@@ -165,7 +166,8 @@ private slots:
         });
         TransferOutcome outcome;
         QSignalSpy finished(&job, &CTransferJob::finished);
-        connect(&job, &CTransferJob::finished, this, [&](const TransferOutcome& o) { outcome = o; });
+        connect(&job, &CTransferJob::finished, this,
+                [&](const TransferOutcome& o) { outcome = o; });
         QVERIFY(job.Start(DownloadOf(panel->DevicePath(), image)));
         QVERIFY(finished.wait(30000));
         QCOMPARE(outcome.code, int(TR_STOPPED));

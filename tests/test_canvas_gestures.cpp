@@ -450,8 +450,8 @@ void TestCanvasGestures::insertModeEndsOutsideThePaperAndOnCancel()
     c.gestures.StartInsert(CreateObjectOfKind(OBJ_STATIC_TEXT));
     c.gestures.StartInsert(CreateObjectOfKind(OBJ_NUMERIC));
     QCOMPARE(c.gestures.InsertKind(), int(OBJ_NUMERIC));
-    QCOMPARE(c.insertKinds, (QList<int>{OBJ_STATIC_TEXT, -1, OBJ_STATIC_TEXT, -1, OBJ_STATIC_TEXT, -1,
-                                        OBJ_NUMERIC}));
+    QCOMPARE(c.insertKinds, (QList<int>{OBJ_STATIC_TEXT, -1, OBJ_STATIC_TEXT, -1, OBJ_STATIC_TEXT,
+                                        -1, OBJ_NUMERIC}));
 }
 
 void TestCanvasGestures::rightButtonSelectsTheTopmostUnselected()

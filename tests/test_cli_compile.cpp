@@ -26,19 +26,20 @@ void TestCliCompile::compileNewProject()
                                QStringLiteral("--dump"), dump},
                               &out, &err),
              0);
-    QCOMPARE(QString::fromUtf8(out),
-             QStringLiteral("----------Compiling----------\n"
-                            "demo.cgp - #1 Screen 1\n"
-                            "  Warning: [demo.cgp - #1 Screen 1] ----> 'Next Screen Number:'2 is not "
-                            "within range\n"
-                            "Project data\n"
-                            "demo.cgp - 0 error(s), 1 warning(s)\n"));
+    QCOMPARE(
+        QString::fromUtf8(out),
+        QStringLiteral("----------Compiling----------\n"
+                       "demo.cgp - #1 Screen 1\n"
+                       "  Warning: [demo.cgp - #1 Screen 1] ----> 'Next Screen Number:'2 is not "
+                       "within range\n"
+                       "Project data\n"
+                       "demo.cgp - 0 error(s), 1 warning(s)\n"));
     const QByteArray rt = TestSupport::ReadFile(image);
     QCOMPARE(rt.size(), 55 + (16 + 6 + 111) + 16 + 16 + 16 + 63);
     QCOMPARE(TestSupport::ReadFile(dump + QStringLiteral("/Compiler.bin")), rt);
     QByteArray joined;
-    for (const char* f : {"CompilerPrj.bin", "CompilerScn.bin", "CompilerArm.bin", "CompilerHZK.bin",
-                          "CompilerBMP.bin", "CompilerComm.bin"})
+    for (const char* f : {"CompilerPrj.bin", "CompilerScn.bin", "CompilerArm.bin",
+                          "CompilerHZK.bin", "CompilerBMP.bin", "CompilerComm.bin"})
         joined += TestSupport::ReadFile(dump + QLatin1Char('/') + QLatin1String(f));
     QCOMPARE(joined, rt);
 }
@@ -50,11 +51,12 @@ void TestCliCompile::unreadableProject()
     QVERIFY(TestSupport::WriteFile(pkg, QByteArray("PK\x03\x04 not a zip", 15)));
     const QString image = dir.path() + QStringLiteral("/image.bin");
     QByteArray out, err;
-    const int rc = TestSupport::Run(TestSupport::QvCli(),
-                                    {QStringLiteral("compile"), pkg, QStringLiteral("-o"), image},
-                                    &out, &err);
+    const int rc =
+        TestSupport::Run(TestSupport::QvCli(),
+                         {QStringLiteral("compile"), pkg, QStringLiteral("-o"), image}, &out, &err);
     QVERIFY(rc != 0 && rc != -1);
-    QVERIFY(QString::fromUtf8(err).contains(QStringLiteral("Error GUI-004 : This file can't open")));
+    QVERIFY(
+        QString::fromUtf8(err).contains(QStringLiteral("Error GUI-004 : This file can't open")));
     QVERIFY(!QFile::exists(image));
     QVERIFY(out.isEmpty());
     QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {QStringLiteral("compile")}), 2);

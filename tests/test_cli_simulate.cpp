@@ -20,7 +20,8 @@ QString example(const QTemporaryDir& dir)
 int simulate(const QStringList& args, QByteArray* err = nullptr)
 {
     QByteArray out, e;
-    const int rc = TestSupport::Run(TestSupport::QvCli(), QStringList{QStringLiteral("simulate")} + args, &out, &e);
+    const int rc = TestSupport::Run(TestSupport::QvCli(),
+                                    QStringList{QStringLiteral("simulate")} + args, &out, &e);
     if (err)
         *err = e;
     return rc;
@@ -40,28 +41,31 @@ private slots:
         const QString script = dir.path() + QStringLiteral("/tank.txt");
         // The set point key asks for the option password; the level is
         // written by the PLC; F1 goes back home.
-        QVERIFY(TestSupport::WriteFile(script, QStringLiteral(
-            "# the tank screen\n"
-            "expect screen 1\n"
-            "press F1\n"
-            "release F1\n"
-            "expect screen 2\n"
-            "set R2012 500\n"
-            "expect register DEV001.R2012 500\n"
-            "press F2\n"
-            "password 11111111\n"
-            "release F2\n"
-            "expect register R2013 0\n"
-            "press F2\n"
-            "password 36093609\n"
-            "release F2\n"
-            "expect register R2013 750\n"
-            "frame %1\n"
-            "wait 100\n").arg(frame2).toUtf8()));
+        QVERIFY(TestSupport::WriteFile(script, QStringLiteral("# the tank screen\n"
+                                                              "expect screen 1\n"
+                                                              "press F1\n"
+                                                              "release F1\n"
+                                                              "expect screen 2\n"
+                                                              "set R2012 500\n"
+                                                              "expect register DEV001.R2012 500\n"
+                                                              "press F2\n"
+                                                              "password 11111111\n"
+                                                              "release F2\n"
+                                                              "expect register R2013 0\n"
+                                                              "press F2\n"
+                                                              "password 36093609\n"
+                                                              "release F2\n"
+                                                              "expect register R2013 750\n"
+                                                              "frame %1\n"
+                                                              "wait 100\n")
+                                                   .arg(frame2)
+                                                   .toUtf8()));
         const QString out = dir.path() + QStringLiteral("/end.png");
         QByteArray err;
         QCOMPARE(simulate({pkg, QStringLiteral("--script"), script, QStringLiteral("-o"), out,
-                           QStringLiteral("--scale"), QStringLiteral("2")}, &err), 0);
+                           QStringLiteral("--scale"), QStringLiteral("2")},
+                          &err),
+                 0);
         QVERIFY2(err.isEmpty(), err.constData());
         const QImage shot(frame2);
         QCOMPARE(shot.size(), QSize(384, 128));
@@ -69,9 +73,10 @@ private slots:
 
         // The same through options, in command-line order.
         const QString viaOptions = dir.path() + QStringLiteral("/options.png");
-        QCOMPARE(simulate({pkg, QStringLiteral("--press"), QStringLiteral("F1"), QStringLiteral("--set"),
-                           QStringLiteral("R2012=500"), QStringLiteral("--ticks"), QStringLiteral("100"),
-                           QStringLiteral("-o"), viaOptions, QStringLiteral("--scale"), QStringLiteral("2")}),
+        QCOMPARE(simulate({pkg, QStringLiteral("--press"), QStringLiteral("F1"),
+                           QStringLiteral("--set"), QStringLiteral("R2012=500"),
+                           QStringLiteral("--ticks"), QStringLiteral("100"), QStringLiteral("-o"),
+                           viaOptions, QStringLiteral("--scale"), QStringLiteral("2")}),
                  0);
         QImage a(viaOptions), b(frame2);
         QCOMPARE(a.size(), b.size());
@@ -87,41 +92,59 @@ private slots:
         const QString script = dir.path() + QStringLiteral("/s.txt");
         QByteArray err;
 
-        QVERIFY(TestSupport::WriteFile(script, QByteArray("press F1\nrelease F1\nexpect screen 3\n")));
-        QCOMPARE(simulate({pkg, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err), 1);
-        QVERIFY2(err.contains("s.txt:3:") && err.contains("screen 2 shows, expected 3"), err.constData());
+        QVERIFY(
+            TestSupport::WriteFile(script, QByteArray("press F1\nrelease F1\nexpect screen 3\n")));
+        QCOMPARE(
+            simulate({pkg, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err),
+            1);
+        QVERIFY2(err.contains("s.txt:3:") && err.contains("screen 2 shows, expected 3"),
+                 err.constData());
 
         QVERIFY(TestSupport::WriteFile(script, QByteArray("set M12 on\nexpect coil M12 off\n")));
-        QCOMPARE(simulate({pkg, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err), 1);
+        QCOMPARE(
+            simulate({pkg, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err),
+            1);
         QVERIFY2(err.contains("s.txt:2:"), err.constData());
 
-        for (const QByteArray& bad : {QByteArray("press F9\n"), QByteArray("set X1 5\n"),
-                                      QByteArray("set R2012 lots\n"), QByteArray("jump 3\n"),
-                                      QByteArray("wait -5\n"), QByteArray("set NODEV.R2012 1\n")}) {
+        for (const QByteArray& bad :
+             {QByteArray("press F9\n"), QByteArray("set X1 5\n"), QByteArray("set R2012 lots\n"),
+              QByteArray("jump 3\n"), QByteArray("wait -5\n"), QByteArray("set NODEV.R2012 1\n")}) {
             QVERIFY(TestSupport::WriteFile(script, bad));
-            QCOMPARE(simulate({pkg, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err), 2);
+            QCOMPARE(simulate({pkg, QStringLiteral("--script"), script, QStringLiteral("-o"), out},
+                              &err),
+                     2);
             QVERIFY2(err.contains("s.txt:1:"), err.constData());
         }
-        QCOMPARE(simulate({pkg}), 2);                                     // no -o
-        QCOMPARE(simulate({pkg, QStringLiteral("-o"), out, QStringLiteral("--scale"), QStringLiteral("0")}), 2);
-        QCOMPARE(simulate({pkg, QStringLiteral("-o"), out, QStringLiteral("--set"), QStringLiteral("R1")}), 2);
+        QCOMPARE(simulate({pkg}), 2); // no -o
+        QCOMPARE(simulate({pkg, QStringLiteral("-o"), out, QStringLiteral("--scale"),
+                           QStringLiteral("0")}),
+                 2);
+        QCOMPARE(simulate({pkg, QStringLiteral("-o"), out, QStringLiteral("--set"),
+                           QStringLiteral("R1")}),
+                 2);
 
         // An image cut short cannot be read; nothing is written.
         const QString image = dir.path() + QStringLiteral("/image.bin");
-        QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {QStringLiteral("compile"), pkg, QStringLiteral("-o"), image}), 0);
+        QCOMPARE(TestSupport::Run(TestSupport::QvCli(),
+                                  {QStringLiteral("compile"), pkg, QStringLiteral("-o"), image}),
+                 0);
         const QByteArray bytes = TestSupport::ReadFile(image);
         QVERIFY(TestSupport::WriteFile(image, bytes.left(bytes.size() / 2)));
         QFile::remove(out);
         QCOMPARE(simulate({image, QStringLiteral("-o"), out}, &err), 3);
         QVERIFY(!QFile::exists(out));
-        QCOMPARE(simulate({dir.path() + QStringLiteral("/missing.cgp"), QStringLiteral("-o"), out}), 3);
+        QCOMPARE(simulate({dir.path() + QStringLiteral("/missing.cgp"), QStringLiteral("-o"), out}),
+                 3);
 
         // The whole image runs as well as the package, with device names
         // made from the station numbers.
         QVERIFY(TestSupport::WriteFile(image, bytes));
-        QVERIFY(TestSupport::WriteFile(script, QByteArray("set DEV002.R2004 2\nexpect register DEV002.R2004 2\n"
-                                                          "expect register R2004 0\n")));
-        QCOMPARE(simulate({image, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err), 0);
+        QVERIFY(TestSupport::WriteFile(
+            script, QByteArray("set DEV002.R2004 2\nexpect register DEV002.R2004 2\n"
+                               "expect register R2004 0\n")));
+        QCOMPARE(
+            simulate({image, QStringLiteral("--script"), script, QStringLiteral("-o"), out}, &err),
+            0);
         QVERIFY(QImage(out).size() == QSize(192 * 4, 64 * 4));
     }
 
@@ -140,7 +163,9 @@ private slots:
         QVERIFY(panel.waitForReadyRead(10000));
         const QString port = QString::fromUtf8(panel.readLine()).trimmed();
         QVERIFY2(port.startsWith(QStringLiteral("/dev/")), qPrintable(port));
-        QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {QStringLiteral("download"), pkg, QStringLiteral("--port"), port}), 0);
+        QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {QStringLiteral("download"), pkg,
+                                                         QStringLiteral("--port"), port}),
+                 0);
         QTest::qWait(600); // the display looks for a new image five times a second
         panel.terminate();
         QVERIFY(panel.waitForFinished(10000));

@@ -57,8 +57,9 @@ private slots:
         QCOMPARE(out, QByteArray("device,area,address,use,place,finding\n"
                                  "DEV001,R,2000,object,#1 Screen 1 'NUM1' (Numeric),\n"));
         QCOMPARE(Xref({pkg}, &out), 0);
-        QCOMPARE(out, QByteArray("Device  Area  Address  Use     Place                         Finding\n"
-                                 "DEV001  R     2000     object  #1 Screen 1 'NUM1' (Numeric)\n"));
+        QCOMPARE(out,
+                 QByteArray("Device  Area  Address  Use     Place                         Finding\n"
+                            "DEV001  R     2000     object  #1 Screen 1 'NUM1' (Numeric)\n"));
     }
 
     void findingsExitOneAndJsonHoldsThem()
@@ -71,8 +72,9 @@ private slots:
         QStringList rows;
         for (const QJsonValue& v : uses) {
             const QJsonObject o = v.toObject();
-            rows << QStringList{o["device"].toString(), o["area"].toString(), o["address"].toString(),
-                                o["use"].toString(), o["place"].toString(), o["finding"].toString()}
+            rows << QStringList{o["device"].toString(),  o["area"].toString(),
+                                o["address"].toString(), o["use"].toString(),
+                                o["place"].toString(),   o["finding"].toString()}
                         .join('|');
         }
         QCOMPARE(rows, QStringList({"DEV001|R|2000|object|#1 Screen 1 'NUM1' (Numeric)|",

@@ -70,10 +70,10 @@ struct BmpLayout
 {
     int bits;
     bool topDown = false;
-    bool coreHeader = false;   // 12-byte header, 3-byte palette entries
-    int paletteSize = 0;       // biClrUsed; 0: the full 2^bits
-    bool whiteFirst = false;   // palette entry 0 white, entry 1 black
-    bool bitFields = false;    // 16: 5-6-5 masks, 32: 8-8-8 masks
+    bool coreHeader = false; // 12-byte header, 3-byte palette entries
+    int paletteSize = 0;     // biClrUsed; 0: the full 2^bits
+    bool whiteFirst = false; // palette entry 0 white, entry 1 black
+    bool bitFields = false;  // 16: 5-6-5 masks, 32: 8-8-8 masks
 };
 
 constexpr int kBmpW = 18;
@@ -112,7 +112,9 @@ QByteArray bmpFile(const BmpLayout& l)
         for (int x = 0; x < kBmpW; ++x) {
             const bool black = bmpBlack(x, y);
             switch (l.bits) {
-            case 1: case 4: case 8:
+            case 1:
+            case 4:
+            case 8:
                 acc = acc << l.bits | quint32(black ? blackIndex : whiteIndex);
                 accBits += l.bits;
                 if (accBits == 8) {
@@ -232,9 +234,10 @@ void TestCompiler::emptyProject()
     QCOMPARE(p.reporter.progress, QList<int>({0, 60, 70, 80, 90, 100}));
     QCOMPARE(p.reporter.lines.first(), QStringLiteral("----------Compiling----------"));
     QCOMPARE(p.reporter.Warnings(),
-             QStringList({"  Warning: [Panel Manager] ----> 'Start Screen Number:'1 is not within range",
-                          "  Warning: [Panel Manager] ----> 'Screen Number:'1 is not within range",
-                          "  Warning: [Panel Manager] ----> 'Log Screen Number:'1 is not within range"}));
+             QStringList(
+                 {"  Warning: [Panel Manager] ----> 'Start Screen Number:'1 is not within range",
+                  "  Warning: [Panel Manager] ----> 'Screen Number:'1 is not within range",
+                  "  Warning: [Panel Manager] ----> 'Log Screen Number:'1 is not within range"}));
     QCOMPARE(p.reporter.lines.at(p.reporter.lines.size() - 5), QStringLiteral("Project data"));
     QCOMPARE(p.reporter.lines.last(), QStringLiteral("demo.cgp - 0 error(s), 3 warning(s)"));
     QCOMPARE(p.reporter.clears, 1);
@@ -263,8 +266,10 @@ void TestCompiler::defaultProjectHeader()
     QCOMPARE(U8(h, 31), 0u);
     QCOMPARE(h.mid(32, 3), Hex("01 04 00"));
     // The only warning of a new project: screen 1's next screen 2 does not exist.
-    QCOMPARE(p.reporter.Warnings(),
-             QStringList({"  Warning: [demo.cgp - #1 Screen 1] ----> 'Next Screen Number:'2 is not within range"}));
+    QCOMPARE(
+        p.reporter.Warnings(),
+        QStringList(
+            {"  Warning: [demo.cgp - #1 Screen 1] ----> 'Next Screen Number:'2 is not within range"}));
 }
 
 void TestCompiler::headerWarningsAndPassword()
@@ -279,7 +284,7 @@ void TestCompiler::headerWarningsAndPassword()
     CPanelConfigInfo& pc = p.App().model.panelManager.panelConfig;
     pc.startScreenNumber = 5; // a deleted start screen
     pc.logScreenEnabled = 0;
-    pc.logScreenNumber = 9;   // disabled, still checked
+    pc.logScreenNumber = 9; // disabled, still checked
     pc.protectShowsScreen = 0;
     pc.dwordExchange = 1;
     pc.functionKeyBeep = 0;
@@ -299,8 +304,10 @@ void TestCompiler::headerWarningsAndPassword()
     QCOMPARE(U8(h, 27), 1u);
     QCOMPARE(U8(h, 31), 3u);
     const QStringList w = p.reporter.Warnings();
-    QVERIFY(w.contains("  Warning: [Panel Manager] ----> 'Start Screen Number:'5 is not within range"));
-    QVERIFY(w.contains("  Warning: [Panel Manager] ----> 'Log Screen Number:'9 is not within range"));
+    QVERIFY(
+        w.contains("  Warning: [Panel Manager] ----> 'Start Screen Number:'5 is not within range"));
+    QVERIFY(
+        w.contains("  Warning: [Panel Manager] ----> 'Log Screen Number:'9 is not within range"));
     QVERIFY(!w.join('\n').contains("'Screen Number:'"));
 }
 
@@ -332,9 +339,13 @@ void TestCompiler::screenTableAndEmptyRecord()
     // A 0 as next screen is reported too: no screen has number 0.
     p.App().model.FindScreen(1)->screenChange.next = 0;
     QVERIFY(p.Compile());
-    QCOMPARE(p.reporter.Warnings(),
-             QStringList({"  Warning: [demo.cgp - #1 Screen 1] ----> 'Previous Screen Number:'2 is not within range"}).mid(0, 0)
-                 + QStringList({"  Warning: [demo.cgp - #1 Screen 1] ----> 'Next Screen Number:'0 is not within range"}));
+    QCOMPARE(
+        p.reporter.Warnings(),
+        QStringList(
+            {"  Warning: [demo.cgp - #1 Screen 1] ----> 'Previous Screen Number:'2 is not within range"})
+                .mid(0, 0)
+            + QStringList(
+                {"  Warning: [demo.cgp - #1 Screen 1] ----> 'Next Screen Number:'0 is not within range"}));
 }
 
 void TestCompiler::keyRecordsAndDescriptions()
@@ -364,8 +375,10 @@ void TestCompiler::keyRecordsAndDescriptions()
     f4.showDescription = 1;
     f4.description = QString();
     QVERIFY(p.Compile());
-    QCOMPARE(p.reporter.Warnings(),
-             QStringList({"  Warning: [demo.cgp - #1 Screen 1] ----> F2 'Screen Change'7 is not within range"}));
+    QCOMPARE(
+        p.reporter.Warnings(),
+        QStringList(
+            {"  Warning: [demo.cgp - #1 Screen 1] ----> F2 'Screen Change'7 is not within range"}));
     const QByteArray r = firstScreenRecord(p.compiler->Images());
     const QByteArray k2 = r.mid(16 + 18, 18);
     QCOMPARE(U8(k2, 0), 0xC2u);
@@ -454,7 +467,8 @@ void TestCompiler::alarmAndCommunicationImages()
     QCOMPARE(U8(c, 27), 0x89u);
     QCOMPARE(U8(c, 38), 0u);
     QCOMPARE(c.mid(39, 8), QByteArray(8, 0));
-    QCOMPARE(c.mid(47, 16), QByteArray(reinterpret_cast<const char*>(dev.devices[0].bytes.data()), 16));
+    QCOMPARE(c.mid(47, 16),
+             QByteArray(reinterpret_cast<const char*>(dev.devices[0].bytes.data()), 16));
     QCOMPARE(U8(c, 47), 4u);
 
     dev.AddDevice(QStringLiteral("DEV002"));
@@ -520,7 +534,8 @@ void TestCompiler::objectRecordsOfEveryKind()
     p.App().model.FindScreen(2)->screenChange = {1, 1};
     QVERIFY(p.Compile());
     const CompiledImages& im = p.compiler->Images();
-    const QByteArray r1 = im.screen.mid(U32(im.screen, 18), U32(im.screen, 24) - U32(im.screen, 18));
+    const QByteArray r1 =
+        im.screen.mid(U32(im.screen, 18), U32(im.screen, 24) - U32(im.screen, 18));
     const QByteArray r2 = im.screen.mid(U32(im.screen, 24));
     QCOMPARE(U16(r1, 7), 3u);
     QCOMPARE(U16(r2, 7), 3u);
@@ -554,9 +569,10 @@ void TestCompiler::objectPositionWarnings()
     p.AddScreen(1, list(std::move(edge), std::move(out), std::move(neg)));
     p.App().model.FindScreen(1)->screenChange = {1, 1};
     QVERIFY(p.Compile());
-    QCOMPARE(p.reporter.Warnings(),
-             QStringList({"  Warning: [demo.cgp - #1 Screen 1] ----> 'Pump' is not within range",
-                          "  Warning: [demo.cgp - #1 Screen 1] ----> 'String' is not within range"}));
+    QCOMPARE(
+        p.reporter.Warnings(),
+        QStringList({"  Warning: [demo.cgp - #1 Screen 1] ----> 'Pump' is not within range",
+                     "  Warning: [demo.cgp - #1 Screen 1] ----> 'String' is not within range"}));
     const QByteArray r = firstScreenRecord(p.compiler->Images());
     QCOMPARE(U16(r, 7), 3u); // compiled all the same
     QCOMPARE(U8(r, 111 + 17 + 19 + 2), quint32(-3) & 0xFF);
@@ -658,14 +674,16 @@ void TestCompiler::bitmapFilesOfEveryLayout()
     std::vector<std::unique_ptr<CDiagramEntity>> objects;
     QStringList names;
     for (const BmpLayout& l : layouts) {
-        const QString name = QStringLiteral("b%1%2%3%4%5%6.bmp")
-                                 .arg(l.bits)
-                                 .arg(l.topDown ? "-top" : "-bottom")
-                                 .arg(l.coreHeader ? "-core" : "")
-                                 .arg(l.paletteSize ? QStringLiteral("-pal%1").arg(l.paletteSize) : QString())
-                                 .arg(l.whiteFirst ? "-white" : "")
-                                 .arg(l.bitFields ? "-masks" : "");
-        QVERIFY(TestSupport::WriteFile(p.App().ProjectFolder() + QLatin1Char('/') + name, bmpFile(l)));
+        const QString name =
+            QStringLiteral("b%1%2%3%4%5%6.bmp")
+                .arg(l.bits)
+                .arg(l.topDown ? "-top" : "-bottom")
+                .arg(l.coreHeader ? "-core" : "")
+                .arg(l.paletteSize ? QStringLiteral("-pal%1").arg(l.paletteSize) : QString())
+                .arg(l.whiteFirst ? "-white" : "")
+                .arg(l.bitFields ? "-masks" : "");
+        QVERIFY(
+            TestSupport::WriteFile(p.App().ProjectFolder() + QLatin1Char('/') + name, bmpFile(l)));
         auto o = place(make<CObjectStaticBitmap>(m), 0, 0, kBmpW, kBmpH);
         o->folder = QString();
         o->fileName = name;
@@ -687,8 +705,9 @@ void TestCompiler::bitmapFilesOfEveryLayout()
     for (int i = 0; i < layouts.size(); ++i)
         QVERIFY2(data.mid(i * expected.size(), expected.size()) == expected, qPrintable(names[i]));
     QCOMPARE(p.reporter.Warnings(),
-             QStringList({QStringLiteral("  Warning: [demo.cgp - #1 Screen 1] ----> "
-                                         "'BMP_Files\\Arrow\\gone.bmp' is not a readable bitmap file")}));
+             QStringList(
+                 {QStringLiteral("  Warning: [demo.cgp - #1 Screen 1] ----> "
+                                 "'BMP_Files\\Arrow\\gone.bmp' is not a readable bitmap file")}));
 }
 
 void TestCompiler::fontLibraryAcrossCompilations()
@@ -744,11 +763,17 @@ void TestCompiler::limitsWarnings()
     QVERIFY(fontSize > 65535);
     const int rt = int(p.App().runtimeImage.size());
     QVERIFY(rt >= 131009);
-    QCOMPARE(p.reporter.Warnings(),
-             QStringList({"  Warning: [Alarm List] ----> 'Alarm Message 1' 256 characters: a text holds at most 255",
-                          "  Warning: [Alarm List] ----> 'Alarm Message 2' 2100 characters: a text holds at most 255",
-                          QStringLiteral("  Warning: [demo.cgp] ----> 'CompilerHZK.bin' %1 bytes: glyph offsets reach only 65535").arg(fontSize),
-                          QStringLiteral("  Warning: [demo.cgp] ----> 'Compiler.bin' %1 bytes: the panel takes at most 131008, it can't be transferred").arg(rt)}));
+    QCOMPARE(
+        p.reporter.Warnings(),
+        QStringList(
+            {"  Warning: [Alarm List] ----> 'Alarm Message 1' 256 characters: a text holds at most 255",
+             "  Warning: [Alarm List] ----> 'Alarm Message 2' 2100 characters: a text holds at most 255",
+             QStringLiteral(
+                 "  Warning: [demo.cgp] ----> 'CompilerHZK.bin' %1 bytes: glyph offsets reach only 65535")
+                 .arg(fontSize),
+             QStringLiteral(
+                 "  Warning: [demo.cgp] ----> 'Compiler.bin' %1 bytes: the panel takes at most 131008, it can't be transferred")
+                 .arg(rt)}));
 }
 
 void TestCompiler::hugeObjectsStayBounded()
@@ -784,10 +809,11 @@ void TestCompiler::hugeObjectsStayBounded()
     QCOMPARE(p.App().bitmapData.size(), 8 * picture);
     QCOMPARE(im.bitmap.size(), 16 + 8 * picture);
     QCOMPARE(p.reporter.Warnings().filter(QStringLiteral("CompilerBMP.bin")),
-             QStringList({QStringLiteral("  Warning: [demo.cgp - #1 Screen 1] ----> 'CompilerBMP.bin' %1 "
-                                         "bytes: picture offsets reach only 16777215, the pictures "
-                                         "beyond are left out")
-                              .arg(9 * picture)}));
+             QStringList(
+                 {QStringLiteral("  Warning: [demo.cgp - #1 Screen 1] ----> 'CompilerBMP.bin' %1 "
+                                 "bytes: picture offsets reach only 16777215, the pictures "
+                                 "beyond are left out")
+                      .arg(9 * picture)}));
     const QByteArray r = firstScreenRecord(im);
     QCOMPARE(U16(r, 7), 2u);
     QCOMPARE(r.size(), 111 + 13 + 8);
@@ -809,7 +835,8 @@ void TestCompiler::debugDump()
     for (const auto& f : im.DebugFiles()) {
         if (f.name == QLatin1String("CompilerArm.bin"))
             continue;
-        QCOMPARE(TestSupport::ReadFile(p.App().ProjectFolder() + QLatin1Char('/') + f.name), *f.bytes);
+        QCOMPARE(TestSupport::ReadFile(p.App().ProjectFolder() + QLatin1Char('/') + f.name),
+                 *f.bytes);
     }
     QCOMPARE(TestSupport::ReadFile(p.App().ProjectFolder() + QStringLiteral("/Compiler.bin")),
              p.App().runtimeImage);

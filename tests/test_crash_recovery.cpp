@@ -41,7 +41,8 @@ QByteArray killedRun(CTestProgramFolder& program, const QString& location)
     CProjectController c(app);
     if (!c.NewProject("Line1", location, "RU03", kVSeq) || !c.SaveProject())
         return QByteArray();
-    c.ScreenDocument(1)->Edit([](CDiagramEntityContainer& o) { o.Add(ScreenTestObjects::NonDefault(0)); });
+    c.ScreenDocument(1)->Edit(
+        [](CDiagramEntityContainer& o) { o.Add(ScreenTestObjects::NonDefault(0)); });
     if (!app.openScreens->SaveAll(app.ProjectFolder(), "Line1"))
         return QByteArray();
     // A screen made after the save: its file is in the folder, the project
@@ -56,7 +57,8 @@ void nextStart(CTestProgramFolder& program, QList<MessageAnswer> answers)
     CTessanApp app(program.App().settings.Paths(), program.App().projectsRoot);
     app.messages = &program;
     CProjectController c(app);
-    CSingleInstance instance(QStringLiteral("qv-recovery-test-%1").arg(QCoreApplication::applicationPid()));
+    CSingleInstance instance(
+        QStringLiteral("qv-recovery-test-%1").arg(QCoreApplication::applicationPid()));
     CStartupSequence startup(c, instance);
     program.messages.clear();
     program.kinds.clear();
@@ -85,14 +87,16 @@ private slots:
 
         nextStart(program, {MessageAnswer::Yes});
         const QString recovered = location + "/Line1-recovered.cgp";
-        QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question, MessageKind::Information}));
+        QCOMPARE(program.kinds,
+                 QList<MessageKind>({MessageKind::Question, MessageKind::Information}));
         QVERIFY(program.messages[0].first.contains("project Line1"));
         QVERIFY(program.messages[0].first.contains(QDir::toNativeSeparators(recovered)));
         QVERIFY(program.messages[1].first.contains(QDir::toNativeSeparators(recovered)));
         QCOMPARE(ReadFile(location + "/Line1.cgp"), original);
         QVERIFY(!QFileInfo::exists(leftoverFolder(program)));
         // Nothing else is left under the projects root either.
-        QCOMPARE(QDir(program.App().projectsRoot).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QCOMPARE(QDir(program.App().projectsRoot)
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList());
 
         // The recovered package is a project of its own name, so that saving
@@ -130,7 +134,8 @@ private slots:
         nextStart(program, {MessageAnswer::Yes});
         QCOMPARE(ReadFile(location + "/Line1-recovered.cgp"), QByteArray("earlier recovery"));
         QVERIFY(QFileInfo(location + "/Line1-recovered-2.cgp").isFile());
-        QCOMPARE(ZipEntries(location + "/Line1-recovered-2.cgp")[1], QString("Line1-recovered-2.cgp"));
+        QCOMPARE(ZipEntries(location + "/Line1-recovered-2.cgp")[1],
+                 QString("Line1-recovered-2.cgp"));
         QVERIFY(!QFileInfo::exists(leftoverFolder(program)));
     }
 
@@ -166,7 +171,8 @@ private slots:
         const QList<LeftoverFolder> found = recovery.FindLeftovers();
         QCOMPARE(found.size(), 1);
         QCOMPARE(found[0].projectName, QString("Line1"));
-        QCOMPARE(recovery.RecoveredPackagePath(found[0]), paths.ProjectDir() + "/Line1-recovered.cgp");
+        QCOMPARE(recovery.RecoveredPackagePath(found[0]),
+                 paths.ProjectDir() + "/Line1-recovered.cgp");
 
         nextStart(program, {MessageAnswer::Yes});
         QVERIFY(QFileInfo(paths.ProjectDir() + "/Line1-recovered.cgp").isFile());
@@ -182,7 +188,8 @@ private slots:
         // A new project is recoverable before its first save.
         const QString folder = program.App().ProjectFolder();
         QCOMPARE(RecoveryMarker::Read(folder).projectName, QString("Line1"));
-        QCOMPARE(RecoveryMarker::Read(folder).packagePath, QFileInfo(location + "/Line1.cgp").absoluteFilePath());
+        QCOMPARE(RecoveryMarker::Read(folder).packagePath,
+                 QFileInfo(location + "/Line1.cgp").absoluteFilePath());
         QVERIFY(QFileInfo(folder + "/Line1.cgp").isFile());
 
         QVERIFY(c.SaveProject());
@@ -219,7 +226,8 @@ private slots:
             QVERIFY(!c.KeepForRecovery());
             original = ReadFile(location + "/Line1.cgp");
             // An edit held only in memory.
-            c.ScreenDocument(1)->Edit([](CDiagramEntityContainer& o) { o.Add(ScreenTestObjects::NonDefault(0)); });
+            c.ScreenDocument(1)->Edit(
+                [](CDiagramEntityContainer& o) { o.Add(ScreenTestObjects::NonDefault(0)); });
             QVERIFY(c.IsModified());
             const QString screenFile = app.ProjectFolder() + "/" + c.ScreenTitle(1);
             const QByteArray savedScreen = ReadFile(screenFile);
@@ -227,7 +235,9 @@ private slots:
             QCOMPARE(ReadFile(location + "/Line1.cgp"), original);
             // The edit is kept beside the saved screen file, not over it.
             QCOMPARE(ReadFile(screenFile), savedScreen);
-            QVERIFY(QFileInfo(CAutoSaveFolder(app.ProjectFolder()).NewestSet() + "/" + c.ScreenTitle(1)).isFile());
+            QVERIFY(
+                QFileInfo(CAutoSaveFolder(app.ProjectFolder()).NewestSet() + "/" + c.ScreenTitle(1))
+                    .isFile());
             // The run ends here without closing: its folders stay.
         }
         nextStart(program, {MessageAnswer::Yes});

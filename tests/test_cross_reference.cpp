@@ -25,8 +25,8 @@ namespace {
 
 using Objects = std::vector<std::unique_ptr<CDiagramEntity>>;
 
-std::unique_ptr<CDiagramEntity> Numeric(const QString& name, const QString& device, int address, int count,
-                                        bool isFloat = false)
+std::unique_ptr<CDiagramEntity> Numeric(const QString& name, const QString& device, int address,
+                                        int count, bool isFloat = false)
 {
     auto o = CreateObjectOfKind(OBJ_NUMERIC);
     o->SetName(name);
@@ -54,7 +54,8 @@ std::unique_ptr<CDiagramEntity> DynamicText(const QString& name, int address)
     auto o = CreateObjectOfKind(OBJ_DYNAMIC_TEXT);
     o->SetName(name);
     o->SetRect(40, 0, 70, 10);
-    static_cast<CObjectDynamicText&>(*o).reg = {QStringLiteral("DEV001"), QStringLiteral("R"), address, 0, 1, 0};
+    static_cast<CObjectDynamicText&>(*o).reg = {
+        QStringLiteral("DEV001"), QStringLiteral("R"), address, 0, 1, 0};
     return o;
 }
 
@@ -63,11 +64,13 @@ std::unique_ptr<CDiagramEntity> Light(const QString& name, int address)
     auto o = CreateObjectOfKind(OBJ_INDICATOR_LIGHT);
     o->SetName(name);
     o->SetRect(80, 0, 90, 10);
-    static_cast<CObjectIndicatorLight&>(*o).coil = {QStringLiteral("DEV001"), QStringLiteral("M"), address, 0, 1, 0};
+    static_cast<CObjectIndicatorLight&>(*o).coil = {
+        QStringLiteral("DEV001"), QStringLiteral("M"), address, 0, 1, 0};
     return o;
 }
 
-std::unique_ptr<CDiagramEntity> Bitmap(const QString& name, const QString& folder, const QString& file)
+std::unique_ptr<CDiagramEntity> Bitmap(const QString& name, const QString& folder,
+                                       const QString& file)
 {
     auto o = CreateObjectOfKind(OBJ_STATIC_BITMAP);
     o->SetName(name);
@@ -78,7 +81,8 @@ std::unique_ptr<CDiagramEntity> Bitmap(const QString& name, const QString& folde
     return o;
 }
 
-template <class... T> Objects Make(T&&... objects)
+template <class... T>
+Objects Make(T&&... objects)
 {
     Objects out;
     (out.push_back(std::forward<T>(objects)), ...);
@@ -112,7 +116,8 @@ public:
     {
         AddScreen(1, Make(Numeric("N32", "DEV001", 0100, 2), Numeric("N16", "DEV001", 0101, 1),
                           String("STR1", 0200, 3), String("STR2", 0200, 3), DynamicText("D1", 0300),
-                          DynamicText("D2", 0300), Light("L1", 04000), Numeric("GONE1", "GONE", 0500, 1),
+                          DynamicText("D2", 0300), Light("L1", 04000),
+                          Numeric("GONE1", "GONE", 0500, 1),
                           Numeric("F1", "DEV001", 041237, 1, true), Bitmap("B1", "", "Logo.BMP"),
                           Bitmap("B2", "BMP_Files\\Arrow", "spare.bmp")));
         AddScreen(2, Make(Numeric("SAVED", "DEV001", 0600, 1)));
@@ -189,7 +194,8 @@ private slots:
         const CCrossReference xref = p.Build();
         QStringList plain;
         for (const CrossReferenceUse& use : xref.Uses())
-            plain << QStringLiteral("%1|%2|%3").arg(UseKindName(use.kind), use.ref.ToText(), use.Place());
+            plain << QStringLiteral("%1|%2|%3")
+                         .arg(UseKindName(use.kind), use.ref.ToText(), use.Place());
         QCOMPARE(plain, QStringList({
                             "key|DEV001.M.10|#1 Screen 1 F1 SET NOT",
                             "alarm|DEV001.M.10|Alarm 1",
@@ -224,17 +230,18 @@ private slots:
     {
         CXrefProject p;
         const CCrossReference xref = p.Build();
-        QCOMPARE(RowTexts(xref, true), QStringList({
-                                           "range|object|DEV001.M.4000|#1 Screen 1 'L1' (Indicator Light)",
-                                           "overlap|object|DEV001.R.100|#1 Screen 1 'N32' (Numeric)",
-                                           "overlap|object|DEV001.R.101|#1 Screen 1 'N16' (Numeric)",
-                                           "range|object|DEV001.R.41237|#1 Screen 1 'F1' (Numeric)",
-                                           "device|object|GONE.R.500|#1 Screen 1 'GONE1' (Numeric)",
-                                           "device|advanced|NOPE..|#1 Screen 1 F4 STOP",
-                                           "unreached|screen|..|#4 Screen 4",
-                                           "unreached|screen|..|#5 Screen 5",
-                                           "unused-bitmap|bitmap|..|spare.bmp",
-                                       }));
+        QCOMPARE(RowTexts(xref, true),
+                 QStringList({
+                     "range|object|DEV001.M.4000|#1 Screen 1 'L1' (Indicator Light)",
+                     "overlap|object|DEV001.R.100|#1 Screen 1 'N32' (Numeric)",
+                     "overlap|object|DEV001.R.101|#1 Screen 1 'N16' (Numeric)",
+                     "range|object|DEV001.R.41237|#1 Screen 1 'F1' (Numeric)",
+                     "device|object|GONE.R.500|#1 Screen 1 'GONE1' (Numeric)",
+                     "device|advanced|NOPE..|#1 Screen 1 F4 STOP",
+                     "unreached|screen|..|#4 Screen 4",
+                     "unreached|screen|..|#5 Screen 5",
+                     "unused-bitmap|bitmap|..|spare.bmp",
+                 }));
         const auto& findings = xref.Findings();
         QCOMPARE(findings[1].otherUse, 4); // N32 with N16
         QCOMPARE(findings[2].otherUse, 3);
@@ -293,8 +300,10 @@ private slots:
         CCrossReference xref;
         xref.Build(p.App().model, screens);
         const auto rows = CrossReferenceTable::Rows(xref);
-        QVERIFY(CrossReferenceTable::Csv(rows).contains("DEV001,R,100,object,\"#1 Screen 1 'a, \"\"b\"\"' (Numeric)\",\n"));
-        const QJsonArray uses = QJsonDocument::fromJson(CrossReferenceTable::Json(rows)).object()["uses"].toArray();
+        QVERIFY(CrossReferenceTable::Csv(rows).contains(
+            "DEV001,R,100,object,\"#1 Screen 1 'a, \"\"b\"\"' (Numeric)\",\n"));
+        const QJsonArray uses =
+            QJsonDocument::fromJson(CrossReferenceTable::Json(rows)).object()["uses"].toArray();
         QCOMPARE(uses.size(), 1);
         const QJsonObject use = uses[0].toObject();
         QCOMPARE(use.keys(), QStringList({"address", "area", "device", "finding", "place", "use"}));

@@ -35,7 +35,8 @@ private slots:
                 QVERIFY(doc.toPlainText().size() > 200);
                 texts.append(doc.toPlainText());
                 // Its picture lies beside it and is readable.
-                const auto m = QRegularExpression(QStringLiteral("<img src=\"([^\"]+)\"")).match(html);
+                const auto m =
+                    QRegularExpression(QStringLiteral("<img src=\"([^\"]+)\"")).match(html);
                 QVERIFY2(m.hasMatch(), qPrintable(page));
                 QVERIFY2(!QImage(help + m.captured(1)).isNull(), qPrintable(m.captured(1)));
             }
@@ -48,8 +49,9 @@ private slots:
     {
         const QString dir = QStringLiteral(QV_BIN_DIR "/desktop/");
         // Key=value lines of the one group (';' is a list separator here, no comment).
-        const QStringList lines = QString::fromUtf8(
-            TestSupport::ReadFile(dir + QStringLiteral("corvel.desktop"))).split(QLatin1Char('\n'));
+        const QStringList lines =
+            QString::fromUtf8(TestSupport::ReadFile(dir + QStringLiteral("corvel.desktop")))
+                .split(QLatin1Char('\n'));
         QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
         QHash<QString, QString> entry;
         for (const QString& line : lines)

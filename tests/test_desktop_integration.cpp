@@ -17,13 +17,15 @@ private slots:
         QTemporaryDir dir;
         const QString source = dir.path() + "/bin/desktop";
         const QString data = dir.path() + "/data";
-        WriteFile(source + "/corvel.desktop",
-                  "[Desktop Entry]\nType=Application\nName=Corvel\nExec=qv %f\nTryExec=qv\nIcon=corvel\n"
-                  "MimeType=application/x-corvel-project;\n");
-        WriteFile(source + "/corvel-project.xml",
-                  "<?xml version=\"1.0\"?>\n<mime-info xmlns=\"http://www.freedesktop.org/standards/"
-                  "shared-mime-info\"><mime-type type=\"application/x-corvel-project\"><glob "
-                  "pattern=\"*.cgp\"/></mime-type></mime-info>\n");
+        WriteFile(
+            source + "/corvel.desktop",
+            "[Desktop Entry]\nType=Application\nName=Corvel\nExec=qv %f\nTryExec=qv\nIcon=corvel\n"
+            "MimeType=application/x-corvel-project;\n");
+        WriteFile(
+            source + "/corvel-project.xml",
+            "<?xml version=\"1.0\"?>\n<mime-info xmlns=\"http://www.freedesktop.org/standards/"
+            "shared-mime-info\"><mime-type type=\"application/x-corvel-project\"><glob "
+            "pattern=\"*.cgp\"/></mime-type></mime-info>\n");
         QImage icon(48, 48, QImage::Format_ARGB32);
         icon.fill(Qt::darkGreen);
         QVERIFY(icon.save(source + "/corvel-48.png"));
@@ -65,7 +67,8 @@ private slots:
         moved.SetRunTools(false);
         QFile::remove(program);
         QCOMPARE(moved.InstallWhenMissing(), QStringList({entryPath}));
-        QVERIFY(ReadFile(entryPath).contains("Exec=\"" + QFile::encodeName(dir.path()) + "/elsewhere/qv\" %f"));
+        QVERIFY(ReadFile(entryPath).contains("Exec=\"" + QFile::encodeName(dir.path())
+                                             + "/elsewhere/qv\" %f"));
     }
 
     void writesItsOwnFilesWithoutTheFolder()
@@ -82,8 +85,8 @@ private slots:
         QCOMPARE(written.size(), 3);
         const QByteArray entry = ReadFile(data + "/applications/corvel.desktop");
         QVERIFY(entry.startsWith("[Desktop Entry]\n"));
-        const QByteArray exec = "Exec=\"" + QFile::encodeName(dir.path())
-            + "/a \\\\\"b\\\\\" \\\\$c 100%%/qv\" %f";
+        const QByteArray exec =
+            "Exec=\"" + QFile::encodeName(dir.path()) + "/a \\\\\"b\\\\\" \\\\$c 100%%/qv\" %f";
         QVERIFY2(entry.contains(exec), entry.constData());
         QVERIFY(entry.contains("MimeType=application/x-corvel-project;"));
         const QByteArray mime = ReadFile(data + "/mime/packages/corvel-project.xml");

@@ -30,7 +30,8 @@ namespace {
 using ScreenTestObjects::Light;
 using ScreenTestObjects::Numeric;
 
-template <class... T> std::vector<std::unique_ptr<CDiagramEntity>> Objects(T&&... objects)
+template <class... T>
+std::vector<std::unique_ptr<CDiagramEntity>> Objects(T&&... objects)
 {
     std::vector<std::unique_ptr<CDiagramEntity>> out;
     (out.push_back(std::forward<T>(objects)), ...);
@@ -69,14 +70,16 @@ private slots:
         auto twice = CreateObjectOfKind(OBJ_STATIC_TEXT); // no register: never warned about
         twice->SetName("TEXT1");
         twice->SetRect(0, 30, 20, 40);
-        p.AddScreen(1, Objects(Numeric("NUM1", "GONE"), Light("LIGHT1", "DEV001"), Light("LIGHT2", "OLD"),
-                               std::move(twice)));
+        p.AddScreen(1, Objects(Numeric("NUM1", "GONE"), Light("LIGHT1", "DEV001"),
+                               Light("LIGHT2", "OLD"), std::move(twice)));
         p.App().model.screens[0]->screenChange.next = 1;
         QVERIFY(p.Compile());
         const QString title = p.ScreenTitleOf(1);
-        QCOMPARE(p.reporter.Warnings(),
-                 QStringList({"  Warning: [" + title + "] ----> 'NUM1' names a device that does not exist",
-                              "  Warning: [" + title + "] ----> 'LIGHT2' names a device that does not exist"}));
+        QCOMPARE(
+            p.reporter.Warnings(),
+            QStringList(
+                {"  Warning: [" + title + "] ----> 'NUM1' names a device that does not exist",
+                 "  Warning: [" + title + "] ----> 'LIGHT2' names a device that does not exist"}));
         RegisterRef gone;
         gone.deviceName = "GONE";
         QCOMPARE(CRegisterCoder(p.App().model).DeviceNumber(gone), quint8(0xFF));
@@ -139,12 +142,12 @@ private slots:
         CDiagramEntityContainer open;
         open.AddLoaded(Light("LIGHT2", "DEV001"));
         open.AddLoaded(Numeric("NUM9", "PUMP"));
-        const CProjectScreenObjects screens(p.App(), [&](int number) {
-            return number == 2 ? &open : nullptr;
-        });
+        const CProjectScreenObjects screens(
+            p.App(), [&](int number) { return number == 2 ? &open : nullptr; });
         const QStringList uses = DeviceReferences::Uses(p.App(), screens, "PUMP");
         // Screens in the model's order (descending numbers).
-        QCOMPARE(uses, QStringList({"[" + p.ScreenTitleOf(2) + "] 'NUM9'", "[" + p.ScreenTitleOf(1) + "] 'NUM1'",
+        QCOMPARE(uses, QStringList({"[" + p.ScreenTitleOf(2) + "] 'NUM9'",
+                                    "[" + p.ScreenTitleOf(1) + "] 'NUM1'",
                                     "[" + p.ScreenTitleOf(1) + "] F4", "Alarm List: PUMP.M.0"}));
         QVERIFY(DeviceReferences::Uses(p.App(), screens, "NONE").isEmpty());
     }

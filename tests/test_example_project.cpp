@@ -44,11 +44,11 @@ private slots:
                     keyTypes.insert(k.functionType);
             CDiagramEntityContainer container;
             QString error;
-            QVERIFY2(CTessanDoc::LoadFile(app.ProjectFolder() + QLatin1Char('/')
-                                              + ScreenTitle(m.info.name, screen->number,
-                                                            screen->name),
-                                          container, m.IsLegacyRangeMode(), &m, &error),
-                     qPrintable(error));
+            QVERIFY2(
+                CTessanDoc::LoadFile(app.ProjectFolder() + QLatin1Char('/')
+                                         + ScreenTitle(m.info.name, screen->number, screen->name),
+                                     container, m.IsLegacyRangeMode(), &m, &error),
+                qPrintable(error));
             QVERIFY(!container.Objects().empty());
             for (const auto& o : container.Objects())
                 kinds.insert(o->Kind());

@@ -83,7 +83,8 @@ private slots:
                 for (int i = 0; i < kObjectsPerScreen; ++i)
                     c.AddLoaded(ScreenTestObjects::NonDefault(i % 8));
                 QString path;
-                QVERIFY(ScreenCommands::ScreenFilePath(app, n, app.model.FindScreen(n)->name, &path));
+                QVERIFY(
+                    ScreenCommands::ScreenFilePath(app, n, app.model.FindScreen(n)->name, &path));
                 QVERIFY(CTessanDoc::SaveFile(path, c));
             }
             QVERIFY(CProjectStorage(app).SaveProject());

@@ -31,7 +31,8 @@ private slots:
         const QStringList built = targets.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 
         // Every program that the sample script starts is built, and nothing else.
-        const QString script = QString::fromUtf8(ReadFile(QStringLiteral(QV_SOURCE_DIR "/tools/run-sample.sh")));
+        const QString script =
+            QString::fromUtf8(ReadFile(QStringLiteral(QV_SOURCE_DIR "/tools/run-sample.sh")));
         QStringList started;
         const QRegularExpression program(QStringLiteral("\"\\$bin/([A-Za-z0-9_-]+)\""));
         for (auto it = program.globalMatch(script); it.hasNext();) {
@@ -39,7 +40,8 @@ private slots:
             if (!started.contains(name))
                 started.append(name);
         }
-        QCOMPARE(started, QStringList({QStringLiteral("qv"), QStringLiteral("qv-cli"), QStringLiteral("qv-panel")}));
+        QCOMPARE(started, QStringList({QStringLiteral("qv"), QStringLiteral("qv-cli"),
+                                       QStringLiteral("qv-panel")}));
         std::sort(started.begin(), started.end());
         QStringList sortedBuilt = built;
         std::sort(sortedBuilt.begin(), sortedBuilt.end());

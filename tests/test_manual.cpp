@@ -25,7 +25,8 @@ QString ReadText(const QString& path)
 
 QStringList Pages(const QString& language)
 {
-    return QDir(kManual + QLatin1Char('/') + language).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    return QDir(kManual + QLatin1Char('/') + language)
+        .entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
 QSet<QString> Anchors(const QString& html)
@@ -55,8 +56,10 @@ QMap<QString, QMap<QString, QString>> Sections(const QString& path)
         const QString l = line.trimmed();
         if (l.startsWith(QLatin1Char('[')) && l.endsWith(QLatin1Char(']')))
             current = l.mid(1, l.size() - 2);
-        else if (!current.isEmpty() && !l.startsWith(QLatin1Char(';')) && l.contains(QLatin1Char('=')))
-            sections[current].insert(l.section(QLatin1Char('='), 0, 0), l.section(QLatin1Char('='), 1));
+        else if (!current.isEmpty() && !l.startsWith(QLatin1Char(';'))
+                 && l.contains(QLatin1Char('=')))
+            sections[current].insert(l.section(QLatin1Char('='), 0, 0),
+                                     l.section(QLatin1Char('='), 1));
     }
     return sections;
 }
@@ -106,15 +109,19 @@ private slots:
                 const QString page = queue.takeFirst();
                 const QString html = ReadText(page);
                 for (const QString& link : Links(html)) {
-                    const QString where = QFileInfo(page).fileName() + QStringLiteral(" -> ") + link;
+                    const QString where =
+                        QFileInfo(page).fileName() + QStringLiteral(" -> ") + link;
                     QVERIFY2(!link.isEmpty() && !link.contains(QStringLiteral("://"))
                                  && !link.startsWith(QStringLiteral("mailto:")),
-                             qPrintable(where + QStringLiteral(": the manual links only its own files")));
+                             qPrintable(where
+                                        + QStringLiteral(": the manual links only its own files")));
                     const QUrl url(link);
                     const QString target = url.path().isEmpty()
                                                ? page
-                                               : QDir::cleanPath(QFileInfo(page).absolutePath() + QLatin1Char('/') + url.path());
-                    QVERIFY2(QFileInfo(target).isFile(), qPrintable(where + QStringLiteral(": no such file")));
+                                               : QDir::cleanPath(QFileInfo(page).absolutePath()
+                                                                 + QLatin1Char('/') + url.path());
+                    QVERIFY2(QFileInfo(target).isFile(),
+                             qPrintable(where + QStringLiteral(": no such file")));
                     if (url.hasFragment())
                         QVERIFY2(Anchors(ReadText(target)).contains(url.fragment()),
                                  qPrintable(where + QStringLiteral(": no such anchor")));
@@ -127,7 +134,8 @@ private slots:
             }
             for (const QString& page : Pages(language))
                 QVERIFY2(reached.contains(dir.filePath(page)),
-                         qPrintable(language + QLatin1Char('/') + page + QStringLiteral(" is not reached from the contents")));
+                         qPrintable(language + QLatin1Char('/') + page
+                                    + QStringLiteral(" is not reached from the contents")));
         }
     }
 
@@ -138,16 +146,20 @@ private slots:
         for (const QString& page : en) {
             const QSet<QString> a = Anchors(ReadText(kManual + QStringLiteral("/en/") + page));
             const QSet<QString> b = Anchors(ReadText(kManual + QStringLiteral("/chs/") + page));
-            QVERIFY2(a == b, qPrintable(page + QStringLiteral(": the anchors differ between the languages")));
+            QVERIFY2(
+                a == b,
+                qPrintable(page + QStringLiteral(": the anchors differ between the languages")));
         }
     }
 
     void theBuildPutsTheManualBesideThePrograms()
     {
-        const QStringList files = Files(kManual, {QStringLiteral("*.html"), QStringLiteral("*.css"), QStringLiteral("*.png")});
+        const QStringList files = Files(
+            kManual, {QStringLiteral("*.html"), QStringLiteral("*.css"), QStringLiteral("*.png")});
         QVERIFY(!files.isEmpty());
         for (const QString& file : files) {
-            const QString copy = QStringLiteral(QV_BIN_DIR "/help/manual") + file.mid(kManual.size());
+            const QString copy =
+                QStringLiteral(QV_BIN_DIR "/help/manual") + file.mid(kManual.size());
             QVERIFY2(TestSupport::ReadFile(copy) == TestSupport::ReadFile(file), qPrintable(copy));
         }
     }
@@ -156,18 +168,23 @@ private slots:
     {
         // The codes of the language files and of every message the program's
         // sources spell: GUI-001, OBJ-002, Obj-001, PTC001, ...
-        static const QRegularExpression code(QStringLiteral("\\b((?:GUI|OBJ|Obj)-\\d{3}|PTC\\d{3})\\b"));
-        QStringList sources = Files(QStringLiteral(QV_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")});
-        sources << QStringLiteral(QV_SOURCE_DIR "/data/QV_Str.en") << QStringLiteral(QV_SOURCE_DIR "/data/QV_Str.chs");
+        static const QRegularExpression code(
+            QStringLiteral("\\b((?:GUI|OBJ|Obj)-\\d{3}|PTC\\d{3})\\b"));
+        QStringList sources = Files(QStringLiteral(QV_SOURCE_DIR "/src"),
+                                    {QStringLiteral("*.cpp"), QStringLiteral("*.h")});
+        sources << QStringLiteral(QV_SOURCE_DIR "/data/QV_Str.en")
+                << QStringLiteral(QV_SOURCE_DIR "/data/QV_Str.chs");
         QSet<QString> codes;
         for (const QString& file : sources)
             for (auto it = code.globalMatch(ReadText(file)); it.hasNext();)
                 codes.insert(it.next().captured(1));
         QVERIFY(codes.size() > 1);
         for (const QString& language : kLanguages) {
-            const QSet<QString> entries = Anchors(ReadText(kManual + QLatin1Char('/') + language + QStringLiteral("/messages.html")));
+            const QSet<QString> entries = Anchors(
+                ReadText(kManual + QLatin1Char('/') + language + QStringLiteral("/messages.html")));
             for (const QString& c : std::as_const(codes))
-                QVERIFY2(entries.contains(c), qPrintable(language + QStringLiteral(": no entry for ") + c));
+                QVERIFY2(entries.contains(c),
+                         qPrintable(language + QStringLiteral(": no entry for ") + c));
         }
     }
 
@@ -176,27 +193,33 @@ private slots:
         // How a warning line of the compiler ends: the texts its warnings
         // look up (besides "Warning", which begins every line) and the texts
         // of the size warnings.
-        static const QRegularExpression lookedUp(
-            QStringLiteral("Text\\(LS_MSG,\\s*QStringLiteral\\(((?:\\s*\"(?:[^\"\\\\]|\\\\.)*\")+)\\s*\\)\\)"));
-        static const QRegularExpression sizeText(
-            QStringLiteral("QStringLiteral\\(((?:\\s*\"(?:bytes|characters):(?:[^\"\\\\]|\\\\.)*\")(?:\\s*\"(?:[^\"\\\\]|\\\\.)*\")*)\\s*\\)"));
+        static const QRegularExpression lookedUp(QStringLiteral(
+            "Text\\(LS_MSG,\\s*QStringLiteral\\(((?:\\s*\"(?:[^\"\\\\]|\\\\.)*\")+)\\s*\\)\\)"));
+        static const QRegularExpression sizeText(QStringLiteral(
+            "QStringLiteral\\(((?:\\s*\"(?:bytes|characters):(?:[^\"\\\\]|\\\\.)*\")(?:\\s*\"(?:[^\"\\\\]|\\\\.)*\")*)\\s*\\)"));
         QSet<QString> endings;
-        for (auto it = lookedUp.globalMatch(ReadText(QStringLiteral(QV_SOURCE_DIR "/src/compiler/CompileContext.cpp"))); it.hasNext();)
+        for (auto it = lookedUp.globalMatch(
+                 ReadText(QStringLiteral(QV_SOURCE_DIR "/src/compiler/CompileContext.cpp")));
+             it.hasNext();)
             endings.insert(Literal(it.next().captured(1)));
         endings.remove(QStringLiteral("Warning"));
-        for (const QString& file : Files(QStringLiteral(QV_SOURCE_DIR "/src/compiler"), {QStringLiteral("*.cpp")}))
+        for (const QString& file :
+             Files(QStringLiteral(QV_SOURCE_DIR "/src/compiler"), {QStringLiteral("*.cpp")}))
             for (auto it = sizeText.globalMatch(ReadText(file)); it.hasNext();)
                 endings.insert(Literal(it.next().captured(1)));
         QVERIFY(endings.size() > 1);
 
-        const auto chinese = Sections(QStringLiteral(QV_SOURCE_DIR "/data/QV_Str.chs")).value(QStringLiteral("MSG"));
+        const auto chinese =
+            Sections(QStringLiteral(QV_SOURCE_DIR "/data/QV_Str.chs")).value(QStringLiteral("MSG"));
         const QString en = ReadText(kManual + QStringLiteral("/en/messages.html"));
         const QString chs = ReadText(kManual + QStringLiteral("/chs/messages.html"));
         for (const QString& ending : std::as_const(endings)) {
-            QVERIFY2(en.contains(HtmlEscaped(ending)), qPrintable(QStringLiteral("en: no entry for ") + ending));
+            QVERIFY2(en.contains(HtmlEscaped(ending)),
+                     qPrintable(QStringLiteral("en: no entry for ") + ending));
             // The Chinese page tells the warning as the Chinese program shows it.
             const QString shown = chinese.value(ending, ending);
-            QVERIFY2(chs.contains(HtmlEscaped(shown)), qPrintable(QStringLiteral("chs: no entry for ") + shown));
+            QVERIFY2(chs.contains(HtmlEscaped(shown)),
+                     qPrintable(QStringLiteral("chs: no entry for ") + shown));
         }
     }
 };

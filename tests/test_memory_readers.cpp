@@ -43,11 +43,15 @@ private slots:
 void TestMemoryReaders::profileBytesReadAndWriteAsTheFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("utf-8") << QByteArray("[App]\r\nZoom=125\r\nLanguage=1\r\n[MSG]\r\nWarning=W\r\n");
+    QTest::newRow("utf-8") << QByteArray(
+        "[App]\r\nZoom=125\r\nLanguage=1\r\n[MSG]\r\nWarning=W\r\n");
     QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF[app]\nzoom= 90\n");
-    QTest::newRow("utf-16 bom") << QByteArray("\xFF\xFE", 2) + TestSupport::Utf16(QStringLiteral("[App]\r\nZoom=75\r\n"));
-    QTest::newRow("utf-16 no bom") << TestSupport::Utf16(QStringLiteral("[MSG]\r\nWarning=\u8B66\u544A\r\n"));
-    QTest::newRow("cp936") << QByteArray("[MSG]\r\nWarning=\xBE\xAF\xB8\xE6\r\n[App]\r\nZoom=x\r\n");
+    QTest::newRow("utf-16 bom") << QByteArray("\xFF\xFE", 2)
+                                       + TestSupport::Utf16(QStringLiteral("[App]\r\nZoom=75\r\n"));
+    QTest::newRow("utf-16 no bom")
+        << TestSupport::Utf16(QStringLiteral("[MSG]\r\nWarning=\u8B66\u544A\r\n"));
+    QTest::newRow("cp936") << QByteArray(
+        "[MSG]\r\nWarning=\xBE\xAF\xB8\xE6\r\n[App]\r\nZoom=x\r\n");
     QTest::newRow("nul in a line") << QByteArray("[App]\r\nZo\0om=1\r\nZoom=3\r\n", 24);
     QTest::newRow("empty") << QByteArray();
 }
@@ -58,21 +62,23 @@ void TestMemoryReaders::profileBytesReadAndWriteAsTheFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("s.ini"));
     QVERIFY(WriteFile(path, bytes));
-    for (const auto& [section, key] : {std::pair{"App", "Zoom"}, std::pair{"MSG", "Warning"},
-                                       std::pair{"App", "Language"}}) {
+    for (const auto& [section, key] :
+         {std::pair{"App", "Zoom"}, std::pair{"MSG", "Warning"}, std::pair{"App", "Language"}}) {
         const QString s = QString::fromLatin1(section), k = QString::fromLatin1(key);
         QCOMPARE(CProfileFile::ReadStringFromBytes(bytes, s, k, QStringLiteral("-")),
                  CProfileFile::ReadString(path, s, k, QStringLiteral("-")));
-        QCOMPARE(CProfileFile::ReadIntFromBytes(bytes, s, k, -7), CProfileFile::ReadInt(path, s, k, -7));
+        QCOMPARE(CProfileFile::ReadIntFromBytes(bytes, s, k, -7),
+                 CProfileFile::ReadInt(path, s, k, -7));
     }
     // The write gives the file the bytes WithValue gives, and reads back.
-    const QByteArray written = CProfileFile::WithValue(bytes, QStringLiteral("App"),
-                                                       QStringLiteral("Zoom"), QStringLiteral("150"));
+    const QByteArray written = CProfileFile::WithValue(
+        bytes, QStringLiteral("App"), QStringLiteral("Zoom"), QStringLiteral("150"));
     QVERIFY(CProfileFile::WriteString(path, QStringLiteral("App"), QStringLiteral("Zoom"),
                                       QStringLiteral("150")));
     QCOMPARE(ReadFile(path), written);
-    QCOMPARE(CProfileFile::ReadStringFromBytes(written, QStringLiteral("App"), QStringLiteral("Zoom")),
-             QStringLiteral("150"));
+    QCOMPARE(
+        CProfileFile::ReadStringFromBytes(written, QStringLiteral("App"), QStringLiteral("Zoom")),
+        QStringLiteral("150"));
 }
 
 void TestMemoryReaders::bitmapBytesDecodeAsTheFile()
@@ -116,11 +122,13 @@ void TestMemoryReaders::backupBytesCheckAsTheFile()
     const QByteArray trailer = QByteArray(60, '\0') + QByteArray("\x12\x34\x56\x78");
     const std::array<uint16_t, 4> firmware{1, 0, 0, 5};
     const std::array<uint16_t, 4> old{0, 0, 0, 4};
-    for (const QByteArray& bytes : {image + trailer, image.left(10) + trailer, trailer, QByteArray()}) {
+    for (const QByteArray& bytes :
+         {image + trailer, image.left(10) + trailer, trailer, QByteArray()}) {
         QVERIFY(WriteFile(path, bytes));
         for (const auto& fw : {firmware, old}) {
             const RestoreCheck fromFile = CheckRestore(path, QStringLiteral("/dev/ttyS0"), fw);
-            const RestoreCheck fromBytes = CheckRestoreBytes(bytes, QStringLiteral("/dev/ttyS0"), fw);
+            const RestoreCheck fromBytes =
+                CheckRestoreBytes(bytes, QStringLiteral("/dev/ttyS0"), fw);
             QCOMPARE(fromBytes.error, fromFile.error);
             QCOMPARE(fromBytes.image, fromFile.image);
             QCOMPARE(fromBytes.password, fromFile.password);
@@ -130,7 +138,8 @@ void TestMemoryReaders::backupBytesCheckAsTheFile()
     QCOMPARE(accepted.error, QString());
     QCOMPARE(accepted.image, image);
     QCOMPARE(accepted.password, QStringLiteral("12345678"));
-    QCOMPARE(CheckRestoreBytes(image + trailer, QString(), firmware).error, QStringLiteral("Port invalid"));
+    QCOMPARE(CheckRestoreBytes(image + trailer, QString(), firmware).error,
+             QStringLiteral("Port invalid"));
     QCOMPARE(CheckRestoreBytes(image + trailer, QStringLiteral("p"), old).error,
              QStringLiteral("Can not download the runtim file to old version device"));
     CRuntimeBackup backup;
@@ -205,7 +214,8 @@ void TestMemoryReaders::screensInMemoryCompileAsTheirFiles()
 
     // The screen file of screen 2 goes; its objects come from memory, and
     // screen 7 keeps its (empty) file.
-    QVERIFY(QFile::remove(project.App().ProjectFolder() + QLatin1Char('/') + project.ScreenTitleOf(2)));
+    QVERIFY(
+        QFile::remove(project.App().ProjectFolder() + QLatin1Char('/') + project.ScreenTitleOf(2)));
     CompileInput input = CCompiler::InputFrom(project.App());
     input.screenObjects[2] = held;
     CRecordingReporter reporter;

@@ -89,7 +89,8 @@ void TestNumberFieldRules::keepInRangeCorrectsAsTheUserTypes()
 
 void TestNumberFieldRules::storedValuesOutsideTheRangeAreHeldUntilEdited()
 {
-    for (const auto mode : {CNumberFieldRules::Mode::MayStayEmpty, CNumberFieldRules::Mode::KeepInRange}) {
+    for (const auto mode :
+         {CNumberFieldRules::Mode::MayStayEmpty, CNumberFieldRules::Mode::KeepInRange}) {
         CNumberFieldRules r(mode, 1, 999, 3);
         r.Hold(5);
         QVERIFY(!r.Holds());

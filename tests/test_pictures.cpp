@@ -100,10 +100,12 @@ void TestPictures::fontSubstitutes()
                  QStringLiteral("WenQuanYi Bitmap Song"));
     QCOMPARE(PictureFontMaker::SubstituteFamily(QStringLiteral("宋体"), 30),
              QStringLiteral("WenQuanYi Zen Hei"));
-    const QList<QPair<QString, QString>> faces{
-        {"Arial", "Liberation Sans"},        {"Tahoma", "Liberation Sans"},
-        {"MS Sans Serif", "Liberation Sans"}, {"Microsoft Sans Serif", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"}};
+    const QList<QPair<QString, QString>> faces{{"Arial", "Liberation Sans"},
+                                               {"Tahoma", "Liberation Sans"},
+                                               {"MS Sans Serif", "Liberation Sans"},
+                                               {"Microsoft Sans Serif", "Liberation Sans"},
+                                               {"Times New Roman", "Liberation Serif"},
+                                               {"Courier New", "Liberation Mono"}};
     for (const auto& f : faces) {
         const QFont font = PictureFontMaker::Make(PictureFont{f.first, -12});
         QCOMPARE(QFontInfo(font).family(), f.second);
@@ -193,7 +195,7 @@ void TestPictures::justifiedTextReachesTheRightEdge()
     const QFontMetrics fm(font);
     const int adv = fm.horizontalAdvance(QLatin1Char('I'));
     const int ink = fm.horizontalAdvance(QStringLiteral("III")) - fm.leftBearing(QLatin1Char('I'))
-        - fm.rightBearing(QLatin1Char('I'));
+                    - fm.rightBearing(QLatin1Char('I'));
     const int free = adv - 1; // less than one more character
     const int w = ink + free;
     QVERIFY(TextPicture::FitText(QStringLiteral("IIIIIIII"), font, w, 20).justified);
@@ -229,8 +231,8 @@ void TestPictures::bitmapPlacements()
     QCOMPARE(Placement(QSize(8, 32), box, 3), QRect(6, 0, 4, 16));
     QCOMPARE(Placement(QSize(32, 16), box, 2), QRect(0, 0, 16, 16));
     QCOMPARE(Placement(QSize(8, 4), box, 0), QRect(4, 6, 8, 4));
-    QCOMPARE(Placement(QSize(8, 40), box, 1), QRect(4, 0, 8, 40));  // centred horizontally only
-    QCOMPARE(Placement(QSize(40, 4), box, 0), QRect(0, 6, 40, 4));  // vertically only
+    QCOMPARE(Placement(QSize(8, 40), box, 1), QRect(4, 0, 8, 40));   // centred horizontally only
+    QCOMPARE(Placement(QSize(40, 4), box, 0), QRect(0, 6, 40, 4));   // vertically only
     QCOMPARE(Placement(QSize(40, 40), box, 0), QRect(0, 0, 40, 40)); // top-left part
     // The locked aspect is centred on the object's own edges.
     QCOMPARE(Placement(QSize(10, 10), QRect(1, 3, 17, 9), 3), QRect(4, 0, 9, 9));

@@ -14,8 +14,8 @@ const VersionNumber kCurrent{1, 0, 0, 4};
 
 QStringList linesOf(const QByteArray& bytes)
 {
-    QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
-                                      bytes.size() / 2);
+    QString text =
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
     QStringList lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -38,7 +38,8 @@ void fillSample(CProjectModel& m)
     m.alarms.items.push_back(a);
     m.plcAndPanel.beepControlEnabled = 1;
     m.transferInfo.enableUpdateRuntimeFile = 1;
-    m.bitmapFiles << "Bitmap/pump.bmp" << "logo.bmp";
+    m.bitmapFiles << "Bitmap/pump.bmp"
+                  << "logo.bmp";
     CScreenObject* s = m.AddScreen(7, "Main");
     s->keys[0].used = 1;
     s->keys[0].functionType = 1;
@@ -64,13 +65,21 @@ private slots:
         QVERIFY(!bytes.startsWith("\xFF\xFE"));
         QVERIFY(!bytes.contains(QByteArray("\r\0", 2)));
         QStringList lines = linesOf(bytes);
-        QCOMPARE(lines[0], QString("//Produce Info////////////////////////////////////////////////////////////"));
+        QCOMPARE(
+            lines[0],
+            QString("//Produce Info////////////////////////////////////////////////////////////"));
         QCOMPARE(lines.mid(1, 2), QStringList({"Corvel", "1, 0, 0, 4"}));
         QCOMPARE(lines[3].size(), 74);
-        QCOMPARE(lines.mid(4, 8), QStringList({"/work/p", "Empty", "RU03", kVSeq, "3/7/2026", "", "", ""}));
-        QCOMPARE(lines[12], QString("//Panel Info//////////////////////////////////////////////////////////////"));
-        QCOMPARE(lines.mid(13, 10), QStringList({"0", "1", "0", "1", "0", "3", "1", "0", "1", "1"}));
-        QCOMPARE(lines[23], QString("//Device Info/////////////////////////////////////////////////////////////"));
+        QCOMPARE(lines.mid(4, 8),
+                 QStringList({"/work/p", "Empty", "RU03", kVSeq, "3/7/2026", "", "", ""}));
+        QCOMPARE(
+            lines[12],
+            QString("//Panel Info//////////////////////////////////////////////////////////////"));
+        QCOMPARE(lines.mid(13, 10),
+                 QStringList({"0", "1", "0", "1", "0", "3", "1", "0", "1", "1"}));
+        QCOMPARE(
+            lines[23],
+            QString("//Device Info/////////////////////////////////////////////////////////////"));
         QCOMPARE(lines.mid(24, 2), QStringList({"1", "2048"}));
         int devCount = 24 + 2 + 17 + 4;
         QCOMPARE(lines[devCount], QString("1"));
@@ -80,7 +89,8 @@ private slots:
         QCOMPARE(lines[at], CLineArchive::HeaderLine("Alarm Object List"));
         QCOMPARE(lines[at + 1], QString("0"));
         QCOMPARE(lines[at + 2], CLineArchive::HeaderLine("PLC and Panel"));
-        QCOMPARE(lines.mid(at + 3, 7), QStringList({"36093609", "DEV001", "R", "1024", "0", "1", "0"}));
+        QCOMPARE(lines.mid(at + 3, 7),
+                 QStringList({"36093609", "DEV001", "R", "1024", "0", "1", "0"}));
         at += 2 + 1 + 6 + 1 + 6 + 2 + 1;
         QCOMPARE(lines[at], CLineArchive::HeaderLine("Transfer Info"));
         QCOMPARE(lines.mid(at + 1, 2), QStringList({"52815281", "0"}));

@@ -28,7 +28,8 @@ private slots:
         QVERIFY(!qobject_cast<QGuiApplication*>(QCoreApplication::instance()));
         for (int kind : {OBJ_STATIC_TEXT, OBJ_DYNAMIC_TEXT}) {
             auto text = CreateObjectOfKind(kind);
-            QVERIFY2(text->WriteLine().endsWith(QString::fromUtf8(",134,0,0,宋体,-15,0,0,0,0,0,0,0,400,0;")),
+            QVERIFY2(text->WriteLine().endsWith(
+                         QString::fromUtf8(",134,0,0,宋体,-15,0,0,0,0,0,0,0,400,0;")),
                      qPrintable(text->WriteLine()));
         }
     }
@@ -139,16 +140,19 @@ private slots:
                     return int(i);
             return -1;
         };
-        QCOMPARE(inRow(448), 1);     // octal 700
-        QCOMPARE(inRow(16976), -1);  // octal 41120
+        QCOMPARE(inRow(448), 1);    // octal 700
+        QCOMPARE(inRow(16976), -1); // octal 41120
         QCOMPARE(inRow(17055), 6);
-        QCOMPARE(ProtocolTables::PanelAddress(*p, RegisterRef{"D", "T", 5, 0, 1, 0}), quint16(0xFC05));
-        QCOMPARE(ProtocolTables::PanelAddress(*p, RegisterRef{"D", "M", 10, 2, 1, 0}), quint16(0xF00C));
+        QCOMPARE(ProtocolTables::PanelAddress(*p, RegisterRef{"D", "T", 5, 0, 1, 0}),
+                 quint16(0xFC05));
+        QCOMPARE(ProtocolTables::PanelAddress(*p, RegisterRef{"D", "M", 10, 2, 1, 0}),
+                 quint16(0xF00C));
         QCOMPARE(ProtocolTables::PanelAddress(*p, RegisterRef{"D", "X", 5, 0, 1, 0}), quint16(0));
         QVERIFY(ProtocolTables::RowsOfArea(*p, "X").empty());
         QVERIFY(!ProtocolTables::BaseAddress(*p, "X"));
         // Taken to 16 bits.
-        QCOMPARE(ProtocolTables::PanelAddress(*p, RegisterRef{"D", "SP", 0x300, 0, 1, 0}), quint16(0x0100));
+        QCOMPARE(ProtocolTables::PanelAddress(*p, RegisterRef{"D", "SP", 0x300, 0, 1, 0}),
+                 quint16(0x0100));
         QCOMPARE(ProtocolTables::PanelModelName(0), QString("RU03"));
         QCOMPARE(ProtocolTables::PanelModelName(1), QString("Unknown"));
     }
@@ -170,9 +174,10 @@ private slots:
         const CSingleDeviceInfo& d = m.Devices().devices[0];
         QCOMPARE(d.name, QString("DEV001"));
         // AddDevice takes the link settings: 9600 baud is code 2048 = 0x08 0x00.
-        QCOMPARE(QList<int>({d.bytes[0], d.bytes[1], d.bytes[2], d.bytes[3], d.bytes[4], d.bytes[5],
-                             d.bytes[6], d.bytes[7], d.bytes[8], d.bytes[9], d.bytes[10], d.bytes[11]}),
-                 QList<int>({1, 8, 0, 1, 1, 1, 1, 0, 10, 0, 10, 0}));
+        QCOMPARE(
+            QList<int>({d.bytes[0], d.bytes[1], d.bytes[2], d.bytes[3], d.bytes[4], d.bytes[5],
+                        d.bytes[6], d.bytes[7], d.bytes[8], d.bytes[9], d.bytes[10], d.bytes[11]}),
+            QList<int>({1, 8, 0, 1, 1, 1, 1, 0, 10, 0, 10, 0}));
         QCOMPARE(m.plcAndPanel.optionPassword, QString("36093609"));
         QCOMPARE(m.plcAndPanel.panelToPlc.ToText(), QString("DEV001.R.2000"));
         QCOMPARE(m.transferInfo.uploadPassword, QString("52815281"));

@@ -95,14 +95,16 @@ private slots:
         const QString pkg = out.path() + "/P/Line1.cgp";
         QCOMPARE(ZipEntries(pkg), QStringList({"Prj.ini", "Line1.cgp", "Bitmap/pump.bmp",
                                                "Line1.cgp - #2 Alarm", "Line1.cgp - #1 Main"}));
-        QCOMPARE(ZipEntryBytes(pkg, "Prj.ini"),
-                 QByteArray("[CONFIG]\r\nName=Line1\r\nVersionHH=1\r\nVersionHL=0\r\nVersionLH=0\r\nVersionLL=4"));
+        QCOMPARE(
+            ZipEntryBytes(pkg, "Prj.ini"),
+            QByteArray(
+                "[CONFIG]\r\nName=Line1\r\nVersionHH=1\r\nVersionHL=0\r\nVersionLH=0\r\nVersionLL=4"));
         QCOMPARE(ZipEntryBytes(pkg, "Bitmap/pump.bmp"), QByteArray("BMpicture"));
         QCOMPARE(ZipEntryBytes(pkg, "Line1.cgp - #1 Main"), Utf16("paper:192,64;\r\n"));
-        QCOMPARE(ZipEntryBytes(pkg, "Line1.cgp"),
-                 ReadFile(app.ProjectFolder() + "/Line1.cgp"));
+        QCOMPARE(ZipEntryBytes(pkg, "Line1.cgp"), ReadFile(app.ProjectFolder() + "/Line1.cgp"));
         // Nothing but the package is left beside it.
-        QCOMPARE(QDir(out.path() + "/P").entryList(QDir::Files | QDir::Hidden), QStringList({"Line1.cgp"}));
+        QCOMPARE(QDir(out.path() + "/P").entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Line1.cgp"}));
     }
 
     void openBacksUpUnpacksAndLoads()
@@ -162,13 +164,15 @@ private slots:
         QVERIFY(!storage.OpenProject(loc, "Missing"));
         QVERIFY(f.messages.isEmpty()); // internal messages only with the debug flag
 
-        CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Debug", "CompilerData", "1");
+        CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Debug", "CompilerData",
+                                  "1");
         QVERIFY(!storage.OpenProject(loc, "NoName"));
         QVERIFY(!storage.OpenProject(loc, "Junk"));
         QVERIFY(!storage.OpenProject(loc, "Missing"));
-        QCOMPARE(f.MessageTexts(), QStringList({"OpenZip szValue.IsEmpty failed.", "Unzip project file failed.",
-                                                "OpenZip failed.", "Unzip project file failed.",
-                                                "Backup project file failed."}));
+        QCOMPARE(f.MessageTexts(),
+                 QStringList({"OpenZip szValue.IsEmpty failed.", "Unzip project file failed.",
+                              "OpenZip failed.", "Unzip project file failed.",
+                              "Backup project file failed."}));
         QCOMPARE(f.messages[0].second, QString("Error"));
     }
 
@@ -180,7 +184,8 @@ private slots:
         QVERIFY(CProjectStorage(f.App()).SaveProject());
         // Same package with an old Prj.ini.
         QByteArray doc = ZipEntryBytes(out.path() + "/Line1.cgp", "Line1.cgp");
-        makeZip(out.path() + "/Old.cgp", {{"Prj.ini", prjIni("Line1", "0,9,0,0")}, {"Line1.cgp", doc}});
+        makeZip(out.path() + "/Old.cgp",
+                {{"Prj.ini", prjIni("Line1", "0,9,0,0")}, {"Line1.cgp", doc}});
         CTestProgramFolder g;
         QVERIFY(CProjectStorage(g.App()).OpenProject(out.path(), "Old"));
         QVERIFY(g.App().model.IsLegacyRangeMode());
@@ -192,8 +197,9 @@ private slots:
         QTemporaryDir out;
         const QString loc = out.path() + "/pkgs";
         QDir().mkpath(loc);
-        const QList<QString> evil = {"../escaped.txt", "sub/../../escaped.txt", "/tmp/qv-abs-escape.txt",
-                                     "C:\\escaped.txt", "..\\escaped.txt"};
+        const QList<QString> evil = {"../escaped.txt", "sub/../../escaped.txt",
+                                     "/tmp/qv-abs-escape.txt", "C:\\escaped.txt",
+                                     "..\\escaped.txt"};
         int i = 0;
         for (const QString& name : evil) {
             QString base = QString("Evil%1").arg(i++);
@@ -228,7 +234,8 @@ private slots:
         CTessanApp& app = f.App();
         makeLine1(app, out.path());
         WriteFile(out.path() + "/secret.txt", "secret");
-        app.model.bitmapFiles << "../../../../../../" + out.path() + "/secret.txt" << "missing.bmp";
+        app.model.bitmapFiles << "../../../../../../" + out.path() + "/secret.txt"
+                              << "missing.bmp";
         // A screen name that would climb out of the folder: no file is made for it.
         ScreenCommands::NewScreen(app, 3, "../../../escape");
         QVERIFY(!QFile::exists(app.projectsRoot + "/escape"));
@@ -321,13 +328,17 @@ private slots:
         }
         // Each package holds the project document under the name that its
         // Prj.ini gives, so only the name itself can make the open fail.
-        const QList<QPair<QString, QString>> cases = {
-            {"Slash", "sub/x"}, {"Back", "sub\\x"}, {"Dots", ".."}, {"DotsInside", "a..b"},
-            {"Blank", "   "}};
+        const QList<QPair<QString, QString>> cases = {{"Slash", "sub/x"},
+                                                      {"Back", "sub\\x"},
+                                                      {"Dots", ".."},
+                                                      {"DotsInside", "a..b"},
+                                                      {"Blank", "   "}};
         for (const auto& c : cases) {
-            const QString entry = c.second.trimmed().isEmpty() ? c.first + ".cgp" : c.second + ".cgp";
-            QVERIFY(makeZip(loc + "/" + c.first + ".cgp",
-                            {{"Prj.ini", prjIni(c.second)}, {QString(entry).replace('\\', '/'), doc}}));
+            const QString entry =
+                c.second.trimmed().isEmpty() ? c.first + ".cgp" : c.second + ".cgp";
+            QVERIFY(
+                makeZip(loc + "/" + c.first + ".cgp",
+                        {{"Prj.ini", prjIni(c.second)}, {QString(entry).replace('\\', '/'), doc}}));
             CTestProgramFolder f;
             QVERIFY2(!CProjectStorage(f.App()).OpenProject(loc, c.first), qPrintable(c.second));
         }
@@ -337,7 +348,8 @@ private slots:
         QCOMPARE(QString::fromUtf8(e).trimmed(), QString("Error GUI-004 : This file can't open"));
         QVERIFY(!QFileInfo::exists(loc + "/sub"));
         // A name with spaces or dots elsewhere is a name like any other.
-        QVERIFY(makeZip(loc + "/Fine.cgp", {{"Prj.ini", prjIni("Line 1.v2")}, {"Line 1.v2.cgp", doc}}));
+        QVERIFY(
+            makeZip(loc + "/Fine.cgp", {{"Prj.ini", prjIni("Line 1.v2")}, {"Line 1.v2.cgp", doc}}));
         CTestProgramFolder g;
         QVERIFY(CProjectStorage(g.App()).OpenProject(loc, "Fine"));
         QCOMPARE(g.App().model.info.name, QString("Line 1.v2"));
@@ -377,7 +389,8 @@ private slots:
         QVERIFY(app.model.modified);
         QCOMPARE(folderFiles(folder), files);
         QCOMPARE(ReadFile(loc + "/Line1.cgp"), line1);
-        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QCOMPARE(QDir(app.projectsRoot)
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList({"Line1"}));
         // It still saves where it was.
         QVERIFY(CProjectStorage(app).SaveProject());
@@ -396,7 +409,8 @@ private slots:
         QCOMPARE(app.ProjectFolder(), otherFolder);
         QCOMPARE(folderFiles(otherFolder), otherFiles);
         QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
-        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QCOMPARE(QDir(app.projectsRoot)
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList({"Line1", "Other"}));
         // And the same Save As where it can be written.
         QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/C/Other.cgp"));
@@ -405,7 +419,8 @@ private slots:
                  QStringList({"Prj.ini", "Other.cgp", "Bitmap/pump.bmp", "Other.cgp - #2 Alarm",
                               "Other.cgp - #1 Main"}));
         QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
-        QCOMPARE(QDir(app.projectsRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QCOMPARE(QDir(app.projectsRoot)
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList({"Line1", "Other"}));
     }
 
@@ -460,8 +475,9 @@ private slots:
             QCOMPARE(folderFiles(folder), (QMap<QString, QByteArray>{{"keep.txt", "earlier"}}));
         }
         // The same packages within the bounds open.
-        QVERIFY(makeZip(loc + "/Small.cgp", {{"Prj.ini", prjIni("Bomb")}, {"Bomb.cgp", doc},
-                                             {"f0.bin", QByteArray(64, 0)}}));
+        QVERIFY(makeZip(
+            loc + "/Small.cgp",
+            {{"Prj.ini", prjIni("Bomb")}, {"Bomb.cgp", doc}, {"f0.bin", QByteArray(64, 0)}}));
         CTestProgramFolder f;
         QVERIFY(CProjectStorage(f.App()).OpenProject(loc, "Small"));
     }
@@ -489,8 +505,10 @@ private slots:
     void namesWithPercentSignsAndNamesOutsideCodePage936()
     {
         // A project name that looks like a placeholder is written as it stands.
-        QCOMPARE(prjIni("A%2B%1"),
-                 QByteArray("[CONFIG]\r\nName=A%2B%1\r\nVersionHH=1\r\nVersionHL=0\r\nVersionLH=0\r\nVersionLL=4"));
+        QCOMPARE(
+            prjIni("A%2B%1"),
+            QByteArray(
+                "[CONFIG]\r\nName=A%2B%1\r\nVersionHH=1\r\nVersionHL=0\r\nVersionLH=0\r\nVersionLL=4"));
         QTemporaryDir out;
         {
             CTestProgramFolder f;
@@ -510,8 +528,10 @@ private slots:
         CTestProgramFolder g;
         QVERIFY(CProjectStorage(g.App()).OpenProject(out.path(), "Line%1"));
         QCOMPARE(g.App().model.info.name, QString("Line%1"));
-        QVERIFY(QFile::exists(g.App().ProjectFolder() + QString::fromUtf8("/Line%1.cgp - #1 Müller")));
-        QVERIFY(QFile::exists(g.App().ProjectFolder() + QString::fromUtf8("/Line%1.cgp - #2 Ölstand ß")));
+        QVERIFY(
+            QFile::exists(g.App().ProjectFolder() + QString::fromUtf8("/Line%1.cgp - #1 Müller")));
+        QVERIFY(QFile::exists(g.App().ProjectFolder()
+                              + QString::fromUtf8("/Line%1.cgp - #2 Ölstand ß")));
     }
 
     void aProjectNameThatPrjIniCannotHoldIsNotSaved()
@@ -530,7 +550,8 @@ private slots:
         QCOMPARE(ReadFile(out.path() + "/" + name + ".cgp"), QByteArray("the user's package"));
         QCOMPARE(f.messages.size(), 1);
         QCOMPARE(f.messages[0].second, QString("Error"));
-        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList({name + ".cgp"}));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({name + ".cgp"}));
     }
 
     void aFolderNameOfOneDotIsRefused()
@@ -561,7 +582,8 @@ private slots:
         QByteArray o, e;
         QCOMPARE(Run(QvCli(), {"new", out.path() + "/d/Sample.cgp"}, &o, &e), 0);
         const QString pkg = out.path() + "/d/Sample.cgp";
-        QCOMPARE(ZipEntries(pkg), QStringList({"Prj.ini", "Sample.cgp", "Sample.cgp - #1 Screen 1"}));
+        QCOMPARE(ZipEntries(pkg),
+                 QStringList({"Prj.ini", "Sample.cgp", "Sample.cgp - #1 Screen 1"}));
         QByteArray doc = ZipEntryBytes(pkg, "Sample.cgp");
         QVERIFY(doc.contains(Utf16("\nRU03\n" + kVSeq + "\n")));
 
@@ -575,7 +597,8 @@ private slots:
                  QStringList({"Prj.ini", "Copy.cgp", "Copy.cgp - #1 Screen 1"}));
 
         WriteFile(out.path() + "/bad.cgp", "garbage");
-        QCOMPARE(Run(QvCli(), {"resave", out.path() + "/bad.cgp", out.path() + "/f/x.cgp"}, &o, &e), 1);
+        QCOMPARE(Run(QvCli(), {"resave", out.path() + "/bad.cgp", out.path() + "/f/x.cgp"}, &o, &e),
+                 1);
         QCOMPARE(QString::fromUtf8(e).trimmed(), QString("Error GUI-004 : This file can't open"));
         QVERIFY(!QFileInfo::exists(out.path() + "/f"));
         QCOMPARE(ReadFile(out.path() + "/bad.cgp"), QByteArray("garbage"));

@@ -213,11 +213,13 @@ private slots:
         QCOMPARE(text.size(), pages);
         const QString all = drawnText(pdf);
 
-        for (const char* name : {"Home", "泵站", "Empty", "TitleText", "PumpState", "LevelBar", "FlowTrend",
-                                 "AlarmLamp", "SetPoint", "BatchName", "TankLevel", "水位过高", "Acme Water"})
+        for (const char* name :
+             {"Home", "泵站", "Empty", "TitleText", "PumpState", "LevelBar", "FlowTrend",
+              "AlarmLamp", "SetPoint", "BatchName", "TankLevel", "水位过高", "Acme Water"})
             QVERIFY2(all.contains(QString::fromUtf8(name)), name);
-        for (const char* reg : {"DEV001.R.101", "DEV001.R.102", "DEV001.R.103", "DEV009.M.17", "DEV001.R.104",
-                                "DEV001.R.110", "DEV001.R.200", "DEV001.R.300", "DEV001.M.20", "DEV001.M.40"})
+        for (const char* reg :
+             {"DEV001.R.101", "DEV001.R.102", "DEV001.R.103", "DEV009.M.17", "DEV001.R.104",
+              "DEV001.R.110", "DEV001.R.200", "DEV001.R.300", "DEV001.M.20", "DEV001.M.40"})
             QVERIFY2(all.contains(QString::fromLatin1(reg)), reg);
         // Formats, ranges and keys in their words.
         QVERIFY(all.contains(QStringLiteral("Signed 16-bit")));
@@ -237,13 +239,16 @@ private slots:
         // Every page carries its number of the whole; the contents point at
         // the pages that hold their headings.
         for (int i = 0; i < pages; ++i)
-            QVERIFY2(text[i].contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages)), qPrintable(text[i]));
-        for (const QString& title : {QStringLiteral("Panel Configuration"), QStringLiteral("Alarms"),
-                                     QStringLiteral("Screen 1: Home"), QStringLiteral("Screen 2: 泵站"),
-                                     QStringLiteral("Screen 3: Empty"), QStringLiteral("Cross-Reference")}) {
+            QVERIFY2(text[i].contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages)),
+                     qPrintable(text[i]));
+        for (const QString& title :
+             {QStringLiteral("Panel Configuration"), QStringLiteral("Alarms"),
+              QStringLiteral("Screen 1: Home"), QStringLiteral("Screen 2: 泵站"),
+              QStringLiteral("Screen 3: Empty"), QStringLiteral("Cross-Reference")}) {
             const int page = contentsPage(text, title);
             QVERIFY2(page > 2 && page <= pages, qPrintable(title));
-            QVERIFY2(text[page - 1].trimmed().startsWith(title), qPrintable(title + QLatin1Char('\n') + text[page - 1]));
+            QVERIFY2(text[page - 1].trimmed().startsWith(title),
+                     qPrintable(title + QLatin1Char('\n') + text[page - 1]));
         }
         // The Chinese texts are set in the WenQuanYi face.
         QVERIFY(poppler("pdffonts", {pdf}).contains(QStringLiteral("WenQuanYi")));
@@ -252,9 +257,9 @@ private slots:
         // middle band where the picture lies.
         const int home = contentsPage(text, QStringLiteral("Screen 1: Home"));
         const QString png = p.Dir() + QStringLiteral("/page");
-        poppler("pdftoppm", {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-f"),
-                             QString::number(home), QStringLiteral("-l"), QString::number(home),
-                             QStringLiteral("-singlefile"), pdf, png});
+        poppler("pdftoppm", {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
+                             QStringLiteral("-f"), QString::number(home), QStringLiteral("-l"),
+                             QString::number(home), QStringLiteral("-singlefile"), pdf, png});
         const QImage page(png + QStringLiteral(".png"));
         QVERIFY(!page.isNull());
         int dark = 0;
@@ -301,7 +306,8 @@ private slots:
         CReportProject p;
         CDiagramEntityContainer edited;
         edited.SetPaperSize(QSize(192, 64));
-        auto extra = named<CObjectNumeric>(p.App().model, QStringLiteral("UnsavedOne"), 0, 40, 40, 56);
+        auto extra =
+            named<CObjectNumeric>(p.App().model, QStringLiteral("UnsavedOne"), 0, 40, 40, 56);
         extra->reg.address = 0500;
         edited.AddLoaded(std::move(extra));
         const CProjectScreenObjects files(p.App(), {});
@@ -328,7 +334,8 @@ private slots:
         const int pages = p.Write(pdf, QStringLiteral("chs"));
         QVERIFY(pages > 0);
         const QString all = drawnText(pdf);
-        for (const char* heading : {"目录", "面板配置", "通讯与设备", "报警", "功能键", "画面 2：泵站"})
+        for (const char* heading :
+             {"目录", "面板配置", "通讯与设备", "报警", "功能键", "画面 2：泵站"})
             QVERIFY2(all.contains(QString::fromUtf8(heading)), heading);
         QVERIFY(all.contains(QStringLiteral("第 1 页，共 %1 页").arg(pages)));
         QVERIFY(poppler("pdffonts", {pdf}).contains(QStringLiteral("WenQuanYi")));
@@ -342,7 +349,8 @@ private slots:
         const QString pdf = dir.path() + QStringLiteral("/Example.pdf");
         QByteArray out, err;
         auto report = [&](const QStringList& args) {
-            return TestSupport::Run(TestSupport::QvCli(), QStringList{QStringLiteral("report")} + args, &out, &err,
+            return TestSupport::Run(TestSupport::QvCli(),
+                                    QStringList{QStringLiteral("report")} + args, &out, &err,
                                     120000);
         };
         QCOMPARE(report({pkg, QStringLiteral("-o"), pdf}), 0);
@@ -359,37 +367,46 @@ private slots:
         QVERIFY(storage.OpenProject(location, name));
         const QString all = drawnText(pdf);
         int objects = 0;
-        CProjectScreenObjects(folder.App(), {}).ForEach(
-            [&](const CScreenObject& screen, const CDiagramEntityContainer& container, bool) {
-                QVERIFY2(all.contains(screen.name), qPrintable(screen.name));
-                for (int i = 0; i < container.GetSize(); ++i) {
-                    const CDiagramEntity& o = *container.GetAt(i);
-                    QVERIFY2(all.contains(o.GetName()), qPrintable(o.GetName()));
-                    for (const RegisterRef* r : ObjectRegisters(o))
-                        QVERIFY2(all.contains(r->ToText()), qPrintable(r->ToText()));
-                    ++objects;
-                }
-            });
+        CProjectScreenObjects(folder.App(), {})
+            .ForEach(
+                [&](const CScreenObject& screen, const CDiagramEntityContainer& container, bool) {
+                    QVERIFY2(all.contains(screen.name), qPrintable(screen.name));
+                    for (int i = 0; i < container.GetSize(); ++i) {
+                        const CDiagramEntity& o = *container.GetAt(i);
+                        QVERIFY2(all.contains(o.GetName()), qPrintable(o.GetName()));
+                        for (const RegisterRef* r : ObjectRegisters(o))
+                            QVERIFY2(all.contains(r->ToText()), qPrintable(r->ToText()));
+                        ++objects;
+                    }
+                });
         QVERIFY(objects > 5);
 
         const QString letter = dir.path() + QStringLiteral("/letter.pdf");
-        QCOMPARE(report({pkg, QStringLiteral("-o"), letter, QStringLiteral("--lang"), QStringLiteral("chs"),
-                         QStringLiteral("--paper"), QStringLiteral("letter")}),
-                 0);
+        QCOMPARE(
+            report({pkg, QStringLiteral("-o"), letter, QStringLiteral("--lang"),
+                    QStringLiteral("chs"), QStringLiteral("--paper"), QStringLiteral("letter")}),
+            0);
         QVERIFY(poppler("pdfinfo", {letter}).contains(QStringLiteral("612 x 792")));
         QVERIFY(pageTexts(letter).join(QString()).contains(QStringLiteral("目录")));
 
         // Refusals: usage errors, a package it cannot read, a file it cannot
         // write; none leaves a file behind.
         const QString none = dir.path() + QStringLiteral("/none.pdf");
-        QCOMPARE(report({pkg, QStringLiteral("-o"), none, QStringLiteral("--lang"), QStringLiteral("fr")}), 2);
-        QCOMPARE(report({pkg, QStringLiteral("-o"), none, QStringLiteral("--paper"), QStringLiteral("a3")}), 2);
+        QCOMPARE(report({pkg, QStringLiteral("-o"), none, QStringLiteral("--lang"),
+                         QStringLiteral("fr")}),
+                 2);
+        QCOMPARE(report({pkg, QStringLiteral("-o"), none, QStringLiteral("--paper"),
+                         QStringLiteral("a3")}),
+                 2);
         QCOMPARE(report({pkg}), 2);
-        QCOMPARE(report({dir.path() + QStringLiteral("/missing.cgp"), QStringLiteral("-o"), none}), 3);
+        QCOMPARE(report({dir.path() + QStringLiteral("/missing.cgp"), QStringLiteral("-o"), none}),
+                 3);
         QVERIFY(TestSupport::WriteFile(dir.path() + QStringLiteral("/bad.cgp"), "not a zip file"));
         QCOMPARE(report({dir.path() + QStringLiteral("/bad.cgp"), QStringLiteral("-o"), none}), 3);
         QVERIFY(!QFile::exists(none));
-        QCOMPARE(report({pkg, QStringLiteral("-o"), dir.path() + QStringLiteral("/no/such/folder/r.pdf")}), 3);
+        QCOMPARE(report({pkg, QStringLiteral("-o"),
+                         dir.path() + QStringLiteral("/no/such/folder/r.pdf")}),
+                 3);
         QVERIFY(QString::fromUtf8(err).contains(QStringLiteral("cannot write")));
     }
 };

@@ -66,9 +66,10 @@ class CProjectComparison
 {
 public:
     CProjectComparison(const RuntimeImage& image, CTessanApp& app)
-        : image_(image), app_(app), m_(app.model)
-    {
-    }
+        : image_(image),
+          app_(app),
+          m_(app.model)
+    {}
 
     void Run()
     {
@@ -221,8 +222,8 @@ private:
             // Pictures lie one after another in compile order.
             QCOMPARE(r.pictureOffset, pictureEnd & 0xFFFFFF);
             const int pictures = o.Kind() == OBJ_DYNAMIC_TEXT
-                ? int(static_cast<const CObjectDynamicText&>(o).texts.size())
-                : 1;
+                                     ? int(static_cast<const CObjectDynamicText&>(o).texts.size())
+                                     : 1;
             if (pictures > 0)
                 QVERIFY(image_.Picture(r.pictureOffset, r.w, r.h));
             pictureEnd += quint32(PictureBytes(rect) * pictures);
@@ -257,9 +258,9 @@ private:
             const auto& t = static_cast<const CObjectTrendMeter&>(o);
             const bool dec = t.model == 0;
             QCOMPARE(r.reg, CodeOf(m_, t.reg));
-            QCOMPARE(r.flagsC, std::uint8_t((t.decimalPlaces & 0x0F) << 4
-                                            | Bit(t.registerCount != 1, 3) | Bit(t.isFloat, 2)
-                                            | Bit(dec && t.isSigned, 1) | Bit(dec, 0)));
+            QCOMPARE(r.flagsC,
+                     std::uint8_t((t.decimalPlaces & 0x0F) << 4 | Bit(t.registerCount != 1, 3)
+                                  | Bit(t.isFloat, 2) | Bit(dec && t.isSigned, 1) | Bit(dec, 0)));
             QCOMPARE(r.dataPoints, std::uint8_t(t.dataPoints));
             QCOMPARE(r.interval, std::uint16_t(t.interval));
             QCOMPARE(r.maximum, t.maximum);
@@ -277,10 +278,10 @@ private:
         case OBJ_NUMERIC: {
             const auto& n = static_cast<const CObjectNumeric&>(o);
             QCOMPARE(r.reg, CodeOf(m_, n.reg));
-            QCOMPARE(r.flagsE, std::uint8_t(Bit(n.set, 7) | Bit(n.encrypt, 6)
-                                            | Bit(n.registerCount != 1, 5) | Bit(n.isFloat, 4)
-                                            | Bit(n.inversion, 3) | Bit(n.doubleSize, 2)
-                                            | Bit(n.isSigned, 1) | Bit(n.model == 0, 0)));
+            QCOMPARE(r.flagsE,
+                     std::uint8_t(Bit(n.set, 7) | Bit(n.encrypt, 6) | Bit(n.registerCount != 1, 5)
+                                  | Bit(n.isFloat, 4) | Bit(n.inversion, 3) | Bit(n.doubleSize, 2)
+                                  | Bit(n.isSigned, 1) | Bit(n.model == 0, 0)));
             QCOMPARE(r.digitsByte, std::uint8_t((n.decimalPlaces & 0x0F) << 4 | (n.digits & 0x0F)));
             QCOMPARE(r.flagsF, std::uint8_t(Bit(n.leadingZeros, 7) | Bit(n.rangeCheck, 0)));
             QCOMPARE(r.maximum, n.maximum);
@@ -291,14 +292,12 @@ private:
         case OBJ_STRING: {
             const auto& s = static_cast<const CObjectString&>(o);
             QCOMPARE(r.reg, CodeOf(m_, s.reg));
-            QCOMPARE(r.flagsG, std::uint8_t((Bit(s.doubleSize, 7) | Bit(s.inversion, 6))
-                                            + s.stringCount));
+            QCOMPARE(r.flagsG,
+                     std::uint8_t((Bit(s.doubleSize, 7) | Bit(s.inversion, 6)) + s.stringCount));
             QCOMPARE(r.registerCount, std::uint8_t(s.registerCount));
             break;
         }
-        default:
-            QCOMPARE(r.reg, RuntimeRegister{});
-            break;
+        default: QCOMPARE(r.reg, RuntimeRegister{}); break;
         }
     }
 
@@ -328,13 +327,29 @@ private:
         const CDeviceInfo& d = m_.Devices();
         QCOMPARE(c.currentDevice, std::uint8_t(d.protocolCode));
         QCOMPARE(c.BaudCode(), std::uint16_t(d.baudRate));
-        const std::array<std::uint8_t, 31> settings = {
-            std::uint8_t(d.baudRate >> 8), std::uint8_t(d.baudRate), d.parity, d.stopBits,
-            d.transmit, d.selectRs485, d.requireCts, d.controlRts, std::uint8_t(d.timeout),
-            std::uint8_t(d.pollTime >> 8), std::uint8_t(d.pollTime),
-            std::uint8_t(d.maxStationNumber), d.checksumType, d.registersPerMessage,
-            d.coilsPerMessage, d.linkSelector, d.wiring, d.byteOrder, d.wordOrder,
-            d.characterOrder, d.transmission, d.protocolStyle, d.enq};
+        const std::array<std::uint8_t, 31> settings = {std::uint8_t(d.baudRate >> 8),
+                                                       std::uint8_t(d.baudRate),
+                                                       d.parity,
+                                                       d.stopBits,
+                                                       d.transmit,
+                                                       d.selectRs485,
+                                                       d.requireCts,
+                                                       d.controlRts,
+                                                       std::uint8_t(d.timeout),
+                                                       std::uint8_t(d.pollTime >> 8),
+                                                       std::uint8_t(d.pollTime),
+                                                       std::uint8_t(d.maxStationNumber),
+                                                       d.checksumType,
+                                                       d.registersPerMessage,
+                                                       d.coilsPerMessage,
+                                                       d.linkSelector,
+                                                       d.wiring,
+                                                       d.byteOrder,
+                                                       d.wordOrder,
+                                                       d.characterOrder,
+                                                       d.transmission,
+                                                       d.protocolStyle,
+                                                       d.enq};
         QCOMPARE(c.settings, settings);
         QCOMPARE(c.ByteOrder(), d.byteOrder);
         QCOMPARE(c.WordOrder(), d.wordOrder);
@@ -650,10 +665,10 @@ void TestRuntimeImageReader::everyTruncationIsDamage()
                 continue;
             }
             const QString bad = ExpectDamage(b, QLatin1String(names[i]));
-            QVERIFY2(bad.isEmpty(), qPrintable(QStringLiteral("%1 less %2: %3")
-                                                   .arg(QLatin1String(names[i]))
-                                                   .arg(k)
-                                                   .arg(bad)));
+            QVERIFY2(
+                bad.isEmpty(),
+                qPrintable(
+                    QStringLiteral("%1 less %2: %3").arg(QLatin1String(names[i])).arg(k).arg(bad)));
         }
     }
 }
@@ -696,8 +711,8 @@ void TestRuntimeImageReader::damagedCountsAndOffsets()
          screens + 1},
         {"one screen less", [&](QByteArray& b) { Put16(b, screens + 1, 2); }, "screen image", -1},
         {"screen table offset",
-         [&](QByteArray& b) { Put32(b, screens + 16 + 6 + 2, s2.offset + 1); },
-         "screen image", screens + 16 + 6 + 2},
+         [&](QByteArray& b) { Put32(b, screens + 16 + 6 + 2, s2.offset + 1); }, "screen image",
+         screens + 16 + 6 + 2},
         {"screen record number", [&](QByteArray& b) { Put16(b, record1 + 1, 9); }, "screen image",
          record1 + 1},
         {"object count", [&](QByteArray& b) { Put16(b, record1 + 7, 0xFFFF); }, "screen image",
@@ -705,8 +720,8 @@ void TestRuntimeImageReader::damagedCountsAndOffsets()
         {"object kind", [&](QByteArray& b) { b[object1] = 8; }, "screen image", object1},
         {"object kind 0xFF", [&](QByteArray& b) { b[object1] = char(0xFF); }, "screen image",
          object1},
-        {"description count",
-         [&](QByteArray& b) { b[record1 + 106 + 1] = char(0xFF); }, "screen image", -1},
+        {"description count", [&](QByteArray& b) { b[record1 + 106 + 1] = char(0xFF); },
+         "screen image", -1},
         {"width flag", [&](QByteArray& b) { b[record1 + 106 + 2] = 0x12; }, "screen image",
          record1 + 106 + 2},
         {"alarm type", [&](QByteArray& b) { b[alarms] = 0; }, "alarm image", alarms},

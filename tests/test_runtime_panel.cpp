@@ -71,7 +71,10 @@ public:
             AddScreen(n);
     }
     CProjectModel& Model() { return App().model; }
-    CFunKeyParams& Key(int screen, int key) { return Model().FindScreen(screen)->keys[size_t(key - 1)]; }
+    CFunKeyParams& Key(int screen, int key)
+    {
+        return Model().FindScreen(screen)->keys[size_t(key - 1)];
+    }
     bool Load()
     {
         if (!Compile())
@@ -163,7 +166,8 @@ void TestRuntimePanel::startsWithLogScreen()
     QVERIFY(!p.panel.ShowsLogScreen());
     QCOMPARE(p.panel.CurrentScreen(), 2);
     QCOMPARE(p.panel.Memory().Word(R(510)), quint16(2));
-    QCOMPARE(kinds(p.panel.Log()), QList<Log::Kind>({Log::ScreenNumberWritten, Log::ScreenNumberWritten}));
+    QCOMPARE(kinds(p.panel.Log()),
+             QList<Log::Kind>({Log::ScreenNumberWritten, Log::ScreenNumberWritten}));
     QCOMPARE(p.panel.Log()[1].time, qint64(2000));
     QCOMPARE(p.panel.Log()[1].value, 2u);
     QCOMPARE(p.panel.Time(), qint64(2000));
@@ -360,9 +364,9 @@ void TestRuntimePanel::passwordKeys()
 void TestRuntimePanel::alarmList()
 {
     CPanelProject p;
-    const QStringList messages = {QStringLiteral("Tank low"), QStringLiteral("Motor hot"),
+    const QStringList messages = {QStringLiteral("Tank low"),  QStringLiteral("Motor hot"),
                                   QStringLiteral("Door open"), QStringLiteral("Oil"),
-                                  QStringLiteral("Fan"), QStringLiteral("Belt")};
+                                  QStringLiteral("Fan"),       QStringLiteral("Belt")};
     for (int i = 0; i < messages.size(); ++i) {
         CAlarmObject a(&p.Model());
         a.coil = coilRef(64 + i);
@@ -623,7 +627,8 @@ void TestRuntimePanel::twoRegisterValues()
     s.PlcWriteDWord(R(200), 0x00012345);
     QCOMPARE(s.Memory().Word(R(200)), quint16(lowFirst ? 0x2345 : 0x0001));
     QCOMPARE(s.Memory().Word(R(201)), quint16(lowFirst ? 0x0001 : 0x2345));
-    QCOMPARE(CPanelValue::Read(s.Memory(), R(200), NumericFormat(s.Image().screens[0].objects[0])).Text(),
+    QCOMPARE(CPanelValue::Read(s.Memory(), R(200), NumericFormat(s.Image().screens[0].objects[0]))
+                 .Text(),
              QStringLiteral("74565"));
     QVERIFY(s.EnterNumeric(0, QStringLiteral("65536")));
     QCOMPARE(s.Memory().Word(R(lowFirst ? 201 : 200)), quint16(1));
@@ -716,15 +721,21 @@ void TestRuntimePanel::references()
     const std::vector<PanelReference> rows = p.panel.References();
     QStringList table;
     for (const PanelReference& r : rows)
-        table << QStringLiteral("%1 %2 %3: %4").arg(r.text).arg(r.coil).arg(r.words).arg(r.uses.join(QStringLiteral("; ")));
-    QCOMPARE(table, QStringList({
-                        QStringLiteral("R10 0 3: Screen 3: String 3"),
-                        QStringLiteral("R700 0 2: Screen 3: Numeric 1; Screen 3: Bar Meter 2"),
-                        QStringLiteral("R764 0 1: PLC -> Panel"),
-                        QStringLiteral("R765 0 1: PLC -> Panel: Beep"),
-                        QStringLiteral("M7 1 1: Alarm 1"),
-                        QStringLiteral("M10 1 1: Screen 1: F2 Set Coil; Screen 3: Indicator Light 4; Alarm 2"),
-                    }));
+        table << QStringLiteral("%1 %2 %3: %4")
+                     .arg(r.text)
+                     .arg(r.coil)
+                     .arg(r.words)
+                     .arg(r.uses.join(QStringLiteral("; ")));
+    QCOMPARE(
+        table,
+        QStringList({
+            QStringLiteral("R10 0 3: Screen 3: String 3"),
+            QStringLiteral("R700 0 2: Screen 3: Numeric 1; Screen 3: Bar Meter 2"),
+            QStringLiteral("R764 0 1: PLC -> Panel"),
+            QStringLiteral("R765 0 1: PLC -> Panel: Beep"),
+            QStringLiteral("M7 1 1: Alarm 1"),
+            QStringLiteral("M10 1 1: Screen 1: F2 Set Coil; Screen 3: Indicator Light 4; Alarm 2"),
+        }));
     QVERIFY(rows[0].ascii && !rows[0].hasFormat);
     QVERIFY(rows[1].hasFormat && rows[1].format.isSigned && rows[1].format.twoRegisters);
     QCOMPARE(rows[1].reg, R(448));
@@ -741,14 +752,19 @@ void TestRuntimePanel::addressTexts()
     QCOMPARE(PanelAddressText(16976, false), QStringLiteral("0x4250")); // in no R row
     QCOMPARE(PanelAddressText(0x1234, true), QStringLiteral("0x1234")); // no bit area
     QCOMPARE(PanelAddressText(0xF008, false), QStringLiteral("0xF008"));
-    struct Case { const char* text; bool ok; quint16 address; bool coil; };
-    const Case cases[] = {{"R700", true, 448, false}, {"r700", true, 448, false},
-                          {"M10", true, 0xF008, true}, {"GI3777", true, 0xC7FF, true},
-                          {"I0", true, 0xE000, true},  {"SP777", true, 0xFFFF, true},
-                          {"R41120", false, 0, false}, {"R8", false, 0, false},
-                          {"M4000", false, 0, false},  {"X1", false, 0, false},
-                          {"R", false, 0, false},      {"700", false, 0, false},
-                          {"R-1", false, 0, false},    {"", false, 0, false}};
+    struct Case
+    {
+        const char* text;
+        bool ok;
+        quint16 address;
+        bool coil;
+    };
+    const Case cases[] = {
+        {"R700", true, 448, false},     {"r700", true, 448, false}, {"M10", true, 0xF008, true},
+        {"GI3777", true, 0xC7FF, true}, {"I0", true, 0xE000, true}, {"SP777", true, 0xFFFF, true},
+        {"R41120", false, 0, false},    {"R8", false, 0, false},    {"M4000", false, 0, false},
+        {"X1", false, 0, false},        {"R", false, 0, false},     {"700", false, 0, false},
+        {"R-1", false, 0, false},       {"", false, 0, false}};
     for (const Case& c : cases) {
         quint16 address = 1;
         bool coil = false;
@@ -767,7 +783,12 @@ void TestRuntimePanel::valuesInFormats()
     auto fmt = [](bool isFloat, bool dec, bool isSigned, bool two, int places) {
         return RuntimeValueFormat{isFloat, dec, isSigned, two, places};
     };
-    struct Shown { RuntimeValueFormat f; quint32 pattern; const char* text; };
+    struct Shown
+    {
+        RuntimeValueFormat f;
+        quint32 pattern;
+        const char* text;
+    };
     const Shown shown[] = {
         {fmt(false, true, true, false, 0), 0xFFFF, "-1"},
         {fmt(false, true, true, false, 0), 0x18000, "-32768"}, // one register: the low 16 bits
@@ -784,7 +805,13 @@ void TestRuntimePanel::valuesInFormats()
     for (const Shown& s : shown)
         QCOMPARE(CPanelValue(s.pattern, s.f).Text(), QString::fromLatin1(s.text));
 
-    struct Typed { RuntimeValueFormat f; const char* text; bool ok; quint32 pattern; };
+    struct Typed
+    {
+        RuntimeValueFormat f;
+        const char* text;
+        bool ok;
+        quint32 pattern;
+    };
     const Typed typed[] = {
         {fmt(false, true, true, false, 0), "-32768", true, 0x8000},
         {fmt(false, true, true, false, 0), "32768", false, 0},

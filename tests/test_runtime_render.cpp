@@ -251,7 +251,8 @@ void TestRuntimeRender::dynamicTextByValue()
     const int pictureSize = 64 * 2;
     CPanelFrame expected;
     if (entry >= 0)
-        unpack(expected, 8, 8, 64, 16, im.bitmap.mid(16), U24(im.screen, r + 10) + entry * pictureSize);
+        unpack(expected, 8, 8, 64, 16, im.bitmap.mid(16),
+               U24(im.screen, r + 10) + entry * pictureSize);
     const CPanelFrame frame = s.panel.Frame();
     QVERIFY2(frame == expected, qPrintable(differences(frame, expected)));
     if (entry >= 0)
@@ -269,18 +270,23 @@ void TestRuntimeRender::numericFormats_data()
     QTest::addColumn<QString>("shown");
     // 5 digits; the signed and float fields keep a place for the sign.
     QTest::newRow("signed 16") << 1 << false << 0 << true << 2 << quint32(12345) << " 123.45";
-    QTest::newRow("signed 16 negative") << 1 << false << 0 << true << 2 << quint32(quint16(-12345)) << "-123.45";
+    QTest::newRow("signed 16 negative")
+        << 1 << false << 0 << true << 2 << quint32(quint16(-12345)) << "-123.45";
     QTest::newRow("signed 32") << 2 << false << 0 << true << 2 << quint32(12345) << " 123.45";
-    QTest::newRow("signed 32 negative") << 2 << false << 0 << true << 2 << quint32(-12345) << "-123.45";
+    QTest::newRow("signed 32 negative")
+        << 2 << false << 0 << true << 2 << quint32(-12345) << "-123.45";
     QTest::newRow("unsigned 16") << 1 << false << 0 << false << 2 << quint32(12345) << "123.45";
     QTest::newRow("unsigned 32") << 2 << false << 0 << false << 2 << quint32(12345) << "123.45";
     // Four BCD digits cannot hold 12345: the nearest, one place.
     QTest::newRow("BCD 16") << 1 << false << 1 << false << 1 << quint32(0x1234) << " 123.4";
     QTest::newRow("BCD 32") << 2 << false << 1 << false << 2 << quint32(0x12345) << "123.45";
-    QTest::newRow("float") << 2 << true << 0 << false << 2 << std::bit_cast<quint32>(123.45f) << " 123.45";
-    QTest::newRow("float negative") << 2 << true << 0 << false << 2 << std::bit_cast<quint32>(-123.45f) << "-123.45";
+    QTest::newRow("float") << 2 << true << 0 << false << 2 << std::bit_cast<quint32>(123.45f)
+                           << " 123.45";
+    QTest::newRow("float negative")
+        << 2 << true << 0 << false << 2 << std::bit_cast<quint32>(-123.45f) << "-123.45";
     QTest::newRow("too wide") << 2 << false << 0 << false << 2 << quint32(123456) << "######";
-    QTest::newRow("BCD digit above 9") << 1 << false << 1 << false << 0 << quint32(0x12A4) << "#####";
+    QTest::newRow("BCD digit above 9")
+        << 1 << false << 1 << false << 0 << quint32(0x12A4) << "#####";
     QTest::newRow("small value") << 1 << false << 0 << false << 2 << quint32(5) << "  0.05";
 }
 
@@ -361,7 +367,12 @@ void TestRuntimeRender::barMeters_data()
     QTest::addColumn<int>("value");
     for (int d = 0; d < 4; ++d)
         for (int v : {0, 50, 100})
-            QTest::addRow("%s at %d", d == 0 ? "UP" : d == 1 ? "DOWN" : d == 2 ? "RIGHT" : "LEFT", v)
+            QTest::addRow("%s at %d",
+                          d == 0   ? "UP"
+                          : d == 1 ? "DOWN"
+                          : d == 2 ? "RIGHT"
+                                   : "LEFT",
+                          v)
                 << d << v;
 }
 
@@ -411,8 +422,12 @@ void TestRuntimeRender::lights()
     CLoadedScreen s;
     const CProjectModel& m = s.Model();
     Objects objects;
-    struct LightCase { int x, shape, dbl, inv; };
-    const LightCase lights[] = {{0, 0, 0, 0}, {20, 1, 0, 0}, {40, 0, 1, 0}, {80, 1, 1, 1}, {120, 0, 0, 1}};
+    struct LightCase
+    {
+        int x, shape, dbl, inv;
+    };
+    const LightCase lights[] = {
+        {0, 0, 0, 0}, {20, 1, 0, 0}, {40, 0, 1, 0}, {80, 1, 1, 1}, {120, 0, 0, 1}};
     for (int i = 0; i < 5; ++i) {
         auto o = placed<CObjectIndicatorLight>(m, lights[i].x, 8, lights[i].x + 32, 40);
         o->coil.address = i;
@@ -433,7 +448,8 @@ void TestRuntimeRender::lights()
             QVERIFY2(f.Pixel(sp.x + size / 2, 8 + size / 2) == lit, qPrintable(what));
             // The outline is there either way; nothing outside the size.
             QVERIFY2(f.Pixel(sp.x + size / 2, 8) && f.Pixel(sp.x, 8 + size / 2), qPrintable(what));
-            QVERIFY2(darkIn(f, sp.x + size, 8, 1, size) == 0 && darkIn(f, sp.x, 8 + size, size, 1) == 0,
+            QVERIFY2(darkIn(f, sp.x + size, 8, 1, size) == 0
+                         && darkIn(f, sp.x, 8 + size, size, 1) == 0,
                      qPrintable(what));
             // A circle leaves its corners light; a rectangle does not.
             QVERIFY2(f.Pixel(sp.x, 8) == bool(sp.shape), qPrintable(what));
@@ -463,7 +479,8 @@ void TestRuntimeRender::strings()
         objects.push_back(std::move(fancy));
         QVERIFY(s.Load(std::move(objects)));
         auto word = [&](char a, char b) {
-            return quint16(byteOrder == 0 ? (quint8(a) << 8 | quint8(b)) : (quint8(b) << 8 | quint8(a)));
+            return quint16(byteOrder == 0 ? (quint8(a) << 8 | quint8(b))
+                                          : (quint8(b) << 8 | quint8(a)));
         };
         s.panel.PlcWriteWord(R(10), word('A', 'B'));
         s.panel.PlcWriteWord(R(11), word('C', 'D'));
@@ -499,7 +516,7 @@ void TestRuntimeRender::trendMeter()
     };
     CPanelFrame f = s.panel.Frame();
     QVERIFY(f.Pixel(3, 0) && f.Pixel(3, 28) && f.Pixel(63, 28)); // axes
-    QCOMPARE(curveAt(f, 0), y0); // the first sample, at the minimum
+    QCOMPARE(curveAt(f, 0), y0);                                 // the first sample, at the minimum
     QCOMPARE(curveAt(f, 1), -1);
 
     s.panel.PlcWriteWord(R(400), 100);

@@ -229,8 +229,8 @@ void T::unescapedFilesReadAsBefore()
     QCOMPARE(b->blackInversion, 1);
     QCOMPARE(bm->WriteLine(), plain);
 
-    auto shifted = CreateObjectFromLine(QStringLiteral(
-        "Static Bitmap`0,0,16,16,T,N,0,Folder,a,b.bmp,2,1;"));
+    auto shifted =
+        CreateObjectFromLine(QStringLiteral("Static Bitmap`0,0,16,16,T,N,0,Folder,a,b.bmp,2,1;"));
     QVERIFY(shifted);
     QCOMPARE(static_cast<CObjectStaticBitmap*>(shifted.get())->fileName, QStringLiteral("a"));
     QCOMPARE(static_cast<CObjectStaticBitmap*>(shifted.get())->scaling, 0);
@@ -245,14 +245,20 @@ void T::rangeFieldsReadAsFloatingPointTruncated()
     auto back = CreateObjectFromLine(line);
     QCOMPARE(static_cast<CObjectBarMeter*>(back.get())->maximum, 0xFFFFFFFFu);
 
-    const struct { const char* text; quint32 pattern; } cases[] = {
-        {"-1", 0xFFFFFFFFu}, {"123.9", 123}, {"-2.5", 0xFFFFFFFEu}, {"1e3", 1000},
-        {"4294967296", 0}, {"4294967297", 1}, {" 7x", 7}, {"abc", 0}, {"", 0},
-        {"1e400", 0}, {"nan", 0}, {"99999999999999999999999", 0},
+    const struct
+    {
+        const char* text;
+        quint32 pattern;
+    } cases[] = {
+        {"-1", 0xFFFFFFFFu}, {"123.9", 123},    {"-2.5", 0xFFFFFFFEu},
+        {"1e3", 1000},       {"4294967296", 0}, {"4294967297", 1},
+        {" 7x", 7},          {"abc", 0},        {"", 0},
+        {"1e400", 0},        {"nan", 0},        {"99999999999999999999999", 0},
     };
     for (const auto& c : cases) {
         QString l = line;
-        l.replace(QStringLiteral(",4294967295,"), QStringLiteral(",%1,").arg(QLatin1String(c.text)));
+        l.replace(QStringLiteral(",4294967295,"),
+                  QStringLiteral(",%1,").arg(QLatin1String(c.text)));
         auto o = CreateObjectFromLine(l);
         QVERIFY2(o, c.text);
         QCOMPARE(static_cast<CObjectBarMeter*>(o.get())->maximum, c.pattern);
@@ -272,9 +278,13 @@ void T::shortLinesAndMinimumFieldCounts()
     QVERIFY(!CreateObjectFromLine(numericLine(19)));
 
     // The least field counts of each kind; one fewer is refused.
-    const struct { const char* kind; int minimum; } kinds[] = {
-        {"Static Text", 16}, {"Dynamic Text", 22}, {"Static Bitmap", 4}, {"Bar Meter", 14},
-        {"Trend Meter", 15}, {"Indicator Light", 7}, {"Numeric", 20}, {"String", 10},
+    const struct
+    {
+        const char* kind;
+        int minimum;
+    } kinds[] = {
+        {"Static Text", 16}, {"Dynamic Text", 22},   {"Static Bitmap", 4}, {"Bar Meter", 14},
+        {"Trend Meter", 15}, {"Indicator Light", 7}, {"Numeric", 20},      {"String", 10},
     };
     for (const auto& k : kinds) {
         auto make = [&](int count) {
@@ -287,7 +297,8 @@ void T::shortLinesAndMinimumFieldCounts()
         QVERIFY2(!CreateObjectFromLine(make(k.minimum - 1)), k.kind);
     }
     // A bar meter with 14 fields: the maximum and direction read as 0.
-    auto bar = CreateObjectFromLine(QStringLiteral("Bar Meter`0,0,8,32,t,n,0,D,R,1024,0,0,1,1,0,0,0,0,0,0,5"));
+    auto bar = CreateObjectFromLine(
+        QStringLiteral("Bar Meter`0,0,8,32,t,n,0,D,R,1024,0,0,1,1,0,0,0,0,0,0,5"));
     QVERIFY(bar);
     QCOMPARE(static_cast<CObjectBarMeter*>(bar.get())->minimum, 5u);
     QCOMPARE(static_cast<CObjectBarMeter*>(bar.get())->maximum, 0u);
@@ -349,8 +360,9 @@ void T::linesThatMakeNoObjectAreSkipped()
     QString twoAccents = g;
     twoAccents.replace(QStringLiteral(",Static Text,0,"), QStringLiteral(",Static Text,0,a`b,"));
     const QString text = QStringLiteral("paper:192,64;\r\n") + g + QStringLiteral("\r\n")
-        + twoAccents + QStringLiteral("\r\nUnknown`0,0,1,1,a,b,0;\r\n\r\nno accent\r\n")
-        + QStringLiteral("Static Text`1,2,3;\r\n") + g + QStringLiteral("\n") + g;
+                         + twoAccents
+                         + QStringLiteral("\r\nUnknown`0,0,1,1,a,b,0;\r\n\r\nno accent\r\n")
+                         + QStringLiteral("Static Text`1,2,3;\r\n") + g + QStringLiteral("\n") + g;
     CDiagramEntityContainer c;
     CTessanDoc::ReadBytes(TestSupport::Utf16(text), c, false);
     // LF-only endings and a missing last line end read too.
@@ -366,7 +378,8 @@ void T::longFaceNameIsCut()
     CObjectStaticText t;
     t.font.faceName = face;
     auto back = CreateObjectFromLine(t.WriteLine());
-    QCOMPARE(static_cast<CObjectStaticText*>(back.get())->font.faceName, QString(31, QLatin1Char('F')));
+    QCOMPARE(static_cast<CObjectStaticText*>(back.get())->font.faceName,
+             QString(31, QLatin1Char('F')));
 }
 
 void T::moreObjectsThanTheLimitLoadWhole()
@@ -432,7 +445,8 @@ void T::fileErrors()
     QTemporaryDir dir;
     CDiagramEntityContainer c;
     QString error;
-    QVERIFY(!CTessanDoc::LoadFile(dir.path() + QStringLiteral("/missing"), c, false, nullptr, &error));
+    QVERIFY(
+        !CTessanDoc::LoadFile(dir.path() + QStringLiteral("/missing"), c, false, nullptr, &error));
     QVERIFY(!error.isEmpty());
     // A folder where the screen file should be: an error, the container as it was.
     c.AddLoaded(CreateObjectOfKind(OBJ_STRING));

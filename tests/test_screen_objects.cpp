@@ -30,7 +30,11 @@ private slots:
 
 void T::newObjectsOfEveryKind()
 {
-    const struct { const char* name; int minW, minH, resizable, formId; } kinds[] = {
+    const struct
+    {
+        const char* name;
+        int minW, minH, resizable, formId;
+    } kinds[] = {
         {"Static Text", 8, 8, 1, 196},     {"Dynamic Text", 8, 8, 1, 197},
         {"Static Bitmap", 16, 16, 1, 198}, {"Bar Meter", 8, 8, 1, 199},
         {"Trend Meter", 16, 16, 1, 200},   {"Indicator Light", 16, 16, 0, 201},
@@ -86,8 +90,9 @@ void T::newObjectsOfEveryKind()
     QVERIFY(FontSpec::Default() == expected);
     for (int kind : {OBJ_STATIC_TEXT, OBJ_DYNAMIC_TEXT}) {
         auto text = CreateObjectOfKind(kind);
-        QVERIFY2(text->WriteLine().endsWith(QString::fromUtf8(",134,0,0,宋体,-15,0,0,0,0,0,0,0,400,0;")),
-                 qPrintable(text->WriteLine()));
+        QVERIFY2(
+            text->WriteLine().endsWith(QString::fromUtf8(",134,0,0,宋体,-15,0,0,0,0,0,0,0,400,0;")),
+            qPrintable(text->WriteLine()));
     }
 }
 

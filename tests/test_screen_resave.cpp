@@ -26,7 +26,8 @@ QString canonical(const QString& text)
     CTessanDoc::ReadBytes(TestSupport::Utf16(text), c, false);
     c.SetPaperSize(QSize(192, 64));
     const QByteArray bytes = CTessanDoc::WriteBytes(c);
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
+                              bytes.size() / 2);
 }
 
 } // namespace
@@ -88,11 +89,12 @@ void T::resaveScreens()
 
     // Save As: the screens are written under the new name.
     const QString renamed = out.path() + QStringLiteral("/sub/Q.cgp");
-    QCOMPARE(TestSupport::Run(TestSupport::QvCli(),
-                              {QStringLiteral("resave"), package, renamed, QStringLiteral("--screens")}),
+    QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {QStringLiteral("resave"), package, renamed,
+                                                     QStringLiteral("--screens")}),
              0);
     const QStringList entries = TestSupport::ZipEntries(renamed);
-    QVERIFY2(entries.contains(QStringLiteral("Q.cgp - #2 Main, valves")), qPrintable(entries.join(u'|')));
+    QVERIFY2(entries.contains(QStringLiteral("Q.cgp - #2 Main, valves")),
+             qPrintable(entries.join(u'|')));
     QVERIFY(!entries.contains(entry));
     QCOMPARE(TestSupport::ZipEntryBytes(renamed, QStringLiteral("Q.cgp - #2 Main, valves")),
              TestSupport::Utf16(expected));
@@ -124,9 +126,11 @@ void T::screenDocumentsFollowSaveAs()
 
     QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + QStringLiteral("/B.cgp")));
     QVERIFY(!docs.AnyModified());
-    const QByteArray saved = TestSupport::ReadFile(app.ProjectFolder() + QStringLiteral("/B.cgp - #5 S"));
-    QVERIFY(QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.constData()), saved.size() / 2)
-                .contains(QStringLiteral("\r\nbasic`")));
+    const QByteArray saved =
+        TestSupport::ReadFile(app.ProjectFolder() + QStringLiteral("/B.cgp - #5 S"));
+    QVERIFY(
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.constData()), saved.size() / 2)
+            .contains(QStringLiteral("\r\nbasic`")));
     app.openScreens = nullptr;
 }
 

@@ -17,7 +17,8 @@ namespace {
 
 void makeProject(CProjectModel& model)
 {
-    model.ResetProjectModel("Line1", "/tmp", "RU03", QString::fromLatin1(ProtocolTables::kVardoVSequence));
+    model.ResetProjectModel("Line1", "/tmp", "RU03",
+                            QString::fromLatin1(ProtocolTables::kVardoVSequence));
 }
 
 quint32 bitsOf(float f)
@@ -42,7 +43,8 @@ private slots:
         QVERIFY(Limits(VF_BCD_16).setsSpinRange);
         QCOMPARE(HintText(Limits(VF_SIGNED_16)), QString("Min: -32768  Max: 32767"));
         QCOMPARE(HintText(Limits(VF_UNSIGNED_32)), QString("Min: 0  Max: 4294967295"));
-        QCOMPARE(HintText(Limits(VF_FLOAT)), QString("Min: -1000000000.000000  Max: 1000000000.000000"));
+        QCOMPARE(HintText(Limits(VF_FLOAT)),
+                 QString("Min: -1000000000.000000  Max: 1000000000.000000"));
         QCOMPARE(HintText(StartLimits()), QString("Min: 0  Max: 65535"));
 
         QCOMPARE(ShowValue(VF_SIGNED_16, 0xFFFFFFFFu), QString("-1"));
@@ -53,7 +55,8 @@ private slots:
         QCOMPARE(StoreValue(VF_BCD_16, "9999"), std::optional<quint32>(0x9999));
         QCOMPARE(StoreValue(VF_BCD_32, "12345678"), std::optional<quint32>(0x12345678));
         QCOMPARE(StoreValue(VF_SIGNED_16, "-32768"), std::optional<quint32>(0xFFFF8000u));
-        QCOMPARE(StoreValue(VF_SIGNED_16, ""), std::optional<quint32>(0xFFFF8000u)); // empty: the minimum
+        QCOMPARE(StoreValue(VF_SIGNED_16, ""),
+                 std::optional<quint32>(0xFFFF8000u)); // empty: the minimum
         QCOMPARE(StoreValue(VF_FLOAT, "-2.5"), std::optional<quint32>(bitsOf(-2.5f)));
         QVERIFY(!StoreValue(VF_SIGNED_16, "-32769"));
         QVERIFY(!StoreValue(VF_UNSIGNED_16, "65536"));
@@ -79,8 +82,10 @@ private slots:
         QVERIFY(!ChangeFormat(VF_UNSIGNED_16, VF_BCD_16, "65535"));
         QVERIFY(!ChangeFormat(VF_UNSIGNED_32, VF_BCD_32, "100000000"));
         QVERIFY(!ChangeFormat(VF_SIGNED_16, VF_UNSIGNED_16, "-1")); // all ones as unsigned
-        QCOMPARE(ChangeFormat(VF_SIGNED_32, VF_UNSIGNED_32, "-1"), std::optional<QString>("4294967295"));
-        QCOMPARE(ChangeFormat(VF_UNSIGNED_32, VF_SIGNED_32, "4294967295"), std::optional<QString>("-1"));
+        QCOMPARE(ChangeFormat(VF_SIGNED_32, VF_UNSIGNED_32, "-1"),
+                 std::optional<QString>("4294967295"));
+        QCOMPARE(ChangeFormat(VF_UNSIGNED_32, VF_SIGNED_32, "4294967295"),
+                 std::optional<QString>("-1"));
         QCOMPARE(ChangeFormat(VF_SIGNED_16, VF_FLOAT, "-5"), std::optional<QString>("-5.000000"));
         QCOMPARE(ChangeFormat(VF_FLOAT, VF_UNSIGNED_16, "1.500000"), std::optional<QString>("1"));
         QVERIFY(!ChangeFormat(VF_FLOAT, VF_UNSIGNED_16, "-"));
@@ -99,17 +104,22 @@ private slots:
         QCOMPARE(m->radix, 1);
         QCOMPARE(m->ToText(), QString("DEV001.M.100"));
         QVERIFY(RegisterRefText::Parse(model, "DEV001.R.677", RegisterRef::KindWord));
-        QCOMPARE(RegisterRefText::Parse(model, "DEV001.R.700", RegisterRef::KindWord)->address, 448);
+        QCOMPARE(RegisterRefText::Parse(model, "DEV001.R.700", RegisterRef::KindWord)->address,
+                 448);
         QVERIFY(RegisterRefText::Parse(model, "DEV001.R.41200", RegisterRef::KindWord));
         QVERIFY(!RegisterRefText::Parse(model, "DEV001.R.41240", RegisterRef::KindWord, &error));
-        QCOMPARE(error.English(), QString("Error Obj-001 : Register Number is invalid\n[0, 677]\n[700, 777]"
-                                          "\n[1000, 7577]\n[7600, 7777]\n[10000, 41077]\n[41100, 41117]"
-                                          "\n[41200, 41237]"));
-        QVERIFY(!RegisterRefText::Parse(model, "DEV001.M.8", RegisterRef::KindWord, &error)); // no word area
-        QCOMPARE(error.English(), QString("The register reference is invalid. Write it as device.area.number, "
-                                          "for example DEV001.R.2000"));
+        QCOMPARE(error.English(),
+                 QString("Error Obj-001 : Register Number is invalid\n[0, 677]\n[700, 777]"
+                         "\n[1000, 7577]\n[7600, 7777]\n[10000, 41077]\n[41100, 41117]"
+                         "\n[41200, 41237]"));
+        QVERIFY(!RegisterRefText::Parse(model, "DEV001.M.8", RegisterRef::KindWord,
+                                        &error)); // no word area
+        QCOMPARE(error.English(),
+                 QString("The register reference is invalid. Write it as device.area.number, "
+                         "for example DEV001.R.2000"));
         QVERIFY(!RegisterRefText::Parse(model, "DEV001.R.2000", RegisterRef::KindBit));
-        QVERIFY(!RegisterRefText::Parse(model, "DEV001.M.8", RegisterRef::KindBit)); // 8 is no octal digit
+        QVERIFY(!RegisterRefText::Parse(model, "DEV001.M.8",
+                                        RegisterRef::KindBit)); // 8 is no octal digit
         QVERIFY(!RegisterRefText::Parse(model, "DEV001.M.4000", RegisterRef::KindBit));
         QVERIFY(!RegisterRefText::Parse(model, "DEV009.M.1", RegisterRef::KindBit, &error));
         QCOMPARE(error.English(), QString("The device DEV009 is not in the device list"));
@@ -136,7 +146,8 @@ private slots:
         QCOMPARE(ScreenCommands::CheckName(""), NameProblem::Empty);
         QCOMPARE(ScreenCommands::CheckName("a/b"), NameProblem::BadCharacter);
         QCOMPARE(ScreenCommands::CheckName("a\\b"), NameProblem::BadCharacter);
-        QCOMPARE(ScreenCommands::CheckName(QString("a") + QChar(9) + "b"), NameProblem::BadCharacter);
+        QCOMPARE(ScreenCommands::CheckName(QString("a") + QChar(9) + "b"),
+                 NameProblem::BadCharacter);
         QCOMPARE(ScreenCommands::CheckName(".."), NameProblem::BadEnding);
         QCOMPARE(ScreenCommands::CheckName("Pump\t"), NameProblem::BadCharacter);
         QCOMPARE(ScreenCommands::CheckName("Pump "), NameProblem::BadEnding);
@@ -165,10 +176,13 @@ private slots:
         CProjectModel model;
         makeProject(model);
         LocalText error;
-        auto read = [&](const QByteArray& bytes) { return AlarmListCsv::Read(bytes, model, &error); };
+        auto read = [&](const QByteArray& bytes) {
+            return AlarmListCsv::Read(bytes, model, &error);
+        };
 
         // A byte-order mark, LF line ends, a quoted line break is no message.
-        auto ok = read("\xEF\xBB\xBF" "Coil,Message\nDEV001.M.7,\"a,b\"\nDEV001.M.10,c\n\n");
+        auto ok = read("\xEF\xBB\xBF"
+                       "Coil,Message\nDEV001.M.7,\"a,b\"\nDEV001.M.10,c\n\n");
         QVERIFY(ok);
         QCOMPARE(ok->start->address, 7);
         QCOMPARE(ok->messages, QStringList({"a,b", "c"}));
@@ -176,15 +190,24 @@ private slots:
         QVERIFY(!read("coil,message\r\n")->start);
 
         QVERIFY(!read("DEV001.M.7,a\n"));
-        QCOMPARE(error.English(), QString("The first line of an alarm list file must be coil,message"));
+        QCOMPARE(error.English(),
+                 QString("The first line of an alarm list file must be coil,message"));
         QVERIFY(!read("coil,message\nDEV001.M.7,\"open\n"));
         QCOMPARE(error.English(), QString("Line 2 of the file has a quote that is not closed"));
         QVERIFY(!read("coil,message\nDEV001.M.7,\"a\nb\"\n"));
-        QCOMPARE(error.English(), QString("Row 1 (line 2 of the file) is invalid: the message must have 1 to 24 characters"));
+        QCOMPARE(
+            error.English(),
+            QString(
+                "Row 1 (line 2 of the file) is invalid: the message must have 1 to 24 characters"));
         QVERIFY(!read("coil,message\nDEV001.M.7,a,b\n"));
-        QCOMPARE(error.English(), QString("Row 1 (line 2 of the file) is invalid: it must hold a coil and a message"));
+        QCOMPARE(
+            error.English(),
+            QString("Row 1 (line 2 of the file) is invalid: it must hold a coil and a message"));
         QVERIFY(!read("coil,message\nDEV001.R.7,a\n"));
-        QCOMPARE(error.English(), QString("Row 1 (line 2 of the file) is invalid: the coil DEV001.R.7 is not a coil of the project"));
+        QCOMPARE(
+            error.English(),
+            QString(
+                "Row 1 (line 2 of the file) is invalid: the coil DEV001.R.7 is not a coil of the project"));
         QVERIFY(!read("coil,message\n\xFF\xFE,a\n"));
         QCOMPARE(error.English(), QString("The file is not UTF-8 text"));
 

@@ -18,7 +18,9 @@ private slots:
         const QString path = dir.path() + "/a.ini";
         QCOMPARE(CProfileFile::ReadString(path, "App", "Key", "def"), QString("def"));
         QVERIFY(!QFile::exists(path)); // a read never creates the file
-        WriteFile(path, "; comment\r\n[App]\r\n  KEY = some value \r\nNum=-12abc\r\n[Other]\r\nKey=x\r\n");
+        WriteFile(
+            path,
+            "; comment\r\n[App]\r\n  KEY = some value \r\nNum=-12abc\r\n[Other]\r\nKey=x\r\n");
         QCOMPARE(CProfileFile::ReadString(path, "app", "key"), QString("some value"));
         QCOMPARE(CProfileFile::ReadString(path, "OTHER", "KEY"), QString("x"));
         QCOMPARE(CProfileFile::ReadString(path, "App", "Missing", "d"), QString("d"));
@@ -31,14 +33,18 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.path() + "/a.ini";
-        const QByteArray before = "; keep me\r\n[App]\r\nA=1\r\nZoom=3\r\n\r\n[Debug]\r\nCompilerData=0\r\n";
+        const QByteArray before =
+            "; keep me\r\n[App]\r\nA=1\r\nZoom=3\r\n\r\n[Debug]\r\nCompilerData=0\r\n";
         WriteFile(path, before);
         QVERIFY(CProfileFile::WriteString(path, "app", "ZOOM", "5"));
-        QCOMPARE(ReadFile(path), QByteArray("; keep me\r\n[App]\r\nA=1\r\nZOOM=5\r\n\r\n[Debug]\r\nCompilerData=0\r\n"));
+        QCOMPARE(
+            ReadFile(path),
+            QByteArray("; keep me\r\n[App]\r\nA=1\r\nZOOM=5\r\n\r\n[Debug]\r\nCompilerData=0\r\n"));
         QVERIFY(CProfileFile::WriteString(path, "App", "New", "v"));
         QVERIFY(CProfileFile::WriteString(path, "Third", "K", "w"));
-        QCOMPARE(ReadFile(path), QByteArray("; keep me\r\n[App]\r\nA=1\r\nZOOM=5\r\nNew=v\r\n\r\n[Debug]\r\n"
-                                            "CompilerData=0\r\n[Third]\r\nK=w\r\n"));
+        QCOMPARE(ReadFile(path),
+                 QByteArray("; keep me\r\n[App]\r\nA=1\r\nZOOM=5\r\nNew=v\r\n\r\n[Debug]\r\n"
+                            "CompilerData=0\r\n[Third]\r\nK=w\r\n"));
         // A new file is UTF-8 with the one entry.
         const QString fresh = dir.path() + "/new.ini";
         QVERIFY(CProfileFile::WriteString(fresh, "App", "COMPORT", "ttyUSB0"));
@@ -149,11 +155,13 @@ private slots:
         QVERIFY(!SplitCommandLinePath("Line1", &location, &name));
 
         // Made absolute for another instance: only a plain relative path.
-        QCOMPARE(AbsoluteCommandLinePath("P/Line1.cgp", "/home/me"), QString("/home/me/P/Line1.cgp"));
+        QCOMPARE(AbsoluteCommandLinePath("P/Line1.cgp", "/home/me"),
+                 QString("/home/me/P/Line1.cgp"));
         QCOMPARE(AbsoluteCommandLinePath("Line1.cgp", "/home/me"), QString("/home/me/Line1.cgp"));
         QCOMPARE(AbsoluteCommandLinePath("/srv/Line1.cgp", "/home/me"), QString("/srv/Line1.cgp"));
         QCOMPARE(AbsoluteCommandLinePath("\"Line 1.cgp\"", "/home/me"), QString("\"Line 1.cgp\""));
-        QCOMPARE(AbsoluteCommandLinePath("D:\\Work\\L.cgp", "/home/me"), QString("D:\\Work\\L.cgp"));
+        QCOMPARE(AbsoluteCommandLinePath("D:\\Work\\L.cgp", "/home/me"),
+                 QString("D:\\Work\\L.cgp"));
         QCOMPARE(AbsoluteCommandLinePath(QString(), "/home/me"), QString());
     }
 
@@ -185,10 +193,12 @@ private slots:
         // An installed copy: the program folder cannot be written, so the
         // settings live in the user's data folder, which does not exist yet.
         QTemporaryDir program, data;
-        const QByteArray installed = "[App]\r\nLanguage=1\r\nSoftwareManuals=/opt/corvel/manual.pdf\r\n"
-                                     "[Language]\r\n0=en\r\n1=chs\r\n";
+        const QByteArray installed =
+            "[App]\r\nLanguage=1\r\nSoftwareManuals=/opt/corvel/manual.pdf\r\n"
+            "[Language]\r\n0=en\r\n1=chs\r\n";
         WriteFile(program.path() + "/QV_.ini", installed);
-        QFile::setPermissions(program.path() + "/QV_.ini", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(program.path() + "/QV_.ini",
+                              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         const QString user = data.path() + "/share/Corvel";
         const AppPaths p = AppPaths::InUserDataFolder(program.path(), user);
         QCOMPARE(p.programDir, program.path());

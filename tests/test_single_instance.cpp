@@ -178,7 +178,8 @@ private slots:
 
         CDesktopIntegration installed(program + "/qv", QString(), data);
         QVERIFY(QFileInfo::exists(installed.DesktopEntryPath()));
-        QVERIFY(ReadFile(installed.DesktopEntryPath()).contains("Exec=\"" + QFile::encodeName(program) + "/qv\" %f"));
+        QVERIFY(ReadFile(installed.DesktopEntryPath())
+                    .contains("Exec=\"" + QFile::encodeName(program) + "/qv\" %f"));
         QVERIFY(QFileInfo::exists(installed.MimePackagePath()));
 
         // Told to end (SIGTERM) with nothing unsaved, it ends as Exit does:

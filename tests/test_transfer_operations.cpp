@@ -86,14 +86,15 @@ private slots:
         QVERIFY(RestoreAccepts({3, 0, 0, 0}, {2, 9, 9, 9}));
         QCOMPARE(FirmwareVersion::RequiredBy(MakeImage(20, {4, 3, 2, 1})),
                  (std::array<uint8_t, 4>{4, 3, 2, 1}));
-        QCOMPARE(FirmwareVersion::RequiredBy(QByteArray(9, '\x07')), (std::array<uint8_t, 4>{7, 0, 0, 0}));
+        QCOMPARE(FirmwareVersion::RequiredBy(QByteArray(9, '\x07')),
+                 (std::array<uint8_t, 4>{7, 0, 0, 0}));
     }
 
     void informationValues()
     {
         CTestProgramFolder f;
         CPanelInformation info;
-        QVERIFY(!info.Parse(QByteArray(16, '\0')));      // byte 0 must be its length
+        QVERIFY(!info.Parse(QByteArray(16, '\0'))); // byte 0 must be its length
         QVERIFY(!info.Parse(Hex("10") + QByteArray(14, '\0')));
         QVERIFY(info.Parse(Hex("10 01020304 01 00000401 00000402 01 00")));
         QCOMPARE(info.FirmwareText(), QStringLiteral("V1.2.3.4"));
@@ -117,7 +118,8 @@ private slots:
         QVERIFY(!b.Read(path));
         QVERIFY(TestSupport::WriteFile(path, QByteArray(64, '\x01')));
         QVERIFY(!b.Read(path));
-        QVERIFY(TestSupport::WriteFile(path, QByteArray(16, '\x05') + QByteArray(60, '\0') + Hex("36093609")));
+        QVERIFY(TestSupport::WriteFile(path, QByteArray(16, '\x05') + QByteArray(60, '\0')
+                                                 + Hex("36093609")));
         QVERIFY(b.Read(path));
         QCOMPARE(b.image, QByteArray(16, '\x05'));
         QCOMPARE(b.password, QStringLiteral("36093609"));
@@ -127,15 +129,19 @@ private slots:
         QCOMPARE(TestSupport::ReadFile(path).size(), 80);
         QVERIFY(CRuntimeBackup::Write(path, QByteArray(128, '\x03')));
         QCOMPARE(TestSupport::ReadFile(path), QByteArray(128, '\x03'));
-        QVERIFY(!CRuntimeBackup::Write(dir.filePath(QStringLiteral("none/x.rtfbak")), QByteArray(128, 'x')));
+        QVERIFY(!CRuntimeBackup::Write(dir.filePath(QStringLiteral("none/x.rtfbak")),
+                                       QByteArray(128, 'x')));
 
         QCOMPARE(CRuntimeBackup::DefaultName(QDateTime(QDate(2024, 3, 5), QTime(7, 8, 9))),
                  QStringLiteral("20240305070809.rtfbak"));
-        QCOMPARE(CRuntimeBackup::WithExtension(QStringLiteral("panel")), QStringLiteral("panel.rtfbak"));
+        QCOMPARE(CRuntimeBackup::WithExtension(QStringLiteral("panel")),
+                 QStringLiteral("panel.rtfbak"));
         QCOMPARE(CRuntimeBackup::WithExtension(QStringLiteral("panel.RTFBAK")),
                  QStringLiteral("panel.RTFBAK.rtfbak"));
-        QCOMPARE(CRuntimeBackup::WithExtension(QStringLiteral("panel.rtfbak")), QStringLiteral("panel.rtfbak"));
-        QCOMPARE(CRuntimeBackup::WithExtension(QStringLiteral(".rtfbak")), QStringLiteral(".rtfbak.rtfbak"));
+        QCOMPARE(CRuntimeBackup::WithExtension(QStringLiteral("panel.rtfbak")),
+                 QStringLiteral("panel.rtfbak"));
+        QCOMPARE(CRuntimeBackup::WithExtension(QStringLiteral(".rtfbak")),
+                 QStringLiteral(".rtfbak.rtfbak"));
     }
 
     void restoreChecksLeaveTheImageAlone()
@@ -148,8 +154,10 @@ private slots:
         };
         using TransferOperations::CheckRestore;
         const std::array<uint16_t, 4> panelFw{2, 0, 0, 0};
-        const QString good = file("good.rtfbak", BackupBytes(MakeImage(128, {2, 0, 0, 0}), "24681357"));
-        QCOMPARE(CheckRestore(QString(), "p", panelFw).error, QStringLiteral("Please input file path"));
+        const QString good =
+            file("good.rtfbak", BackupBytes(MakeImage(128, {2, 0, 0, 0}), "24681357"));
+        QCOMPARE(CheckRestore(QString(), "p", panelFw).error,
+                 QStringLiteral("Please input file path"));
         QCOMPARE(CheckRestore(file("64.rtfbak", QByteArray(64, 'x')), "p", panelFw).error,
                  QStringLiteral("Input file invalid"));
         QCOMPARE(CheckRestore(dir.filePath("missing.rtfbak"), "p", panelFw).error,
@@ -162,12 +170,12 @@ private slots:
                  QStringLiteral("Can not download the runtim file to old version device"));
         // The panel holds 128 KB with the trailer: a larger image is no backup
         // of it, and going down it would overrun the panel's memory.
-        QCOMPARE(CheckRestore(file("big.rtfbak", BackupBytes(MakeImage(131009, {2, 0, 0, 0}), "1")), "p",
-                              panelFw)
+        QCOMPARE(CheckRestore(file("big.rtfbak", BackupBytes(MakeImage(131009, {2, 0, 0, 0}), "1")),
+                              "p", panelFw)
                      .error,
                  QStringLiteral("Input file invalid"));
-        QVERIFY(CheckRestore(file("full.rtfbak", BackupBytes(MakeImage(131008, {2, 0, 0, 0}), "1")), "p",
-                             panelFw)
+        QVERIFY(CheckRestore(file("full.rtfbak", BackupBytes(MakeImage(131008, {2, 0, 0, 0}), "1")),
+                             "p", panelFw)
                     .error.isEmpty());
         const TransferOperations::RestoreCheck ok = CheckRestore(good, "p", panelFw);
         QVERIFY(ok.error.isEmpty());
@@ -179,12 +187,14 @@ private slots:
         CTestProgramFolder f;
         const QByteArray project = MakeImage(64, {1, 0, 0, 0});
         f.App().runtimeImage = project;
-        QVERIFY(!CheckRestore(file("80b.rtfbak", QByteArray(80, 'y')), "p", panelFw).error.isEmpty());
+        QVERIFY(
+            !CheckRestore(file("80b.rtfbak", QByteArray(80, 'y')), "p", panelFw).error.isEmpty());
         QCOMPARE(f.App().runtimeImage, project);
         VirtualPanelOptions o;
         o.firmware = {2, 0, 0, 0};
         auto panel = StartPanel(o);
-        QCOMPARE(TransferOperations::DownloadProject(f.App(), {panel->DevicePath(), 0, {}}, {}), int(TR_OK));
+        QCOMPARE(TransferOperations::DownloadProject(f.App(), {panel->DevicePath(), 0, {}}, {}),
+                 int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
         QCOMPARE(panel->Store().image, project);
 
@@ -192,8 +202,9 @@ private slots:
         // password; the project's image and need-compile flag stay, so the
         // next Project Transfer sends the project again.
         f.App().model.needCompile = false;
-        QCOMPARE(TransferOperations::RestoreBackup(f.App(), ok, panel->DevicePath(), ok.password, {}),
-                 int(TR_OK));
+        QCOMPARE(
+            TransferOperations::RestoreBackup(f.App(), ok, panel->DevicePath(), ok.password, {}),
+            int(TR_OK));
         QVERIFY(panel->WaitForDownloads(2));
         QCOMPARE(panel->Store().image, ok.image);
         QCOMPARE(panel->Store().password, Hex("24681357"));
@@ -224,37 +235,46 @@ private slots:
             o.storeDir = store.path();
             auto panel = StartPanel(o);
             bool written = true;
-            QVERIFY(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111111", existing,
-                                                       {}, &written)
+            QVERIFY(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111111",
+                                                       existing, {}, &written)
                     != TR_OK);
             QVERIFY(!written);
             QCOMPARE(TestSupport::ReadFile(existing), QByteArray("old contents"));
         }
-        auto panel = StartPanel([&] { VirtualPanelOptions o; o.storeDir = store.path(); return o; }());
+        auto panel = StartPanel([&] {
+            VirtualPanelOptions o;
+            o.storeDir = store.path();
+            return o;
+        }());
         const QString fresh = dir.filePath(QStringLiteral("new.rtfbak"));
         bool written = true;
-        QCOMPARE(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111112", fresh, {}, &written),
+        QCOMPARE(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111112", fresh,
+                                                    {}, &written),
                  int(TR_WRONG_REPLY + 6));
         QVERIFY(!QFile::exists(fresh));
-        QCOMPARE(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111111", fresh, {}, &written),
+        QCOMPARE(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111111", fresh,
+                                                    {}, &written),
                  int(TR_OK));
         QVERIFY(written);
         QCOMPARE(TestSupport::ReadFile(fresh), BackupBytes(MakeImage(128), "11111111"));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files).size() == 2); // no temporary left behind
-        QCOMPARE(f.messages.last(), qMakePair(QStringLiteral("Upload runtime file OK!"), QStringLiteral("Information")));
+        QCOMPARE(f.messages.last(), qMakePair(QStringLiteral("Upload runtime file OK!"),
+                                              QStringLiteral("Information")));
 
         // A folder that takes no file (not even from root): the upload went
         // well, but the one message is the error naming the file.
         f.messages.clear();
         f.kinds.clear();
         const QString blocked = QStringLiteral("/proc/corvel-backup.rtfbak");
-        QCOMPARE(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111111", blocked, {}, &written),
+        QCOMPARE(TransferOperations::UploadToBackup(f.App(), panel->DevicePath(), "11111111",
+                                                    blocked, {}, &written),
                  int(TR_OK));
         QVERIFY(!written);
         QVERIFY(!QFile::exists(blocked));
         QCOMPARE(f.messages.size(), 1);
-        QCOMPARE(f.messages[0], qMakePair(QStringLiteral("The backup file %1 can't be written").arg(blocked),
-                                          QStringLiteral("Error")));
+        QCOMPARE(f.messages[0],
+                 qMakePair(QStringLiteral("The backup file %1 can't be written").arg(blocked),
+                           QStringLiteral("Error")));
         QCOMPARE(f.kinds[0], MessageKind::Error);
     }
 
@@ -262,7 +282,11 @@ private slots:
     {
         CTestProgramFolder f;
         CTessanApp& app = f.App();
-        auto panel = StartPanel([] { VirtualPanelOptions o; o.firmware = {2, 0, 0, 0}; return o; }());
+        auto panel = StartPanel([] {
+            VirtualPanelOptions o;
+            o.firmware = {2, 0, 0, 0};
+            return o;
+        }());
         QVERIFY(panel);
         app.settings.WriteSetting(QStringLiteral("COMPORT"), QStringLiteral("ttyUSB0"));
         app.model.transferInfo.enableUpdateRuntimeFile = 1;
@@ -328,7 +352,8 @@ private slots:
         QCOMPARE(app.stopFlag.load(), 1);
         // The core keeps nothing itself: the project and COMPORT are as they were.
         QCOMPARE(app.model.transferInfo.uploadPassword, QStringLiteral("52815281"));
-        QCOMPARE(app.settings.GetSettingString(QStringLiteral("COMPORT")), QStringLiteral("ttyUSB0"));
+        QCOMPARE(app.settings.GetSettingString(QStringLiteral("COMPORT")),
+                 QStringLiteral("ttyUSB0"));
         QVERIFY(!app.model.modified);
 
         TransferChoice enabled{QStringLiteral("x"), 1, QStringLiteral("123")};
@@ -355,25 +380,30 @@ private slots:
         QCOMPARE(out, QStringLiteral("Download runtime file OK!\n"));
 
         QCOMPARE(Cli({"info", "--port", panel.path}, &out, &err), 0);
-        QCOMPARE(out, QStringLiteral("Panel Type: RU03\nFirmware Version: V2.1.0.0\nTotal: 128 KB\n"
-                                     "Used: 192 Bytes\nFree: 127 KB\nProtocol: Vardo V-Sequence (R Series)\n"
-                                     "Runtime File Upload State: Enable\nGet information OK!\n"));
+        QCOMPARE(out, QStringLiteral(
+                          "Panel Type: RU03\nFirmware Version: V2.1.0.0\nTotal: 128 KB\n"
+                          "Used: 192 Bytes\nFree: 127 KB\nProtocol: Vardo V-Sequence (R Series)\n"
+                          "Runtime File Upload State: Enable\nGet information OK!\n"));
 
         const QString backup = dir.filePath(QStringLiteral("b.rtfbak"));
-        QCOMPARE(Cli({"upload", "--port", link, "--password", "13572468", "-o", backup}, &out, &err), 0);
+        QCOMPARE(
+            Cli({"upload", "--port", link, "--password", "13572468", "-o", backup}, &out, &err), 0);
         QCOMPARE(out, QStringLiteral("Upload runtime file OK!\n"));
         QCOMPARE(TestSupport::ReadFile(backup),
                  BackupBytes(MakeImage(130, {2, 1, 0, 0}) + QByteArray(62, '\0'), "13572468"));
 
         // A backup that cannot be written: one error naming it, no success.
         const QString blocked = QStringLiteral("/proc/corvel-cli.rtfbak");
-        QCOMPARE(Cli({"upload", "--port", link, "--password", "13572468", "-o", blocked}, &out, &err), 1);
+        QCOMPARE(
+            Cli({"upload", "--port", link, "--password", "13572468", "-o", blocked}, &out, &err),
+            1);
         QVERIFY(!out.contains(QStringLiteral("OK!")) && !err.contains(QStringLiteral("OK!")));
         QVERIFY(err.endsWith(QStringLiteral("The backup file %1 can't be written\n").arg(blocked)));
         QCOMPARE(err.count(QStringLiteral("can't be written")), 1);
 
         const QString wrong = dir.filePath(QStringLiteral("w.rtfbak"));
-        QCOMPARE(Cli({"upload", "--port", link, "--password", "13572469", "-o", wrong}, &out, &err), 1);
+        QCOMPARE(Cli({"upload", "--port", link, "--password", "13572469", "-o", wrong}, &out, &err),
+                 1);
         QVERIFY(err.contains(QStringLiteral("PTC010:\n\nUpload password error! Please redo.\n")));
         QVERIFY(!QFile::exists(wrong));
 
@@ -382,20 +412,24 @@ private slots:
         QCOMPARE(Cli({"restore", backup, "--port", link}, &out, &err), 0);
         QCOMPARE(out, QStringLiteral("Get information OK!\nDownload runtime file OK!\n"));
         // The panel stores after the tool is done: give it a moment.
-        QTRY_COMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store/upload.flag"))), Hex("01"));
-        QCOMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store/password.bin"))), Hex("13572468"));
+        QTRY_COMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store/upload.flag"))),
+                     Hex("01"));
+        QCOMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store/password.bin"))),
+                 Hex("13572468"));
 
         const QString tooNew = dir.filePath(QStringLiteral("new.rtfbak"));
         TestSupport::WriteFile(tooNew, BackupBytes(MakeImage(128, {2, 1, 0, 1}), "1"));
         QCOMPARE(Cli({"restore", tooNew, "--port", link}, &out, &err), 1);
-        QVERIFY(err.endsWith(QStringLiteral("Can not download the runtim file to old version device\n")));
+        QVERIFY(err.endsWith(
+            QStringLiteral("Can not download the runtim file to old version device\n")));
         const QString shortFile = dir.filePath(QStringLiteral("short.rtfbak"));
         TestSupport::WriteFile(shortFile, QByteArray(64, '\0'));
         QCOMPARE(Cli({"restore", shortFile, "--port", link}, &out, &err), 1);
         QVERIFY(err.endsWith(QStringLiteral("Input file invalid\n")));
 
         QCOMPARE(Cli({"download", image, "--port", "/dev/pts/no-such"}, &out, &err), 1);
-        QVERIFY(err.endsWith(QStringLiteral("PTC002:\n\nDownload runtime file fail.Can't open connect.\n")));
+        QVERIFY(err.endsWith(
+            QStringLiteral("PTC002:\n\nDownload runtime file fail.Can't open connect.\n")));
         QCOMPARE(Cli({"upload", "--port", link}, &out, &err), 2);
         QCOMPARE(err.count(QStringLiteral("usage: qv-cli upload")), 1);
         QCOMPARE(Cli({"upload", "--port", link, "--bogus"}, &out, &err), 2);
@@ -416,7 +450,9 @@ private slots:
         QVERIFY(out.contains(QStringLiteral("Download runtime file OK!")));
         const QByteArray sent = TestSupport::ReadFile(compiled);
         QVERIFY(sent.size() > 16);
-        QTRY_COMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store2/runtime.bin"))).left(sent.size()), sent);
+        QTRY_COMPARE(TestSupport::ReadFile(dir.filePath(QStringLiteral("store2/runtime.bin")))
+                         .left(sent.size()),
+                     sent);
     }
 };
 

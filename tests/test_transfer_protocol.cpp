@@ -52,7 +52,8 @@ private slots:
         QCOMPARE(panel->Store().password, QByteArray("\x12\x34\x56\x78"));
         QCOMPARE(int(panel->Store().uploadFlag), 1);
         QCOMPARE(panel->LastCheckValue(), QByteArray(1, char(Xor(image))));
-        const QList<QPair<int, int>> expected = {{0, 0}, {49, 0}, {98, 0}, {100, 0}, {100, 1}, {100, 0}};
+        const QList<QPair<int, int>> expected = {{0, 0},   {49, 0},  {98, 0},
+                                                 {100, 0}, {100, 1}, {100, 0}};
         QCOMPARE(progress.Posts(), expected);
     }
 
@@ -78,11 +79,13 @@ private slots:
         auto panel = StartPanel(o);
         QVERIFY(panel);
         f.App().runtimeImage = MakeImage(100);
-        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()),
+                 int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
         // A wrong handshake reply costs one attempt only.
         auto other = StartPanel(WithFault(QStringLiteral("wrong@handshake")));
-        QCOMPARE(Run(f.App(), TO_DOWNLOAD, other->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, other->DevicePath(), 0, PackedPassword::Zero()),
+                 int(TR_OK));
     }
 
     void informationAndUploadRoundTrip()
@@ -142,14 +145,21 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
         const QString dl = QStringLiteral("Download runtime file fail.Receive error.");
-        QTest::newRow("dl1") << "wrong@dl1" << int(TO_DOWNLOAD) << 0x8001 << Nl("PTC009:") + dl + "(1)";
-        QTest::newRow("dl2") << "wrong@dl2" << int(TO_DOWNLOAD) << 0x8002 << Nl("PTC009:") + dl + "(2)";
-        QTest::newRow("dl3") << "wrong@dl3" << int(TO_DOWNLOAD) << 0x8003 << Nl("PTC009:") + dl + "(3)";
-        QTest::newRow("dl4") << "wrong@dl4:2" << int(TO_DOWNLOAD) << 0x8004 << Nl("PTC009:") + dl + "(4)";
-        QTest::newRow("dl5") << "wrong@dl5" << int(TO_DOWNLOAD) << 0x8005 << Nl("PTC009:") + dl + "(5)";
+        QTest::newRow("dl1") << "wrong@dl1" << int(TO_DOWNLOAD) << 0x8001
+                             << Nl("PTC009:") + dl + "(1)";
+        QTest::newRow("dl2") << "wrong@dl2" << int(TO_DOWNLOAD) << 0x8002
+                             << Nl("PTC009:") + dl + "(2)";
+        QTest::newRow("dl3") << "wrong@dl3" << int(TO_DOWNLOAD) << 0x8003
+                             << Nl("PTC009:") + dl + "(3)";
+        QTest::newRow("dl4") << "wrong@dl4:2" << int(TO_DOWNLOAD) << 0x8004
+                             << Nl("PTC009:") + dl + "(4)";
+        QTest::newRow("dl5") << "wrong@dl5" << int(TO_DOWNLOAD) << 0x8005
+                             << Nl("PTC009:") + dl + "(5)";
         const QString gi = QStringLiteral("Get information fail.Receive error.(0)");
-        QTest::newRow("info") << "wrong@info" << int(TO_GET_INFORMATION) << 0x8000 << Nl("PTC009:") + gi;
-        QTest::newRow("info-end") << "wrong@info-end" << int(TO_GET_INFORMATION) << 0x8000 << Nl("PTC009:") + gi;
+        QTest::newRow("info") << "wrong@info" << int(TO_GET_INFORMATION) << 0x8000
+                              << Nl("PTC009:") + gi;
+        QTest::newRow("info-end") << "wrong@info-end" << int(TO_GET_INFORMATION) << 0x8000
+                                  << Nl("PTC009:") + gi;
         const QString pw = Nl("PTC010:") + QStringLiteral("Upload password error! Please redo.");
         QTest::newRow("up-password") << "wrong@up-password" << int(TO_UPLOAD) << 0x8006 << pw;
         QTest::newRow("up-end") << "wrong@up-end" << int(TO_UPLOAD) << 0x8006 << pw;
@@ -198,9 +208,11 @@ private slots:
             if (percent == 25)
                 panel.reset();
         };
-        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero(), &progress),
-                 int(TR_SHORT_WRITE));
-        QCOMPARE(f.MessageTexts(), QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
+        QCOMPARE(
+            Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero(), &progress),
+            int(TR_SHORT_WRITE));
+        QCOMPARE(f.MessageTexts(),
+                 QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
     }
 
     void imageWhoseBlockCountDoesNotFitTwoBytes()
@@ -212,14 +224,17 @@ private slots:
         QVERIFY(panel);
         f.App().runtimeImage = MakeImage(65536 * 64 + 1);
         CRecordingProgress progress;
-        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero(), &progress),
-                 int(TR_SHORT_WRITE));
-        QCOMPARE(f.MessageTexts(), QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
+        QCOMPARE(
+            Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero(), &progress),
+            int(TR_SHORT_WRITE));
+        QCOMPARE(f.MessageTexts(),
+                 QStringList{Nl("PTC004:") + "Download runtime file fail.Can't send data."});
         QCOMPARE(progress.Posts(), (QList<QPair<int, int>>{{0, 0}, {100, 0}}));
         QCOMPARE(panel->DownloadsStored(), 0);
         // An image whose count fits goes out on the same port.
         f.App().runtimeImage = MakeImage(64 * 3);
-        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()),
+                 int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
     }
 
@@ -238,18 +253,21 @@ private slots:
         CTestProgramFolder f;
         f.App().runtimeImage = MakeImage(300, needs);
         for (auto [fw, code] : {std::pair<std::array<uint8_t, 4>, int>{{1, 1, 9, 9}, 7},
-                                {{2, 2, 0, 0}, 0}, {{2, 1, 0, 0}, 7}}) {
+                                {{2, 2, 0, 0}, 0},
+                                {{2, 1, 0, 0}, 7}}) {
             VirtualPanelOptions o;
             o.firmware = fw;
             auto panel = StartPanel(o);
-            QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), code);
+            QCOMPARE(Run(f.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()),
+                     code);
             if (code == 0)
                 QVERIFY(panel->WaitForDownloads(1));
             else
                 QCOMPARE(panel->DownloadsStored(), 0);
         }
         QCOMPARE(f.messages[0].first,
-                 Nl("PTC008:") + QStringLiteral("Download runtime file fail.Firmware version mismatch."));
+                 Nl("PTC008:")
+                     + QStringLiteral("Download runtime file fail.Firmware version mismatch."));
     }
 
     void portThatCannotBeOpened()
@@ -296,12 +314,17 @@ private slots:
         const CAppSettings& s = f.App().settings;
         auto text = [&](int op, int code) { return CTransfer::ResultText(s, op, code); };
         QCOMPARE(text(TO_UPLOAD, 0), QStringLiteral("Upload runtime file OK!"));
-        QCOMPARE(text(TO_DOWNLOAD, 2), Nl("PTC003:") + "Download runtime file fail.Can't close connect.");
-        QCOMPARE(text(TO_DOWNLOAD, 3), Nl("PTC001:") + "Download runtime file fail.Can't get handshake.");
+        QCOMPARE(text(TO_DOWNLOAD, 2),
+                 Nl("PTC003:") + "Download runtime file fail.Can't close connect.");
+        QCOMPARE(text(TO_DOWNLOAD, 3),
+                 Nl("PTC001:") + "Download runtime file fail.Can't get handshake.");
         QCOMPARE(text(TO_UPLOAD, 4), Nl("PTC004:") + "Upload runtime file fail.Can't send data.");
-        QCOMPARE(text(TO_DOWNLOAD, 0x4003), Nl("PTC008:") + "Download runtime file fail.Receive timeout. (3)");
-        QCOMPARE(text(TO_UPLOAD, 0x400A), Nl("PTC008:") + "Upload runtime file fail.Receive timeout. (10)");
-        QCOMPARE(text(TO_DOWNLOAD, 0x1234), Nl("PTC007:") + "Unknown information!Inforation is4660");
+        QCOMPARE(text(TO_DOWNLOAD, 0x4003),
+                 Nl("PTC008:") + "Download runtime file fail.Receive timeout. (3)");
+        QCOMPARE(text(TO_UPLOAD, 0x400A),
+                 Nl("PTC008:") + "Upload runtime file fail.Receive timeout. (10)");
+        QCOMPARE(text(TO_DOWNLOAD, 0x1234),
+                 Nl("PTC007:") + "Unknown information!Inforation is4660");
 
         // The names and fragments come from the message section of the language file.
         QVERIFY(TestSupport::WriteFile(s.Paths().SettingsFile(),
@@ -325,8 +348,10 @@ private slots:
         QVERIFY(panel);
         QCOMPARE(Run(f.App(), TO_GET_INFORMATION, panel->DevicePath(), 0, PackedPassword::Zero()),
                  int(TR_OK));
-        QCOMPARE(f.messages.last(), qMakePair(QStringLiteral("Read"), QStringLiteral("Information")));
-        QCOMPARE(Run(f.App(), TO_GET_INFORMATION, QString(), 0, PackedPassword::Zero()), int(TR_CANT_OPEN));
+        QCOMPARE(f.messages.last(),
+                 qMakePair(QStringLiteral("Read"), QStringLiteral("Information")));
+        QCOMPARE(Run(f.App(), TO_GET_INFORMATION, QString(), 0, PackedPassword::Zero()),
+                 int(TR_CANT_OPEN));
         QCOMPARE(f.messages.last().second, QStringLiteral("CAUTION"));
     }
 };

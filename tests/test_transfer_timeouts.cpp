@@ -28,7 +28,8 @@ void RunSilence(const QString& fault, int operation, int code, const QString& me
     f.App().runtimeImage = MakeImage(150);
     QElapsedTimer t;
     t.start();
-    QCOMPARE(Run(f.App(), operation, panel->DevicePath(), 1, PackedPassword::Pack(QStringLiteral("5281"))),
+    QCOMPARE(Run(f.App(), operation, panel->DevicePath(), 1,
+                 PackedPassword::Pack(QStringLiteral("5281"))),
              code);
     QVERIFY2(t.elapsed() >= 4900, qPrintable(QString::number(t.elapsed())));
     QCOMPARE(f.MessageTexts(), QStringList{message});
@@ -72,8 +73,10 @@ private slots:
     {
         QFETCH(QString, fault);
         QFETCH(int, step);
-        RunSilence(fault, TO_DOWNLOAD, 0x4000 + step,
-                   Nl("PTC008:") + QStringLiteral("Download runtime file fail.Receive timeout. (%1)").arg(step));
+        RunSilence(
+            fault, TO_DOWNLOAD, 0x4000 + step,
+            Nl("PTC008:")
+                + QStringLiteral("Download runtime file fail.Receive timeout. (%1)").arg(step));
     }
 
     void informationAndUploadTimeouts_data()

@@ -64,10 +64,10 @@ bool isField(const QWidget* w)
             || qobject_cast<const QAbstractItemView*>(p))
             return false;
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
-        || qobject_cast<const QComboBox*>(w) || qobject_cast<const QTextEdit*>(w)
-        || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QCheckBox*>(w)
-        || qobject_cast<const QRadioButton*>(w) || qobject_cast<const QAbstractItemView*>(w)
-        || qobject_cast<const QSlider*>(w);
+           || qobject_cast<const QComboBox*>(w) || qobject_cast<const QTextEdit*>(w)
+           || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QCheckBox*>(w)
+           || qobject_cast<const QRadioButton*>(w) || qobject_cast<const QAbstractItemView*>(w)
+           || qobject_cast<const QSlider*>(w);
 }
 
 // "Dialog: field" for each field without a name.
@@ -80,8 +80,8 @@ QStringList unnamedFields(QWidget* dialog, const QString& title)
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         const QString name = a ? a->text(QAccessible::Name).trimmed() : QString();
         if (name.isEmpty())
-            out.append(title + QStringLiteral(": ") + w->metaObject()->className() + QLatin1Char(' ')
-                       + w->objectName());
+            out.append(title + QStringLiteral(": ") + w->metaObject()->className()
+                       + QLatin1Char(' ') + w->objectName());
     }
     return out;
 }
@@ -114,9 +114,18 @@ private slots:
         };
 
         // The main window's and the start dialogs.
-        { CDlgAbout d(s, app.programVersion); check(d, "About"); }
-        { CDlgGridSize d(s, 8, 8); check(d, "Grid Size"); }
-        { CDlgZoom d(s, 100); check(d, "Zoom"); }
+        {
+            CDlgAbout d(s, app.programVersion);
+            check(d, "About");
+        }
+        {
+            CDlgGridSize d(s, 8, 8);
+            check(d, "Grid Size");
+        }
+        {
+            CDlgZoom d(s, 100);
+            check(d, "Zoom");
+        }
         {
             CDlgStartProject d(c, StartProjectDefaults::Initial(f.App()));
             for (int mode = 0; mode < 3; ++mode) {
@@ -124,15 +133,30 @@ private slots:
                 check(d, QStringLiteral("Start Project %1").arg(mode));
             }
         }
-        { CDlgProjectInfo d(s, app.model.info); check(d, "Project Information"); }
+        {
+            CDlgProjectInfo d(s, app.model.info);
+            check(d, "Project Information");
+        }
 
         // Screens, function keys, alarms.
         const CScreenObject* screen = app.model.FindScreen(1);
         QVERIFY(screen);
-        { CDlgScreenNew d(c); check(d, "New Screen"); }
-        { CDlgScreenRename d(c, 1, screen->name); check(d, "Rename Screen"); }
-        { CDlgScreenDelete d(c, [](const QList<int>&) {}); check(d, "Delete Screen"); }
-        { CDlgScreenOption d(c, *screen, RunModal, noPick); check(d, "Screen Option"); }
+        {
+            CDlgScreenNew d(c);
+            check(d, "New Screen");
+        }
+        {
+            CDlgScreenRename d(c, 1, screen->name);
+            check(d, "Rename Screen");
+        }
+        {
+            CDlgScreenDelete d(c, [](const QList<int>&) {});
+            check(d, "Delete Screen");
+        }
+        {
+            CDlgScreenOption d(c, *screen, RunModal, noPick);
+            check(d, "Screen Option");
+        }
         for (int type = 0; type < 4; ++type) {
             std::array<CFunKeyParams, 5> keys = screen->keys;
             for (CFunKeyParams& key : keys)
@@ -140,7 +164,10 @@ private slots:
             CDlgScreenFunKey d(c, keys, 0, noPick);
             check(d, QStringLiteral("Function Key %1").arg(type));
         }
-        { CDlgAlarm d(c, noPick, {}, {}); check(d, "Alarm"); }
+        {
+            CDlgAlarm d(c, noPick, {}, {});
+            check(d, "Alarm");
+        }
 
         // Setup and transfer.
         {
@@ -153,9 +180,16 @@ private slots:
                 check(d, "Panel Manager " + item->text(0));
             }
         }
-        { CDlgProtocol d(s, kVSeq, DeviceList::ProtocolDevice(app.model.Devices())); check(d, "Protocol"); }
-        { CDlgPanel2Plc d(s, f, app.model, app.model.plcAndPanel); check(d, "PLC <-> Panel"); }
-        for (int mode : {CDlgPassword::OptionPassword, CDlgPassword::UploadPassword, CDlgPassword::UploadWithStored}) {
+        {
+            CDlgProtocol d(s, kVSeq, DeviceList::ProtocolDevice(app.model.Devices()));
+            check(d, "Protocol");
+        }
+        {
+            CDlgPanel2Plc d(s, f, app.model, app.model.plcAndPanel);
+            check(d, "PLC <-> Panel");
+        }
+        for (int mode : {CDlgPassword::OptionPassword, CDlgPassword::UploadPassword,
+                         CDlgPassword::UploadWithStored}) {
             CDlgPassword d(s, mode, QStringLiteral("11112222"));
             check(d, QStringLiteral("Password %1").arg(mode));
         }
@@ -165,13 +199,23 @@ private slots:
             CDlgTransfer d(s, 1234, choice);
             check(d, "Transfer");
         }
-        { CDlgProgress d(s, f, QStringLiteral("Download")); check(d, "Progress"); }
-        { CDlgPanelInfo d(c, QString()); check(d, "Panel Information"); }
+        {
+            CDlgProgress d(s, f, QStringLiteral("Download"));
+            check(d, "Progress");
+        }
+        {
+            CDlgPanelInfo d(c, QString());
+            check(d, "Panel Information");
+        }
         for (int kind : {RegisterRef::KindWord, RegisterRef::KindBit}) {
             CDlgRegister d(s, f, app.model, app.model.plcAndPanel.panelToPlc, kind);
             check(d, QStringLiteral("Set Register %1").arg(kind));
         }
-        { CDlgBitmapManager d(c, QStringLiteral("BMP_Files\\Arrow"), QStringLiteral("arrow_16_16_RIGHT.bmp")); check(d, "Bitmap Manager"); }
+        {
+            CDlgBitmapManager d(c, QStringLiteral("BMP_Files\\Arrow"),
+                                QStringLiteral("arrow_16_16_RIGHT.bmp"));
+            check(d, "Bitmap Manager");
+        }
 
         // The property form of every kind, opened from the editor.
         CScreenDocument* doc = c.ScreenDocument(1);

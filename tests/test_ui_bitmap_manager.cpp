@@ -123,12 +123,14 @@ private slots:
 
         // The thumbnail: 80 x 80, 24-bit, the 16 x 16 picture grown five
         // times, its black left half black.
-        const QImage thumb = CBitmapThumbnailModel::Thumbnail(l.folder.Dir() + "/BMP_Files/Arrow/right.bmp");
+        const QImage thumb =
+            CBitmapThumbnailModel::Thumbnail(l.folder.Dir() + "/BMP_Files/Arrow/right.bmp");
         QCOMPARE(thumb.size(), QSize(80, 80));
         QCOMPARE(thumb.format(), QImage::Format_RGB888);
         QCOMPARE(thumb.pixelColor(10, 40), QColor(Qt::black));
         QCOMPARE(thumb.pixelColor(70, 40), QColor(Qt::white));
-        QCOMPARE(CBitmapThumbnailModel::Thumbnail(l.folder.Dir() + "/BMP_Files/Arrow/left.png").pixelColor(10, 40),
+        QCOMPARE(CBitmapThumbnailModel::Thumbnail(l.folder.Dir() + "/BMP_Files/Arrow/left.png")
+                     .pixelColor(10, 40),
                  QColor(Qt::white));
     }
 
@@ -145,8 +147,9 @@ private slots:
             QVERIFY(d.Fields().editImportPath->hasFocus() || !d.isVisible());
             ClickOk(d);
             QCOMPARE(d.result(), int(QDialog::Rejected));
-            QCOMPARE(l.folder.messages.last(),
-                     qMakePair(QString("Error OBJ-006 : Please selecte a bitmap!"), QString("Warning")));
+            QCOMPARE(
+                l.folder.messages.last(),
+                qMakePair(QString("Error OBJ-006 : Please selecte a bitmap!"), QString("Warning")));
         }
         // A category with nothing selected in its list refuses too.
         Select(d, d.CategoryItem("Arrow"));
@@ -187,7 +190,8 @@ private slots:
         QCOMPARE(QImage(l.userFolder() + "/pump.bmp").width(), 30);
         // A file that is no .bmp file, or is missing, changes nothing.
         QFile::copy(source, l.outside.path() + "/pump.png");
-        for (const QString& bad : {l.outside.path() + "/pump.png", l.outside.path() + "/gone.bmp"}) {
+        for (const QString& bad :
+             {l.outside.path() + "/pump.png", l.outside.path() + "/gone.bmp"}) {
             const int before = int(l.folder.messages.size());
             Retype(d, bad);
             QTest::mouseClick(d.Fields().buttonAdd, Qt::LeftButton);
@@ -217,8 +221,10 @@ private slots:
     void deleteAsksAndTakesFileAndEntry()
     {
         Library l;
-        QVERIFY(l.controller.ImportBitmap(l.outsideFile("a.bmp")) == CBitmapLibrary::ImportResult::Imported);
-        QVERIFY(l.controller.ImportBitmap(l.outsideFile("b.bmp")) == CBitmapLibrary::ImportResult::Imported);
+        QVERIFY(l.controller.ImportBitmap(l.outsideFile("a.bmp"))
+                == CBitmapLibrary::ImportResult::Imported);
+        QVERIFY(l.controller.ImportBitmap(l.outsideFile("b.bmp"))
+                == CBitmapLibrary::ImportResult::Imported);
         CDlgBitmapManager d(l.controller, QString(), QString());
         QCOMPARE(d.Files().rowCount(), 2);
         QVERIFY(!d.Fields().buttonDelete->isEnabled());
@@ -226,8 +232,9 @@ private slots:
         // Cancel keeps it.
         l.folder.answers = {MessageAnswer::Cancel};
         QTest::mouseClick(d.Fields().buttonDelete, Qt::LeftButton);
-        QCOMPARE(l.folder.messages.last(),
-                 qMakePair(QString("Are you sure you want to delete the bitmap?"), QString("Warning")));
+        QCOMPARE(
+            l.folder.messages.last(),
+            qMakePair(QString("Are you sure you want to delete the bitmap?"), QString("Warning")));
         QCOMPARE(l.folder.questions.last().buttons, MessageButtons::OkCancel);
         QCOMPARE(l.folder.questions.last().defaultButton, MessageAnswer::Cancel);
         QCOMPARE(d.Files().rowCount(), 2);
@@ -270,7 +277,8 @@ private slots:
         // Browse puts the chosen file into the path field.
         answers = {l.outside.path() + "/pump.bmp"};
         QTest::mouseClick(d.Fields().buttonBrowse, Qt::LeftButton);
-        QCOMPARE(d.Fields().editImportPath->text(), QDir::toNativeSeparators(l.outside.path() + "/pump.bmp"));
+        QCOMPARE(d.Fields().editImportPath->text(),
+                 QDir::toNativeSeparators(l.outside.path() + "/pump.bmp"));
         QCOMPARE(filters.last(), QString("BitMap Flies(*.bmp)|All Files (*.*)"));
 
         // Export One: "pump" writes pump.bmp, "copy.bmp" writes copy.bmp.
@@ -311,7 +319,8 @@ private slots:
         const QString fans = l.folder.Dir() + "/BMP_Files/Fan";
         QDir().mkpath(fans);
         for (int i = 0; i < 400; ++i)
-            QVERIFY(WriteBitmap(fans + QString("/fan%1.bmp").arg(i, 3, 10, QChar('0')), 32, 32, i % 32));
+            QVERIFY(WriteBitmap(fans + QString("/fan%1.bmp").arg(i, 3, 10, QChar('0')), 32, 32,
+                                i % 32));
         CDlgBitmapManager d(l.controller, "BMP_Files\\Fan", "fan399.bmp");
         d.resize(700, 500);
         d.show();
@@ -350,9 +359,11 @@ private slots:
         });
         QTest::mouseClick(form->findChild<QPushButton*>("buttonPickBitmap"), Qt::LeftButton);
         QVERIFY(driver.steps.isEmpty());
-        QCOMPARE(form->findChild<QLineEdit*>("editBitmap")->text(), QString("BMP_Files\\Arrow\\UP.BMP"));
-        QTest::mouseClick(form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
-                          Qt::LeftButton);
+        QCOMPARE(form->findChild<QLineEdit*>("editBitmap")->text(),
+                 QString("BMP_Files\\Arrow\\UP.BMP"));
+        QTest::mouseClick(
+            form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok),
+            Qt::LeftButton);
         QCOMPARE(bitmap->folder, QString("BMP_Files\\Arrow"));
         QCOMPARE(bitmap->fileName, QString("UP.BMP"));
     }
@@ -365,7 +376,8 @@ private slots:
             d.show();
             d.move(123, 77);
             d.resize(900, 640);
-            QTest::mouseClick(d.Fields().buttonBox->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+            QTest::mouseClick(d.Fields().buttonBox->button(QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
         }
         CDlgBitmapManager again(l.controller, QString(), QString());
         QCOMPARE(again.pos(), QPoint(123, 77));

@@ -92,7 +92,8 @@ private slots:
         }
         QCOMPARE(letters.size(), kObjectKindCount);
         QCOMPARE(ObjectKindOfCommand(CommandId::NewScreen), -1);
-        QCOMPARE(commands.Action(CommandId::ConfigurePassword)->text(), QStringLiteral("Configuree &Password..."));
+        QCOMPARE(commands.Action(CommandId::ConfigurePassword)->text(),
+                 QStringLiteral("Configuree &Password..."));
     }
 
     void noAcceleratorIsBoundTwice()
@@ -103,7 +104,8 @@ private slots:
             for (const QKeySequence& k : commands.Action(id)->shortcuts()) {
                 const QString key = k.toString(QKeySequence::PortableText);
                 QVERIFY2(!boundTo.contains(key),
-                         qPrintable(key + " is bound to " + boundTo.value(key) + " and " + CMainCommands::Key(id)));
+                         qPrintable(key + " is bound to " + boundTo.value(key) + " and "
+                                    + CMainCommands::Key(id)));
                 boundTo.insert(key, CMainCommands::Key(id));
             }
         }
@@ -147,7 +149,7 @@ private slots:
         stale.hasProject = false; // a screen left over from a closed project
         for (CommandId id : AllCommands()) {
             const bool always = CommandEnabling::RuleOf(id) == EnablingRule::Always
-                || (CommandEnabling::RuleOf(id) == EnablingRule::DocumentWindows);
+                                || (CommandEnabling::RuleOf(id) == EnablingRule::DocumentWindows);
             QVERIFY2(On(id, s) == (CommandEnabling::RuleOf(id) == EnablingRule::Always),
                      qPrintable(CMainCommands::Key(id)));
             QVERIFY2(On(id, stale) == always, qPrintable(CMainCommands::Key(id)));
@@ -169,8 +171,9 @@ private slots:
         for (CommandId id : AllCommands()) {
             const EnablingRule rule = CommandEnabling::RuleOf(id);
             if (rule == EnablingRule::ScreenView || rule == EnablingRule::ScreenEditorReady
-                || rule == EnablingRule::Undo || rule == EnablingRule::Redo || rule == EnablingRule::Selection
-                || rule == EnablingRule::ClipboardObjects || rule == EnablingRule::SelectionRegister)
+                || rule == EnablingRule::Undo || rule == EnablingRule::Redo
+                || rule == EnablingRule::Selection || rule == EnablingRule::ClipboardObjects
+                || rule == EnablingRule::SelectionRegister)
                 QVERIFY2(!On(id, s), qPrintable(CMainCommands::Key(id)));
         }
         // The screen commands follow the current screen and the copy.
@@ -178,8 +181,8 @@ private slots:
         QVERIFY(!On(CommandId::ScreenOption, s));
         QVERIFY(!On(CommandId::PasteScreen, s));
         s.currentScreen = 4;
-        for (CommandId id : {CommandId::DeleteScreen, CommandId::RenameScreen, CommandId::CopyScreen,
-                             CommandId::ScreenOption})
+        for (CommandId id : {CommandId::DeleteScreen, CommandId::RenameScreen,
+                             CommandId::CopyScreen, CommandId::ScreenOption})
             QVERIFY2(On(id, s), qPrintable(CMainCommands::Key(id)));
         QVERIFY(!On(CommandId::PasteScreen, s));
         s.copiedScreenHeld = true;

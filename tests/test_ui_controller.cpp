@@ -74,7 +74,8 @@ private slots:
 
         QVERIFY(!c.OpenProject(f.Dir(), "Broken"));
         QCOMPARE(f.messages.last(),
-                 qMakePair(QStringLiteral("Error GUI-004 : This file can't open"), QStringLiteral("Error")));
+                 qMakePair(QStringLiteral("Error GUI-004 : This file can't open"),
+                           QStringLiteral("Error")));
         QCOMPARE(f.kinds.last(), MessageKind::Error);
         QVERIFY(c.HasProject());
         QCOMPARE(closed.count(), 0);

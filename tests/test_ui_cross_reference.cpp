@@ -55,7 +55,8 @@ QStringList Shown(const CCrossReferencePane& pane)
     const CCrossReferenceModel* m = pane.Model();
     for (int r = 0; r < m->rowCount(); ++r) {
         const CrossReferenceRow& row = m->Row(r);
-        out << QStringLiteral("%1.%2.%3|%4|%5|%6").arg(row.device, row.area, row.address, row.use, row.place, row.finding);
+        out << QStringLiteral("%1.%2.%3|%4|%5|%6")
+                   .arg(row.device, row.area, row.address, row.use, row.place, row.finding);
     }
     return out;
 }
@@ -115,15 +116,19 @@ private slots:
         QVERIFY(e.dock->isVisible());
         QCOMPARE(e.dock->windowTitle(), QStringLiteral("Cross Reference"));
         // Beside Output: one tab group.
-        QVERIFY(e.w.tabifiedDockWidgets(e.dock).contains(e.w.findChild<QDockWidget*>("DockOutput")));
-        QCOMPARE(Shown(e.pane()), QStringList({"DEV001.R.1777|object|#1 Screen 1 'WIDE' (Numeric)|overlap",
-                                               "DEV001.R.2000|object|#1 Screen 1 'NARROW' (Numeric)|overlap"}));
-        QCOMPARE(e.pane().Table()->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Finding"));
+        QVERIFY(
+            e.w.tabifiedDockWidgets(e.dock).contains(e.w.findChild<QDockWidget*>("DockOutput")));
+        QCOMPARE(Shown(e.pane()),
+                 QStringList({"DEV001.R.1777|object|#1 Screen 1 'WIDE' (Numeric)|overlap",
+                              "DEV001.R.2000|object|#1 Screen 1 'NARROW' (Numeric)|overlap"}));
+        QCOMPARE(e.pane().Table()->model()->headerData(5, Qt::Horizontal).toString(),
+                 QStringLiteral("Finding"));
 
         // An edit of the open document, not saved: the pane follows it.
         e.doc->Edit([](CDiagramEntityContainer& o) { o.GetAt(0)->SetName("BOTH"); });
         e.settle();
-        QCOMPARE(Shown(e.pane()).first(), QStringLiteral("DEV001.R.1777|object|#1 Screen 1 'BOTH' (Numeric)|overlap"));
+        QCOMPARE(Shown(e.pane()).first(),
+                 QStringLiteral("DEV001.R.1777|object|#1 Screen 1 'BOTH' (Numeric)|overlap"));
         e.doc->Undo();
         e.settle();
         QVERIFY(Shown(e.pane()).first().contains("'WIDE'"));
@@ -275,7 +280,8 @@ private slots:
         CommandState none;
         QVERIFY(CommandEnabling::IsEnabled(CommandId::PaneCrossReference, none));
         CMainCommands commands;
-        QCOMPARE(commands.Action(CommandId::PaneCrossReference)->text(), QStringLiteral("C&ross Reference"));
+        QCOMPARE(commands.Action(CommandId::PaneCrossReference)->text(),
+                 QStringLiteral("C&ross Reference"));
         QVERIFY(commands.Action(CommandId::PaneCrossReference)->isCheckable());
     }
 };

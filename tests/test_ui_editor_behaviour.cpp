@@ -60,7 +60,10 @@ struct Editor
         c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq);
         c.RequestOpenScreen(1);
     }
-    CTessanView* view(QMdiSubWindow* sub) { return sub ? qobject_cast<CTessanView*>(sub->widget()) : nullptr; }
+    CTessanView* view(QMdiSubWindow* sub)
+    {
+        return sub ? qobject_cast<CTessanView*>(sub->widget()) : nullptr;
+    }
     CTessanView* active() { return dynamic_cast<CTessanView*>(w.ActiveScreenView()); }
     CObjectEditor& editor() { return *active()->Editor(); }
     QWidget* canvas() { return editor().viewport(); }
@@ -341,8 +344,9 @@ private slots:
         const QPoint pointer(120, 60);
         const QPointF under = ed->ToPaper(pointer);
         const auto wheel = [&](int delta, Qt::KeyboardModifiers m = Qt::ControlModifier) {
-            QWheelEvent event(QPointF(pointer), ed->viewport()->mapToGlobal(QPointF(pointer)), QPoint(),
-                              QPoint(0, delta), Qt::NoButton, m, Qt::NoScrollPhase, false);
+            QWheelEvent event(QPointF(pointer), ed->viewport()->mapToGlobal(QPointF(pointer)),
+                              QPoint(), QPoint(0, delta), Qt::NoButton, m, Qt::NoScrollPhase,
+                              false);
             QCoreApplication::sendEvent(ed->viewport(), &event);
         };
         wheel(120);
@@ -392,7 +396,8 @@ private slots:
         QVERIFY(e.c.NewScreen(3, "Three"));
         e.c.RequestOpenScreen(2);
         e.c.RequestOpenScreen(3);
-        const QList<QMdiSubWindow*> windows{e.w.ScreenWindow(1), e.w.ScreenWindow(2), e.w.ScreenWindow(3)};
+        const QList<QMdiSubWindow*> windows{e.w.ScreenWindow(1), e.w.ScreenWindow(2),
+                                            e.w.ScreenWindow(3)};
         // Minimised, then dragged about the area (the document area lines
         // them up by itself only when its size changes).
         const QList<QPoint> scattered{{300, 200}, {40, 30}, {520, 90}};

@@ -52,7 +52,9 @@ private slots:
         // Edit commands reach the document through the view.
         CScreenDocument* doc = c.ScreenDocument(1);
         QVERIFY(doc);
-        doc->Edit([&](CDiagramEntityContainer& o) { o.Add(CreateObjectOfKind(OBJ_NUMERIC, &f.App().model)); });
+        doc->Edit([&](CDiagramEntityContainer& o) {
+            o.Add(CreateObjectOfKind(OBJ_NUMERIC, &f.App().model));
+        });
         w.Execute(CommandId::SelectAll);
         QCOMPARE(doc->Container().GetSelectCount(), 1);
         w.Execute(CommandId::Cut);
@@ -72,8 +74,9 @@ private slots:
         c.RequestOpenScreen(1);
         QMdiSubWindow* sub = w.ScreenWindow(1);
         QVERIFY(sub);
-        c.ScreenDocument(1)->Edit(
-            [&](CDiagramEntityContainer& o) { o.Add(CreateObjectOfKind(OBJ_STRING, &f.App().model)); });
+        c.ScreenDocument(1)->Edit([&](CDiagramEntityContainer& o) {
+            o.Add(CreateObjectOfKind(OBJ_STRING, &f.App().model));
+        });
 
         QCOMPARE(c.RenameScreen(1, 7, "Pumps"), ScreenCommands::RenameResult::Renamed);
         QCOMPARE(w.ScreenWindow(7), sub);

@@ -36,7 +36,8 @@ namespace {
 const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
 const QString kObj002 = QStringLiteral("Error OBJ-002 : Minimum value is not within range");
 
-template <class T> T* child(QWidget& w, const char* name)
+template <class T>
+T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(QLatin1String(name));
     if (!c)
@@ -46,7 +47,8 @@ template <class T> T* child(QWidget& w, const char* name)
 
 void clickOk(QDialog& d)
 {
-    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
 }
 
 void click(QWidget* w)
@@ -192,7 +194,8 @@ private slots:
         QVERIFY(child<QRadioButton>(again, "radioScreenChange")->isChecked());
         click(child<QRadioButton>(again, "radioSetCoil"));
         QVERIFY(child<CRegisterField>(again, "fieldCoil")->Edit()->isVisible());
-        QCOMPARE(child<CRegisterField>(again, "fieldCoil")->Edit()->text(), QString("DEV001.M.100"));
+        QCOMPARE(child<CRegisterField>(again, "fieldCoil")->Edit()->text(),
+                 QString("DEV001.M.100"));
         QVERIFY(child<QRadioButton>(again, "radioSetNot")->isChecked());
         // A 14th character cannot be typed.
         type(child<QLineEdit>(again, "editDescription"), "ABCDEFGHIJKLMNOP");
@@ -242,7 +245,8 @@ private slots:
         click(child<QCheckBox>(d, "checkSign"));
         QCOMPARE(page->Format(), VF_SIGNED_32);
         QCOMPARE(x.f.messages.size(), 2);
-        QCOMPARE(child<QLabel>(d, "labelHint")->text(), QString("Min: -2147483648  Max: 2147483647"));
+        QCOMPARE(child<QLabel>(d, "labelHint")->text(),
+                 QString("Min: -2147483648  Max: 2147483647"));
         type(value, "-5");
         QCOMPARE(value->text(), QString("-5"));
         // Float: the quantity goes to 2 and is disabled with mode and sign.
@@ -324,7 +328,8 @@ private slots:
                 || child<CDigitSpinEdit>(d, "editCount")->text() != "3")
                 return -1;
             click(child<CRegisterField>(d, "fieldCoil")->PickButton());
-            if (column(child<QTableWidget>(d, "gridAlarms"), 0) != QStringList({"M7", "M10", "M11"}))
+            if (column(child<QTableWidget>(d, "gridAlarms"), 0)
+                != QStringList({"M7", "M10", "M11"}))
                 return -2;
             clickOk(d);
             return d.result();
@@ -357,8 +362,9 @@ private slots:
         grid->item(2, 1)->setText("ok");
         clickOk(d);
         QVERIFY(d.result() != QDialog::Accepted);
-        QCOMPARE(x.f.messages.last(), qMakePair(QStringLiteral("Error OBJ-004 : Row 2 is invalid, please reinput it"),
-                                                QStringLiteral("Warning")));
+        QCOMPARE(x.f.messages.last(),
+                 qMakePair(QStringLiteral("Error OBJ-004 : Row 2 is invalid, please reinput it"),
+                           QStringLiteral("Warning")));
         QCOMPARE(x.f.kinds.last(), MessageKind::Warning);
         QCOMPARE(grid->currentRow(), 1);
         QCOMPARE(grid->currentColumn(), 1);
@@ -401,19 +407,23 @@ private slots:
             return int(QDialog::Rejected);
         });
         x.commands.AlarmSetup(nullptr);
-        QCOMPARE(ReadFile(file), QString::fromUtf8("coil,message\r\nDEV001.M.100,\"Pump, left\"\r\n"
-                                                   "DEV001.M.101,\"油压 \"\"低\"\"\"\r\nDEV001.M.102,\r\n")
-                                     .toUtf8());
+        QCOMPARE(ReadFile(file),
+                 QString::fromUtf8("coil,message\r\nDEV001.M.100,\"Pump, left\"\r\n"
+                                   "DEV001.M.101,\"油压 \"\"低\"\"\"\r\nDEV001.M.102,\r\n")
+                     .toUtf8());
         QVERIFY(x.Model().alarms.items.empty());
 
         // The empty message is refused on import, naming its row; nothing changes.
-        CDlgAlarm d(x.c, x.commands.pickRegister, x.commands.chooseImportFile, x.commands.chooseExportFile);
+        CDlgAlarm d(x.c, x.commands.pickRegister, x.commands.chooseImportFile,
+                    x.commands.chooseExportFile);
         d.show();
         click(child<QPushButton>(d, "buttonImport"));
-        QCOMPARE(x.f.messages.last(),
-                 qMakePair(QStringLiteral("Row 3 (line 4 of the file) is invalid: the message must have 1 to 24 "
-                                          "characters"),
-                           QStringLiteral("Error")));
+        QCOMPARE(
+            x.f.messages.last(),
+            qMakePair(QStringLiteral(
+                          "Row 3 (line 4 of the file) is invalid: the message must have 1 to 24 "
+                          "characters"),
+                      QStringLiteral("Error")));
         auto* grid = child<QTableWidget>(d, "gridAlarms");
         QCOMPARE(grid->rowCount(), 0);
         QCOMPARE(child<CRegisterField>(d, "fieldCoil")->Edit()->text(), QString("DEV001.M.0"));
@@ -424,7 +434,8 @@ private slots:
         QCOMPARE(child<CRegisterField>(d, "fieldCoil")->Edit()->text(), QString("DEV001.M.100"));
         QCOMPARE(child<CDigitSpinEdit>(d, "editCount")->text(), QString("3"));
         QCOMPARE(column(grid, 0), QStringList({"M100", "M101", "M102"}));
-        QCOMPARE(column(grid, 1), QStringList({"Pump, left", QString::fromUtf8("油压 \"低\""), "Last"}));
+        QCOMPARE(column(grid, 1),
+                 QStringList({"Pump, left", QString::fromUtf8("油压 \"低\""), "Last"}));
         const QString exported = dir.path() + "/again.csv";
         QVERIFY(d.ExportFile(exported));
         QCOMPARE(ReadFile(exported), ReadFile(file));
@@ -433,10 +444,13 @@ private slots:
         grid->item(0, 1)->setText("Edited");
         WriteFile(file, "coil,message\nDEV001.M.100,A\nDEV001.M.103,B\n");
         QVERIFY(!d.ImportFile(file));
-        QCOMPARE(x.f.messages.last().first,
-                 QString("Row 2 (line 3 of the file) is invalid: its coil must be DEV001.M.101, the one after "
-                         "the row before"));
-        QCOMPARE(column(grid, 1), QStringList({"Edited", QString::fromUtf8("油压 \"低\""), "Last"}));
+        QCOMPARE(
+            x.f.messages.last().first,
+            QString(
+                "Row 2 (line 3 of the file) is invalid: its coil must be DEV001.M.101, the one after "
+                "the row before"));
+        QCOMPARE(column(grid, 1),
+                 QStringList({"Edited", QString::fromUtf8("油压 \"低\""), "Last"}));
         QCOMPARE(child<CRegisterField>(d, "fieldCoil")->Edit()->text(), QString("DEV001.M.100"));
         clickOk(d);
         QCOMPARE(d.Result().items[0].message, QString("Edited"));

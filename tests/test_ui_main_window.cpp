@@ -56,7 +56,8 @@ QMenu* Menu(QMainWindow& w, const QString& title)
 
 QString AppSetting(CTestProgramFolder& f, const char* key)
 {
-    return CProfileFile::ReadString(f.App().settings.Paths().SettingsFile(), "App", key, "<missing>");
+    return CProfileFile::ReadString(f.App().settings.Paths().SettingsFile(), "App", key,
+                                    "<missing>");
 }
 
 // A window over a new project Line1 with screens 1 and 2, shown.
@@ -111,14 +112,16 @@ private slots:
         QVERIFY(!english->isChecked());
         // Said in the language chosen.
         QCOMPARE(e.f.messages.size(), 1);
-        QCOMPARE(e.f.messages.last(), qMakePair(QStringLiteral("程序再次启动时以所选语言显示。"), QStringLiteral("信息")));
+        QCOMPARE(e.f.messages.last(), qMakePair(QStringLiteral("程序再次启动时以所选语言显示。"),
+                                                QStringLiteral("信息")));
         // Choosing it again changes nothing and says nothing.
         chinese->trigger();
         QVERIFY(chinese->isChecked());
         QCOMPARE(e.f.messages.size(), 1);
         english->trigger();
         QCOMPARE(e.f.App().settings.GetLanguageCode(), QStringLiteral("en"));
-        QCOMPARE(e.f.messages.last().first, QStringLiteral("The program shows the language chosen when it starts again."));
+        QCOMPARE(e.f.messages.last().first,
+                 QStringLiteral("The program shows the language chosen when it starts again."));
     }
 
     void titleAndPanes()
@@ -161,13 +164,15 @@ private slots:
         Editor e(false);
         QCOMPARE(e.w->CurrentMenuBar(), MenuBarKind::Bare);
         QCOMPARE(MenuTitles(*e.w), (QStringList{"&File", "&View", "&Panel", "&Help"}));
-        QVERIFY(!Menu(*e.w, "&File")->actions().contains(e.w->Commands().Action(CommandId::SaveProject)));
+        QVERIFY(!Menu(*e.w, "&File")
+                     ->actions()
+                     .contains(e.w->Commands().Action(CommandId::SaveProject)));
 
         QDir().mkpath(e.f.Dir() + "/P");
         QVERIFY(e.c.NewProject("Line1", e.f.Dir() + "/P", "RU03", kVSeq));
         QCOMPARE(e.w->CurrentMenuBar(), MenuBarKind::Project);
-        QCOMPARE(MenuTitles(*e.w), (QStringList{"&File", "&Edit", "&View", "&Object", "&Screen", "Se&tup",
-                                                "&Panel", "&Window", "&Help"}));
+        QCOMPARE(MenuTitles(*e.w), (QStringList{"&File", "&Edit", "&View", "&Object", "&Screen",
+                                                "Se&tup", "&Panel", "&Window", "&Help"}));
         QAction* labels = e.w->Commands().Action(CommandId::DisplayObjectLabel);
         QVERIFY(!Menu(*e.w, "&View")->actions().contains(labels));
         QVERIFY(!e.w->Commands().Action(CommandId::Copy)->isEnabled());
@@ -372,7 +377,8 @@ private slots:
         e.w->SetFileChoosers([&] { return e.f.Dir() + "/Broken.cgp"; }, {});
         e.w->Execute(CommandId::OpenProject);
         QCOMPARE(e.f.messages.last(),
-                 qMakePair(QStringLiteral("Error GUI-004 : This file can't open"), QStringLiteral("Error")));
+                 qMakePair(QStringLiteral("Error GUI-004 : This file can't open"),
+                           QStringLiteral("Error")));
         QCOMPARE(e.c.ProjectName(), QStringLiteral("Line1"));
         QVERIFY(e.w->ScreenWindow(1));
         QVERIFY(e.w->ProjectWindow());
@@ -409,7 +415,8 @@ private slots:
         QCOMPARE(e.c.ProjectName(), QStringLiteral("Line1"));
         QVERIFY(!e.w->ScreenWindow(1)); // the windows of Copy closed with it
         // The package was tried in a scratch folder that moved into place.
-        QCOMPARE(QDir(e.f.App().projectsRoot).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QCOMPARE(QDir(e.f.App().projectsRoot)
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{"Copy", "Line1"}));
         QVERIFY(QFile::exists(e.f.App().ProjectFolder() + "/Line1.cgp - #1 Screen 1"));
         QVERIFY(e.w->ProjectWindow());
@@ -468,10 +475,13 @@ private slots:
         CProfileFile::WriteString(ini, "Language", "1", "chs");
         CProjectController c(f.App());
         CMainWindow w(c);
-        QCOMPARE(MenuTitles(w), (QStringList{QString::fromUtf8("文件(&F)"), QString::fromUtf8("视图(&V)"),
-                                             QString::fromUtf8("面板(&P)"), QString::fromUtf8("帮助(&H)")}));
-        QCOMPARE(w.Commands().Action(CommandId::OpenProject)->text(), QString::fromUtf8("打开工程(&O)..."));
-        QCOMPARE(w.findChild<QDockWidget*>("DockScreenList")->windowTitle(), QString::fromUtf8("导航-画面列表"));
+        QCOMPARE(MenuTitles(w),
+                 (QStringList{QString::fromUtf8("文件(&F)"), QString::fromUtf8("视图(&V)"),
+                              QString::fromUtf8("面板(&P)"), QString::fromUtf8("帮助(&H)")}));
+        QCOMPARE(w.Commands().Action(CommandId::OpenProject)->text(),
+                 QString::fromUtf8("打开工程(&O)..."));
+        QCOMPARE(w.findChild<QDockWidget*>("DockScreenList")->windowTitle(),
+                 QString::fromUtf8("导航-画面列表"));
         CDlgGridSize grid(f.App().settings, 8, 8);
         QCOMPARE(grid.windowTitle(), QString::fromUtf8("网格大小"));
     }

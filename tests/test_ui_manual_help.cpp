@@ -52,10 +52,12 @@ struct Editor
 
     Editor()
     {
-        QDirIterator it(QStringLiteral(QV_BIN_DIR "/help/manual"), QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(QStringLiteral(QV_BIN_DIR "/help/manual"), QDir::Files,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString file = it.next();
-            WriteFile(f.Dir() + QStringLiteral("/help/manual") + file.mid(int(qstrlen(QV_BIN_DIR "/help/manual"))),
+            WriteFile(f.Dir() + QStringLiteral("/help/manual")
+                          + file.mid(int(qstrlen(QV_BIN_DIR "/help/manual"))),
                       ReadFile(file));
         }
         previous = DocumentOpener::Replace([this](const QUrl& url) {
@@ -69,9 +71,13 @@ struct Editor
     const CAppSettings& settings() { return f.App().settings; }
     QUrl manualPage(const QString& language, const QString& page)
     {
-        return QUrl::fromLocalFile(f.Dir() + QStringLiteral("/help/manual/") + language + QLatin1Char('/') + page);
+        return QUrl::fromLocalFile(f.Dir() + QStringLiteral("/help/manual/") + language
+                                   + QLatin1Char('/') + page);
     }
-    QUrl programFile(const QString& path) { return QUrl::fromLocalFile(f.Dir() + QLatin1Char('/') + path); }
+    QUrl programFile(const QString& path)
+    {
+        return QUrl::fromLocalFile(f.Dir() + QLatin1Char('/') + path);
+    }
     // Double-click or Enter on an item of the function tree.
     void activateFunction(int code)
     {
@@ -83,7 +89,8 @@ struct Editor
     }
     QUrl takeOpened()
     {
-        return opened.size() == 1 ? opened.takeFirst() : QUrl(QStringLiteral("about:opened-%1").arg(opened.size()));
+        return opened.size() == 1 ? opened.takeFirst()
+                                  : QUrl(QStringLiteral("about:opened-%1").arg(opened.size()));
     }
 };
 
@@ -138,14 +145,16 @@ private slots:
     {
         Editor e;
         QVERIFY(WriteFile(e.f.Dir() + QStringLiteral("/docs/guide.pdf"), "%PDF"));
-        e.settings().WriteSetting(QStringLiteral("SoftwareManuals"), QStringLiteral("docs/guide.pdf"));
+        e.settings().WriteSetting(QStringLiteral("SoftwareManuals"),
+                                  QStringLiteral("docs/guide.pdf"));
         e.w.Execute(CommandId::HelpTopics);
         QCOMPARE(e.takeOpened(), e.programFile("docs/guide.pdf"));
         e.activateFunction(CFunctionTreePane::SoftwareManual);
         QCOMPARE(e.takeOpened(), e.programFile("docs/guide.pdf"));
         // F1 in a dialog opens it too: it has no pages to open at.
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"),
-                        QStringLiteral("Error GUI-002 : Selected Screen No. has already been used"), QMessageBox::Ok, &e.w);
+                        QStringLiteral("Error GUI-002 : Selected Screen No. has already been used"),
+                        QMessageBox::Ok, &e.w);
         box.show();
         QTest::keyClick(&box, Qt::Key_F1);
         QCOMPARE(e.takeOpened(), e.programFile("docs/guide.pdf"));
@@ -156,7 +165,8 @@ private slots:
         QCOMPARE(e.takeOpened(), QUrl(web));
 
         // A document that is not there: an error naming it, nothing opened.
-        e.settings().WriteSetting(QStringLiteral("SoftwareManuals"), QStringLiteral("docs/missing.pdf"));
+        e.settings().WriteSetting(QStringLiteral("SoftwareManuals"),
+                                  QStringLiteral("docs/missing.pdf"));
         e.w.Execute(CommandId::HelpTopics);
         QVERIFY(e.opened.isEmpty());
         QCOMPARE(e.f.messages.size(), 1);
@@ -187,7 +197,8 @@ private slots:
         QTest::keyClick(&e.w, Qt::Key_F1);
         QCOMPARE(e.takeOpened(), e.manualPage("en", "main-window.html"));
 
-        QVERIFY(e.c.NewProject(QStringLiteral("Line1"), e.f.Dir() + QStringLiteral("/P"), QStringLiteral("RU03"), kVSeq));
+        QVERIFY(e.c.NewProject(QStringLiteral("Line1"), e.f.Dir() + QStringLiteral("/P"),
+                               QStringLiteral("RU03"), kVSeq));
         e.c.RequestOpenScreen(1);
         auto* view = dynamic_cast<CTessanView*>(e.w.ActiveScreenView());
         QVERIFY(view);
@@ -220,7 +231,8 @@ private slots:
     void f1InAPropertyFormOpensThePageOfItsKind()
     {
         Editor e;
-        QVERIFY(e.c.NewProject(QStringLiteral("Line1"), e.f.Dir() + QStringLiteral("/P"), QStringLiteral("RU03"), kVSeq));
+        QVERIFY(e.c.NewProject(QStringLiteral("Line1"), e.f.Dir() + QStringLiteral("/P"),
+                               QStringLiteral("RU03"), kVSeq));
         e.c.RequestOpenScreen(1);
         auto* view = dynamic_cast<CTessanView*>(e.w.ActiveScreenView());
         QVERIFY(view);
@@ -248,18 +260,22 @@ private slots:
         Editor e;
         QVERIFY(e.settings().SetLanguageCode(QStringLiteral("chs")));
         const std::pair<QString, QString> boxes[] = {
-            {QStringLiteral("Error GUI-002 : Selected Screen No. has already been used"), QStringLiteral("GUI-002")},
-            {QStringLiteral("Error Obj-001 : Register Number is invalid\n[0, 677]"), QStringLiteral("Obj-001")},
+            {QStringLiteral("Error GUI-002 : Selected Screen No. has already been used"),
+             QStringLiteral("GUI-002")},
+            {QStringLiteral("Error Obj-001 : Register Number is invalid\n[0, 677]"),
+             QStringLiteral("Obj-001")},
             {QStringLiteral("PTC006:\n\nDownload runtime file escaped."), QStringLiteral("PTC006")},
         };
         for (const auto& [text, code] : boxes) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok, &e.w);
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok,
+                            &e.w);
             box.show();
             QTest::keyClick(&box, Qt::Key_F1);
             QCOMPARE(e.takeOpened(), WithAnchor(e.manualPage("chs", "messages.html"), code));
         }
         // A message without a code opens the list.
-        QMessageBox plain(QMessageBox::Question, QStringLiteral("Warning"), QStringLiteral("Stop the operation?"),
+        QMessageBox plain(QMessageBox::Question, QStringLiteral("Warning"),
+                          QStringLiteral("Stop the operation?"),
                           QMessageBox::Ok | QMessageBox::Cancel, &e.w);
         plain.show();
         QTest::keyClick(&plain, Qt::Key_F1);
@@ -284,11 +300,12 @@ private slots:
         // The dialogs of the editor, found in its sources; a property form's
         // window is one class for all forms, each form opening the page of
         // its own name.
-        static const QRegularExpression dialog(QStringLiteral("\\bclass\\s+(C\\w+)\\s*(?:final\\s*)?:\\s*public\\s+QDialog\\b"));
+        static const QRegularExpression dialog(
+            QStringLiteral("\\bclass\\s+(C\\w+)\\s*(?:final\\s*)?:\\s*public\\s+QDialog\\b"));
         static const QRegularExpression form(QStringLiteral("\\bclass\\s+(CDlgObj\\w+)\\b"));
         QStringList names;
-        QDirIterator it(QStringLiteral(QV_SOURCE_DIR "/src/ui"), {QStringLiteral("*.h")}, QDir::Files,
-                        QDirIterator::Subdirectories);
+        QDirIterator it(QStringLiteral(QV_SOURCE_DIR "/src/ui"), {QStringLiteral("*.h")},
+                        QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString text = QString::fromUtf8(ReadFile(it.next()));
             for (const auto* re : {&dialog, &form})
@@ -298,14 +315,17 @@ private slots:
         names.removeAll(QStringLiteral("CPropertyFormDialog"));
         QVERIFY(names.contains(QStringLiteral("CDlgZoom")));
         for (const QString& name : std::as_const(names))
-            QVERIFY2(!ManualPages::PageOfName(name).isEmpty(), qPrintable(name + QStringLiteral(" has no page")));
+            QVERIFY2(!ManualPages::PageOfName(name).isEmpty(),
+                     qPrintable(name + QStringLiteral(" has no page")));
 
         QStringList pages = ManualPages::AllPages();
-        pages.append(ManualPages::MessagePage(QStringLiteral("Error GUI-001 : Screen No. is invaild")).section(QLatin1Char('#'), 0, 0));
+        pages.append(
+            ManualPages::MessagePage(QStringLiteral("Error GUI-001 : Screen No. is invaild"))
+                .section(QLatin1Char('#'), 0, 0));
         for (const QString& page : std::as_const(pages))
             for (const char* language : {"en", "chs"})
-                QVERIFY2(QFileInfo::exists(QStringLiteral(QV_SOURCE_DIR "/data/help/manual/") + QLatin1String(language)
-                                           + QLatin1Char('/') + page),
+                QVERIFY2(QFileInfo::exists(QStringLiteral(QV_SOURCE_DIR "/data/help/manual/")
+                                           + QLatin1String(language) + QLatin1Char('/') + page),
                          qPrintable(QLatin1String(language) + QLatin1Char('/') + page));
     }
 };

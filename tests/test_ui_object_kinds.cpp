@@ -92,9 +92,10 @@ private slots:
             QCOMPARE(RuntimeObjectKindName(kind), name);
             const RuntimeObjectKindEntry* record = RuntimeObjectKindOf(kind);
             QVERIFY(record && record->readFields);
-            QCOMPARE(object->RegisterRefs().empty(), record->registerUse == RuntimeRegisterUse::None);
+            QCOMPARE(object->RegisterRefs().empty(),
+                     record->registerUse == RuntimeRegisterUse::None);
             const bool formatted = record->registerUse == RuntimeRegisterUse::Value
-                || record->registerUse == RuntimeRegisterUse::Selector;
+                                   || record->registerUse == RuntimeRegisterUse::Selector;
             QCOMPARE(record->format != nullptr, formatted);
         }
         QVERIFY(ObjectKindName(kObjectKindCount).isEmpty());
@@ -113,11 +114,13 @@ private slots:
             QAction* a = commands.Action(ObjectCommand(kind));
             QCOMPARE(CMainCommands::Key(ObjectCommand(kind)), ObjectKindName(kind));
             QCOMPARE(QString(a->text()).remove(QLatin1Char('&')), ObjectKindName(kind));
-            QCOMPARE(a->statusTip(), QString::fromUtf8(EditorObjectKinds()[size_t(kind)].statusTip));
+            QCOMPARE(a->statusTip(),
+                     QString::fromUtf8(EditorObjectKinds()[size_t(kind)].statusTip));
             QCOMPARE(CommandEnabling::RuleOf(ObjectCommand(kind)), EnablingRule::ScreenEditorReady);
             // The command's icon is the kind's, as the object list shows it.
             QVERIFY(!a->icon().isNull());
-            QCOMPARE(a->icon().pixmap(24, 24).toImage(), IconPainter::KindIcon(kind).pixmap(24, 24).toImage());
+            QCOMPARE(a->icon().pixmap(24, 24).toImage(),
+                     IconPainter::KindIcon(kind).pixmap(24, 24).toImage());
             menuTexts.insert(a->text());
         }
         QCOMPARE(menuTexts.size(), kObjectKindCount);
@@ -140,9 +143,9 @@ private slots:
             helpPages.append(ObjectHelpPage(kind.code, QStringLiteral("en")));
         }
         // The help pane's pages: the kind's name without blanks.
-        QCOMPARE(helpPages, (QStringList{"StaticTexten.htm", "DynamicTexten.htm", "StaticBitmapen.htm",
-                                         "BarMeteren.htm", "TrendMeteren.htm", "IndicatorLighten.htm",
-                                         "Numericen.htm", "Stringen.htm"}));
+        QCOMPARE(helpPages, (QStringList{"StaticTexten.htm", "DynamicTexten.htm",
+                                         "StaticBitmapen.htm", "BarMeteren.htm", "TrendMeteren.htm",
+                                         "IndicatorLighten.htm", "Numericen.htm", "Stringen.htm"}));
         QVERIFY(ObjectHelpPage(kObjectKindCount, QStringLiteral("en")).isEmpty());
         // Anything else is drawn as a plain frame and has no icon.
         QVERIFY(!CObjectPainter::ForKind(-1).HasIcon());
@@ -157,7 +160,8 @@ private slots:
             // The kinds the user cannot size name the fields that size them.
             QCOMPARE(painter.ContentFields(*object).isEmpty(), object->IsResizable());
             // The compiler renders a picture of texts and bitmaps only.
-            const bool pictured = kind == OBJ_STATIC_TEXT || kind == OBJ_DYNAMIC_TEXT || kind == OBJ_STATIC_BITMAP;
+            const bool pictured =
+                kind == OBJ_STATIC_TEXT || kind == OBJ_DYNAMIC_TEXT || kind == OBJ_STATIC_BITMAP;
             QCOMPARE(painter.HasPanelPicture(), pictured);
         }
     }

@@ -62,7 +62,10 @@ struct Editor
         if (withProject)
             c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq);
     }
-    CTessanView* view(QMdiSubWindow* sub) { return sub ? qobject_cast<CTessanView*>(sub->widget()) : nullptr; }
+    CTessanView* view(QMdiSubWindow* sub)
+    {
+        return sub ? qobject_cast<CTessanView*>(sub->widget()) : nullptr;
+    }
     CTessanView* active() { return dynamic_cast<CTessanView*>(w.ActiveScreenView()); }
     bool enabled(CommandId id)
     {
@@ -74,7 +77,8 @@ struct Editor
         auto o = CreateObjectOfKind(OBJ_STATIC_TEXT, &f.App().model);
         o->SetRect(l, t, l + 40, t + 16);
         const CDiagramEntity* p = o.get();
-        c.ScreenDocument(number)->Edit([&](CDiagramEntityContainer& objects) { objects.Add(std::move(o)); });
+        c.ScreenDocument(number)->Edit(
+            [&](CDiagramEntityContainer& objects) { objects.Add(std::move(o)); });
         return p;
     }
 };
@@ -266,7 +270,8 @@ private slots:
         e.w.Execute(CommandId::Undo);
         QCOMPARE(e.c.ScreenDocument(1)->Container().GetSize(), 1);
         QVERIFY(e.enabled(CommandId::Redo));
-        QCOMPARE(e.w.Commands().Action(CommandId::Redo)->shortcuts().first(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(e.w.Commands().Action(CommandId::Redo)->shortcuts().first(),
+                 QKeySequence(Qt::CTRL | Qt::Key_Y));
         e.w.Execute(CommandId::Redo);
         QCOMPARE(e.c.ScreenDocument(1)->Container().GetSize(), 0);
         QVERIFY(!e.enabled(CommandId::Redo));
@@ -289,7 +294,8 @@ private slots:
 
         // An edit in the first window reaches the second.
         QSignalSpy followed(e.view(second)->Editor(), &CDiagramEditor::contentChanged);
-        e.view(first)->Editor()->DropObject(OBJ_NUMERIC, e.view(first)->Editor()->ToWindow(QPointF(16, 16)));
+        e.view(first)->Editor()->DropObject(OBJ_NUMERIC,
+                                            e.view(first)->Editor()->ToWindow(QPointF(16, 16)));
         if (CPropertyFormDialog* form = shownForm())
             clickOk(form);
         QVERIFY(followed.count() >= 1);
@@ -333,7 +339,8 @@ private slots:
         QSignalSpy alarms(pane, &COutputPane::alarmSetupRequested);
         const CAppSettings& s = e.c.App().settings;
         // As the compiler writes them: the sections' own "Title" texts.
-        pane->ActivateLine("  Warning: [" + s.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Title"))
+        pane->ActivateLine("  Warning: ["
+                           + s.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Title"))
                            + "] ----> 'Start Screen'9 is not within range");
         QCOMPARE(manager.count(), 1);
         pane->ActivateLine("  Warning: [" + s.LookupText(IDD_DLG_ALARM, QStringLiteral("Title"))

@@ -125,9 +125,11 @@ private slots:
         auto panel = StartPanel();
         QVERIFY(panel);
         // The panel holds the image sent with the project's upload password.
-        const QString projectPassword = std::as_const(p.controller).App().model.transferInfo.uploadPassword;
+        const QString projectPassword =
+            std::as_const(p.controller).App().model.transferInfo.uploadPassword;
         p.folder.App().runtimeImage = MakeImage(64 * 3);
-        QCOMPARE(Run(p.folder.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack(projectPassword)),
+        QCOMPARE(Run(p.folder.App(), TO_DOWNLOAD, panel->DevicePath(), 1,
+                     PackedPassword::Pack(projectPassword)),
                  int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
 

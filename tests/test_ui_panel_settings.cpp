@@ -135,7 +135,7 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("dev001"));
         QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents(); // the editor commits by a queued call
+        QCoreApplication::processEvents();     // the editor commits by a queued call
         QCOMPARE(p.folder.messages.size(), 2); // refused: the name is taken
         QCOMPARE(dlg.DeviceItem(0)->text(0), QStringLiteral("DEV001"));
 
@@ -280,10 +280,13 @@ private slots:
         CDeviceInfo info;
         info.baudRate = 8192;
         info.controlRts = 0;
-        CDlgProtocol dlg(p.App().settings, DeviceList::ProtocolDevice(info).name, DeviceList::ProtocolDevice(info));
+        CDlgProtocol dlg(p.App().settings, DeviceList::ProtocolDevice(info).name,
+                         DeviceList::ProtocolDevice(info));
         QCOMPARE(dlg.Page().Fields().baudRate->currentText(), QStringLiteral("19200"));
-        QCOMPARE(dlg.Page().Fields().requireRts->currentText(), QStringLiteral("NO")); // byte 5: require CTS
-        QCOMPARE(dlg.Page().Fields().controlCts->currentText(), QStringLiteral("YES")); // byte 6: control RTS
+        QCOMPARE(dlg.Page().Fields().requireRts->currentText(),
+                 QStringLiteral("NO")); // byte 5: require CTS
+        QCOMPARE(dlg.Page().Fields().controlCts->currentText(),
+                 QStringLiteral("YES")); // byte 6: control RTS
         dlg.Page().Fields().parity->setCurrentIndex(0);
         CDlgProtocol::TakeOver(info, dlg.Result());
         QCOMPARE(int(info.parity), 0);
@@ -325,7 +328,8 @@ private slots:
         dlg.accept();
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QCOMPARE(p.folder.messages.last().second, QStringLiteral("Error"));
-        QVERIFY(p.folder.messages.last().first.startsWith("Error Obj-001 : Register Number is invalid\n[0, 677]"));
+        QVERIFY(p.folder.messages.last().first.startsWith(
+            "Error Obj-001 : Register Number is invalid\n[0, 677]"));
         QVERIFY(p.folder.messages.last().first.endsWith("\n[41200, 41237]"));
         f.number->clear();
         QTest::keyClicks(f.number, QStringLiteral("7009")); // 9 is no octal digit
@@ -344,7 +348,8 @@ private slots:
             QTest::keyClick(one.Fields().number, Qt::Key_Return);
             QCOMPARE(one.result(), int(QDialog::Accepted));
             QCOMPARE(one.Result().address, address);
-            QCOMPARE(one.Result().ToText(), QStringLiteral("DEV001.R.") + QString::fromLatin1(typed));
+            QCOMPARE(one.Result().ToText(),
+                     QStringLiteral("DEV001.R.") + QString::fromLatin1(typed));
         }
 
         // A coil picker offers the bit areas only.
@@ -406,7 +411,10 @@ private slots:
 
         // Setup > Configure Password: the same text changes nothing.
         CModalDriver driver;
-        driver.On<CDlgPassword>([](CDlgPassword* d) { d->accept(); return true; });
+        driver.On<CDlgPassword>([](CDlgPassword* d) {
+            d->accept();
+            return true;
+        });
         SetupCommands::ConfigurePassword(nullptr, p.controller);
         QVERIFY(!p.controller.IsModified());
         driver.On<CDlgPassword>([](CDlgPassword* d) {
@@ -424,8 +432,8 @@ private slots:
         Project p;
         const CAppSettings& s = p.App().settings;
         s.WriteSetting(QStringLiteral("Language"), QStringLiteral("1"));
-        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"), QStringLiteral("1"),
-                                  QStringLiteral("chs"));
+        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"),
+                                  QStringLiteral("1"), QStringLiteral("chs"));
         CDlgPanelManager dlg(s, p.folder, p.App().model.panelManager);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("面板管理"));
         QCOMPARE(dlg.RootItem()->text(0), QStringLiteral("面板"));

@@ -126,10 +126,8 @@ private slots:
         c.ClearOutput();
         QCOMPARE(shown.count(), 1);
         const QStringList lines = {
-            "Warning: nothing to open",
-            "[Line1.cgp - #1 Screen 1 is never closed",
-            "[Title] the panel has no device",
-            "[Line1.cgp - #1 Screen 1] object 2: no register",
+            "Warning: nothing to open",        "[Line1.cgp - #1 Screen 1 is never closed",
+            "[Title] the panel has no device", "[Line1.cgp - #1 Screen 1] object 2: no register",
             "[Line1.cgp - #4 Gone] object 1",
         };
         for (const QString& line : lines)
@@ -176,13 +174,15 @@ private slots:
                                      "Trend Meter", "Indicator Light", "Numeric", "String"}));
 
         // Dragging carries the kind code as plain text.
-        std::unique_ptr<QMimeData> drag(list.List()->model()->mimeData({list.List()->model()->index(4, 0)}));
+        std::unique_ptr<QMimeData> drag(
+            list.List()->model()->mimeData({list.List()->model()->index(4, 0)}));
         QVERIFY(drag);
         QCOMPARE(drag->text(), QStringLiteral("4"));
 
         // The page of the selected kind, from help/ beside the program.
         QCOMPARE(help.PagePath(3), f.Dir() + "/help/BarMeteren.htm");
-        WriteFile(f.Dir() + "/help/BarMeteren.htm", "<html><body><h1>Bar meter page</h1></body></html>");
+        WriteFile(f.Dir() + "/help/BarMeteren.htm",
+                  "<html><body><h1>Bar meter page</h1></body></html>");
         list.List()->setCurrentRow(3);
         QVERIFY(help.Browser()->toPlainText().contains("Bar meter page"));
         // A missing page says which one is missing.
@@ -211,8 +211,9 @@ private slots:
                 codes.append(top->child(i)->data(0, Qt::UserRole).toInt());
             }
         }
-        QCOMPARE(items, (QStringList{"Setup", "Panel Manager", "Configure Password", "PLC <-> Panel",
-                                     "Alarm Control Setup", "Manual", "Software Manual", "Hardware Manual"}));
+        QCOMPARE(items, (QStringList{"Setup", "Panel Manager", "Configure Password",
+                                     "PLC <-> Panel", "Alarm Control Setup", "Manual",
+                                     "Software Manual", "Hardware Manual"}));
         QCOMPARE(codes, (QList<int>{1, 2, 5, 6, 19, 20}));
         pane.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pane));

@@ -45,7 +45,8 @@ struct Editor
     }
     void open()
     {
-        QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"), out.path() + QStringLiteral("/Example.cgp"));
+        QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"),
+                    out.path() + QStringLiteral("/Example.cgp"));
         QVERIFY(c.OpenProject(out.path(), QStringLiteral("Example")));
     }
     bool enabled(CommandId id)
@@ -58,8 +59,8 @@ struct Editor
 QString pdfText(const QString& pdf)
 {
     QByteArray text;
-    TestSupport::Run(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {pdf, QStringLiteral("-")}, &text,
-                     nullptr, 120000);
+    TestSupport::Run(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+                     {pdf, QStringLiteral("-")}, &text, nullptr, 120000);
     return QString::fromUtf8(text);
 }
 
@@ -67,7 +68,8 @@ int pdfPages(const QString& pdf)
 {
     QByteArray info;
     TestSupport::Run(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf}, &info);
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(info));
+    const auto m =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(info));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -90,14 +92,18 @@ private slots:
         // In the File menu, reachable by its mnemonic.
         QMenu* file = nullptr;
         for (QAction* m : e.w.menuBar()->actions())
-            if (m->menu() && m->menu()->actions().contains(e.w.Commands().Action(CommandId::ExportReport)))
+            if (m->menu()
+                && m->menu()->actions().contains(e.w.Commands().Action(CommandId::ExportReport)))
                 file = m->menu();
         QVERIFY(file);
         QVERIFY(file->actions().contains(e.w.Commands().Action(CommandId::Print)));
         QVERIFY(file->actions().contains(e.w.Commands().Action(CommandId::PrintPreview)));
         for (CommandId id : {CommandId::ExportReport, CommandId::PrintPreview, CommandId::Print})
             QVERIFY(e.enabled(id));
-        QCOMPARE(e.w.Commands().Action(CommandId::Print)->shortcut().toString(QKeySequence::PortableText),
+        QCOMPARE(e.w.Commands()
+                     .Action(CommandId::Print)
+                     ->shortcut()
+                     .toString(QKeySequence::PortableText),
                  QStringLiteral("Ctrl+P"));
         e.c.CloseProject();
         QVERIFY(!e.enabled(CommandId::ExportReport));

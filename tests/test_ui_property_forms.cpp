@@ -78,7 +78,9 @@ struct Editing
     template <class Kind, class Change>
     void change(const CDiagramEntity* object, Change f)
     {
-        doc->Edit([&](CDiagramEntityContainer& c) { f(*static_cast<Kind*>(c.GetAt(c.IndexOf(object)))); });
+        doc->Edit([&](CDiagramEntityContainer& c) {
+            f(*static_cast<Kind*>(c.GetAt(c.IndexOf(object))));
+        });
     }
     // Selects the object alone and opens its form with Ctrl+Enter.
     CPropertyFormDialog* open(const CDiagramEntity* object)
@@ -289,9 +291,9 @@ private slots:
         QCOMPARE(line.name, QString("Pump"));
         const RegisterRef& c = light->coil;
         QCOMPARE(line.Register(1),
-                 (ScreenFileReader::RegisterFields{c.deviceName, c.area, QString::number(c.address),
-                                                   QString::number(c.bitNumber), QString::number(c.bitOfWord),
-                                                   QString::number(c.radix)}));
+                 (ScreenFileReader::RegisterFields{
+                     c.deviceName, c.area, QString::number(c.address), QString::number(c.bitNumber),
+                     QString::number(c.bitOfWord), QString::number(c.radix)}));
         QCOMPARE(line.Field(7), QString("1")); // inversion
         QCOMPARE(line.Field(8), QString("0")); // double
         QCOMPARE(line.Field(9), QString("1")); // shape
@@ -336,7 +338,8 @@ private slots:
         QCOMPARE(minimum->Text(), QString("-40000"));
         Retype(count, "1");
         QCOMPARE(e.folder.messages.size(), 1);
-        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-002 : Minimum value is not within range"));
+        QCOMPARE(e.folder.messages.last().first,
+                 QString("Error OBJ-002 : Minimum value is not within range"));
         QCOMPARE(e.folder.messages.last().second, QString("Error"));
         // OK checks again and keeps the form open; nothing is stored.
         QTest::mouseClick(ok, Qt::LeftButton);
@@ -417,7 +420,8 @@ private slots:
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(form->isVisible());
         QCOMPARE(e.folder.messages.size(), 1);
-        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-005 : Point value must be less than digit value"));
+        QCOMPARE(e.folder.messages.last().first,
+                 QString("Error OBJ-005 : Point value must be less than digit value"));
         QCOMPARE(numeric->decimalPlaces, 0);
         QCOMPARE(point->TextEditor()->selectedText(), QString("6"));
         Retype(point, "5");
@@ -491,7 +495,8 @@ private slots:
         // Fewer registers than the strings need: OBJ-008 at once and on OK.
         Retype(count, "2");
         QCOMPARE(e.folder.messages.size(), 1);
-        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-008 : The value is not within range"));
+        QCOMPARE(e.folder.messages.last().first,
+                 QString("Error OBJ-008 : The value is not within range"));
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(form->isVisible());
         QCOMPARE(e.folder.messages.size(), 2);
@@ -548,7 +553,8 @@ private slots:
         QCOMPARE(table->item(3, 1)->text(), QString("Fault"));
         QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(form->isVisible());
-        QCOMPARE(e.folder.messages.last().first, QString("Error OBJ-004: Row 3 is invalid, please reinput it"));
+        QCOMPARE(e.folder.messages.last().first,
+                 QString("Error OBJ-004: Row 3 is invalid, please reinput it"));
         QCOMPARE(table->currentRow(), 2);
         type(2, "Wait");
         QTest::keyClick(form->findChild<QRadioButton*>("radioHex"), Qt::Key_Space);
@@ -559,7 +565,8 @@ private slots:
         const ScreenFileReader::ObjectLine line = e.savedLine(o);
         QCOMPARE(line.kind, QString("Dynamic Text"));
         QCOMPARE(line.fields.mid(0, 5), QStringList({"4", "Stop", "Run", "Wait", "Fault"}));
-        QCOMPARE(line.Field(13), QString("1")); // model, after the six register fields and inversion
+        QCOMPARE(line.Field(13),
+                 QString("1")); // model, after the six register fields and inversion
     }
 
     void staticBitmapSplitsItsPath()

@@ -61,14 +61,18 @@ struct Project
 // The signals one edit may give: its own and the modified flag's.
 struct Heard
 {
-    Heard(CProjectController& c, const char* own) : own(&c, own), modified(&c, &CProjectController::modifiedChanged) {}
+    Heard(CProjectController& c, const char* own)
+        : own(&c, own),
+          modified(&c, &CProjectController::modifiedChanged)
+    {}
     bool Nothing() const { return own.isEmpty() && modified.isEmpty(); }
     bool Once() const { return own.size() == 1 && modified.size() == 1; }
     QSignalSpy own;
     QSignalSpy modified;
 };
 
-template <class T> T* child(QWidget& w, const char* name)
+template <class T>
+T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(QLatin1String(name));
     if (!c)
@@ -78,7 +82,8 @@ template <class T> T* child(QWidget& w, const char* name)
 
 int clickOk(QDialog& d)
 {
-    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
     return d.result();
 }
 
@@ -94,7 +99,10 @@ private slots:
         CMainWindow w(p.c);
         Heard heard(p.c, SIGNAL(projectInfoChanged()));
         CModalDriver driver;
-        driver.On<CDlgProjectInfo>([](CDlgProjectInfo* d) { d->accept(); return true; });
+        driver.On<CDlgProjectInfo>([](CDlgProjectInfo* d) {
+            d->accept();
+            return true;
+        });
         w.Execute(CommandId::ProjectInformation);
         QVERIFY(driver.steps.isEmpty());
         QVERIFY(heard.Nothing());
@@ -148,7 +156,10 @@ private slots:
         Heard exchange(p.c, SIGNAL(plcAndPanelChanged()));
         QSignalSpy password(&p.c, &CProjectController::passwordChanged);
         CModalDriver driver;
-        driver.On<CDlgPanel2Plc>([](CDlgPanel2Plc* d) { d->accept(); return true; });
+        driver.On<CDlgPanel2Plc>([](CDlgPanel2Plc* d) {
+            d->accept();
+            return true;
+        });
         SetupCommands::PlcAndPanel(nullptr, p.c);
         QVERIFY(driver.steps.isEmpty());
         QVERIFY(exchange.Nothing());
@@ -167,7 +178,10 @@ private slots:
         p.Model().modified = false;
         p.c.NotifyModifiedChanged();
         exchange.modified.clear();
-        driver.On<CDlgPassword>([](CDlgPassword* d) { d->accept(); return true; });
+        driver.On<CDlgPassword>([](CDlgPassword* d) {
+            d->accept();
+            return true;
+        });
         SetupCommands::ConfigurePassword(nullptr, p.c);
         QVERIFY(password.isEmpty());
         QVERIFY(!p.c.IsModified());
@@ -252,7 +266,8 @@ private slots:
         // Delete Screen: Yes and No, No on Enter; an unscripted answer keeps the screen.
         p.commands.DeleteScreens({2});
         QCOMPARE(p.f.questions.size(), 1);
-        QCOMPARE(p.f.questions.last().text, QStringLiteral("Are you sure you want to delete the screen?"));
+        QCOMPARE(p.f.questions.last().text,
+                 QStringLiteral("Are you sure you want to delete the screen?"));
         QCOMPARE(p.f.questions.last().caption, QStringLiteral("Warning"));
         QCOMPARE(OfferedAnswers(p.f.questions.last().buttons),
                  QList<MessageAnswer>({MessageAnswer::Yes, MessageAnswer::No}));
@@ -265,7 +280,8 @@ private slots:
         // The save question: Yes, No and Cancel, Yes on Enter.
         QVERIFY(p.c.IsModified());
         QVERIFY(!p.c.AskToSave());
-        QCOMPARE(p.f.questions.last().text, QStringLiteral("Project data has been modified, save it?"));
+        QCOMPARE(p.f.questions.last().text,
+                 QStringLiteral("Project data has been modified, save it?"));
         QCOMPARE(p.f.questions.last().buttons, MessageButtons::YesNoCancel);
         QCOMPARE(p.f.questions.last().defaultButton, MessageAnswer::Yes);
 
@@ -306,15 +322,16 @@ private slots:
             QMessageBox::StandardButton enter, escape;
         };
         const QList<Case> cases = {
-            {MessageButtons::YesNo, MessageAnswer::No, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-             QMessageBox::No},
-            {MessageButtons::OkCancel, MessageAnswer::Ok, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
+            {MessageButtons::YesNo, MessageAnswer::No, QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::No, QMessageBox::No},
+            {MessageButtons::OkCancel, MessageAnswer::Ok, QMessageBox::Ok | QMessageBox::Cancel,
+             QMessageBox::Ok, QMessageBox::Cancel},
+            {MessageButtons::YesNoCancel, MessageAnswer::Yes,
+             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
              QMessageBox::Cancel},
-            {MessageButtons::YesNoCancel, MessageAnswer::Yes, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-             QMessageBox::Yes, QMessageBox::Cancel},
             // A default that is not offered falls back to the first button.
-            {MessageButtons::YesNo, MessageAnswer::Cancel, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
-             QMessageBox::No},
+            {MessageButtons::YesNo, MessageAnswer::Cancel, QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::Yes, QMessageBox::No},
         };
         for (const Case& c : cases) {
             const MessageQuestion question{"Delete it?", "Warning", c.buttons, c.defaultButton};

@@ -40,7 +40,8 @@ namespace {
 
 const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
 
-std::unique_ptr<CDiagramEntity> Bitmap(const QString& name, const QString& folder, const QString& file)
+std::unique_ptr<CDiagramEntity> Bitmap(const QString& name, const QString& folder,
+                                       const QString& file)
 {
     auto o = CreateObjectOfKind(OBJ_STATIC_BITMAP);
     o->SetName(name);
@@ -70,7 +71,8 @@ struct Project
     QString ScreenFile(int number) const
     {
         QString path;
-        ScreenCommands::ScreenFilePath(app(), number, controller.App().model.FindScreen(number)->name, &path);
+        ScreenCommands::ScreenFilePath(app(), number,
+                                       controller.App().model.FindScreen(number)->name, &path);
         return path;
     }
     // Screen 2's file, written as a closed screen holds it.
@@ -126,11 +128,14 @@ private slots:
         picture.fill(Qt::white);
         QVERIFY(picture.save(outside.path() + "/pump.bmp", "BMP"));
         QVERIFY(picture.save(outside.path() + "/free.bmp", "BMP"));
-        QVERIFY(p.controller.ImportBitmap(outside.path() + "/pump.bmp") == CBitmapLibrary::ImportResult::Imported);
-        QVERIFY(p.controller.ImportBitmap(outside.path() + "/free.bmp") == CBitmapLibrary::ImportResult::Imported);
+        QVERIFY(p.controller.ImportBitmap(outside.path() + "/pump.bmp")
+                == CBitmapLibrary::ImportResult::Imported);
+        QVERIFY(p.controller.ImportBitmap(outside.path() + "/free.bmp")
+                == CBitmapLibrary::ImportResult::Imported);
         // Screen 2 on disk: one use of the project's bitmap (another case),
         // one of a library bitmap of the same name.
-        p.WriteScreen2(Bitmap("BMP2", "", "PUMP.BMP"), Bitmap("BMP3", "BMP_Files\\Arrow", "pump.bmp"));
+        p.WriteScreen2(Bitmap("BMP2", "", "PUMP.BMP"),
+                       Bitmap("BMP3", "BMP_Files\\Arrow", "pump.bmp"));
         // Screen 1 open: its use is an edit not yet saved.
         p.OpenScreen1With(Bitmap("BMP1", "", "pump.bmp"));
 
@@ -145,8 +150,10 @@ private slots:
         const MessageQuestion asked = p.folder.questions[0];
         QCOMPARE(asked.buttons, MessageButtons::OkCancel);
         QCOMPARE(asked.defaultButton, MessageAnswer::Cancel);
-        QVERIFY2(asked.text.contains("[" + p.controller.ScreenTitle(1) + "] 'BMP1'"), qPrintable(asked.text));
-        QVERIFY2(asked.text.contains("[" + p.controller.ScreenTitle(2) + "] 'BMP2'"), qPrintable(asked.text));
+        QVERIFY2(asked.text.contains("[" + p.controller.ScreenTitle(1) + "] 'BMP1'"),
+                 qPrintable(asked.text));
+        QVERIFY2(asked.text.contains("[" + p.controller.ScreenTitle(2) + "] 'BMP2'"),
+                 qPrintable(asked.text));
         QVERIFY(!asked.text.contains("BMP3"));
         QVERIFY(asked.text.contains("Are you sure you want to delete the bitmap?"));
         QVERIFY(p.app().model.bitmapFiles.contains("pump.bmp"));
@@ -160,7 +167,8 @@ private slots:
         select("free.bmp");
         p.folder.answers = {MessageAnswer::Cancel};
         QTest::mouseClick(d.Fields().buttonDelete, Qt::LeftButton);
-        QCOMPARE(p.folder.questions.last().text, QString("Are you sure you want to delete the bitmap?"));
+        QCOMPARE(p.folder.questions.last().text,
+                 QString("Are you sure you want to delete the bitmap?"));
     }
 
     void deviceRenameFollowsAtOkAsOneChange()
@@ -218,14 +226,16 @@ private slots:
         QCOMPARE(m.FindScreen(1)->keys[0].setCoil.coil.deviceName, QString("MOTOR"));
         QCOMPARE(m.FindScreen(1)->keys[4].advanced.device.deviceName, QString("MOTOR"));
         // The open screen: one edit of its document, undone as one step.
-        QCOMPARE(DeviceOf(doc->Container().Objects()[doc->Container().Objects().size() - 1]), QString("MOTOR"));
+        QCOMPARE(DeviceOf(doc->Container().Objects()[doc->Container().Objects().size() - 1]),
+                 QString("MOTOR"));
         QVERIFY(doc->IsModified());
         // The closed screen: its file rewritten.
         QCOMPARE(p.DeviceOf2(0), QString("MOTOR"));
         QCOMPARE(p.DeviceOf2(1), QString("DEV001"));
         QVERIFY(p.controller.IsModified());
         doc->Undo();
-        QCOMPARE(DeviceOf(doc->Container().Objects()[doc->Container().Objects().size() - 1]), QString("PUMP"));
+        QCOMPARE(DeviceOf(doc->Container().Objects()[doc->Container().Objects().size() - 1]),
+                 QString("PUMP"));
     }
 
     void deletingAUsedDeviceAsksAndKeepsTheReferences()
@@ -261,8 +271,10 @@ private slots:
         QCOMPARE(p.folder.questions.size(), 2);
         const MessageQuestion q = p.folder.questions[0];
         QCOMPARE(q.buttons, MessageButtons::OkCancel);
-        QVERIFY2(q.text.contains("[" + p.controller.ScreenTitle(1) + "] 'NUM1'"), qPrintable(q.text));
-        QVERIFY2(q.text.contains("[" + p.controller.ScreenTitle(2) + "] 'LIGHT2'"), qPrintable(q.text));
+        QVERIFY2(q.text.contains("[" + p.controller.ScreenTitle(1) + "] 'NUM1'"),
+                 qPrintable(q.text));
+        QVERIFY2(q.text.contains("[" + p.controller.ScreenTitle(2) + "] 'LIGHT2'"),
+                 qPrintable(q.text));
         QVERIFY(!q.text.contains("NUM2"));
         QCOMPARE(p.app().model.Devices().devices.size(), size_t(1));
         // The references stay as they are.

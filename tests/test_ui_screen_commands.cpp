@@ -28,9 +28,11 @@ using namespace TestSupport;
 namespace {
 
 const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
-const QString kGui001 = QStringLiteral("Error GUI-001 : Screen No. is invaild. Input a value between 1 to 999");
+const QString kGui001 =
+    QStringLiteral("Error GUI-001 : Screen No. is invaild. Input a value between 1 to 999");
 const QString kGui002 = QStringLiteral("Error GUI-002 : Selected Screen No. has already been used");
-const QString kAllUsed = QStringLiteral("All screen numbers from 1 to 999 are used. Delete a screen first");
+const QString kAllUsed =
+    QStringLiteral("All screen numbers from 1 to 999 are used. Delete a screen first");
 
 // A project Line1 with its first screen, and the commands over it; the
 // dialogs are run by the script steps in order.
@@ -59,7 +61,8 @@ struct Fixture
     void Add(int number, const QString& name) { ScreenCommands::NewScreen(App(), number, name); }
 };
 
-template <class T> T* child(QWidget& w, const char* name)
+template <class T>
+T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(QLatin1String(name));
     if (!c)
@@ -71,9 +74,9 @@ template <class T> T* child(QWidget& w, const char* name)
 struct NumberNameForm
 {
     explicit NumberNameForm(QDialog& d)
-        : editNumber(child<CDigitSpinEdit>(d, "editNumber")), editName(child<QLineEdit>(d, "editName"))
-    {
-    }
+        : editNumber(child<CDigitSpinEdit>(d, "editNumber")),
+          editName(child<QLineEdit>(d, "editName"))
+    {}
     CDigitSpinEdit* editNumber;
     QLineEdit* editName;
 };
@@ -81,10 +84,10 @@ struct NumberNameForm
 struct RenameForm : NumberNameForm
 {
     explicit RenameForm(QDialog& d)
-        : NumberNameForm(d), editFromNumber(child<QSpinBox>(d, "editFromNumber")),
+        : NumberNameForm(d),
+          editFromNumber(child<QSpinBox>(d, "editFromNumber")),
           editFromName(child<QLineEdit>(d, "editFromName"))
-    {
-    }
+    {}
     QSpinBox* editFromNumber;
     QLineEdit* editFromName;
 };
@@ -92,10 +95,10 @@ struct RenameForm : NumberNameForm
 struct DeleteForm
 {
     explicit DeleteForm(QDialog& d)
-        : listScreens(child<QTreeWidget>(d, "listScreens")), buttonDelete(child<QPushButton>(d, "buttonDelete")),
+        : listScreens(child<QTreeWidget>(d, "listScreens")),
+          buttonDelete(child<QPushButton>(d, "buttonDelete")),
           buttonClose(child<QPushButton>(d, "buttonClose"))
-    {
-    }
+    {}
     QTreeWidget* listScreens;
     QPushButton* buttonDelete;
     QPushButton* buttonClose;
@@ -103,7 +106,8 @@ struct DeleteForm
 
 void clickOk(QDialog& d)
 {
-    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
 }
 
 void type(QWidget* field, const QString& text)
@@ -132,12 +136,17 @@ private slots:
             // Screens 1 and 2: number 3, "Screen 3".
             if (form.editNumber->text() != "3" || form.editName->text() != "Screen 3")
                 return -1;
-            const struct { QString number, name, message; } refused[] = {
+            const struct
+            {
+                QString number, name, message;
+            } refused[] = {
                 {"2", "Pump", kGui002},
                 {"", "Pump", kGui001},
                 {"0", "Pump", kGui001},
-                {"7", "A/B", "Screen Name is invalid. A name can't hold / or \\ or control characters"},
-                {"7", "A\\B", "Screen Name is invalid. A name can't hold / or \\ or control characters"},
+                {"7", "A/B",
+                 "Screen Name is invalid. A name can't hold / or \\ or control characters"},
+                {"7", "A\\B",
+                 "Screen Name is invalid. A name can't hold / or \\ or control characters"},
                 {"7", "Pump.", "Screen Name is invalid. A name can't end in a dot or a blank"},
                 {"7", "Pump ", "Screen Name is invalid. A name can't end in a dot or a blank"},
                 {"7", "  ", "Screen Name is invalid. Input a name"},
@@ -205,7 +214,9 @@ private slots:
         // Screen 1 open with an unsaved object: Copy writes it first.
         CScreenDocument* doc = x.c.ScreenDocument(1);
         QVERIFY(doc);
-        QVERIFY(doc->Edit([&](CDiagramEntityContainer& c) { c.Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model)); }));
+        QVERIFY(doc->Edit([&](CDiagramEntityContainer& c) {
+            c.Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model));
+        }));
         QVERIFY(!x.commands.HasCopiedScreen());
         x.commands.CopyScreen(nullptr, 1);
         QVERIFY(x.commands.HasCopiedScreen());
@@ -280,7 +291,9 @@ private slots:
         // To a number that is taken: GUI-002; then to 8, with the document
         // (and its unsaved object) following.
         CScreenDocument* doc = x.c.ScreenDocument(5);
-        QVERIFY(doc->Edit([&](CDiagramEntityContainer& c) { c.Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model)); }));
+        QVERIFY(doc->Edit([&](CDiagramEntityContainer& c) {
+            c.Add(CreateObjectOfKind(OBJ_STATIC_TEXT, &x.App().model));
+        }));
         QSignalSpy renumbered(&x.c, &CProjectController::screenRenumbered);
         x.steps.append([&](QDialog& d) {
             RenameForm form(d);
@@ -319,7 +332,8 @@ private slots:
         });
         x.commands.RenameScreen(nullptr, 4);
         QCOMPARE(x.f.messages.last(),
-                 qMakePair(QStringLiteral("Error GUI-005 : Rename Screen failed"), QStringLiteral("Error")));
+                 qMakePair(QStringLiteral("Error GUI-005 : Rename Screen failed"),
+                           QStringLiteral("Error")));
         QCOMPARE(x.App().model.FindScreen(4)->name, QString("Pump"));
         QVERIFY(!QFile::exists(x.File(4, "Valve")));
         QVERIFY(!x.App().model.modified);
@@ -335,7 +349,8 @@ private slots:
         x.steps.append([&](QDialog& d) {
             auto& dlg = static_cast<CDlgScreenDelete&>(d);
             DeleteForm form(d);
-            if (form.listScreens->topLevelItemCount() != 4 || dlg.SelectedNumbers() != QList<int>{2})
+            if (form.listScreens->topLevelItemCount() != 4
+                || dlg.SelectedNumbers() != QList<int>{2})
                 return -1;
             // Nothing selected: no question.
             form.listScreens->clearSelection();
@@ -357,7 +372,8 @@ private slots:
             x.f.answers = {MessageAnswer::Yes};
             x.f.messages.clear();
             QTest::mouseClick(form.buttonDelete, Qt::LeftButton);
-            if (x.f.messages.size() != 1 || !d.isVisible() || form.listScreens->topLevelItemCount() != 2)
+            if (x.f.messages.size() != 1 || !d.isVisible()
+                || form.listScreens->topLevelItemCount() != 2)
                 return -4;
             QTest::mouseClick(form.buttonClose, Qt::LeftButton);
             return d.isVisible() ? -5 : d.result();
@@ -365,8 +381,9 @@ private slots:
         x.commands.DeleteScreen(nullptr, 2);
         QVERIFY(x.steps.isEmpty());
         QCOMPARE(x.f.messages.size(), 1); // cleared before the Yes
-        QCOMPARE(x.f.messages[0], qMakePair(QStringLiteral("Are you sure you want to delete the screen?"),
-                                            QStringLiteral("Warning")));
+        QCOMPARE(x.f.messages[0],
+                 qMakePair(QStringLiteral("Are you sure you want to delete the screen?"),
+                           QStringLiteral("Warning")));
         QCOMPARE(x.f.kinds.last(), MessageKind::Question);
         QVERIFY(!x.App().model.FindScreen(2));
         QVERIFY(!x.App().model.FindScreen(4));

@@ -578,7 +578,8 @@ void TestUiScreenEditor::cutCopyPaste()
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             texts << a->text().remove(QLatin1Char('&')) + (a->isEnabled() ? "+" : "-");
-    QCOMPARE(texts, (QStringList{"Cut+", "Copy+", "Paste+", "Group+", "Ungroup+", "Align+", "Find Uses-"}));
+    QCOMPARE(texts, (QStringList{"Cut+", "Copy+", "Paste+", "Group+", "Ungroup+", "Align+",
+                                 "Find Uses-"}));
 }
 
 void TestUiScreenEditor::alignCommandsAreUndoSteps()
@@ -667,8 +668,7 @@ void TestUiScreenEditor::editsReachTheScreenFile()
     e.view.reset();
     QVERIFY(e.controller.IsModified());
     QVERIFY(e.controller.SaveProject());
-    const QString file =
-        e.folder.App().ProjectFolder() + "/" + e.controller.ScreenTitle(1);
+    const QString file = e.folder.App().ProjectFolder() + "/" + e.controller.ScreenTitle(1);
     CDiagramEntityContainer back;
     QVERIFY(CTessanDoc::LoadFile(file, back, false));
     QCOMPARE(back.GetSize(), 2);

@@ -44,7 +44,8 @@ struct Editor
         f.App().messages = &f;
         w.resize(1000, 700);
         w.show();
-        QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"), out.path() + QStringLiteral("/Example.cgp"));
+        QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"),
+                    out.path() + QStringLiteral("/Example.cgp"));
         c.OpenProject(out.path(), QStringLiteral("Example"));
     }
     bool enabled(CommandId id)
@@ -70,7 +71,10 @@ QStringList listing(const QString& folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo fi(it.next());
-        files << QStringLiteral("%1 %2 %3").arg(fi.filePath()).arg(fi.size()).arg(fi.lastModified().toMSecsSinceEpoch());
+        files << QStringLiteral("%1 %2 %3")
+                     .arg(fi.filePath())
+                     .arg(fi.size())
+                     .arg(fi.lastModified().toMSecsSinceEpoch());
     }
     files.sort();
     return files;
@@ -79,7 +83,8 @@ QStringList listing(const QString& folder)
 int rowOf(const CPanelRegisterModel& m, const QString& text)
 {
     for (int r = 0; r < m.rowCount(); ++r)
-        if (m.data(m.index(r, CPanelRegisterModel::RegisterColumn), Qt::DisplayRole).toString() == text)
+        if (m.data(m.index(r, CPanelRegisterModel::RegisterColumn), Qt::DisplayRole).toString()
+            == text)
             return r;
     return -1;
 }
@@ -125,7 +130,8 @@ private slots:
         QCOMPARE(sim->Display().Image().size(), QSize(192 * 4, 64 * 4));
 
         e.c.CloseProject();
-        QTRY_VERIFY(!e.commands.Simulation().Window() || !e.commands.Simulation().Window()->isVisible());
+        QTRY_VERIFY(!e.commands.Simulation().Window()
+                    || !e.commands.Simulation().Window()->isVisible());
         QVERIFY(!e.enabled(CommandId::Simulate));
     }
 
@@ -157,7 +163,10 @@ private slots:
         QTest::keyClick(sim->Form().entryEdit, Qt::Key_Return);
         QVERIFY(!panel.PasswordPending());
         QCOMPARE(panel.Log().back().kind, PanelLogEntry::PasswordRefused);
-        QVERIFY(sim->Form().log->item(sim->Form().log->count() - 1)->text().contains(QStringLiteral("wrong password")));
+        QVERIFY(sim->Form()
+                    .log->item(sim->Form().log->count() - 1)
+                    ->text()
+                    .contains(QStringLiteral("wrong password")));
         CPanelRegisterModel& table = sim->Registers();
         const int setPoint = rowOf(table, QStringLiteral("DEV001.R2013"));
         QVERIFY(setPoint >= 0);
@@ -167,7 +176,10 @@ private slots:
         QTest::keyClicks(sim->Form().entryEdit, e.c.App().model.plcAndPanel.optionPassword);
         QTest::mouseClick(sim->Form().entryOk, Qt::LeftButton);
         QCOMPARE(table.data(spValue, Qt::DisplayRole).toString(), QStringLiteral("75.0"));
-        QVERIFY(sim->Form().log->item(sim->Form().log->count() - 1)->text().contains(QStringLiteral("DEV001.R2013")));
+        QVERIFY(sim->Form()
+                    .log->item(sim->Form().log->count() - 1)
+                    ->text()
+                    .contains(QStringLiteral("DEV001.R2013")));
 
         // The engineer writes the level as the PLC, in the register's format
         // (of its first use: the bar meter, without decimal places).
@@ -193,12 +205,16 @@ private slots:
         QCOMPARE(panel.Image().FindScreen(2)->objects.size(), objects + 1);
         QCOMPARE(panel.CurrentScreen(), 2);
         QCOMPARE(panel.Memory().Word({1, quint16(1024 + 10)}), quint16(500));
-        QCOMPARE(table.data(table.index(rowOf(table, QStringLiteral("DEV001.R2013")), CPanelRegisterModel::ValueColumn),
-                            Qt::DisplayRole).toString(),
+        QCOMPARE(table
+                     .data(table.index(rowOf(table, QStringLiteral("DEV001.R2013")),
+                                       CPanelRegisterModel::ValueColumn),
+                           Qt::DisplayRole)
+                     .toString(),
                  QStringLiteral("75.0"));
 
         // The uses are worded in the window's language.
-        const QModelIndex uses = table.index(rowOf(table, QStringLiteral("DEV001.R2013")), CPanelRegisterModel::UsesColumn);
+        const QModelIndex uses = table.index(rowOf(table, QStringLiteral("DEV001.R2013")),
+                                             CPanelRegisterModel::UsesColumn);
         QCOMPARE(table.data(uses, Qt::DisplayRole).toString(),
                  QStringLiteral("Screen 2: Numeric 5; Screen 2: F2 Set Register"));
         QVERIFY(e.c.App().settings.SetLanguageCode(QStringLiteral("chs")));
@@ -212,13 +228,15 @@ private slots:
         CSimulatorWindow* sim = e.simulate();
         QTest::keyClick(sim, Qt::Key_F1); // the tank screen: the set point at (112, 18)
         const int zoom = sim->Display().Zoom();
-        QTest::mouseClick(&sim->Display(), Qt::LeftButton, {}, QPoint(1 + 114 * zoom, 1 + 20 * zoom));
+        QTest::mouseClick(&sim->Display(), Qt::LeftButton, {},
+                          QPoint(1 + 114 * zoom, 1 + 20 * zoom));
         QVERIFY(sim->Form().entryRow->isVisible());
         QTest::keyClicks(sim->Form().entryEdit, QStringLiteral("50.5"));
         QTest::keyClick(sim->Form().entryEdit, Qt::Key_Return);
         QCOMPARE(sim->Panel().Memory().Word({1, quint16(1024 + 11)}), quint16(505));
         // Outside the range 10.0 to 95.0 it is refused.
-        QTest::mouseClick(&sim->Display(), Qt::LeftButton, {}, QPoint(1 + 114 * zoom, 1 + 20 * zoom));
+        QTest::mouseClick(&sim->Display(), Qt::LeftButton, {},
+                          QPoint(1 + 114 * zoom, 1 + 20 * zoom));
         QTest::keyClicks(sim->Form().entryEdit, QStringLiteral("99.0"));
         QTest::keyClick(sim->Form().entryEdit, Qt::Key_Return);
         QCOMPARE(sim->Panel().Memory().Word({1, quint16(1024 + 11)}), quint16(505));

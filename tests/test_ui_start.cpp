@@ -50,7 +50,8 @@ void makePackage(const QString& folder, const QString& name, const QString& prog
     QVERIFY(c.SaveProject());
 }
 
-template <class W> W* child(QWidget* parent, const char* name)
+template <class W>
+W* child(QWidget* parent, const char* name)
 {
     W* w = parent->findChild<W*>(QString::fromLatin1(name));
     if (!w)
@@ -123,7 +124,8 @@ private slots:
         WriteFile(projectDir + "/NewProject4.cgp", "x");
         QCOMPARE(StartProjectDefaults::FirstFreeProjectName(projectDir), QString("NewProject3"));
         // A folder that does not exist has every name free.
-        QCOMPARE(StartProjectDefaults::FirstFreeProjectName(f.Dir() + "/none"), QString("NewProject1"));
+        QCOMPARE(StartProjectDefaults::FirstFreeProjectName(f.Dir() + "/none"),
+                 QString("NewProject1"));
 
         StartProjectChoice c = StartProjectDefaults::Initial(f.App());
         QCOMPARE(c.mode, int(StartProjectChoice::NewProject));
@@ -148,7 +150,8 @@ private slots:
         QDir().mkpath(folder + "/Folder.cgp"); // a folder, not a package
         WriteFile(folder + "/notes.txt", "x");
         WriteFile(folder + "/Broken.cgp", "not a zip");
-        QCOMPARE(PackageInformation::PackagesIn(folder), QStringList({"Broken.cgp", "Line1.cgp", "Pump.cgp"}));
+        QCOMPARE(PackageInformation::PackagesIn(folder),
+                 QStringList({"Broken.cgp", "Line1.cgp", "Pump.cgp"}));
         QCOMPARE(PackageInformation::PackagesIn(f.Dir() + "/none"), QStringList());
 
         const auto info = PackageInformation::Read(f.App().settings.Paths(), folder, "Line1");
@@ -161,9 +164,12 @@ private slots:
         QVERIFY(!PackageInformation::Read(f.App().settings.Paths(), folder, "Broken"));
         // Reading leaves no backup beside the package and no project folder behind.
         QVERIFY(!QFile::exists(folder + "/Line1.cgp.bak"));
-        QVERIFY(QDir(f.App().settings.Paths().TempProjectDir()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+        QVERIFY(QDir(f.App().settings.Paths().TempProjectDir())
+                    .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                    .isEmpty());
         const qint64 size = QFileInfo(folder + "/Line1.cgp").size();
-        QCOMPARE(PackageInformation::SizeText(folder + "/Line1.cgp"), QString("%1 Bytes").arg(size));
+        QCOMPARE(PackageInformation::SizeText(folder + "/Line1.cgp"),
+                 QString("%1 Bytes").arg(size));
     }
 
     void newPageProposesTheFirstFreeName()
@@ -227,7 +233,8 @@ private slots:
         auto* ok = child<QPushButton>(&dlg, "okButton");
 
         // A name with a separator, and one that Prj.ini's code page cannot hold.
-        for (const QString& bad : {QString("a/b"), QString(".."), QString::fromUtf8("Pump \xF0\x9F\x98\x80")}) {
+        for (const QString& bad :
+             {QString("a/b"), QString(".."), QString::fromUtf8("Pump \xF0\x9F\x98\x80")}) {
             f.messages.clear();
             typeInto(name, bad);
             QTest::mouseClick(ok, Qt::LeftButton);
@@ -296,7 +303,8 @@ private slots:
             rows << information->topLevelItem(i)->text(0);
             values << information->topLevelItem(i)->text(1);
         }
-        QCOMPARE(rows, QStringList({"HMI Type", "Date", "Project Size", "Programmer", "PLC Driver"}));
+        QCOMPARE(rows,
+                 QStringList({"HMI Type", "Date", "Project Size", "Programmer", "PLC Driver"}));
         QCOMPARE(values[0], QString("RU03"));
         QVERIFY(!values[1].isEmpty());
         QCOMPARE(values[2], QString("%1 Bytes").arg(QFileInfo(folder + "/Pump.cgp").size()));
@@ -365,13 +373,16 @@ private slots:
         CTestProgramFolder f;
         CProjectController c(f.App());
         for (const char* language : {"en", "chs"}) {
-            CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "App", "Language", "1");
-            CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Language", "1", language);
+            CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "App", "Language",
+                                      "1");
+            CProfileFile::WriteString(f.App().settings.Paths().SettingsFile(), "Language", "1",
+                                      language);
             CDlgStartProject dlg(c, StartProjectDefaults::Initial(f.App()));
             for (int mode = 0; mode < 3; ++mode) {
                 dlg.SetMode(mode);
                 const QStringList clashes = mnemonicClashes(&dlg);
-                QVERIFY2(clashes.isEmpty(), qPrintable(QString(language) + ": " + clashes.join(", ")));
+                QVERIFY2(clashes.isEmpty(),
+                         qPrintable(QString(language) + ": " + clashes.join(", ")));
             }
             // Every labelled field is named by its label.
             auto* name = child<QLineEdit>(dlg.NewPage(), "projectName");
@@ -388,8 +399,10 @@ private slots:
         CDlgStartProject dlg(c, StartProjectDefaults::Initial(f.App()));
         QCOMPARE(dlg.windowTitle(), QString::fromUtf8("开始工程"));
         QCOMPARE(child<QToolButton>(&dlg, "modeNew")->text(), QString::fromUtf8("新建工程(&W)"));
-        QCOMPARE(child<QPushButton>(dlg.NewPage(), "browse")->text(), QString::fromUtf8("浏览(&B)..."));
-        QCOMPARE(child<QTreeWidget>(dlg.OpenPage(), "information")->headerItem()->text(0), QString::fromUtf8("内容"));
+        QCOMPARE(child<QPushButton>(dlg.NewPage(), "browse")->text(),
+                 QString::fromUtf8("浏览(&B)..."));
+        QCOMPARE(child<QTreeWidget>(dlg.OpenPage(), "information")->headerItem()->text(0),
+                 QString::fromUtf8("内容"));
 
         CDlgAbout about(f.App().settings, VersionNumber{1, 0, 0, 4});
         QCOMPARE(about.windowTitle(), QString::fromUtf8("关于 Corvel"));
@@ -480,7 +493,8 @@ private slots:
 
         // No separator, or no ".": GUI-004 at once, no question asked.
         f.App().model.modified = true;
-        for (const QString& bad : {QString("\"Line 1.cgp\""), QString("\"") + folder + "/Line 1\""}) {
+        for (const QString& bad :
+             {QString("\"Line 1.cgp\""), QString("\"") + folder + "/Line 1\""}) {
             f.messages.clear();
             QVERIFY(!c.OpenCommandLineFile(bad));
             QCOMPARE(f.messages.size(), 1);
@@ -490,7 +504,8 @@ private slots:
         f.messages.clear();
         f.answers = {MessageAnswer::No};
         QVERIFY(!c.OpenCommandLineFile(folder + "/Missing.cgp"));
-        QCOMPARE(f.MessageTexts(), QStringList({"Project data has been modified, save it?", kCantOpen}));
+        QCOMPARE(f.MessageTexts(),
+                 QStringList({"Project data has been modified, save it?", kCantOpen}));
         QCOMPARE(c.ProjectName(), QString("Line 1"));
     }
 

@@ -78,7 +78,8 @@ struct Project
     QList<std::function<int(QDialog&)>> steps;
 };
 
-template <class T> T* child(QWidget& w, const char* name)
+template <class T>
+T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(QLatin1String(name));
     if (!c)
@@ -94,7 +95,8 @@ void Click(QTreeWidget* tree, QTreeWidgetItem* item)
 
 void ClickOk(QDialog& d)
 {
-    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
 }
 
 // Selects a field's text and types over it.
@@ -113,7 +115,8 @@ QString Shown(QAbstractSpinBox* field)
 // A combo box that shows an extra last entry reading `text`, selected.
 bool ShowsExtraEntry(QComboBox* box, int listed, const QString& text)
 {
-    return box->count() == listed + 1 && box->currentIndex() == listed && box->currentText() == text;
+    return box->count() == listed + 1 && box->currentIndex() == listed
+           && box->currentText() == text;
 }
 
 } // namespace
@@ -348,7 +351,8 @@ private slots:
         CDlgScreenFunKey d(p.controller, keys, 0, p.commands.pickRegister);
         d.show();
         child<QComboBox>(d, "comboDevice")->setCurrentIndex(0);
-        QTest::mouseClick(child<QRadioButton>(d, "radioScreenChange"), Qt::LeftButton, {}, QPoint(6, 6));
+        QTest::mouseClick(child<QRadioButton>(d, "radioScreenChange"), Qt::LeftButton, {},
+                          QPoint(6, 6));
         TypeOver(child<CDigitSpinEdit>(d, "editScreenNumber"), "12");
         ClickOk(d);
         QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -367,7 +371,8 @@ private slots:
         {
             CDlgScreenFunKey d(p.controller, keys, 0, p.commands.pickRegister);
             d.show();
-            QCOMPARE(child<QLineEdit>(d, "editDescription")->text(), QString("ABCDEFGHIJKLMNOPQRST"));
+            QCOMPARE(child<QLineEdit>(d, "editDescription")->text(),
+                     QString("ABCDEFGHIJKLMNOPQRST"));
             ClickOk(d);
             QVERIFY(d.Keys() == keys);
         }
@@ -456,8 +461,8 @@ private slots:
         Project p;
         const CAppSettings& s = p.Settings();
         s.WriteSetting(QStringLiteral("Language"), QStringLiteral("1"));
-        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"), QStringLiteral("1"),
-                                  QStringLiteral("chs"));
+        CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"),
+                                  QStringLiteral("1"), QStringLiteral("chs"));
         RegisterRef ref;
         FillRegisterRefDefaults(&p.Model(), ref, RegisterRef::KindWord);
         CDlgRegister dlg(s, p.folder, p.Model(), ref, RegisterRef::KindWord);

@@ -53,7 +53,8 @@ struct Project
 };
 
 // The Transfer dialog's step: the panel's port typed in, then "Transfer".
-CModalDriver::Step TransferTo(const QString& port, QString* shownPort = nullptr, QString* shownSize = nullptr)
+CModalDriver::Step TransferTo(const QString& port, QString* shownPort = nullptr,
+                              QString* shownSize = nullptr)
 {
     return [=](QWidget* w) {
         auto* d = qobject_cast<CDlgTransfer*>(w);
@@ -155,16 +156,20 @@ private slots:
         QCOMPARE(command.Run(nullptr), int(TR_OK));
         QVERIFY(driver.steps.isEmpty());
         QVERIFY(panel->WaitForDownloads(1));
-        QCOMPARE(p.folder.messages.first().first, QStringLiteral("Project data has been modified, save it?"));
+        QCOMPARE(p.folder.messages.first().first,
+                 QStringLiteral("Project data has been modified, save it?"));
         QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("Download runtime file OK!"),
                                                      QStringLiteral("Information")));
-        QCOMPARE(lines.last().first().toString(), QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
+        QCOMPARE(lines.last().first().toString(),
+                 QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
         QCOMPARE(size, CDlgTransfer::SizeText(p.App().runtimeImage.size()));
         // The panel keeps whole blocks.
         QCOMPARE(panel->Store().image, Padded(p.App().runtimeImage));
         // The image is the one qv-cli compiles from the saved package.
         const QString image = p.folder.Dir() + "/cli.bin";
-        QCOMPARE(TestSupport::Run(TestSupport::QvCli(), {"compile", p.Location() + "/demo.cgp", "-o", image}), 0);
+        QCOMPARE(TestSupport::Run(TestSupport::QvCli(),
+                                  {"compile", p.Location() + "/demo.cgp", "-o", image}),
+                 0);
         QCOMPARE(p.App().runtimeImage, TestSupport::ReadFile(image));
         QCOMPARE(p.App().settings.GetSettingString("COMPORT"), panel->DevicePath());
         QCOMPARE(p.App().stopFlag.load(), 1);
@@ -192,7 +197,8 @@ private slots:
         QVERIFY(panel);
         const QByteArray old = MakeImage(64 * 3);
         p.App().runtimeImage = old;
-        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()),
+                 int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
         p.folder.messages.clear();
 
@@ -208,10 +214,12 @@ private slots:
         CProjectTransferCommand command(p.controller);
         QCOMPARE(command.Run(nullptr), int(TR_STOPPED));
         QVERIFY(driver.steps.isEmpty());
-        QCOMPARE(p.folder.messages.at(1), qMakePair(QStringLiteral("Stop the operation?"), QStringLiteral("Warning")));
+        QCOMPARE(p.folder.messages.at(1),
+                 qMakePair(QStringLiteral("Stop the operation?"), QStringLiteral("Warning")));
         QCOMPARE(p.folder.kinds.at(1), MessageKind::Question);
-        QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("PTC006:\n\nDownload runtime file escaped."),
-                                                     QStringLiteral("Warning")));
+        QCOMPARE(p.folder.messages.last(),
+                 qMakePair(QStringLiteral("PTC006:\n\nDownload runtime file escaped."),
+                           QStringLiteral("Warning")));
         QCOMPARE(panel->DownloadsStored(), 1);
         QCOMPARE(panel->Store().image, Padded(old));
         QCOMPARE(p.App().stopFlag.load(), 1);
@@ -242,7 +250,9 @@ private slots:
         QVERIFY(panel);
         const QByteArray original = MakeImage(64 * 5 + 10);
         p.App().runtimeImage = original;
-        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
+        QCOMPARE(
+            Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")),
+            int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
         p.folder.messages.clear();
 
@@ -259,7 +269,8 @@ private slots:
         dlg.show();
         // The first read comes by itself shortly after the dialog shows.
         QTRY_VERIFY_WITH_TIMEOUT(!p.folder.messages.isEmpty(), 20000);
-        QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("Get information OK!"), QStringLiteral("Information")));
+        QCOMPARE(p.folder.messages.last(),
+                 qMakePair(QStringLiteral("Get information OK!"), QStringLiteral("Information")));
         QCOMPARE(dlg.ShownValue("Panel Type:"), QStringLiteral("RU03"));
         QCOMPARE(dlg.ShownValue("Firmware Version:"), QStringLiteral("V1.0.0.4"));
         QCOMPARE(dlg.ShownValue("Total:"), QStringLiteral("128 KB"));
@@ -271,7 +282,8 @@ private slots:
 
         // The messages before anything is sent.
         QTest::mouseClick(transfer, Qt::LeftButton);
-        QCOMPARE(p.folder.messages.last(), qMakePair(QStringLiteral("Please input file path"), QStringLiteral("Warning")));
+        QCOMPARE(p.folder.messages.last(),
+                 qMakePair(QStringLiteral("Please input file path"), QStringLiteral("Warning")));
         const QString tooShort = p.folder.Dir() + "/short.rtfbak";
         QVERIFY(TestSupport::WriteFile(tooShort, QByteArray(64, 'x')));
         answer = tooShort;
@@ -306,7 +318,8 @@ private slots:
 
         // Another image goes to the panel; the backup brings the first back.
         p.App().runtimeImage = MakeImage(64 * 2);
-        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()), int(TR_OK));
+        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 0, PackedPassword::Zero()),
+                 int(TR_OK));
         QVERIFY(panel->WaitForDownloads(2));
         dlg.findChild<QRadioButton*>("download")->click();
         answer = p.folder.Dir() + "/line.rtfbak";
@@ -338,7 +351,9 @@ private slots:
         auto panel = StartPanel();
         QVERIFY(panel);
         p.App().runtimeImage = MakeImage(64 * 2);
-        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
+        QCOMPARE(
+            Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")),
+            int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
 
         CDlgPanelInfo dlg(p.controller, panel->DevicePath());
@@ -359,7 +374,8 @@ private slots:
         // not be written, and nothing else.
         QCOMPARE(p.folder.messages.size(), 1);
         QCOMPARE(p.folder.messages[0],
-                 qMakePair(QStringLiteral("The backup file %1 can't be written").arg(path), QStringLiteral("Error")));
+                 qMakePair(QStringLiteral("The backup file %1 can't be written").arg(path),
+                           QStringLiteral("Error")));
         QCOMPARE(p.folder.kinds[0], MessageKind::Error);
         QVERIFY(!QFileInfo::exists(path));
     }
@@ -385,7 +401,8 @@ private slots:
         // A backup of another image goes down through Panel Information.
         const QByteArray other = MakeImage(64 * 3);
         const QString backup = p.folder.Dir() + "/other.rtfbak";
-        QVERIFY(TestSupport::WriteFile(backup, other + QByteArray(60, '\0') + PackedPassword::Pack("24681357")));
+        QVERIFY(TestSupport::WriteFile(backup, other + QByteArray(60, '\0')
+                                                   + PackedPassword::Pack("24681357")));
         {
             CDlgPanelInfo dlg(p.controller, panel->DevicePath());
             dlg.chooseFile = [&](bool, const QString&) { return backup; };
@@ -492,7 +509,8 @@ private slots:
 
         // A debug file that cannot be written is a warning box; the Output
         // lines reach the pane through the controller.
-        CProfileFile::WriteString(p.App().settings.Paths().SettingsFile(), "Debug", "CompilerData", "1");
+        CProfileFile::WriteString(p.App().settings.Paths().SettingsFile(), "Debug", "CompilerData",
+                                  "1");
         QVERIFY(QDir().mkpath(p.App().ProjectFolder() + "/CompilerArm.bin"));
         p.App().model.needCompile = true;
         p.folder.messages.clear();
@@ -500,15 +518,18 @@ private slots:
         QVERIFY(!p.App().runtimeImage.isEmpty());
         QVERIFY(!p.App().model.needCompile);
         QCOMPARE(cleared.count(), 1);
-        QCOMPARE(lines.last().first().toString(), QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
+        QCOMPARE(lines.last().first().toString(),
+                 QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
         QCOMPARE(p.folder.messages.size(), 1);
-        QCOMPARE(p.folder.messages.last(), qMakePair(p.App().ProjectFolder() + "/CompilerArm.bin\n can't be created!",
-                                                     QStringLiteral("Warning")));
+        QCOMPARE(p.folder.messages.last(),
+                 qMakePair(p.App().ProjectFolder() + "/CompilerArm.bin\n can't be created!",
+                           QStringLiteral("Warning")));
         QCOMPARE(p.folder.kinds.last(), MessageKind::Warning);
 
         // The follower saw no completion (the user stopped it): false, even
         // with an image from before.
-        QVERIFY(!p.controller.CompileProject([](CCompileJob& job) { return !WaitForCompilation(job); }));
+        QVERIFY(!p.controller.CompileProject(
+            [](CCompileJob& job) { return !WaitForCompilation(job); }));
     }
 
     void controllerTransfersThroughItsFollower()
@@ -518,7 +539,9 @@ private slots:
         QVERIFY(panel);
         const QByteArray original = MakeImage(64 * 3 + 5);
         p.App().runtimeImage = original;
-        QCOMPARE(Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")), int(TR_OK));
+        QCOMPARE(
+            Run(p.App(), TO_DOWNLOAD, panel->DevicePath(), 1, PackedPassword::Pack("11112222")),
+            int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
         p.App().settings.WriteSetting("COMPORT", "ttyUSB9");
         p.App().model.modified = false;
@@ -526,13 +549,15 @@ private slots:
 
         CPanelInformation info;
         bool valid = false;
-        QCOMPARE(p.controller.ReadPanelInformation(panel->DevicePath(), follower, &info, &valid), int(TR_OK));
+        QCOMPARE(p.controller.ReadPanelInformation(panel->DevicePath(), follower, &info, &valid),
+                 int(TR_OK));
         QVERIFY(valid);
         QCOMPARE(info.PanelTypeText(), QStringLiteral("RU03"));
         QCOMPARE(p.folder.messages.last().first, QStringLiteral("Get information OK!"));
 
         const QString path = p.folder.Dir() + "/line.rtfbak";
-        QCOMPARE(p.controller.UploadToBackup(panel->DevicePath(), "11112222", path, follower), int(TR_OK));
+        QCOMPARE(p.controller.UploadToBackup(panel->DevicePath(), "11112222", path, follower),
+                 int(TR_OK));
         QCOMPARE(p.folder.messages.last().first, QStringLiteral("Upload runtime file OK!"));
 
         // The project's image changes; the backup brings the panel's back
@@ -542,7 +567,8 @@ private slots:
         const TransferOperations::RestoreCheck check =
             TransferOperations::CheckRestore(path, panel->DevicePath(), info.firmware);
         QVERIFY2(check.error.isEmpty(), qPrintable(check.error));
-        QCOMPARE(p.controller.RestoreBackup(check, panel->DevicePath(), "11112222", follower), int(TR_OK));
+        QCOMPARE(p.controller.RestoreBackup(check, panel->DevicePath(), "11112222", follower),
+                 int(TR_OK));
         QVERIFY(panel->WaitForDownloads(2));
         QCOMPARE(panel->Store().image, Padded(original));
         QCOMPARE(p.App().runtimeImage, MakeImage(64));
@@ -552,9 +578,8 @@ private slots:
         // Each went through the follower with its operation and caption,
         // the port already kept for the next dialog.
         QCOMPARE(follower.requests.size(), 3);
-        const QList<QPair<int, QString>> expected = {{TO_GET_INFORMATION, "Upload"},
-                                                     {TO_UPLOAD, "Upload"},
-                                                     {TO_DOWNLOAD, "Download"}};
+        const QList<QPair<int, QString>> expected = {
+            {TO_GET_INFORMATION, "Upload"}, {TO_UPLOAD, "Upload"}, {TO_DOWNLOAD, "Download"}};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(follower.requests[i].operation, expected[i].first);
             QCOMPARE(follower.requests[i].caption, expected[i].second);
@@ -577,8 +602,12 @@ private slots:
         QVERIFY(small.findChild<QLineEdit*>("password")->isEnabled());
         CDlgTransfer kb(p.App().settings, 1025, c);
         QCOMPARE(kb.findChild<QLabel*>("size")->text(), QStringLiteral("1 KB"));
-        QVERIFY(CDlgTransfer(p.App().settings, 131008, c).findChild<QPushButton*>("transfer")->isEnabled());
-        QVERIFY(!CDlgTransfer(p.App().settings, 131009, c).findChild<QPushButton*>("transfer")->isEnabled());
+        QVERIFY(CDlgTransfer(p.App().settings, 131008, c)
+                    .findChild<QPushButton*>("transfer")
+                    ->isEnabled());
+        QVERIFY(!CDlgTransfer(p.App().settings, 131009, c)
+                     .findChild<QPushButton*>("transfer")
+                     ->isEnabled());
     }
 };
 

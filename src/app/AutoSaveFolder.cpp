@@ -41,7 +41,7 @@ QByteArray sumOf(const QByteArray& bytes)
 bool isFileName(const QString& name)
 {
     return IsPlainFolderName(name) && name != kManifest && !name.contains(QLatin1Char('\n'))
-        && !name.contains(QLatin1Char('\r'));
+           && !name.contains(QLatin1Char('\r'));
 }
 
 // One line per file: "<sha-256 in hex> <name>", UTF-8.
@@ -100,7 +100,8 @@ QList<std::pair<qulonglong, QString>> setsOf(const QString& autosave)
         if (ok && QString::number(number) == entry.fileName())
             out.append({number, entry.absoluteFilePath()});
     }
-    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::sort(out.begin(), out.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
     return out;
 }
 
@@ -172,7 +173,8 @@ bool CAutoSaveFolder::Write(const CTessanApp& app, const LoadedScreen& loaded) c
 
     const QString newest = NewestSet();
     QByteArray current;
-    if (!newest.isEmpty() && readAll(newest + QLatin1Char('/') + kManifest, kMaxManifestBytes, &current)
+    if (!newest.isEmpty()
+        && readAll(newest + QLatin1Char('/') + kManifest, kMaxManifestBytes, &current)
         && current == manifest)
         return true;
 
@@ -191,8 +193,8 @@ bool CAutoSaveFolder::Write(const CTessanApp& app, const LoadedScreen& loaded) c
         return false;
     }
     // The older sets, and whatever else is there, go.
-    const QFileInfoList entries =
-        QDir(Path()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfoList entries = QDir(Path()).entryInfoList(QDir::AllEntries | QDir::Hidden
+                                                             | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         if (entry.absoluteFilePath() == QFileInfo(set).absoluteFilePath())
             continue;

@@ -47,8 +47,8 @@ QStringList CBitmapLibrary::ListBitmaps(const QString& folder)
     QStringList names;
     if (folder.isEmpty())
         return names;
-    const QFileInfoList entries =
-        QDir(folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot,
+                                                             QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& entry : entries)
         if (!entry.isHidden() && HasBitmapExtension(entry.fileName()))
             names.append(entry.fileName());
@@ -90,7 +90,8 @@ CBitmapLibrary::ImportResult CBitmapLibrary::Import(const QString& sourcePath)
     // A file of the library itself is already in place: copying it over
     // itself would only empty it.
     const QFileInfo existing(target);
-    const bool inPlace = existing.exists() && existing.canonicalFilePath() == source.canonicalFilePath();
+    const bool inPlace =
+        existing.exists() && existing.canonicalFilePath() == source.canonicalFilePath();
     if (!inPlace && !CopyFile(sourcePath, target))
         return ImportResult::Unwritable;
     QStringList& list = app_.model.bitmapFiles;

@@ -10,7 +10,8 @@ QStringList ProjectBitmapUses(const CProjectScreenObjects& screens, const QStrin
     screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
         for (const CDiagramEntity* object : objects.Objects()) {
             const auto* bitmap = dynamic_cast<const CObjectStaticBitmap*>(object);
-            if (bitmap && bitmap->folder.isEmpty() && bitmap->fileName.compare(fileName, Qt::CaseInsensitive) == 0)
+            if (bitmap && bitmap->folder.isEmpty()
+                && bitmap->fileName.compare(fileName, Qt::CaseInsensitive) == 0)
                 uses << QStringLiteral("[%1] '%2'").arg(screens.Title(screen), object->GetName());
         }
     });

@@ -10,9 +10,9 @@ class CBlockingTransferRunner : public ITransferRunner
 {
 public:
     explicit CBlockingTransferRunner(CTessanApp& app, ITransferProgress* progress = nullptr)
-        : app_(app), progress_(progress)
-    {
-    }
+        : app_(app),
+          progress_(progress)
+    {}
     TransferOutcome Run(const TransferRequest& request) override;
 
 private:

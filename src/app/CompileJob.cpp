@@ -13,10 +13,14 @@ public:
     void Progress(int percent) override { emit job_.progress(percent); }
     void ClearOutput() override { emit job_.outputCleared(); }
     void OutputLine(const QString& line) override { emit job_.outputLine(line); }
-    void Message(const QString& text, const QString& caption) override { emit job_.warning(text, caption); }
+    void Message(const QString& text, const QString& caption) override
+    {
+        emit job_.warning(text, caption);
+    }
     void Finished(bool) override
     {
-        QMetaObject::invokeMethod(&job_, [this] { job_.takeOver(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &job_, [this] { job_.takeOver(); }, Qt::QueuedConnection);
     }
 
 private:
@@ -24,9 +28,10 @@ private:
 };
 
 CCompileJob::CCompileJob(CTessanApp& app, QObject* parent)
-    : QObject(parent), app_(app), reporter_(std::make_unique<Reporter>(*this))
-{
-}
+    : QObject(parent),
+      app_(app),
+      reporter_(std::make_unique<Reporter>(*this))
+{}
 
 CCompileJob::~CCompileJob()
 {

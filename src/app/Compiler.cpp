@@ -2,8 +2,7 @@
 #include "TessanApp.h"
 
 CCompiler::CCompiler(CTessanApp& app, ICompileReporter* reporter) : app_(app), reporter_(reporter)
-{
-}
+{}
 
 CCompiler::~CCompiler()
 {

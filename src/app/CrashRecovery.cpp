@@ -15,7 +15,8 @@
 
 namespace {
 
-const QDir::Filters kEverything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+const QDir::Filters kEverything =
+    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
 bool copyFolder(const QString& from, const QString& to)
 {
@@ -38,7 +39,8 @@ void adoptScreenFiles(CTessanApp& app)
 {
     CProjectModel& model = app.model;
     const QString prefix = model.info.name + QStringLiteral(".cgp - #");
-    const QStringList files = QDir(app.ProjectFolder()).entryList({prefix + QLatin1Char('*')}, QDir::Files);
+    const QStringList files =
+        QDir(app.ProjectFolder()).entryList({prefix + QLatin1Char('*')}, QDir::Files);
     for (const QString& file : files) {
         const QString rest = file.mid(prefix.size());
         const qsizetype blank = rest.indexOf(QLatin1Char(' '));
@@ -83,8 +85,10 @@ bool CCrashRecovery::holdsProject(const QString& folder, LeftoverFolder* out) co
 QList<LeftoverFolder> CCrashRecovery::FindLeftovers() const
 {
     QList<LeftoverFolder> out;
-    const QFileInfoList entries = QDir(projectsRoot_).entryInfoList(
-        QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
+    const QFileInfoList entries =
+        QDir(projectsRoot_)
+            .entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks,
+                           QDir::Name);
     for (const QFileInfo& entry : entries) {
         LeftoverFolder leftover;
         if (holdsProject(entry.absoluteFilePath(), &leftover))
@@ -98,7 +102,8 @@ void CCrashRecovery::RemoveUnrecoverable() const
     const QFileInfoList entries = QDir(projectsRoot_).entryInfoList(kEverything);
     for (const QFileInfo& entry : entries) {
         LeftoverFolder leftover;
-        if (entry.isDir() && !entry.isSymLink() && holdsProject(entry.absoluteFilePath(), &leftover))
+        if (entry.isDir() && !entry.isSymLink()
+            && holdsProject(entry.absoluteFilePath(), &leftover))
             continue;
         if (entry.isDir() && !entry.isSymLink())
             QDir(entry.absoluteFilePath()).removeRecursively();
@@ -141,8 +146,9 @@ QString CCrashRecovery::Recover(const LeftoverFolder& leftover, IMessageSink* me
     const QString folderName = QFileInfo(leftover.folder).fileName();
     const QString copy = scratch.path() + QLatin1Char('/') + folderName;
     if (!scratch.isValid() || !copyFolder(leftover.folder, copy)) {
-        messages->ShowError(QStringLiteral("The project folder %1 cannot be copied.").arg(leftover.folder),
-                            QStringLiteral("Error"));
+        messages->ShowError(
+            QStringLiteral("The project folder %1 cannot be copied.").arg(leftover.folder),
+            QStringLiteral("Error"));
         return QString();
     }
     // The edits that the run autosaved (or kept when it was told to end)

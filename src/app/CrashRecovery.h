@@ -24,9 +24,9 @@ class CCrashRecovery
 {
 public:
     CCrashRecovery(AppPaths paths, QString projectsRoot)
-        : paths_(std::move(paths)), projectsRoot_(std::move(projectsRoot))
-    {
-    }
+        : paths_(std::move(paths)),
+          projectsRoot_(std::move(projectsRoot))
+    {}
 
     // The folders that hold a project document, by folder name.
     QList<LeftoverFolder> FindLeftovers() const;

@@ -18,7 +18,8 @@ namespace {
 QString CoilActionName(int action)
 {
     static const char* const names[] = {"SET ON", "SET OFF", "SET NOT", "INSTANT ON"};
-    return action >= 0 && action < 4 ? QString::fromLatin1(names[action]) : QStringLiteral("Unknown");
+    return action >= 0 && action < 4 ? QString::fromLatin1(names[action])
+                                     : QStringLiteral("Unknown");
 }
 
 } // namespace
@@ -64,7 +65,8 @@ void CCrossReference::sortUses()
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const RegisterRef& x = uses_[size_t(a)].ref;
         const RegisterRef& y = uses_[size_t(b)].ref;
-        return std::tie(rank[size_t(a)], x.address, x.bitNumber) < std::tie(rank[size_t(b)], y.address, y.bitNumber);
+        return std::tie(rank[size_t(a)], x.address, x.bitNumber)
+               < std::tie(rank[size_t(b)], y.address, y.bitNumber);
     });
     std::vector<CrossReferenceUse> sorted;
     sorted.reserve(uses_.size());
@@ -77,7 +79,8 @@ void CCrossReference::sortUses()
     uses_ = std::move(sorted);
 }
 
-QSet<QString> CCrossReference::collectUses(const CProjectModel& model, const CProjectScreenObjects& screens)
+QSet<QString> CCrossReference::collectUses(const CProjectModel& model,
+                                           const CProjectScreenObjects& screens)
 {
     QSet<QString> shown;
     screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
@@ -124,7 +127,8 @@ QSet<QString> CCrossReference::collectUses(const CProjectModel& model, const CPr
             } else if (key.functionType == 3) {
                 use.kind = UseKind::Advanced;
                 use.ref.deviceName = key.advanced.device.deviceName;
-                use.action = key.advanced.command == 1 ? QStringLiteral("STOP") : QStringLiteral("RUN");
+                use.action =
+                    key.advanced.command == 1 ? QStringLiteral("STOP") : QStringLiteral("RUN");
             } else {
                 continue;
             }
@@ -195,7 +199,8 @@ std::vector<int> CCrossReference::overlaps() const
         const CrossReferenceUse& u = uses_[sorted[i]];
         int j = i + 1;
         while (j < int(sorted.size()) && ranks_[sorted[j]] == ranks_[sorted[i]]
-               && uses_[sorted[j]].ref.address == u.ref.address && uses_[sorted[j]].words == u.words)
+               && uses_[sorted[j]].ref.address == u.ref.address
+               && uses_[sorted[j]].words == u.words)
             ++j;
         const Span span{i, j, u.ref.address, u.ref.address + u.words - 1};
         if (!active.empty() && ranks_[sorted[active.front().first]] != ranks_[sorted[i]])
@@ -222,7 +227,9 @@ void CCrossReference::checkUses(const CProjectModel& model)
         const qint64 key = qint64(ranks_[size_t(i)]) << 32 | quint32(word);
         auto found = inArea.constFind(key);
         if (found == inArea.cend())
-            found = inArea.insert(key, RegisterNumberRule::AcceptingRow(*protocol, uses_[size_t(i)].ref.area, word) != nullptr);
+            found = inArea.insert(
+                key, RegisterNumberRule::AcceptingRow(*protocol, uses_[size_t(i)].ref.area, word)
+                         != nullptr);
         return found.value();
     };
     for (int i = 0; i < int(uses_.size()); ++i) {
@@ -243,7 +250,9 @@ void CCrossReference::checkUses(const CProjectModel& model)
         }
         auto device = deviceFound.constFind(ranks_[size_t(i)]);
         if (device == deviceFound.cend())
-            device = deviceFound.insert(ranks_[size_t(i)], ReferencedDevice(model.Devices(), use.ref.deviceName) != nullptr);
+            device = deviceFound.insert(ranks_[size_t(i)],
+                                        ReferencedDevice(model.Devices(), use.ref.deviceName)
+                                            != nullptr);
         if (!device.value()) {
             findings_.push_back({FindingCode::kDevice, i});
             useFindings_[i] << FindingCode::kDevice;
@@ -254,7 +263,8 @@ void CCrossReference::checkUses(const CProjectModel& model)
 void CCrossReference::checkScreens(const CProjectModel& model)
 {
     const QSet<int> reached = ReachedScreens(model);
-    const QString code = model.plcAndPanel.plcToPanelEnabled ? FindingCode::kPlcOnly : FindingCode::kUnreached;
+    const QString code =
+        model.plcAndPanel.plcToPanelEnabled ? FindingCode::kPlcOnly : FindingCode::kUnreached;
     // The model keeps its screens in descending order: list them ascending.
     for (auto it = model.screens.rbegin(); it != model.screens.rend(); ++it)
         if (!reached.contains((*it)->number)) {
@@ -285,7 +295,8 @@ std::vector<int> CCrossReference::UsesOf(const RegisterRef& ref) const
     std::vector<int> found;
     for (int i = 0; i < int(uses_.size()); ++i) {
         const CrossReferenceUse& use = uses_[i];
-        if (use.kind == UseKind::Advanced || use.ref.deviceName != ref.deviceName || use.ref.area != ref.area)
+        if (use.kind == UseKind::Advanced || use.ref.deviceName != ref.deviceName
+            || use.ref.area != ref.area)
             continue;
         if (ref.address < use.ref.address || ref.address >= use.ref.address + use.words)
             continue;

@@ -21,5 +21,5 @@ struct CrossReferenceFinding
     int otherUse = -1;    // overlap: the first use whose words it shares in part
     int screenNumber = 0; // unreached, plc-only
     QString screenName{};
-    QString bitmap{};     // unused-bitmap: the file name
+    QString bitmap{}; // unused-bitmap: the file name
 };

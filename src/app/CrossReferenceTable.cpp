@@ -12,8 +12,8 @@ namespace {
 
 QString CsvField(const QString& field)
 {
-    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) && !field.contains(QLatin1Char('\n'))
-        && !field.contains(QLatin1Char('\r')))
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"'))
+        && !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
         return field;
     QString quoted = field;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
@@ -76,7 +76,8 @@ QByteArray Csv(const std::vector<CrossReferenceRow>& rows)
     for (const CrossReferenceRow& row : rows)
         text += CsvField(row.device) + QLatin1Char(',') + CsvField(row.area) + QLatin1Char(',')
                 + CsvField(row.address) + QLatin1Char(',') + CsvField(row.use) + QLatin1Char(',')
-                + CsvField(row.place) + QLatin1Char(',') + CsvField(row.finding) + QLatin1Char('\n');
+                + CsvField(row.place) + QLatin1Char(',') + CsvField(row.finding)
+                + QLatin1Char('\n');
     return text.toUtf8();
 }
 
@@ -90,7 +91,8 @@ QByteArray Json(const std::vector<CrossReferenceRow>& rows)
                                  {QStringLiteral("use"), row.use},
                                  {QStringLiteral("place"), row.place},
                                  {QStringLiteral("finding"), row.finding}});
-    return QJsonDocument(QJsonObject{{QStringLiteral("uses"), array}}).toJson(QJsonDocument::Indented);
+    return QJsonDocument(QJsonObject{{QStringLiteral("uses"), array}})
+        .toJson(QJsonDocument::Indented);
 }
 
 } // namespace CrossReferenceTable

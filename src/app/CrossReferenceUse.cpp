@@ -23,11 +23,9 @@ QString CrossReferenceUse::Place() const
     case UseKind::Key:
     case UseKind::Advanced:
         return QStringLiteral("%1 F%2 %3").arg(screen).arg(keyIndex + 1).arg(action);
-    case UseKind::Alarm:
-        return QStringLiteral("Alarm %1").arg(alarmNumber);
+    case UseKind::Alarm: return QStringLiteral("Alarm %1").arg(alarmNumber);
     case UseKind::PlcToPanel:
-    case UseKind::PanelToPlc:
-        return QStringLiteral("PLC <-> Panel");
+    case UseKind::PanelToPlc: return QStringLiteral("PLC <-> Panel");
     }
     return QString();
 }

@@ -21,17 +21,17 @@ struct CrossReferenceUse
 {
     UseKind kind = UseKind::Object;
     RegisterRef ref;
-    int words = 1;        // consecutive words from the address (1 for a coil)
-    bool bit = false;     // a coil: never spans several words
+    int words = 1;    // consecutive words from the address (1 for a coil)
+    bool bit = false; // a coil: never spans several words
 
     int screenNumber = 0; // objects and keys
     QString screenName;
     int objectIndex = -1; // position in the screen's object list
     QString objectName;
     int objectKind = -1;
-    int keyIndex = -1;    // 0 for F1
-    QString action;       // "SET ON", "Set Register", "RUN", ...
-    int alarmNumber = 0;  // 1 for the first alarm
+    int keyIndex = -1;   // 0 for F1
+    QString action;      // "SET ON", "Set Register", "RUN", ...
+    int alarmNumber = 0; // 1 for the first alarm
 
     // "#3 Main 'NUM1' (Numeric)", "#3 Main F2 SET ON", "Alarm 4",
     // "PLC <-> Panel".

@@ -71,13 +71,15 @@ bool Rename(CDiagramEntityContainer& objects, const Renames& renames)
     return changed;
 }
 
-QStringList Uses(const CTessanApp& app, const CProjectScreenObjects& screens, const QString& deviceName)
+QStringList Uses(const CTessanApp& app, const CProjectScreenObjects& screens,
+                 const QString& deviceName)
 {
     const CProjectModel& model = app.model;
     QString alarmList = app.settings.LookupText(IDD_DLG_ALARM, QStringLiteral("Title"));
     if (alarmList == QLatin1String("Title"))
         alarmList = QStringLiteral("Alarm List");
-    const QString exchangeName = app.settings.LookupText(IDD_DLG_DOT_FUNCTION, QStringLiteral("PLC <-> Panel"));
+    const QString exchangeName =
+        app.settings.LookupText(IDD_DLG_DOT_FUNCTION, QStringLiteral("PLC <-> Panel"));
     QStringList uses;
     screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
         const QString title = screens.Title(screen);

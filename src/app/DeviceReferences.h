@@ -33,6 +33,7 @@ bool Rename(CDiagramEntityContainer& objects, const Renames& renames);
 // 'object name'" for an object, "[screen title] F<n>" for a function key in
 // use, "Alarm List: <coil>" and "PLC <-> Panel: <word>" (those two in the
 // language of the settings).
-QStringList Uses(const CTessanApp& app, const CProjectScreenObjects& screens, const QString& deviceName);
+QStringList Uses(const CTessanApp& app, const CProjectScreenObjects& screens,
+                 const QString& deviceName);
 
 } // namespace DeviceReferences

@@ -8,7 +8,8 @@
 std::unique_ptr<CTessanDoc> CLoadedScreenDocuments::load(const CScreenObject& screen)
 {
     QString path;
-    if (!SafeJoin(app_.ProjectFolder(), ScreenTitle(app_.model.info.name, screen.number, screen.name), &path)
+    if (!SafeJoin(app_.ProjectFolder(),
+                  ScreenTitle(app_.model.info.name, screen.number, screen.name), &path)
         || !QFileInfo(path).isFile())
         return nullptr;
     auto doc = std::make_unique<CTessanDoc>(&app_);

@@ -23,9 +23,11 @@ QString choice(CommChoices::List list, int code, const CReportTexts& t)
 
 } // namespace
 
-CProjectReport::CProjectReport(const CTessanApp& app, const CProjectScreenObjects::LoadedScreens& loaded,
+CProjectReport::CProjectReport(const CTessanApp& app,
+                               const CProjectScreenObjects::LoadedScreens& loaded,
                                const QString& languageCode)
-    : app_(app), texts_(app.settings.Paths().LanguageFile(languageCode)),
+    : app_(app),
+      texts_(app.settings.Paths().LanguageFile(languageCode)),
       chinese_(languageCode == QLatin1String("chs")),
       pictures_(std::make_unique<CReportScreenPictures>(app, loaded))
 {
@@ -45,14 +47,15 @@ CProjectReport::CProjectReport(const CTessanApp& app, const CProjectScreenObject
         index.insert(s.number, int(screens_.size()));
         screens_.append(s);
     }
-    objects.ForEach([&](const CScreenObject& record, const CDiagramEntityContainer& container, bool) {
-        Screen& s = screens_[index.value(record.number)];
-        s.readable = true;
-        for (int i = 0; i < container.GetSize(); ++i)
-            if (const CDiagramEntity* o = container.GetAt(i))
-                s.objects.append(ReportRows::Object(*o, texts_));
-        objectCount_ += int(s.objects.size());
-    });
+    objects.ForEach(
+        [&](const CScreenObject& record, const CDiagramEntityContainer& container, bool) {
+            Screen& s = screens_[index.value(record.number)];
+            s.readable = true;
+            for (int i = 0; i < container.GetSize(); ++i)
+                if (const CDiagramEntity* o = container.GetAt(i))
+                    s.objects.append(ReportRows::Object(*o, texts_));
+            objectCount_ += int(s.objects.size());
+        });
     CCrossReference xref;
     xref.Build(app.model, objects);
     xrefRows_ = CrossReferenceTable::Rows(xref);
@@ -185,14 +188,17 @@ void CProjectReport::panelConfiguration(CReportPageWriter& w) const
     if (p.screenProtectTime == 0)
         protection = t("None");
     else if (p.protectShowsScreen)
-        protection = t("Screen Number:") + QLatin1Char(' ') + QString::number(p.protectScreenNumber);
+        protection =
+            t("Screen Number:") + QLatin1Char(' ') + QString::number(p.protectScreenNumber);
     else
         protection = t("Close Blacklight");
     w.Fields({{t("Panel Type:"), choice(CommChoices::PanelType(), p.panelType, t)},
               {t("Start Screen Number:"), QString::number(p.startScreenNumber)},
-              {t("Log Screen Number:"), p.logScreenEnabled ? QString::number(p.logScreenNumber) : disable},
+              {t("Log Screen Number:"),
+               p.logScreenEnabled ? QString::number(p.logScreenNumber) : disable},
               {t("Log Timer:"), p.logScreenEnabled ? t("%1 s").arg(p.logTimer) : QString()},
-              {t("Screen Protected Time:"), choice(CommChoices::ScreenProtectTime(), p.screenProtectTime, t)},
+              {t("Screen Protected Time:"),
+               choice(CommChoices::ScreenProtectTime(), p.screenProtectTime, t)},
               {t("Screen Protection:"), protection},
               {t("Function Key Beep"), p.functionKeyBeep ? enable : disable},
               {t("DWORD Exchange"), p.dwordExchange ? enable : disable}});
@@ -235,8 +241,13 @@ void CProjectReport::communication(CReportPageWriter& w) const
                      choice(YesNo(), dev.bytes[CSingleDeviceInfo::SelectRs485Byte], t),
                      t("%1 x 100 ms").arg(dev.Word(CSingleDeviceInfo::TimeoutWord)),
                      t("%1 ms").arg(dev.Word(CSingleDeviceInfo::PollTimeWord))});
-    w.Table({{t("Name"), 1.2}, {t("Station"), 0.8}, {t("Baud Rate"), 1}, {t("Parity"), 0.8},
-             {t("RS485"), 0.7}, {t("Timeout"), 1.1}, {t("Poll Time"), 1}},
+    w.Table({{t("Name"), 1.2},
+             {t("Station"), 0.8},
+             {t("Baud Rate"), 1},
+             {t("Parity"), 0.8},
+             {t("RS485"), 0.7},
+             {t("Timeout"), 1.1},
+             {t("Poll Time"), 1}},
             rows);
 }
 
@@ -253,8 +264,8 @@ void CProjectReport::plcAndPanel(CReportPageWriter& w) const
     beep.address += 1;
     w.Fields({{t("Start Address(Word):"), a.plcToPanel.ToText()},
               {t("Switch to Screen Number:"), a.plcToPanelEnabled ? yes : no},
-              {t("Beep Control:"), (a.beepControlEnabled ? yes : no) + QStringLiteral("  (") + beep.ToText()
-                                       + QLatin1Char(')')}});
+              {t("Beep Control:"), (a.beepControlEnabled ? yes : no) + QStringLiteral("  (")
+                                       + beep.ToText() + QLatin1Char(')')}});
 }
 
 void CProjectReport::alarms(CReportPageWriter& w) const
@@ -279,18 +290,26 @@ void CProjectReport::screen(CReportPageWriter& w, const Screen& s) const
     const int scale = std::clamp(int(w.Width() * 0.6 / 192), 1, 16);
     const CReportScreenPictures* pictures = pictures_.get();
     const int number = s.number;
-    w.Picture(QSize(192 * scale, 64 * scale), [pictures, number, scale] { return pictures->Picture(number, scale); });
+    w.Picture(QSize(192 * scale, 64 * scale),
+              [pictures, number, scale] { return pictures->Picture(number, scale); });
     w.SubHeading(t("Objects"));
     if (!s.readable)
         w.Paragraph(t("The screen file cannot be read."));
     else if (s.objects.isEmpty())
         w.Paragraph(t("The screen has no objects."));
     else
-        w.Table({{t("Kind"), 1.15}, {t("Name"), 1.3}, {t("Position"), 1.15}, {t("Register"), 1.35},
-                 {t("Format"), 1.6}, {t("Range"), 1.45}},
+        w.Table({{t("Kind"), 1.15},
+                 {t("Name"), 1.3},
+                 {t("Position"), 1.15},
+                 {t("Register"), 1.35},
+                 {t("Format"), 1.6},
+                 {t("Range"), 1.45}},
                 s.objects);
     w.SubHeading(t("Function Keys"));
-    w.Table({{t("Key"), 0.5}, {t("Function"), 1.3}, {t("Action"), 2.6}, {t("Password"), 0.9},
+    w.Table({{t("Key"), 0.5},
+             {t("Function"), 1.3},
+             {t("Action"), 2.6},
+             {t("Password"), 0.9},
              {t("Description"), 1.6}},
             s.keys);
 }
@@ -324,7 +343,11 @@ void CProjectReport::crossReference(CReportPageWriter& w) const
     rows.reserve(qsizetype(xrefRows_.size()));
     for (const CrossReferenceRow& r : xrefRows_)
         rows.append({r.device, r.area, r.address, r.use, r.place, r.finding});
-    w.Table({{t("Device"), 0.9}, {t("Area"), 0.5}, {t("Address"), 0.8}, {t("Use"), 1}, {t("Place"), 3},
+    w.Table({{t("Device"), 0.9},
+             {t("Area"), 0.5},
+             {t("Address"), 0.8},
+             {t("Use"), 1},
+             {t("Place"), 3},
              {t("Finding"), 1}},
             rows);
 }

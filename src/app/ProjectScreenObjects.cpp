@@ -8,9 +8,9 @@
 #include <QFileInfo>
 
 CProjectScreenObjects::CProjectScreenObjects(const CTessanApp& app, LoadedScreens loaded)
-    : app_(app), loaded_(std::move(loaded))
-{
-}
+    : app_(app),
+      loaded_(std::move(loaded))
+{}
 
 QString CProjectScreenObjects::Title(const CScreenObject& screen) const
 {

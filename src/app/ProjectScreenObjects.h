@@ -15,8 +15,8 @@ class CProjectScreenObjects
 public:
     // The loaded screen's objects, null when the screen is not loaded.
     using LoadedScreens = std::function<const CDiagramEntityContainer*(int screenNumber)>;
-    using Visitor = std::function<void(const CScreenObject& screen, const CDiagramEntityContainer& objects,
-                                       bool loaded)>;
+    using Visitor = std::function<void(const CScreenObject& screen,
+                                       const CDiagramEntityContainer& objects, bool loaded)>;
 
     CProjectScreenObjects(const CTessanApp& app, LoadedScreens loaded);
 

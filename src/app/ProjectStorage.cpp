@@ -53,7 +53,7 @@ QString siblingTempPath(const QString& target, int newMode = 0666)
     const int keep = fileMode(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path = target + QStringLiteral(".tmp-")
-            + QString::number(QRandomGenerator::global()->generate(), 36);
+                             + QString::number(QRandomGenerator::global()->generate(), 36);
         const int fd = ::open(QFile::encodeName(path).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_t(newMode));
         if (fd < 0) {
@@ -107,8 +107,7 @@ bool copyFileReplacing(const QString& from, const QString& to)
     bool ok = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     while (ok && !in.atEnd()) {
         const QByteArray chunk = in.read(64 * 1024);
-        ok = !(chunk.isEmpty() && in.error() != QFile::NoError)
-            && out.write(chunk) == chunk.size();
+        ok = !(chunk.isEmpty() && in.error() != QFile::NoError) && out.write(chunk) == chunk.size();
     }
     ok = ok && out.flush();
     out.close();
@@ -134,7 +133,8 @@ void CProjectStorage::fail(const QString& text)
 
 bool CProjectStorage::SplitPackagePath(const QString& path, QString* location, QString* name)
 {
-    qsizetype sep = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    qsizetype sep =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     QString fileName = sep >= 0 ? path.mid(sep + 1) : path;
     *location = sep > 0 ? path.left(sep) : sep == 0 ? QStringLiteral("/") : QStringLiteral(".");
     qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
@@ -149,7 +149,8 @@ bool CProjectStorage::OpenProject(const QString& location, const QString& baseNa
         return false;
 
     const QString package = location + QLatin1Char('/') + baseName + QStringLiteral(".cgp");
-    if (!QFileInfo(package).isFile() || !copyFileReplacing(package, package + QStringLiteral(".bak"))) {
+    if (!QFileInfo(package).isFile()
+        || !copyFileReplacing(package, package + QStringLiteral(".bak"))) {
         debugMessage(debug, "Backup project file failed.");
         return false;
     }
@@ -209,9 +210,9 @@ bool CProjectStorage::loadDocument(const QString& location)
 void CProjectStorage::writeRecoveryMarker()
 {
     const CProjectModel& model = app_.model;
-    const QString package = QFileInfo(model.info.location + QLatin1Char('/') + model.info.name
-                                      + QStringLiteral(".cgp"))
-                                .absoluteFilePath();
+    const QString package =
+        QFileInfo(model.info.location + QLatin1Char('/') + model.info.name + QStringLiteral(".cgp"))
+            .absoluteFilePath();
     // Best effort: without it a leftover folder is still recovered, into the
     // user's Project folder.
     RecoveryMarker::Write(app_.ProjectFolder(), {model.info.name, package});
@@ -362,8 +363,8 @@ bool CProjectStorage::PackProject()
         entries.append(ScreenTitle(model.info.name, screen->number, screen->name));
 
     QDir().mkpath(model.info.location);
-    const QString package = model.info.location + QLatin1Char('/') + model.info.name
-        + QStringLiteral(".cgp");
+    const QString package =
+        model.info.location + QLatin1Char('/') + model.info.name + QStringLiteral(".cgp");
     // The new package is written beside the old one and replaces it only when
     // it is complete: a failed save never destroys the user's package.
     const QString tmp = siblingTempPath(package);
@@ -381,8 +382,7 @@ bool CProjectStorage::PackProject()
         // The recovery marker and the autosaved edits belong to the working
         // folder, never to a package.
         if (entry == RecoveryMarker::FileName() || CAutoSaveFolder::Holds(entry)
-            || !SafeJoin(folder, entry, &path)
-            || !QFileInfo(path).isFile()) {
+            || !SafeJoin(folder, entry, &path) || !QFileInfo(path).isFile()) {
             skipped.append(entry);
             continue;
         }
@@ -402,7 +402,8 @@ bool CProjectStorage::PackProject()
     removeStaleTempFiles(package);
     removeStaleTempFiles(package + QStringLiteral(".bak"));
     if (!skipped.isEmpty())
-        app_.ShowMessage(MessageKind::Warning, QStringLiteral("These files of the project were not found and are not "
+        app_.ShowMessage(MessageKind::Warning,
+                         QStringLiteral("These files of the project were not found and are not "
                                         "in the package:\n")
                              + skipped.join(QLatin1Char('\n')),
                          QStringLiteral("Warning"));
@@ -454,7 +455,8 @@ bool CProjectStorage::SaveProjectAs(const QString& packagePath)
     QString aside;
     const bool staged = !sameFolder || oldName != newName;
     if (staged) {
-        const QString cantCopy = QStringLiteral("The project files cannot be copied to %1.").arg(newFolder);
+        const QString cantCopy =
+            QStringLiteral("The project files cannot be copied to %1.").arg(newFolder);
         const QString staging = uniqueFolder(app_.projectsRoot);
         if (staging.isEmpty() || !copyProjectFolder(oldFolder, oldName, staging, newName)) {
             if (!staging.isEmpty())

@@ -56,7 +56,10 @@ public:
     // Splits a package path at its last "/" or "\" and its last ".".
     static bool SplitPackagePath(const QString& path, QString* location, QString* name);
 
-    static QString ErrorCantOpen() { return QStringLiteral("Error GUI-004 : This file can't open"); }
+    static QString ErrorCantOpen()
+    {
+        return QStringLiteral("Error GUI-004 : This file can't open");
+    }
 
 private:
     void debugMessage(bool debug, const char* text);

@@ -19,13 +19,14 @@ QString FileName()
 bool Write(const QString& projectFolder, const Content& content)
 {
     // Line breaks in a value would start lines of their own.
-    if (content.projectName.contains(QLatin1Char('\n')) || content.packagePath.contains(QLatin1Char('\n')))
+    if (content.projectName.contains(QLatin1Char('\n'))
+        || content.packagePath.contains(QLatin1Char('\n')))
         return false;
     QSaveFile f(projectFolder + QLatin1Char('/') + FileName());
     if (!f.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = kName + content.projectName.toUtf8() + '\n' + kPackage
-        + content.packagePath.toUtf8() + '\n';
+                             + content.packagePath.toUtf8() + '\n';
     if (f.write(bytes) != bytes.size()) {
         f.cancelWriting();
         return false;

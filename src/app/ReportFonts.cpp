@@ -13,7 +13,8 @@ QString ChineseFamily()
             if (families.contains(QString::fromLatin1(preferred)))
                 return QString::fromLatin1(preferred);
         for (const QString& f : families)
-            if (f.startsWith(QLatin1String("WenQuanYi"), Qt::CaseInsensitive) && QFontDatabase::isSmoothlyScalable(f))
+            if (f.startsWith(QLatin1String("WenQuanYi"), Qt::CaseInsensitive)
+                && QFontDatabase::isSmoothlyScalable(f))
                 return f;
         return QString();
     }();

@@ -18,7 +18,8 @@ QFontMetricsF metrics(const QFont& font, QPagedPaintDevice& device)
 } // namespace
 
 CReportPageWriter::CReportPageWriter(QPagedPaintDevice& device, QPainter* painter, bool chinese)
-    : device_(device), painter_(painter),
+    : device_(device),
+      painter_(painter),
       body_(ReportFonts::Face(chinese, kBodyPoints)),
       bold_(ReportFonts::Face(chinese, kBodyPoints, true)),
       heading_(ReportFonts::Face(chinese, 16, true)),
@@ -45,8 +46,8 @@ void CReportPageWriter::endPage()
         painter_->setFont(small_);
         painter_->setPen(Qt::darkGray);
         const double h = metrics(small_, device_).height();
-        painter_->drawText(QRectF(0, device_.height() - h * 1.2, width_, h), Qt::AlignRight | Qt::AlignVCenter,
-                           footer(page_));
+        painter_->drawText(QRectF(0, device_.height() - h * 1.2, width_, h),
+                           Qt::AlignRight | Qt::AlignVCenter, footer(page_));
         painter_->setPen(Qt::black);
     }
 }
@@ -84,11 +85,13 @@ void CReportPageWriter::Space(double millimetres)
 void CReportPageWriter::Title(const QString& text)
 {
     const QFontMetricsF fm = metrics(title_, device_);
-    const QRectF box = fm.boundingRect(QRectF(0, 0, width_, 1e6), Qt::AlignHCenter | Qt::TextWordWrap, text);
+    const QRectF box =
+        fm.boundingRect(QRectF(0, 0, width_, 1e6), Qt::AlignHCenter | Qt::TextWordWrap, text);
     ensureRoom(box.height());
     if (painter_) {
         painter_->setFont(title_);
-        painter_->drawText(QRectF(0, y_, width_, box.height()), Qt::AlignHCenter | Qt::TextWordWrap, text);
+        painter_->drawText(QRectF(0, y_, width_, box.height()), Qt::AlignHCenter | Qt::TextWordWrap,
+                           text);
     }
     y_ += box.height() + Millimetres(4);
 }
@@ -138,14 +141,16 @@ void CReportPageWriter::Fields(const QList<QPair<QString, QString>>& rows)
     const double valueWidth = width_ - labelWidth;
     const QFontMetricsF boldMetrics = metrics(bold_, device_);
     for (const auto& [label, value] : rows) {
-        const QRectF box = bodyMetrics_.boundingRect(QRectF(0, 0, valueWidth, 1e6), Qt::TextWordWrap, value);
+        const QRectF box =
+            bodyMetrics_.boundingRect(QRectF(0, 0, valueWidth, 1e6), Qt::TextWordWrap, value);
         const double h = std::max(rowHeight_, box.height() + rowHeight_ - bodyMetrics_.height());
         ensureRoom(h);
         if (painter_) {
             painter_->setFont(bold_);
             painter_->drawText(QPointF(0, y_ + boldMetrics.ascent()), label);
             painter_->setFont(body_);
-            painter_->drawText(QRectF(labelWidth, y_, valueWidth, box.height()), Qt::TextWordWrap, value);
+            painter_->drawText(QRectF(labelWidth, y_, valueWidth, box.height()), Qt::TextWordWrap,
+                               value);
         }
         y_ += h;
     }
@@ -229,7 +234,8 @@ void CReportPageWriter::Table(const QList<Column>& columns, const QList<QStringL
                 else if (fits(text, widths[i] - gap))
                     painter_->drawText(QPointF(x, baseline), text);
                 else
-                    painter_->drawText(QRectF(x, y_, widths[i] - gap, textHeight), Qt::TextWordWrap, text);
+                    painter_->drawText(QRectF(x, y_, widths[i] - gap, textHeight), Qt::TextWordWrap,
+                                       text);
                 x += widths[i];
             }
         }
@@ -248,8 +254,8 @@ void CReportPageWriter::ContentsLine(const QString& text, int page, int indent)
         const QString number = QString::number(page);
         const double numberWidth = bodyMetrics_.horizontalAdvance(QStringLiteral("00000"));
         cell(text, x, y_ + bodyMetrics_.ascent(), width_ - x - numberWidth);
-        painter_->drawText(QRectF(width_ - numberWidth, y_, numberWidth, rowHeight_), Qt::AlignRight | Qt::AlignTop,
-                           number);
+        painter_->drawText(QRectF(width_ - numberWidth, y_, numberWidth, rowHeight_),
+                           Qt::AlignRight | Qt::AlignTop, number);
     }
     y_ += rowHeight_;
 }
@@ -266,7 +272,8 @@ void CReportPageWriter::Picture(QSize size, const std::function<QImage()>& make)
         painter_->setPen(QPen(Qt::gray, Millimetres(0.2)));
         painter_->setBrush(Qt::NoBrush);
         const double m = Millimetres(0.8);
-        painter_->drawRect(QRectF(at.x() - m, at.y() - m, image.width() + 2 * m, image.height() + 2 * m));
+        painter_->drawRect(
+            QRectF(at.x() - m, at.y() - m, image.width() + 2 * m, image.height() + 2 * m));
         painter_->setPen(Qt::black);
     }
     y_ += h + rowHeight_ * 0.5;

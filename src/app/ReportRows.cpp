@@ -50,8 +50,9 @@ QString registerText(const CDiagramEntity& object)
 
 QString KindName(int kind, const CReportTexts& t)
 {
-    static const char* const names[] = {"Static Text", "Dynamic Text", "Static Bitmap", "Bar Meter",
-                                        "Trend Meter", "Indicator Light", "Numeric", "String"};
+    static const char* const names[] = {"Static Text", "Dynamic Text", "Static Bitmap",
+                                        "Bar Meter",   "Trend Meter",  "Indicator Light",
+                                        "Numeric",     "String"};
     return kind >= 0 && kind < 8 ? t(names[kind]) : QString();
 }
 
@@ -83,7 +84,8 @@ QStringList Object(const CDiagramEntity& object, const CReportTexts& t)
         const auto& s = dynamic_cast<const CObjectString&>(object);
         format = t("String, %1 registers").arg(s.registerCount);
     }
-    return {KindName(object.Kind(), t), object.GetName(), position, registerText(object), format, range};
+    return {KindName(object.Kind(), t), object.GetName(), position,
+            registerText(object),       format,           range};
 }
 
 QStringList FunctionKey(int index, const CFunKeyParams& key, const CReportTexts& t)
@@ -104,28 +106,31 @@ QStringList FunctionKey(int index, const CFunKeyParams& key, const CReportTexts&
     case 1: {
         const CFunKey_SetReg& s = key.setReg;
         function = t("Set Register");
-        const ValueFormat f = DeriveValueFormat(s.isFloat, s.mode, s.isSigned, s.quantity == 2 ? 2 : 1);
+        const ValueFormat f =
+            DeriveValueFormat(s.isFloat, s.mode, s.isSigned, s.quantity == 2 ? 2 : 1);
         quint32 pattern = 0;
         std::memcpy(&pattern, &s.value, sizeof pattern);
-        action = QStringLiteral("%1 = %2").arg(s.reg.ToText(), ValueFormatRules::ShowValue(f, pattern));
+        action =
+            QStringLiteral("%1 = %2").arg(s.reg.ToText(), ValueFormatRules::ShowValue(f, pattern));
         if (s.quantity != 1)
             action += QStringLiteral("  (") + t("%1 registers").arg(s.quantity) + QLatin1Char(')');
         break;
     }
     case 2:
         function = t("Screen Change");
-        action = key.screenChg.target == 1 ? t("Alarm list") : t("Screen %1").arg(key.screenChg.screenNumber);
+        action = key.screenChg.target == 1 ? t("Alarm list")
+                                           : t("Screen %1").arg(key.screenChg.screenNumber);
         break;
     case 3:
         function = t("Advanced");
         action = QStringLiteral("%1  %2").arg(key.advanced.device.deviceName,
-                                             key.advanced.command == 1 ? QStringLiteral("STOP") : QStringLiteral("RUN"));
+                                              key.advanced.command == 1 ? QStringLiteral("STOP")
+                                                                        : QStringLiteral("RUN"));
         break;
-    default:
-        function = t("Unknown");
-        break;
+    default: function = t("Unknown"); break;
     }
-    return {name, function, action, key.password ? t("Yes") : t("No"), key.showDescription ? key.description : QString()};
+    return {name, function, action, key.password ? t("Yes") : t("No"),
+            key.showDescription ? key.description : QString()};
 }
 
 } // namespace ReportRows

@@ -10,15 +10,16 @@
 
 struct CReportScreenPictures::Job
 {
-    Job(const CTessanApp& app, const CProjectScreenObjects::LoadedScreens& loaded) : compile(app, loaded) {}
+    Job(const CTessanApp& app, const CProjectScreenObjects::LoadedScreens& loaded)
+        : compile(app, loaded)
+    {}
     CSimulationCompile compile;
 };
 
 CReportScreenPictures::CReportScreenPictures(const CTessanApp& app,
                                              const CProjectScreenObjects::LoadedScreens& loaded)
     : job_(std::make_unique<Job>(app, loaded))
-{
-}
+{}
 
 CReportScreenPictures::~CReportScreenPictures() = default;
 

@@ -17,7 +17,8 @@ class CReportScreenPictures
 {
 public:
     // Taken on the caller's thread; Compile may run on any.
-    CReportScreenPictures(const CTessanApp& app, const CProjectScreenObjects::LoadedScreens& loaded);
+    CReportScreenPictures(const CTessanApp& app,
+                          const CProjectScreenObjects::LoadedScreens& loaded);
     ~CReportScreenPictures();
 
     // False with a reason when the project cannot be compiled or its image

@@ -55,7 +55,8 @@ NumberProblem CheckNumber(const CProjectModel& model, const QString& text, int e
     for (QChar c : t)
         if (!c.isDigit())
             return NumberProblem::Invalid;
-    return model.IsScreenNumberUsed(number, excludedNumber) ? NumberProblem::Used : NumberProblem::None;
+    return model.IsScreenNumberUsed(number, excludedNumber) ? NumberProblem::Used
+                                                            : NumberProblem::None;
 }
 
 int NumberOf(const QString& text)
@@ -79,8 +80,10 @@ QString MessageOf(NumberProblem problem)
 {
     switch (problem) {
     case NumberProblem::Invalid:
-        return QStringLiteral("Error GUI-001 : Screen No. is invaild. Input a value between 1 to 999");
-    case NumberProblem::Used: return QStringLiteral("Error GUI-002 : Selected Screen No. has already been used");
+        return QStringLiteral(
+            "Error GUI-001 : Screen No. is invaild. Input a value between 1 to 999");
+    case NumberProblem::Used:
+        return QStringLiteral("Error GUI-002 : Selected Screen No. has already been used");
     case NumberProblem::None: break;
     }
     return {};
@@ -91,7 +94,8 @@ QString MessageOf(NameProblem problem)
     switch (problem) {
     case NameProblem::Empty: return QStringLiteral("Screen Name is invalid. Input a name");
     case NameProblem::BadCharacter:
-        return QStringLiteral("Screen Name is invalid. A name can't hold / or \\ or control characters");
+        return QStringLiteral(
+            "Screen Name is invalid. A name can't hold / or \\ or control characters");
     case NameProblem::BadEnding:
         return QStringLiteral("Screen Name is invalid. A name can't end in a dot or a blank");
     case NameProblem::None: break;
@@ -127,7 +131,8 @@ bool CopyScreen(CTessanApp& app, int number, CTessanDoc* loadedDoc)
     QDir().mkpath(app.ProjectFolder());
     if (loadedDoc) {
         // Both writes replace their file only when complete.
-        return loadedDoc->Save(path) && CTessanDoc::SaveFile(CopyTempPath(app), loadedDoc->Container());
+        return loadedDoc->Save(path)
+               && CTessanDoc::SaveFile(CopyTempPath(app), loadedDoc->Container());
     }
     return QFile::exists(path) && copyReplacing(path, CopyTempPath(app));
 }

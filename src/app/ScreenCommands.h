@@ -38,9 +38,9 @@ int NumberOf(const QString& text);
 // A screen name becomes part of the screen file's name.
 enum class NameProblem {
     None,
-    Empty,         // nothing or only blanks
-    BadCharacter,  // "/", "\" or a control character
-    BadEnding,     // a dot or a blank at the end
+    Empty,        // nothing or only blanks
+    BadCharacter, // "/", "\" or a control character
+    BadEnding,    // a dot or a blank at the end
 };
 NameProblem CheckName(const QString& name);
 // The English message of a refusal, its key in the language file.

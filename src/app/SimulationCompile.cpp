@@ -75,7 +75,8 @@ bool CSimulationCompile::Run()
     for (const auto& [name, bytes] : unsavedScreens_) {
         QString path;
         QSaveFile f(SafeJoin(scratch.path(), name, &path) ? path : QString());
-        if (path.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+        if (path.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()
+            || !f.commit()) {
             error_ = QStringLiteral("cannot write the screen file %1").arg(name);
             return false;
         }

@@ -11,10 +11,10 @@ struct StartProjectChoice
     enum Mode { NewProject = 0, OpenFromDisk = 1, ReadFromPanel = 2 };
 
     int mode = NewProject;
-    QString savePath;     // folder of the new package (modes 0 and 2)
-    QString projectName;  // the new project's name, or the chosen package's without ".cgp"
-    QString hmiType;      // modes 0 and 2
-    QString plcType;      // modes 0 and 2
+    QString savePath;    // folder of the new package (modes 0 and 2)
+    QString projectName; // the new project's name, or the chosen package's without ".cgp"
+    QString hmiType;     // modes 0 and 2
+    QString plcType;     // modes 0 and 2
     // The line settings chosen with "Protocol Setup...", only when set.
     std::optional<CDeviceInfo> protocol;
     QString locationPath; // folder of the chosen package (mode 1)

@@ -1,10 +1,10 @@
 #include "TessanApp.h"
 
 CTessanApp::CTessanApp(AppPaths paths, QString root)
-    : settings(std::move(paths)), programVersion(VersionIdentity::ProgramVersion()),
+    : settings(std::move(paths)),
+      programVersion(VersionIdentity::ProgramVersion()),
       projectsRoot(std::move(root))
-{
-}
+{}
 
 void CTessanApp::ResetProjectModel(const QString& name, const QString& location,
                                    const QString& hmiType, const QString& plcType)

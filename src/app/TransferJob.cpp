@@ -25,7 +25,8 @@ bool CTransferJob::Start(const TransferRequest& request)
     running_ = true;
     worker_.Start([this] {
         engine_->Run();
-        QMetaObject::invokeMethod(this, [this] { end(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { end(); }, Qt::QueuedConnection);
     });
     return true;
 }

@@ -64,7 +64,8 @@ TransferRequest Request(int operation, const QString& port, uint8_t enableUpdate
 }
 
 // Runs the request and shows its result.
-TransferOutcome RunAndShow(CTessanApp& app, const TransferRequest& request, const RunOptions& options)
+TransferOutcome RunAndShow(CTessanApp& app, const TransferRequest& request,
+                           const RunOptions& options)
 {
     const TransferOutcome outcome = Execute(app, request, options);
     ShowResult(app, outcome, options);
@@ -115,7 +116,8 @@ QByteArray PackedPasswordFor(const TransferChoice& choice)
 int Run(CTessanApp& app, int operation, const QString& port, uint8_t enableUpdate,
         const QByteArray& packedPassword, const RunOptions& options, QByteArray* received)
 {
-    TransferRequest request = Request(operation, port, enableUpdate, packedPassword, CaptionOf(operation));
+    TransferRequest request =
+        Request(operation, port, enableUpdate, packedPassword, CaptionOf(operation));
     if (operation == TO_DOWNLOAD)
         request.image = app.runtimeImage;
     const TransferOutcome outcome = RunAndShow(app, request, options);
@@ -150,8 +152,9 @@ int ProjectTransfer(CTessanApp& app, const ProjectTransferSteps& steps, const Ru
 int DownloadProject(CTessanApp& app, const TransferChoice& choice, const RunOptions& options)
 {
     StopFlagOnExit onExit{app};
-    TransferRequest request = Request(TO_DOWNLOAD, choice.port, uint8_t(choice.enableUpdateRuntimeFile ? 1 : 0),
-                                      PackedPasswordFor(choice), CaptionOf(TO_DOWNLOAD));
+    TransferRequest request =
+        Request(TO_DOWNLOAD, choice.port, uint8_t(choice.enableUpdateRuntimeFile ? 1 : 0),
+                PackedPasswordFor(choice), CaptionOf(TO_DOWNLOAD));
     request.image = app.runtimeImage;
     return RunAndShow(app, request, options).code;
 }
@@ -159,9 +162,9 @@ int DownloadProject(CTessanApp& app, const TransferChoice& choice, const RunOpti
 int ReadPanelInformation(CTessanApp& app, const QString& port, CPanelInformation* info,
                          const RunOptions& options, bool* valid)
 {
-    const TransferOutcome outcome =
-        RunAndShow(app, Request(TO_GET_INFORMATION, port, 1, PackedPassword::Zero(), CaptionOf(TO_UPLOAD)),
-                   options);
+    const TransferOutcome outcome = RunAndShow(
+        app, Request(TO_GET_INFORMATION, port, 1, PackedPassword::Zero(), CaptionOf(TO_UPLOAD)),
+        options);
     CPanelInformation read;
     const bool ok = outcome.code == TR_OK && read.Parse(outcome.received);
     if (ok && info)
@@ -185,16 +188,18 @@ int UploadToBackup(CTessanApp& app, const QString& port, const QString& password
 {
     if (fileWritten)
         *fileWritten = false;
-    const TransferOutcome outcome =
-        Execute(app, Request(TO_UPLOAD, port, 1, PackedPassword::Pack(password), CaptionOf(TO_UPLOAD)), options);
+    const TransferOutcome outcome = Execute(
+        app, Request(TO_UPLOAD, port, 1, PackedPassword::Pack(password), CaptionOf(TO_UPLOAD)),
+        options);
     // Only a whole, successful upload becomes a file (a failed one leaves
     // any existing file as it was), and it is told a success only once the
     // file holds it.
     if (outcome.code == TR_OK && !CRuntimeBackup::Write(path, outcome.received)) {
         const CAppSettings& s = app.settings;
-        Sink(app, options).ShowError(
-            s.LookupText(LS_MSG, QStringLiteral("The backup file %1 can't be written")).arg(path),
-            s.LookupText(LS_MSG, QStringLiteral("Error")));
+        Sink(app, options)
+            .ShowError(s.LookupText(LS_MSG, QStringLiteral("The backup file %1 can't be written"))
+                           .arg(path),
+                       s.LookupText(LS_MSG, QStringLiteral("Error")));
         return outcome.code;
     }
     if (fileWritten)
@@ -223,7 +228,8 @@ RestoreCheck checkBackup(bool read, const CRuntimeBackup& backup, const QString&
         check.error = QStringLiteral("Input file invalid");
         return check;
     }
-    if (!FirmwareVersion::RestoreAccepts(panelFirmware, FirmwareVersion::RequiredBy(backup.image))) {
+    if (!FirmwareVersion::RestoreAccepts(panelFirmware,
+                                         FirmwareVersion::RequiredBy(backup.image))) {
         check.error = QStringLiteral("Can not download the runtim file to old version device");
         return check;
     }
@@ -260,7 +266,8 @@ int RestoreBackup(CTessanApp& app, const RestoreCheck& accepted, const QString& 
 {
     app.stopFlag.store(0);
     StopFlagOnExit onExit{app};
-    TransferRequest request = Request(TO_DOWNLOAD, port, 1, PackedPassword::Pack(password), CaptionOf(TO_DOWNLOAD));
+    TransferRequest request =
+        Request(TO_DOWNLOAD, port, 1, PackedPassword::Pack(password), CaptionOf(TO_DOWNLOAD));
     request.image = accepted.image;
     return RunAndShow(app, request, options).code;
 }

@@ -64,7 +64,8 @@ struct RunOptions
 // `received` gets the bytes of get-information and upload. A download sends
 // the runtime image.
 int Run(CTessanApp& app, int operation, const QString& port, uint8_t enableUpdate,
-        const QByteArray& packedPassword, const RunOptions& options, QByteArray* received = nullptr);
+        const QByteArray& packedPassword, const RunOptions& options,
+        QByteArray* received = nullptr);
 
 // The steps of Project Transfer that each front end supplies.
 struct ProjectTransferSteps
@@ -74,7 +75,8 @@ struct ProjectTransferSteps
     std::function<bool()> compile;
     // The Transfer dialog: shows the stored values and the image size; false
     // when it did not end with "Transfer", else `chosen` holds its values.
-    std::function<bool(const TransferChoice& stored, qsizetype imageSize, TransferChoice* chosen)> choose;
+    std::function<bool(const TransferChoice& stored, qsizetype imageSize, TransferChoice* chosen)>
+        choose;
     // Keeps the chosen values (the editor's project controller compares them
     // with the stored ones and marks the project modified when they differ).
     // Not set: nothing is kept.
@@ -107,9 +109,9 @@ int UploadToBackup(CTessanApp& app, const QString& port, const QString& password
 // An image that does not fit the panel is refused as an invalid file.
 struct RestoreCheck
 {
-    QString error;       // "Please input file path", "Input file invalid", ...
-    QByteArray image;    // the backup's image
-    QString password;    // the backup's stored password digits
+    QString error;    // "Please input file path", "Input file invalid", ...
+    QByteArray image; // the backup's image
+    QString password; // the backup's stored password digits
 };
 RestoreCheck CheckRestore(const QString& path, const QString& port,
                           const std::array<uint16_t, 4>& panelFirmware);

@@ -46,8 +46,9 @@ bool CAppSettings::SetLanguageCode(const QString& code) const
         const QString entry = CProfileFile::ReadString(file, section, QString::number(index));
         if (entry.isEmpty()) {
             // An empty section still reads "en" for index 0 (the default).
-            if (!CProfileFile::WriteString(file, section, QString::number(index),
-                                           index == 0 && code != QLatin1String("en") ? QStringLiteral("en") : code))
+            if (!CProfileFile::WriteString(
+                    file, section, QString::number(index),
+                    index == 0 && code != QLatin1String("en") ? QStringLiteral("en") : code))
                 return false;
             if (index == 0 && code != QLatin1String("en"))
                 continue;

@@ -7,7 +7,8 @@ bool SplitCommandLinePath(const QString& commandLine, QString* location, QString
     // Only a quote is dropped: the first character of a plain path is a part
     // of it ("/home/...").
     QString path = commandLine.startsWith(QLatin1Char('"')) ? commandLine.mid(1) : commandLine;
-    qsizetype sep = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    qsizetype sep =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     if (sep < 0)
         return false;
     QString fileName = path.mid(sep + 1);

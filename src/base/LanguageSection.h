@@ -53,10 +53,10 @@ enum LanguageSection : int {
     IDD_DLG_ZOOM,
     IDD_DLG_WINDOW_MANAGE,
     IDD_DLG_BITMAP_MANAGER,
-    IDD_DLG_GRID_SIZE, // 173
-    IDD_DLG_SIMULATOR, // 174, the panel simulation's window
+    IDD_DLG_GRID_SIZE,       // 173
+    IDD_DLG_SIMULATOR,       // 174, the panel simulation's window
     IDD_DLG_CROSS_REFERENCE, // 175, the Cross Reference pane
-    IDD_DLG_REPORT, // 176, the project report's headings and labels
+    IDD_DLG_REPORT,          // 176, the project report's headings and labels
 };
 
 // The section name of a code; a null string for a code that names no section.

@@ -61,9 +61,15 @@ public:
     // One question with exactly the buttons it offers; returns the one
     // pressed. A sink that cannot ask answers the most cautious button
     // offered, so nothing proceeds that nobody agreed to.
-    virtual MessageAnswer ShowQuestion(const MessageQuestion& question) { return question.MostCautious(); }
+    virtual MessageAnswer ShowQuestion(const MessageQuestion& question)
+    {
+        return question.MostCautious();
+    }
 
-    void ShowError(const QString& text, const QString& caption) { Show(MessageKind::Error, text, caption); }
+    void ShowError(const QString& text, const QString& caption)
+    {
+        Show(MessageKind::Error, text, caption);
+    }
     void ShowWarning(const QString& text, const QString& caption)
     {
         Show(MessageKind::Warning, text, caption);

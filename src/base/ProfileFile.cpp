@@ -74,16 +74,13 @@ LoadedFile load(const QString& path)
 QByteArray encode(const QString& text, Encoding enc)
 {
     switch (enc) {
-    case Encoding::Utf8:
-        return text.toUtf8();
-    case Encoding::Utf8Bom:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case Encoding::Utf8: return text.toUtf8();
+    case Encoding::Utf8Bom: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     case Encoding::Utf16:
     case Encoding::Utf16Bom:
         return (enc == Encoding::Utf16Bom ? QByteArray("\xFF\xFE", 2) : QByteArray())
-            + Utf16Le::Encode(text);
-    case Encoding::Cp936:
-        return TextCodec936::Encode(text);
+               + Utf16Le::Encode(text);
+    case Encoding::Cp936: return TextCodec936::Encode(text);
     }
     return {};
 }
@@ -135,8 +132,9 @@ qsizetype findKey(const QStringList& lines, qsizetype begin, qsizetype end, cons
         if (splitKeyLine(lines[i], &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0) {
             if (value) {
                 // A value in matching quotes loses them, as the profile calls do.
-                if (v.size() >= 2 && ((v.startsWith('"') && v.endsWith('"'))
-                                      || (v.startsWith('\'') && v.endsWith('\''))))
+                if (v.size() >= 2
+                    && ((v.startsWith('"') && v.endsWith('"'))
+                        || (v.startsWith('\'') && v.endsWith('\''))))
                     v = v.mid(1, v.size() - 2);
                 *value = v;
             }

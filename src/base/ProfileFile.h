@@ -13,8 +13,8 @@
 class CProfileFile
 {
 public:
-    static QString ReadString(const QString& path, const QString& section,
-                              const QString& key, const QString& defaultValue = QString());
+    static QString ReadString(const QString& path, const QString& section, const QString& key,
+                              const QString& defaultValue = QString());
     static int ReadInt(const QString& path, const QString& section, const QString& key,
                        int defaultValue = 0);
     // Creates the file (and nothing else) when it does not exist yet.
@@ -25,11 +25,11 @@ public:
     // above go through these.
     static QString ReadStringFromBytes(const QByteArray& bytes, const QString& section,
                                        const QString& key, const QString& defaultValue = QString());
-    static int ReadIntFromBytes(const QByteArray& bytes, const QString& section,
-                                const QString& key, int defaultValue = 0);
+    static int ReadIntFromBytes(const QByteArray& bytes, const QString& section, const QString& key,
+                                int defaultValue = 0);
     // The bytes with the value written, in the encoding they were read in.
-    static QByteArray WithValue(const QByteArray& bytes, const QString& section,
-                                const QString& key, const QString& value);
+    static QByteArray WithValue(const QByteArray& bytes, const QString& section, const QString& key,
+                                const QString& value);
 
     // The same lookups on text already in memory.
     static QString ReadStringFromText(const QString& text, const QString& section,

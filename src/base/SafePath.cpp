@@ -33,6 +33,6 @@ bool IsPlainFolderName(const QString& name)
 bool IsProjectName(const QString& name)
 {
     return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/'))
-        && !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String(".."))
-        && !name.contains(QChar(0));
+           && !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String(".."))
+           && !name.contains(QChar(0));
 }

@@ -8,14 +8,14 @@ QString VersionNumber::ToText() const
 bool VersionNumber::ProgramAccepts(const VersionNumber& program, const VersionNumber& project)
 {
     return program.hh > project.hh || program.hl > project.hl || program.lh > project.lh
-        || program.ll >= project.ll;
+           || program.ll >= project.ll;
 }
 
 namespace VersionIdentity {
 
 VersionNumber ProgramVersion()
 {
-#if defined(QV_VERSION_HH) && defined(QV_VERSION_HL) && defined(QV_VERSION_LH) \
+#if defined(QV_VERSION_HH) && defined(QV_VERSION_HL) && defined(QV_VERSION_LH)                     \
     && defined(QV_VERSION_LL)
     return VersionNumber{QV_VERSION_HH, QV_VERSION_HL, QV_VERSION_LH, QV_VERSION_LL};
 #else
@@ -26,7 +26,12 @@ VersionNumber ProgramVersion()
 QString MainWindowTitle()
 {
     VersionNumber v = ProgramVersion();
-    return QStringLiteral("%1 (Ver%2.%3.%4.%5)").arg(kProductName).arg(v.hh).arg(v.hl).arg(v.lh).arg(v.ll);
+    return QStringLiteral("%1 (Ver%2.%3.%4.%5)")
+        .arg(kProductName)
+        .arg(v.hh)
+        .arg(v.hl)
+        .arg(v.lh)
+        .arg(v.ll);
 }
 
 } // namespace VersionIdentity

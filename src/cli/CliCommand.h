@@ -12,7 +12,7 @@
 struct CliCommand
 {
     QString name;
-    QString usage;   // shown by --help
+    QString usage; // shown by --help
     std::function<int(const QStringList& args)> run;
 };
 

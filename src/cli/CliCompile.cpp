@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-
 namespace {
 
 // Output lines to stdout as the Output pane shows them; on a terminal, a

@@ -8,11 +8,11 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "download (IN.cgp | IMAGE.bin) --port PORT [--password DIGITS]\n"
-    "    Downloads a runtime image to the panel: a project package is compiled\n"
-    "    first, any other file is sent as it is. With --password the panel may\n"
-    "    later upload its image with that password; without, it may not.");
+const QString kUsage =
+    QStringLiteral("download (IN.cgp | IMAGE.bin) --port PORT [--password DIGITS]\n"
+                   "    Downloads a runtime image to the panel: a project package is compiled\n"
+                   "    first, any other file is sent as it is. With --password the panel may\n"
+                   "    later upload its image with that password; without, it may not.");
 
 // The panel needs the image header with the firmware version it needs, and
 // room for the image.
@@ -20,16 +20,18 @@ bool ImageSizeFits(qsizetype size)
 {
     if (size >= 17 && TransferOperations::ImageFitsPanel(size))
         return true;
-    Cli::PrintError(QStringLiteral("qv-cli download: the runtime image has %1 bytes; the panel takes 17 to %2")
-                        .arg(size)
-                        .arg(TransferOperations::kImageLimit - 1));
+    Cli::PrintError(
+        QStringLiteral("qv-cli download: the runtime image has %1 bytes; the panel takes 17 to %2")
+            .arg(size)
+            .arg(TransferOperations::kImageLimit - 1));
     return false;
 }
 
 int runDownload(const QStringList& args)
 {
     CCliArgs parsed;
-    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}}, 1, 1, kUsage))
+    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}}, 1, 1,
+                      kUsage))
         return 2;
     const QStringList& pos = parsed.positionals;
     CCliSession session;
@@ -46,10 +48,11 @@ int runDownload(const QStringList& args)
     } else {
         QFile f(in);
         if (!f.open(QIODevice::ReadOnly) || f.size() >= TransferOperations::kImageLimit) {
-            Cli::PrintError(QStringLiteral("qv-cli download: %1 is no runtime image that fits the panel "
-                                           "(at most %2 bytes)")
-                                .arg(pos[0])
-                                .arg(TransferOperations::kImageLimit - 1));
+            Cli::PrintError(
+                QStringLiteral("qv-cli download: %1 is no runtime image that fits the panel "
+                               "(at most %2 bytes)")
+                    .arg(pos[0])
+                    .arg(TransferOperations::kImageLimit - 1));
             return 1;
         }
         // Sent as it is: nothing to compile.

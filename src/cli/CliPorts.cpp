@@ -13,8 +13,9 @@ int runPorts(const QStringList& args)
     return 0;
 }
 
-CliRegistration reg({QStringLiteral("ports"),
-                     QStringLiteral("ports\n    Lists the serial ports of this machine, one name a line."),
-                     runPorts});
+CliRegistration
+    reg({QStringLiteral("ports"),
+         QStringLiteral("ports\n    Lists the serial ports of this machine, one name a line."),
+         runPorts});
 
 } // namespace

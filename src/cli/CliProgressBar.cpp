@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 CCliProgressBar::CCliProgressBar(QString caption)
-    : caption_(std::move(caption)), terminal_(::isatty(STDERR_FILENO) != 0)
-{
-}
+    : caption_(std::move(caption)),
+      terminal_(::isatty(STDERR_FILENO) != 0)
+{}
 
 void CCliProgressBar::Show(int percent)
 {

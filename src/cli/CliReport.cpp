@@ -22,13 +22,17 @@ int runReport(const QStringList& args)
 {
     const QString usage = QString::fromLatin1(kUsage);
     CCliArgs a;
-    if (!a.Parse(args, {{QStringLiteral("-o")}, {QStringLiteral("--lang")}, {QStringLiteral("--paper")}}, 1, 1,
-                 usage))
+    if (!a.Parse(args,
+                 {{QStringLiteral("-o")}, {QStringLiteral("--lang")}, {QStringLiteral("--paper")}},
+                 1, 1, usage))
         return 2;
-    const QString lang = a.Has(QStringLiteral("--lang")) ? a.Value(QStringLiteral("--lang")) : QStringLiteral("en");
-    const QString paper = a.Has(QStringLiteral("--paper")) ? a.Value(QStringLiteral("--paper")).toLower()
-                                                          : QStringLiteral("a4");
-    if (!a.Has(QStringLiteral("-o")) || (lang != QLatin1String("en") && lang != QLatin1String("chs"))
+    const QString lang =
+        a.Has(QStringLiteral("--lang")) ? a.Value(QStringLiteral("--lang")) : QStringLiteral("en");
+    const QString paper = a.Has(QStringLiteral("--paper"))
+                              ? a.Value(QStringLiteral("--paper")).toLower()
+                              : QStringLiteral("a4");
+    if (!a.Has(QStringLiteral("-o"))
+        || (lang != QLatin1String("en") && lang != QLatin1String("chs"))
         || (paper != QLatin1String("a4") && paper != QLatin1String("letter"))) {
         Cli::PrintUsage(usage);
         return 2;
@@ -52,8 +56,9 @@ int runReport(const QStringList& args)
         Cli::PrintError(QStringLiteral("qv-cli report: %1: %2").arg(in, error));
         return 3;
     }
-    const int pages = WriteReportPdf(report, out, paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4,
-                                     app.model.info.name, &error);
+    const int pages = WriteReportPdf(
+        report, out, paper == QLatin1String("letter") ? QPageSize::Letter : QPageSize::A4,
+        app.model.info.name, &error);
     if (pages <= 0) {
         Cli::PrintError(QStringLiteral("qv-cli report: ") + error);
         return 3;

@@ -38,14 +38,15 @@ int runResave(const QStringList& args)
     return ok ? 0 : 1;
 }
 
-CliRegistration reg({QStringLiteral("resave"),
-                     QStringLiteral("resave IN.cgp [OUT.cgp] [--screens]\n"
-                                    "    Opens IN.cgp as File > Open Project does (backup IN.cgp.bak,"
-                                    " unpack) and saves it\n    again: to IN.cgp, or under OUT's "
-                                    "folder and name as Save Project As does.\n"
-                                    "    --screens: every screen file is loaded and written again, as "
-                                    "if each screen\n    had been opened in the editor and saved; "
-                                    "without it they are packed as they are."),
-                     runResave});
+CliRegistration
+    reg({QStringLiteral("resave"),
+         QStringLiteral("resave IN.cgp [OUT.cgp] [--screens]\n"
+                        "    Opens IN.cgp as File > Open Project does (backup IN.cgp.bak,"
+                        " unpack) and saves it\n    again: to IN.cgp, or under OUT's "
+                        "folder and name as Save Project As does.\n"
+                        "    --screens: every screen file is loaded and written again, as "
+                        "if each screen\n    had been opened in the editor and saved; "
+                        "without it they are packed as they are."),
+         runResave});
 
 } // namespace

@@ -4,16 +4,17 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "restore FILE.rtfbak --port PORT [--password DIGITS]\n"
-    "    Reads the panel's information, checks the backup and the firmware version\n"
-    "    it needs, then downloads its image with the backup's own password (or\n"
-    "    DIGITS) and Enable Update Runtime File on.");
+const QString kUsage =
+    QStringLiteral("restore FILE.rtfbak --port PORT [--password DIGITS]\n"
+                   "    Reads the panel's information, checks the backup and the firmware version\n"
+                   "    it needs, then downloads its image with the backup's own password (or\n"
+                   "    DIGITS) and Enable Update Runtime File on.");
 
 int runRestore(const QStringList& args)
 {
     CCliArgs parsed;
-    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}}, 1, 1, kUsage))
+    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}}, 1, 1,
+                      kUsage))
         return 2;
     const QStringList& pos = parsed.positionals;
     CCliSession session;

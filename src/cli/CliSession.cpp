@@ -1,18 +1,16 @@
 #include "CliSession.h"
 #include "CliCommand.h"
 
-MessageAnswer CConsoleMessageSink::Show(MessageKind kind, const QString& text, const QString& caption)
+MessageAnswer CConsoleMessageSink::Show(MessageKind kind, const QString& text,
+                                        const QString& caption)
 {
     switch (kind) {
     case MessageKind::Error:
     case MessageKind::Warning:
         Cli::PrintError(caption + QStringLiteral(": ") + text);
         return MessageAnswer::Ok;
-    case MessageKind::Information:
-        Cli::PrintOut(text);
-        return MessageAnswer::Ok;
-    case MessageKind::Question:
-        return ShowQuestion({text, caption});
+    case MessageKind::Information: Cli::PrintOut(text); return MessageAnswer::Ok;
+    case MessageKind::Question: return ShowQuestion({text, caption});
     }
     return MessageAnswer::Ok;
 }

@@ -54,7 +54,8 @@ bool loadInput(const QString& in, QByteArray* image, QHash<QString, int>* statio
         CProjectStorage storage(app);
         QString location, name;
         if (!session.IsValid()
-            || !CProjectStorage::SplitPackagePath(QFileInfo(in).absoluteFilePath(), &location, &name)
+            || !CProjectStorage::SplitPackagePath(QFileInfo(in).absoluteFilePath(), &location,
+                                                  &name)
             || !storage.OpenProject(location, name)) {
             Cli::PrintError(CProjectStorage::ErrorCantOpen());
             return false;
@@ -104,8 +105,10 @@ int runSimulate(const QStringList& args)
         if (a == QLatin1String("--set")) {
             if (!value(&v) || !v.contains(QLatin1Char('=')))
                 return usageError(QStringLiteral("--set takes REF=VALUE"));
-            steps.append({QStringLiteral("set %1 %2").arg(v.section(QLatin1Char('='), 0, 0),
-                                                         v.section(QLatin1Char('='), 1)), {}});
+            steps.append(
+                {QStringLiteral("set %1 %2")
+                     .arg(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1)),
+                 {}});
         } else if (a == QLatin1String("--press")) {
             if (!value(&v))
                 return usageError(QStringLiteral("--press takes a key"));
@@ -157,7 +160,9 @@ int runSimulate(const QStringList& args)
         first = devices.empty() ? 0xFF : devices.front().Station();
     }
     CSimulationScript script(panel, stations, first);
-    script.writeFrame = [&](const QString& path, QString* e) { return writeFrame(panel, scale, path, e); };
+    script.writeFrame = [&](const QString& path, QString* e) {
+        return writeFrame(panel, scale, path, e);
+    };
 
     for (const Step& step : steps) {
         QString message;

@@ -21,7 +21,8 @@ void OnInterrupt(int)
 } // namespace
 
 CCliTransferConsole::CCliTransferConsole(CTessanApp& app, QString caption)
-    : bar_(std::move(caption)), runner_(app, this)
+    : bar_(std::move(caption)),
+      runner_(app, this)
 {
     g_stopFlag = &app.stopFlag;
     std::signal(SIGINT, OnInterrupt);

@@ -4,17 +4,19 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "upload --port PORT --password DIGITS -o FILE.rtfbak\n"
-    "    Uploads the panel's runtime image with its password into a backup file;\n"
-    "    the file is written only when the whole upload succeeded; a file that\n"
-    "    cannot be written ends the command with an error.");
+const QString kUsage =
+    QStringLiteral("upload --port PORT --password DIGITS -o FILE.rtfbak\n"
+                   "    Uploads the panel's runtime image with its password into a backup file;\n"
+                   "    the file is written only when the whole upload succeeded; a file that\n"
+                   "    cannot be written ends the command with an error.");
 
 int runUpload(const QStringList& args)
 {
     CCliArgs parsed;
-    if (!parsed.Parse(args, {{QStringLiteral("--port")}, {QStringLiteral("--password")}, {QStringLiteral("-o")}},
-                      0, 0, kUsage))
+    if (!parsed.Parse(
+            args,
+            {{QStringLiteral("--port")}, {QStringLiteral("--password")}, {QStringLiteral("-o")}}, 0,
+            0, kUsage))
         return 2;
     if (!parsed.Has(QStringLiteral("-o")) || !parsed.Has(QStringLiteral("--password"))) {
         Cli::PrintUsage(kUsage);
@@ -26,7 +28,8 @@ int runUpload(const QStringList& args)
     const QString path = parsed.Value(QStringLiteral("-o"));
     bool written = false;
     const int result = TransferOperations::UploadToBackup(
-        app, parsed.Value(QStringLiteral("--port")), parsed.Value(QStringLiteral("--password")), path, console.Options(), &written);
+        app, parsed.Value(QStringLiteral("--port")), parsed.Value(QStringLiteral("--password")),
+        path, console.Options(), &written);
     // A backup that could not be written was told as an error instead of
     // the success.
     console.PrintResult();

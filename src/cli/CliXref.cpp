@@ -11,19 +11,20 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "xref IN.cgp [--csv | --json]\n"
-    "    Lists every register and coil of the project with its uses (device, area,\n"
-    "    address, use, place) and the findings to look at before a download:\n"
-    "    overlap, range, device, unreached, plc-only, unused-bitmap. Exit status 0\n"
-    "    without findings, 1 with findings, 2 for a usage error, 3 for a package\n"
-    "    that cannot be read.");
+const QString kUsage =
+    QStringLiteral("xref IN.cgp [--csv | --json]\n"
+                   "    Lists every register and coil of the project with its uses (device, area,\n"
+                   "    address, use, place) and the findings to look at before a download:\n"
+                   "    overlap, range, device, unreached, plc-only, unused-bitmap. Exit status 0\n"
+                   "    without findings, 1 with findings, 2 for a usage error, 3 for a package\n"
+                   "    that cannot be read.");
 
 // The rows as a table of aligned columns.
 QByteArray TextTable(const std::vector<CrossReferenceRow>& rows)
 {
-    std::vector<QStringList> lines{{QStringLiteral("Device"), QStringLiteral("Area"), QStringLiteral("Address"),
-                                    QStringLiteral("Use"), QStringLiteral("Place"), QStringLiteral("Finding")}};
+    std::vector<QStringList> lines{{QStringLiteral("Device"), QStringLiteral("Area"),
+                                    QStringLiteral("Address"), QStringLiteral("Use"),
+                                    QStringLiteral("Place"), QStringLiteral("Finding")}};
     for (const CrossReferenceRow& row : rows)
         lines.push_back({row.device, row.area, row.address, row.use, row.place, row.finding});
     std::vector<qsizetype> widths(6, 0);
@@ -43,7 +44,8 @@ QByteArray TextTable(const std::vector<CrossReferenceRow>& rows)
 int runXref(const QStringList& args)
 {
     CCliArgs parsed;
-    if (!parsed.Parse(args, {{QStringLiteral("--csv"), false}, {QStringLiteral("--json"), false}}, 1, 1, kUsage))
+    if (!parsed.Parse(args, {{QStringLiteral("--csv"), false}, {QStringLiteral("--json"), false}},
+                      1, 1, kUsage))
         return 2;
     const bool csv = parsed.Has(QStringLiteral("--csv"));
     const bool json = parsed.Has(QStringLiteral("--json"));
@@ -65,9 +67,9 @@ int runXref(const QStringList& args)
     CCrossReference xref;
     xref.Build(app.model, CProjectScreenObjects(app, {}));
     const std::vector<CrossReferenceRow> rows = CrossReferenceTable::Rows(xref);
-    const QByteArray out = csv ? CrossReferenceTable::Csv(rows)
-                         : json ? CrossReferenceTable::Json(rows)
-                                : TextTable(rows);
+    const QByteArray out = csv    ? CrossReferenceTable::Csv(rows)
+                           : json ? CrossReferenceTable::Json(rows)
+                                  : TextTable(rows);
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     std::fflush(stdout);
     return xref.HasFindings() ? 1 : 0;

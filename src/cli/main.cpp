@@ -101,7 +101,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString name = args.takeFirst();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")
+        || name == QLatin1String("help")) {
         printUsage(stdout);
         return 0;
     }

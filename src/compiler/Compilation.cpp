@@ -14,7 +14,8 @@
 #include <thread>
 
 CCompilation::CCompilation(CompileInput input, ICompileReporter& reporter)
-    : input_(std::move(input)), reporter_(reporter)
+    : input_(std::move(input)),
+      reporter_(reporter)
 {
     output_.hzLib = input_.hzLib;
 }
@@ -73,10 +74,10 @@ bool CCompilation::compile()
     if (ctx.StopRequested())
         return false;
     ctx.Output(ctx.Text(LS_MSG, QStringLiteral("Project data")));
-    images.header = ProjectHeader::Build(
-        ctx, {quint32(images.screen.size()), quint32(images.alarm.size()),
-              quint32(images.font.size()), quint32(images.bitmap.size()),
-              quint32(images.comm.size())});
+    images.header =
+        ProjectHeader::Build(ctx, {quint32(images.screen.size()), quint32(images.alarm.size()),
+                                   quint32(images.font.size()), quint32(images.bitmap.size()),
+                                   quint32(images.comm.size())});
 
     if (ctx.StopRequested())
         return false;
@@ -91,8 +92,9 @@ bool CCompilation::compile()
 
     if (input_.writeDebugFiles) {
         for (const QString& path : images.WriteDebugFiles(input_.projectFolder))
-            output_.messages.append({path + ctx.Text(LS_MSG, QStringLiteral("\n can't be created!")),
-                                     ctx.Text(LS_MSG, QStringLiteral("Warning"))});
+            output_.messages.append(
+                {path + ctx.Text(LS_MSG, QStringLiteral("\n can't be created!")),
+                 ctx.Text(LS_MSG, QStringLiteral("Warning"))});
     }
 
     if (finalPauseMs_ > 0)
@@ -100,8 +102,7 @@ bool CCompilation::compile()
     ctx.Progress(100);
     ctx.Output(QStringLiteral("%1%2 - %3 %4, %5 %6")
                    .arg(ctx.ProjectName(), QStringLiteral(".cgp"), QString::number(ctx.errors),
-                        ctx.Text(LS_MSG, QStringLiteral("error(s)")),
-                        QString::number(ctx.warnings),
+                        ctx.Text(LS_MSG, QStringLiteral("error(s)")), QString::number(ctx.warnings),
                         ctx.Text(LS_MSG, QStringLiteral("warning(s)"))));
     output_.warnings = ctx.warnings;
     output_.images = std::move(images);

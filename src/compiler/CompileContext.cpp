@@ -13,8 +13,13 @@ void CSilentCompileReporter::Message(const QString& text, const QString& caption
 }
 
 CCompileContext::CCompileContext(const CompileInput& in, CompileOutput& out, ICompileReporter& r)
-    : input(in), model(*in.model), reporter(r), coder(*in.model), hzLib(out.hzLib),
-      bitmapData(out.bitmapData), projectName_(in.model->info.name)
+    : input(in),
+      model(*in.model),
+      reporter(r),
+      coder(*in.model),
+      hzLib(out.hzLib),
+      bitmapData(out.bitmapData),
+      projectName_(in.model->info.name)
 {
     for (const auto& screen : model.screens)
         screenNumbers_.insert(screen->number);

@@ -22,8 +22,8 @@ struct CompileInput
     explicit CompileInput(AppPaths paths) : settings(std::move(paths)) {}
 
     std::shared_ptr<const CProjectModel> model;
-    CAppSettings settings;        // the language texts of the Output lines
-    QString projectFolder;        // the working folder with the screen files
+    CAppSettings settings; // the language texts of the Output lines
+    QString projectFolder; // the working folder with the screen files
     // Screens whose objects are handed over in memory, by screen number: such
     // a screen is compiled from these objects, not from its screen file. The
     // compilation keeps each object's record and picture in it, as it does

@@ -23,9 +23,12 @@ struct CompiledImages
     // The debug files in the order they are written.
     std::vector<DebugFile> DebugFiles() const
     {
-        return {{QStringLiteral("CompilerPrj.bin"), &header},  {QStringLiteral("CompilerScn.bin"), &screen},
-                {QStringLiteral("CompilerArm.bin"), &alarm},   {QStringLiteral("CompilerHZK.bin"), &font},
-                {QStringLiteral("CompilerBMP.bin"), &bitmap},  {QStringLiteral("CompilerComm.bin"), &comm},
+        return {{QStringLiteral("CompilerPrj.bin"), &header},
+                {QStringLiteral("CompilerScn.bin"), &screen},
+                {QStringLiteral("CompilerArm.bin"), &alarm},
+                {QStringLiteral("CompilerHZK.bin"), &font},
+                {QStringLiteral("CompilerBMP.bin"), &bitmap},
+                {QStringLiteral("CompilerComm.bin"), &comm},
                 {QStringLiteral("Compiler.bin"), &runtime}};
     }
     // Writes the seven files into `folder`; returns the full paths of the

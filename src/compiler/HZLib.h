@@ -14,7 +14,7 @@ class CHZLib
 public:
     struct Found
     {
-        int index = -1;   // -1: not in the library
+        int index = -1;      // -1: not in the library
         quint32 offset = 16; // the glyph offset, or the one a new item will get
     };
 

@@ -16,12 +16,14 @@ namespace {
 // at the ends of the int range), limited to 0 .. kMaxPictureSide.
 int pictureWidth(const PaperRect& r)
 {
-    return int(std::clamp<qint64>(qint64(r.right) - r.left, 0, CObjectBuildContext::kMaxPictureSide));
+    return int(
+        std::clamp<qint64>(qint64(r.right) - r.left, 0, CObjectBuildContext::kMaxPictureSide));
 }
 
 int pictureHeight(const PaperRect& r)
 {
-    return int(std::clamp<qint64>(qint64(r.bottom) - r.top, 0, CObjectBuildContext::kMaxPictureSide));
+    return int(
+        std::clamp<qint64>(qint64(r.bottom) - r.top, 0, CObjectBuildContext::kMaxPictureSide));
 }
 
 // The packed size of a w x h picture: w columns of (h + 7) / 8 bands.

@@ -15,9 +15,9 @@ class CObjectBuildContext
 {
 public:
     CObjectBuildContext(CCompileContext& ctx, const QString& screenTitle)
-        : ctx_(ctx), title_(screenTitle)
-    {
-    }
+        : ctx_(ctx),
+          title_(screenTitle)
+    {}
 
     // The object whose record is built next: a register of it that names a
     // device that does not exist gives one warning naming it.

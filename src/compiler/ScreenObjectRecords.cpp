@@ -26,7 +26,8 @@ QByteArray Build(CCompileContext& ctx, CDiagramEntityContainer& container, const
     QByteArray records;
     for (const auto& object : container.Objects()) {
         const PaperRect r = object->GetRect();
-        if (r.top < 0 || r.left < 0 || r.bottom > CoreLimits::kPanelHeight || r.right > CoreLimits::kPanelWidth)
+        if (r.top < 0 || r.left < 0 || r.bottom > CoreLimits::kPanelHeight
+            || r.right > CoreLimits::kPanelWidth)
             ctx.ObjectWarning(title, object->GetName());
         objects.BeginObject(object->GetName());
         records.append(ObjectRecords::Build(*object, objects));

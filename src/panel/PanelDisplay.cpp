@@ -25,13 +25,15 @@ int RunPanelDisplay(CVirtualPanel& panel, const volatile int& stopRequested)
         // header's total length says and leaves the rest of the last block.
         if (image.size() >= 5) {
             const auto* b = reinterpret_cast<const uchar*>(image.constData());
-            const qsizetype total = qsizetype(quint32(b[1]) << 24 | quint32(b[2]) << 16 | quint32(b[3]) << 8 | b[4]);
+            const qsizetype total =
+                qsizetype(quint32(b[1]) << 24 | quint32(b[2]) << 16 | quint32(b[3]) << 8 | b[4]);
             if (total < image.size())
                 image.truncate(total);
         }
         QString error;
         if (!image.isEmpty() && !window.LoadImage(image, &error))
-            std::fprintf(stderr, "qv-panel: the image held cannot be shown: %s\n", qPrintable(error));
+            std::fprintf(stderr, "qv-panel: the image held cannot be shown: %s\n",
+                         qPrintable(error));
     };
     load();
     panel.Start();

@@ -29,7 +29,8 @@ bool CPanelPty::Open()
     if (master_ < 0)
         return false;
     char name[128];
-    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0 || ::ptsname_r(master_, name, sizeof name) != 0) {
+    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0
+        || ::ptsname_r(master_, name, sizeof name) != 0) {
         HangUp();
         return false;
     }
@@ -84,8 +85,7 @@ void CPanelPty::SleepUntil(int64_t ns)
         slackSet = true;
     }
     timespec ts{time_t(ns / 1000000000LL), long(ns % 1000000000LL)};
-    while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
-    }
+    while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {}
 }
 
 bool CPanelPty::Fill(int timeoutMs)
@@ -172,7 +172,6 @@ bool CPanelPty::LineSettings(termios* t) const
 
 void CPanelPty::DiscardInput()
 {
-    while (Fill(0)) {
-    }
+    while (Fill(0)) {}
     in_.clear();
 }

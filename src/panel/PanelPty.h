@@ -32,7 +32,10 @@ public:
     // Exactly n bytes; false on timeout (timeoutMs < 0: none), stop or hang-up.
     bool Read(uint8_t* bytes, int n, int timeoutMs);
     bool Write(const uint8_t* bytes, int n);
-    bool Write(const QByteArray& bytes) { return Write(reinterpret_cast<const uint8_t*>(bytes.constData()), int(bytes.size())); }
+    bool Write(const QByteArray& bytes)
+    {
+        return Write(reinterpret_cast<const uint8_t*>(bytes.constData()), int(bytes.size()));
+    }
     // The line settings the tool's side has set (speed, character size,
     // parity, stop bits, flow control, raw mode).
     bool LineSettings(termios* t) const;
@@ -58,7 +61,11 @@ private:
     QString slavePath_;
     bool paced_ = false;
     std::atomic<bool> stop_{false};
-    struct Byte { uint8_t value; int64_t readyAt; };
+    struct Byte
+    {
+        uint8_t value;
+        int64_t readyAt;
+    };
     std::deque<Byte> in_;
     int64_t rxFree_ = 0; // when the line from the tool is free again
     int64_t txFree_ = 0; // when the line to the tool is free again

@@ -29,10 +29,10 @@ constexpr int kBlock = 64;
 bool PanelFault::Parse(const QString& text, PanelFault* fault)
 {
     static const QStringList points = {
-        QStringLiteral("handshake"), QStringLiteral("dl1"),       QStringLiteral("dl2"),
-        QStringLiteral("dl3"),       QStringLiteral("dl4"),       QStringLiteral("dl5"),
-        QStringLiteral("info"),      QStringLiteral("info-end"),  QStringLiteral("up-password"),
-        QStringLiteral("up-count"),  QStringLiteral("up-block"),  QStringLiteral("up-check"),
+        QStringLiteral("handshake"), QStringLiteral("dl1"),      QStringLiteral("dl2"),
+        QStringLiteral("dl3"),       QStringLiteral("dl4"),      QStringLiteral("dl5"),
+        QStringLiteral("info"),      QStringLiteral("info-end"), QStringLiteral("up-password"),
+        QStringLiteral("up-count"),  QStringLiteral("up-block"), QStringLiteral("up-check"),
         QStringLiteral("up-end")};
     const QString kind = text.section(QLatin1Char('@'), 0, 0);
     QString where = text.section(QLatin1Char('@'), 1);
@@ -60,7 +60,8 @@ bool PanelFault::Parse(const QString& text, PanelFault* fault)
 }
 
 CVirtualPanel::CVirtualPanel(VirtualPanelOptions options)
-    : options_(std::move(options)), store_(options_.storeDir)
+    : options_(std::move(options)),
+      store_(options_.storeDir)
 {
     pty_.SetPaced(options_.paced);
 }
@@ -121,22 +122,20 @@ CVirtualPanel::Outcome CVirtualPanel::Reply(const char* point, QByteArray reply)
     const QString name = QString::fromLatin1(point);
     const int reached = ++reached_[name];
     const PanelFault& f = options_.fault;
-    if (f.kind != PanelFault::None && f.point == name && (f.occurrence == 0 || f.occurrence == reached)) {
+    if (f.kind != PanelFault::None && f.point == name
+        && (f.occurrence == 0 || f.occurrence == reached)) {
         switch (f.kind) {
-        case PanelFault::Silence:
-            return Outcome::Abandoned;
-        case PanelFault::HangUp:
-            pty_.HangUp();
-            return Outcome::HungUp;
+        case PanelFault::Silence: return Outcome::Abandoned;
+        case PanelFault::HangUp: pty_.HangUp(); return Outcome::HungUp;
         case PanelFault::WrongReply: {
             reply[0] = char(uint8_t(reply[0]) ^ 0x01);
-            const bool toolGoesOn = name == QLatin1String("up-block") || name == QLatin1String("up-count");
+            const bool toolGoesOn =
+                name == QLatin1String("up-block") || name == QLatin1String("up-count");
             if (!pty_.Write(reply))
                 return Outcome::HungUp;
             return toolGoesOn ? Outcome::Done : Outcome::Abandoned;
         }
-        case PanelFault::None:
-            break;
+        case PanelFault::None: break;
         }
     }
     return pty_.Write(reply) ? Outcome::Done : Outcome::HungUp;

@@ -25,24 +25,23 @@ void OnSignal(int)
         g_panel->Stop();
 }
 
-const char* kUsage =
-    "usage: qv-panel [--link PATH] [--store DIR] [--firmware A.B.C.D] [--paced]\n"
-    "                [--handshake-on N] [--fault KIND@POINT[:N]] [--display]\n"
-    "\n"
-    "Serves the panel's side of the transfer protocol on a new pseudo-terminal\n"
-    "and prints its device path. Use that path (or --link PATH) as the port.\n"
-    "  --link PATH        also make a symbolic link PATH to the device\n"
-    "  --store DIR        keep the downloaded image, password and flag in DIR\n"
-    "  --firmware A.B.C.D firmware version reported (default 1.0.0.4)\n"
-    "  --paced            pace the line as a real 38400-baud 8O1 line\n"
-    "  --display          show the simulated panel running the image it holds\n"
-    "                     (loaded again after every download)\n"
-    "  --handshake-on N   answer the N-th handshake request first\n"
-    "  --fault KIND@POINT[:N]  play a fault the N-th time (0: every time) a\n"
-    "                     reply point is reached. KIND: silence, wrong, hangup.\n"
-    "                     POINT: handshake dl1 dl2 dl3 dl4 dl5 info info-end\n"
-    "                     up-password up-count up-block up-check up-end\n"
-    "A panel whose upload flag is off does not answer an upload.\n";
+const char* kUsage = "usage: qv-panel [--link PATH] [--store DIR] [--firmware A.B.C.D] [--paced]\n"
+                     "                [--handshake-on N] [--fault KIND@POINT[:N]] [--display]\n"
+                     "\n"
+                     "Serves the panel's side of the transfer protocol on a new pseudo-terminal\n"
+                     "and prints its device path. Use that path (or --link PATH) as the port.\n"
+                     "  --link PATH        also make a symbolic link PATH to the device\n"
+                     "  --store DIR        keep the downloaded image, password and flag in DIR\n"
+                     "  --firmware A.B.C.D firmware version reported (default 1.0.0.4)\n"
+                     "  --paced            pace the line as a real 38400-baud 8O1 line\n"
+                     "  --display          show the simulated panel running the image it holds\n"
+                     "                     (loaded again after every download)\n"
+                     "  --handshake-on N   answer the N-th handshake request first\n"
+                     "  --fault KIND@POINT[:N]  play a fault the N-th time (0: every time) a\n"
+                     "                     reply point is reached. KIND: silence, wrong, hangup.\n"
+                     "                     POINT: handshake dl1 dl2 dl3 dl4 dl5 info info-end\n"
+                     "                     up-password up-count up-block up-check up-end\n"
+                     "A panel whose upload flag is off does not answer an upload.\n";
 
 } // namespace
 
@@ -61,8 +60,9 @@ int main(int argc, char** argv)
     }
     int qtArgc = int(qtArgs.size());
     qtArgs.push_back(nullptr);
-    std::unique_ptr<QCoreApplication> app = display ? std::make_unique<QApplication>(qtArgc, qtArgs.data())
-                                                    : std::make_unique<QCoreApplication>(qtArgc, qtArgs.data());
+    std::unique_ptr<QCoreApplication> app =
+        display ? std::make_unique<QApplication>(qtArgc, qtArgs.data())
+                : std::make_unique<QCoreApplication>(qtArgc, qtArgs.data());
     QStringList args = QCoreApplication::arguments().mid(1);
     VirtualPanelOptions options;
     QString link;

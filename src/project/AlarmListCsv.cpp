@@ -12,8 +12,8 @@ namespace {
 QString field(const QString& text)
 {
     const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-        || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))
-        || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
+                       || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))
+                       || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
     if (!quote)
         return text;
     QString out = text;
@@ -68,7 +68,8 @@ bool splitRecords(const QString& text, QList<Record>* records, int* badLine)
         }
         if (c == QLatin1Char(',')) {
             endField();
-        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size()
+                   && text[i + 1] == QLatin1Char('\n')) {
             continue;
         } else if (c == QLatin1Char('\n')) {
             ++line;
@@ -106,7 +107,7 @@ QByteArray Write(const RegisterRef& start, const QStringList& messages)
     QString text = QStringLiteral("coil,message\r\n");
     for (int r = 0; r < messages.size(); ++r)
         text += field(AlarmListRules::CoilOfRow(start, r).ToText()) + QLatin1Char(',')
-            + field(messages[r]) + QStringLiteral("\r\n");
+                + field(messages[r]) + QStringLiteral("\r\n");
     return text.toUtf8();
 }
 
@@ -128,16 +129,21 @@ std::optional<Content> Read(const QByteArray& bytes, const CProjectModel& model,
     int badLine = 0;
     if (!splitRecords(text, &records, &badLine))
         return fail({QStringLiteral("Line %1 of the file has a quote that is not closed"),
-                     {QString::number(badLine)}, {}});
+                     {QString::number(badLine)},
+                     {}});
     // Lines with nothing on them are no rows.
-    records.removeIf([](const Record& r) { return r.fields.size() == 1 && r.fields[0].trimmed().isEmpty(); });
+    records.removeIf(
+        [](const Record& r) { return r.fields.size() == 1 && r.fields[0].trimmed().isEmpty(); });
     if (records.isEmpty() || records[0].fields.size() != 2
         || records[0].fields[0].trimmed().compare(QLatin1String("coil"), Qt::CaseInsensitive) != 0
-        || records[0].fields[1].trimmed().compare(QLatin1String("message"), Qt::CaseInsensitive) != 0)
-        return fail({QStringLiteral("The first line of an alarm list file must be coil,message"), {}, {}});
+        || records[0].fields[1].trimmed().compare(QLatin1String("message"), Qt::CaseInsensitive)
+               != 0)
+        return fail(
+            {QStringLiteral("The first line of an alarm list file must be coil,message"), {}, {}});
     if (records.size() - 1 > AlarmListRules::kMaxAlarms)
         return fail({QStringLiteral("The file holds more than %1 alarms"),
-                     {QString::number(AlarmListRules::kMaxAlarms)}, {}});
+                     {QString::number(AlarmListRules::kMaxAlarms)},
+                     {}});
 
     Content content;
     for (int r = 1; r < records.size(); ++r) {
@@ -145,29 +151,36 @@ std::optional<Content> Read(const QByteArray& bytes, const CProjectModel& model,
         const QString row = QString::number(r);
         const QString line = QString::number(rec.line);
         if (rec.fields.size() != 2)
-            return fail({QStringLiteral("Row %1 (line %2 of the file) is invalid: it must hold a coil "
-                                        "and a message"),
-                         {row, line}, {}});
+            return fail(
+                {QStringLiteral("Row %1 (line %2 of the file) is invalid: it must hold a coil "
+                                "and a message"),
+                 {row, line},
+                 {}});
         LocalText why;
         const auto coil = RegisterRefText::Parse(model, rec.fields[0], RegisterRef::KindBit, &why);
         if (!coil)
-            return fail({QStringLiteral("Row %1 (line %2 of the file) is invalid: the coil %3 is not "
-                                        "a coil of the project"),
-                         {row, line, rec.fields[0].trimmed()}, {}});
+            return fail(
+                {QStringLiteral("Row %1 (line %2 of the file) is invalid: the coil %3 is not "
+                                "a coil of the project"),
+                 {row, line, rec.fields[0].trimmed()},
+                 {}});
         if (!content.start) {
             content.start = *coil;
         } else {
             const RegisterRef expected = AlarmListRules::CoilOfRow(*content.start, r - 1);
             if (!(*coil == expected))
-                return fail({QStringLiteral("Row %1 (line %2 of the file) is invalid: its coil must "
-                                            "be %3, the one after the row before"),
-                             {row, line, expected.ToText()}, {}});
+                return fail(
+                    {QStringLiteral("Row %1 (line %2 of the file) is invalid: its coil must "
+                                    "be %3, the one after the row before"),
+                     {row, line, expected.ToText()},
+                     {}});
         }
         const QString& message = rec.fields[1];
         if (!AlarmListRules::IsValidMessage(message) || hasControlCharacter(message))
             return fail({QStringLiteral("Row %1 (line %2 of the file) is invalid: the message must "
                                         "have 1 to 24 characters"),
-                         {row, line}, {}});
+                         {row, line},
+                         {}});
         content.messages.append(message);
     }
     return content;

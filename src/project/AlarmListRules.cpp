@@ -22,8 +22,9 @@ RegisterRef CoilOfRow(const RegisterRef& start, int row)
 QString CoilLabel(const RegisterRef& coil)
 {
     const int base = coil.radix == 1 ? 8 : coil.radix == 3 ? 16 : 10;
-    return coil.area + (base == 10 ? QString::number(coil.address)
-                                   : QString::number(uint(coil.address), base));
+    return coil.area
+           + (base == 10 ? QString::number(coil.address)
+                         : QString::number(uint(coil.address), base));
 }
 
 bool IsValidMessage(const QString& message)

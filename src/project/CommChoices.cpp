@@ -40,24 +40,78 @@ constexpr std::array<Choice, 1> kPlc = {{{ProtocolTables::kVardoVSequence, 1}}};
 // clang-format on
 } // namespace
 
-List BaudRate() { return kBaud; }
-List Parity() { return kParity; }
-List StopBits() { return kStopBits; }
-List Transmit() { return kRs; }
-List YesNo() { return kYesNo; }
-List ChecksumType() { return kChecksum; }
-List RegistersPerMessage() { return kRegisters; }
-List CoilsPerMessage() { return kCoils; }
-List LinkSelector() { return kLink; }
-List Wiring() { return kRs; }
-List ByteOrder() { return kByteOrder; }
-List WordOrder() { return kWordOrder; }
-List CharacterOrder() { return kCharOrder; }
-List Transmission() { return kTransmission; }
-List ProtocolStyle() { return kStyle; }
-List ScreenProtectTime() { return kProtect; }
-List PanelType() { return kPanel; }
-List Plc() { return kPlc; }
+List BaudRate()
+{
+    return kBaud;
+}
+List Parity()
+{
+    return kParity;
+}
+List StopBits()
+{
+    return kStopBits;
+}
+List Transmit()
+{
+    return kRs;
+}
+List YesNo()
+{
+    return kYesNo;
+}
+List ChecksumType()
+{
+    return kChecksum;
+}
+List RegistersPerMessage()
+{
+    return kRegisters;
+}
+List CoilsPerMessage()
+{
+    return kCoils;
+}
+List LinkSelector()
+{
+    return kLink;
+}
+List Wiring()
+{
+    return kRs;
+}
+List ByteOrder()
+{
+    return kByteOrder;
+}
+List WordOrder()
+{
+    return kWordOrder;
+}
+List CharacterOrder()
+{
+    return kCharOrder;
+}
+List Transmission()
+{
+    return kTransmission;
+}
+List ProtocolStyle()
+{
+    return kStyle;
+}
+List ScreenProtectTime()
+{
+    return kProtect;
+}
+List PanelType()
+{
+    return kPanel;
+}
+List Plc()
+{
+    return kPlc;
+}
 
 int IndexOfCode(List list, int code)
 {

@@ -21,7 +21,7 @@ List BaudRate();
 List Parity();
 List StopBits();
 List Transmit();
-List YesNo();          // select RS485, require CTS, control RTS, ENQ
+List YesNo(); // select RS485, require CTS, control RTS, ENQ
 List ChecksumType();
 List RegistersPerMessage();
 List CoilsPerMessage();

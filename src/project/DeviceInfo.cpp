@@ -107,9 +107,8 @@ void CDeviceInfo::Serialize(CLineArchive& ar)
     ar.Io(protocolCode);
     ar.Io(baudRate);
     for (quint8* b : {&parity, &stopBits, &transmit, &selectRs485, &requireCts, &controlRts,
-                      &checksumType, &registersPerMessage, &coilsPerMessage, &linkSelector,
-                      &wiring, &byteOrder, &wordOrder, &characterOrder, &transmission,
-                      &protocolStyle, &enq})
+                      &checksumType, &registersPerMessage, &coilsPerMessage, &linkSelector, &wiring,
+                      &byteOrder, &wordOrder, &characterOrder, &transmission, &protocolStyle, &enq})
         ar.Io(*b);
     ar.Io(timeout);
     ar.Io(pollTime);

@@ -14,14 +14,14 @@ public:
     // What the setting bytes hold. Flags are 0 YES, 1 NO; a word takes two
     // bytes, high byte first. Bytes 11-31 are reserved.
     enum Byte : int {
-        StationByte = 0,    // station number 1..90
-        BaudWord = 1,       // bytes 1-2: the baud rate code of the line settings
+        StationByte = 0, // station number 1..90
+        BaudWord = 1,    // bytes 1-2: the baud rate code of the line settings
         ParityByte = 3,
         SelectRs485Byte = 4,
         RequireCtsByte = 5,
         ControlRtsByte = 6,
-        TimeoutWord = 7,    // bytes 7-8, units of 100 ms
-        PollTimeWord = 9,   // bytes 9-10, ms
+        TimeoutWord = 7,  // bytes 7-8, units of 100 ms
+        PollTimeWord = 9, // bytes 9-10, ms
     };
 
     CSingleDeviceInfo();
@@ -56,7 +56,7 @@ public:
     void ReadLineBytes(const CSingleDeviceInfo& device);
 
     std::vector<CSingleDeviceInfo> devices;
-    int baudRate = 2048;        // 2048 = 9600, 8192 = 19200, 16384 = 38400
+    int baudRate = 2048; // 2048 = 9600, 8192 = 19200, 16384 = 38400
     quint8 parity = 1;
     quint8 stopBits = 0;
     quint8 transmit = 0;

@@ -30,9 +30,9 @@ public:
 
     RegisterRef reg;
     int quantity = 1;
-    int value = 0;      // the bit pattern of an IEEE-754 single when isFloat
+    int value = 0; // the bit pattern of an IEEE-754 single when isFloat
     int isFloat = 0;
-    int mode = 0;       // 0 BIN, 1 BCD
+    int mode = 0; // 0 BIN, 1 BCD
     int isSigned = 0;
 };
 

@@ -33,5 +33,5 @@ QString CFunKeyParams::ListText() const
     if (!used)
         return QStringLiteral("Unused");
     return QStringLiteral("Used,") + (password ? QStringLiteral("PSW") : QStringLiteral("NO PSW"))
-        + QLatin1Char(',') + (showDescription ? description : TypeName(functionType));
+           + QLatin1Char(',') + (showDescription ? description : TypeName(functionType));
 }

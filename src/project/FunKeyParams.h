@@ -23,6 +23,6 @@ public:
     int used = 0;
     int password = 0;
     int showDescription = 0;
-    QString description; // up to 13 characters
+    QString description;  // up to 13 characters
     int functionType = 0; // 0 Set Coil, 1 Set Register, 2 Screen Change, 3 Advanced
 };

@@ -40,8 +40,8 @@ bool CLineArchive::ReadLine(QString* text)
 int CLineArchive::ParseNumber(const QString& text)
 {
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\v'
-                               || text[i] == '\f'))
+    while (i < text.size()
+           && (text[i] == ' ' || text[i] == '\t' || text[i] == '\v' || text[i] == '\f'))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+'))

@@ -12,9 +12,9 @@ public:
     bool operator==(const CPLCAndPanelAlternation&) const = default;
 
     QString optionPassword = QStringLiteral("36093609");
-    RegisterRef panelToPlc;   // word where the panel writes its screen number
+    RegisterRef panelToPlc; // word where the panel writes its screen number
     int panelToPlcEnabled = 0;
-    RegisterRef plcToPanel;   // "switch-to" screen word; the next word is the beeper
+    RegisterRef plcToPanel; // "switch-to" screen word; the next word is the beeper
     int plcToPanelEnabled = 0;
     int beepControlEnabled = 0;
 };

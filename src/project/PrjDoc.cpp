@@ -11,8 +11,14 @@ QString CPrjDoc::DateText(QDate date)
 void CPrjDoc::InitNew(const CProjectModel& model, QDate today)
 {
     title_ = model.info.name + QStringLiteral(".cgp");
-    info = ProjectInfo{model.info.name, model.info.location, model.info.hmiType,
-                       model.info.plcType, DateText(today), {}, {}, {}};
+    info = ProjectInfo{model.info.name,
+                       model.info.location,
+                       model.info.hmiType,
+                       model.info.plcType,
+                       DateText(today),
+                       {},
+                       {},
+                       {}};
 }
 
 void CPrjDoc::Serialize(CLineArchive& ar, CProjectModel& model, QDate today)

@@ -30,7 +30,8 @@ Content Parse(const QByteArray& bytes)
     auto num = [&](const char* key) {
         return quint16(CProfileFile::ReadIntFromText(text, section, QString::fromLatin1(key), 0));
     };
-    c.version = VersionNumber{num("VersionHH"), num("VersionHL"), num("VersionLH"), num("VersionLL")};
+    c.version =
+        VersionNumber{num("VersionHH"), num("VersionHL"), num("VersionLH"), num("VersionLL")};
     return c;
 }
 

@@ -8,7 +8,7 @@ struct ProjectInfo
     QString location;
     QString hmiType;
     QString plcType;
-    QString date;        // "%d/%d/%d" month/day/year of the last save
+    QString date; // "%d/%d/%d" month/day/year of the last save
     QString companyName;
     QString programmer;
     QString description;

@@ -35,7 +35,10 @@ constexpr std::array<DefaultArea, 2> kVSeqDefaults = {{
 
 } // namespace
 
-std::span<const Protocol> Protocols() { return kProtocols; }
+std::span<const Protocol> Protocols()
+{
+    return kProtocols;
+}
 
 const Protocol* FindProtocol(const QString& name)
 {

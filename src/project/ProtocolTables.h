@@ -21,13 +21,13 @@ struct MemoryArea
 {
     int areaCode;
     const char* letters;
-    int kind;        // 2 word register, 0 bit
+    int kind; // 2 word register, 0 bit
     int bitOfWord;
-    int radix;       // 1 octal
-    int lowest;      // register numbers (the RegisterRef address)
+    int radix;  // 1 octal
+    int lowest; // register numbers (the RegisterRef address)
     int highest;
     quint16 baseAddress;
-    int flag;        // carried, drives nothing
+    int flag; // carried, drives nothing
 };
 
 struct DefaultArea

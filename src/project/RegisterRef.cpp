@@ -11,7 +11,8 @@ QString RegisterRef::ToText() const
 QString RegisterAddressText(const RegisterRef& ref)
 {
     int base = ref.radix == 1 ? 8 : ref.radix == 3 ? 16 : 10;
-    QString text = base == 10 ? QString::number(ref.address) : QString::number(uint(ref.address), base);
+    QString text =
+        base == 10 ? QString::number(ref.address) : QString::number(uint(ref.address), base);
     if (ref.bitOfWord)
         text += QLatin1Char('.') + QString::number(ref.bitNumber);
     return text;

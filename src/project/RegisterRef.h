@@ -12,8 +12,8 @@ struct RegisterRef
     QString area;
     int address = 0;
     int bitNumber = 0;
-    int radix = 0;      // 1 octal, 3 hexadecimal, any other value decimal
-    int bitOfWord = 0;  // nonzero: the reference names one bit of a word
+    int radix = 0;     // 1 octal, 3 hexadecimal, any other value decimal
+    int bitOfWord = 0; // nonzero: the reference names one bit of a word
 
     enum Kind { KindBit = 0, KindWord = 2 };
 

@@ -45,7 +45,8 @@ std::optional<RegisterRef> Parse(const CProjectModel& model, const QString& text
     for (const auto& device : model.Devices().devices)
         known = known || device.name == ref.deviceName;
     if (!known)
-        return fail({QStringLiteral("The device %1 is not in the device list"), {ref.deviceName}, {}});
+        return fail(
+            {QStringLiteral("The device %1 is not in the device list"), {ref.deviceName}, {}});
 
     const auto* protocol = ProtocolTables::FindProtocol(model.info.plcType);
     if (!protocol)
@@ -60,7 +61,8 @@ std::optional<RegisterRef> Parse(const CProjectModel& model, const QString& text
     const int number = numberText.toInt(&ok, RegisterNumberRule::NumberBase(rows.front()->radix));
     if (!ok || numberText.startsWith(QLatin1Char('-')) || numberText.startsWith(QLatin1Char('+')))
         return fail(InvalidNumberMessage(model, ref.area));
-    const ProtocolTables::MemoryArea* accepting = RegisterNumberRule::AcceptingRow(*protocol, ref.area, number);
+    const ProtocolTables::MemoryArea* accepting =
+        RegisterNumberRule::AcceptingRow(*protocol, ref.area, number);
     if (!accepting)
         return fail(InvalidNumberMessage(model, ref.area));
     ref.address = number;

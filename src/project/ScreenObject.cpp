@@ -10,8 +10,7 @@ void CScreenChangeParams::Serialize(CLineArchive& ar)
 CScreenObject::CScreenObject(const CProjectModel* model)
     : keys{CFunKeyParams(model), CFunKeyParams(model), CFunKeyParams(model), CFunKeyParams(model),
            CFunKeyParams(model)}
-{
-}
+{}
 
 void CScreenObject::Serialize(CLineArchive& ar)
 {
@@ -25,7 +24,7 @@ void CScreenObject::Serialize(CLineArchive& ar)
 QString ScreenTitle(const QString& projectName, int number, const QString& screenName)
 {
     return projectName + QStringLiteral(".cgp - #") + QString::number(number) + QLatin1Char(' ')
-        + screenName;
+           + screenName;
 }
 
 int ScreenNumberFromTitle(const QString& title)

@@ -141,7 +141,8 @@ bool CZipReader::readDirectory(const QString& path)
             return false;
         }
         if (info.uncompressed_size > ZPOS64_T(kMaxTotalSize - total)) {
-            error_ = QStringLiteral("%1 unpacks to more than %2 bytes").arg(path).arg(kMaxTotalSize);
+            error_ =
+                QStringLiteral("%1 unpacks to more than %2 bytes").arg(path).arg(kMaxTotalSize);
             Close();
             return false;
         }

@@ -14,7 +14,7 @@ class CZipWriter
 public:
     CZipWriter();
     ~CZipWriter();
-    bool Create(const QString& path);       // replaces an existing file
+    bool Create(const QString& path); // replaces an existing file
     bool AddFile(const QString& entryName, const QString& filePath);
     bool Close();
     QString ErrorText() const { return error_; }

@@ -18,7 +18,11 @@ public:
     static std::vector<int> Active(const RuntimeImage& image, const CPanelMemory& memory);
 
     void Reset() { top_ = 0; }
-    void ScrollUp() { if (top_ > 0) --top_; }
+    void ScrollUp()
+    {
+        if (top_ > 0)
+            --top_;
+    }
     void ScrollDown(int activeCount);
     // The first row shown, kept within the active alarms.
     int Top(int activeCount) const;

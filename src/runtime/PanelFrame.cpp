@@ -81,7 +81,8 @@ QImage CPanelFrame::ToImage(int scale, bool backlight) const
         for (int x = 0; x < Width; ++x)
             std::fill_n(line + x * scale, scale, Pixel(x, y) ? dark : light);
         for (int r = 1; r < scale; ++r)
-            std::copy_n(line, Width * scale, reinterpret_cast<QRgb*>(image.scanLine(y * scale + r)));
+            std::copy_n(line, Width * scale,
+                        reinterpret_cast<QRgb*>(image.scanLine(y * scale + r)));
     }
     return image;
 }

@@ -78,7 +78,7 @@ void CPanelPainter::Circle(int x, int y, int size, bool filled, int ring)
         return;
     // Pixel centres against the circle through the box's edges, in units of
     // half a pixel so that everything stays integral.
-    const int r = size;                          // radius in half pixels
+    const int r = size;                             // radius in half pixels
     const int inner = std::max(0, size - 2 * ring); // inner radius in half pixels
     for (int py = 0; py < size; ++py)
         for (int px = 0; px < size; ++px) {

@@ -27,10 +27,10 @@ QString PanelAddressText(quint16 address, bool coil)
             continue;
         const int number = int(address) - a.baseAddress;
         if (number >= a.lowest && number <= a.highest)
-            return QLatin1String(a.letters)
-                + QString::number(number, radixBase(a.radix)).toUpper();
+            return QLatin1String(a.letters) + QString::number(number, radixBase(a.radix)).toUpper();
     }
-    return QStringLiteral("0x") + QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("0x")
+           + QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
 }
 
 bool ParsePanelAddressText(const QString& text, quint16* address, bool* coil)

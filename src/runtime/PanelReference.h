@@ -11,10 +11,10 @@
 struct PanelUse
 {
     enum Kind { Object, Key, Alarm, PanelToPlc, PlcToPanel, Beep } kind = Object;
-    int screen = 0;      // Object, Key
-    int objectKind = 0;  // Object: the kind code
-    int number = 0;      // Object: its 1-based place in the screen; Key: F1..F5; Alarm: 1..
-    int function = 0;    // Key: 0 Set Coil, 1 Set Register
+    int screen = 0;     // Object, Key
+    int objectKind = 0; // Object: the kind code
+    int number = 0;     // Object: its 1-based place in the screen; Key: F1..F5; Alarm: 1..
+    int function = 0;   // Key: 0 Set Coil, 1 Set Register
 };
 QString PanelUseText(const PanelUse& use);
 
@@ -24,12 +24,12 @@ struct PanelReference
 {
     RuntimeRegister reg;
     bool coil = false;
-    int words = 1;             // 2 for a two-register value, n for a string's registers
-    RuntimeValueFormat format; // how to show/edit it (of its first use with a format)
-    bool hasFormat = false;    // a numeric, meter or dynamic text gave the format
-    bool ascii = false;        // a string's registers: show/edit as characters
-    QString text;              // "R700", "M10": area letters + address in the area's radix
-    QStringList uses;          // "Screen 3: Numeric 2", "Screen 1: F2 Set Coil", "Alarm 1", ...
+    int words = 1;                 // 2 for a two-register value, n for a string's registers
+    RuntimeValueFormat format;     // how to show/edit it (of its first use with a format)
+    bool hasFormat = false;        // a numeric, meter or dynamic text gave the format
+    bool ascii = false;            // a string's registers: show/edit as characters
+    QString text;                  // "R700", "M10": area letters + address in the area's radix
+    QStringList uses;              // "Screen 3: Numeric 2", "Screen 1: F2 Set Coil", "Alarm 1", ...
     std::vector<PanelUse> useList; // the same uses, one by one
 };
 

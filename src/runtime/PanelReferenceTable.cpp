@@ -99,8 +99,9 @@ std::vector<PanelReference> CPanelReferenceTable::Build(const RuntimeImage& imag
         }
     }
     for (int i = 0; i < int(image.alarms.alarms.size()); ++i)
-        c.Use(RuntimeRegister{image.alarms.device, std::uint16_t(image.alarms.firstCoilAddress + i)},
-              true, PanelUse{PanelUse::Alarm, 0, 0, i + 1, 0});
+        c.Use(
+            RuntimeRegister{image.alarms.device, std::uint16_t(image.alarms.firstCoilAddress + i)},
+            true, PanelUse{PanelUse::Alarm, 0, 0, i + 1, 0});
     const RuntimeProjectHeader& h = image.header;
     if (h.panelToPlcEnabled)
         c.Use(h.panelToPlc, false, PanelUse{PanelUse::PanelToPlc});

@@ -15,10 +15,10 @@ namespace {
 
 // The meters' look follows the editor's preview: a scale of ticks beside the
 // bar, axes with arrow heads for the trend.
-constexpr int kTick = 3;     // scale tick length
-constexpr int kGap = 1;      // between scale and bar
-constexpr int kAxisOff = 3;  // trend axes from the left and bottom edges
-constexpr int kHead = 2;     // arrow heads
+constexpr int kTick = 3;    // scale tick length
+constexpr int kGap = 1;     // between scale and bar
+constexpr int kAxisOff = 3; // trend axes from the left and bottom edges
+constexpr int kHead = 2;    // arrow heads
 constexpr int kLightLine = 2;
 
 int bands(int h)
@@ -41,9 +41,10 @@ double share(const CPanelValue& v, const CPanelValue& min, const CPanelValue& ma
 
 CPanelScreenRenderer::CPanelScreenRenderer(const RuntimeImage& image, const CPanelMemory& memory,
                                            const CPanelTrendSamples* trends)
-    : image_(image), memory_(memory), trends_(trends)
-{
-}
+    : image_(image),
+      memory_(memory),
+      trends_(trends)
+{}
 
 void CPanelScreenRenderer::Draw(const RuntimeScreen& screen, CPanelFrame& frame) const
 {
@@ -189,7 +190,8 @@ void CPanelScreenRenderer::trendMeter(const RuntimeObject& o, int objectIndex,
             have = false;
             continue;
         }
-        const double s = hi == lo ? (v >= hi ? 1.0 : 0.0) : std::clamp((v - lo) / (hi - lo), 0.0, 1.0);
+        const double s =
+            hi == lo ? (v >= hi ? 1.0 : 0.0) : std::clamp((v - lo) / (hi - lo), 0.0, 1.0);
         const int x = x0 + int(qint64(x1 - x0) * i / divisions);
         const int y = y0 - int(std::floor(s * (y0 - y1) + 0.5));
         if (have)

@@ -24,9 +24,9 @@ RuntimeRegister beepWord(const RuntimeProjectHeader& h)
 } // namespace
 
 CPanelSimulator::CPanelSimulator()
-    : alarms_(std::make_unique<CPanelAlarmList>()), trends_(std::make_unique<CPanelTrendSamples>())
-{
-}
+    : alarms_(std::make_unique<CPanelAlarmList>()),
+      trends_(std::make_unique<CPanelTrendSamples>())
+{}
 
 CPanelSimulator::~CPanelSimulator() = default;
 
@@ -158,7 +158,8 @@ void CPanelSimulator::enterScreen()
     if (h.panelToPlcEnabled && number != writtenScreen_) {
         writtenScreen_ = number;
         memory_.SetWord(h.panelToPlc, quint16(number));
-        addLog({PanelLogEntry::ScreenNumberWritten, time_, h.panelToPlc, quint32(quint16(number)), 0});
+        addLog(
+            {PanelLogEntry::ScreenNumberWritten, time_, h.panelToPlc, quint32(quint16(number)), 0});
     }
 }
 
@@ -244,7 +245,9 @@ void CPanelSimulator::EnterPassword(const QString& digits)
         right = right && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     // The option password is kept right-aligned in eight places, "0" for the
     // places without a digit: "1234" is "00001234".
-    right = right && QString(8 - typed.size(), QLatin1Char('0')) + typed == image_.header.PasswordDigits();
+    right =
+        right
+        && QString(8 - typed.size(), QLatin1Char('0')) + typed == image_.header.PasswordDigits();
     if (!right) {
         addLog({PanelLogEntry::PasswordRefused, time_, {}, 0, key});
         return;
@@ -441,7 +444,7 @@ bool CPanelSimulator::EnterNumeric(int objectIndex, const QString& text)
     if (ok && o.RangeCheck()) {
         const CPanelValue min(o.minimum, f), max(o.maximum, f);
         ok = min.IsNumber() && max.IsNumber() && v.Number() >= min.Number()
-            && v.Number() <= max.Number();
+             && v.Number() <= max.Number();
     }
     if (!ok) {
         addLog({PanelLogEntry::NumericRefused, time_, o.reg, 0, 0});

@@ -102,9 +102,9 @@ private:
     bool loaded_ = false;
     CPanelMemory memory_;
     qint64 time_ = 0;
-    int screen_ = 0;          // the screen shown when neither log nor protect screen shows
+    int screen_ = 0; // the screen shown when neither log nor protect screen shows
     bool alarmList_ = false;
-    qint64 logUntil_ = -1;    // the log screen shows until then
+    qint64 logUntil_ = -1; // the log screen shows until then
     bool protected_ = false;
     qint64 lastActivity_ = 0; // the last key (or start, wake, PLC switch)
     int writtenScreen_ = -1;  // the number last written to the panel-to-PLC register
@@ -115,9 +115,9 @@ private:
     std::array<RuntimeRegister, 5> instantCoil_{};
     int pendingKey_ = 0;
     RuntimeFunctionKey pendingRecord_;
-    RuntimeRegister switchReg_;     // the PLC-to-panel word being watched
-    quint16 lastSwitch_ = 0;        // its value as last seen
-    quint16 lastBeep_ = 0;          // the beep word as last seen
+    RuntimeRegister switchReg_; // the PLC-to-panel word being watched
+    quint16 lastSwitch_ = 0;    // its value as last seen
+    quint16 lastBeep_ = 0;      // the beep word as last seen
     std::unique_ptr<CPanelAlarmList> alarms_;
     std::unique_ptr<CPanelTrendSamples> trends_;
     std::vector<PanelLogEntry> log_;

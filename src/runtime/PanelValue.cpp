@@ -113,9 +113,9 @@ QString CPanelValue::Text() const
     if (IsFloat()) {
         QString s = QString::number(Number(), 'f', places);
         // No "-0.00": a value that rounds to zero shows without a sign.
-        if (s.startsWith(QLatin1Char('-'))
-            && std::all_of(s.cbegin() + 1, s.cend(),
-                           [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); }))
+        if (s.startsWith(QLatin1Char('-')) && std::all_of(s.cbegin() + 1, s.cend(), [](QChar c) {
+                return c == QLatin1Char('0') || c == QLatin1Char('.');
+            }))
             s.remove(0, 1);
         return s;
     }
@@ -173,8 +173,14 @@ bool CPanelValue::Parse(const QString& typed, const RuntimeValueFormat& format, 
         n = -n;
     qint64 lowest = 0, highest = 0;
     switch (FormatCode(format)) {
-    case 1: lowest = -32768; highest = 32767; break;
-    case 2: lowest = std::numeric_limits<qint32>::min(); highest = std::numeric_limits<qint32>::max(); break;
+    case 1:
+        lowest = -32768;
+        highest = 32767;
+        break;
+    case 2:
+        lowest = std::numeric_limits<qint32>::min();
+        highest = std::numeric_limits<qint32>::max();
+        break;
     case 3: highest = 65535; break;
     case 4: highest = std::numeric_limits<quint32>::max(); break;
     case 5: highest = 9999; break;

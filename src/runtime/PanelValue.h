@@ -21,7 +21,7 @@ public:
 
     quint32 Pattern() const { return pattern_; } // 16 bits for one register
     const RuntimeValueFormat& Format() const { return format_; }
-    bool IsFloat() const;   // float format (always two registers)
+    bool IsFloat() const; // float format (always two registers)
     bool IsTwoRegisters() const;
     bool CanBeNegative() const;
 

@@ -60,7 +60,12 @@ struct RuntimeProjectHeader
     QString PasswordDigits() const;
 };
 
-enum class RuntimeKeyFunction : std::uint8_t { SetCoil = 0, SetRegister = 1, ScreenChange = 2, Advanced = 3 };
+enum class RuntimeKeyFunction : std::uint8_t {
+    SetCoil = 0,
+    SetRegister = 1,
+    ScreenChange = 2,
+    Advanced = 3
+};
 
 struct RuntimeFunctionKey
 {
@@ -72,10 +77,10 @@ struct RuntimeFunctionKey
     std::uint32_t value = 0;
     std::uint8_t target = 0; // 0 a screen number, 1 the alarm list
     std::uint16_t targetScreen = 0;
-    std::uint8_t command = 0;   // 0 RUN, 1 STOP
-    std::uint8_t device = 0;    // station number of the Advanced device
+    std::uint8_t command = 0; // 0 RUN, 1 STOP
+    std::uint8_t device = 0;  // station number of the Advanced device
     std::uint8_t showDescription = 0;
-    RuntimeText description;    // only when showDescription is nonzero
+    RuntimeText description; // only when showDescription is nonzero
 
     bool Used() const { return flags & 0x80; }
     bool NeedsPassword() const { return flags & 0x40; }
@@ -85,22 +90,22 @@ struct RuntimeFunctionKey
 // One object record; the fields that the kind's record does not hold stay 0.
 struct RuntimeObject
 {
-    std::uint8_t kind = 0;   // a RuntimeObjectKind code
-    RuntimeRegister reg;     // register (coil for the indicator light)
+    std::uint8_t kind = 0; // a RuntimeObjectKind code
+    RuntimeRegister reg;   // register (coil for the indicator light)
     std::uint8_t x = 0, y = 0, w = 0, h = 0;
-    std::uint32_t pictureOffset = 0; // 24 bits, from the bitmap data's start
-    std::uint8_t model = 0;          // dynamic text: 0 DEC, 1 HEX/BCD
-    std::uint8_t entries = 0;        // dynamic text: pictures one after another
-    std::uint8_t registerCount = 0;  // bar meter, string
-    std::uint8_t flagsA = 0, flagsB = 0;      // bar meter
-    std::uint8_t flagsC = 0;                  // trend meter
-    std::uint8_t dataPoints = 0;              // trend meter
-    std::uint16_t interval = 0;               // trend meter
-    std::uint32_t maximum = 0, minimum = 0;   // meters and numeric, 32-bit patterns
-    std::uint8_t flagsD = 0;                  // indicator light
+    std::uint32_t pictureOffset = 0;                     // 24 bits, from the bitmap data's start
+    std::uint8_t model = 0;                              // dynamic text: 0 DEC, 1 HEX/BCD
+    std::uint8_t entries = 0;                            // dynamic text: pictures one after another
+    std::uint8_t registerCount = 0;                      // bar meter, string
+    std::uint8_t flagsA = 0, flagsB = 0;                 // bar meter
+    std::uint8_t flagsC = 0;                             // trend meter
+    std::uint8_t dataPoints = 0;                         // trend meter
+    std::uint16_t interval = 0;                          // trend meter
+    std::uint32_t maximum = 0, minimum = 0;              // meters and numeric, 32-bit patterns
+    std::uint8_t flagsD = 0;                             // indicator light
     std::uint8_t flagsE = 0, digitsByte = 0, flagsF = 0; // numeric
-    std::uint8_t flagsG = 0;                  // string
-    std::uint32_t recordOffset = 0;           // where the record lies in the screen image
+    std::uint8_t flagsG = 0;                             // string
+    std::uint32_t recordOffset = 0; // where the record lies in the screen image
 
     // Bar meter
     int Direction() const { return (flagsA >> 2) & 0x0F; } // 0 UP, 1 DOWN, 2 RIGHT, 3 LEFT
@@ -125,7 +130,7 @@ struct RuntimeObject
 struct RuntimeValueFormat
 {
     bool isFloat = false;
-    bool dec = true;        // else HEX/BCD
+    bool dec = true; // else HEX/BCD
     bool isSigned = false;
     bool twoRegisters = false;
     int decimalPlaces = 0;
@@ -136,8 +141,8 @@ RuntimeValueFormat NumericFormat(const RuntimeObject& o);
 
 struct RuntimeScreen
 {
-    std::uint16_t number = 0;       // from the screen table
-    std::uint32_t offset = 0;       // of its record, from the screen image's start
+    std::uint16_t number = 0; // from the screen table
+    std::uint32_t offset = 0; // of its record, from the screen image's start
     std::uint16_t next = 0, previous = 0;
     std::array<RuntimeFunctionKey, 5> keys{};
     std::vector<RuntimeObject> objects;

@@ -15,10 +15,9 @@ constexpr int kKeyCount = 5;
 constexpr qsizetype kKeyRecordLength = 18;
 constexpr qsizetype kAlarmEntryMinLength = 3; // number and an empty text
 constexpr qsizetype kCommSettingsEnd = 47;    // device entries follow from here
-static_assert(kImageHeaderLength + std::tuple_size_v<decltype(RuntimeComm::settings)>
-              == kCommSettingsEnd);
+static_assert(kImageHeaderLength
+                  + std::tuple_size_v<decltype(RuntimeComm::settings)> == kCommSettingsEnd);
 constexpr qsizetype kDeviceEntryLength = 16;
-
 
 // The images in the order of their offsets in the project header.
 enum ImageIndex { Screens, Alarms, Font, Bitmaps, Comm, ImageCount };
@@ -99,10 +98,9 @@ bool CheckType(CImageCursor& c, ImageIndex index, Damage& damage)
 {
     const std::uint8_t type = c.U8();
     if (type != kImageTypes[index])
-        return Fail(damage, kImageNames[index], c.Begin(),
-                    QStringLiteral("its type byte is %1, not %2")
-                        .arg(type)
-                        .arg(kImageTypes[index]));
+        return Fail(
+            damage, kImageNames[index], c.Begin(),
+            QStringLiteral("its type byte is %1, not %2").arg(type).arg(kImageTypes[index]));
     return true;
 }
 
@@ -203,9 +201,9 @@ bool ReadScreenRecord(CImageCursor& c, RuntimeScreen& s, Damage& damage)
     const char* image = kImageNames[Screens];
     const qint64 recordAt = c.Pos();
     if (!c.Has(kScreenRecordHeaderLength + kKeyCount * kKeyRecordLength))
-        return Fail(damage, image, recordAt,
-                    QStringLiteral("the record of screen %1 runs past the image's end")
-                        .arg(s.number));
+        return Fail(
+            damage, image, recordAt,
+            QStringLiteral("the record of screen %1 runs past the image's end").arg(s.number));
     const std::uint8_t mark = c.U8();
     if (mark != 1)
         return Fail(damage, image, recordAt,

@@ -107,11 +107,16 @@ using Use = RuntimeRegisterUse;
 // (2), register count, flags A and B, maximum (4), minimum (4).
 constexpr std::array kKinds = {
     RuntimeObjectKindEntry{RK_STATIC_TEXT, "Static Text", 8, &PictureFields, Use::None, nullptr},
-    RuntimeObjectKindEntry{RK_DYNAMIC_TEXT, "Dynamic Text", 13, &DynamicTextFields, Use::Selector, &SelectorFormat},
-    RuntimeObjectKindEntry{RK_STATIC_BITMAP, "Static Bitmap", 8, &PictureFields, Use::None, nullptr},
-    RuntimeObjectKindEntry{RK_BAR_METER, "Bar Meter", 19, &BarMeterFields, Use::Value, &BarMeterFormat},
-    RuntimeObjectKindEntry{RK_TREND_METER, "Trend Meter", 20, &TrendMeterFields, Use::Value, &TrendMeterFormat},
-    RuntimeObjectKindEntry{RK_INDICATOR_LIGHT, "Indicator Light", 7, &IndicatorLightFields, Use::Coil, nullptr},
+    RuntimeObjectKindEntry{RK_DYNAMIC_TEXT, "Dynamic Text", 13, &DynamicTextFields, Use::Selector,
+                           &SelectorFormat},
+    RuntimeObjectKindEntry{RK_STATIC_BITMAP, "Static Bitmap", 8, &PictureFields, Use::None,
+                           nullptr},
+    RuntimeObjectKindEntry{RK_BAR_METER, "Bar Meter", 19, &BarMeterFields, Use::Value,
+                           &BarMeterFormat},
+    RuntimeObjectKindEntry{RK_TREND_METER, "Trend Meter", 20, &TrendMeterFields, Use::Value,
+                           &TrendMeterFormat},
+    RuntimeObjectKindEntry{RK_INDICATOR_LIGHT, "Indicator Light", 7, &IndicatorLightFields,
+                           Use::Coil, nullptr},
     RuntimeObjectKindEntry{RK_NUMERIC, "Numeric", 17, &NumericFields, Use::Value, &NumericFormat},
     RuntimeObjectKindEntry{RK_STRING, "String", 8, &StringFields, Use::Text, nullptr},
 };

@@ -50,16 +50,19 @@ bool parseCoilValue(const QString& text, bool* on)
 
 } // namespace
 
-CSimulationScript::CSimulationScript(CPanelSimulator& panel, QHash<QString, int> stations, int firstStation)
-    : panel_(panel), stations_(std::move(stations)), firstStation_(firstStation)
-{
-}
+CSimulationScript::CSimulationScript(CPanelSimulator& panel, QHash<QString, int> stations,
+                                     int firstStation)
+    : panel_(panel),
+      stations_(std::move(stations)),
+      firstStation_(firstStation)
+{}
 
 QHash<QString, int> CSimulationScript::StationNames(const RuntimeImage& image)
 {
     QHash<QString, int> names;
     for (const RuntimeDevice& d : image.comm.devices)
-        names.insert(QStringLiteral("DEV%1").arg(d.Station(), 3, 10, QLatin1Char('0')), d.Station());
+        names.insert(QStringLiteral("DEV%1").arg(d.Station(), 3, 10, QLatin1Char('0')),
+                     d.Station());
     return names;
 }
 
@@ -246,7 +249,8 @@ CSimulationScript::Result CSimulationScript::expect(const QStringList& w, QStrin
             return Result::Error;
         }
         if (panel_.CurrentScreen() != n) {
-            *message = QStringLiteral("screen %1 shows, expected %2").arg(panel_.CurrentScreen()).arg(n);
+            *message =
+                QStringLiteral("screen %1 shows, expected %2").arg(panel_.CurrentScreen()).arg(n);
             return Result::Unmet;
         }
         return Result::Done;
@@ -293,7 +297,8 @@ CSimulationScript::Result CSimulationScript::expect(const QStringList& w, QStrin
     return Result::Error;
 }
 
-CSimulationScript::Result CSimulationScript::Run(const QStringList& lines, int* lineNumber, QString* message)
+CSimulationScript::Result CSimulationScript::Run(const QStringList& lines, int* lineNumber,
+                                                 QString* message)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         message->clear();

@@ -7,8 +7,8 @@ namespace ColumnPacker {
 QByteArray Pack(const QImage& picture)
 {
     const QImage img = picture.format() == QImage::Format_RGB32
-        ? picture
-        : picture.convertToFormat(QImage::Format_RGB32);
+                           ? picture
+                           : picture.convertToFormat(QImage::Format_RGB32);
     const int w = img.width();
     const int h = img.height();
     const int bands = (h + 7) / 8;

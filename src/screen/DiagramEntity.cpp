@@ -240,14 +240,38 @@ PaperRect CDiagramEntity::GetMarkerRect(HitCode code, const PaperRect& rect) con
     const qint64 cy = rect.top + (qint64(rect.bottom) - rect.top) / 2;
     qint64 x = 0, y = 0;
     switch (code) {
-    case HIT_TOPLEFT: x = rect.left; y = rect.top; break;
-    case HIT_TOPMIDDLE: x = cx; y = rect.top; break;
-    case HIT_TOPRIGHT: x = rect.right; y = rect.top; break;
-    case HIT_BOTTOMLEFT: x = rect.left; y = rect.bottom; break;
-    case HIT_BOTTOMMIDDLE: x = cx; y = rect.bottom; break;
-    case HIT_BOTTOMRIGHT: x = rect.right; y = rect.bottom; break;
-    case HIT_LEFTMIDDLE: x = rect.left; y = cy; break;
-    case HIT_RIGHTMIDDLE: x = rect.right; y = cy; break;
+    case HIT_TOPLEFT:
+        x = rect.left;
+        y = rect.top;
+        break;
+    case HIT_TOPMIDDLE:
+        x = cx;
+        y = rect.top;
+        break;
+    case HIT_TOPRIGHT:
+        x = rect.right;
+        y = rect.top;
+        break;
+    case HIT_BOTTOMLEFT:
+        x = rect.left;
+        y = rect.bottom;
+        break;
+    case HIT_BOTTOMMIDDLE:
+        x = cx;
+        y = rect.bottom;
+        break;
+    case HIT_BOTTOMRIGHT:
+        x = rect.right;
+        y = rect.bottom;
+        break;
+    case HIT_LEFTMIDDLE:
+        x = rect.left;
+        y = cy;
+        break;
+    case HIT_RIGHTMIDDLE:
+        x = rect.right;
+        y = cy;
+        break;
     default: return {};
     }
     const auto held = [](qint64 v) { return int(std::clamp<qint64>(v, INT_MIN, INT_MAX)); };
@@ -308,8 +332,7 @@ bool CDiagramEntity::DoCommand(int command, CDiagramEntity* sender, QObject* edi
         if (sender && sender != this && group_ == sender->group_)
             selected_ = 1;
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -14,16 +14,14 @@ std::atomic<int> processGroupCounter{0};
 int processGroupNumber()
 {
     int n = processGroupCounter.load();
-    while (n < INT_MAX && !processGroupCounter.compare_exchange_weak(n, n + 1)) {
-    }
+    while (n < INT_MAX && !processGroupCounter.compare_exchange_weak(n, n + 1)) {}
     return n < INT_MAX ? n + 1 : INT_MAX;
 }
 
 void processGroupSeen(int group)
 {
     int n = processGroupCounter.load();
-    while (group > n && !processGroupCounter.compare_exchange_weak(n, group)) {
-    }
+    while (group > n && !processGroupCounter.compare_exchange_weak(n, group)) {}
 }
 
 } // namespace

@@ -138,7 +138,10 @@ public:
     // it together.
     bool Paste();
     void CopyAllSelected();
-    bool ObjectsInPaste() const { return !(external_ ? external_->IsEmpty() : clipboard_.IsEmpty()); }
+    bool ObjectsInPaste() const
+    {
+        return !(external_ ? external_->IsEmpty() : clipboard_.IsEmpty());
+    }
 
     // Sends a command to every object (or every selected one) in list order.
     // Objects that an earlier command removed are not sent to.

@@ -41,10 +41,9 @@ void distribute(std::vector<CDiagramEntity*>& objects, bool horizontal)
         const PaperRect r = o->GetRect().Normalized();
         return horizontal ? r.Width() : r.Height();
     };
-    std::stable_sort(objects.begin(), objects.end(),
-                     [&](const CDiagramEntity* a, const CDiagramEntity* b) {
-                         return start(a) < start(b);
-                     });
+    std::stable_sort(
+        objects.begin(), objects.end(),
+        [&](const CDiagramEntity* a, const CDiagramEntity* b) { return start(a) < start(b); });
     // The first and the last stay; the gaps between the objects become equal.
     const int first = start(objects.front());
     const CDiagramEntity* last = objects.back();
@@ -88,8 +87,8 @@ bool Apply(CDiagramEntityContainer& container, Mode mode, QSize paper)
     PaperRect box = selected.front()->GetRect().Normalized();
     for (const CDiagramEntity* o : selected) {
         const PaperRect r = o->GetRect().Normalized();
-        box = {std::min(box.left, r.left), std::min(box.top, r.top),
-               std::max(box.right, r.right), std::max(box.bottom, r.bottom)};
+        box = {std::min(box.left, r.left), std::min(box.top, r.top), std::max(box.right, r.right),
+               std::max(box.bottom, r.bottom)};
     }
     const PaperRect reference = selected.back()->GetRect().Normalized();
 

@@ -17,9 +17,9 @@ const QString kMono = QStringLiteral("Liberation Mono");
 
 bool isSongFace(const QString& f)
 {
-    static const QStringList faces{QStringLiteral("宋体"), QStringLiteral("simsun"),
-                                   QStringLiteral("nsimsun"), QStringLiteral("新宋体"),
-                                   QStringLiteral("@宋体"), QStringLiteral("song"),
+    static const QStringList faces{QStringLiteral("宋体"),       QStringLiteral("simsun"),
+                                   QStringLiteral("nsimsun"),    QStringLiteral("新宋体"),
+                                   QStringLiteral("@宋体"),      QStringLiteral("song"),
                                    QStringLiteral("simsun-extb")};
     return faces.contains(f);
 }
@@ -35,8 +35,8 @@ QString SubstituteFamily(const QString& face, int pixelSize)
         // The bitmap song has strikes of 12 to 16 pixels; other sizes scale.
         return pixelSize >= 12 && pixelSize <= 16 ? kBitmapSong : kZenHei;
     }
-    if (f == QLatin1String("黑体") || f == QLatin1String("simhei")
-        || f == QLatin1String("微软雅黑") || f == QLatin1String("microsoft yahei"))
+    if (f == QLatin1String("黑体") || f == QLatin1String("simhei") || f == QLatin1String("微软雅黑")
+        || f == QLatin1String("microsoft yahei"))
         return kZenHei;
     if (f == QLatin1String("arial") || f == QLatin1String("tahoma")
         || f == QLatin1String("ms sans serif") || f == QLatin1String("microsoft sans serif")

@@ -22,8 +22,8 @@ struct PictureFont
     // The parts of an object's font that its picture follows.
     static PictureFont FromFontSpec(const FontSpec& f)
     {
-        return PictureFont{f.faceName, f.height, f.weight, f.italic != 0, f.underline != 0,
-                           f.strikeOut != 0};
+        return PictureFont{f.faceName,    f.height,         f.weight,
+                           f.italic != 0, f.underline != 0, f.strikeOut != 0};
     }
 
     // The face and height of the panel's glyphs.

@@ -89,8 +89,8 @@ double ParseDouble(QStringView text)
         }
     }
     double value = 0.0;
-    const auto result = std::from_chars(buf.data(), buf.data() + buf.size(), value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general);
     if (result.ec != std::errc())
         return 0.0;
     return std::isfinite(value) ? value : 0.0;

@@ -18,8 +18,7 @@ QRect Placement(QSize picture, const QRect& r, int scaling)
     if (W <= 0 || H <= 0 || w <= 0 || h <= 0)
         return QRect();
     switch (scaling & 3) {
-    case 2:
-        return QRect(0, 0, w, h);
+    case 2: return QRect(0, 0, w, h);
     case 3: {
         int pw, ph;
         if (W < H) {
@@ -95,8 +94,8 @@ QImage Render(const QImage& picture, const QRect& objectRect, int scaling, bool 
     if (place.isEmpty())
         return box;
     const QImage rgb = picture.format() == QImage::Format_RGB32
-        ? picture
-        : picture.convertToFormat(QImage::Format_RGB32);
+                           ? picture
+                           : picture.convertToFormat(QImage::Format_RGB32);
     stretchAnd(box, rgb, place);
     return box;
 }

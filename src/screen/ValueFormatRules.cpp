@@ -9,8 +9,14 @@ namespace {
 
 constexpr double kFloatLimit = 1.0e9;
 
-bool isBcd(ValueFormat f) { return f == VF_BCD_16 || f == VF_BCD_32; }
-bool isSignedInt(ValueFormat f) { return f == VF_SIGNED_16 || f == VF_SIGNED_32; }
+bool isBcd(ValueFormat f)
+{
+    return f == VF_BCD_16 || f == VF_BCD_32;
+}
+bool isSignedInt(ValueFormat f)
+{
+    return f == VF_SIGNED_16 || f == VF_SIGNED_32;
+}
 
 quint32 floatBits(double value)
 {
@@ -89,8 +95,7 @@ FieldLimits Limits(ValueFormat format)
         s.maxLength = 11;
         s.setsSpinRange = false;
         break;
-    case VF_UNSIGNED_16:
-        break;
+    case VF_UNSIGNED_16: break;
     case VF_UNSIGNED_32:
         s.maximum = 4294967295LL;
         s.maxLength = 10;

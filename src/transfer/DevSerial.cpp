@@ -39,8 +39,8 @@ CDevSerial::CDevSerial() : m_strPort(QStringLiteral("COM%1").arg(1)) {}
 
 CDevSerial::~CDevSerial() = default;
 
-void CDevSerial::SetLinkParams(const QString& port, uint32_t baud, uint8_t dataBits,
-                               uint8_t parity, uint8_t stopBits)
+void CDevSerial::SetLinkParams(const QString& port, uint32_t baud, uint8_t dataBits, uint8_t parity,
+                               uint8_t stopBits)
 {
     m_strPort = port;
     m_nBaud = baud;
@@ -57,28 +57,28 @@ int CDevSerial::OpenConnection()
     // A plain name (ttyUSB0) is looked up under /dev; a path is taken as it
     // is, a relative one from the current folder.
     auto port = std::make_unique<QSerialPort>();
-    port->setPortName(m_strPort.contains(QLatin1Char('/'))
-                          ? QFileInfo(m_strPort).absoluteFilePath()
-                          : m_strPort);
+    port->setPortName(m_strPort.contains(QLatin1Char('/')) ? QFileInfo(m_strPort).absoluteFilePath()
+                                                           : m_strPort);
     port->setReadBufferSize(kQueueSize);
     // A port that another program is just releasing is still locked for a
     // moment after its device closed: a refused lock is tried again briefly.
     bool opened = port->open(QIODevice::ReadWrite);
-    for (int retry = 0; !opened && retry < 5 && port->error() == QSerialPort::PermissionError; ++retry) {
+    for (int retry = 0; !opened && retry < 5 && port->error() == QSerialPort::PermissionError;
+         ++retry) {
         QThread::msleep(20);
         port->clearError();
         opened = port->open(QIODevice::ReadWrite);
     }
     if (!opened) {
         if (qEnvironmentVariableIsSet("QV_SERIAL_TRACE"))
-            qWarning("OpenConnection %s: %s", qPrintable(m_strPort), qPrintable(port->errorString()));
+            qWarning("OpenConnection %s: %s", qPrintable(m_strPort),
+                     qPrintable(port->errorString()));
         return 0;
     }
-    bool ok = port->setBaudRate(qint32(m_nBaud))
-              && port->setDataBits(QSerialPort::DataBits(m_byDataBits))
-              && port->setParity(ParityOf(m_byParity))
-              && port->setStopBits(StopBitsOf(m_byStopBits))
-              && port->setFlowControl(QSerialPort::NoFlowControl);
+    bool ok =
+        port->setBaudRate(qint32(m_nBaud)) && port->setDataBits(QSerialPort::DataBits(m_byDataBits))
+        && port->setParity(ParityOf(m_byParity)) && port->setStopBits(StopBitsOf(m_byStopBits))
+        && port->setFlowControl(QSerialPort::NoFlowControl);
     if (!ok) {
         port->close();
         return 0;

@@ -37,13 +37,14 @@ QString CPanelInformation::FirmwareText() const
 
 QString CPanelInformation::ProtocolText() const
 {
-    return protocol == 0 ? QStringLiteral("Vardo V-Sequence (R Series)") : QStringLiteral("Unknown");
+    return protocol == 0 ? QStringLiteral("Vardo V-Sequence (R Series)")
+                         : QStringLiteral("Unknown");
 }
 
 QString CPanelInformation::UploadStateText(const CAppSettings& settings) const
 {
-    return settings.LookupText(IDD_DLG_PANELINFO,
-                               UploadEnabled() ? QStringLiteral("Enable") : QStringLiteral("Disable"));
+    return settings.LookupText(IDD_DLG_PANELINFO, UploadEnabled() ? QStringLiteral("Enable")
+                                                                  : QStringLiteral("Disable"));
 }
 
 QString CPanelInformation::MemoryText(uint32_t bytes)

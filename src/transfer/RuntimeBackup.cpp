@@ -39,9 +39,9 @@ QString CRuntimeBackup::DefaultName(const QDateTime& t)
 {
     const QDate d = t.date();
     const QTime c = t.time();
-    return QString::asprintf("%04u%02u%02u%02u%02u%02u.rtfbak", unsigned(d.year()), unsigned(d.month()),
-                             unsigned(d.day()), unsigned(c.hour()), unsigned(c.minute()),
-                             unsigned(c.second()));
+    return QString::asprintf("%04u%02u%02u%02u%02u%02u.rtfbak", unsigned(d.year()),
+                             unsigned(d.month()), unsigned(d.day()), unsigned(c.hour()),
+                             unsigned(c.minute()), unsigned(c.second()));
 }
 
 QString CRuntimeBackup::WithExtension(const QString& fileName)

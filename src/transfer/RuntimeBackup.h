@@ -22,8 +22,8 @@ public:
     // on failure). Refuses bytes that are no backup.
     static bool Write(const QString& path, const QByteArray& uploaded);
 
-    QByteArray image;    // all but the last 64 bytes
-    QString password;    // the 8 digits of the last 4 bytes
+    QByteArray image; // all but the last 64 bytes
+    QString password; // the 8 digits of the last 4 bytes
 
     // "%04u%02u%02u%02u%02u%02u.rtfbak" of the local time.
     static QString DefaultName(const QDateTime& localTime);

@@ -19,9 +19,9 @@ uint8_t Xor(const QByteArray& bytes)
 } // namespace
 
 CTransfer::CTransfer(const CAppSettings& settings, std::atomic<int>& stopFlag)
-    : settings_(settings), stopFlag_(stopFlag)
-{
-}
+    : settings_(settings),
+      stopFlag_(stopFlag)
+{}
 
 CTransfer::~CTransfer()
 {
@@ -78,7 +78,10 @@ void CTransfer::Run()
         case TO_DOWNLOAD: m_bResult = Download(); break;
         case TO_GET_INFORMATION: m_bResult = GetInformation(); break;
         case TO_UPLOAD: m_bResult = Upload(); break;
-        default: m_bResult = 0; result_ = -1; break;
+        default:
+            m_bResult = 0;
+            result_ = -1;
+            break;
         }
     }
     Post(100, 0);
@@ -308,8 +311,8 @@ MessageKind CTransfer::ResultKind() const
 
 QString CTransfer::ResultCaption() const
 {
-    return settings_.LookupText(
-        LS_MSG, result_ == TR_OK ? QStringLiteral("Information") : QStringLiteral("Warning"));
+    return settings_.LookupText(LS_MSG, result_ == TR_OK ? QStringLiteral("Information")
+                                                         : QStringLiteral("Warning"));
 }
 
 QString CTransfer::ResultText(const CAppSettings& s, int operation, int code)
@@ -317,7 +320,8 @@ QString CTransfer::ResultText(const CAppSettings& s, int operation, int code)
     auto t = [&](const QString& key) { return s.LookupText(LS_MSG, key); };
     const QString name = t(OperationName(operation));
     auto ptc = [&](const char* prefix, const char* fragment) {
-        return QString::fromLatin1(prefix) + QStringLiteral("\n\n") + name + t(QLatin1String(fragment));
+        return QString::fromLatin1(prefix) + QStringLiteral("\n\n") + name
+               + t(QLatin1String(fragment));
     };
     switch (code) {
     case TR_OK: return name + t(QStringLiteral(" OK!"));
@@ -329,7 +333,8 @@ QString CTransfer::ResultText(const CAppSettings& s, int operation, int code)
     case TR_STOPPED: return ptc("PTC006:", " escaped.");
     case TR_FIRMWARE_OLD: return ptc("PTC008:", " fail.Firmware version mismatch.");
     case TR_WRONG_REPLY + 6:
-        return QStringLiteral("PTC010:\n\n") + t(QStringLiteral("Upload password error! Please redo."));
+        return QStringLiteral("PTC010:\n\n")
+               + t(QStringLiteral("Upload password error! Please redo."));
     default: break;
     }
     if ((code & ~0xFF) == TR_TIMEOUT)

@@ -12,8 +12,8 @@ public:
     virtual ~ITransferLink() = default;
     // Parity code: 0 none, 1 odd, 2 even, 3 mark, 4 space. Stop-bit code:
     // 0 one, 1 one and a half, 2 two.
-    virtual void SetLinkParams(const QString& port, uint32_t baud, uint8_t dataBits,
-                               uint8_t parity, uint8_t stopBits) = 0;
+    virtual void SetLinkParams(const QString& port, uint32_t baud, uint8_t dataBits, uint8_t parity,
+                               uint8_t stopBits) = 0;
     // 1 when the line is open, else 0.
     virtual int OpenConnection() = 0;
     // 1 when closed.

@@ -79,7 +79,8 @@ void pump(QPainter& p, int x, int y)
 
 bool savePictures(const QString& dir)
 {
-    struct Kind {
+    struct Kind
+    {
         const char* file;
         int w, h;
         std::function<void(QPainter&)> draw;
@@ -111,8 +112,8 @@ bool savePictures(const QString& dir)
         {"StaticBitmap", 96, 40,
          [](QPainter& p) {
              pump(p, 4, 4);
-             const QPoint arrow[] = {{44, 16}, {60, 16}, {60, 10}, {72, 20}, {60, 30}, {60, 24},
-                                     {44, 24}};
+             const QPoint arrow[] = {{44, 16}, {60, 16}, {60, 10}, {72, 20},
+                                     {60, 30}, {60, 24}, {44, 24}};
              p.setBrush(Qt::black);
              p.drawPolygon(arrow, 7);
              p.setBrush(Qt::NoBrush);
@@ -131,7 +132,8 @@ bool savePictures(const QString& dir)
              p.drawRect(QRect(1, 1, 93, 37));
              QPolygon curve;
              for (int x = 3; x <= 92; x += 3)
-                 curve << QPoint(x, 22 - int(std::lround(9 * std::sin(x / 11.0) + 3 * std::sin(x / 3.0))));
+                 curve << QPoint(
+                     x, 22 - int(std::lround(9 * std::sin(x / 11.0) + 3 * std::sin(x / 3.0))));
              p.drawPolyline(curve);
          }},
         {"IndicatorLight", 96, 40,
@@ -163,9 +165,9 @@ bool savePictures(const QString& dir)
     };
     bool ok = QDir().mkpath(dir);
     for (const Kind& k : kinds)
-        ok = panelPicture(k.w, k.h, k.draw).save(dir + QLatin1Char('/') + QLatin1String(k.file)
-                                                  + QStringLiteral(".png"))
-            && ok;
+        ok = panelPicture(k.w, k.h, k.draw)
+                 .save(dir + QLatin1Char('/') + QLatin1String(k.file) + QStringLiteral(".png"))
+             && ok;
     return ok;
 }
 

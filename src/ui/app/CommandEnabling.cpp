@@ -29,8 +29,7 @@ EnablingRule RuleOf(CommandId id)
     case CommandId::HelpTopics:
     case CommandId::About:
     case CommandId::NextPane:
-    case CommandId::PreviousPane:
-        return EnablingRule::Always;
+    case CommandId::PreviousPane: return EnablingRule::Always;
     case CommandId::CloseProject:
     case CommandId::SaveProject:
     case CommandId::SaveProjectAs:
@@ -44,21 +43,14 @@ EnablingRule RuleOf(CommandId id)
     case CommandId::ConfigurePassword:
     case CommandId::PlcPanel:
     case CommandId::AlarmSetup:
-    case CommandId::PanelInformation:
-        return EnablingRule::Project;
-    case CommandId::Simulate:
-        return EnablingRule::Simulation;
-    case CommandId::Undo:
-        return EnablingRule::Undo;
-    case CommandId::Redo:
-        return EnablingRule::Redo;
+    case CommandId::PanelInformation: return EnablingRule::Project;
+    case CommandId::Simulate: return EnablingRule::Simulation;
+    case CommandId::Undo: return EnablingRule::Undo;
+    case CommandId::Redo: return EnablingRule::Redo;
     case CommandId::Cut:
-    case CommandId::Copy:
-        return EnablingRule::Selection;
-    case CommandId::Paste:
-        return EnablingRule::ClipboardObjects;
-    case CommandId::FindUses:
-        return EnablingRule::SelectionRegister;
+    case CommandId::Copy: return EnablingRule::Selection;
+    case CommandId::Paste: return EnablingRule::ClipboardObjects;
+    case CommandId::FindUses: return EnablingRule::SelectionRegister;
     case CommandId::SelectAll:
     case CommandId::DisplayObjectLabel:
     case CommandId::DisplayPanelPixels:
@@ -67,18 +59,14 @@ EnablingRule RuleOf(CommandId id)
     case CommandId::DeleteScreen:
     case CommandId::RenameScreen:
     case CommandId::CopyScreen:
-    case CommandId::ScreenOption:
-        return EnablingRule::CurrentScreen;
-    case CommandId::PasteScreen:
-        return EnablingRule::CopiedScreen;
+    case CommandId::ScreenOption: return EnablingRule::CurrentScreen;
+    case CommandId::PasteScreen: return EnablingRule::CopiedScreen;
     case CommandId::Cascade:
     case CommandId::Tile:
     case CommandId::ArrangeIcons:
-    case CommandId::WindowList:
-        return EnablingRule::DocumentWindows;
+    case CommandId::WindowList: return EnablingRule::DocumentWindows;
     case CommandId::ObjectFirst:
-    case CommandId::ObjectLast:
-        break; // taken above
+    case CommandId::ObjectLast: break; // taken above
     }
     return EnablingRule::None;
 }

@@ -1,6 +1,7 @@
 #include "CrossReferenceModel.h"
 
-void CCrossReferenceModel::SetTexts(const QStringList& headers, const QHash<QString, QString>& findingTips)
+void CCrossReferenceModel::SetTexts(const QStringList& headers,
+                                    const QHash<QString, QString>& findingTips)
 {
     headers_ = headers;
     tips_ = findingTips;

@@ -28,16 +28,21 @@ QString RegisterText(const CrossReferenceRow& row)
 } // namespace
 
 CCrossReferencePane::CCrossReferencePane(CProjectController& controller, QWidget* parent)
-    : QWidget(parent), controller_(controller), ui_(std::make_unique<Ui::CCrossReferencePane>()),
+    : QWidget(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CCrossReferencePane>()),
       model_(new CCrossReferenceModel(this))
 {
     ui_->setupUi(this);
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_CROSS_REFERENCE);
     setWindowTitle(UiText(s, IDD_DLG_CROSS_REFERENCE, QStringLiteral("Cross Reference")));
-    auto text = [&s](const char* english) { return UiText(s, IDD_DLG_CROSS_REFERENCE, QString::fromLatin1(english)); };
+    auto text = [&s](const char* english) {
+        return UiText(s, IDD_DLG_CROSS_REFERENCE, QString::fromLatin1(english));
+    };
     ui_->table->setAccessibleName(text("Uses"));
-    model_->SetTexts({text("Device"), text("Area"), text("Address"), text("Use"), text("Place"), text("Finding")},
+    model_->SetTexts({text("Device"), text("Area"), text("Address"), text("Use"), text("Place"),
+                      text("Finding")},
                      {{FindingCode::kOverlap, text("Takes part of the words of another use")},
                       {FindingCode::kRange, text("Outside the ranges of its area")},
                       {FindingCode::kDevice, text("Names a device that does not exist")},
@@ -59,14 +64,18 @@ CCrossReferencePane::CCrossReferencePane(CProjectController& controller, QWidget
             [this](const QModelIndex& index) { ActivateRow(index.row()); });
 
     // Everything a use or a finding comes from.
-    for (auto signal : {&CProjectController::projectOpened, &CProjectController::projectClosed,
-                        &CProjectController::screenListChanged, &CProjectController::panelManagerChanged,
-                        &CProjectController::plcAndPanelChanged, &CProjectController::alarmsChanged,
-                        &CProjectController::bitmapLibraryChanged})
+    for (auto signal :
+         {&CProjectController::projectOpened, &CProjectController::projectClosed,
+          &CProjectController::screenListChanged, &CProjectController::panelManagerChanged,
+          &CProjectController::plcAndPanelChanged, &CProjectController::alarmsChanged,
+          &CProjectController::bitmapLibraryChanged})
         connect(&controller, signal, this, &CCrossReferencePane::scheduleRebuild);
-    connect(&controller, &CProjectController::screenOptionsChanged, this, &CCrossReferencePane::scheduleRebuild);
-    connect(&controller, &CProjectController::screenDeleted, this, &CCrossReferencePane::scheduleRebuild);
-    connect(&controller, &CProjectController::screenRenumbered, this, &CCrossReferencePane::scheduleRebuild);
+    connect(&controller, &CProjectController::screenOptionsChanged, this,
+            &CCrossReferencePane::scheduleRebuild);
+    connect(&controller, &CProjectController::screenDeleted, this,
+            &CCrossReferencePane::scheduleRebuild);
+    connect(&controller, &CProjectController::screenRenumbered, this,
+            &CCrossReferencePane::scheduleRebuild);
     connect(&controller, &CProjectController::screenDocumentCreated, this,
             [this](int, CScreenDocument* document) { followDocument(document); });
     showSummary();
@@ -120,10 +129,11 @@ void CCrossReferencePane::Rebuild()
     xref_ = CCrossReference();
     if (controller_.HasProject()) {
         const CProjectController& c = controller_;
-        const CProjectScreenObjects screens(c.App(), [&c](int number) -> const CDiagramEntityContainer* {
-            const CScreenDocument* doc = c.LoadedScreenDocument(number);
-            return doc ? &doc->Container() : nullptr;
-        });
+        const CProjectScreenObjects screens(
+            c.App(), [&c](int number) -> const CDiagramEntityContainer* {
+                const CScreenDocument* doc = c.LoadedScreenDocument(number);
+                return doc ? &doc->Container() : nullptr;
+            });
         xref_.Build(c.App().model, screens);
         // A document opened before the pane was made is followed from now on.
         for (const auto& screen : c.App().model.screens)
@@ -160,11 +170,12 @@ void CCrossReferencePane::applyFilter()
             // A whole reference: the uses whose words take it in.
             const std::vector<int> uses = xref_.UsesOf(*ref);
             const QSet<int> found(uses.begin(), uses.end());
-            model_->SetFilter([found](const CrossReferenceRow& row) { return found.contains(row.useIndex); });
+            model_->SetFilter(
+                [found](const CrossReferenceRow& row) { return found.contains(row.useIndex); });
         } else {
             model_->SetFilter([text](const CrossReferenceRow& row) {
                 return RegisterText(row).contains(text, Qt::CaseInsensitive)
-                    || row.place.contains(text, Qt::CaseInsensitive);
+                       || row.place.contains(text, Qt::CaseInsensitive);
             });
         }
     }
@@ -174,10 +185,11 @@ void CCrossReferencePane::applyFilter()
 void CCrossReferencePane::showSummary()
 {
     const CAppSettings& s = controller_.App().settings;
-    ui_->summary->setText(UiText(s, IDD_DLG_CROSS_REFERENCE, QStringLiteral("%1 of %2 rows, %3 findings"))
-                              .arg(model_->rowCount())
-                              .arg(model_->AllRows())
-                              .arg(xref_.Findings().size()));
+    ui_->summary->setText(
+        UiText(s, IDD_DLG_CROSS_REFERENCE, QStringLiteral("%1 of %2 rows, %3 findings"))
+            .arg(model_->rowCount())
+            .arg(model_->AllRows())
+            .arg(xref_.Findings().size()));
 }
 
 void CCrossReferencePane::ActivateRow(int shownRow)

@@ -26,16 +26,15 @@ const char kMimePackage[] =
     "  </mime-type>\n"
     "</mime-info>\n";
 
-const char kDesktopEntry[] =
-    "[Desktop Entry]\n"
-    "Type=Application\n"
-    "Name=Corvel\n"
-    "GenericName=Operator Panel Configuration\n"
-    "Exec=qv %f\n"
-    "Icon=corvel\n"
-    "Terminal=false\n"
-    "MimeType=application/x-corvel-project;\n"
-    "Categories=Development;Engineering;\n";
+const char kDesktopEntry[] = "[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=Corvel\n"
+                             "GenericName=Operator Panel Configuration\n"
+                             "Exec=qv %f\n"
+                             "Icon=corvel\n"
+                             "Terminal=false\n"
+                             "MimeType=application/x-corvel-project;\n"
+                             "Categories=Development;Engineering;\n";
 
 // The panel: a dark frame, the display and the five function keys.
 const char kIconSvg[] =
@@ -100,7 +99,8 @@ QString execProgram(QString value)
             out += value[++i];
         else if (value[i] == QLatin1Char('"'))
             break;
-        else if (value[i] == QLatin1Char('%') && i + 1 < value.size() && value[i + 1] == QLatin1Char('%'))
+        else if (value[i] == QLatin1Char('%') && i + 1 < value.size()
+                 && value[i + 1] == QLatin1Char('%'))
             out += value[i++];
         else
             out += value[i];
@@ -120,9 +120,10 @@ QString keyValue(const QByteArray& entry, const char* key)
 } // namespace
 
 CDesktopIntegration::CDesktopIntegration(QString programPath, QString sourceDir, QString dataHome)
-    : program_(std::move(programPath)), source_(std::move(sourceDir)), dataHome_(std::move(dataHome))
-{
-}
+    : program_(std::move(programPath)),
+      source_(std::move(sourceDir)),
+      dataHome_(std::move(dataHome))
+{}
 
 CDesktopIntegration CDesktopIntegration::ForRunningProgram()
 {
@@ -161,7 +162,8 @@ QByteArray CDesktopIntegration::desktopEntry() const
         if (line.startsWith("Exec="))
             out += "Exec=" + execQuoted(program_).toUtf8() + " %f";
         else if (line.startsWith("TryExec="))
-            out += "TryExec=" + QString(program_).replace(QLatin1Char('\\'), QStringLiteral("\\\\")).toUtf8();
+            out += "TryExec="
+                   + QString(program_).replace(QLatin1Char('\\'), QStringLiteral("\\\\")).toUtf8();
         else
             out += line;
         out += '\n';
@@ -203,13 +205,14 @@ QStringList CDesktopIntegration::InstallWhenMissing()
     // Icons: every picture of desktop/ in its size's folder, else the drawing above.
     const QString icons = dataHome_ + QStringLiteral("/icons/hicolor/");
     const QString name = iconName();
-    QStringList pictures = QDir(source_).entryList({QStringLiteral("*.png"), QStringLiteral("*.svg")},
-                                                   QDir::Files, QDir::Name);
+    QStringList pictures = QDir(source_).entryList(
+        {QStringLiteral("*.png"), QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
     QList<QPair<QString, QString>> iconFiles; // source (empty: built in), target
     for (const QString& p : pictures) {
         const QString from = source_ + QLatin1Char('/') + p;
         if (p.endsWith(QStringLiteral(".svg"))) {
-            iconFiles.append({from, icons + QStringLiteral("scalable/apps/") + name + QStringLiteral(".svg")});
+            iconFiles.append(
+                {from, icons + QStringLiteral("scalable/apps/") + name + QStringLiteral(".svg")});
             continue;
         }
         const QSize size = QImageReader(from).size();
@@ -218,7 +221,8 @@ QStringList CDesktopIntegration::InstallWhenMissing()
                                         + QStringLiteral(".png")});
     }
     if (iconFiles.isEmpty())
-        iconFiles.append({QString(), icons + QStringLiteral("scalable/apps/") + name + QStringLiteral(".svg")});
+        iconFiles.append(
+            {QString(), icons + QStringLiteral("scalable/apps/") + name + QStringLiteral(".svg")});
     for (const auto& [from, to] : iconFiles) {
         if (QFileInfo::exists(to))
             continue;
@@ -230,7 +234,8 @@ QStringList CDesktopIntegration::InstallWhenMissing()
     if (mimeWritten)
         runTool(QStringLiteral("update-mime-database"), dataHome_ + QStringLiteral("/mime"));
     if (entryWritten)
-        runTool(QStringLiteral("update-desktop-database"), dataHome_ + QStringLiteral("/applications"));
+        runTool(QStringLiteral("update-desktop-database"),
+                dataHome_ + QStringLiteral("/applications"));
     return written;
 }
 

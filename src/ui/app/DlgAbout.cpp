@@ -7,7 +7,8 @@
 #include "ui/widgets/DialogTexts.h"
 
 CDlgAbout::CDlgAbout(const CAppSettings& settings, const VersionNumber& version, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CDlgAbout>())
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::CDlgAbout>())
 {
     ui_->setupUi(this);
     // A missing text key comes back as the key itself: the built-in font stays.

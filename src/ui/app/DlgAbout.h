@@ -14,7 +14,8 @@ class CDlgAbout : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgAbout(const CAppSettings& settings, const VersionNumber& version, QWidget* parent = nullptr);
+    CDlgAbout(const CAppSettings& settings, const VersionNumber& version,
+              QWidget* parent = nullptr);
     ~CDlgAbout() override;
 
     // "<label>: V<hh>.<hl>.<lh>.<ll>", the label from key "Version".

@@ -5,7 +5,8 @@
 #include "ui_DlgGridSize.h"
 
 CDlgGridSize::CDlgGridSize(const CAppSettings& settings, int gridH, int gridV, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CDlgGridSize>())
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::CDlgGridSize>())
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_GRID_SIZE);

@@ -3,7 +3,9 @@
 #include <memory>
 
 class CAppSettings;
-namespace Ui { class CDlgGridSize; }
+namespace Ui {
+class CDlgGridSize;
+}
 
 // View > Grid Size: the horizontal (1..192) and vertical (1..64) grid steps;
 // "Default" sets both to 8.

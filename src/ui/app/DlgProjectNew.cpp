@@ -10,7 +10,9 @@
 #include <QFileDialog>
 
 CDlgProjectNew::CDlgProjectNew(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::CDlgProjectNew>()), settings_(settings)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::CDlgProjectNew>()),
+      settings_(settings)
 {
     ui_->setupUi(this);
     ui_->hmiType->addItem(QString::fromLatin1(ProtocolTables::kPanelRU03));
@@ -34,7 +36,8 @@ void CDlgProjectNew::savePathEdited(const QString& folder)
     const QString typed = ui_->projectName->text();
     if (!typed.isEmpty() && typed != proposedName_)
         return; // the user's own name stays
-    proposedName_ = StartProjectDefaults::FirstFreeProjectName(QDir::fromNativeSeparators(folder.trimmed()));
+    proposedName_ =
+        StartProjectDefaults::FirstFreeProjectName(QDir::fromNativeSeparators(folder.trimmed()));
     ui_->projectName->setText(proposedName_);
 }
 
@@ -83,7 +86,8 @@ QString CDlgProjectNew::PlcType() const
 
 void CDlgProjectNew::browse()
 {
-    const QString title = settings_.LookupText(IDD_DLG_PROJECT_NEW, QStringLiteral("Select folder for New Project"));
+    const QString title =
+        settings_.LookupText(IDD_DLG_PROJECT_NEW, QStringLiteral("Select folder for New Project"));
     const QString folder = QFileDialog::getExistingDirectory(this, title, SavePath());
     if (!folder.isEmpty())
         SetSavePath(folder);

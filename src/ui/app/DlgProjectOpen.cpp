@@ -13,7 +13,9 @@ const QString kExtension = QStringLiteral(".cgp");
 } // namespace
 
 CDlgProjectOpen::CDlgProjectOpen(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::CDlgProjectOpen>()), settings_(settings)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::CDlgProjectOpen>()),
+      settings_(settings)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings_, IDD_DLG_PROJECT_OPEN);
@@ -81,14 +83,16 @@ void CDlgProjectOpen::showInformation()
     };
     row("HMI Type", info ? info->hmiType : QString());
     row("Date", info ? info->date : QString());
-    row("Project Size", PackageInformation::SizeText(folder + QLatin1Char('/') + name + kExtension));
+    row("Project Size",
+        PackageInformation::SizeText(folder + QLatin1Char('/') + name + kExtension));
     row("Programmer", info ? info->programmer : QString());
     row("PLC Driver", info ? info->plcType : QString());
 }
 
 void CDlgProjectOpen::browse()
 {
-    const QString title = settings_.LookupText(IDD_DLG_PROJECT_OPEN, QStringLiteral("Select the folder of the project"));
+    const QString title = settings_.LookupText(IDD_DLG_PROJECT_OPEN,
+                                               QStringLiteral("Select the folder of the project"));
     const QString folder = QFileDialog::getExistingDirectory(this, title, Location());
     if (!folder.isEmpty())
         SetLocation(folder);

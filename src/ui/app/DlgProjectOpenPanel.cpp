@@ -8,12 +8,15 @@
 #include <QProcess>
 
 CDlgProjectOpenPanel::CDlgProjectOpenPanel(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::CDlgProjectOpenPanel>()), settings_(settings)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::CDlgProjectOpenPanel>()),
+      settings_(settings)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings_, IDD_DLG_PROJECT_OPENPANEL);
 #ifdef Q_OS_WIN
-    connect(ui_->deviceManager, &QPushButton::clicked, this, &CDlgProjectOpenPanel::openDeviceManager);
+    connect(ui_->deviceManager, &QPushButton::clicked, this,
+            &CDlgProjectOpenPanel::openDeviceManager);
 #else
     // Linux desktops have no common device manager: the list shows the ports.
     ui_->deviceManager->hide();

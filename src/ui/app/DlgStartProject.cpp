@@ -23,10 +23,13 @@ constexpr int kPictureSize = 64;
 constexpr int kModeIconSize = 40;
 } // namespace
 
-CDlgStartProject::CDlgStartProject(CProjectController& controller, const StartProjectChoice& initial,
-                                   QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CDlgStartProject>()), controller_(controller),
-      settings_(std::as_const(controller).App().settings), result_(initial)
+CDlgStartProject::CDlgStartProject(CProjectController& controller,
+                                   const StartProjectChoice& initial, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::CDlgStartProject>()),
+      controller_(controller),
+      settings_(std::as_const(controller).App().settings),
+      result_(initial)
 {
     ui_->setupUi(this);
     newPage_ = new CDlgProjectNew(settings_, ui_->pages);
@@ -58,13 +61,13 @@ CDlgStartProject::CDlgStartProject(CProjectController& controller, const StartPr
     connect(openPage_, &CDlgProjectOpen::projectActivated, this, &CDlgStartProject::accept);
 
     ui_->alwaysShow->setChecked(settings_.GetSettingInt(QStringLiteral("StartupStepDlg")) == 1);
-    connect(ui_->alwaysShow, &QCheckBox::clicked, this, [this](bool checked) {
-        controller_.SetShowStartDialog(checked);
-    });
+    connect(ui_->alwaysShow, &QCheckBox::clicked, this,
+            [this](bool checked) { controller_.SetShowStartDialog(checked); });
 
     const QString url = SupportUrl();
-    ui_->supportLink->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                                  .arg(url.toHtmlEscaped(), ui_->supportLink->text().toHtmlEscaped()));
+    ui_->supportLink->setText(
+        QStringLiteral("<a href=\"%1\">%2</a>")
+            .arg(url.toHtmlEscaped(), ui_->supportLink->text().toHtmlEscaped()));
     ui_->supportLink->setToolTip(url);
     connect(ui_->supportLink, &QLabel::linkActivated, this,
             [](const QString& link) { DocumentOpener::Open(QUrl::fromUserInput(link)); });
@@ -124,23 +127,28 @@ void CDlgStartProject::updateOk()
 
 bool CDlgStartProject::takeNewProject()
 {
-    const QString name = newPage_->ProjectName().isEmpty() ? result_.projectName : newPage_->ProjectName();
+    const QString name =
+        newPage_->ProjectName().isEmpty() ? result_.projectName : newPage_->ProjectName();
     const QString folder = newPage_->SavePath().isEmpty() ? result_.savePath : newPage_->SavePath();
     const QString error = settings_.LookupText(LS_MSG, QStringLiteral("Error"));
     // The name is the package's file name, the project folder's name and
     // Prj.ini's Name (code page 936).
     if (!IsPlainFolderName(name) || TextCodec936::Decode(TextCodec936::Encode(name)) != name) {
-        controller_.Messages().ShowError(QStringLiteral("\"%1\" ").arg(name)
-                                             + settings_.LookupText(LS_MSG, QStringLiteral("cannot be a project name")),
-                                         error);
+        controller_.Messages().ShowError(
+            QStringLiteral("\"%1\" ").arg(name)
+                + settings_.LookupText(LS_MSG, QStringLiteral("cannot be a project name")),
+            error);
         return false;
     }
     const QString package = folder + QLatin1Char('/') + name + QStringLiteral(".cgp");
     if (QFileInfo::exists(package)) {
         const MessageAnswer answer = controller_.Messages().Ask(
             QDir::toNativeSeparators(package) + QLatin1Char('\n')
-                + settings_.LookupText(LS_MSG, QStringLiteral("already exists. Replace it when the project is saved?")),
-            settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo, MessageAnswer::No);
+                + settings_.LookupText(
+                    LS_MSG,
+                    QStringLiteral("already exists. Replace it when the project is saved?")),
+            settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo,
+            MessageAnswer::No);
         if (answer != MessageAnswer::Yes)
             return false;
     }

@@ -25,7 +25,8 @@ class CDlgStartProject : public QDialog
 public:
     // `initial` gives the folders to begin with and the values an empty
     // field leaves in the result.
-    CDlgStartProject(CProjectController& controller, const StartProjectChoice& initial, QWidget* parent = nullptr);
+    CDlgStartProject(CProjectController& controller, const StartProjectChoice& initial,
+                     QWidget* parent = nullptr);
     ~CDlgStartProject() override;
 
     const StartProjectChoice& Result() const { return result_; }

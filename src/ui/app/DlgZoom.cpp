@@ -8,7 +8,8 @@
 #include <QRadioButton>
 
 CDlgZoom::CDlgZoom(const CAppSettings& settings, int zoomPercent, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CDlgZoom>())
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::CDlgZoom>())
 {
     ui_->setupUi(this);
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);

@@ -5,7 +5,9 @@
 class CAppSettings;
 class IMessageSink;
 class QRadioButton;
-namespace Ui { class CDlgZoom; }
+namespace Ui {
+class CDlgZoom;
+}
 
 // View > Zoom: "Current Zoom" in percent and the levels 100% to 800%; a
 // level puts its value into the field, OK takes 100..800.

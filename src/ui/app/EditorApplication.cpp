@@ -23,7 +23,8 @@ int Run(int argc, char** argv)
     QApplication qapp(argc, argv);
 
     // Start-up: one editor per user; a later start hands over its file and ends.
-    const QString fileArgument = CStartupSequence::FileArgument(qapp.arguments(), QDir::currentPath());
+    const QString fileArgument =
+        CStartupSequence::FileArgument(qapp.arguments(), QDir::currentPath());
     CSingleInstance instance;
     if (!instance.Start(fileArgument))
         return 0;
@@ -45,10 +46,11 @@ int Run(int argc, char** argv)
     // the end is a normal one.
     CTerminationSignals termination;
     bool keepFolders = false;
-    QObject::connect(&termination, &CTerminationSignals::terminationRequested, &qapp, [&](int number) {
-        keepFolders = controller.KeepForRecovery();
-        QCoreApplication::exit(128 + number);
-    });
+    QObject::connect(&termination, &CTerminationSignals::terminationRequested, &qapp,
+                     [&](int number) {
+                         keepFolders = controller.KeepForRecovery();
+                         QCoreApplication::exit(128 + number);
+                     });
 
     CMainWindow window(controller);
     CEditorCommands commands(window, controller);

@@ -15,7 +15,8 @@
 #include "ui/transfer/SetupCommands.h"
 
 CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& controller)
-    : window_(window), controller_(controller),
+    : window_(window),
+      controller_(controller),
       screens_(std::make_unique<CScreenCommandsUi>(controller))
 {
     CMainWindow* w = &window;
@@ -29,21 +30,27 @@ CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& contro
         CDlgAbout about(c->App().settings, c->App().programVersion, w);
         about.exec();
     });
-    w->SetCommandHandler(CommandId::ProjectTransfer, [w, c] { CProjectTransferCommand(*c).Run(w); });
+    w->SetCommandHandler(CommandId::ProjectTransfer,
+                         [w, c] { CProjectTransferCommand(*c).Run(w); });
 
     w->SetCommandHandler(CommandId::NewScreen, [w, s] { s->NewScreen(w); });
     w->SetCommandHandler(CommandId::CopyScreen, [w, s, selected] { s->CopyScreen(w, selected()); });
     w->SetCommandHandler(CommandId::PasteScreen, [w, s] { s->PasteScreen(w); });
-    w->SetCommandHandler(CommandId::RenameScreen, [w, s, selected] { s->RenameScreen(w, selected()); });
-    w->SetCommandHandler(CommandId::DeleteScreen, [w, s, selected] { s->DeleteScreen(w, selected()); });
-    w->SetCommandHandler(CommandId::ScreenOption, [w, s, selected] { s->ScreenOption(w, selected()); });
+    w->SetCommandHandler(CommandId::RenameScreen,
+                         [w, s, selected] { s->RenameScreen(w, selected()); });
+    w->SetCommandHandler(CommandId::DeleteScreen,
+                         [w, s, selected] { s->DeleteScreen(w, selected()); });
+    w->SetCommandHandler(CommandId::ScreenOption,
+                         [w, s, selected] { s->ScreenOption(w, selected()); });
     w->SetCommandHandler(CommandId::AlarmSetup, [w, s] { s->AlarmSetup(w); });
     w->SetCopiedScreenQuery([s] { return s->HasCopiedScreen(); });
 
     w->SetCommandHandler(CommandId::PanelManager, [w, c] { SetupCommands::PanelManager(w, *c); });
-    w->SetCommandHandler(CommandId::ConfigurePassword, [w, c] { SetupCommands::ConfigurePassword(w, *c); });
+    w->SetCommandHandler(CommandId::ConfigurePassword,
+                         [w, c] { SetupCommands::ConfigurePassword(w, *c); });
     w->SetCommandHandler(CommandId::PlcPanel, [w, c] { SetupCommands::PlcAndPanel(w, *c); });
-    w->SetCommandHandler(CommandId::PanelInformation, [w, c] { SetupCommands::PanelInformation(w, *c); });
+    w->SetCommandHandler(CommandId::PanelInformation,
+                         [w, c] { SetupCommands::PanelInformation(w, *c); });
     simulation_ = new CSimulationLauncher(controller, w);
     CSimulationLauncher* sim = simulation_;
     w->SetCommandHandler(CommandId::Simulate, [sim] { sim->Simulate(); });
@@ -60,7 +67,8 @@ CEditorCommands::CEditorCommands(CMainWindow& window, CProjectController& contro
         auto* view = new CTessanView(*c, doc, number, parent);
         QObject::connect(view, &CTessanView::objectHelpRequested, w, &CMainWindow::ShowObjectHelp);
         QObject::connect(view, &CTessanView::commandStateChanged, w, &CMainWindow::UpdateCommands);
-        QObject::connect(view, &CTessanView::findUsesRequested, w, [w] { w->Execute(CommandId::FindUses); });
+        QObject::connect(view, &CTessanView::findUsesRequested, w,
+                         [w] { w->Execute(CommandId::FindUses); });
         return view;
     });
 }
@@ -70,9 +78,11 @@ CEditorCommands::~CEditorCommands() = default;
 void CEditorCommands::StartProject(QWidget* parent)
 {
     const CAppSettings& settings = controller_.App().settings;
-    const bool made = StartProjectCommand::Run(controller_, parent, [&settings](QWidget* owner, CDeviceInfo* info) {
-        return CDlgProtocol::Edit(owner, settings, QString::fromLatin1(ProtocolTables::kVardoVSequence), *info);
-    });
+    const bool made = StartProjectCommand::Run(
+        controller_, parent, [&settings](QWidget* owner, CDeviceInfo* info) {
+            return CDlgProtocol::Edit(owner, settings,
+                                      QString::fromLatin1(ProtocolTables::kVardoVSequence), *info);
+        });
     // A new project goes on with its first screen: the New Screen command
     // and its dialog (Cancel leaves a project without screens).
     if (made && controller_.HasProject() && controller_.App().model.screens.empty())

@@ -7,7 +7,8 @@
 #include <QVBoxLayout>
 
 CFunctionTreePane::CFunctionTreePane(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), tree_(new QTreeWidget(this))
+    : QWidget(parent),
+      tree_(new QTreeWidget(this))
 {
     auto text = [&](const char* english) {
         return UiText(settings, IDD_DLG_DOT_FUNCTION, QString::fromUtf8(english));

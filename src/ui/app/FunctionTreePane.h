@@ -13,7 +13,14 @@ class CFunctionTreePane : public QWidget
 {
     Q_OBJECT
 public:
-    enum Code { PanelManager = 1, Password = 2, PlcPanel = 5, AlarmSetup = 6, SoftwareManual = 19, HardwareManual = 20 };
+    enum Code {
+        PanelManager = 1,
+        Password = 2,
+        PlcPanel = 5,
+        AlarmSetup = 6,
+        SoftwareManual = 19,
+        HardwareManual = 20
+    };
 
     CFunctionTreePane(const CAppSettings& settings, QWidget* parent = nullptr);
     QTreeWidget* Tree() const { return tree_; }

@@ -11,8 +11,11 @@ namespace {
 CHelpKeyRouter* gCurrent = nullptr;
 } // namespace
 
-CHelpKeyRouter::CHelpKeyRouter(QWidget* mainWindow, PageOfMainWindow mainWindowPage, PageOpener open)
-    : QObject(mainWindow), mainWindow_(mainWindow), mainWindowPage_(std::move(mainWindowPage)),
+CHelpKeyRouter::CHelpKeyRouter(QWidget* mainWindow, PageOfMainWindow mainWindowPage,
+                               PageOpener open)
+    : QObject(mainWindow),
+      mainWindow_(mainWindow),
+      mainWindowPage_(std::move(mainWindowPage)),
       open_(std::move(open))
 {
     gCurrent = this;

@@ -243,7 +243,8 @@ Drawing DrawingFor(CommandId id)
     case CommandId::PaneObjectList: return [](QPainter& p) { Pane(p, QRectF(15.4, 7, 6, 6.5)); };
     case CommandId::PaneObjectHelp: return [](QPainter& p) { Pane(p, QRectF(15.4, 14, 6, 6.4)); };
     case CommandId::PaneOutput: return [](QPainter& p) { Pane(p, QRectF(2.6, 16, 18.8, 4.4)); };
-    case CommandId::PaneCrossReference: return [](QPainter& p) { Pane(p, QRectF(12, 16, 9.4, 4.4)); };
+    case CommandId::PaneCrossReference:
+        return [](QPainter& p) { Pane(p, QRectF(12, 16, 9.4, 4.4)); };
     case CommandId::Cascade:
         return [](QPainter& p) {
             Window(p, QRectF(2, 2, 13, 11), kAccent);

@@ -97,8 +97,12 @@ const std::vector<CommandEntry>& Entries()
         std::vector<CommandEntry> all = FixedEntries();
         auto at = all.begin() + int(CommandId::ObjectFirst);
         for (const EditorObjectKind& kind : EditorObjectKinds())
-            at = all.insert(at, CommandEntry{ObjectCommand(kind.code), ObjectKinds()[size_t(kind.code)].storedName,
-                                             kind.menuText, kind.statusTip, {}}) + 1;
+            at = all.insert(at, CommandEntry{ObjectCommand(kind.code),
+                                             ObjectKinds()[size_t(kind.code)].storedName,
+                                             kind.menuText,
+                                             kind.statusTip,
+                                             {}})
+                 + 1;
         Q_ASSERT(int(all.size()) == kCommandCount);
         for (size_t i = 0; i < all.size(); ++i)
             Q_ASSERT(int(all[i].id) == int(i));
@@ -108,7 +112,8 @@ const std::vector<CommandEntry>& Entries()
 }
 
 // A text of the language file, or the built-in one when the file has none.
-QString Lookup(const CAppSettings& settings, int section, const QString& key, const QString& builtIn)
+QString Lookup(const CAppSettings& settings, int section, const QString& key,
+               const QString& builtIn)
 {
     const QString text = settings.LookupText(section, key);
     return text.isEmpty() || text == key ? builtIn : text;
@@ -152,12 +157,14 @@ void CMainCommands::ApplyTexts(const CAppSettings& settings)
         QAction* action = actions_[size_t(entry.id)];
         const QString key = QString::fromUtf8(entry.key);
         action->setText(Lookup(settings, LS_MENU, key, QString::fromUtf8(entry.text)));
-        const QString prompt = Lookup(settings, LS_MENU_PROMPT, key, QString::fromUtf8(entry.prompt));
+        const QString prompt =
+            Lookup(settings, LS_MENU_PROMPT, key, QString::fromUtf8(entry.prompt));
         action->setStatusTip(prompt);
         QString tip = action->text();
         tip.remove(QLatin1Char('&'));
         if (!action->shortcut().isEmpty())
-            tip += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
+            tip +=
+                QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
         action->setToolTip(tip);
     }
 }

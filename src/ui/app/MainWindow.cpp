@@ -59,12 +59,12 @@ constexpr int kLayoutVersion = 1;
 
 // Commands whose work lives in other windows: disabled until plugged in.
 constexpr CommandId kPluggedCommands[] = {
-    CommandId::StartProject,  CommandId::ProjectTransfer, CommandId::NewScreen,
-    CommandId::DeleteScreen,  CommandId::RenameScreen,    CommandId::CopyScreen,
-    CommandId::PasteScreen,   CommandId::ScreenOption,    CommandId::PanelManager,
-    CommandId::ConfigurePassword, CommandId::PlcPanel,    CommandId::AlarmSetup,
-    CommandId::PanelInformation, CommandId::Simulate, CommandId::About,
-    CommandId::ExportReport, CommandId::PrintPreview, CommandId::Print,
+    CommandId::StartProject,      CommandId::ProjectTransfer, CommandId::NewScreen,
+    CommandId::DeleteScreen,      CommandId::RenameScreen,    CommandId::CopyScreen,
+    CommandId::PasteScreen,       CommandId::ScreenOption,    CommandId::PanelManager,
+    CommandId::ConfigurePassword, CommandId::PlcPanel,        CommandId::AlarmSetup,
+    CommandId::PanelInformation,  CommandId::Simulate,        CommandId::About,
+    CommandId::ExportReport,      CommandId::PrintPreview,    CommandId::Print,
 };
 
 } // namespace
@@ -77,7 +77,8 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
 {
     const CTessanApp& app = controller.App();
     const VersionNumber& v = app.programVersion;
-    setWindowTitle(QStringLiteral("Corvel (Ver%1.%2.%3.%4)").arg(v.hh).arg(v.hl).arg(v.lh).arg(v.ll));
+    setWindowTitle(
+        QStringLiteral("Corvel (Ver%1.%2.%3.%4)").arg(v.hh).arg(v.hl).arg(v.lh).arg(v.ll));
     setWindowIcon(IconPainter::AppIcon());
     setObjectName(QStringLiteral("MainFrame"));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
@@ -112,19 +113,26 @@ CMainWindow::CMainWindow(CProjectController& controller, QWidget* parent)
     connect(&controller, &CProjectController::projectOpened, this, &CMainWindow::onProjectOpened);
     connect(&controller, &CProjectController::projectClosed, this, &CMainWindow::onProjectClosed);
     // A renamed screen keeps its windows (and the edits in them) under its new number.
-    connect(&controller, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
-        for (QMdiSubWindow* sub : std::as_const(screenWindows_))
-            if (ScreenOfWindow(sub) == oldNumber)
-                sub->setProperty("screenNumber", newNumber);
-    });
-    connect(&controller, &CProjectController::currentScreenChanged, this, &CMainWindow::UpdateCommands);
-    connect(&controller, &CProjectController::screenListChanged, this, &CMainWindow::onScreenListChanged);
+    connect(&controller, &CProjectController::screenRenumbered, this,
+            [this](int oldNumber, int newNumber) {
+                for (QMdiSubWindow* sub : std::as_const(screenWindows_))
+                    if (ScreenOfWindow(sub) == oldNumber)
+                        sub->setProperty("screenNumber", newNumber);
+            });
+    connect(&controller, &CProjectController::currentScreenChanged, this,
+            &CMainWindow::UpdateCommands);
+    connect(&controller, &CProjectController::screenListChanged, this,
+            &CMainWindow::onScreenListChanged);
     connect(&controller, &CProjectController::modifiedChanged, this, &CMainWindow::UpdateCommands);
-    connect(&controller, &CProjectController::openScreenRequested, this, &CMainWindow::OpenScreenWindow);
+    connect(&controller, &CProjectController::openScreenRequested, this,
+            &CMainWindow::OpenScreenWindow);
     // F1 opens the manual's page of the window in front: here the screen
     // editor's while a screen window is active, in a dialog the dialog's.
     new CHelpKeyRouter(
-        this, [this] { return ManualPages::MainWindowPage(ScreenOfWindow(mdi_->currentSubWindow()) > 0); },
+        this,
+        [this] {
+            return ManualPages::MainWindowPage(ScreenOfWindow(mdi_->currentSubWindow()) > 0);
+        },
         [this](const QString& page) { openManual(false, page); });
     UpdateCommands();
 }
@@ -176,13 +184,18 @@ void CMainWindow::buildPanes()
         d->setAllowedAreas(Qt::AllDockWidgetAreas);
         return d;
     };
-    dockNavigation_ = dock(QStringLiteral("DockScreenList"), screenList_->windowTitle(), navigation_);
-    dockObjectList_ = dock(QStringLiteral("DockObjectList"), objectList_->windowTitle(), objectList_);
-    dockObjectHelp_ = dock(QStringLiteral("DockObjectHelp"), objectHelp_->windowTitle(), objectHelp_);
+    dockNavigation_ =
+        dock(QStringLiteral("DockScreenList"), screenList_->windowTitle(), navigation_);
+    dockObjectList_ =
+        dock(QStringLiteral("DockObjectList"), objectList_->windowTitle(), objectList_);
+    dockObjectHelp_ =
+        dock(QStringLiteral("DockObjectHelp"), objectHelp_->windowTitle(), objectHelp_);
     dockOutput_ = dock(QStringLiteral("DockOutput"), output_->windowTitle(), output_);
-    dockCrossReference_ = dock(QStringLiteral("DockCrossReference"), crossReference_->windowTitle(), crossReference_);
-    connect(navigation_, &QTabWidget::currentChanged, this,
-            [this](int index) { dockNavigation_->setWindowTitle(navigation_->widget(index)->windowTitle()); });
+    dockCrossReference_ =
+        dock(QStringLiteral("DockCrossReference"), crossReference_->windowTitle(), crossReference_);
+    connect(navigation_, &QTabWidget::currentChanged, this, [this](int index) {
+        dockNavigation_->setWindowTitle(navigation_->widget(index)->windowTitle());
+    });
 
     addDockWidget(Qt::LeftDockWidgetArea, dockNavigation_);
     addDockWidget(Qt::RightDockWidgetArea, dockObjectList_);
@@ -234,8 +247,10 @@ void CMainWindow::buildPanes()
             Execute(CommandId::PanelInformation);
     });
     connect(objectList_, &CObjectListPane::kindSelected, this, &CMainWindow::ShowObjectHelp);
-    connect(output_, &COutputPane::panelManagerRequested, this, [this] { Execute(CommandId::PanelManager); });
-    connect(output_, &COutputPane::alarmSetupRequested, this, [this] { Execute(CommandId::AlarmSetup); });
+    connect(output_, &COutputPane::panelManagerRequested, this,
+            [this] { Execute(CommandId::PanelManager); });
+    connect(output_, &COutputPane::alarmSetupRequested, this,
+            [this] { Execute(CommandId::AlarmSetup); });
     connect(output_, &COutputPane::showRequested, this, [this] {
         dockOutput_->show();
         dockOutput_->raise();
@@ -246,13 +261,16 @@ void CMainWindow::buildPanes()
 void CMainWindow::connectCrossReference()
 {
     connect(crossReference_, &CCrossReferencePane::objectRequested, this, &CMainWindow::showObject);
-    connect(crossReference_, &CCrossReferencePane::screenRequested, this, &CMainWindow::OpenScreenWindow);
+    connect(crossReference_, &CCrossReferencePane::screenRequested, this,
+            &CMainWindow::OpenScreenWindow);
     connect(crossReference_, &CCrossReferencePane::keyRequested, this, [this](int screen, int) {
         controller_.SetCurrentScreen(screen);
         Execute(CommandId::ScreenOption);
     });
-    connect(crossReference_, &CCrossReferencePane::alarmsRequested, this, [this] { Execute(CommandId::AlarmSetup); });
-    connect(crossReference_, &CCrossReferencePane::plcAndPanelRequested, this, [this] { Execute(CommandId::PlcPanel); });
+    connect(crossReference_, &CCrossReferencePane::alarmsRequested, this,
+            [this] { Execute(CommandId::AlarmSetup); });
+    connect(crossReference_, &CCrossReferencePane::plcAndPanelRequested, this,
+            [this] { Execute(CommandId::PlcPanel); });
 }
 
 void CMainWindow::showObject(int screenNumber, int objectIndex)
@@ -283,14 +301,16 @@ void CMainWindow::buildMenus()
     };
     auto sep = [](QMenu* m) { m->addSeparator(); };
 
-    QMenu* file = menu("File", {CommandId::StartProject, CommandId::OpenProject, CommandId::CloseProject,
-                                CommandId::SaveProject, CommandId::SaveProjectAs});
+    QMenu* file =
+        menu("File", {CommandId::StartProject, CommandId::OpenProject, CommandId::CloseProject,
+                      CommandId::SaveProject, CommandId::SaveProjectAs});
     sep(file);
     file->addAction(act(CommandId::ProjectTransfer));
     sep(file);
     file->addAction(act(CommandId::ProjectInformation));
     sep(file);
-    file->addActions({act(CommandId::ExportReport), act(CommandId::PrintPreview), act(CommandId::Print)});
+    file->addActions(
+        {act(CommandId::ExportReport), act(CommandId::PrintPreview), act(CommandId::Print)});
     sep(file);
     file->addAction(act(CommandId::Exit));
     QMenu* bareFile = menu("File", {CommandId::StartProject, CommandId::OpenProject});
@@ -320,12 +340,13 @@ void CMainWindow::buildMenus()
         QMenu* languages = view->addMenu(CMainCommands::MenuText(s, QStringLiteral("Language")));
         languages->addActions({act(CommandId::LanguageEnglish), act(CommandId::LanguageChinese)});
     };
-    QMenu* projectView = menu("View", {CommandId::GridSize, CommandId::DisplayGrid, CommandId::Zoom});
+    QMenu* projectView =
+        menu("View", {CommandId::GridSize, CommandId::DisplayGrid, CommandId::Zoom});
     sep(projectView);
     viewTail(projectView);
-    QMenu* screenView = menu("View", {CommandId::GridSize, CommandId::DisplayGrid,
-                                      CommandId::DisplayObjectLabel, CommandId::DisplayPanelPixels,
-                                      CommandId::Zoom});
+    QMenu* screenView =
+        menu("View", {CommandId::GridSize, CommandId::DisplayGrid, CommandId::DisplayObjectLabel,
+                      CommandId::DisplayPanelPixels, CommandId::Zoom});
     sep(screenView);
     viewTail(screenView);
     QMenu* bareView = menu("View", {});
@@ -334,8 +355,9 @@ void CMainWindow::buildMenus()
     QMenu* object = menu("Object", {});
     for (int kind = 0; kind < kObjectKindCount; ++kind)
         object->addAction(act(ObjectCommand(kind)));
-    screenMenu_ = menu("Screen", {CommandId::NewScreen, CommandId::DeleteScreen, CommandId::RenameScreen,
-                                  CommandId::CopyScreen, CommandId::PasteScreen});
+    screenMenu_ =
+        menu("Screen", {CommandId::NewScreen, CommandId::DeleteScreen, CommandId::RenameScreen,
+                        CommandId::CopyScreen, CommandId::PasteScreen});
     sep(screenMenu_);
     screenMenu_->addAction(act(CommandId::ScreenOption));
     QMenu* setup = menu("Setup", {CommandId::PanelManager, CommandId::ConfigurePassword,
@@ -354,7 +376,8 @@ void CMainWindow::buildMenus()
     bareMenus_ = {bareFile, bareView, panel, help};
     projectMenus_ = {file, edit, projectView, object, screenMenu_, setup, panel, window, help};
     screenMenus_ = {file, edit, screenView, object, screenMenu_, setup, panel, window, help};
-    screenList_->SetContextMenus(screenMenu_, act(CommandId::NewScreen), act(CommandId::PasteScreen));
+    screenList_->SetContextMenus(screenMenu_, act(CommandId::NewScreen),
+                                 act(CommandId::PasteScreen));
 }
 
 void CMainWindow::buildToolBars()
@@ -378,13 +401,15 @@ void CMainWindow::buildToolBars()
         return t;
     };
     toolFile_ = bar(QStringLiteral("ToolbarFile"), QStringLiteral("File"), CommandId::ToolbarFile,
-                    {CommandId::OpenProject, CommandId::SaveProject, CommandId::NextPane, CommandId::Cut,
-                     CommandId::Copy, CommandId::Paste, CommandId::Undo, CommandId::Redo, CommandId::NextPane,
-                     CommandId::Simulate, CommandId::NextPane, CommandId::HelpTopics, CommandId::About});
-    toolWindows_ = bar(QStringLiteral("ToolbarWindowsControl"), QStringLiteral("Windows Control"),
-                       CommandId::ToolbarWindowsControl,
-                       {CommandId::PaneNavigation, CommandId::PaneObjectList, CommandId::PaneObjectHelp,
-                        CommandId::PaneOutput, CommandId::NextPane, CommandId::Cascade, CommandId::Tile});
+                    {CommandId::OpenProject, CommandId::SaveProject, CommandId::NextPane,
+                     CommandId::Cut, CommandId::Copy, CommandId::Paste, CommandId::Undo,
+                     CommandId::Redo, CommandId::NextPane, CommandId::Simulate, CommandId::NextPane,
+                     CommandId::HelpTopics, CommandId::About});
+    toolWindows_ =
+        bar(QStringLiteral("ToolbarWindowsControl"), QStringLiteral("Windows Control"),
+            CommandId::ToolbarWindowsControl,
+            {CommandId::PaneNavigation, CommandId::PaneObjectList, CommandId::PaneObjectHelp,
+             CommandId::PaneOutput, CommandId::NextPane, CommandId::Cascade, CommandId::Tile});
     toolSteps_ = bar(QStringLiteral("ToolbarSteps"), QStringLiteral("Start/Open/Send Setps"),
                      CommandId::ToolbarSteps,
                      {CommandId::StartProject, CommandId::OpenProject, CommandId::ProjectTransfer});
@@ -480,10 +505,13 @@ void CMainWindow::UpdateCommands()
     // A layout restored before the window was shown hides bars without
     // telling their toggle actions.
     const std::pair<CommandId, QWidget*> bars[] = {
-        {CommandId::PaneNavigation, dockNavigation_}, {CommandId::PaneObjectList, dockObjectList_},
-        {CommandId::PaneObjectHelp, dockObjectHelp_}, {CommandId::PaneOutput, dockOutput_},
+        {CommandId::PaneNavigation, dockNavigation_},
+        {CommandId::PaneObjectList, dockObjectList_},
+        {CommandId::PaneObjectHelp, dockObjectHelp_},
+        {CommandId::PaneOutput, dockOutput_},
         {CommandId::PaneCrossReference, dockCrossReference_},
-        {CommandId::ToolbarFile, toolFile_},          {CommandId::ToolbarWindowsControl, toolWindows_},
+        {CommandId::ToolbarFile, toolFile_},
+        {CommandId::ToolbarWindowsControl, toolWindows_},
         {CommandId::ToolbarSteps, toolSteps_},
     };
     for (const auto& [id, bar] : bars)
@@ -495,14 +523,17 @@ void CMainWindow::UpdateCommands()
     setMenuBarKind(CommandEnabling::ChooseMenuBar(state));
     panelTree_->SetInformationEnabled(commands_->Action(CommandId::PanelInformation)->isEnabled());
 
-    statusProject_->setText(state.hasProject ? controller_.ProjectName() + (controller_.IsModified() ? QStringLiteral(" *") : QString())
-                                             : QString());
+    statusProject_->setText(
+        state.hasProject ? controller_.ProjectName()
+                               + (controller_.IsModified() ? QStringLiteral(" *") : QString())
+                         : QString());
     const int screen = ScreenOfWindow(mdi_->currentSubWindow());
     statusScreen_->setText(screen > 0 ? QStringLiteral("#%1").arg(screen) : QString());
     // The zoom of the editor in front, else the main window's.
     const IScreenViewCommands* view = ActiveScreenView();
     const double own = view ? view->ZoomFactor() : 0;
-    statusZoom_->setText(QStringLiteral("%1%").arg(own > 0 ? qRound(own * 100) : view_.zoomPercent));
+    statusZoom_->setText(
+        QStringLiteral("%1%").arg(own > 0 ? qRound(own * 100) : view_.zoomPercent));
 }
 
 void CMainWindow::setMenuBarKind(MenuBarKind kind)
@@ -511,8 +542,8 @@ void CMainWindow::setMenuBarKind(MenuBarKind kind)
         return;
     menuBarKind_ = kind;
     const QList<QMenu*>& menus = kind == MenuBarKind::Bare      ? bareMenus_
-                               : kind == MenuBarKind::Project ? projectMenus_
-                                                              : screenMenus_;
+                                 : kind == MenuBarKind::Project ? projectMenus_
+                                                                : screenMenus_;
     QMenuBar* bar = menuBar();
     bar->clear();
     for (QMenu* m : menus)
@@ -556,13 +587,31 @@ void CMainWindow::onCommand(CommandId id)
     case CommandId::LanguageChinese: languageCommand(QStringLiteral("chs")); break;
     case CommandId::ProjectInformation: projectInfoCommand(); break;
     case CommandId::Exit: close(); break;
-    case CommandId::Undo: if (view) view->Undo(); break;
-    case CommandId::Redo: if (view) view->Redo(); break;
+    case CommandId::Undo:
+        if (view)
+            view->Undo();
+        break;
+    case CommandId::Redo:
+        if (view)
+            view->Redo();
+        break;
     case CommandId::NewWindow: OpenSecondWindow(); break;
-    case CommandId::Cut: if (view) view->Cut(); break;
-    case CommandId::Copy: if (view) view->Copy(); break;
-    case CommandId::Paste: if (view) view->Paste(); break;
-    case CommandId::SelectAll: if (view) view->SelectAll(); break;
+    case CommandId::Cut:
+        if (view)
+            view->Cut();
+        break;
+    case CommandId::Copy:
+        if (view)
+            view->Copy();
+        break;
+    case CommandId::Paste:
+        if (view)
+            view->Paste();
+        break;
+    case CommandId::SelectAll:
+        if (view)
+            view->SelectAll();
+        break;
     case CommandId::FindUses:
         if (const std::optional<RegisterRef> ref = view ? view->SelectedRegister() : std::nullopt) {
             dockCrossReference_->show();
@@ -609,7 +658,8 @@ bool CMainWindow::OpenProjectFile(const QString& path)
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot <= 0) {
         controller_.Messages().ShowError(
-            controller_.App().settings.LookupText(LS_MSG, QStringLiteral("Error GUI-004 : This file can't open")),
+            controller_.App().settings.LookupText(
+                LS_MSG, QStringLiteral("Error GUI-004 : This file can't open")),
             controller_.App().settings.LookupText(LS_MSG, QStringLiteral("Error")));
         return false;
     }
@@ -627,8 +677,9 @@ void CMainWindow::openProjectCommand()
         QString dir = controller_.ProjectLocation();
         if (dir.isEmpty())
             dir = controller_.App().settings.Paths().ProjectDir();
-        path = QFileDialog::getOpenFileName(this, commands_->Action(CommandId::OpenProject)->text().remove(QLatin1Char('&')),
-                                            dir, kPackageFilter);
+        path = QFileDialog::getOpenFileName(
+            this, commands_->Action(CommandId::OpenProject)->text().remove(QLatin1Char('&')), dir,
+            kPackageFilter);
     }
     if (!path.isEmpty())
         OpenProjectFile(path);
@@ -640,8 +691,9 @@ void CMainWindow::saveAsCommand()
     if (saveAsChooser_) {
         path = saveAsChooser_();
     } else {
-        QFileDialog dialog(this, commands_->Action(CommandId::SaveProjectAs)->text().remove(QLatin1Char('&')),
-                           controller_.ProjectLocation(), kPackageFilter);
+        QFileDialog dialog(
+            this, commands_->Action(CommandId::SaveProjectAs)->text().remove(QLatin1Char('&')),
+            controller_.ProjectLocation(), kPackageFilter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("cgp"));
         dialog.selectFile(controller_.ProjectName() + QStringLiteral(".cgp"));
@@ -703,7 +755,8 @@ void CMainWindow::languageCommand(const QString& code)
     }
     if (!s.SetLanguageCode(code)) {
         controller_.Messages().ShowError(
-            s.LookupText(LS_MSG, QStringLiteral("The file %1 can't be written")).arg(s.Paths().SettingsFile()),
+            s.LookupText(LS_MSG, QStringLiteral("The file %1 can't be written"))
+                .arg(s.Paths().SettingsFile()),
             s.LookupText(LS_MSG, QStringLiteral("Error")));
         UpdateCommands();
         return;
@@ -711,7 +764,8 @@ void CMainWindow::languageCommand(const QString& code)
     UpdateCommands();
     // Told in the language chosen.
     controller_.Messages().ShowInformation(
-        s.LookupText(LS_MSG, QStringLiteral("The program shows the language chosen when it starts again.")),
+        s.LookupText(LS_MSG,
+                     QStringLiteral("The program shows the language chosen when it starts again.")),
         s.LookupText(LS_MSG, QStringLiteral("Information")));
 }
 
@@ -737,9 +791,10 @@ void CMainWindow::windowListCommand()
     for (QMdiSubWindow* sub : windows)
         titles.append(sub->windowTitle());
     bool ok = false;
-    const QString caption = commands_->Action(CommandId::WindowList)->text().remove(QLatin1Char('&'));
-    const QString chosen = QInputDialog::getItem(this, caption, caption, titles,
-                                                 int(windows.indexOf(mdi_->currentSubWindow())), false, &ok);
+    const QString caption =
+        commands_->Action(CommandId::WindowList)->text().remove(QLatin1Char('&'));
+    const QString chosen = QInputDialog::getItem(
+        this, caption, caption, titles, int(windows.indexOf(mdi_->currentSubWindow())), false, &ok);
     const int index = int(titles.indexOf(chosen));
     if (ok && index >= 0)
         mdi_->setActiveSubWindow(windows[index]);
@@ -798,7 +853,8 @@ void CMainWindow::onProjectOpened()
 {
     if (!prjWindow_) {
         auto* view = new CPrjView;
-        prjWindow_ = mdi_->addSubWindow(view, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+        prjWindow_ = mdi_->addSubWindow(view, Qt::SubWindow | Qt::WindowTitleHint
+                                                  | Qt::WindowMinMaxButtonsHint);
         prjWindow_->setWindowIcon(IconPainter::AppIcon());
         prjWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
     }
@@ -922,7 +978,8 @@ QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
     if (!doc) {
         const CAppSettings& s = controller_.App().settings;
         controller_.Messages().ShowError(
-            s.LookupText(LS_MSG, QStringLiteral("The screen file can't be read:")) + QLatin1Char(' ') + title,
+            s.LookupText(LS_MSG, QStringLiteral("The screen file can't be read:"))
+                + QLatin1Char(' ') + title,
             s.LookupText(LS_MSG, QStringLiteral("Error")));
         return nullptr;
     }
@@ -933,12 +990,13 @@ QMdiSubWindow* CMainWindow::addScreenWindow(int number, int index)
         commands->ApplyViewSettings(view_);
         // A window keeps the zoom it was given by its own keys and wheel
         // until the main window's zoom is set again.
-        connect(this, &CMainWindow::viewSettingsChanged, view, [this, commands](const CViewSettings& settings) {
-            CViewSettings own = settings;
-            if (!zoomEveryEditor_ && commands->ZoomFactor() > 0)
-                own.zoomPercent = qRound(commands->ZoomFactor() * 100);
-            commands->ApplyViewSettings(own);
-        });
+        connect(this, &CMainWindow::viewSettingsChanged, view,
+                [this, commands](const CViewSettings& settings) {
+                    CViewSettings own = settings;
+                    if (!zoomEveryEditor_ && commands->ZoomFactor() > 0)
+                        own.zoomPercent = qRound(commands->ZoomFactor() * 100);
+                    commands->ApplyViewSettings(own);
+                });
     }
     if (index > 1) {
         title += QStringLiteral(":%1").arg(index);
@@ -1014,7 +1072,8 @@ void CMainWindow::saveLayout() const
 void CMainWindow::restoreLayout()
 {
     const QString file = controller_.App().settings.Paths().SettingsFile();
-    const QString geometry = CProfileFile::ReadString(file, kLayoutSection, QStringLiteral("Geometry"));
+    const QString geometry =
+        CProfileFile::ReadString(file, kLayoutSection, QStringLiteral("Geometry"));
     const QString state = CProfileFile::ReadString(file, kLayoutSection, QStringLiteral("State"));
     if (!geometry.isEmpty())
         restoreGeometry(QByteArray::fromBase64(geometry.toLatin1()));
@@ -1025,7 +1084,8 @@ void CMainWindow::restoreLayout()
 void CMainWindow::RestoreDefaultLayout()
 {
     restoreState(defaultState_, kLayoutVersion);
-    for (QDockWidget* d : {dockNavigation_, dockObjectList_, dockObjectHelp_, dockOutput_, dockCrossReference_})
+    for (QDockWidget* d :
+         {dockNavigation_, dockObjectList_, dockObjectHelp_, dockOutput_, dockCrossReference_})
         d->show();
     dockOutput_->raise();
     for (QToolBar* t : {toolFile_, toolWindows_, toolSteps_})

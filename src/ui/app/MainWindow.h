@@ -38,7 +38,8 @@ class CMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    using ScreenViewFactory = std::function<QWidget*(CScreenDocument* doc, int screenNumber, QWidget* parent)>;
+    using ScreenViewFactory =
+        std::function<QWidget*(CScreenDocument* doc, int screenNumber, QWidget* parent)>;
     using FileChooser = std::function<QString()>;
 
     explicit CMainWindow(CProjectController& controller, QWidget* parent = nullptr);
@@ -52,7 +53,10 @@ public:
     void SetScreenViewFactory(ScreenViewFactory factory) { viewFactory_ = std::move(factory); }
     // Paste Screen is available while this says a copied screen is held.
     void SetCopiedScreenQuery(std::function<bool()> query) { copiedScreenHeld_ = std::move(query); }
-    void SetSimulationCompilingQuery(std::function<bool()> query) { simulationCompiling_ = std::move(query); }
+    void SetSimulationCompilingQuery(std::function<bool()> query)
+    {
+        simulationCompiling_ = std::move(query);
+    }
     // The file dialogs of Open and Save As (replaced by the tests).
     void SetFileChoosers(FileChooser open, FileChooser saveAs);
 

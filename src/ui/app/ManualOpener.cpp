@@ -25,9 +25,9 @@ QUrl SettingUrl(const CAppSettings& settings, const QString& value)
 } // namespace
 
 CManualOpener::CManualOpener(const CAppSettings& settings, IMessageSink& messages)
-    : settings_(settings), messages_(messages)
-{
-}
+    : settings_(settings),
+      messages_(messages)
+{}
 
 QString CManualOpener::InstalledManualDir(const CAppSettings& settings)
 {
@@ -71,8 +71,9 @@ bool CManualOpener::OpenHardwareManual() const
 {
     const QUrl url = HardwareManualUrl(settings_);
     if (url.isEmpty()) {
-        messages_.ShowInformation(settings_.LookupText(LS_MSG, QStringLiteral("No hardware manual is installed.")),
-                                  settings_.LookupText(LS_MSG, QStringLiteral("Information")));
+        messages_.ShowInformation(
+            settings_.LookupText(LS_MSG, QStringLiteral("No hardware manual is installed.")),
+            settings_.LookupText(LS_MSG, QStringLiteral("Information")));
         return false;
     }
     return open(url);
@@ -81,9 +82,10 @@ bool CManualOpener::OpenHardwareManual() const
 bool CManualOpener::open(const QUrl& url) const
 {
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
-        messages_.ShowError(settings_.LookupText(LS_MSG, QStringLiteral("The manual %1 can't be found."))
-                                .arg(QDir::toNativeSeparators(url.toLocalFile())),
-                            settings_.LookupText(LS_MSG, QStringLiteral("Error")));
+        messages_.ShowError(
+            settings_.LookupText(LS_MSG, QStringLiteral("The manual %1 can't be found."))
+                .arg(QDir::toNativeSeparators(url.toLocalFile())),
+            settings_.LookupText(LS_MSG, QStringLiteral("Error")));
         return false;
     }
     return DocumentOpener::Open(url);

@@ -74,7 +74,8 @@ QString PageOfName(const QString& name)
 
 QString PageOf(const QWidget* window)
 {
-    for (const QWidget* w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+    for (const QWidget* w = window; w;
+         w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
         if (QString page = OwnPage(w); !page.isEmpty())
             return page;
     return QString();
@@ -83,14 +84,16 @@ QString PageOf(const QWidget* window)
 QString MessagePage(const QString& text)
 {
     // The codes of the editor's messages: GUI-001, OBJ-002, Obj-001, PTC006.
-    static const QRegularExpression code(QStringLiteral("\\b((?:GUI|OBJ|Obj)-\\d{3}|PTC\\d{3})\\b"));
+    static const QRegularExpression code(
+        QStringLiteral("\\b((?:GUI|OBJ|Obj)-\\d{3}|PTC\\d{3})\\b"));
     const QRegularExpressionMatch m = code.match(text);
     return m.hasMatch() ? kMessages + QLatin1Char('#') + m.captured(1) : kMessages;
 }
 
 QString MainWindowPage(bool screenEditorInFront)
 {
-    return screenEditorInFront ? QStringLiteral("screen-editor.html") : QStringLiteral("main-window.html");
+    return screenEditorInFront ? QStringLiteral("screen-editor.html")
+                               : QStringLiteral("main-window.html");
 }
 
 QStringList AllPages()

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 
 CObjectHelpPane::CObjectHelpPane(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), settings_(settings), browser_(new QTextBrowser(this))
+    : QWidget(parent),
+      settings_(settings),
+      browser_(new QTextBrowser(this))
 {
     setWindowTitle(UiText(settings, IDD_DLG_DOT_OBJECTHELP, QStringLiteral("Object Help")));
     browser_->setAccessibleName(windowTitle());
@@ -36,7 +38,8 @@ void CObjectHelpPane::ShowKind(int kind)
         browser_->setSource(QUrl::fromLocalFile(path));
         return;
     }
-    const QString note = UiText(settings_, IDD_DLG_DOT_OBJECTHELP, QStringLiteral("No help page found:"));
+    const QString note =
+        UiText(settings_, IDD_DLG_DOT_OBJECTHELP, QStringLiteral("No help page found:"));
     browser_->setHtml(QStringLiteral("<p>%1</p><p><tt>%2</tt></p>")
                           .arg(note.toHtmlEscaped(), QFileInfo(path).fileName().toHtmlEscaped()));
 }

@@ -8,14 +8,16 @@
 #include <QVBoxLayout>
 
 CObjectListPane::CObjectListPane(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), list_(new CObjectKindList(this))
+    : QWidget(parent),
+      list_(new CObjectKindList(this))
 {
     setWindowTitle(UiText(settings, IDD_DLG_DOT_OBJECTLIST, QStringLiteral("Object List")));
     list_->setAccessibleName(windowTitle());
     // The kinds in the fixed order of their codes.
     for (int kind = 0; kind < kObjectKindCount; ++kind) {
-        auto* item = new QListWidgetItem(IconPainter::KindIcon(kind),
-                                         UiText(settings, IDD_DLG_DOT_OBJECTLIST, ObjectKindName(kind)), list_);
+        auto* item = new QListWidgetItem(
+            IconPainter::KindIcon(kind),
+            UiText(settings, IDD_DLG_DOT_OBJECTLIST, ObjectKindName(kind)), list_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
     }
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

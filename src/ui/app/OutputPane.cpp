@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 
 COutputPane::COutputPane(CProjectController& controller, QWidget* parent)
-    : QWidget(parent), controller_(controller), list_(new QListWidget(this))
+    : QWidget(parent),
+      controller_(controller),
+      list_(new QListWidget(this))
 {
     setWindowTitle(UiText(controller.App().settings, LS_FRAME, QStringLiteral("Output")));
     list_->setAccessibleName(windowTitle());

@@ -6,14 +6,17 @@
 #include <QVBoxLayout>
 
 CPanelTreePane::CPanelTreePane(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), tree_(new QTreeWidget(this))
+    : QWidget(parent),
+      tree_(new QTreeWidget(this))
 {
     setWindowTitle(UiText(settings, IDD_DLG_DOT_PANEL, QStringLiteral("Navigation-Panel")));
     tree_->setHeaderHidden(true);
     tree_->setAccessibleName(windowTitle());
-    auto* top = new QTreeWidgetItem(tree_, {UiText(settings, IDD_DLG_DOT_PANEL, QStringLiteral("Panel"))});
+    auto* top =
+        new QTreeWidgetItem(tree_, {UiText(settings, IDD_DLG_DOT_PANEL, QStringLiteral("Panel"))});
     top->setData(0, Qt::UserRole, 0);
-    information_ = new QTreeWidgetItem(top, {UiText(settings, IDD_DLG_DOT_PANEL, QStringLiteral("Panel Information"))});
+    information_ = new QTreeWidgetItem(
+        top, {UiText(settings, IDD_DLG_DOT_PANEL, QStringLiteral("Panel Information"))});
     information_->setData(0, Qt::UserRole, int(PanelInformation));
     top->setExpanded(true);
     auto* layout = new QVBoxLayout(this);

@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 
 CScreenListPane::CScreenListPane(CProjectController& controller, QWidget* parent)
-    : QWidget(parent), controller_(controller), list_(new QTreeWidget(this))
+    : QWidget(parent),
+      controller_(controller),
+      list_(new QTreeWidget(this))
 {
     const CAppSettings& s = controller.App().settings;
     setWindowTitle(UiText(s, IDD_DLG_DOT_SCREENLIST, QStringLiteral("Navigation-Screen List")));
@@ -33,7 +35,8 @@ CScreenListPane::CScreenListPane(CProjectController& controller, QWidget* parent
     connect(list_, &QWidget::customContextMenuRequested, this, &CScreenListPane::onContextMenu);
     connect(&controller, &CProjectController::screenListChanged, this, &CScreenListPane::Refresh);
     // The list always shows the current screen selected.
-    connect(&controller, &CProjectController::currentScreenChanged, this, &CScreenListPane::SelectByNumber);
+    connect(&controller, &CProjectController::currentScreenChanged, this,
+            &CScreenListPane::SelectByNumber);
 }
 
 void CScreenListPane::SetContextMenus(QMenu* screenMenu, QAction* newScreen, QAction* pasteScreen)

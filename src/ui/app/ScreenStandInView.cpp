@@ -8,7 +8,8 @@ constexpr int kPaperHeight = 64;
 } // namespace
 
 CScreenStandInView::CScreenStandInView(const CScreenDocument* doc, QWidget* parent)
-    : QWidget(parent), doc_(doc)
+    : QWidget(parent),
+      doc_(doc)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);

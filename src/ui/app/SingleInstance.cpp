@@ -19,9 +19,9 @@ constexpr int kWaitMs = 2000;
 } // namespace
 
 CSingleInstance::CSingleInstance(QString serverName, QObject* parent)
-    : QObject(parent), name_(std::move(serverName))
-{
-}
+    : QObject(parent),
+      name_(std::move(serverName))
+{}
 
 CSingleInstance::~CSingleInstance() = default;
 
@@ -47,9 +47,9 @@ CSingleInstance::Reach CSingleInstance::handOver(const QString& file)
         // its socket). Anything else: an instance is there but does not answer.
         const auto error = socket.error();
         return error == QLocalSocket::ConnectionRefusedError
-                || error == QLocalSocket::ServerNotFoundError
-            ? Reach::NoServer
-            : Reach::Busy;
+                       || error == QLocalSocket::ServerNotFoundError
+                   ? Reach::NoServer
+                   : Reach::Busy;
     }
     QByteArray request;
     QDataStream out(&request, QIODevice::WriteOnly);
@@ -114,7 +114,8 @@ void CSingleInstance::readRequests(QLocalSocket* socket)
         quint8 kind = 0;
         QString file;
         in >> magic >> kind;
-        if (in.status() == QDataStream::Ok && (magic != kMagic || (kind != kShow && kind != kOpen))) {
+        if (in.status() == QDataStream::Ok
+            && (magic != kMagic || (kind != kShow && kind != kOpen))) {
             socket->abort(); // not one of ours
             return;
         }

@@ -40,10 +40,12 @@ void panel(QPainter& p, QRectF r)
     p.setBrush(kDisplay);
     p.drawRect(display);
     p.setBrush(kInk);
-    p.drawRect(QRectF(display.left() + display.width() * 0.1, display.top() + display.height() * 0.25,
-                      display.width() * 0.55, display.height() * 0.14));
-    p.drawRect(QRectF(display.left() + display.width() * 0.1, display.top() + display.height() * 0.55,
-                      display.width() * 0.35, display.height() * 0.14));
+    p.drawRect(QRectF(display.left() + display.width() * 0.1,
+                      display.top() + display.height() * 0.25, display.width() * 0.55,
+                      display.height() * 0.14));
+    p.drawRect(QRectF(display.left() + display.width() * 0.1,
+                      display.top() + display.height() * 0.55, display.width() * 0.35,
+                      display.height() * 0.14));
     p.setBrush(QColor(0xec, 0xef, 0xf1));
     const qreal key = r.width() * 0.8 / 5;
     for (int i = 0; i < 5; ++i)

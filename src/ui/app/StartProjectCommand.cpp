@@ -7,9 +7,11 @@
 
 namespace StartProjectCommand {
 
-bool Run(CProjectController& controller, QWidget* parent, CDlgProjectNew::ProtocolSetup protocolSetup)
+bool Run(CProjectController& controller, QWidget* parent,
+         CDlgProjectNew::ProtocolSetup protocolSetup)
 {
-    CDlgStartProject dialog(controller, StartProjectDefaults::Initial(std::as_const(controller).App()), parent);
+    CDlgStartProject dialog(controller,
+                            StartProjectDefaults::Initial(std::as_const(controller).App()), parent);
     if (protocolSetup)
         dialog.SetProtocolSetup(std::move(protocolSetup));
     if (dialog.exec() != QDialog::Accepted)

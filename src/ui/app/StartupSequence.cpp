@@ -23,7 +23,9 @@ QString CStartupSequence::FileArgument(const QStringList& arguments, const QStri
 
 CStartupSequence::CStartupSequence(CProjectController& controller, CSingleInstance& instance,
                                    QObject* parent)
-    : QObject(parent), controller_(controller), instance_(instance)
+    : QObject(parent),
+      controller_(controller),
+      instance_(instance)
 {
     openFile = [this](const QString& file) { controller_.OpenCommandLineFile(file); };
     startProject = [this] { StartProjectCommand::Run(controller_, window_); };
@@ -54,23 +56,27 @@ void CStartupSequence::RecoverLeftovers()
     for (const LeftoverFolder& leftover : recovery.FindLeftovers()) {
         const QString target = recovery.RecoveredPackagePath(leftover);
         const MessageAnswer answer = messages.Ask(
-            text("The last run ended without closing project %1. Recover its working folder into %2?")
+            text(
+                "The last run ended without closing project %1. Recover its working folder into %2?")
                     .arg(leftover.projectName, QDir::toNativeSeparators(target))
                 + QLatin1Char('\n')
-                + text("Yes recovers it, No deletes the folder, Cancel asks again at the next start."),
+                + text(
+                    "Yes recovers it, No deletes the folder, Cancel asks again at the next start."),
             text("Warning"), MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Yes) {
             QStringList damaged;
             const QString written = recovery.Recover(leftover, &messages, &damaged);
             if (!written.isEmpty())
-                messages.ShowInformation(text("Project %1 has been recovered into %2")
-                                             .arg(leftover.projectName, QDir::toNativeSeparators(written)),
-                                         text("Information"));
+                messages.ShowInformation(
+                    text("Project %1 has been recovered into %2")
+                        .arg(leftover.projectName, QDir::toNativeSeparators(written)),
+                    text("Information"));
             if (!written.isEmpty() && !damaged.isEmpty())
-                messages.ShowWarning(text("These autosaved files were damaged and left out; the recovered "
-                                          "project holds them as they were last saved:")
-                                         + QLatin1Char('\n') + damaged.join(QLatin1Char('\n')),
-                                     text("Warning"));
+                messages.ShowWarning(
+                    text("These autosaved files were damaged and left out; the recovered "
+                         "project holds them as they were last saved:")
+                        + QLatin1Char('\n') + damaged.join(QLatin1Char('\n')),
+                    text("Warning"));
         } else if (answer == MessageAnswer::No) {
             CCrashRecovery::Discard(leftover);
         }

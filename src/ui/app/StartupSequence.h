@@ -19,7 +19,8 @@ public:
     // joined by blanks, made independent of the current folder.
     static QString FileArgument(const QStringList& arguments, const QString& currentDir);
 
-    CStartupSequence(CProjectController& controller, CSingleInstance& instance, QObject* parent = nullptr);
+    CStartupSequence(CProjectController& controller, CSingleInstance& instance,
+                     QObject* parent = nullptr);
 
     // How a file of the command line or of a later start is opened; by
     // default CProjectController::OpenCommandLineFile (the save question,

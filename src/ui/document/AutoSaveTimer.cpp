@@ -6,7 +6,8 @@
 #include "app/TessanApp.h"
 
 CAutoSaveTimer::CAutoSaveTimer(CProjectController& controller, QObject* parent)
-    : QObject(parent), controller_(controller)
+    : QObject(parent),
+      controller_(controller)
 {
     connect(&timer_, &QTimer::timeout, this, &CAutoSaveTimer::SaveNow);
     connect(&controller_, &CProjectController::projectOpened, this, &CAutoSaveTimer::projectOpened);

@@ -11,7 +11,10 @@ class ITransferJobFollower;
 class CFollowedTransferRunner : public ITransferRunner
 {
 public:
-    CFollowedTransferRunner(CTessanApp& app, ITransferJobFollower& follower) : app_(app), follower_(follower) {}
+    CFollowedTransferRunner(CTessanApp& app, ITransferJobFollower& follower)
+        : app_(app),
+          follower_(follower)
+    {}
     TransferOutcome Run(const TransferRequest& request) override;
 
 private:

@@ -29,8 +29,7 @@ MessageAnswer CMessageBoxSink::Show(MessageKind kind, const QString& text, const
     case MessageKind::Information:
         QMessageBox::information(parent_, caption, text);
         return MessageAnswer::Ok;
-    case MessageKind::Question:
-        break;
+    case MessageKind::Question: break;
     }
     return ShowQuestion({text, caption});
 }
@@ -42,15 +41,16 @@ MessageAnswer CMessageBoxSink::ShowQuestion(const MessageQuestion& question)
     return AnswerOf(*box, question);
 }
 
-std::unique_ptr<QMessageBox> CMessageBoxSink::QuestionBox(const MessageQuestion& question, QWidget* parent)
+std::unique_ptr<QMessageBox> CMessageBoxSink::QuestionBox(const MessageQuestion& question,
+                                                          QWidget* parent)
 {
     auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, question.caption, question.text,
                                              QMessageBox::NoButton, parent);
     const QList<MessageAnswer> offered = OfferedAnswers(question.buttons);
     for (MessageAnswer answer : offered)
         box->addButton(ButtonOf(answer));
-    box->setDefaultButton(ButtonOf(offered.contains(question.defaultButton) ? question.defaultButton
-                                                                             : offered.constFirst()));
+    box->setDefaultButton(ButtonOf(
+        offered.contains(question.defaultButton) ? question.defaultButton : offered.constFirst()));
     // Escape and the close button give the most cautious answer.
     box->setEscapeButton(box->button(ButtonOf(question.MostCautious())));
     return box;
@@ -59,7 +59,8 @@ std::unique_ptr<QMessageBox> CMessageBoxSink::QuestionBox(const MessageQuestion&
 MessageAnswer CMessageBoxSink::AnswerOf(const QMessageBox& box, const MessageQuestion& question)
 {
     QAbstractButton* clicked = box.clickedButton();
-    const QMessageBox::StandardButton button = clicked ? box.standardButton(clicked) : QMessageBox::NoButton;
+    const QMessageBox::StandardButton button =
+        clicked ? box.standardButton(clicked) : QMessageBox::NoButton;
     for (MessageAnswer answer : OfferedAnswers(question.buttons))
         if (ButtonOf(answer) == button)
             return answer;

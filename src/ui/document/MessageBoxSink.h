@@ -19,7 +19,8 @@ public:
     MessageAnswer ShowQuestion(const MessageQuestion& question) override;
 
     // The box of a question, built and not shown.
-    static std::unique_ptr<QMessageBox> QuestionBox(const MessageQuestion& question, QWidget* parent);
+    static std::unique_ptr<QMessageBox> QuestionBox(const MessageQuestion& question,
+                                                    QWidget* parent);
     // The answer of a question box after it closed: the button pressed, or
     // the most cautious one offered when none was.
     static MessageAnswer AnswerOf(const QMessageBox& box, const MessageQuestion& question);

@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 
 CProjectController::CProjectController(CTessanApp& app, QObject* parent)
-    : QObject(parent), app_(app), screens_(app)
+    : QObject(parent),
+      app_(app),
+      screens_(app)
 {
     app_.openScreens = &screens_;
 }
@@ -185,7 +187,8 @@ CScreenDocument* CProjectController::ScreenDocument(int number)
     if (!entry) {
         entry = std::make_unique<CScreenDocument>(*doc);
         // A view's edit tells the windows that show the project's state.
-        connect(entry.get(), &CScreenDocument::historyChanged, this, &CProjectController::NotifyModifiedChanged);
+        connect(entry.get(), &CScreenDocument::historyChanged, this,
+                &CProjectController::NotifyModifiedChanged);
         emit screenDocumentCreated(number, entry.get());
     }
     return entry.get();
@@ -268,11 +271,13 @@ int CProjectController::PasteScreen()
     return number;
 }
 
-ScreenCommands::RenameResult CProjectController::RenameScreen(int oldNumber, int newNumber, const QString& name)
+ScreenCommands::RenameResult CProjectController::RenameScreen(int oldNumber, int newNumber,
+                                                              const QString& name)
 {
     if (!hasProject_ || !app_.model.FindScreen(oldNumber))
         return ScreenCommands::RenameResult::Unchanged;
-    const auto result = ScreenCommands::RenameScreen(app_, oldNumber, newNumber, name, loadedDoc(oldNumber));
+    const auto result =
+        ScreenCommands::RenameScreen(app_, oldNumber, newNumber, name, loadedDoc(oldNumber));
     if (result != ScreenCommands::RenameResult::Renamed)
         return result;
     // The document (and its edits) goes with the screen to its new number.

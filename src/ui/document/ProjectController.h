@@ -18,7 +18,10 @@ class CTessanDoc;
 class CDeviceInfo;
 class IMessageSink;
 class CScreenDocument;
-namespace TransferOperations { struct ProjectTransferSteps; struct RestoreCheck; }
+namespace TransferOperations {
+struct ProjectTransferSteps;
+struct RestoreCheck;
+}
 
 // The editor's one way to the open project and the one writer of it. Widgets
 // ask it to open, save, close and change the project; each change compares

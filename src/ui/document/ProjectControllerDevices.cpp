@@ -19,10 +19,11 @@ namespace {
 
 CProjectScreenObjects EveryScreen(const CProjectController& controller)
 {
-    return CProjectScreenObjects(controller.App(), [&controller](int number) -> const CDiagramEntityContainer* {
-        const CScreenDocument* doc = controller.LoadedScreenDocument(number);
-        return doc ? &doc->Container() : nullptr;
-    });
+    return CProjectScreenObjects(
+        controller.App(), [&controller](int number) -> const CDiagramEntityContainer* {
+            const CScreenDocument* doc = controller.LoadedScreenDocument(number);
+            return doc ? &doc->Container() : nullptr;
+        });
 }
 
 } // namespace
@@ -41,7 +42,8 @@ QStringList CProjectController::BitmapUses(const QString& fileName) const
     return ProjectBitmapUses(EveryScreen(*this), fileName);
 }
 
-bool CProjectController::RenameDevices(const CPanelManager& panel, const QMap<QString, QString>& renames)
+bool CProjectController::RenameDevices(const CPanelManager& panel,
+                                       const QMap<QString, QString>& renames)
 {
     if (!hasProject_)
         return false;
@@ -69,8 +71,9 @@ bool CProjectController::RenameDevices(const CPanelManager& panel, const QMap<QS
     const CProjectScreenObjects screens = EveryScreen(*this);
     for (const auto& screen : app_.model.screens) {
         if (CScreenDocument* doc = LoadedScreenDocument(screen->number)) {
-            changed |= doc->Edit(
-                [&effective](CDiagramEntityContainer& objects) { DeviceReferences::Rename(objects, effective); });
+            changed |= doc->Edit([&effective](CDiagramEntityContainer& objects) {
+                DeviceReferences::Rename(objects, effective);
+            });
             continue;
         }
         const QString path = screens.FilePath(*screen);
@@ -80,7 +83,8 @@ bool CProjectController::RenameDevices(const CPanelManager& panel, const QMap<QS
             || !DeviceReferences::Rename(objects, effective))
             continue;
         if (!WriteWholeFile(path, CTessanDoc::WriteBytes(objects)))
-            Messages().ShowError(text(QStringLiteral("The file %1 can't be written")).arg(QDir::toNativeSeparators(path)),
+            Messages().ShowError(text(QStringLiteral("The file %1 can't be written"))
+                                     .arg(QDir::toNativeSeparators(path)),
                                  text(QStringLiteral("Error")));
         changed = true;
     }

@@ -7,7 +7,8 @@
 
 namespace {
 
-template <class Record> bool TakeOver(Record& record, const Record& copy)
+template <class Record>
+bool TakeOver(Record& record, const Record& copy)
 {
     if (record == copy)
         return false;

@@ -40,9 +40,11 @@ bool CProjectController::CompileProject(const std::function<bool(CCompileJob& jo
     // The job lives on this thread: its reports arrive here as queued calls
     // and end with it.
     connect(&job, &CCompileJob::outputCleared, &job, [this] { ClearOutput(); });
-    connect(&job, &CCompileJob::outputLine, &job, [this](const QString& line) { AppendOutput(line); });
-    connect(&job, &CCompileJob::warning, &job,
-            [this](const QString& text, const QString& caption) { Messages().ShowWarning(text, caption); });
+    connect(&job, &CCompileJob::outputLine, &job,
+            [this](const QString& line) { AppendOutput(line); });
+    connect(&job, &CCompileJob::warning, &job, [this](const QString& text, const QString& caption) {
+        Messages().ShowWarning(text, caption);
+    });
     const bool completed = follow(job);
     return completed && !app_.runtimeImage.isEmpty();
 }
@@ -51,7 +53,9 @@ int CProjectController::ProjectTransfer(const TransferOperations::ProjectTransfe
                                         ITransferJobFollower& follower)
 {
     TransferOperations::ProjectTransferSteps own = steps;
-    own.keep = [this](const TransferChoice& chosen) { SetTransferSettings(chosen.Settings(), chosen.port); };
+    own.keep = [this](const TransferChoice& chosen) {
+        SetTransferSettings(chosen.Settings(), chosen.port);
+    };
     CFollowedTransferRunner runner(app_, follower);
     return TransferOperations::ProjectTransfer(app_, own, RunningOn(runner));
 }
@@ -64,16 +68,18 @@ int CProjectController::ReadPanelInformation(const QString& port, ITransferJobFo
     return TransferOperations::ReadPanelInformation(app_, port, info, RunningOn(runner), valid);
 }
 
-int CProjectController::UploadToBackup(const QString& port, const QString& password, const QString& path,
-                                       ITransferJobFollower& follower)
+int CProjectController::UploadToBackup(const QString& port, const QString& password,
+                                       const QString& path, ITransferJobFollower& follower)
 {
     RememberPort(port);
     CFollowedTransferRunner runner(app_, follower);
-    return TransferOperations::UploadToBackup(app_, port, password, path, RunningOn(runner), nullptr);
+    return TransferOperations::UploadToBackup(app_, port, password, path, RunningOn(runner),
+                                              nullptr);
 }
 
-int CProjectController::RestoreBackup(const TransferOperations::RestoreCheck& accepted, const QString& port,
-                                      const QString& password, ITransferJobFollower& follower)
+int CProjectController::RestoreBackup(const TransferOperations::RestoreCheck& accepted,
+                                      const QString& port, const QString& password,
+                                      ITransferJobFollower& follower)
 {
     RememberPort(port);
     CFollowedTransferRunner runner(app_, follower);

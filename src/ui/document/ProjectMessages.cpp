@@ -17,12 +17,14 @@ QString Text(const CProjectController& controller, const LocalText& text)
 
 void Error(CProjectController& controller, const QString& english)
 {
-    controller.Messages().ShowError(Text(controller, english), Text(controller, QStringLiteral("Error")));
+    controller.Messages().ShowError(Text(controller, english),
+                                    Text(controller, QStringLiteral("Error")));
 }
 
 void Error(CProjectController& controller, const LocalText& text)
 {
-    controller.Messages().ShowError(Text(controller, text), Text(controller, QStringLiteral("Error")));
+    controller.Messages().ShowError(Text(controller, text),
+                                    Text(controller, QStringLiteral("Error")));
 }
 
 void Warning(CProjectController& controller, const QString& text)
@@ -30,11 +32,12 @@ void Warning(CProjectController& controller, const QString& text)
     controller.Messages().ShowWarning(text, Text(controller, QStringLiteral("Warning")));
 }
 
-bool AskBeforeDeleting(CProjectController& controller, const QString& english, MessageButtons buttons)
+bool AskBeforeDeleting(CProjectController& controller, const QString& english,
+                       MessageButtons buttons)
 {
-    const MessageAnswer answer = controller.Messages().Ask(Text(controller, english),
-                                                           Text(controller, QStringLiteral("Warning")), buttons,
-                                                           MostCautiousAnswer(buttons));
+    const MessageAnswer answer = controller.Messages().Ask(
+        Text(controller, english), Text(controller, QStringLiteral("Warning")), buttons,
+        MostCautiousAnswer(buttons));
     return answer == OfferedAnswers(buttons).constFirst();
 }
 

@@ -18,6 +18,7 @@ void Error(CProjectController& controller, const LocalText& text);
 void Warning(CProjectController& controller, const QString& text);
 // A question with the caption "Warning" whose Yes or OK deletes something:
 // No or Cancel is its default button. True when the user agreed.
-bool AskBeforeDeleting(CProjectController& controller, const QString& english, MessageButtons buttons);
+bool AskBeforeDeleting(CProjectController& controller, const QString& english,
+                       MessageButtons buttons);
 
 } // namespace ProjectMessages

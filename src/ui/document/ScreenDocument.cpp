@@ -6,7 +6,8 @@
 #include "screen/UndoItem.h"
 
 CScreenDocument::CScreenDocument(CTessanDoc& document, QObject* parent)
-    : QObject(parent), document_(document)
+    : QObject(parent),
+      document_(document)
 {
     // Objects cut or copied on one screen paste on any other.
     document_.Container().SetClipboard(&SharedScreenClipboard());

@@ -22,8 +22,12 @@ constexpr qint64 kMaxCsvSize = 1024 * 1024;
 
 CDlgAlarm::CDlgAlarm(CProjectController& controller, RegisterPicker picker, FileChooser importFile,
                      FileChooser exportFile, QWidget* parent)
-    : QDialog(parent), controller_(controller), ui_(std::make_unique<Ui::CDlgAlarm>()),
-      picker_(std::move(picker)), importFile_(std::move(importFile)), exportFile_(std::move(exportFile))
+    : QDialog(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CDlgAlarm>()),
+      picker_(std::move(picker)),
+      importFile_(std::move(importFile)),
+      exportFile_(std::move(exportFile))
 {
     ui_->setupUi(this);
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
@@ -32,8 +36,9 @@ CDlgAlarm::CDlgAlarm(CProjectController& controller, RegisterPicker picker, File
     DialogTexts::Apply(this, s, IDD_DLG_ALARM);
     RememberDialogPlace(this, s, QStringLiteral("PlaceAlarmList"), true);
     ui_->gridAlarms->setColumnCount(2);
-    ui_->gridAlarms->setHorizontalHeaderLabels({s.LookupText(IDD_DLG_ALARM, QStringLiteral("Coil Number")),
-                                                s.LookupText(IDD_DLG_ALARM, QStringLiteral("Alarm Message"))});
+    ui_->gridAlarms->setHorizontalHeaderLabels(
+        {s.LookupText(IDD_DLG_ALARM, QStringLiteral("Coil Number")),
+         s.LookupText(IDD_DLG_ALARM, QStringLiteral("Alarm Message"))});
     ui_->gridAlarms->horizontalHeader()->setStretchLastSection(true);
     ui_->gridAlarms->setColumnWidth(0, 110);
     ui_->gridAlarms->setTabKeyNavigation(false);
@@ -103,7 +108,8 @@ void CDlgAlarm::resizeRows(int count)
 void CDlgAlarm::relabel()
 {
     for (int r = 0; r < ui_->gridAlarms->rowCount(); ++r) {
-        ui_->gridAlarms->item(r, 0)->setText(AlarmListRules::CoilLabel(AlarmListRules::CoilOfRow(StartCoil(), r)));
+        ui_->gridAlarms->item(r, 0)->setText(
+            AlarmListRules::CoilLabel(AlarmListRules::CoilOfRow(StartCoil(), r)));
         ui_->gridAlarms->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(r + 1)));
     }
 }
@@ -125,7 +131,8 @@ bool CDlgAlarm::ImportFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxCsvSize) {
-        ProjectMessages::Error(controller_, LocalText{QStringLiteral("The file %1 can't be read"), {path}, {}});
+        ProjectMessages::Error(controller_,
+                               LocalText{QStringLiteral("The file %1 can't be read"), {path}, {}});
         return false;
     }
     LocalText error;
@@ -149,7 +156,8 @@ bool CDlgAlarm::ExportFile(const QString& path)
     const QByteArray bytes = AlarmListCsv::Write(StartCoil(), Messages());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        ProjectMessages::Error(controller_, LocalText{QStringLiteral("The file %1 can't be written"), {path}, {}});
+        ProjectMessages::Error(
+            controller_, LocalText{QStringLiteral("The file %1 can't be written"), {path}, {}});
         return false;
     }
     return true;
@@ -162,9 +170,11 @@ void CDlgAlarm::accept()
     if (bad > 0) {
         ui_->gridAlarms->setFocus();
         ui_->gridAlarms->setCurrentCell(bad - 1, 1);
-        ProjectMessages::Warning(controller_,
-                                 ProjectMessages::Text(controller_, QStringLiteral("Error OBJ-004 : Row %d is invalid, please reinput it"))
-                                     .replace(QLatin1String("%d"), QString::number(bad)));
+        ProjectMessages::Warning(
+            controller_,
+            ProjectMessages::Text(
+                controller_, QStringLiteral("Error OBJ-004 : Row %d is invalid, please reinput it"))
+                .replace(QLatin1String("%d"), QString::number(bad)));
         return;
     }
     result_ = AlarmListRules::Build(StartCoil(), messages);

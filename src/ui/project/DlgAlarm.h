@@ -6,7 +6,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CDlgAlarm; }
+namespace Ui {
+class CDlgAlarm;
+}
 
 // Alarm List: the start coil (picked with "..."), the alarm count 0..100 and
 // a grid with one row per alarm, its coil counted on from the start coil in

@@ -6,8 +6,11 @@
 
 #include <QPushButton>
 
-CDlgProjectInfo::CDlgProjectInfo(const CAppSettings& settings, const ProjectInfo& info, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CDlgProjectInfo>()), info_(info)
+CDlgProjectInfo::CDlgProjectInfo(const CAppSettings& settings, const ProjectInfo& info,
+                                 QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::CDlgProjectInfo>()),
+      info_(info)
 {
     ui_->setupUi(this);
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);

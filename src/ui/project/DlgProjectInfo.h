@@ -5,7 +5,9 @@
 #include <memory>
 
 class CAppSettings;
-namespace Ui { class CDlgProjectInfo; }
+namespace Ui {
+class CDlgProjectInfo;
+}
 
 // File > Project Information: shows the project's name, date and target and
 // edits a copy of its company name, programmer and description.
@@ -13,7 +15,8 @@ class CDlgProjectInfo : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgProjectInfo(const CAppSettings& settings, const ProjectInfo& info, QWidget* parent = nullptr);
+    CDlgProjectInfo(const CAppSettings& settings, const ProjectInfo& info,
+                    QWidget* parent = nullptr);
     ~CDlgProjectInfo() override;
     // The copy with the user's edits (only the three editable fields differ).
     ProjectInfo Result() const;

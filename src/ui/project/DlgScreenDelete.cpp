@@ -11,15 +11,18 @@
 
 CDlgScreenDelete::CDlgScreenDelete(CProjectController& controller, DeleteScreens deleteScreens,
                                    QWidget* parent)
-    : QDialog(parent), controller_(controller), ui_(std::make_unique<Ui::CDlgScreenDelete>()),
+    : QDialog(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CDlgScreenDelete>()),
       deleteScreens_(std::move(deleteScreens))
 {
     ui_->setupUi(this);
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_SCREEN_DELETE);
     RememberDialogPlace(this, s, QStringLiteral("PlaceDeleteScreen"));
-    ui_->listScreens->setHeaderLabels({s.LookupText(IDD_DLG_SCREEN_DELETE, QStringLiteral("No.")),
-                                       s.LookupText(IDD_DLG_SCREEN_DELETE, QStringLiteral("Screen Name"))});
+    ui_->listScreens->setHeaderLabels(
+        {s.LookupText(IDD_DLG_SCREEN_DELETE, QStringLiteral("No.")),
+         s.LookupText(IDD_DLG_SCREEN_DELETE, QStringLiteral("Screen Name"))});
     ui_->listScreens->setAccessibleName(ui_->labelList->text().remove(QLatin1Char('&')));
     connect(ui_->buttonDelete, &QPushButton::clicked, this, &CDlgScreenDelete::onDelete);
     connect(ui_->buttonClose, &QPushButton::clicked, this, &CDlgScreenDelete::reject);
@@ -42,7 +45,8 @@ void CDlgScreenDelete::Refill()
     }
     ui_->listScreens->resizeColumnToContents(0);
     if (ui_->listScreens->topLevelItemCount() > 0)
-        ui_->listScreens->setCurrentItem(ui_->listScreens->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        ui_->listScreens->setCurrentItem(ui_->listScreens->topLevelItem(0), 0,
+                                         QItemSelectionModel::NoUpdate);
     ui_->buttonDelete->setEnabled(ui_->listScreens->topLevelItemCount() > 0);
 }
 
@@ -51,7 +55,8 @@ void CDlgScreenDelete::SelectNumber(int number)
     for (int i = 0; i < ui_->listScreens->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = ui_->listScreens->topLevelItem(i);
         if (item->data(0, Qt::UserRole).toInt() == number) {
-            ui_->listScreens->setCurrentItem(item, 0, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            ui_->listScreens->setCurrentItem(
+                item, 0, QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
 }

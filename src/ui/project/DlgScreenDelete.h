@@ -4,7 +4,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CDlgScreenDelete; }
+namespace Ui {
+class CDlgScreenDelete;
+}
 
 // Delete Screen: every screen in a list ("No.", "Screen Name") of which
 // several rows may be selected. "Delete" hands the selected numbers, in row
@@ -15,7 +17,8 @@ class CDlgScreenDelete : public QDialog
     Q_OBJECT
 public:
     using DeleteScreens = std::function<void(const QList<int>& numbers)>;
-    CDlgScreenDelete(CProjectController& controller, DeleteScreens deleteScreens, QWidget* parent = nullptr);
+    CDlgScreenDelete(CProjectController& controller, DeleteScreens deleteScreens,
+                     QWidget* parent = nullptr);
     ~CDlgScreenDelete() override;
 
     void Refill();

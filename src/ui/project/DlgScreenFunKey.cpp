@@ -13,9 +13,13 @@
 
 #include <QPushButton>
 
-CDlgScreenFunKey::CDlgScreenFunKey(CProjectController& controller, const std::array<CFunKeyParams, 5>& keys,
-                                   int index, RegisterPicker picker, QWidget* parent)
-    : QDialog(parent), controller_(controller), ui_(std::make_unique<Ui::CDlgScreenFunKey>()), keys_(keys),
+CDlgScreenFunKey::CDlgScreenFunKey(CProjectController& controller,
+                                   const std::array<CFunKeyParams, 5>& keys, int index,
+                                   RegisterPicker picker, QWidget* parent)
+    : QDialog(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CDlgScreenFunKey>()),
+      keys_(keys),
       index_(qBound(0, index, 4))
 {
     ui_->setupUi(this);
@@ -55,7 +59,8 @@ CDlgScreenFunKey::CDlgScreenFunKey(CProjectController& controller, const std::ar
     screenChange_->Load(key.screenChg);
     advanced_->Load(key.advanced);
 
-    QRadioButton* radios[] = {ui_->radioSetCoil, ui_->radioSetData, ui_->radioScreenChange, ui_->radioAdvanced};
+    QRadioButton* radios[] = {ui_->radioSetCoil, ui_->radioSetData, ui_->radioScreenChange,
+                              ui_->radioAdvanced};
     const int type = key.functionType >= 0 && key.functionType <= 3 ? key.functionType : 0;
     radios[type]->setChecked(true);
     showPage(type);

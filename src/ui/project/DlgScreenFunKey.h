@@ -11,7 +11,9 @@ class CFunKeySetCoilPage;
 class CFunKeySetRegPage;
 class CFunKeyScreenChangePage;
 class CFunKeyAdvancedPage;
-namespace Ui { class CDlgScreenFunKey; }
+namespace Ui {
+class CDlgScreenFunKey;
+}
 
 // Function Key Configuration: one key of the five of a screen, with its used
 // and password flags, its description, its function type and one page per
@@ -20,8 +22,8 @@ class CDlgScreenFunKey : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgScreenFunKey(CProjectController& controller, const std::array<CFunKeyParams, 5>& keys, int index,
-                     RegisterPicker picker, QWidget* parent = nullptr);
+    CDlgScreenFunKey(CProjectController& controller, const std::array<CFunKeyParams, 5>& keys,
+                     int index, RegisterPicker picker, QWidget* parent = nullptr);
     ~CDlgScreenFunKey() override;
 
     const std::array<CFunKeyParams, 5>& Keys() const { return keys_; }

@@ -11,7 +11,9 @@
 #include <QPushButton>
 
 CDlgScreenNew::CDlgScreenNew(CProjectController& controller, QWidget* parent)
-    : QDialog(parent), controller_(controller), ui_(std::make_unique<Ui::CDlgScreenNew>())
+    : QDialog(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CDlgScreenNew>())
 {
     ui_->setupUi(this);
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);

@@ -3,7 +3,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CDlgScreenNew; }
+namespace Ui {
+class CDlgScreenNew;
+}
 
 // New Screen: number and name of the new screen, proposed as the first free
 // number and "Screen %d". OK stays open on a number that is empty, out of

@@ -12,8 +12,11 @@
 
 CDlgScreenOption::CDlgScreenOption(CProjectController& controller, const CScreenObject& screen,
                                    DialogRunner runner, RegisterPicker picker, QWidget* parent)
-    : QDialog(parent), controller_(controller), ui_(std::make_unique<Ui::CDlgScreenOption>()),
-      runner_(std::move(runner)), picker_(std::move(picker))
+    : QDialog(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CDlgScreenOption>()),
+      runner_(std::move(runner)),
+      picker_(std::move(picker))
 {
     CProjectModel::CopyScreenObject(screen, copy_);
     ui_->setupUi(this);
@@ -22,8 +25,9 @@ CDlgScreenOption::CDlgScreenOption(CProjectController& controller, const CScreen
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_SCREEN_OPTION);
     RememberDialogPlace(this, s, QStringLiteral("PlaceScreenOption"));
-    ui_->listKeys->setHeaderLabels({s.LookupText(IDD_DLG_SCREEN_OPTION, QStringLiteral("Function Key")),
-                                    s.LookupText(IDD_DLG_SCREEN_OPTION, QStringLiteral("Description"))});
+    ui_->listKeys->setHeaderLabels(
+        {s.LookupText(IDD_DLG_SCREEN_OPTION, QStringLiteral("Function Key")),
+         s.LookupText(IDD_DLG_SCREEN_OPTION, QStringLiteral("Description"))});
     ui_->listKeys->setAccessibleName(ui_->groupKeys->title().remove(QLatin1Char('&')));
     ui_->editNumber->setText(QString::number(copy_.number));
     ui_->editName->setText(copy_.name);
@@ -37,8 +41,9 @@ CDlgScreenOption::CDlgScreenOption(CProjectController& controller, const CScreen
     ui_->listKeys->setCurrentItem(ui_->listKeys->topLevelItem(0));
     connect(ui_->listKeys, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { EditKey(ui_->listKeys->indexOfTopLevelItem(item)); });
-    connect(ui_->buttonEditKey, &QPushButton::clicked, this,
-            [this] { EditKey(qMax(0, ui_->listKeys->indexOfTopLevelItem(ui_->listKeys->currentItem()))); });
+    connect(ui_->buttonEditKey, &QPushButton::clicked, this, [this] {
+        EditKey(qMax(0, ui_->listKeys->indexOfTopLevelItem(ui_->listKeys->currentItem())));
+    });
     ui_->spinPrevious->setFocus();
 }
 
@@ -49,7 +54,8 @@ void CDlgScreenOption::fillKeys()
     const int current = ui_->listKeys->indexOfTopLevelItem(ui_->listKeys->currentItem());
     ui_->listKeys->clear();
     for (int k = 0; k < 5; ++k)
-        new QTreeWidgetItem(ui_->listKeys, {QStringLiteral("F%1").arg(k + 1), copy_.keys[size_t(k)].ListText()});
+        new QTreeWidgetItem(ui_->listKeys,
+                            {QStringLiteral("F%1").arg(k + 1), copy_.keys[size_t(k)].ListText()});
     ui_->listKeys->resizeColumnToContents(0);
     if (current >= 0)
         ui_->listKeys->setCurrentItem(ui_->listKeys->topLevelItem(current));

@@ -6,7 +6,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CDlgScreenOption; }
+namespace Ui {
+class CDlgScreenOption;
+}
 
 // Screen Option: works on a copy of one screen's record. The previous and
 // next numbers, and a list of the five function keys with their summaries;
@@ -16,8 +18,8 @@ class CDlgScreenOption : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgScreenOption(CProjectController& controller, const CScreenObject& screen, DialogRunner runner,
-                     RegisterPicker picker, QWidget* parent = nullptr);
+    CDlgScreenOption(CProjectController& controller, const CScreenObject& screen,
+                     DialogRunner runner, RegisterPicker picker, QWidget* parent = nullptr);
     ~CDlgScreenOption() override;
 
     // The copy with the dialog's previous and next numbers.

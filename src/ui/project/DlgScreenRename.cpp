@@ -12,7 +12,9 @@
 
 CDlgScreenRename::CDlgScreenRename(CProjectController& controller, int number, const QString& name,
                                    QWidget* parent)
-    : QDialog(parent), controller_(controller), ui_(std::make_unique<Ui::CDlgScreenRename>()),
+    : QDialog(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CDlgScreenRename>()),
       oldNumber_(number)
 {
     ui_->setupUi(this);

@@ -3,7 +3,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CDlgScreenRename; }
+namespace Ui {
+class CDlgScreenRename;
+}
 
 // Rename Screen: the screen's number and name ("FORM") and the new ones
 // ("To"). OK checks the new number as New Screen does, the screen's own

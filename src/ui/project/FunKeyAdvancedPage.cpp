@@ -5,7 +5,8 @@
 #include "ui_FunKeyAdvancedPage.h"
 
 CFunKeyAdvancedPage::CFunKeyAdvancedPage(CProjectController& controller, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::CFunKeyAdvancedPage>())
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::CFunKeyAdvancedPage>())
 {
     ui_->setupUi(this);
     for (const auto& device : controller.App().model.Devices().devices)

@@ -5,7 +5,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CFunKeyAdvancedPage; }
+namespace Ui {
+class CFunKeyAdvancedPage;
+}
 
 // The Advanced Function page: the device whose PLC is commanded (the names of
 // the device list) and RUN or STOP.

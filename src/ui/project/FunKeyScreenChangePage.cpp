@@ -4,12 +4,16 @@
 #include "ui_FunKeyScreenChangePage.h"
 
 CFunKeyScreenChangePage::CFunKeyScreenChangePage(CProjectController& controller, QWidget* parent)
-    : QWidget(parent), controller_(controller), ui_(std::make_unique<Ui::CFunKeyScreenChangePage>())
+    : QWidget(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CFunKeyScreenChangePage>())
 {
     ui_->setupUi(this);
     ui_->editScreenNumber->SetRange(1, 999);
-    ui_->editScreenNumber->setAccessibleName(ui_->radioScreenNumber->text().remove(QLatin1Char('&')));
-    connect(ui_->radioScreenNumber, &QRadioButton::toggled, ui_->editScreenNumber, &QWidget::setEnabled);
+    ui_->editScreenNumber->setAccessibleName(
+        ui_->radioScreenNumber->text().remove(QLatin1Char('&')));
+    connect(ui_->radioScreenNumber, &QRadioButton::toggled, ui_->editScreenNumber,
+            &QWidget::setEnabled);
 }
 
 CFunKeyScreenChangePage::~CFunKeyScreenChangePage() = default;
@@ -28,7 +32,8 @@ bool CFunKeyScreenChangePage::Store(CFunKey_ScreenChg& action) const
         const auto number = ui_->editScreenNumber->Value();
         const bool valid = number && *number >= 1 && *number <= 999;
         if (ui_->radioScreenNumber->isChecked() && !valid) {
-            ProjectMessages::Error(controller_, ScreenCommands::MessageOf(ScreenCommands::NumberProblem::Invalid));
+            ProjectMessages::Error(
+                controller_, ScreenCommands::MessageOf(ScreenCommands::NumberProblem::Invalid));
             return false;
         }
         if (valid)

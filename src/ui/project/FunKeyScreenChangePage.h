@@ -5,7 +5,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CFunKeyScreenChangePage; }
+namespace Ui {
+class CFunKeyScreenChangePage;
+}
 
 // The Screen Change page: a screen number 1..999 (enabled with "Screen
 // Number") or the alarm list.

@@ -6,14 +6,17 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CFunKeySetCoilPage; }
+namespace Ui {
+class CFunKeySetCoilPage;
+}
 
 // The Set Coil page: the coil (picked with "...") and its action.
 class CFunKeySetCoilPage : public QWidget
 {
     Q_OBJECT
 public:
-    CFunKeySetCoilPage(CProjectController& controller, RegisterPicker picker, QWidget* parent = nullptr);
+    CFunKeySetCoilPage(CProjectController& controller, RegisterPicker picker,
+                       QWidget* parent = nullptr);
     ~CFunKeySetCoilPage() override;
 
     void Load(const CFunKey_SetCoil& action);

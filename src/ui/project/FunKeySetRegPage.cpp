@@ -9,8 +9,11 @@ namespace {
 const QString kValueRefused = QStringLiteral("Error OBJ-002 : Minimum value is not within range");
 }
 
-CFunKeySetRegPage::CFunKeySetRegPage(CProjectController& controller, RegisterPicker picker, QWidget* parent)
-    : QWidget(parent), controller_(controller), ui_(std::make_unique<Ui::CFunKeySetRegPage>())
+CFunKeySetRegPage::CFunKeySetRegPage(CProjectController& controller, RegisterPicker picker,
+                                     QWidget* parent)
+    : QWidget(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CFunKeySetRegPage>())
 {
     ui_->setupUi(this);
     ui_->fieldRegister->Bind(RegisterRef::KindWord, std::move(picker));
@@ -31,8 +34,8 @@ CFunKeySetRegPage::Settings CFunKeySetRegPage::controls() const
 
 void CFunKeySetRegPage::setControls(const Settings& s)
 {
-    const QSignalBlocker b1(ui_->spinQuantity), b2(ui_->checkFloat), b3(ui_->radioBcd), b4(ui_->radioBin),
-        b5(ui_->checkSign);
+    const QSignalBlocker b1(ui_->spinQuantity), b2(ui_->checkFloat), b3(ui_->radioBcd),
+        b4(ui_->radioBin), b5(ui_->checkSign);
     ui_->spinQuantity->SetNumber(s.quantity);
     ui_->checkFloat->setChecked(s.isFloat);
     (s.bcd ? ui_->radioBcd : ui_->radioBin)->setChecked(true);
@@ -60,7 +63,8 @@ void CFunKeySetRegPage::Load(const CFunKey_SetReg& action)
     settings_ = {action.quantity, action.isFloat != 0, action.mode == 1, action.isSigned != 0};
     setControls(settings_);
     ui_->editValue->ApplyLimits(ValueFormatRules::StartLimits());
-    const ValueFormat format = DeriveValueFormat(settings_.isFloat, settings_.bcd, settings_.isSigned, settings_.quantity);
+    const ValueFormat format =
+        DeriveValueFormat(settings_.isFloat, settings_.bcd, settings_.isSigned, settings_.quantity);
     applyFormat(format);
     // The stored value is shown whole, and kept as it is while the text and
     // the format stay as they were loaded (a value the format's range does

@@ -7,7 +7,9 @@
 #include <memory>
 
 class CProjectController;
-namespace Ui { class CFunKeySetRegPage; }
+namespace Ui {
+class CFunKeySetRegPage;
+}
 
 // The Set Data page: the register (picked with "..."), the quantity, and the
 // value whose field follows the value format of quantity, "Float", "Mode:"
@@ -19,7 +21,8 @@ class CFunKeySetRegPage : public QWidget
 {
     Q_OBJECT
 public:
-    CFunKeySetRegPage(CProjectController& controller, RegisterPicker picker, QWidget* parent = nullptr);
+    CFunKeySetRegPage(CProjectController& controller, RegisterPicker picker,
+                      QWidget* parent = nullptr);
     ~CFunKeySetRegPage() override;
 
     void Load(const CFunKey_SetReg& action);

@@ -21,7 +21,8 @@ namespace {
 // Letter where the user's locale measures in inches, A4 elsewhere.
 QPageSize::PageSizeId localPaper()
 {
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                      : QPageSize::A4;
 }
 
 class CWaitCursor
@@ -40,7 +41,8 @@ void setUpPages(QPrinter& printer)
 } // namespace
 
 CProjectReportCommands::CProjectReportCommands(CProjectController& controller, QObject* parent)
-    : QObject(parent), controller_(controller)
+    : QObject(parent),
+      controller_(controller)
 {
     chooseReportFile = [this](QWidget* p) {
         const QString suggested = controller_.App().model.info.name + QStringLiteral(".pdf");
@@ -78,7 +80,8 @@ std::shared_ptr<CProjectReport> CProjectReportCommands::prepare(QWidget*)
         app.settings.GetLanguageCode());
     QString error;
     if (!report->Prepare(&error)) {
-        controller_.Messages().Show(MessageKind::Error, text("The report cannot be made:") + QLatin1Char('\n') + error,
+        controller_.Messages().Show(MessageKind::Error,
+                                    text("The report cannot be made:") + QLatin1Char('\n') + error,
                                     QStringLiteral("Error"));
         return nullptr;
     }
@@ -97,9 +100,11 @@ bool CProjectReportCommands::ExportReport(QWidget* parent)
     if (!report)
         return false;
     QString error;
-    if (WriteReportPdf(*report, path, localPaper(), controller_.App().model.info.name, &error) <= 0) {
-        controller_.Messages().Show(MessageKind::Error, text("The report cannot be written:") + QLatin1Char('\n') + error,
-                                    QStringLiteral("Error"));
+    if (WriteReportPdf(*report, path, localPaper(), controller_.App().model.info.name, &error)
+        <= 0) {
+        controller_.Messages().Show(
+            MessageKind::Error, text("The report cannot be written:") + QLatin1Char('\n') + error,
+            QStringLiteral("Error"));
         return false;
     }
     return true;
@@ -119,7 +124,8 @@ bool CProjectReportCommands::Print(QWidget* parent)
     if (!report)
         return false;
     if (report->Print(printer) <= 0) {
-        controller_.Messages().Show(MessageKind::Error, text("The report cannot be printed."), QStringLiteral("Error"));
+        controller_.Messages().Show(MessageKind::Error, text("The report cannot be printed."),
+                                    QStringLiteral("Error"));
         return false;
     }
     return true;
@@ -144,7 +150,8 @@ QPrintPreviewDialog* CProjectReportCommands::PrintPreview(QWidget* parent)
     printer->setDocName(controller_.App().model.info.name);
     // The report goes with the window; the preview asks for its pages again
     // whenever the page set-up changes.
-    connect(dialog, &QPrintPreviewDialog::paintRequested, dialog, [report](QPrinter* p) { report->Print(*p); });
+    connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+            [report](QPrinter* p) { report->Print(*p); });
     connect(&controller_, &CProjectController::projectClosed, dialog, &QWidget::close);
     dialog->open();
     return dialog;

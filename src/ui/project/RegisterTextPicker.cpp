@@ -7,6 +7,7 @@ RegisterPicker MakeRegisterPicker(CProjectController& controller)
 {
     return [&controller](QWidget* parent, int kind, RegisterRef& ref) {
         const CTessanApp& app = controller.App();
-        return CDlgRegister::Pick(parent, app.settings, controller.Messages(), app.model, ref, kind);
+        return CDlgRegister::Pick(parent, app.settings, controller.Messages(), app.model, ref,
+                                  kind);
     };
 }

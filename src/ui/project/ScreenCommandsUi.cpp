@@ -14,21 +14,25 @@
 #include <QFileDialog>
 
 namespace {
-const QString kAllUsed = QStringLiteral("All screen numbers from 1 to 999 are used. Delete a screen first");
+const QString kAllUsed =
+    QStringLiteral("All screen numbers from 1 to 999 are used. Delete a screen first");
 const QString kCsvFilter = QStringLiteral("CSV (*.csv)");
 } // namespace
 
 CScreenCommandsUi::CScreenCommandsUi(CProjectController& controller, QObject* parent)
-    : QObject(parent), controller_(controller)
+    : QObject(parent),
+      controller_(controller)
 {
     pickRegister = MakeRegisterPicker(controller);
     chooseImportFile = [this](QWidget* p) {
-        return QFileDialog::getOpenFileName(p, ProjectMessages::Text(controller_, QStringLiteral("Import Alarm List")),
-                                            QString(), kCsvFilter);
+        return QFileDialog::getOpenFileName(
+            p, ProjectMessages::Text(controller_, QStringLiteral("Import Alarm List")), QString(),
+            kCsvFilter);
     };
     chooseExportFile = [this](QWidget* p) {
         QString path = QFileDialog::getSaveFileName(
-            p, ProjectMessages::Text(controller_, QStringLiteral("Export Alarm List")), QString(), kCsvFilter);
+            p, ProjectMessages::Text(controller_, QStringLiteral("Export Alarm List")), QString(),
+            kCsvFilter);
         if (!path.isEmpty() && !path.contains(QLatin1Char('.')))
             path += QStringLiteral(".csv");
         return path;
@@ -40,7 +44,8 @@ CScreenCommandsUi::CScreenCommandsUi(CProjectController& controller, QObject* pa
 
 bool CScreenCommandsUi::HasCopiedScreen() const
 {
-    return copied_ && controller_.HasProject() && QFile::exists(ScreenCommands::CopyTempPath(controller_.App()));
+    return copied_ && controller_.HasProject()
+           && QFile::exists(ScreenCommands::CopyTempPath(controller_.App()));
 }
 
 void CScreenCommandsUi::NewScreen(QWidget* parent)
@@ -90,22 +95,25 @@ void CScreenCommandsUi::PasteScreen(QWidget*)
 
 void CScreenCommandsUi::RenameScreen(QWidget* parent, int number)
 {
-    const CScreenObject* screen = controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
+    const CScreenObject* screen =
+        controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
     if (!screen)
         return;
     CDlgScreenRename dialog(controller_, number, screen->name, parent);
     if (runDialog(dialog) != QDialog::Accepted)
         return;
     const int newNumber = dialog.Number();
-    if (controller_.RenameScreen(number, newNumber, dialog.Name()) == ScreenCommands::RenameResult::Failed)
+    if (controller_.RenameScreen(number, newNumber, dialog.Name())
+        == ScreenCommands::RenameResult::Failed)
         ProjectMessages::Error(controller_, QStringLiteral("Error GUI-005 : Rename Screen failed"));
 }
 
 void CScreenCommandsUi::DeleteScreens(const QList<int>& numbers)
 {
     if (numbers.isEmpty()
-        || !ProjectMessages::AskBeforeDeleting(controller_, QStringLiteral("Are you sure you want to delete the screen?"),
-                                               MessageButtons::YesNo))
+        || !ProjectMessages::AskBeforeDeleting(
+            controller_, QStringLiteral("Are you sure you want to delete the screen?"),
+            MessageButtons::YesNo))
         return;
     for (int number : numbers)
         controller_.DeleteScreen(number);
@@ -115,14 +123,16 @@ void CScreenCommandsUi::DeleteScreen(QWidget* parent, int number)
 {
     if (!controller_.HasProject())
         return;
-    CDlgScreenDelete dialog(controller_, [this](const QList<int>& numbers) { DeleteScreens(numbers); }, parent);
+    CDlgScreenDelete dialog(
+        controller_, [this](const QList<int>& numbers) { DeleteScreens(numbers); }, parent);
     dialog.SelectNumber(number);
     runDialog(dialog);
 }
 
 void CScreenCommandsUi::ScreenOption(QWidget* parent, int number)
 {
-    const CScreenObject* screen = controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
+    const CScreenObject* screen =
+        controller_.HasProject() ? controller_.App().model.FindScreen(number) : nullptr;
     if (!screen)
         return;
     CDlgScreenOption dialog(controller_, *screen, runDialog, pickRegister, parent);

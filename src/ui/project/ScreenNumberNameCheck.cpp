@@ -7,10 +7,11 @@
 
 #include <QLineEdit>
 
-bool CheckScreenNumberAndName(CProjectController& controller, CDigitSpinEdit* number, QLineEdit* name,
-                              int excludedNumber)
+bool CheckScreenNumberAndName(CProjectController& controller, CDigitSpinEdit* number,
+                              QLineEdit* name, int excludedNumber)
 {
-    const auto numberProblem = ScreenCommands::CheckNumber(controller.App().model, number->text(), excludedNumber);
+    const auto numberProblem =
+        ScreenCommands::CheckNumber(controller.App().model, number->text(), excludedNumber);
     if (numberProblem != ScreenCommands::NumberProblem::None) {
         ProjectMessages::Error(controller, ScreenCommands::MessageOf(numberProblem));
         number->setFocus();

@@ -8,5 +8,5 @@ class QLineEdit;
 // `excludedNumber` being the renamed screen's own) and then the name; on a
 // fault the message is shown, the field takes the focus with its text
 // selected, and false comes back.
-bool CheckScreenNumberAndName(CProjectController& controller, CDigitSpinEdit* number, QLineEdit* name,
-                              int excludedNumber);
+bool CheckScreenNumberAndName(CProjectController& controller, CDigitSpinEdit* number,
+                              QLineEdit* name, int excludedNumber);

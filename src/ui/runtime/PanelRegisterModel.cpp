@@ -5,11 +5,12 @@
 #include "runtime/PanelValue.h"
 #include "ui/widgets/UiText.h"
 
-
-CPanelRegisterModel::CPanelRegisterModel(const CAppSettings& settings, CPanelSimulator& panel, QObject* parent)
-    : QAbstractTableModel(parent), settings_(settings), panel_(panel)
-{
-}
+CPanelRegisterModel::CPanelRegisterModel(const CAppSettings& settings, CPanelSimulator& panel,
+                                         QObject* parent)
+    : QAbstractTableModel(parent),
+      settings_(settings),
+      panel_(panel)
+{}
 
 void CPanelRegisterModel::Reload()
 {
@@ -33,8 +34,8 @@ void CPanelRegisterModel::SetDeviceNames(QHash<int, QString> names)
 
 QString CPanelRegisterModel::RegisterText(const PanelReference& ref) const
 {
-    const QString device = deviceNames_.value(ref.reg.device,
-                                              QStringLiteral("DEV%1").arg(ref.reg.device, 3, 10, QLatin1Char('0')));
+    const QString device = deviceNames_.value(
+        ref.reg.device, QStringLiteral("DEV%1").arg(ref.reg.device, 3, 10, QLatin1Char('0')));
     return device + QLatin1Char('.') + ref.text;
 }
 
@@ -46,7 +47,8 @@ QString CPanelRegisterModel::ValueText(const CPanelMemory& memory, const PanelRe
     return QStringLiteral("0x") + QString::number(value.Pattern(), 16).toUpper(); // no BCD digits
 }
 
-bool CPanelRegisterModel::ParseValueText(const QString& text, const PanelReference& ref, CPanelValue* value)
+bool CPanelRegisterModel::ParseValueText(const QString& text, const PanelReference& ref,
+                                         CPanelValue* value)
 {
     return CPanelValue::Parse(text.trimmed(), ref.format, value);
 }
@@ -57,7 +59,8 @@ QString CPanelRegisterModel::stringText(const PanelReference& ref) const
     QString s;
     for (int i = 0; i < ref.words; ++i) {
         const quint16 w = panel_.Memory().Word({ref.reg.device, quint16(ref.reg.address + i)});
-        const char bytes[2] = {char(lowFirst ? w & 0xFF : w >> 8), char(lowFirst ? w >> 8 : w & 0xFF)};
+        const char bytes[2] = {char(lowFirst ? w & 0xFF : w >> 8),
+                               char(lowFirst ? w >> 8 : w & 0xFF)};
         for (char c : bytes)
             s += (c >= 0x20 && c < 0x7F) ? QChar(c) : QChar(u'\u00B7');
     }
@@ -79,18 +82,24 @@ void CPanelRegisterModel::writeString(const PanelReference& ref, const QString& 
 
 QStringList CPanelRegisterModel::usesText(const PanelReference& ref) const
 {
-    auto t = [this](const char* english) { return UiText(settings_, IDD_DLG_SIMULATOR, QString::fromLatin1(english)); };
+    auto t = [this](const char* english) {
+        return UiText(settings_, IDD_DLG_SIMULATOR, QString::fromLatin1(english));
+    };
     QStringList out;
     for (const PanelUse& use : ref.useList) {
         switch (use.kind) {
         case PanelUse::Object:
             out << t("Screen %1: %2 %3")
                        .arg(use.screen)
-                       .arg(UiText(settings_, IDD_DLG_SIMULATOR, CPanelReferenceTable::KindName(use.objectKind)))
+                       .arg(UiText(settings_, IDD_DLG_SIMULATOR,
+                                   CPanelReferenceTable::KindName(use.objectKind)))
                        .arg(use.number);
             break;
         case PanelUse::Key:
-            out << t("Screen %1: F%2 %3").arg(use.screen).arg(use.number).arg(t(use.function == 0 ? "Set Coil" : "Set Register"));
+            out << t("Screen %1: F%2 %3")
+                       .arg(use.screen)
+                       .arg(use.number)
+                       .arg(t(use.function == 0 ? "Set Coil" : "Set Register"));
             break;
         case PanelUse::Alarm: out << t("Alarm %1").arg(use.number); break;
         case PanelUse::PanelToPlc: out << t("Panel -> PLC"); break;
@@ -168,8 +177,7 @@ QVariant CPanelRegisterModel::data(const QModelIndex& index, int role) const
         if (role == Qt::ToolTipRole)
             return usesText(ref).join(QLatin1Char('\n'));
         break;
-    default:
-        break;
+    default: break;
     }
     return {};
 }

@@ -23,7 +23,8 @@ class CPanelRegisterModel : public QAbstractTableModel
 public:
     enum Column { RegisterColumn, ValueColumn, FormatColumn, UsesColumn, ColumnCount };
 
-    CPanelRegisterModel(const CAppSettings& settings, CPanelSimulator& panel, QObject* parent = nullptr);
+    CPanelRegisterModel(const CAppSettings& settings, CPanelSimulator& panel,
+                        QObject* parent = nullptr);
 
     // The rows again from the loaded image (after a load).
     void Reload();

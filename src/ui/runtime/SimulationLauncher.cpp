@@ -11,9 +11,12 @@
 #include <QMetaObject>
 
 CSimulationLauncher::CSimulationLauncher(CProjectController& controller, QWidget* windowParent)
-    : QObject(windowParent), controller_(controller), windowParent_(windowParent)
+    : QObject(windowParent),
+      controller_(controller),
+      windowParent_(windowParent)
 {
-    connect(&controller_, &CProjectController::projectClosed, this, &CSimulationLauncher::closeWindow);
+    connect(&controller_, &CProjectController::projectClosed, this,
+            &CSimulationLauncher::closeWindow);
 }
 
 CSimulationLauncher::~CSimulationLauncher()
@@ -41,7 +44,8 @@ void CSimulationLauncher::Simulate()
     CSimulationCompile* job = compile_.get();
     worker_.Start([this, job] {
         job->Run();
-        QMetaObject::invokeMethod(this, [this] { takeOver(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { takeOver(); }, Qt::QueuedConnection);
     });
 }
 
@@ -75,11 +79,11 @@ void CSimulationLauncher::takeOver()
         ok = window_->LoadImage(job->Image(), &error);
     }
     if (!ok) {
-        controller_.Messages().Show(MessageKind::Error,
-                                    UiText(settings, IDD_DLG_SIMULATOR,
-                                           QStringLiteral("The project cannot be simulated:"))
-                                        + QLatin1Char('\n') + error,
-                                    QStringLiteral("Error"));
+        controller_.Messages().Show(
+            MessageKind::Error,
+            UiText(settings, IDD_DLG_SIMULATOR, QStringLiteral("The project cannot be simulated:"))
+                + QLatin1Char('\n') + error,
+            QStringLiteral("Error"));
         emit finished(false);
         return;
     }

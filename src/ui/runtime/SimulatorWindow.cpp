@@ -21,7 +21,9 @@ constexpr int kTickMs = 20;
 } // namespace
 
 CSimulatorWindow::CSimulatorWindow(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), settings_(settings), ui_(std::make_unique<Ui::CSimulatorWindow>()),
+    : QWidget(parent, Qt::Window),
+      settings_(settings),
+      ui_(std::make_unique<Ui::CSimulatorWindow>()),
       panel_(std::make_unique<CPanelSimulator>())
 {
     ui_->setupUi(this);
@@ -39,7 +41,8 @@ CSimulatorWindow::CSimulatorWindow(const CAppSettings& settings, QWidget* parent
     ui_->registers->setWordWrap(false);
     ui_->registers->setSelectionBehavior(QAbstractItemView::SelectRows);
     // F2 is the panel's key here, not the table's edit key.
-    ui_->registers->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+    ui_->registers->setEditTriggers(QAbstractItemView::DoubleClicked
+                                    | QAbstractItemView::SelectedClicked
                                     | QAbstractItemView::AnyKeyPressed);
     ui_->entryRow->hide();
     ui_->display->SetZoom(ui_->zoom->value());
@@ -127,7 +130,8 @@ QString CSimulatorWindow::text(const char* english) const
 void CSimulatorWindow::Refresh()
 {
     const bool loaded = panel_->IsLoaded();
-    ui_->display->ShowFrame(loaded ? panel_->Frame() : CPanelFrame(), !loaded || panel_->BacklightOn());
+    ui_->display->ShowFrame(loaded ? panel_->Frame() : CPanelFrame(),
+                            !loaded || panel_->BacklightOn());
     QString screen;
     if (loaded) {
         screen = QString::number(panel_->CurrentScreen());
@@ -154,7 +158,8 @@ void CSimulatorWindow::Refresh()
 
 QString CSimulatorWindow::registerText(quint8 device, quint16 address, bool coil) const
 {
-    const QString name = deviceNames_.value(device, QStringLiteral("DEV%1").arg(device, 3, 10, QLatin1Char('0')));
+    const QString name =
+        deviceNames_.value(device, QStringLiteral("DEV%1").arg(device, 3, 10, QLatin1Char('0')));
     return name + QLatin1Char('.') + PanelAddressText(address, coil);
 }
 
@@ -164,31 +169,28 @@ QString CSimulatorWindow::LogText(const PanelLogEntry& e) const
     const QString reg = registerText(e.reg.device, e.reg.address, e.kind == PanelLogEntry::CoilSet);
     switch (e.kind) {
     case PanelLogEntry::CoilSet:
-        what = text("coil %1 set %2").arg(reg, e.value ? QStringLiteral("ON") : QStringLiteral("OFF"));
+        what =
+            text("coil %1 set %2").arg(reg, e.value ? QStringLiteral("ON") : QStringLiteral("OFF"));
         break;
     case PanelLogEntry::RegisterWritten:
         what = text("register %1 written: %2").arg(reg).arg(e.value);
         break;
     case PanelLogEntry::RunStop:
-        what = text("%1 sent to device %2")
-                   .arg(e.value ? QStringLiteral("STOP") : QStringLiteral("RUN"),
-                        deviceNames_.value(e.reg.device, QStringLiteral("DEV%1").arg(e.reg.device, 3, 10, QLatin1Char('0'))));
+        what =
+            text("%1 sent to device %2")
+                .arg(e.value ? QStringLiteral("STOP") : QStringLiteral("RUN"),
+                     deviceNames_.value(e.reg.device, QStringLiteral("DEV%1").arg(
+                                                          e.reg.device, 3, 10, QLatin1Char('0'))));
         break;
-    case PanelLogEntry::PasswordRefused:
-        what = text("wrong password: the key is refused");
-        break;
+    case PanelLogEntry::PasswordRefused: what = text("wrong password: the key is refused"); break;
     case PanelLogEntry::ScreenNumberWritten:
         what = text("screen number %1 written to %2").arg(e.value).arg(reg);
         break;
     case PanelLogEntry::NumericEntered:
         what = text("value %1 entered into %2").arg(e.value).arg(reg);
         break;
-    case PanelLogEntry::NumericRefused:
-        what = text("value refused for %1").arg(reg);
-        break;
-    case PanelLogEntry::Beep:
-        what = text("beep");
-        break;
+    case PanelLogEntry::NumericRefused: what = text("value refused for %1").arg(reg); break;
+    case PanelLogEntry::Beep: what = text("beep"); break;
     }
     QString line = QStringLiteral("%1 s  ").arg(double(e.time) / 1000.0, 0, 'f', 3);
     if (e.key >= 1 && e.key <= 5)
@@ -244,7 +246,8 @@ void CSimulatorWindow::keyReleaseEvent(QKeyEvent* event)
 bool CSimulatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride) {
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease
+        || type == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (keyOf(key->key())) {
             if (type == QEvent::ShortcutOverride) {
@@ -287,7 +290,8 @@ void CSimulatorWindow::clickedAt(QPoint pixel)
         if (!box.contains(pixel))
             continue;
         numericIndex_ = i;
-        showEntry(Entry::Numeric, text("Value for %1:").arg(registerText(o.reg.device, o.reg.address, false)));
+        showEntry(Entry::Numeric,
+                  text("Value for %1:").arg(registerText(o.reg.device, o.reg.address, false)));
         return;
     }
 }

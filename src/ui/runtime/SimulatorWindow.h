@@ -11,7 +11,9 @@ class CPanelDisplayView;
 class CPanelRegisterModel;
 class CPanelSimulator;
 struct PanelLogEntry;
-namespace Ui { class CSimulatorWindow; }
+namespace Ui {
+class CSimulatorWindow;
+}
 
 // The simulated panel in a window of its own: the display at an integer
 // zoom, the keys F1 to F5 (buttons that act on press and release, and the

@@ -40,7 +40,7 @@ void CBarMeterPainter::Draw(QPainter& p, const CDiagramEntity& object, const QRe
     const int gap = std::max(1, int(ctx.zoom + 0.5));
     const QRect r = target.adjusted(0, 0, -1, -1); // inclusive edges
     const bool vertical = o.direction == CObjectBarMeter::Up || o.direction == CObjectBarMeter::Down
-        || o.direction < 0 || o.direction > 3;
+                          || o.direction < 0 || o.direction > 3;
     QRect bar;
     if (vertical) {
         // The scale runs down the left side; the bar fills the rest.

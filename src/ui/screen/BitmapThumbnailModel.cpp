@@ -29,16 +29,15 @@ QVariant CBitmapThumbnailModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole:
-        return name;
+    case Qt::AccessibleTextRole: return name;
     case Qt::DecorationRole: {
         auto it = thumbnails_.find(index.row());
         if (it == thumbnails_.end())
-            it = thumbnails_.insert(index.row(), QPixmap::fromImage(Thumbnail(QDir(folder_).filePath(name))));
+            it = thumbnails_.insert(index.row(),
+                                    QPixmap::fromImage(Thumbnail(QDir(folder_).filePath(name))));
         return *it;
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -54,7 +53,8 @@ QImage CBitmapThumbnailModel::Thumbnail(const QString& path)
     QImage scaled;
     if (picture.width() <= kSide && picture.height() <= kSide) {
         const int factor = qMax(1, qMin(kSide / picture.width(), kSide / picture.height()));
-        scaled = picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        scaled =
+            picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     } else {
         scaled = picture.scaled(kSide, kSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }

@@ -9,9 +9,11 @@
 
 CCanvasEditActions::CCanvasEditActions(CCanvasGestures& gestures, const CanvasGeometry& geometry,
                                        const ObjectPaintContext& paint, QObject* owner)
-    : gestures_(gestures), geo_(geometry), paint_(paint), owner_(owner)
-{
-}
+    : gestures_(gestures),
+      geo_(geometry),
+      paint_(paint),
+      owner_(owner)
+{}
 
 const CDiagramEntityContainer* CCanvasEditActions::container() const
 {
@@ -87,7 +89,8 @@ void CCanvasEditActions::DeleteSelection()
         return;
     gestures_.Cancel();
     closeFormsOfSelection();
-    gestures_.Document()->Edit([](CDiagramEntityContainer& objects) { objects.RemoveAllSelected(); });
+    gestures_.Document()->Edit(
+        [](CDiagramEntityContainer& objects) { objects.RemoveAllSelected(); });
 }
 
 // ---- the object commands ----
@@ -122,9 +125,7 @@ void CCanvasEditActions::ObjectCommand(int command)
         return;
     CScreenDocument* doc = gestures_.Document();
     switch (command) {
-    case CMD_PROPERTIES:
-        ShowPropertiesOfSelection();
-        return;
+    case CMD_PROPERTIES: ShowPropertiesOfSelection(); return;
     case CMD_COPY:
         doc->CopyToClipboard([&](CDiagramEntityContainer& objects) {
             objects.SendCommand(command, nullptr, true, owner_);
@@ -139,13 +140,13 @@ void CCanvasEditActions::ObjectCommand(int command)
         if (SelectionCount() != 1)
             return;
         break;
-    case CMD_CUT:
-        break;
-    default:
-        return;
+    case CMD_CUT: break;
+    default: return;
     }
     gestures_.Cancel();
-    doc->Edit([&](CDiagramEntityContainer& objects) { objects.SendCommand(command, nullptr, true, owner_); });
+    doc->Edit([&](CDiagramEntityContainer& objects) {
+        objects.SendCommand(command, nullptr, true, owner_);
+    });
 }
 
 void CCanvasEditActions::Align(ObjectAlignment::Mode mode)
@@ -153,8 +154,9 @@ void CCanvasEditActions::Align(ObjectAlignment::Mode mode)
     if (!CanAlign(mode))
         return;
     gestures_.Cancel();
-    gestures_.Document()->Edit(
-        [&](CDiagramEntityContainer& objects) { ObjectAlignment::Apply(objects, mode, geo_.paper); });
+    gestures_.Document()->Edit([&](CDiagramEntityContainer& objects) {
+        ObjectAlignment::Apply(objects, mode, geo_.paper);
+    });
 }
 
 // ---- the keyboard's moves ----
@@ -206,7 +208,8 @@ const CDiagramEntity* CCanvasEditActions::ShowPropertiesOfSelection()
     return object;
 }
 
-const CDiagramEntity* CCanvasEditActions::Drop(std::unique_ptr<CDiagramEntity> object, QPointF paper)
+const CDiagramEntity* CCanvasEditActions::Drop(std::unique_ptr<CDiagramEntity> object,
+                                               QPointF paper)
 {
     CScreenDocument* doc = gestures_.Document();
     if (!doc || !object)
@@ -235,7 +238,8 @@ const CDiagramEntity* CCanvasEditActions::Drop(std::unique_ptr<CDiagramEntity> o
     return placed;
 }
 
-bool CCanvasEditActions::PropertiesAccepted(const CDiagramEntity* object, const std::function<void()>& store)
+bool CCanvasEditActions::PropertiesAccepted(const CDiagramEntity* object,
+                                            const std::function<void()>& store)
 {
     const auto* c = container();
     if (!c || c->IndexOf(object) < 0)

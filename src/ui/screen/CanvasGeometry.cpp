@@ -48,7 +48,8 @@ PaperRect CanvasGeometry::WindowRect(const CDiagramEntity& object) const
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-void CanvasGeometry::ClampShift(const CDiagramEntityContainer& objects, double* dx, double* dy) const
+void CanvasGeometry::ClampShift(const CDiagramEntityContainer& objects, double* dx,
+                                double* dy) const
 {
     if (!keepInside)
         return;

@@ -21,15 +21,28 @@ Qt::CursorShape qtCursor(CursorShape shape)
 }
 
 // The edges that a marker moves take the point's coordinates.
-template <typename T> void moveEdges(HitCode code, T x, T y, T& l, T& t, T& r, T& b)
+template <typename T>
+void moveEdges(HitCode code, T x, T y, T& l, T& t, T& r, T& b)
 {
     switch (code) {
-    case HIT_TOPLEFT: l = x; t = y; break;
+    case HIT_TOPLEFT:
+        l = x;
+        t = y;
+        break;
     case HIT_TOPMIDDLE: t = y; break;
-    case HIT_TOPRIGHT: t = y; r = x; break;
-    case HIT_BOTTOMLEFT: l = x; b = y; break;
+    case HIT_TOPRIGHT:
+        t = y;
+        r = x;
+        break;
+    case HIT_BOTTOMLEFT:
+        l = x;
+        b = y;
+        break;
     case HIT_BOTTOMMIDDLE: b = y; break;
-    case HIT_BOTTOMRIGHT: r = x; b = y; break;
+    case HIT_BOTTOMRIGHT:
+        r = x;
+        b = y;
+        break;
     case HIT_LEFTMIDDLE: l = x; break;
     case HIT_RIGHTMIDDLE: r = x; break;
     default: break;
@@ -354,18 +367,32 @@ bool CCanvasGestures::finishResize()
             // A snapped edge stays on the paper when the step does not
             // divide the paper's size.
             const auto sx = [&](int v) {
-                return geo_.keepInside ? std::clamp(geo_.SnapX(v), 0, geo_.paper.width()) : geo_.SnapX(v);
+                return geo_.keepInside ? std::clamp(geo_.SnapX(v), 0, geo_.paper.width())
+                                       : geo_.SnapX(v);
             };
             const auto sy = [&](int v) {
-                return geo_.keepInside ? std::clamp(geo_.SnapY(v), 0, geo_.paper.height()) : geo_.SnapY(v);
+                return geo_.keepInside ? std::clamp(geo_.SnapY(v), 0, geo_.paper.height())
+                                       : geo_.SnapY(v);
             };
             switch (resizeCode_) {
-            case HIT_TOPLEFT: l = sx(l); t = sy(t); break;
+            case HIT_TOPLEFT:
+                l = sx(l);
+                t = sy(t);
+                break;
             case HIT_TOPMIDDLE: t = sy(t); break;
-            case HIT_TOPRIGHT: t = sy(t); rt = sx(rt); break;
-            case HIT_BOTTOMLEFT: l = sx(l); b = sy(b); break;
+            case HIT_TOPRIGHT:
+                t = sy(t);
+                rt = sx(rt);
+                break;
+            case HIT_BOTTOMLEFT:
+                l = sx(l);
+                b = sy(b);
+                break;
             case HIT_BOTTOMMIDDLE: b = sy(b); break;
-            case HIT_BOTTOMRIGHT: rt = sx(rt); b = sy(b); break;
+            case HIT_BOTTOMRIGHT:
+                rt = sx(rt);
+                b = sy(b);
+                break;
             case HIT_LEFTMIDDLE: l = sx(l); break;
             case HIT_RIGHTMIDDLE: rt = sx(rt); break;
             default: break;

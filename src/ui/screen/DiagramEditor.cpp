@@ -41,8 +41,10 @@ CDiagramEditor::CDiagramEditor(QWidget* parent) : QAbstractScrollArea(parent)
     horizontalScrollBar()->setSingleStep(16);
     verticalScrollBar()->setSingleStep(16);
     // The gestures and edits see the scroll position as the bars show it.
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { geo_.scroll.setX(v); });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { geo_.scroll.setY(v); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int v) { geo_.scroll.setX(v); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int v) { geo_.scroll.setY(v); });
     auto& on = gestures_.On();
     on.repaint = [this] { viewport()->update(); };
     on.setCursor = [this](Qt::CursorShape shape) { viewport()->setCursor(shape); };
@@ -50,7 +52,9 @@ CDiagramEditor::CDiagramEditor(QWidget* parent) : QAbstractScrollArea(parent)
     on.selectionMoving = [this] { emit selectionMoving(); };
     on.insertKindChanged = [this](int kind) { emit insertKindChanged(kind); };
     on.objectHelpRequested = [this](int kind) { emit objectHelpRequested(kind); };
-    actions_.propertiesShown = [this](const CDiagramEntity* object) { emit propertiesRequested(object); };
+    actions_.propertiesShown = [this](const CDiagramEntity* object) {
+        emit propertiesRequested(object);
+    };
     auto& hooks = ObjectUiHooks::Instance();
     if (!hooks.contextMenu)
         hooks.contextMenu = showObjectMenu;
@@ -236,7 +240,8 @@ void CDiagramEditor::wheelEvent(QWheelEvent* event)
     const int notches = rest / 120;
     rest -= notches * 120;
     if (notches && zoom) {
-        ZoomAt(event->position().toPoint(), std::round((ctx_.zoom + notches * kWheelZoomStep) * 100) / 100);
+        ZoomAt(event->position().toPoint(),
+               std::round((ctx_.zoom + notches * kWheelZoomStep) * 100) / 100);
     } else if (notches) {
         QScrollBar* bar = verticalScrollBar();
         bar->setValue(bar->value() - notches * bar->singleStep());
@@ -398,7 +403,7 @@ void CDiagramEditor::dragEnterEvent(QDragEnterEvent* event)
 void CDiagramEditor::dragMoveEvent(QDragMoveEvent* event)
 {
     const bool on = Document() && kindFromMime(event->mimeData()) >= 0
-        && geo_.InsidePaper(ToPaper(event->position().toPoint()));
+                    && geo_.InsidePaper(ToPaper(event->position().toPoint()));
     if (on)
         event->acceptProposedAction();
     else

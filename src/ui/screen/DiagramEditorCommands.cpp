@@ -140,7 +140,8 @@ QMenu* CDiagramEditor::BuildEditorMenu(QWidget* parent)
         {"Distribute Vertically", ObjectAlignment::DistributeVertically},
     };
     for (const auto& m : modes) {
-        if (m.mode == ObjectAlignment::SameWidth || m.mode == ObjectAlignment::DistributeHorizontally)
+        if (m.mode == ObjectAlignment::SameWidth
+            || m.mode == ObjectAlignment::DistributeHorizontally)
             align->addSeparator();
         QAction* a = align->addAction(MenuText(QString::fromLatin1(m.text)));
         a->setEnabled(CanAlign(m.mode));
@@ -159,9 +160,15 @@ QMenu* CDiagramEditor::BuildObjectMenu(QWidget* parent)
         const char* text;
         int command;
     } entries[] = {
-        {"Cut", CMD_CUT},     {"Copy", CMD_COPY},         {"Duplicate", CMD_DUPLICATE},
-        {nullptr, 0},         {"Up", CMD_UP},             {"Down", CMD_DOWN},
-        {"To front", CMD_FRONT}, {"To back", CMD_BOTTOM}, {nullptr, 0},
+        {"Cut", CMD_CUT},
+        {"Copy", CMD_COPY},
+        {"Duplicate", CMD_DUPLICATE},
+        {nullptr, 0},
+        {"Up", CMD_UP},
+        {"Down", CMD_DOWN},
+        {"To front", CMD_FRONT},
+        {"To back", CMD_BOTTOM},
+        {nullptr, 0},
         {"Properties", CMD_PROPERTIES},
     };
     for (const auto& e : entries) {

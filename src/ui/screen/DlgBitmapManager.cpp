@@ -32,7 +32,9 @@ const QString kDeleteQuestion = QStringLiteral("Are you sure you want to delete 
 
 CDlgBitmapManager::CDlgBitmapManager(CProjectController& controller, const QString& folderPart,
                                      const QString& fileName, QWidget* parent)
-    : QDialog(parent), controller_(controller), ui_(std::make_unique<Ui::CDlgBitmapManager>())
+    : QDialog(parent),
+      controller_(controller),
+      ui_(std::make_unique<Ui::CDlgBitmapManager>())
 {
     ui_->setupUi(this);
     ui_->buttonBox->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
@@ -57,7 +59,8 @@ CDlgBitmapManager::CDlgBitmapManager(CProjectController& controller, const QStri
     ui_->treeLibrary->setAccessibleName(root_->text(0));
     ui_->listBitmaps->setAccessibleName(windowTitle());
 
-    connect(ui_->treeLibrary, &QTreeWidget::currentItemChanged, this, &CDlgBitmapManager::treeChanged);
+    connect(ui_->treeLibrary, &QTreeWidget::currentItemChanged, this,
+            &CDlgBitmapManager::treeChanged);
     connect(ui_->listBitmaps->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CDlgBitmapManager::updateButtons);
     connect(ui_->listBitmaps, &QListView::activated, this, &CDlgBitmapManager::accept);
@@ -76,7 +79,8 @@ CDlgBitmapManager::CDlgBitmapManager(CProjectController& controller, const QStri
     if (!fileName.isEmpty() && !folderPart.isEmpty()) {
         start = nullptr;
         for (const QString& category : CBitmapLibrary::Categories())
-            if (folderPart.compare(CBitmapLibrary::SystemFolderPart(category), Qt::CaseInsensitive) == 0)
+            if (folderPart.compare(CBitmapLibrary::SystemFolderPart(category), Qt::CaseInsensitive)
+                == 0)
                 start = CategoryItem(category);
     }
     ui_->treeLibrary->setCurrentItem(start ? start : root_);
@@ -88,7 +92,8 @@ CDlgBitmapManager::CDlgBitmapManager(CProjectController& controller, const QStri
     updateButtons();
     // Larger than its least size the first time, to show more thumbnails.
     resize(760, 520);
-    RememberDialogPlace(this, controller_.App().settings, QStringLiteral("PlaceBitmapManager"), true);
+    RememberDialogPlace(this, controller_.App().settings, QStringLiteral("PlaceBitmapManager"),
+                        true);
     runFileDialog_ = [](QFileDialog& dialog) {
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
@@ -117,7 +122,8 @@ QString CDlgBitmapManager::message(const QString& english) const
     return ProjectMessages::Text(controller_, english);
 }
 
-QTreeWidgetItem* CDlgBitmapManager::addNode(QTreeWidgetItem* parent, const QString& english, int kind)
+QTreeWidgetItem* CDlgBitmapManager::addNode(QTreeWidgetItem* parent, const QString& english,
+                                            int kind)
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(ui_->treeLibrary);
     item->setText(0, text(english));
@@ -190,7 +196,8 @@ void CDlgBitmapManager::browse()
 {
     QFileDialog dialog(this, text(QStringLiteral("Add to project")).remove(QLatin1Char('&')));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({text(QStringLiteral("BitMap Flies(*.bmp)")), text(QStringLiteral("All Files (*.*)"))});
+    dialog.setNameFilters(
+        {text(QStringLiteral("BitMap Flies(*.bmp)")), text(QStringLiteral("All Files (*.*)"))});
     const QString current = ui_->editImportPath->text().trimmed();
     if (!current.isEmpty())
         dialog.selectFile(current);
@@ -205,21 +212,21 @@ void CDlgBitmapManager::addToProject()
     if (path.isEmpty())
         return;
     switch (controller_.ImportBitmap(path)) {
-    case CBitmapLibrary::ImportResult::Imported:
-        showUserBitmaps(QFileInfo(path).fileName());
-        break;
+    case CBitmapLibrary::ImportResult::Imported: showUserBitmaps(QFileInfo(path).fileName()); break;
     case CBitmapLibrary::ImportResult::NotABitmapFile:
-        ProjectMessages::Warning(controller_, message(QStringLiteral("Only .bmp files can be added to the project")));
+        ProjectMessages::Warning(
+            controller_, message(QStringLiteral("Only .bmp files can be added to the project")));
         break;
     case CBitmapLibrary::ImportResult::Unreadable:
         ProjectMessages::Warning(controller_, message(QStringLiteral("The file %1 can't be read"))
                                                   .arg(QDir::toNativeSeparators(path)));
         break;
     case CBitmapLibrary::ImportResult::Unwritable:
-        ProjectMessages::Warning(controller_,
-                                 message(QStringLiteral("The file %1 can't be written"))
-                                     .arg(QDir::toNativeSeparators(controller_.UserBitmapFolder()
-                                                                   + QLatin1Char('/') + QFileInfo(path).fileName())));
+        ProjectMessages::Warning(
+            controller_,
+            message(QStringLiteral("The file %1 can't be written"))
+                .arg(QDir::toNativeSeparators(controller_.UserBitmapFolder() + QLatin1Char('/')
+                                              + QFileInfo(path).fileName())));
         break;
     }
 }
@@ -235,13 +242,15 @@ void CDlgBitmapManager::deleteSelected()
     for (const QString& name : names)
         uses << std::as_const(controller_).BitmapUses(name);
     if (uses.isEmpty()) {
-        if (!ProjectMessages::AskBeforeDeleting(controller_, kDeleteQuestion, MessageButtons::OkCancel))
+        if (!ProjectMessages::AskBeforeDeleting(controller_, kDeleteQuestion,
+                                                MessageButtons::OkCancel))
             return;
     } else {
-        const QString question = message(QStringLiteral("These objects show the bitmap:")) + QLatin1Char('\n')
-                                 + uses.join(QLatin1Char('\n')) + QLatin1Char('\n') + message(kDeleteQuestion);
-        if (controller_.Messages().Ask(question, message(QStringLiteral("Warning")), MessageButtons::OkCancel,
-                                       MessageAnswer::Cancel)
+        const QString question = message(QStringLiteral("These objects show the bitmap:"))
+                                 + QLatin1Char('\n') + uses.join(QLatin1Char('\n'))
+                                 + QLatin1Char('\n') + message(kDeleteQuestion);
+        if (controller_.Messages().Ask(question, message(QStringLiteral("Warning")),
+                                       MessageButtons::OkCancel, MessageAnswer::Cancel)
             != MessageAnswer::Ok)
             return;
     }
@@ -285,7 +294,8 @@ void CDlgBitmapManager::exportOne()
     for (const QString& name : selectedFiles()) {
         QFileDialog dialog(this, text(QStringLiteral("Export One")).remove(QLatin1Char('&')));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({text(QStringLiteral("BitMap Flies(*.bmp)")), text(QStringLiteral("All Files (*.*)"))});
+        dialog.setNameFilters(
+            {text(QStringLiteral("BitMap Flies(*.bmp)")), text(QStringLiteral("All Files (*.*)"))});
         if (!exportFolder_.isEmpty())
             dialog.setDirectory(exportFolder_);
         dialog.selectFile(name);
@@ -313,9 +323,9 @@ void CDlgBitmapManager::accept()
         ProjectMessages::Warning(controller_, message(kPickPrompt));
         return;
     }
-    resultFolder_ = kind == NodeCategory
-        ? CBitmapLibrary::SystemFolderPart(ui_->treeLibrary->currentItem()->data(0, kCategoryRole).toString())
-        : QString();
+    resultFolder_ = kind == NodeCategory ? CBitmapLibrary::SystemFolderPart(
+                        ui_->treeLibrary->currentItem()->data(0, kCategoryRole).toString())
+                                         : QString();
     resultFile_ = files_->FileName(file.row());
     QDialog::accept();
 }
@@ -323,7 +333,8 @@ void CDlgBitmapManager::accept()
 bool CDlgBitmapManager::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui_->listBitmaps && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && ui_->buttonDelete->isEnabled()) {
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete
+        && ui_->buttonDelete->isEnabled()) {
         deleteSelected();
         return true;
     }

@@ -8,7 +8,9 @@ class CBitmapThumbnailModel;
 class CProjectController;
 class QFileDialog;
 class QTreeWidgetItem;
-namespace Ui { class CDlgBitmapManager; }
+namespace Ui {
+class CDlgBitmapManager;
+}
 
 // "BitMap Manager": browses the system library by category and the
 // project's own bitmaps as thumbnails, adds files to the project, deletes
@@ -21,8 +23,8 @@ class CDlgBitmapManager : public QDialog
 public:
     // Starts on the bitmap's category (or the project's bitmaps) with the
     // bitmap selected; without a file name it starts on the project's.
-    CDlgBitmapManager(CProjectController& controller, const QString& folderPart, const QString& fileName,
-                      QWidget* parent = nullptr);
+    CDlgBitmapManager(CProjectController& controller, const QString& folderPart,
+                      const QString& fileName, QWidget* parent = nullptr);
     ~CDlgBitmapManager() override;
 
     // Opens the manager; true with `folderPart` and `fileName` replaced when

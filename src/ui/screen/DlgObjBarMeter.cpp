@@ -11,9 +11,10 @@
 #include <QPushButton>
 
 CDlgObjBarMeter::CDlgObjBarMeter(CObjectBarMeter& object)
-    : CObjectPropertyForm(object), meter_(object), ui_(std::make_unique<Ui::CDlgObjBarMeter>())
-{
-}
+    : CObjectPropertyForm(object),
+      meter_(object),
+      ui_(std::make_unique<Ui::CDlgObjBarMeter>())
+{}
 
 CDlgObjBarMeter::~CDlgObjBarMeter() = default;
 
@@ -27,7 +28,6 @@ void CDlgObjBarMeter::Build(CPropertyFormDialog& dialog)
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);
     format_->Connect(&dialog, Controller());
-
 }
 
 void CDlgObjBarMeter::Load()
@@ -35,7 +35,8 @@ void CDlgObjBarMeter::Load()
     LoadName(*ui_->editName, meter_);
     ui_->fieldRegister->SetRef(meter_.reg);
     format_->Load(meter_);
-    QRadioButton* const directions[] = {ui_->radioUp, ui_->radioDown, ui_->radioRight, ui_->radioLeft};
+    QRadioButton* const directions[] = {ui_->radioUp, ui_->radioDown, ui_->radioRight,
+                                        ui_->radioLeft};
     directions[qBound(0, meter_.direction, 3)]->setChecked(true);
 }
 
@@ -49,10 +50,10 @@ void CDlgObjBarMeter::Store()
     StoreName(*ui_->editName, meter_);
     meter_.reg = ui_->fieldRegister->Ref();
     format_->Store(meter_);
-    meter_.direction = ui_->radioDown->isChecked() ? 1
-        : ui_->radioRight->isChecked()             ? 2
-        : ui_->radioLeft->isChecked()              ? 3
-                                                   : 0;
+    meter_.direction = ui_->radioDown->isChecked()    ? 1
+                       : ui_->radioRight->isChecked() ? 2
+                       : ui_->radioLeft->isChecked()  ? 3
+                                                      : 0;
 }
 
 QWidget* CDlgObjBarMeter::FirstField() const

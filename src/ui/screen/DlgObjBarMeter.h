@@ -5,7 +5,9 @@
 #include <memory>
 
 class CObjectBarMeter;
-namespace Ui { class CDlgObjBarMeter; }
+namespace Ui {
+class CDlgObjBarMeter;
+}
 
 // The bar meter's form: "Name:", "Register Number:" with the picker, the
 // value's format ("Register Count:", "Float", "Modle:", "Signed", "Point:"

@@ -37,9 +37,10 @@ const QString kRowRefused = QStringLiteral("Error OBJ-004: Row %d is invalid, pl
 }
 
 CDlgObjDynamicText::CDlgObjDynamicText(CObjectDynamicText& object)
-    : CObjectPropertyForm(object), text_(object), ui_(std::make_unique<Ui::CDlgObjDynamicText>())
-{
-}
+    : CObjectPropertyForm(object),
+      text_(object),
+      ui_(std::make_unique<Ui::CDlgObjDynamicText>())
+{}
 
 CDlgObjDynamicText::~CDlgObjDynamicText() = default;
 
@@ -78,7 +79,8 @@ void CDlgObjDynamicText::Load()
     ui_->checkInversion->setChecked(text_.inversion != 0);
     SetFont(text_.font);
     for (int value = 0; value < kValueCount; ++value)
-        ui_->tableTexts->item(value, 1)->setText(value < text_.texts.size() ? text_.texts[value] : QString());
+        ui_->tableTexts->item(value, 1)->setText(value < text_.texts.size() ? text_.texts[value]
+                                                                            : QString());
 }
 
 QString CDlgObjDynamicText::Content(int value) const
@@ -102,7 +104,8 @@ bool CDlgObjDynamicText::Check()
                     text = kRowRefused;
                 text.replace(QLatin1String("%d"), QString::number(firstEmpty + 1));
                 QString caption = ProjectMessages::Text(*c, QStringLiteral("Error"));
-                c->Messages().ShowError(text, caption.isEmpty() ? QStringLiteral("Error") : caption);
+                c->Messages().ShowError(text,
+                                        caption.isEmpty() ? QStringLiteral("Error") : caption);
             }
             ui_->tableTexts->setFocus(Qt::OtherFocusReason);
             ui_->tableTexts->setCurrentCell(firstEmpty, 1);

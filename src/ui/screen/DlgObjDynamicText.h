@@ -5,7 +5,9 @@
 #include <memory>
 
 class CObjectDynamicText;
-namespace Ui { class CDlgObjDynamicText; }
+namespace Ui {
+class CDlgObjDynamicText;
+}
 
 // The dynamic text's form: "Name:", "Register Number:" with the picker,
 // "Modle:", "Inversion", "Font" and the grid of the 254 values 0 to 253 with

@@ -11,9 +11,10 @@
 #include <QPushButton>
 
 CDlgObjIndicatorLight::CDlgObjIndicatorLight(CObjectIndicatorLight& object)
-    : CObjectPropertyForm(object), light_(object), ui_(std::make_unique<Ui::CDlgObjIndicatorLight>())
-{
-}
+    : CObjectPropertyForm(object),
+      light_(object),
+      ui_(std::make_unique<Ui::CDlgObjIndicatorLight>())
+{}
 
 CDlgObjIndicatorLight::~CDlgObjIndicatorLight() = default;
 

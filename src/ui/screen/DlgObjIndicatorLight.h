@@ -4,7 +4,9 @@
 #include <memory>
 
 class CObjectIndicatorLight;
-namespace Ui { class CDlgObjIndicatorLight; }
+namespace Ui {
+class CDlgObjIndicatorLight;
+}
 
 // The indicator light's form: "Name:", "Coil Number:" with the "Set
 // Register" picker (bit areas only), "Inversion", "Double" and the "Stytle"
@@ -24,7 +26,6 @@ protected:
     QWidget* FirstField() const override;
 
 private:
-
     CObjectIndicatorLight& light_;
     std::unique_ptr<Ui::CDlgObjIndicatorLight> ui_;
 };

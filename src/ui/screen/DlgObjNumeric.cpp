@@ -12,13 +12,15 @@
 #include <QPushButton>
 
 namespace {
-const QString kPointRefused = QStringLiteral("Error OBJ-005 : Point value must be less than digit value");
+const QString kPointRefused =
+    QStringLiteral("Error OBJ-005 : Point value must be less than digit value");
 }
 
 CDlgObjNumeric::CDlgObjNumeric(CObjectNumeric& object)
-    : CObjectPropertyForm(object), numeric_(object), ui_(std::make_unique<Ui::CDlgObjNumeric>())
-{
-}
+    : CObjectPropertyForm(object),
+      numeric_(object),
+      ui_(std::make_unique<Ui::CDlgObjNumeric>())
+{}
 
 CDlgObjNumeric::~CDlgObjNumeric() = default;
 
@@ -33,7 +35,6 @@ void CDlgObjNumeric::Build(CPropertyFormDialog& dialog)
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), false);
     format_->Connect(&dialog, Controller());
-
 }
 
 void CDlgObjNumeric::Load()

@@ -5,7 +5,9 @@
 #include <memory>
 
 class CObjectNumeric;
-namespace Ui { class CDlgObjNumeric; }
+namespace Ui {
+class CDlgObjNumeric;
+}
 
 // The numeric's form: "Name:", "Register Number:" with the picker, the
 // value's format ("Register Count:", "Float", "Modle:", "Signed"), "Digit:",

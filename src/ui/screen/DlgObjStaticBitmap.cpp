@@ -11,9 +11,10 @@
 #include <QPushButton>
 
 CDlgObjStaticBitmap::CDlgObjStaticBitmap(CObjectStaticBitmap& object)
-    : CObjectPropertyForm(object), bitmap_(object), ui_(std::make_unique<Ui::CDlgObjStaticBitmap>())
-{
-}
+    : CObjectPropertyForm(object),
+      bitmap_(object),
+      ui_(std::make_unique<Ui::CDlgObjStaticBitmap>())
+{}
 
 CDlgObjStaticBitmap::~CDlgObjStaticBitmap() = default;
 
@@ -34,7 +35,8 @@ void CDlgObjStaticBitmap::Build(CPropertyFormDialog& dialog)
     ui_->setupUi(&dialog);
     SetUpDialog(dialog, *ui_->buttonBox, IDD_DLG_OBJ_BITMAP);
     ui_->buttonPickBitmap->setAccessibleName(ui_->labelBitmap->text().remove(QLatin1Char('&')));
-    QObject::connect(ui_->buttonPickBitmap, &QPushButton::clicked, &dialog, [this] { PickBitmap(); });
+    QObject::connect(ui_->buttonPickBitmap, &QPushButton::clicked, &dialog,
+                     [this] { PickBitmap(); });
 }
 
 void CDlgObjStaticBitmap::PickBitmap()
@@ -66,7 +68,8 @@ void CDlgObjStaticBitmap::Store()
 {
     StoreName(*ui_->editName, bitmap_);
     SplitBitmapText(ui_->editBitmap->text(), bitmap_.folder, bitmap_.fileName);
-    bitmap_.scaling = (ui_->checkLockAspect->isChecked() ? 1 : 0) | (ui_->checkStretch->isChecked() ? 2 : 0);
+    bitmap_.scaling =
+        (ui_->checkLockAspect->isChecked() ? 1 : 0) | (ui_->checkStretch->isChecked() ? 2 : 0);
     bitmap_.blackInversion = ui_->checkBlackInversion->isChecked() ? 1 : 0;
 }
 

@@ -5,7 +5,9 @@
 #include <memory>
 
 class CObjectStaticBitmap;
-namespace Ui { class CDlgObjStaticBitmap; }
+namespace Ui {
+class CDlgObjStaticBitmap;
+}
 
 // The static bitmap's form: "Name:", "Bitmap:" (folder and file joined by
 // a backslash, or chosen with "..." in the bitmap manager), "Lock Aspect Ratio", "Stretch to Fit" and "Black color

@@ -16,9 +16,10 @@ constexpr int kStringLength = 24;
 }
 
 CDlgObjStaticText::CDlgObjStaticText(CObjectStaticText& object)
-    : CObjectPropertyForm(object), text_(object), ui_(std::make_unique<Ui::CDlgObjStaticText>())
-{
-}
+    : CObjectPropertyForm(object),
+      text_(object),
+      ui_(std::make_unique<Ui::CDlgObjStaticText>())
+{}
 
 CDlgObjStaticText::~CDlgObjStaticText() = default;
 

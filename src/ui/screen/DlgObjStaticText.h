@@ -5,7 +5,9 @@
 #include <memory>
 
 class CObjectStaticText;
-namespace Ui { class CDlgObjStaticText; }
+namespace Ui {
+class CDlgObjStaticText;
+}
 
 // The static text's form: "Name:", "String:", "Inversion" and "Font".
 class CDlgObjStaticText : public CObjectPropertyForm

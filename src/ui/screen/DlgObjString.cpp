@@ -16,9 +16,10 @@ const QString kStringCountRefused = QStringLiteral("Error OBJ-008 : The value is
 }
 
 CDlgObjString::CDlgObjString(CObjectString& object)
-    : CObjectPropertyForm(object), string_(object), ui_(std::make_unique<Ui::CDlgObjString>())
-{
-}
+    : CObjectPropertyForm(object),
+      string_(object),
+      ui_(std::make_unique<Ui::CDlgObjString>())
+{}
 
 CDlgObjString::~CDlgObjString() = default;
 

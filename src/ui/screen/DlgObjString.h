@@ -4,7 +4,9 @@
 #include <memory>
 
 class CObjectString;
-namespace Ui { class CDlgObjString; }
+namespace Ui {
+class CDlgObjString;
+}
 
 // The string's form: "Name:", "Register Number:" with the picker,
 // "Register Count:" (1 to 12), "String Count:" (1 to twice the count),

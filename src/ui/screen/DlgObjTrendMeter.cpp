@@ -16,9 +16,10 @@ const QString kDataPointRefused = QStringLiteral("Error OBJ-007 : Data Point is 
 }
 
 CDlgObjTrendMeter::CDlgObjTrendMeter(CObjectTrendMeter& object)
-    : CObjectPropertyForm(object), meter_(object), ui_(std::make_unique<Ui::CDlgObjTrendMeter>())
-{
-}
+    : CObjectPropertyForm(object),
+      meter_(object),
+      ui_(std::make_unique<Ui::CDlgObjTrendMeter>())
+{}
 
 CDlgObjTrendMeter::~CDlgObjTrendMeter() = default;
 
@@ -36,7 +37,6 @@ void CDlgObjTrendMeter::Build(CPropertyFormDialog& dialog)
 
     format_ = std::make_unique<CValueFormatFields>(ValueFormatWidgets::Of(*ui_), true);
     format_->Connect(&dialog, Controller());
-
 }
 
 void CDlgObjTrendMeter::Load()

@@ -5,7 +5,9 @@
 #include <memory>
 
 class CObjectTrendMeter;
-namespace Ui { class CDlgObjTrendMeter; }
+namespace Ui {
+class CDlgObjTrendMeter;
+}
 
 // The trend meter's form: "Name:", "Register Number:" with the picker, the
 // value's format ("Register Count:", "Float", "Modle:", "Signed", "Point:"

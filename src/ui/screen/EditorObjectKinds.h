@@ -12,8 +12,8 @@ class CObjectPainter;
 struct EditorObjectKind
 {
     ObjectKind code;
-    const char* menuText;  // the Object menu's built-in text, with its mnemonic
-    const char* statusTip; // the built-in status-bar prompt of its command
+    const char* menuText;          // the Object menu's built-in text, with its mnemonic
+    const char* statusTip;         // the built-in status-bar prompt of its command
     const CObjectPainter* painter; // preview, content size and icon
     ObjectUiHooks::FormFactory::result_type (*createForm)(CDiagramEntity& object);
     const char* formName;   // the property form's window ("CDlgObjStaticText")

@@ -18,7 +18,8 @@ QFont ToQFont(const FontSpec& font)
 FontSpec FromQFont(const QFont& qfont, FontSpec kept)
 {
     kept.SetFaceName(qfont.family());
-    const int pixels = qfont.pixelSize() > 0 ? qfont.pixelSize() : qRound(qfont.pointSizeF() * 96.0 / 72.0);
+    const int pixels =
+        qfont.pixelSize() > 0 ? qfont.pixelSize() : qRound(qfont.pointSizeF() * 96.0 / 72.0);
     kept.height = -qMax(1, pixels);
     kept.weight = int(qfont.weight());
     kept.italic = qfont.italic() ? 1 : 0;

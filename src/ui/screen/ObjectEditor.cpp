@@ -6,7 +6,8 @@
 #include "ui/document/ProjectController.h"
 
 CObjectEditor::CObjectEditor(CProjectController& controller, QWidget* parent)
-    : CDiagramEditor(parent), controller_(controller)
+    : CDiagramEditor(parent),
+      controller_(controller)
 {
     SetPaperSize(QSize(kPaperWidth, kPaperHeight));
     SetColours(QColor(0, 192, 0), QColor(192, 192, 192), QColor(192, 192, 192));

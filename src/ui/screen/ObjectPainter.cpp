@@ -58,8 +58,8 @@ QRect WindowRect(const CDiagramEntity& object, double zoom, QPoint scroll)
     return QRect(left, top, right - left, bottom - top);
 }
 
-void DrawScaled(QPainter& p, const CDiagramEntity& object, const ObjectPaintContext& ctx, QPoint scroll,
-                int label)
+void DrawScaled(QPainter& p, const CDiagramEntity& object, const ObjectPaintContext& ctx,
+                QPoint scroll, int label)
 {
     const QRect target = WindowRect(object, ctx.zoom, scroll);
     if (!target.isEmpty()) {
@@ -95,10 +95,9 @@ void DrawLabel(QPainter& p, int label, QPoint topLeft, double zoom)
     // one unit and a black outline (one unit a panel pixel at zoom 1):
     // legible at every zoom, where a 7-pixel font is not.
     static constexpr quint16 kDigits[10] = {
-        0b111'101'101'101'111, 0b010'110'010'010'111, 0b111'001'111'100'111,
-        0b111'001'111'001'111, 0b101'101'111'001'001, 0b111'100'111'001'111,
-        0b111'100'111'101'111, 0b111'001'010'010'010, 0b111'101'111'101'111,
-        0b111'101'111'001'111,
+        0b111'101'101'101'111, 0b010'110'010'010'111, 0b111'001'111'100'111, 0b111'001'111'001'111,
+        0b101'101'111'001'001, 0b111'100'111'001'111, 0b111'100'111'101'111, 0b111'001'010'010'010,
+        0b111'101'111'101'111, 0b111'101'111'001'111,
     };
     const QString text = QString::number(label);
     const int units = 4 * int(text.size()) + 3;

@@ -23,7 +23,8 @@ public:
     virtual void Draw(QPainter& p, const CDiagramEntity& object, const QRect& target,
                       const ObjectPaintContext& ctx) const = 0;
     // The size in paper pixels that the content needs.
-    virtual QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const = 0;
+    virtual QSize ContentSize(const CDiagramEntity& object,
+                              const ObjectPaintContext& ctx) const = 0;
     // The properties that decide the content size, as one text; a change of
     // it refits an object that cannot be resized. Empty for resizable kinds.
     virtual QString ContentFields(const CDiagramEntity&) const { return QString(); }
@@ -36,7 +37,8 @@ public:
     // Whether the preview depends on where the object lies, not only on its
     // size (a bitmap's centring follows the parity of its edges).
     virtual bool PreviewDependsOnPlace() const { return false; }
-    virtual QImage PanelPicture(const CDiagramEntity&, int /*w*/, int /*h*/, CPreviewPictures&) const
+    virtual QImage PanelPicture(const CDiagramEntity&, int /*w*/, int /*h*/,
+                                CPreviewPictures&) const
     {
         return QImage();
     }

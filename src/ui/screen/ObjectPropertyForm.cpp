@@ -125,13 +125,15 @@ void CObjectPropertyForm::StoreName(const QLineEdit& field, CDiagramEntity& obje
     object.SetName(field.text().left(kNameLength));
 }
 
-void CObjectPropertyForm::SetUpDialog(CPropertyFormDialog& dialog, QDialogButtonBox& buttons, int section)
+void CObjectPropertyForm::SetUpDialog(CPropertyFormDialog& dialog, QDialogButtonBox& buttons,
+                                      int section)
 {
     buttons.button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
     buttons.button(QDialogButtonBox::Cancel)->setProperty("controlId", 2);
     if (Controller()) {
         DialogTexts::Apply(&dialog, Controller()->App().settings, section);
-        RememberDialogPlace(&dialog, Controller()->App().settings, QStringLiteral("PlaceObjectProperty"));
+        RememberDialogPlace(&dialog, Controller()->App().settings,
+                            QStringLiteral("PlaceObjectProperty"));
     }
     QObject::connect(&buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(&buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

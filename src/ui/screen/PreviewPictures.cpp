@@ -21,9 +21,9 @@ constexpr int kMaxKept = 512;
 } // namespace
 
 CPreviewPictures::CPreviewPictures(QString programDir, QString projectFolder)
-    : programDir_(std::move(programDir)), projectFolder_(std::move(projectFolder))
-{
-}
+    : programDir_(std::move(programDir)),
+      projectFolder_(std::move(projectFolder))
+{}
 
 void CPreviewPictures::SetFolders(const QString& programDir, const QString& projectFolder)
 {
@@ -106,12 +106,8 @@ QImage CPreviewPictures::PanelPicture(const CDiagramEntity& object)
     const int h = side(qint64(r.bottom) - r.top);
     // The kind's fields and the rectangle decide the picture (the bitmap's
     // centring depends on the edges themselves).
-    const QString key = QStringLiteral("%1:%2,%3,%4,%5:")
-                            .arg(kind)
-                            .arg(r.left)
-                            .arg(r.top)
-                            .arg(w)
-                            .arg(h)
+    const QString key =
+        QStringLiteral("%1:%2,%3,%4,%5:").arg(kind).arg(r.left).arg(r.top).arg(w).arg(h)
         + object.WriteKindFields();
     auto it = panel_.constFind(key);
     if (it != panel_.cend())

@@ -11,5 +11,6 @@ public:
     void DrawIcon(QPainter& p) const override;
     bool HasPanelPicture() const override { return true; }
     bool PreviewDependsOnPlace() const override { return true; }
-    QImage PanelPicture(const CDiagramEntity& object, int w, int h, CPreviewPictures& pictures) const override;
+    QImage PanelPicture(const CDiagramEntity& object, int w, int h,
+                        CPreviewPictures& pictures) const override;
 };

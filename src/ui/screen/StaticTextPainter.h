@@ -10,5 +10,6 @@ public:
     QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const override;
     void DrawIcon(QPainter& p) const override;
     bool HasPanelPicture() const override { return true; }
-    QImage PanelPicture(const CDiagramEntity& object, int w, int h, CPreviewPictures& pictures) const override;
+    QImage PanelPicture(const CDiagramEntity& object, int w, int h,
+                        CPreviewPictures& pictures) const override;
 };

@@ -10,9 +10,12 @@
 
 #include <algorithm>
 
-CTessanView::CTessanView(CProjectController& controller, CScreenDocument* document, int screenNumber,
-                         QWidget* parent)
-    : QWidget(parent), controller_(controller), document_(document), screenNumber_(screenNumber)
+CTessanView::CTessanView(CProjectController& controller, CScreenDocument* document,
+                         int screenNumber, QWidget* parent)
+    : QWidget(parent),
+      controller_(controller),
+      document_(document),
+      screenNumber_(screenNumber)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -21,8 +24,8 @@ CTessanView::CTessanView(CProjectController& controller, CScreenDocument* docume
     setFocusProxy(editor_);
 
     const CTessanApp& app = controller.App();
-    pictures_ = std::make_unique<CPreviewPictures>(app.settings.Paths().programDir,
-                                                   app.ProjectFolder());
+    pictures_ =
+        std::make_unique<CPreviewPictures>(app.settings.Paths().programDir, app.ProjectFolder());
     editor_->SetPreviewPictures(pictures_.get());
     ApplyViewSettings(settings_);
     // The modified flag stays as it is: a screen reopened with unsaved edits
@@ -30,8 +33,10 @@ CTessanView::CTessanView(CProjectController& controller, CScreenDocument* docume
     editor_->SetDocument(document_);
     editor_->setEnabled(document_ != nullptr);
     if (document_) {
-        connect(document_, &CScreenDocument::historyChanged, this, &CTessanView::commandStateChanged);
-        connect(document_, &CScreenDocument::clipboardChanged, this, &CTessanView::commandStateChanged);
+        connect(document_, &CScreenDocument::historyChanged, this,
+                &CTessanView::commandStateChanged);
+        connect(document_, &CScreenDocument::clipboardChanged, this,
+                &CTessanView::commandStateChanged);
         connect(document_, &QObject::destroyed, this, &CTessanView::detach);
     }
     followProject();
@@ -59,13 +64,16 @@ CTessanView::CTessanView(CProjectController& controller, CScreenDocument* docume
         emit zoomChanged(zoom);
         emit commandStateChanged(); // the status bar shows the zoom in front
     });
-    connect(&controller_, &CProjectController::screenRenumbered, this, [this](int oldNumber, int newNumber) {
-        if (screenNumber_ == oldNumber)
-            screenNumber_ = newNumber;
-    });
-    connect(&controller_, &CProjectController::screenListChanged, this, &CTessanView::followProject);
+    connect(&controller_, &CProjectController::screenRenumbered, this,
+            [this](int oldNumber, int newNumber) {
+                if (screenNumber_ == oldNumber)
+                    screenNumber_ = newNumber;
+            });
+    connect(&controller_, &CProjectController::screenListChanged, this,
+            &CTessanView::followProject);
     connect(&controller_, &CProjectController::projectClosed, this, &CTessanView::detach);
-    connect(&controller_, &CProjectController::bitmapLibraryChanged, this, &CTessanView::RefreshPictures);
+    connect(&controller_, &CProjectController::bitmapLibraryChanged, this,
+            &CTessanView::RefreshPictures);
 }
 
 CTessanView::~CTessanView()
@@ -117,31 +125,76 @@ void CTessanView::ApplyViewSettings(const CViewSettings& settings)
     settings_.zoomPercent = qRound(editor_->Zoom() * 100);
 }
 
-void CTessanView::Undo() { editor_->Undo(); }
-void CTessanView::Redo() { editor_->Redo(); }
-void CTessanView::Cut() { editor_->Cut(); }
+void CTessanView::Undo()
+{
+    editor_->Undo();
+}
+void CTessanView::Redo()
+{
+    editor_->Redo();
+}
+void CTessanView::Cut()
+{
+    editor_->Cut();
+}
 void CTessanView::Copy()
 {
     editor_->Copy();
     emit commandStateChanged();
 }
-void CTessanView::Paste() { editor_->Paste(); }
-void CTessanView::SelectAll() { editor_->SelectAll(); }
-void CTessanView::Delete() { editor_->DeleteSelection(); }
+void CTessanView::Paste()
+{
+    editor_->Paste();
+}
+void CTessanView::SelectAll()
+{
+    editor_->SelectAll();
+}
+void CTessanView::Delete()
+{
+    editor_->DeleteSelection();
+}
 void CTessanView::InsertObject(int kind)
 {
     editor_->StartInsert(kind);
     editor_->setFocus();
 }
-void CTessanView::Duplicate() { editor_->Duplicate(); }
-void CTessanView::Properties() { editor_->ShowPropertiesOfSelection(); }
-void CTessanView::Group() { editor_->Group(); }
-void CTessanView::Ungroup() { editor_->Ungroup(); }
-void CTessanView::BringUp() { editor_->Up(); }
-void CTessanView::SendDown() { editor_->Down(); }
-void CTessanView::BringToFront() { editor_->ToFront(); }
-void CTessanView::SendToBack() { editor_->ToBack(); }
-void CTessanView::Align(ObjectAlignment::Mode mode) { editor_->Align(mode); }
+void CTessanView::Duplicate()
+{
+    editor_->Duplicate();
+}
+void CTessanView::Properties()
+{
+    editor_->ShowPropertiesOfSelection();
+}
+void CTessanView::Group()
+{
+    editor_->Group();
+}
+void CTessanView::Ungroup()
+{
+    editor_->Ungroup();
+}
+void CTessanView::BringUp()
+{
+    editor_->Up();
+}
+void CTessanView::SendDown()
+{
+    editor_->Down();
+}
+void CTessanView::BringToFront()
+{
+    editor_->ToFront();
+}
+void CTessanView::SendToBack()
+{
+    editor_->ToBack();
+}
+void CTessanView::Align(ObjectAlignment::Mode mode)
+{
+    editor_->Align(mode);
+}
 
 void CTessanView::RefreshPictures()
 {
@@ -149,9 +202,18 @@ void CTessanView::RefreshPictures()
     editor_->viewport()->update();
 }
 
-bool CTessanView::CanUndo() const { return editor_->CanUndo(); }
-bool CTessanView::CanRedo() const { return editor_->CanRedo(); }
-bool CTessanView::HasSelection() const { return editor_->HasSelection(); }
+bool CTessanView::CanUndo() const
+{
+    return editor_->CanUndo();
+}
+bool CTessanView::CanRedo() const
+{
+    return editor_->CanRedo();
+}
+bool CTessanView::HasSelection() const
+{
+    return editor_->HasSelection();
+}
 
 std::optional<RegisterRef> CTessanView::SelectedRegister() const
 {
@@ -163,10 +225,31 @@ std::optional<RegisterRef> CTessanView::SelectedRegister() const
         }
     return std::nullopt;
 }
-bool CTessanView::CanPaste() const { return editor_->CanPaste(); }
-bool CTessanView::CanGroup() const { return editor_->SelectionCount() >= 2; }
-bool CTessanView::CanAlign(ObjectAlignment::Mode mode) const { return editor_->CanAlign(mode); }
-bool CTessanView::IsReadyForEditing() const { return document_ && editor_->Document(); }
-int CTessanView::InsertKind() const { return editor_->InsertKind(); }
-double CTessanView::ZoomFactor() const { return editor_->Zoom(); }
-QRect CTessanView::SelectionRect() const { return editor_->SelectionRect(); }
+bool CTessanView::CanPaste() const
+{
+    return editor_->CanPaste();
+}
+bool CTessanView::CanGroup() const
+{
+    return editor_->SelectionCount() >= 2;
+}
+bool CTessanView::CanAlign(ObjectAlignment::Mode mode) const
+{
+    return editor_->CanAlign(mode);
+}
+bool CTessanView::IsReadyForEditing() const
+{
+    return document_ && editor_->Document();
+}
+int CTessanView::InsertKind() const
+{
+    return editor_->InsertKind();
+}
+double CTessanView::ZoomFactor() const
+{
+    return editor_->Zoom();
+}
+QRect CTessanView::SelectionRect() const
+{
+    return editor_->SelectionRect();
+}

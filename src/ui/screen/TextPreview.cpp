@@ -55,8 +55,8 @@ QFont ObjectFont(const FontSpec& font, double zoom)
 QFont UiFont(int pixels, double zoom, bool arialBelowOne)
 {
     PictureFont want;
-    want.face = arialBelowOne && zoom < 1.0 ? QStringLiteral("Arial")
-                                            : FontSpec::Default().faceName;
+    want.face =
+        arialBelowOne && zoom < 1.0 ? QStringLiteral("Arial") : FontSpec::Default().faceName;
     want.height = ScaledHeight(-pixels, zoom);
     return cachedFont(want);
 }

@@ -33,8 +33,9 @@ void CTrendMeterPainter::Draw(QPainter& p, const CDiagramEntity&, const QRect& t
                             QPoint(origin.x() + head, r.top() + head)}));
     // The horizontal axis with its arrow head at the right.
     p.drawLine(origin, QPoint(r.right(), origin.y()));
-    p.drawPolygon(QPolygon({QPoint(r.right(), origin.y()), QPoint(r.right() - head, origin.y() - head),
-                            QPoint(r.right() - head, origin.y() + head)}));
+    p.drawPolygon(
+        QPolygon({QPoint(r.right(), origin.y()), QPoint(r.right() - head, origin.y() - head),
+                  QPoint(r.right() - head, origin.y() + head)}));
     // The curve across ten equal divisions between the axes and the heads.
     const int x0 = origin.x() + 1;
     const int x1 = r.right() - head - 1;

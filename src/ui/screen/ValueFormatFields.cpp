@@ -14,7 +14,8 @@ const QString kMaximumRefused = QStringLiteral("Error OBJ-003 : Maximum value is
 } // namespace
 
 CValueFormatFields::CValueFormatFields(const ValueFormatWidgets& widgets, bool pointFollowsFloat)
-    : w_(widgets), pointFollowsFloat_(pointFollowsFloat)
+    : w_(widgets),
+      pointFollowsFloat_(pointFollowsFloat)
 {
     w_.count->SetMode(CColorEdit::ModeDecimal);
     w_.count->SetMaxLength(1);

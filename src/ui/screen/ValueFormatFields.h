@@ -29,8 +29,8 @@ struct ValueFormatWidgets
     template <class Form>
     static ValueFormatWidgets Of(const Form& ui)
     {
-        return {ui.editCount, ui.checkFloat, ui.labelModel, ui.radioDec, ui.radioHex,
-                ui.checkSigned, ui.labelPoint, ui.editPoint, ui.editMin, ui.editMax};
+        return {ui.editCount,   ui.checkFloat, ui.labelModel, ui.radioDec, ui.radioHex,
+                ui.checkSigned, ui.labelPoint, ui.editPoint,  ui.editMin,  ui.editMax};
     }
 };
 

@@ -22,7 +22,8 @@ const Binding kBindings[] = {
     {&Ui::DlgCommGeneral::requireCts, &YesNo, &CDeviceInfo::requireCts},
     {&Ui::DlgCommGeneral::controlRts, &YesNo, &CDeviceInfo::controlRts},
     {&Ui::DlgCommGeneral::checksumType, &ChecksumType, &CDeviceInfo::checksumType},
-    {&Ui::DlgCommGeneral::registersPerMessage, &RegistersPerMessage, &CDeviceInfo::registersPerMessage},
+    {&Ui::DlgCommGeneral::registersPerMessage, &RegistersPerMessage,
+     &CDeviceInfo::registersPerMessage},
     {&Ui::DlgCommGeneral::coilsPerMessage, &CoilsPerMessage, &CDeviceInfo::coilsPerMessage},
     {&Ui::DlgCommGeneral::linkSelector, &LinkSelector, &CDeviceInfo::linkSelector},
     {&Ui::DlgCommGeneral::wiring, &Wiring, &CDeviceInfo::wiring},
@@ -36,7 +37,8 @@ const Binding kBindings[] = {
 } // namespace
 
 CDlgCommGeneral::CDlgCommGeneral(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::DlgCommGeneral>())
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::DlgCommGeneral>())
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_COMM_GENERAL);

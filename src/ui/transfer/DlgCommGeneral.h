@@ -6,7 +6,9 @@
 #include <memory>
 
 class CAppSettings;
-namespace Ui { class DlgCommGeneral; }
+namespace Ui {
+class DlgCommGeneral;
+}
 
 // The Panel Manager's general communication page: the line settings that
 // all devices share.

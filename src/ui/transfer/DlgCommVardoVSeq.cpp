@@ -8,7 +8,8 @@
 using namespace CommChoices;
 
 CDlgCommVardoVSeq::CDlgCommVardoVSeq(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::DlgCommVardoVSeq>())
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::DlgCommVardoVSeq>())
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_COMM_VARDO_VSEQ);

@@ -6,7 +6,9 @@
 #include <memory>
 
 class CAppSettings;
-namespace Ui { class DlgCommVardoVSeq; }
+namespace Ui {
+class DlgCommVardoVSeq;
+}
 
 // The device page of the V-Sequence protocol: one device record's station
 // number and line settings. The body of the Panel Manager's device page and

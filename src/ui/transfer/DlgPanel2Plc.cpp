@@ -9,8 +9,12 @@
 CDlgPanel2Plc::CDlgPanel2Plc(const CAppSettings& settings, IMessageSink& messages,
                              const CProjectModel& model, const CPLCAndPanelAlternation& exchange,
                              QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DlgPanel2Plc>()), settings_(settings),
-      messages_(messages), model_(model), exchange_(exchange)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::DlgPanel2Plc>()),
+      settings_(settings),
+      messages_(messages),
+      model_(model),
+      exchange_(exchange)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PANEL2PLC);

@@ -8,7 +8,9 @@
 class CAppSettings;
 class CProjectModel;
 class IMessageSink;
-namespace Ui { class DlgPanel2Plc; }
+namespace Ui {
+class DlgPanel2Plc;
+}
 
 // Setup > PLC <-> Panel: the word where the panel writes its screen number
 // and the word from which it takes the "switch-to" screen (and, one word

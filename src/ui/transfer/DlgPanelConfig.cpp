@@ -6,20 +6,23 @@
 #include "ui/widgets/DialogTexts.h"
 
 CDlgPanelConfig::CDlgPanelConfig(const CAppSettings& settings, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::DlgPanelConfig>())
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::DlgPanelConfig>())
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PANEL_CONFIG);
     // The number's label is the check box that turns it on.
     ui_->logScreenNumber->setAccessibleName(ui_->logScreen->text().remove(QLatin1Char('&')));
     ChoiceBox::Fill(ui_->panelType, CommChoices::PanelType());
-    ChoiceBox::Fill(ui_->protectTime, CommChoices::ScreenProtectTime(), &settings, IDD_DLG_PANEL_CONFIG);
+    ChoiceBox::Fill(ui_->protectTime, CommChoices::ScreenProtectTime(), &settings,
+                    IDD_DLG_PANEL_CONFIG);
     ui_->logScreenNumber->SetLimits(1, 999, 3);
     ui_->logTimer->SetLimits(0, 60, 2);
     ui_->startScreen->SetLimits(1, 999, 3);
     ui_->protectScreenNumber->SetLimits(1, 999, 3);
     connect(ui_->logScreen, &QCheckBox::toggled, this, &CDlgPanelConfig::updateEnabling);
-    connect(ui_->protectTime, &QComboBox::currentIndexChanged, this, &CDlgPanelConfig::updateEnabling);
+    connect(ui_->protectTime, &QComboBox::currentIndexChanged, this,
+            &CDlgPanelConfig::updateEnabling);
     connect(ui_->protectScreen, &QRadioButton::toggled, this, &CDlgPanelConfig::updateEnabling);
 }
 

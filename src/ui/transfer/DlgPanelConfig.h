@@ -6,7 +6,9 @@
 #include <memory>
 
 class CAppSettings;
-namespace Ui { class DlgPanelConfig; }
+namespace Ui {
+class DlgPanelConfig;
+}
 
 // The Panel Manager's panel configuration page.
 class CDlgPanelConfig : public QWidget

@@ -20,7 +20,9 @@
 #include <utility>
 
 CDlgPanelInfo::CDlgPanelInfo(CProjectController& controller, const QString& port, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DlgPanelInfo>()), controller_(controller),
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::DlgPanelInfo>()),
+      controller_(controller),
       settings_(std::as_const(controller).App().settings)
 {
     ui_->setupUi(this);
@@ -37,7 +39,9 @@ CDlgPanelInfo::CDlgPanelInfo(CProjectController& controller, const QString& port
                                                    QFileDialog::DontConfirmOverwrite)
                     : QFileDialog::getOpenFileName(this, QString(), proposed, filter);
     };
-    connect(ui_->refresh, &QPushButton::clicked, this, [this] { QMetaObject::invokeMethod(this, &CDlgPanelInfo::Refresh, Qt::QueuedConnection); });
+    connect(ui_->refresh, &QPushButton::clicked, this, [this] {
+        QMetaObject::invokeMethod(this, &CDlgPanelInfo::Refresh, Qt::QueuedConnection);
+    });
     connect(ui_->cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->browse, &QPushButton::clicked, this, &CDlgPanelInfo::Browse);
     connect(ui_->transfer, &QPushButton::clicked, this, &CDlgPanelInfo::Transfer);
@@ -60,11 +64,13 @@ QString CDlgPanelInfo::FilePath() const
 
 QString CDlgPanelInfo::ShownValue(const QString& label) const
 {
-    const QList<QPair<QLabel*, QLabel*>> rows = {
-        {ui_->panelTypeLabel, ui_->panelType}, {ui_->firmwareLabel, ui_->firmware},
-        {ui_->totalLabel, ui_->total},         {ui_->usedLabel, ui_->used},
-        {ui_->freeLabel, ui_->free},           {ui_->protocolLabel, ui_->protocol},
-        {ui_->uploadStateLabel, ui_->uploadState}};
+    const QList<QPair<QLabel*, QLabel*>> rows = {{ui_->panelTypeLabel, ui_->panelType},
+                                                 {ui_->firmwareLabel, ui_->firmware},
+                                                 {ui_->totalLabel, ui_->total},
+                                                 {ui_->usedLabel, ui_->used},
+                                                 {ui_->freeLabel, ui_->free},
+                                                 {ui_->protocolLabel, ui_->protocol},
+                                                 {ui_->uploadStateLabel, ui_->uploadState}};
     for (const auto& row : rows)
         if (row.first->text() == label)
             return row.second->text();
@@ -75,8 +81,8 @@ void CDlgPanelInfo::setBackupEnabled(bool on)
 {
     for (QWidget* w : {static_cast<QWidget*>(ui_->download), static_cast<QWidget*>(ui_->upload),
                        static_cast<QWidget*>(ui_->transfer), static_cast<QWidget*>(ui_->browse),
-                       static_cast<QWidget*>(ui_->uploadState), static_cast<QWidget*>(ui_->backupGroup),
-                       static_cast<QWidget*>(ui_->path)})
+                       static_cast<QWidget*>(ui_->uploadState),
+                       static_cast<QWidget*>(ui_->backupGroup), static_cast<QWidget*>(ui_->path)})
         w->setEnabled(on);
     if (on)
         ui_->upload->setEnabled(info_.UploadEnabled());
@@ -124,10 +130,12 @@ void CDlgPanelInfo::Browse()
     const bool save = !DirectionIsDownload();
     QString proposed;
     if (save)
-        proposed = TransferOperations::DefaultBackupPath(projectFolder(), QDateTime::currentDateTime());
+        proposed =
+            TransferOperations::DefaultBackupPath(projectFolder(), QDateTime::currentDateTime());
     else
-        proposed = ui_->path->text().isEmpty() ? QDir(projectFolder()).filePath(QStringLiteral("*.rtfbak"))
-                                               : ui_->path->text();
+        proposed = ui_->path->text().isEmpty()
+                       ? QDir(projectFolder()).filePath(QStringLiteral("*.rtfbak"))
+                       : ui_->path->text();
     const QString chosen = chooseFile ? chooseFile(save, proposed) : QString();
     if (chosen.isEmpty())
         return;
@@ -136,7 +144,8 @@ void CDlgPanelInfo::Browse()
         const MessageAnswer answer = controller_.Messages().Ask(
             QDir::toNativeSeparators(path) + QLatin1Char('\n')
                 + settings_.LookupText(LS_MSG, QStringLiteral("already exists. Replace it?")),
-            settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo, MessageAnswer::No);
+            settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNo,
+            MessageAnswer::No);
         if (answer != MessageAnswer::Yes)
             return;
     }
@@ -155,7 +164,8 @@ void CDlgPanelInfo::Transfer()
     const QString port = PortList::Selected(ui_->port);
     CTransferRunner runner(this, settings_, controller_.Messages());
     if (DirectionIsDownload()) {
-        const TransferOperations::RestoreCheck check = TransferOperations::CheckRestore(path, port, info_.firmware);
+        const TransferOperations::RestoreCheck check =
+            TransferOperations::CheckRestore(path, port, info_.firmware);
         if (!check.error.isEmpty()) {
             warn(check.error);
             return;

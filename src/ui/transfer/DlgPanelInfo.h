@@ -8,7 +8,9 @@
 
 class CAppSettings;
 class CProjectController;
-namespace Ui { class DlgPanelInfo; }
+namespace Ui {
+class DlgPanelInfo;
+}
 
 // Panel > Panel Information: reads the panel's information block once
 // shortly after opening and on "Refresh", shows its values, and downloads

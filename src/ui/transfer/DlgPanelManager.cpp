@@ -39,8 +39,11 @@ public:
 
 CDlgPanelManager::CDlgPanelManager(const CAppSettings& settings, IMessageSink& messages,
                                    const CPanelManager& panel, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DlgPanelManager>()), settings_(settings),
-      messages_(messages), panel_(panel)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::DlgPanelManager>()),
+      settings_(settings),
+      messages_(messages),
+      panel_(panel)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PANEL_MANAGER);
@@ -61,8 +64,10 @@ CDlgPanelManager::CDlgPanelManager(const CAppSettings& settings, IMessageSink& m
     ui_->plc->setCurrentIndex(ui_->plc->findData(panel_.deviceInfo.protocolCode));
 
     ui_->tree->setItemDelegate(new CDeviceNameDelegate(ui_->tree));
-    auto* root = new QTreeWidgetItem(ui_->tree, {settings.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Panel"))});
-    new QTreeWidgetItem(root, {settings.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("COM Port1"))});
+    auto* root = new QTreeWidgetItem(
+        ui_->tree, {settings.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Panel"))});
+    new QTreeWidgetItem(root,
+                        {settings.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("COM Port1"))});
     rebuildDevices();
     ui_->tree->expandAll();
 
@@ -210,14 +215,17 @@ void CDlgPanelManager::DeleteDevice()
     const CSingleDeviceInfo& device = panel_.deviceInfo.devices[size_t(index)];
     const QString usedName = origin.isEmpty() ? device.name : origin;
     // A later device of the same name is the one its references name.
-    const bool referenced = device.name != usedName || ReferencedDevice(panel_.deviceInfo, usedName) == &device;
+    const bool referenced =
+        device.name != usedName || ReferencedDevice(panel_.deviceInfo, usedName) == &device;
     const QStringList uses = deviceUses && referenced ? deviceUses(usedName) : QStringList();
     if (!uses.isEmpty()) {
-        const QString question = settings_.LookupText(LS_MSG, QStringLiteral("The device %1 is used by:")).arg(usedName)
-                                 + QLatin1Char('\n') + uses.join(QLatin1Char('\n')) + QLatin1Char('\n')
-                                 + settings_.LookupText(LS_MSG, QStringLiteral("Delete it? Its references keep the device name."));
-        if (messages_.Ask(question, settings_.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::OkCancel,
-                          MessageAnswer::Cancel)
+        const QString question =
+            settings_.LookupText(LS_MSG, QStringLiteral("The device %1 is used by:")).arg(usedName)
+            + QLatin1Char('\n') + uses.join(QLatin1Char('\n')) + QLatin1Char('\n')
+            + settings_.LookupText(
+                LS_MSG, QStringLiteral("Delete it? Its references keep the device name."));
+        if (messages_.Ask(question, settings_.LookupText(LS_MSG, QStringLiteral("Warning")),
+                          MessageButtons::OkCancel, MessageAnswer::Cancel)
             != MessageAnswer::Ok)
             return;
     }
@@ -282,8 +290,10 @@ void CDlgPanelManager::contextMenu(const QPoint& at)
         return;
     ui_->tree->setCurrentItem(item);
     QMenu menu(this);
-    QAction* rename = menu.addAction(settings_.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Rename")));
-    QAction* remove = menu.addAction(settings_.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Delete")));
+    QAction* rename =
+        menu.addAction(settings_.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Rename")));
+    QAction* remove =
+        menu.addAction(settings_.LookupText(IDD_DLG_PANEL_MANAGER, QStringLiteral("Delete")));
     remove->setEnabled(DeviceList::CanDelete(panel_.deviceInfo));
     QAction* chosen = menu.exec(ui_->tree->viewport()->mapToGlobal(where));
     if (chosen == rename)

@@ -15,7 +15,9 @@ class CDlgCommVardoVSeq;
 class CDlgPanelConfig;
 class IMessageSink;
 class QTreeWidgetItem;
-namespace Ui { class DlgPanelManager; }
+namespace Ui {
+class DlgPanelManager;
+}
 
 // Setup > Panel Manager: a tree of the panel, its port and its devices,
 // with the page of the selected node beside it. It works on a copy of the
@@ -26,8 +28,8 @@ class CDlgPanelManager : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgPanelManager(const CAppSettings& settings, IMessageSink& messages, const CPanelManager& panel,
-                     QWidget* parent = nullptr);
+    CDlgPanelManager(const CAppSettings& settings, IMessageSink& messages,
+                     const CPanelManager& panel, QWidget* parent = nullptr);
     ~CDlgPanelManager() override;
 
     // The copy, as the pages have stored it.

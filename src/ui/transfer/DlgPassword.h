@@ -4,7 +4,9 @@
 #include <memory>
 
 class CAppSettings;
-namespace Ui { class DlgPassword; }
+namespace Ui {
+class DlgPassword;
+}
 
 // "Configure Password": the option password (mode 0), an upload password
 // (mode 1) or an upload password with the stored one offered (mode 2, with

@@ -11,8 +11,11 @@
 
 CDlgProgress::CDlgProgress(const CAppSettings& settings, IMessageSink& messages,
                            const QString& caption, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DlgProgress>()), settings_(settings),
-      messages_(messages), caption_(caption)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::DlgProgress>()),
+      settings_(settings),
+      messages_(messages),
+      caption_(caption)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_PROGRESS);
@@ -72,9 +75,10 @@ void CDlgProgress::askToStop()
     if (ended_ || asking_)
         return;
     asking_ = true;
-    const MessageAnswer answer = messages_.Ask(settings_.LookupText(LS_MSG, QStringLiteral("Stop the operation?")),
-                                               settings_.LookupText(LS_MSG, QStringLiteral("Warning")),
-                                               MessageButtons::OkCancel, MessageAnswer::Cancel);
+    const MessageAnswer answer =
+        messages_.Ask(settings_.LookupText(LS_MSG, QStringLiteral("Stop the operation?")),
+                      settings_.LookupText(LS_MSG, QStringLiteral("Warning")),
+                      MessageButtons::OkCancel, MessageAnswer::Cancel);
     asking_ = false;
     // The operation may have ended while the question was open.
     if (ended_ || (answer != MessageAnswer::Yes && answer != MessageAnswer::Ok))
@@ -90,6 +94,7 @@ void CDlgProgress::closeStopQuestion()
         return;
     const QString warning = settings_.LookupText(LS_MSG, QStringLiteral("Warning"));
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible() && box->windowTitle() == warning)
+        if (auto* box = qobject_cast<QMessageBox*>(w);
+            box && box->isVisible() && box->windowTitle() == warning)
             box->done(QMessageBox::Cancel);
 }

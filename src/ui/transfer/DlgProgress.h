@@ -5,7 +5,9 @@
 
 class CAppSettings;
 class IMessageSink;
-namespace Ui { class DlgProgress; }
+namespace Ui {
+class DlgProgress;
+}
 
 // The progress of a compilation or a transfer: a text line, a bar and
 // "Cancel". It follows the progress a job reports; 100 percent ends it with

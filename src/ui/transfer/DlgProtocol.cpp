@@ -11,7 +11,8 @@
 
 CDlgProtocol::CDlgProtocol(const CAppSettings& settings, const QString& plcType,
                            const CSingleDeviceInfo& device, QWidget* parent)
-    : QDialog(parent), device_(device)
+    : QDialog(parent),
+      device_(device)
 {
     QString caption = settings.LookupText(IDD_DLG_PROTOCOL_MANAGER, QStringLiteral("Title"));
     if (caption == QLatin1String("Title"))

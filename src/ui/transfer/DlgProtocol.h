@@ -14,8 +14,8 @@ class CDlgProtocol : public QDialog
 {
     Q_OBJECT
 public:
-    CDlgProtocol(const CAppSettings& settings, const QString& plcType, const CSingleDeviceInfo& device,
-                 QWidget* parent = nullptr);
+    CDlgProtocol(const CAppSettings& settings, const QString& plcType,
+                 const CSingleDeviceInfo& device, QWidget* parent = nullptr);
 
     CSingleDeviceInfo Result() const;
     CDlgCommVardoVSeq& Page() { return *page_; }

@@ -9,7 +9,8 @@
 
 CDlgTransfer::CDlgTransfer(const CAppSettings& settings, qsizetype imageSize,
                            const TransferChoice& choice, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DlgTransfer>())
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::DlgTransfer>())
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_TRANSFER);
@@ -31,7 +32,8 @@ CDlgTransfer::~CDlgTransfer() = default;
 
 QString CDlgTransfer::SizeText(qsizetype size)
 {
-    return size <= 1024 ? QStringLiteral("%1 Bytes").arg(size) : QStringLiteral("%1 KB").arg(size / 1024);
+    return size <= 1024 ? QStringLiteral("%1 Bytes").arg(size)
+                        : QStringLiteral("%1 KB").arg(size / 1024);
 }
 
 TransferChoice CDlgTransfer::Choice() const

@@ -6,7 +6,9 @@
 #include <memory>
 
 class CAppSettings;
-namespace Ui { class DlgTransfer; }
+namespace Ui {
+class DlgTransfer;
+}
 
 // The Transfer dialog of Project Transfer: port, Enable Update Runtime File
 // with the upload password, and the memory the image takes. "Transfer" is

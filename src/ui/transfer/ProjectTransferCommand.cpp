@@ -26,9 +26,9 @@ int CProjectTransferCommand::Run(QWidget* parent)
         return -1;
     const CAppSettings& s = settings();
     if (controller_.IsModified()) {
-        const MessageAnswer answer =
-            controller_.Messages().Ask(s.LookupText(LS_MSG, QStringLiteral("Project data has been modified, save it?")),
-                                       s.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNoCancel);
+        const MessageAnswer answer = controller_.Messages().Ask(
+            s.LookupText(LS_MSG, QStringLiteral("Project data has been modified, save it?")),
+            s.LookupText(LS_MSG, QStringLiteral("Warning")), MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::Yes || !controller_.SaveProject())
             return -1;
     }
@@ -61,7 +61,8 @@ bool CProjectTransferCommand::compile(QWidget* parent)
 {
     const CAppSettings& s = settings();
     return controller_.CompileProject([&](CCompileJob& job) {
-        CDlgProgress progress(s, controller_.Messages(), s.LookupText(LS_MSG, QStringLiteral("Compiler")), parent);
+        CDlgProgress progress(s, controller_.Messages(),
+                              s.LookupText(LS_MSG, QStringLiteral("Compiler")), parent);
         bool ended = false;
         bool completed = false;
         bool stopped = false;

@@ -15,7 +15,9 @@ void PanelManager(QWidget* parent, CProjectController& controller)
         return;
     const CTessanApp& app = controller.App();
     CDlgPanelManager dialog(app.settings, controller.Messages(), app.model.panelManager, parent);
-    dialog.deviceUses = [&controller](const QString& name) { return std::as_const(controller).DeviceUses(name); };
+    dialog.deviceUses = [&controller](const QString& name) {
+        return std::as_const(controller).DeviceUses(name);
+    };
     if (dialog.exec() == QDialog::Accepted)
         controller.RenameDevices(dialog.Result(), dialog.Renames());
 }
@@ -25,8 +27,8 @@ void ConfigurePassword(QWidget* parent, CProjectController& controller)
     if (!controller.HasProject())
         return;
     const CTessanApp& app = controller.App();
-    CDlgPassword dialog(app.settings, CDlgPassword::OptionPassword, app.model.plcAndPanel.optionPassword,
-                        parent);
+    CDlgPassword dialog(app.settings, CDlgPassword::OptionPassword,
+                        app.model.plcAndPanel.optionPassword, parent);
     if (dialog.exec() == QDialog::Accepted)
         controller.SetOptionPassword(dialog.Password());
 }
@@ -36,7 +38,8 @@ void PlcAndPanel(QWidget* parent, CProjectController& controller)
     if (!controller.HasProject())
         return;
     const CTessanApp& app = controller.App();
-    CDlgPanel2Plc dialog(app.settings, controller.Messages(), app.model, app.model.plcAndPanel, parent);
+    CDlgPanel2Plc dialog(app.settings, controller.Messages(), app.model, app.model.plcAndPanel,
+                         parent);
     if (dialog.exec() == QDialog::Accepted)
         controller.SetPlcAndPanel(dialog.Result());
 }
@@ -46,7 +49,8 @@ void PanelInformation(QWidget* parent, CProjectController& controller)
     if (!controller.HasProject())
         return;
     const CTessanApp& app = controller.App();
-    CDlgPanelInfo dialog(controller, app.settings.GetSettingString(QStringLiteral("COMPORT")), parent);
+    CDlgPanelInfo dialog(controller, app.settings.GetSettingString(QStringLiteral("COMPORT")),
+                         parent);
     dialog.exec();
 }
 

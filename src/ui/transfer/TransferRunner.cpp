@@ -9,7 +9,8 @@
 
 TransferOutcome CTransferRunner::Follow(CTransferJob& job, const TransferRequest& request)
 {
-    CDlgProgress progress(settings_, messages_, settings_.LookupText(LS_MSG, request.caption), parent_);
+    CDlgProgress progress(settings_, messages_, settings_.LookupText(LS_MSG, request.caption),
+                          parent_);
     TransferOutcome outcome;
     bool ended = false;
     bool stopped = false;

@@ -15,9 +15,10 @@ class CTransferRunner : public ITransferJobFollower
 {
 public:
     CTransferRunner(QWidget* parent, const CAppSettings& settings, IMessageSink& messages)
-        : parent_(parent), settings_(settings), messages_(messages)
-    {
-    }
+        : parent_(parent),
+          settings_(settings),
+          messages_(messages)
+    {}
     TransferOutcome Follow(CTransferJob& job, const TransferRequest& request) override;
 
 private:

@@ -187,8 +187,9 @@ void CColorEdit::SetText(const QString& text)
     switch (mode_) {
     case ModeDecimal:
     case ModeHex: {
-        const Parsed p = mode_ == ModeDecimal && signed_ ? ParseSigned(shown)
-                                                          : ParseUnsigned(shown, mode_ == ModeHex ? 16 : 10);
+        const Parsed p = mode_ == ModeDecimal && signed_
+                             ? ParseSigned(shown)
+                             : ParseUnsigned(shown, mode_ == ModeHex ? 16 : 10);
         if (!p.overflow && InRange(p.value))
             lastValid_ = p.value;
         break;
@@ -199,8 +200,7 @@ void CColorEdit::SetText(const QString& text)
             lastValidFloat_ = v;
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -221,21 +221,13 @@ QValidator::State CColorEdit::validate(QString& input, int&) const
         const bool digit = u >= '0' && u <= '9';
         bool ok = false;
         switch (mode_) {
-        case ModeOctal:
-            ok = u >= '0' && u <= '7';
-            break;
-        case ModeDecimal:
-            ok = digit || (signed_ && u == '-' && i == 0);
-            break;
-        case ModeHex:
-            ok = DigitValue(input[i]) >= 0;
-            break;
+        case ModeOctal: ok = u >= '0' && u <= '7'; break;
+        case ModeDecimal: ok = digit || (signed_ && u == '-' && i == 0); break;
+        case ModeHex: ok = DigitValue(input[i]) >= 0; break;
         case ModeFloat:
             ok = digit || u == '.' || u == '-' || u == '+' || u == 'e' || u == 'E';
             break;
-        case ModeText:
-            ok = true;
-            break;
+        case ModeText: ok = true; break;
         }
         if (!ok)
             return QValidator::Invalid;
@@ -264,7 +256,8 @@ void CColorEdit::ApplyChangeRules(const QString& previous, int caret)
     case ModeDecimal:
     case ModeHex: {
         const bool isSigned = mode_ == ModeDecimal && signed_;
-        const Parsed p = isSigned ? ParseSigned(text) : ParseUnsigned(text, mode_ == ModeHex ? 16 : 10);
+        const Parsed p =
+            isSigned ? ParseSigned(text) : ParseUnsigned(text, mode_ == ModeHex ? 16 : 10);
         if (p.overflow) {
             // The character just typed goes again.
             SetTextSilently(previous, qBound(0, caret - 1, int(previous.size())));
@@ -313,24 +306,18 @@ QString CColorEdit::FormatInteger(qint64 value) const
 bool CColorEdit::InRange(qint64 value) const
 {
     switch (rangeKind_) {
-    case RangeNone:
-        return true;
-    case RangeFloat:
-        return double(value) >= floatMinimum_ && double(value) <= floatMaximum_;
-    default:
-        return value >= minimum_ && value <= maximum_;
+    case RangeNone: return true;
+    case RangeFloat: return double(value) >= floatMinimum_ && double(value) <= floatMaximum_;
+    default: return value >= minimum_ && value <= maximum_;
     }
 }
 
 bool CColorEdit::InRange(double value) const
 {
     switch (rangeKind_) {
-    case RangeNone:
-        return true;
-    case RangeFloat:
-        return value >= floatMinimum_ && value <= floatMaximum_;
-    default:
-        return value >= double(minimum_) && value <= double(maximum_);
+    case RangeNone: return true;
+    case RangeFloat: return value >= floatMinimum_ && value <= floatMaximum_;
+    default: return value >= double(minimum_) && value <= double(maximum_);
     }
 }
 
@@ -357,8 +344,9 @@ void CColorEdit::stepBy(int steps)
     if (mode_ == ModeFloat) {
         current = text.isEmpty() ? qint64(lastValidFloat_) : qint64(ParseFloat(text));
     } else if (!text.isEmpty() && (mode_ == ModeDecimal || mode_ == ModeHex)) {
-        const Parsed p = mode_ == ModeDecimal && signed_ ? ParseSigned(text)
-                                                          : ParseUnsigned(text, mode_ == ModeHex ? 16 : 10);
+        const Parsed p = mode_ == ModeDecimal && signed_
+                             ? ParseSigned(text)
+                             : ParseUnsigned(text, mode_ == ModeHex ? 16 : 10);
         if (!p.overflow)
             current = p.value;
     } else if (!text.isEmpty() && mode_ == ModeOctal) {
@@ -366,7 +354,8 @@ void CColorEdit::stepBy(int steps)
     }
     const qint64 next = qBound(spinMinimum_, current + steps, spinMaximum_);
     const QString previous = shown_;
-    const QString shown = mode_ == ModeFloat ? QString::asprintf("%f", double(next)) : FormatInteger(next);
+    const QString shown =
+        mode_ == ModeFloat ? QString::asprintf("%f", double(next)) : FormatInteger(next);
     SetTextSilently(shown, int(shown.size()));
     ApplyChangeRules(previous, int(shown.size()));
     lineEdit()->selectAll();
@@ -387,7 +376,8 @@ void CColorEdit::focusOutEvent(QFocusEvent* event)
         int first = -1;
         for (int i = 0; i < text.size(); ++i) {
             const QChar c = text[i];
-            if ((c >= u'1' && c <= u'9') || (signed_ && c == u'-') || (mode_ == ModeHex && IsHexLetter(c))) {
+            if ((c >= u'1' && c <= u'9') || (signed_ && c == u'-')
+                || (mode_ == ModeHex && IsHexLetter(c))) {
                 first = i;
                 break;
             }

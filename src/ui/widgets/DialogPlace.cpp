@@ -5,7 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-void RestoreWindowPlace(QWidget* window, const CAppSettings& settings, const QString& key, bool withSize)
+void RestoreWindowPlace(QWidget* window, const CAppSettings& settings, const QString& key,
+                        bool withSize)
 {
     const QStringList parts = settings.GetSettingString(key).split(QLatin1Char(','));
     // "x,y" or "x,y,width,height"; anything else is no place.
@@ -19,7 +20,9 @@ void RestoreWindowPlace(QWidget* window, const CAppSettings& settings, const QSt
         }
     }
     if (withSize && numbers.size() == 4 && numbers[2] > 0 && numbers[3] > 0)
-        window->resize(QSize(numbers[2], numbers[3]).expandedTo(window->minimumSizeHint()).boundedTo(QSize(8000, 8000)));
+        window->resize(QSize(numbers[2], numbers[3])
+                           .expandedTo(window->minimumSizeHint())
+                           .boundedTo(QSize(8000, 8000)));
     if (numbers.size() >= 2) {
         const QPoint at(numbers[0], numbers[1]);
         if (QGuiApplication::screenAt(at + QPoint(20, 20)))
@@ -27,7 +30,8 @@ void RestoreWindowPlace(QWidget* window, const CAppSettings& settings, const QSt
     }
 }
 
-void SaveWindowPlace(const QWidget* window, const CAppSettings& settings, const QString& key, bool withSize)
+void SaveWindowPlace(const QWidget* window, const CAppSettings& settings, const QString& key,
+                     bool withSize)
 {
     const QPoint at = window->pos();
     QString value = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
@@ -36,7 +40,8 @@ void SaveWindowPlace(const QWidget* window, const CAppSettings& settings, const 
     settings.WriteSetting(key, value);
 }
 
-void RememberDialogPlace(QDialog* dialog, const CAppSettings& settings, const QString& key, bool withSize)
+void RememberDialogPlace(QDialog* dialog, const CAppSettings& settings, const QString& key,
+                         bool withSize)
 {
     RestoreWindowPlace(dialog, settings, key, withSize);
     const CAppSettings* store = &settings;

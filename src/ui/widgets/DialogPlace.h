@@ -15,5 +15,7 @@ void RememberDialogPlace(QDialog* dialog, const CAppSettings& settings, const QS
 // The same for a window that is no dialog: its place (and size) read from and
 // written to the settings file's key, by the window itself when it opens and
 // closes.
-void RestoreWindowPlace(QWidget* window, const CAppSettings& settings, const QString& key, bool withSize = true);
-void SaveWindowPlace(const QWidget* window, const CAppSettings& settings, const QString& key, bool withSize = true);
+void RestoreWindowPlace(QWidget* window, const CAppSettings& settings, const QString& key,
+                        bool withSize = true);
+void SaveWindowPlace(const QWidget* window, const CAppSettings& settings, const QString& key,
+                     bool withSize = true);

@@ -30,9 +30,8 @@ void Apply(QWidget* window, const CAppSettings& settings, int section)
             button->setText(text);
         else if (auto* group = qobject_cast<QGroupBox*>(child))
             group->setTitle(text);
-        else if (auto* tabs = qobject_cast<QTabWidget*>(child->parentWidget()
-                                                             ? child->parentWidget()->parentWidget()
-                                                             : nullptr)) {
+        else if (auto* tabs = qobject_cast<QTabWidget*>(
+                     child->parentWidget() ? child->parentWidget()->parentWidget() : nullptr)) {
             const int index = tabs->indexOf(child);
             if (index >= 0)
                 tabs->setTabText(index, text);

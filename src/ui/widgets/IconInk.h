@@ -19,6 +19,7 @@ inline const QColor kGreen(60, 150, 80);
 // A round-capped stroke.
 QPen Pen(const QColor& c, double w = 1.5);
 // Text centred in `r`, `px` pixels high.
-void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& c, int px, bool bold = true);
+void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& c, int px,
+            bool bold = true);
 
 } // namespace IconInk

@@ -55,8 +55,9 @@ void CRangeSpinBox::stepBy(int steps)
     const int lowest = rules_.Minimum();
     const int highest = rules_.Maximum();
     const int from = value();
-    const int to = from < lowest || from > highest ? qBound(lowest, from, highest)
-                                                   : qBound(lowest, from + steps * singleStep(), highest);
+    const int to = from < lowest || from > highest
+                       ? qBound(lowest, from, highest)
+                       : qBound(lowest, from + steps * singleStep(), highest);
     rules_.Release();
     setValue(to);
     rules_.SetLastInRange(to);

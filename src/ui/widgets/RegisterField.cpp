@@ -7,7 +7,9 @@
 #include <QPushButton>
 
 CRegisterField::CRegisterField(QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(this)), pick_(new QPushButton(QStringLiteral("..."), this))
+    : QWidget(parent),
+      edit_(new QLineEdit(this)),
+      pick_(new QPushButton(QStringLiteral("..."), this))
 {
     edit_->setObjectName(QStringLiteral("editReference"));
     edit_->setReadOnly(true);

@@ -15,8 +15,12 @@
 CDlgRegister::CDlgRegister(const CAppSettings& settings, IMessageSink& messages,
                            const CProjectModel& model, const RegisterRef& current, int kind,
                            QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::RegisterPicker>()), settings_(settings),
-      messages_(messages), model_(model), result_(current)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::RegisterPicker>()),
+      settings_(settings),
+      messages_(messages),
+      model_(model),
+      result_(current)
 {
     ui_->setupUi(this);
     DialogTexts::Apply(this, settings, IDD_DLG_REG);
@@ -68,10 +72,11 @@ void CDlgRegister::areaChanged()
     ui_->bit->setVisible(bits);
     ui_->bitLabel->setVisible(bits);
     const int radix = radixOfArea();
-    const QString digits = radix == 1 ? QStringLiteral("[0-7]{1,8}")
+    const QString digits = radix == 1   ? QStringLiteral("[0-7]{1,8}")
                            : radix == 3 ? QStringLiteral("[0-9A-Fa-f]{1,8}")
                                         : QStringLiteral("[0-9]{1,9}");
-    ui_->number->setValidator(new QRegularExpressionValidator(QRegularExpression(digits), ui_->number));
+    ui_->number->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(digits), ui_->number));
 }
 
 void CDlgRegister::accept()

@@ -8,7 +8,9 @@
 class CAppSettings;
 class CProjectModel;
 class IMessageSink;
-namespace Ui { class RegisterPicker; }
+namespace Ui {
+class RegisterPicker;
+}
 
 // "Set Register": picks a register or coil of the kind a field needs — the
 // device, an area of that kind, the bit when the area names bits of words,
