@@ -8,23 +8,6 @@ namespace ObjectAlignment {
 
 namespace {
 
-// Moves the object so that it lies inside the paper where it can.
-void keepInside(CDiagramEntity& o, QSize paper)
-{
-    const PaperRect r = o.GetRect().Normalized();
-    int dx = 0, dy = 0;
-    if (r.right > paper.width())
-        dx = paper.width() - r.right;
-    if (r.left + dx < 0)
-        dx = -r.left;
-    if (r.bottom > paper.height())
-        dy = paper.height() - r.bottom;
-    if (r.top + dy < 0)
-        dy = -r.top;
-    if (dx || dy)
-        o.MoveBy(dx, dy);
-}
-
 void moveTo(CDiagramEntity& o, int left, int top)
 {
     const PaperRect r = o.GetRect().Normalized();
@@ -69,6 +52,22 @@ void distribute(std::vector<CDiagramEntity*>& objects, bool horizontal)
 }
 
 } // namespace
+
+void KeepInside(CDiagramEntity& o, QSize paper)
+{
+    const PaperRect r = o.GetRect().Normalized();
+    int dx = 0, dy = 0;
+    if (r.right > paper.width())
+        dx = paper.width() - r.right;
+    if (r.left + dx < 0)
+        dx = -r.left;
+    if (r.bottom > paper.height())
+        dy = paper.height() - r.bottom;
+    if (r.top + dy < 0)
+        dy = -r.top;
+    if (dx || dy)
+        o.MoveBy(dx, dy);
+}
 
 int MinimumSelection(Mode mode)
 {
@@ -122,7 +121,7 @@ bool Apply(CDiagramEntityContainer& container, Mode mode, QSize paper)
         }
     }
     for (CDiagramEntity* o : selected)
-        keepInside(*o, paper);
+        KeepInside(*o, paper);
     container.SetModified(true);
     return true;
 }

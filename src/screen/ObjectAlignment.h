@@ -1,6 +1,7 @@
 #pragma once
 #include <QSize>
 
+class CDiagramEntity;
 class CDiagramEntityContainer;
 
 // Lines up the selected objects of a screen. Edges and centres line up on
@@ -28,5 +29,8 @@ int MinimumSelection(Mode mode);
 // when fewer objects than the mode needs are selected. The caller takes the
 // undo snapshot.
 bool Apply(CDiagramEntityContainer& container, Mode mode, QSize paper);
+
+// Moves the object so that it lies inside the paper where it can.
+void KeepInside(CDiagramEntity& object, QSize paper);
 
 } // namespace ObjectAlignment

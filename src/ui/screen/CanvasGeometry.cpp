@@ -1,6 +1,7 @@
 #include "CanvasGeometry.h"
 #include "ObjectPainter.h"
 #include "screen/DiagramEntityContainer.h"
+#include "screen/ObjectAlignment.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,18 +77,6 @@ void CanvasGeometry::ClampShift(const CDiagramEntityContainer& objects, double* 
 
 void CanvasGeometry::KeepInside(CDiagramEntity& o) const
 {
-    if (!keepInside)
-        return;
-    const PaperRect r = o.GetRect().Normalized();
-    int dx = 0, dy = 0;
-    if (r.right > paper.width())
-        dx = paper.width() - r.right;
-    if (r.left + dx < 0)
-        dx = -r.left;
-    if (r.bottom > paper.height())
-        dy = paper.height() - r.bottom;
-    if (r.top + dy < 0)
-        dy = -r.top;
-    if (dx || dy)
-        o.MoveBy(dx, dy);
+    if (keepInside)
+        ObjectAlignment::KeepInside(o, paper);
 }
