@@ -42,6 +42,7 @@ constexpr std::array kPages = {
     PageOfWindow{"CDlgZoom", "zoom.html"},
     PageOfWindow{"CDlgAbout", "about.html"},
     PageOfWindow{"CSimulatorWindow", "simulator.html"},
+    PageOfWindow{"QPrintPreviewDialog", "report.html"},         // the project report's preview
     PageOfWindow{"DockCrossReference", "cross-reference.html"}, // the pane floating on its own
 };
 
