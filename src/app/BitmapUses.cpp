@@ -2,16 +2,14 @@
 #include "ProjectScreenObjects.h"
 #include "project/ScreenObject.h"
 #include "screen/DiagramEntityContainer.h"
-#include "screen/ObjectStaticBitmap.h"
 
 QStringList ProjectBitmapUses(const CProjectScreenObjects& screens, const QString& fileName)
 {
     QStringList uses;
     screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
         for (const CDiagramEntity* object : objects.Objects()) {
-            const auto* bitmap = dynamic_cast<const CObjectStaticBitmap*>(object);
-            if (bitmap && bitmap->folder.isEmpty()
-                && bitmap->fileName.compare(fileName, Qt::CaseInsensitive) == 0)
+            const QString shown = object->ProjectBitmapFile();
+            if (!shown.isEmpty() && shown.compare(fileName, Qt::CaseInsensitive) == 0)
                 uses << QStringLiteral("[%1] '%2'").arg(screens.Title(screen), object->GetName());
         }
     });

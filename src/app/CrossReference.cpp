@@ -6,7 +6,6 @@
 #include "project/ProtocolTables.h"
 #include "project/RegisterNumberRule.h"
 #include "screen/DiagramEntityContainer.h"
-#include "screen/ObjectStaticBitmap.h"
 
 #include <QHash>
 
@@ -86,9 +85,8 @@ QSet<QString> CCrossReference::collectUses(const CProjectModel& model,
     screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
         int index = 0;
         for (const CDiagramEntity* object : objects.Objects()) {
-            if (const auto* bitmap = dynamic_cast<const CObjectStaticBitmap*>(object);
-                bitmap && bitmap->folder.isEmpty())
-                shown.insert(bitmap->fileName.toLower());
+            if (const QString file = object->ProjectBitmapFile(); !file.isEmpty())
+                shown.insert(file.toLower());
             for (const RegisterRef* ref : ObjectRegisters(*object)) {
                 CrossReferenceUse use;
                 use.kind = UseKind::Object;

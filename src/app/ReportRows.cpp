@@ -3,6 +3,7 @@
 #include "ObjectRegisters.h"
 #include "project/FunKeyParams.h"
 #include "screen/DiagramEntity.h"
+#include "screen/ObjectFactory.h"
 #include "screen/ObjectDynamicText.h"
 #include "screen/ObjectIndicatorLight.h"
 #include "screen/ObjectString.h"
@@ -30,14 +31,11 @@ QString formatName(ValueFormat format, const CReportTexts& t)
     return QString();
 }
 
+// The value fields of the kinds that show a value in a format (meters,
+// numeric); none for the others.
 const RegisterValueProperties* valueProperties(const CDiagramEntity& object)
 {
-    switch (object.Kind()) {
-    case OBJ_BAR_METER:
-    case OBJ_TREND_METER:
-    case OBJ_NUMERIC: return dynamic_cast<const RegisterValueProperties*>(&object);
-    default: return nullptr;
-    }
+    return dynamic_cast<const RegisterValueProperties*>(&object);
 }
 
 QString registerText(const CDiagramEntity& object)
@@ -50,10 +48,8 @@ QString registerText(const CDiagramEntity& object)
 
 QString KindName(int kind, const CReportTexts& t)
 {
-    static const char* const names[] = {"Static Text", "Dynamic Text", "Static Bitmap",
-                                        "Bar Meter",   "Trend Meter",  "Indicator Light",
-                                        "Numeric",     "String"};
-    return kind >= 0 && kind < 8 ? t(names[kind]) : QString();
+    const QString name = ObjectKindName(kind);
+    return name.isEmpty() ? QString() : t.Text(name);
 }
 
 QStringList Object(const CDiagramEntity& object, const CReportTexts& t)

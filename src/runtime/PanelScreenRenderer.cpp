@@ -57,17 +57,13 @@ void CPanelScreenRenderer::Draw(const RuntimeScreen& screen, CPanelFrame& frame)
 void CPanelScreenRenderer::DrawObject(const RuntimeObject& o, int objectIndex,
                                       CPanelPainter& painter) const
 {
-    switch (o.kind) {
-    case RK_STATIC_TEXT:
-    case RK_STATIC_BITMAP: picture(o, o.pictureOffset, painter); break;
-    case RK_DYNAMIC_TEXT: dynamicText(o, painter); break;
-    case RK_BAR_METER: barMeter(o, painter); break;
-    case RK_TREND_METER: trendMeter(o, objectIndex, painter); break;
-    case RK_INDICATOR_LIGHT: light(o, painter); break;
-    case RK_NUMERIC: numeric(o, painter); break;
-    case RK_STRING: string(o, painter); break;
-    default: break;
-    }
+    if (const RuntimeObjectKindEntry* kind = RuntimeObjectKindOf(o.kind); kind && kind->draw)
+        (this->*kind->draw)(o, objectIndex, painter);
+}
+
+void CPanelScreenRenderer::DrawPicture(const RuntimeObject& o, int, CPanelPainter& painter) const
+{
+    picture(o, o.pictureOffset, painter);
 }
 
 void CPanelScreenRenderer::picture(const RuntimeObject& o, std::uint32_t offset,
@@ -92,7 +88,8 @@ int CPanelScreenRenderer::DynamicTextEntry(const RuntimeObject& o) const
     return entry >= 0 && entry < o.entries ? entry : -1;
 }
 
-void CPanelScreenRenderer::dynamicText(const RuntimeObject& o, CPanelPainter& painter) const
+void CPanelScreenRenderer::DrawDynamicText(const RuntimeObject& o, int,
+                                           CPanelPainter& painter) const
 {
     const int entry = DynamicTextEntry(o);
     if (entry < 0) {
@@ -109,7 +106,7 @@ double CPanelScreenRenderer::BarShare(const RuntimeObject& o) const
                  CPanelValue(o.maximum, f));
 }
 
-void CPanelScreenRenderer::barMeter(const RuntimeObject& o, CPanelPainter& painter) const
+void CPanelScreenRenderer::DrawBarMeter(const RuntimeObject& o, int, CPanelPainter& painter) const
 {
     painter.FillRect(o.x, o.y, o.w, o.h, false);
     const int left = o.x, top = o.y, right = o.x + o.w - 1, bottom = o.y + o.h - 1;
@@ -158,8 +155,8 @@ void CPanelScreenRenderer::barMeter(const RuntimeObject& o, CPanelPainter& paint
     }
 }
 
-void CPanelScreenRenderer::trendMeter(const RuntimeObject& o, int objectIndex,
-                                      CPanelPainter& painter) const
+void CPanelScreenRenderer::DrawTrendMeter(const RuntimeObject& o, int objectIndex,
+                                          CPanelPainter& painter) const
 {
     painter.FillRect(o.x, o.y, o.w, o.h, false);
     const int top = o.y, right = o.x + o.w - 1, bottom = o.y + o.h - 1;
@@ -209,7 +206,7 @@ bool CPanelScreenRenderer::LightLit(const RuntimeObject& o) const
     return memory_.Coil(o.reg) != o.LightInverted();
 }
 
-void CPanelScreenRenderer::light(const RuntimeObject& o, CPanelPainter& painter) const
+void CPanelScreenRenderer::DrawLight(const RuntimeObject& o, int, CPanelPainter& painter) const
 {
     const int size = o.LightDouble() ? 32 : 16;
     const bool lit = LightLit(o);
@@ -224,7 +221,7 @@ void CPanelScreenRenderer::light(const RuntimeObject& o, CPanelPainter& painter)
     }
 }
 
-void CPanelScreenRenderer::numeric(const RuntimeObject& o, CPanelPainter& painter) const
+void CPanelScreenRenderer::DrawNumeric(const RuntimeObject& o, int, CPanelPainter& painter) const
 {
     const CPanelNumericField field(o);
     const QString text = field.Text(CPanelValue::Read(memory_, o.reg, NumericFormat(o)));
@@ -254,7 +251,7 @@ QString CPanelScreenRenderer::StringText(const RuntimeObject& o) const
     return text;
 }
 
-void CPanelScreenRenderer::string(const RuntimeObject& o, CPanelPainter& painter) const
+void CPanelScreenRenderer::DrawString(const RuntimeObject& o, int, CPanelPainter& painter) const
 {
     const int scale = o.StringDouble() ? 2 : 1;
     const int w = painter.Text(o.x, o.y, StringText(o), scale);

@@ -32,14 +32,18 @@ public:
     // A light is lit (drawn filled) when its coil is on, or off when inverted.
     bool LightLit(const RuntimeObject& o) const;
 
+    // One kind's drawing each, as the table of record kinds names them
+    // (the object, its place in the screen, the painter).
+    void DrawPicture(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
+    void DrawDynamicText(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
+    void DrawBarMeter(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
+    void DrawTrendMeter(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
+    void DrawLight(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
+    void DrawNumeric(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
+    void DrawString(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
+
 private:
     void picture(const RuntimeObject& o, std::uint32_t offset, CPanelPainter& painter) const;
-    void dynamicText(const RuntimeObject& o, CPanelPainter& painter) const;
-    void barMeter(const RuntimeObject& o, CPanelPainter& painter) const;
-    void trendMeter(const RuntimeObject& o, int objectIndex, CPanelPainter& painter) const;
-    void light(const RuntimeObject& o, CPanelPainter& painter) const;
-    void numeric(const RuntimeObject& o, CPanelPainter& painter) const;
-    void string(const RuntimeObject& o, CPanelPainter& painter) const;
 
     const RuntimeImage& image_;
     const CPanelMemory& memory_;

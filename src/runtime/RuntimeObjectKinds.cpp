@@ -1,8 +1,9 @@
 // The panel's table of record kinds: the image reader takes each record's
 // length and field layout from here, the reference table how the record uses
-// its register; the screen renderer draws by these codes.
+// its register, the screen renderer how to draw it.
 #include "RuntimeObjectKinds.h"
 #include "ImageCursor.h"
+#include "PanelScreenRenderer.h"
 
 #include <algorithm>
 #include <array>
@@ -106,19 +107,22 @@ using Use = RuntimeRegisterUse;
 // A bar meter's fields come to 19 bytes: kind, device, x, y, w, h, address
 // (2), register count, flags A and B, maximum (4), minimum (4).
 constexpr std::array kKinds = {
-    RuntimeObjectKindEntry{RK_STATIC_TEXT, "Static Text", 8, &PictureFields, Use::None, nullptr},
+    RuntimeObjectKindEntry{RK_STATIC_TEXT, "Static Text", 8, &PictureFields, Use::None, nullptr,
+                           &CPanelScreenRenderer::DrawPicture},
     RuntimeObjectKindEntry{RK_DYNAMIC_TEXT, "Dynamic Text", 13, &DynamicTextFields, Use::Selector,
-                           &SelectorFormat},
-    RuntimeObjectKindEntry{RK_STATIC_BITMAP, "Static Bitmap", 8, &PictureFields, Use::None,
-                           nullptr},
+                           &SelectorFormat, &CPanelScreenRenderer::DrawDynamicText},
+    RuntimeObjectKindEntry{RK_STATIC_BITMAP, "Static Bitmap", 8, &PictureFields, Use::None, nullptr,
+                           &CPanelScreenRenderer::DrawPicture},
     RuntimeObjectKindEntry{RK_BAR_METER, "Bar Meter", 19, &BarMeterFields, Use::Value,
-                           &BarMeterFormat},
+                           &BarMeterFormat, &CPanelScreenRenderer::DrawBarMeter},
     RuntimeObjectKindEntry{RK_TREND_METER, "Trend Meter", 20, &TrendMeterFields, Use::Value,
-                           &TrendMeterFormat},
+                           &TrendMeterFormat, &CPanelScreenRenderer::DrawTrendMeter},
     RuntimeObjectKindEntry{RK_INDICATOR_LIGHT, "Indicator Light", 7, &IndicatorLightFields,
-                           Use::Coil, nullptr},
-    RuntimeObjectKindEntry{RK_NUMERIC, "Numeric", 17, &NumericFields, Use::Value, &NumericFormat},
-    RuntimeObjectKindEntry{RK_STRING, "String", 8, &StringFields, Use::Text, nullptr},
+                           Use::Coil, nullptr, &CPanelScreenRenderer::DrawLight},
+    RuntimeObjectKindEntry{RK_NUMERIC, "Numeric", 17, &NumericFields, Use::Value, &NumericFormat,
+                           &CPanelScreenRenderer::DrawNumeric},
+    RuntimeObjectKindEntry{RK_STRING, "String", 8, &StringFields, Use::Text, nullptr,
+                           &CPanelScreenRenderer::DrawString},
 };
 
 constexpr bool RowsInCodeOrder()

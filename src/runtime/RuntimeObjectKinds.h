@@ -21,6 +21,8 @@ enum RuntimeObjectKind : std::uint8_t {
 };
 
 class CImageCursor;
+class CPanelPainter;
+class CPanelScreenRenderer;
 
 // How an object uses its register.
 enum class RuntimeRegisterUse {
@@ -43,6 +45,9 @@ struct RuntimeObjectKindEntry
     RuntimeRegisterUse registerUse;
     // The value's format (Selector and Value); null for the others.
     RuntimeValueFormat (*format)(const RuntimeObject& o);
+    // How the screen renderer draws it.
+    void (CPanelScreenRenderer::*draw)(const RuntimeObject& o, int objectIndex,
+                                       CPanelPainter& painter) const;
 };
 
 // Every kind, in the order of their codes (the row of a code is its index).

@@ -48,6 +48,8 @@ public:
     virtual int RegisterWords() const { return 1; }
     // Whether its reference names a coil rather than a register.
     virtual bool RefersToCoil() const { return false; }
+    // The file of the project's own bitmaps that it shows; empty for none.
+    virtual QString ProjectBitmapFile() const { return {}; }
 
     virtual void Clear();
     virtual std::unique_ptr<CDiagramEntity> Clone() const;

@@ -18,6 +18,7 @@ class CObjectStaticBitmap : public CDiagramEntity, public StaticBitmapProperties
 public:
     CObjectStaticBitmap();
     int Kind() const override { return OBJ_STATIC_BITMAP; }
+    QString ProjectBitmapFile() const override { return folder.isEmpty() ? fileName : QString(); }
     std::unique_ptr<CDiagramEntity> Clone() const override;
     bool ReadKindFields(QStringView fields, bool legacyRangeMode) override;
     QString WriteKindFields() const override;
