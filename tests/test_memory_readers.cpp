@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 using TestSupport::ReadFile;
@@ -110,6 +111,13 @@ void TestMemoryReaders::bitmapBytesDecodeAsTheFile()
     tall[24] = char(0x00);
     tall[25] = char(0x00);
     QVERIFY(BitmapFile::Decode(tall).isNull());
+    // Pixels said to start past the end, behind a header of no known size:
+    // none, and no warning of a seek outside the bytes.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("seek")));
+    const QByteArray farPixels =
+        QByteArray::fromHex("424d9e2200000500000000ffff9e20005b25f70217000100180000"
+                            "3e004d");
+    QVERIFY(BitmapFile::Decode(farPixels).isNull());
 }
 
 void TestMemoryReaders::backupBytesCheckAsTheFile()

@@ -68,6 +68,34 @@ private slots:
         QCOMPARE(ReadFile(noBom), after);
     }
 
+    void profileWriteKeepsTheBytesOfCodePage936Files()
+    {
+        // A stray byte makes the file code page 936; the lines a write does
+        // not touch keep their bytes, the stray one included.
+        const QByteArray gbk = "[MSG]\r\nWarning=\xBE\xAF\xB8\xE6\r\nOdd=a\xFF"
+                               "b\r\n";
+        const QByteArray written = CProfileFile::WithValue(gbk, "MSG", "Error", "E");
+        QCOMPARE(written, gbk + "Error=E\r\n");
+        QCOMPARE(CProfileFile::ReadStringFromBytes(written, "MSG", "Warning"),
+                 QString::fromUtf8("警告"));
+
+        // The stray byte was what made it code page 936: with it replaced the
+        // bytes would read as UTF-8, and "[\xE4\xB8\xAD]" as a section of its
+        // own. What was meant is written in a way that reads back so.
+        const QByteArray flips = "[App]\r\nZoom=\xFF\r\n[\xE4\xB8\xAD]\r\nK=v\r\n";
+        QCOMPARE(CProfileFile::ReadStringFromBytes(flips, "App", "K"), QString("v"));
+        const QByteArray after = CProfileFile::WithValue(flips, "App", "Zoom", "150");
+        QCOMPARE(CProfileFile::ReadStringFromBytes(after, "App", "Zoom"), QString("150"));
+        QCOMPARE(CProfileFile::ReadStringFromBytes(after, "App", "K"), QString("v"));
+
+        // A section line whose closing bracket the code page takes as the
+        // second byte of a character is no section, before and after.
+        const QByteArray eaten = "[App]\r\nCg\n\n\r\n[e\xFF\xEF\xBB\xBF]";
+        const QByteArray zoom = CProfileFile::WithValue(eaten, "App", "Zoom", "150");
+        QCOMPARE(CProfileFile::ReadStringFromBytes(zoom, "App", "Zoom"), QString("150"));
+        QVERIFY(zoom.contains("[e\xFF\xEF\xBB\xBF]\r\n"));
+    }
+
     void settingsFileAndLanguageFiles()
     {
         CTestProgramFolder folder;

@@ -16,7 +16,36 @@ struct LoadedFile
     Encoding encoding = Encoding::Utf8;
     QString eol = QStringLiteral("\r\n");
     QStringList lines;
+    // The bytes of each line of an 8-bit file, so that a write leaves the
+    // lines it does not touch exactly as they were; a null entry is a line
+    // to encode anew. Empty for UTF-16 files.
+    QList<QByteArray> raw;
 };
+
+bool isEightBit(Encoding enc)
+{
+    return enc == Encoding::Utf8 || enc == Encoding::Utf8Bom || enc == Encoding::Cp936;
+}
+
+// The lines of 8-bit bytes as the decoded text splits them: at each line
+// feed, a carriage return before it going with it.
+QList<QByteArray> rawLines(QByteArrayView body)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= body.size(); ++i) {
+        if (i < body.size() && body[i] != '\n')
+            continue;
+        QByteArrayView line = body.sliced(start, i - start);
+        if (i < body.size() && line.endsWith('\r'))
+            line.chop(1);
+        lines.append(line.toByteArray());
+        start = i + 1;
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
 
 bool looksLikeUtf16Le(const QByteArray& bytes)
 {
@@ -60,6 +89,11 @@ LoadedFile decode(const QByteArray& bytes)
     // A final line break leaves one empty element that is no line of the file.
     if (!f.lines.isEmpty() && f.lines.last().isEmpty())
         f.lines.removeLast();
+    if (isEightBit(f.encoding)) {
+        f.raw = rawLines(QByteArrayView(bytes).sliced(f.encoding == Encoding::Utf8Bom ? 3 : 0));
+        if (f.raw.size() != f.lines.size())
+            f.raw.clear(); // lines the decoder ran together: all encoded anew
+    }
     return f;
 }
 
@@ -261,29 +295,63 @@ QByteArray withValue(LoadedFile& f, const QString& section, const QString& key,
     qsizetype begin, end;
     findSection(f.lines, section, &begin, &end);
     const QString line = key + QLatin1Char('=') + value;
+    QList<QByteArray>& raw = f.raw;
+    const bool keepBytes = !raw.isEmpty();
     if (begin < 0) {
         f.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
         f.lines.append(line);
+        if (keepBytes)
+            raw.append({QByteArray(), QByteArray()});
     } else {
         qsizetype at = findKey(f.lines, begin, end, key, nullptr);
         if (at >= 0) {
             f.lines[at] = line;
+            if (keepBytes)
+                raw[at] = QByteArray();
         } else {
             // After the section's last non-blank line.
             qsizetype insertAt = end;
             while (insertAt > begin && f.lines[insertAt - 1].trimmed().isEmpty())
                 --insertAt;
             f.lines.insert(insertAt, line);
+            if (keepBytes)
+                raw.insert(insertAt, QByteArray());
         }
     }
-    QString text = f.lines.join(f.eol) + f.eol;
-    // An 8-bit file holds no NUL characters; written back, the zero bytes of
-    // damaged lines would make the next read take the file for UTF-16 and
-    // lose every value in it, the one just written included. They become
-    // replacement characters, which no key or section name matches either.
-    if (f.encoding == Encoding::Utf8 || f.encoding == Encoding::Cp936)
-        text.replace(QChar(0), QChar(QChar::ReplacementCharacter));
-    return encode(text, f.encoding);
+
+    // The bytes must read back as the lines meant: a file taken for code
+    // page 936 because of a stray byte, say, may read as UTF-8 once that
+    // byte is gone, and split into other sections. The first way that
+    // reads back is written.
+    auto readsBack = [](const QByteArray& bytes, const QStringList& lines) {
+        return decode(bytes).lines == lines;
+    };
+    // Each untouched line as its bytes stood.
+    if (keepBytes) {
+        const QByteArray eol = f.eol.toLatin1();
+        const Encoding lineEncoding =
+            f.encoding == Encoding::Cp936 ? Encoding::Cp936 : Encoding::Utf8;
+        QByteArray bytes = f.encoding == Encoding::Utf8Bom ? "\xEF\xBB\xBF" : "";
+        for (qsizetype i = 0; i < f.lines.size(); ++i)
+            bytes += (raw[i].isNull() ? encode(f.lines[i], lineEncoding) : raw[i]) + eol;
+        if (readsBack(bytes, f.lines))
+            return bytes;
+    }
+    // The whole text encoded anew. An 8-bit file holds no NUL characters;
+    // written back, the zero bytes of damaged lines would make the next read
+    // take the file for UTF-16 and lose every value in it, the one just
+    // written included. They become replacement characters, which no key or
+    // section name matches either.
+    QStringList lines = f.lines;
+    if (isEightBit(f.encoding))
+        for (QString& l : lines)
+            l.replace(QChar(0), QChar(QChar::ReplacementCharacter));
+    const QString text = lines.join(f.eol) + f.eol;
+    const QByteArray bytes = encode(text, f.encoding);
+    if (readsBack(bytes, lines))
+        return bytes;
+    // Last, UTF-8 with its byte-order mark, which reads back as written.
+    return encode(text, Encoding::Utf8Bom);
 }
 
 } // namespace

@@ -52,6 +52,10 @@ bool CutShort(const QByteArray& b)
     if (b.size() < 30 || !b.startsWith("BM"))
         return false; // for the reader to refuse
     const qint64 pixelsAt = le(b, 10, 4);
+    // Pixels that would start at or past the end: no picture, whatever the
+    // rows are made of (and no seek past the end of the bytes).
+    if (pixelsAt >= qint64(b.size()))
+        return true;
     const quint32 headerSize = le(b, 14, 4);
     qint64 width = 0, height = 0, bits = 0, compression = 0;
     if (headerSize == 12) {
