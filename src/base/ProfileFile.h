@@ -9,7 +9,10 @@
 // other line of the file stays as it was. Nothing is cached: each call reads the
 // file anew. UTF-8 and UTF-16LE (with or without byte-order mark) are read; a
 // file that is neither valid UTF-8 nor UTF-16 is taken as code page 936 text.
-// A file is written back in the encoding it was read in; new files are UTF-8.
+// A file is written back in the encoding it was read in, the untouched lines
+// byte for byte; new files are UTF-8. Should those bytes read back otherwise
+// than meant (a code page 936 file that would read as UTF-8 once a stray byte
+// is replaced), the file is written as UTF-8 with a byte-order mark instead.
 class CProfileFile
 {
 public:
