@@ -16,10 +16,7 @@ struct LoadedFile
     Encoding encoding = Encoding::Utf8;
     QString eol = QStringLiteral("\r\n");
     QStringList lines;
-    // The bytes of each line of an 8-bit file, so that a write leaves the
-    // lines it does not touch exactly as they were; a null entry is a line
-    // to encode anew. Empty for UTF-16 files.
-    QList<QByteArray> raw;
+    QByteArray bytes; // as read
 };
 
 bool isEightBit(Encoding enc)
@@ -33,14 +30,15 @@ QList<QByteArray> rawLines(QByteArrayView body)
 {
     QList<QByteArray> lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= body.size(); ++i) {
-        if (i < body.size() && body[i] != '\n')
-            continue;
-        QByteArrayView line = body.sliced(start, i - start);
-        if (i < body.size() && line.endsWith('\r'))
+    while (start <= body.size()) {
+        qsizetype end = body.indexOf('\n', start);
+        QByteArrayView line = body.sliced(start, (end < 0 ? body.size() : end) - start);
+        if (end >= 0 && line.endsWith('\r'))
             line.chop(1);
         lines.append(line.toByteArray());
-        start = i + 1;
+        if (end < 0)
+            break;
+        start = end + 1;
     }
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -89,11 +87,7 @@ LoadedFile decode(const QByteArray& bytes)
     // A final line break leaves one empty element that is no line of the file.
     if (!f.lines.isEmpty() && f.lines.last().isEmpty())
         f.lines.removeLast();
-    if (isEightBit(f.encoding)) {
-        f.raw = rawLines(QByteArrayView(bytes).sliced(f.encoding == Encoding::Utf8Bom ? 3 : 0));
-        if (f.raw.size() != f.lines.size())
-            f.raw.clear(); // lines the decoder ran together: all encoded anew
-    }
+    f.bytes = bytes;
     return f;
 }
 
@@ -295,7 +289,14 @@ QByteArray withValue(LoadedFile& f, const QString& section, const QString& key,
     qsizetype begin, end;
     findSection(f.lines, section, &begin, &end);
     const QString line = key + QLatin1Char('=') + value;
-    QList<QByteArray>& raw = f.raw;
+    // The bytes of each line of an 8-bit file, so that a write leaves the
+    // lines it does not touch exactly as they were; a null entry is a line
+    // to encode anew.
+    QList<QByteArray> raw;
+    if (isEightBit(f.encoding))
+        raw = rawLines(QByteArrayView(f.bytes).sliced(f.encoding == Encoding::Utf8Bom ? 3 : 0));
+    if (raw.size() != f.lines.size())
+        raw.clear(); // lines the decoder ran together: all encoded anew
     const bool keepBytes = !raw.isEmpty();
     if (begin < 0) {
         f.lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
@@ -329,12 +330,26 @@ QByteArray withValue(LoadedFile& f, const QString& section, const QString& key,
     // Each untouched line as its bytes stood.
     if (keepBytes) {
         const QByteArray eol = f.eol.toLatin1();
-        const Encoding lineEncoding =
-            f.encoding == Encoding::Cp936 ? Encoding::Cp936 : Encoding::Utf8;
+        const bool cp936 = f.encoding == Encoding::Cp936;
         QByteArray bytes = f.encoding == Encoding::Utf8Bom ? "\xEF\xBB\xBF" : "";
-        for (qsizetype i = 0; i < f.lines.size(); ++i)
-            bytes += (raw[i].isNull() ? encode(f.lines[i], lineEncoding) : raw[i]) + eol;
-        if (readsBack(bytes, f.lines))
+        bool encodable = true;
+        for (qsizetype i = 0; i < f.lines.size(); ++i) {
+            if (raw[i].isNull()) {
+                const QByteArray line =
+                    encode(f.lines[i], cp936 ? Encoding::Cp936 : Encoding::Utf8);
+                encodable = encodable && (!cp936 || TextCodec936::Decode(line) == f.lines[i]);
+                bytes += line;
+            } else {
+                bytes += raw[i];
+            }
+            bytes += eol;
+        }
+        // Kept lines of UTF-8 and new lines in it read as before unless zero
+        // bytes make the file pass for UTF-16; a code page 936 file reads so
+        // while it is not valid UTF-8.
+        const bool mayReadOtherwise =
+            bytes.contains('\0') || (cp936 && QByteArrayView(bytes).isValidUtf8());
+        if (encodable && (!mayReadOtherwise || readsBack(bytes, f.lines)))
             return bytes;
     }
     // The whole text encoded anew. An 8-bit file holds no NUL characters;
