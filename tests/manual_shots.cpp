@@ -173,16 +173,26 @@ void ShootForm(CMainWindow& w, CProjectController& c, int screen, int index, con
     });
     view->Editor()->setFocus();
     QTest::keyClick(view->Editor(), Qt::Key_Return, Qt::ControlModifier);
+    // The one form the key opened. What is done inside it runs the event
+    // loop, where windows listed before may be deleted: the list is not
+    // walked past it.
+    CPropertyFormDialog* form = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* form = qobject_cast<CPropertyFormDialog*>(top);
-        if (!form || !form->isVisible())
-            continue;
-        form->adjustSize();
-        Save(form, name);
-        if (inside)
-            inside(form);
-        form->reject();
+        auto* candidate = qobject_cast<CPropertyFormDialog*>(top);
+        if (candidate && candidate->isVisible()) {
+            form = candidate;
+            break;
+        }
     }
+    if (!form)
+        return;
+    form->adjustSize();
+    Save(form, name);
+    QPointer<CPropertyFormDialog> guard(form);
+    if (inside)
+        inside(form);
+    if (guard)
+        guard->reject();
 }
 
 } // namespace

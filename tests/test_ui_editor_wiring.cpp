@@ -90,6 +90,36 @@ private slots:
         c.RequestOpenScreen(7);
         QVERIFY(w.ScreenWindow(7));
     }
+
+    void closingTheProjectWithScreenWindowsOpen()
+    {
+        // Each screen's window in front once: while the project's documents
+        // go one after the other, the enabling asks the window in front about
+        // its selection, and its screen must still be there to answer.
+        for (int front : {1, 2}) {
+            CTestProgramFolder f;
+            CProjectController c(f.App());
+            CMainWindow w(c);
+            CEditorCommands commands(w, c);
+            w.show();
+            QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+            QVERIFY(c.NewScreen(2, "Two"));
+            for (int screen : {1, 2}) {
+                c.RequestOpenScreen(screen);
+                c.ScreenDocument(screen)->Edit([&](CDiagramEntityContainer& o) {
+                    for (int i = 0; i < 40; ++i)
+                        o.Add(CreateObjectOfKind(OBJ_NUMERIC, &f.App().model));
+                });
+                w.Execute(CommandId::SelectAll);
+            }
+            w.ScreenWindow(front)->setFocus();
+            c.RequestOpenScreen(front);
+            QVERIFY(activeView(w)->HasSelection());
+            c.CloseProject();
+            QVERIFY(!activeView(w) || !activeView(w)->HasSelection());
+            QVERIFY(!w.CurrentState().hasSelection);
+        }
+    }
 };
 
 QTEST_MAIN(TestUiEditorWiring)

@@ -156,8 +156,11 @@ void CProjectController::CloseProject()
 {
     if (!hasProject_)
         return;
-    CProjectStorage(app_).CloseProject();
+    // The documents go first, while their screens are still there: each
+    // one's windows let go of it, and what they ask in the meantime (the
+    // window in front's selection, say) reads screens that still exist.
     documents_.clear();
+    CProjectStorage(app_).CloseProject();
     screens_.CloseAll();
     hasProject_ = false;
     SetCurrentScreen(0);
