@@ -8,6 +8,7 @@
 #include "app/CrossReferenceTable.h"
 #include "app/LoadedScreenDocuments.h"
 #include "app/ProjectScreenObjects.h"
+#include "app/ScreenFileCache.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -32,6 +33,23 @@ void BM_XrefStressProjectFromFiles(benchmark::State& state)
     report(state, xref);
 }
 BENCHMARK(BM_XrefStressProjectFromFiles)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The editor's pane on a project of which no screen is open: the screen
+// files parsed on its first build and kept while their bytes stay the same.
+void BM_XrefStressProjectKeptFiles(benchmark::State& state)
+{
+    CBenchProject project;
+    project.AddStressScreens(999);
+    CScreenFileCache files;
+    CCrossReference xref;
+    xref.Build(project.App().model, CProjectScreenObjects(project.App(), {}, &files));
+    for (auto _ : state) {
+        xref.Build(project.App().model, CProjectScreenObjects(project.App(), {}, &files));
+        benchmark::DoNotOptimize(xref.Uses().size());
+    }
+    report(state, xref);
+}
+BENCHMARK(BM_XrefStressProjectKeptFiles)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_XrefStressProjectLoaded(benchmark::State& state)
 {

@@ -7,6 +7,7 @@
 #include "app/CrossReference.h"
 #include "app/CrossReferenceTable.h"
 #include "app/ProjectScreenObjects.h"
+#include "app/ScreenFileCache.h"
 #include "project/ProjectModel.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectDynamicText.h"
@@ -19,6 +20,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -277,6 +279,39 @@ private slots:
                  QByteArray("device,area,address,use,place,finding\n"
                             "DEV001,M,0,object,#1 Screen 1 'L' (Indicator Light),\n"
                             "DEV001,R,100,object,#1 Screen 1 'N' (Numeric),\n"));
+    }
+
+    void keptScreenFilesFollowTheirBytes()
+    {
+        // The pane's way: screen files parsed through a cache that lives
+        // from one build to the next gives what parsing each anew gives,
+        // before and after a file changes under it.
+        CXrefProject p;
+        CScreenFileCache files;
+        auto build = [&p, &files] {
+            CProjectScreenObjects screens(
+                p.App(),
+                [&p](int number) -> const CDiagramEntityContainer* {
+                    return number == 2 ? &p.edited : nullptr;
+                },
+                &files);
+            CCrossReference xref;
+            xref.Build(p.App().model, screens);
+            return RowTexts(xref, false);
+        };
+        const QStringList fresh = RowTexts(p.Build(), false);
+        QCOMPARE(build(), fresh);
+        QCOMPARE(build(), fresh);
+
+        p.WriteScreenFile(1, Make(Numeric("ONLY", "DEV001", 0777, 1)));
+        const QStringList changed = build();
+        QCOMPARE(changed, RowTexts(p.Build(), false));
+        QVERIFY(changed.join('\n').contains("'ONLY'"));
+        QVERIFY(!changed.join('\n').contains("'N32'"));
+        // A file that is gone takes its uses with it.
+        QVERIFY(QFile::remove(
+            CProjectScreenObjects(p.App(), {}).FilePath(*p.App().model.FindScreen(1))));
+        QVERIFY(!build().join('\n').contains("'ONLY'"));
     }
 
     void usesOfOneRegister()

@@ -1,4 +1,5 @@
 #include "ProjectScreenObjects.h"
+#include "ScreenFileCache.h"
 #include "TessanApp.h"
 #include "base/CoreLimits.h"
 #include "base/SafePath.h"
@@ -7,9 +8,11 @@
 
 #include <QFileInfo>
 
-CProjectScreenObjects::CProjectScreenObjects(const CTessanApp& app, LoadedScreens loaded)
+CProjectScreenObjects::CProjectScreenObjects(const CTessanApp& app, LoadedScreens loaded,
+                                             CScreenFileCache* files)
     : app_(app),
-      loaded_(std::move(loaded))
+      loaded_(std::move(loaded)),
+      files_(files)
 {}
 
 QString CProjectScreenObjects::Title(const CScreenObject& screen) const
@@ -33,7 +36,14 @@ void CProjectScreenObjects::ForEach(const Visitor& visit) const
             continue;
         }
         const QString path = FilePath(*screen);
-        if (path.isEmpty() || !QFileInfo(path).isFile())
+        if (path.isEmpty())
+            continue;
+        if (files_) {
+            if (const CDiagramEntityContainer* objects = files_->Objects(path, app_.model))
+                visit(*screen, *objects, false);
+            continue;
+        }
+        if (!QFileInfo(path).isFile())
             continue;
         CDiagramEntityContainer objects;
         if (!CTessanDoc::LoadFile(path, objects, app_.model.IsLegacyRangeMode(), &app_.model))

@@ -4,6 +4,7 @@
 #include <functional>
 
 class CDiagramEntityContainer;
+class CScreenFileCache;
 class CScreenObject;
 class CTessanApp;
 
@@ -18,7 +19,10 @@ public:
     using Visitor = std::function<void(const CScreenObject& screen,
                                        const CDiagramEntityContainer& objects, bool loaded)>;
 
-    CProjectScreenObjects(const CTessanApp& app, LoadedScreens loaded);
+    // With `files`, screen files are parsed through it (kept between calls
+    // while their bytes stay the same); without, each is parsed anew.
+    CProjectScreenObjects(const CTessanApp& app, LoadedScreens loaded,
+                          CScreenFileCache* files = nullptr);
 
     // Calls `visit` for every screen in the model's order; a screen whose
     // file cannot be read (and is not loaded) is left out.
@@ -31,4 +35,5 @@ public:
 private:
     const CTessanApp& app_;
     LoadedScreens loaded_;
+    CScreenFileCache* files_;
 };

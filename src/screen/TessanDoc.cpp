@@ -75,8 +75,7 @@ QByteArray CTessanDoc::WriteBytes(const CDiagramEntityContainer& container)
     return Utf16Le::Encode(text);
 }
 
-bool CTessanDoc::LoadFile(const QString& path, CDiagramEntityContainer& container,
-                          bool legacyRangeMode, const CProjectModel* model, QString* error)
+bool CTessanDoc::ReadFileBytes(const QString& path, QByteArray* bytes, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -89,12 +88,21 @@ bool CTessanDoc::LoadFile(const QString& path, CDiagramEntityContainer& containe
             *error = QStringLiteral("The screen file %1 is too large.").arg(path);
         return false;
     }
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (bytes.size() > kMaxFileSize) {
+    *bytes = file.read(kMaxFileSize + 1);
+    if (bytes->size() > kMaxFileSize) {
         if (error)
             *error = QStringLiteral("The screen file %1 is too large.").arg(path);
         return false;
     }
+    return true;
+}
+
+bool CTessanDoc::LoadFile(const QString& path, CDiagramEntityContainer& container,
+                          bool legacyRangeMode, const CProjectModel* model, QString* error)
+{
+    QByteArray bytes;
+    if (!ReadFileBytes(path, &bytes, error))
+        return false;
     ReadBytes(bytes, container, legacyRangeMode, model);
     return true;
 }

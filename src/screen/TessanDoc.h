@@ -35,6 +35,9 @@ public:
     static bool SaveFile(const QString& path, CDiagramEntityContainer& container,
                          QString* error = nullptr);
 
+    // A screen file's bytes as the loader takes them (none past the size
+    // limit).
+    static bool ReadFileBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
     // The same on bytes in memory.
     static void ReadBytes(const QByteArray& bytes, CDiagramEntityContainer& container,
                           bool legacyRangeMode, const CProjectModel* model = nullptr);

@@ -70,6 +70,9 @@ CCrossReferencePane::CCrossReferencePane(CProjectController& controller, QWidget
           &CProjectController::plcAndPanelChanged, &CProjectController::alarmsChanged,
           &CProjectController::bitmapLibraryChanged})
         connect(&controller, signal, this, &CCrossReferencePane::scheduleRebuild);
+    // Another project may reuse the working folder's file names.
+    for (auto signal : {&CProjectController::projectOpened, &CProjectController::projectClosed})
+        connect(&controller, signal, this, [this] { files_.Clear(); });
     connect(&controller, &CProjectController::screenOptionsChanged, this,
             &CCrossReferencePane::scheduleRebuild);
     connect(&controller, &CProjectController::screenDeleted, this,
@@ -130,10 +133,12 @@ void CCrossReferencePane::Rebuild()
     if (controller_.HasProject()) {
         const CProjectController& c = controller_;
         const CProjectScreenObjects screens(
-            c.App(), [&c](int number) -> const CDiagramEntityContainer* {
+            c.App(),
+            [&c](int number) -> const CDiagramEntityContainer* {
                 const CScreenDocument* doc = c.LoadedScreenDocument(number);
                 return doc ? &doc->Container() : nullptr;
-            });
+            },
+            &files_);
         xref_.Build(c.App().model, screens);
         // A document opened before the pane was made is followed from now on.
         for (const auto& screen : c.App().model.screens)

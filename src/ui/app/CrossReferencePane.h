@@ -1,5 +1,6 @@
 #pragma once
 #include "app/CrossReference.h"
+#include "app/ScreenFileCache.h"
 
 #include <QWidget>
 #include <memory>
@@ -59,6 +60,8 @@ private:
     std::unique_ptr<Ui::CCrossReferencePane> ui_;
     CCrossReferenceModel* model_;
     CCrossReference xref_;
+    // The screens not open in an editor, parsed once while unchanged.
+    CScreenFileCache files_;
     bool stale_ = true;
     bool scheduled_ = false;
 };
