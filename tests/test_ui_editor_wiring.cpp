@@ -26,6 +26,19 @@ CTessanView* activeView(CMainWindow& w)
 {
     return dynamic_cast<CTessanView*>(w.ActiveScreenView());
 }
+
+// The editor's main window with every command plugged in, shown.
+struct Editor
+{
+    Editor() { w.show(); }
+    // A new project "Line1" with its screen 1.
+    bool NewProject() { return c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq); }
+
+    CTestProgramFolder f;
+    CProjectController c{f.App()};
+    CMainWindow w{c};
+    CEditorCommands commands{w, c};
+};
 } // namespace
 
 class TestUiEditorWiring : public QObject
@@ -34,12 +47,11 @@ class TestUiEditorWiring : public QObject
 private slots:
     void screenWindowsHoldTheEditor()
     {
-        CTestProgramFolder f;
-        CProjectController c(f.App());
-        CMainWindow w(c);
-        CEditorCommands commands(w, c);
-        w.show();
-        QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+        Editor e;
+        QVERIFY(e.NewProject());
+        CTestProgramFolder& f = e.f;
+        CProjectController& c = e.c;
+        CMainWindow& w = e.w;
         c.RequestOpenScreen(1);
         CTessanView* view = activeView(w);
         QVERIFY(view);
@@ -65,12 +77,11 @@ private slots:
 
     void renamedScreenKeepsItsWindowAndEdits()
     {
-        CTestProgramFolder f;
-        CProjectController c(f.App());
-        CMainWindow w(c);
-        CEditorCommands commands(w, c);
-        w.show();
-        QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+        Editor e;
+        QVERIFY(e.NewProject());
+        CTestProgramFolder& f = e.f;
+        CProjectController& c = e.c;
+        CMainWindow& w = e.w;
         c.RequestOpenScreen(1);
         QMdiSubWindow* sub = w.ScreenWindow(1);
         QVERIFY(sub);
@@ -97,18 +108,16 @@ private slots:
         // go one after the other, the enabling asks the window in front about
         // its selection, and its screen must still be there to answer.
         for (int front : {1, 2}) {
-            CTestProgramFolder f;
-            CProjectController c(f.App());
-            CMainWindow w(c);
-            CEditorCommands commands(w, c);
-            w.show();
-            QVERIFY(c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq));
+            Editor e;
+            QVERIFY(e.NewProject());
+            CProjectController& c = e.c;
+            CMainWindow& w = e.w;
             QVERIFY(c.NewScreen(2, "Two"));
             for (int screen : {1, 2}) {
                 c.RequestOpenScreen(screen);
                 c.ScreenDocument(screen)->Edit([&](CDiagramEntityContainer& o) {
                     for (int i = 0; i < 40; ++i)
-                        o.Add(CreateObjectOfKind(OBJ_NUMERIC, &f.App().model));
+                        o.Add(CreateObjectOfKind(OBJ_NUMERIC, &e.f.App().model));
                 });
                 w.Execute(CommandId::SelectAll);
             }

@@ -125,7 +125,7 @@ QStringList FunctionKey(int index, const CFunKeyParams& key, const CReportTexts&
         break;
     default: function = t("Unknown"); break;
     }
-    return {name, function, action, key.password ? t("Yes") : t("No"),
+    return {name, function, action, key.password ? t("YES") : t("NO"),
             key.showDescription ? key.description : QString()};
 }
 
