@@ -5,6 +5,7 @@
 // object that only moves move it, each window zooms on its own, and
 // minimised windows line up.
 #include "ModalDriver.h"
+#include "EditorFixture.h"
 #include "TestSupport.h"
 #include "app/TessanApp.h"
 #include "project/ProtocolTables.h"
@@ -45,18 +46,10 @@ const QString kVSeq = QString::fromLatin1(ProtocolTables::kVardoVSequence);
 
 // The main window with every command plugged in, over a new project whose
 // first screen is open.
-struct Editor
+struct Editor : CEditorFixture
 {
-    CTestProgramFolder f;
-    CProjectController c{f.App()};
-    CMainWindow w{c};
-    CEditorCommands commands{w, c};
-
-    Editor()
+    Editor() : CEditorFixture(QSize(1100, 760))
     {
-        f.App().messages = &f;
-        w.resize(1100, 760);
-        w.show();
         c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq);
         c.RequestOpenScreen(1);
     }

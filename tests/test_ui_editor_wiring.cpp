@@ -1,6 +1,7 @@
 // The editor as a whole: the main window with every command plugged in.
 // Screen windows hold the screen editor, the Edit and Object commands reach
 // it, the view settings follow, and a renamed screen keeps its window.
+#include "EditorFixture.h"
 #include "TestSupport.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
@@ -27,17 +28,10 @@ CTessanView* activeView(CMainWindow& w)
     return dynamic_cast<CTessanView*>(w.ActiveScreenView());
 }
 
-// The editor's main window with every command plugged in, shown.
-struct Editor
+// A new project "Line1" with its screen 1.
+struct Editor : CEditorFixture
 {
-    Editor() { w.show(); }
-    // A new project "Line1" with its screen 1.
     bool NewProject() { return c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq); }
-
-    CTestProgramFolder f;
-    CProjectController c{f.App()};
-    CMainWindow w{c};
-    CEditorCommands commands{w, c};
 };
 } // namespace
 

@@ -3,6 +3,7 @@
 // PDF, printed through the printer's set-up, and previewed in a window that
 // opens without blocking; the commands follow the open project, carry their
 // mnemonics and status tips, and a failure is shown, not thrown.
+#include "EditorFixture.h"
 #include "TestSupport.h"
 #include "app/TessanApp.h"
 #include "screen/DiagramEntityContainer.h"
@@ -29,31 +30,10 @@
 
 namespace {
 
-struct Editor
+struct Editor : CEditorFixture
 {
-    QTemporaryDir out;
-    CTestProgramFolder f;
-    CProjectController c{f.App()};
-    CMainWindow w{c};
-    CEditorCommands commands{w, c};
-
-    Editor()
-    {
-        f.App().messages = &f;
-        w.resize(1000, 700);
-        w.show();
-    }
-    void open()
-    {
-        QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"),
-                    out.path() + QStringLiteral("/Example.cgp"));
-        QVERIFY(c.OpenProject(out.path(), QStringLiteral("Example")));
-    }
-    bool enabled(CommandId id)
-    {
-        w.UpdateCommands();
-        return w.Commands().Action(id)->isEnabled();
-    }
+    void open() { QVERIFY(OpenExample()); }
+    bool enabled(CommandId id) { return Enabled(id); }
 };
 
 QString pdfText(const QString& pdf)

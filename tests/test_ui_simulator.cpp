@@ -2,6 +2,7 @@
 // included) runs in the simulator window without touching the project; the
 // keys act on press and release, the password and the PLC's table work, and
 // simulating again keeps the PLC's values and the screen.
+#include "EditorFixture.h"
 #include "TestSupport.h"
 #include "app/TessanApp.h"
 #include "project/ScreenObject.h"
@@ -31,28 +32,10 @@
 
 namespace {
 
-struct Editor
+struct Editor : CEditorFixture
 {
-    QTemporaryDir out;
-    CTestProgramFolder f;
-    CProjectController c{f.App()};
-    CMainWindow w{c};
-    CEditorCommands commands{w, c};
-
-    Editor()
-    {
-        f.App().messages = &f;
-        w.resize(1000, 700);
-        w.show();
-        QFile::copy(QStringLiteral(QV_SOURCE_DIR "/examples/Example.cgp"),
-                    out.path() + QStringLiteral("/Example.cgp"));
-        c.OpenProject(out.path(), QStringLiteral("Example"));
-    }
-    bool enabled(CommandId id)
-    {
-        w.UpdateCommands();
-        return w.Commands().Action(id)->isEnabled();
-    }
+    Editor() { OpenExample(); }
+    bool enabled(CommandId id) { return Enabled(id); }
     CSimulatorWindow* simulate()
     {
         w.Commands().Action(CommandId::Simulate)->trigger();
