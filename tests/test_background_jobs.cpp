@@ -57,6 +57,7 @@ private slots:
         const QByteArray expected = p.App().runtimeImage;
         p.App().runtimeImage.clear();
         p.App().imageState = 0;
+        p.App().TakeAsSaved(); // the image then stands for this saved state
 
         CCompileJob job(p.App());
         QThread* const mine = QThread::currentThread();

@@ -242,7 +242,9 @@ void TestCompiler::emptyProject()
     QCOMPARE(p.reporter.lines.last(), QStringLiteral("demo.cgp - 0 error(s), 3 warning(s)"));
     QCOMPARE(p.reporter.clears, 1);
     QCOMPARE(p.reporter.finished, QList<bool>({true}));
-    QVERIFY(p.App().ImageStandsForProject());
+    // A project never saved: the image stands for no saved state of it.
+    QVERIFY(!p.App().runtimeImage.isEmpty());
+    QVERIFY(!p.App().ImageStandsForProject());
 }
 
 void TestCompiler::defaultProjectHeader()

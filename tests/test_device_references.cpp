@@ -117,14 +117,15 @@ private slots:
         model.plcAndPanel.panelToPlc.deviceName = "OLD";
         model.plcAndPanel.plcToPanelEnabled = 0;
         model.plcAndPanel.plcToPanel.deviceName = "OLD";
+        model.screens[0]->screenChange.next = 1;
         QVERIFY(p.Compile());
         const QString title = p.ScreenTitleOf(1);
         const QString gone = " names a device that does not exist";
         QCOMPARE(p.reporter.Warnings(),
-                 QStringList({"  Warning: [PLC<->Panel] ----> 'Panel to PLC'" + gone,
-                              "  Warning: [" + title + "] ----> 'F1'" + gone,
+                 QStringList({"  Warning: [" + title + "] ----> 'F1'" + gone,
                               "  Warning: [" + title + "] ----> 'F2'" + gone,
-                              "  Warning: [Alarm List] ----> 'Alarm 2'" + gone}));
+                              "  Warning: [Alarm List] ----> 'Alarm 2'" + gone,
+                              "  Warning: [PLC<->Panel] ----> 'Panel to PLC'" + gone}));
     }
 
     void renamesFollowIntoRecordsAndObjects()

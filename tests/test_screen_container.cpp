@@ -168,11 +168,13 @@ void T::groupNumbersAfterReopening()
     l.Group();
     l.Ungroup();
     l.GetAt(4)->SetGroup(9);
+    const QByteArray withGroup = CTessanDoc::WriteBytes(l);
     l.GetAt(4)->Select(true);
     QCOMPARE(l.GetSelectCount(), 1);
     l.Ungroup();
     QCOMPARE(l.GetAt(4)->GetGroup(), 9);
-    QCOMPARE(CTessanDoc::WriteBytes(l), unchanged);
+    QCOMPARE(CTessanDoc::WriteBytes(l), withGroup);
+    QVERIFY(withGroup != unchanged);
     QCOMPARE(program.App().NextGroupNumber(), before + 1);
 }
 
@@ -362,7 +364,6 @@ void T::zOrder()
     a->Select(true);
     QVERIFY(a->DoCommand(CMD_BOTTOM, a));
     QCOMPARE(names(c), (QStringList{"a", "c", "b", "d"}));
-    QVERIFY(c.IsModified());
 }
 
 void T::copyAndDuplicatePlaceCopies()

@@ -290,6 +290,7 @@ private slots:
         QVERIFY(panel);
         app.settings.WriteSetting(QStringLiteral("COMPORT"), QStringLiteral("ttyUSB0"));
         app.model.transferInfo.enableUpdateRuntimeFile = 1;
+        app.TakeAsSaved(); // as Project Transfer finds it: saved
 
         // No image: the project is compiled before the dialog, which shows
         // the stored values and the image's size. A dialog that is not ended

@@ -289,6 +289,7 @@ private slots:
         QVERIFY(screen);
         screen->screenChange.previous = 0;
         screen->screenChange.next = 1000;
+        p.folder.App().TakeAsSaved(); // as a file holds them
         QString shownPrevious, shownNext;
         p.steps.append([&](QDialog& option) {
             shownPrevious = Shown(child<QAbstractSpinBox>(option, "spinPrevious"));
@@ -367,7 +368,8 @@ private slots:
         std::array<CFunKeyParams, 5> keys;
         keys[0].used = 1;
         keys[0].showDescription = 1;
-        keys[0].description = "ABCDEFGHIJKLMNOPQRST"; // 20 characters
+        keys[0].description = "ABCDEFGHIJKLMNOPQRST";  // 20 characters
+        keys[0].advanced.device.deviceName = "DEV001"; // the page names a device that exists
         {
             CDlgScreenFunKey d(p.controller, keys, 0, p.commands.pickRegister);
             d.show();

@@ -180,7 +180,7 @@ private slots:
         // A new port alone marks the project modified; the port remembered
         // in COMPORT is preselected the next time.
         QVERIFY(p.controller.IsModified());
-        p.App().TakeAsSaved();
+        p.App().transferPortChanged = false;
         const int lineCount = lines.count();
         QString shown;
         driver.steps << TransferTo(panel->DevicePath(), &shown);
@@ -466,7 +466,9 @@ private slots:
                 QVERIFY(p.controller.SaveProjectAs(saveAs));
             else
                 p.folder.answers = {MessageAnswer::Yes};
-            QVERIFY(!p.App().ImageStandsForProject());
+            // Saved, the image is no longer the project's; unsaved, it is
+            // the saved state's, and the transfer's question saves first.
+            QCOMPARE(p.App().ImageStandsForProject(), way == 2);
             QSignalSpy lines(&p.controller, &CProjectController::outputLine);
             driver.steps << TransferTo(panel->DevicePath());
             QCOMPARE(command.Run(nullptr), int(TR_OK));
@@ -563,6 +565,7 @@ private slots:
                                   "1");
         QVERIFY(QDir().mkpath(p.App().ProjectFolder() + "/CompilerArm.bin"));
         p.App().imageState = 0;
+        p.App().TakeAsSaved(); // the image then stands for this saved state
         p.folder.messages.clear();
         QVERIFY(p.controller.CompileProject(WaitForCompilation));
         QVERIFY(!p.App().runtimeImage.isEmpty());

@@ -5,6 +5,8 @@
 #include "ui/widgets/RegisterField.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,6 +28,22 @@ QString Typed(CFuzzBytes& in)
     case 3: return QString::number(qint64(in.U32()) * 13);
     case 4: return QStringLiteral("%1.%2").arg(in.Below(100)).arg(in.Below(1000));
     default: return in.Text(10);
+    }
+}
+
+// Types a text as key presses: ASCII through the keys that make it, any
+// other character as the text of a key press, as an input method sends it.
+void KeyIn(QWidget* w, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+            QTest::keyClick(w, char(c.unicode()));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
     }
 }
 
@@ -77,7 +95,7 @@ void Type(QWidget& dialog, CFuzzBytes& in, const CTessanApp& app)
             if (in.Below(3) == 0) {
                 spin->selectAll();
                 QTest::keyClick(spin, Qt::Key_Backspace);
-                QTest::keyClicks(spin, Typed(in));
+                KeyIn(spin, Typed(in));
             }
             continue;
         }
@@ -88,7 +106,7 @@ void Type(QWidget& dialog, CFuzzBytes& in, const CTessanApp& app)
                 continue;
             if (in.Below(3) == 0) {
                 edit->clear();
-                QTest::keyClicks(edit, Typed(in));
+                KeyIn(edit, Typed(in));
             }
             continue;
         }

@@ -358,7 +358,7 @@ bool CSessionWorld::Step()
     case KillAndRecover: killAndRecover(); break;
     default: break;
     }
-    checkAll(op);
+    checkAll();
     return true;
 }
 
@@ -776,12 +776,10 @@ void CSessionWorld::afterSave()
     lastPackage_ = package;
 }
 
-void CSessionWorld::checkAll(int op)
+void CSessionWorld::checkAll()
 {
     if (!controller_->HasProject())
         return;
-    if (op == Reopen && !baseline_)
-        takeBaseline();
     const SessionState now = SessionStates::Now(*controller_);
     checkModified(now);
     if (steps_ % 8 == 0)

@@ -113,7 +113,7 @@ private:
     void killAndRecover();
 
     // The checks.
-    void checkAll(int op);
+    void checkAll();
     void checkModified(const SessionState& now);
     void checkRoundTrip();
     void checkUndoRedo();
