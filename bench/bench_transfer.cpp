@@ -118,7 +118,7 @@ void BM_ProjectTransferInMemory(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_ProjectTransferInMemory)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_ProjectTransferInMemory)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(1.0);
 BENCHMARK(BM_DownloadUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_DownloadPaced38400)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(2);
 

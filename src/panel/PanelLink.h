@@ -21,8 +21,6 @@ public:
     int WriteCom(const void* bytes, int n) override;
     int ReadComWait(void* bytes, int n, uint32_t timeoutMs) override;
 
-    bool IsOpen() const { return open_; }
-
 private:
     CPanelProtocol& panel_;
     bool open_ = false;
