@@ -65,9 +65,11 @@ private slots:
         CRecordingProgress progress;
         MemoryPanel panel(app, {}, &progress);
         const QByteArray image = MakeImage(10 * 1024 + 30);
-        app.runtimeImage = image;
-        app.model.needCompile = false;
         TransferOperations::ProjectTransferSteps steps;
+        steps.compile = [&] {
+            app.runtimeImage = image;
+            return true;
+        };
         steps.choose = [](const TransferChoice&, qsizetype, TransferChoice* chosen) {
             *chosen = TransferChoice{kPort, 1, QStringLiteral("12345678")};
             return true;
