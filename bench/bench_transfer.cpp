@@ -1,9 +1,13 @@
 // Download of the largest runtime image (131,008 bytes, 2047 blocks) to the
 // virtual panel on a pseudo-terminal: unpaced, and paced as a real 38400-baud
 // 8O1 line. The paced run reports its ratio to the line's lower bound: every
-// byte both ways at 11 bits, one direction at a time.
+// byte both ways at 11 bits, one direction at a time. And whole Project
+// Transfers of a 10 KB image to the panel's protocol in this process, with
+// no line: what a test or fuzz run that walks sessions pays for one.
 #include "BenchMain.h"
+#include "PanelLink.h"
 #include "VirtualPanel.h"
+#include "app/LinkTransferRunner.h"
 #include "app/TessanApp.h"
 #include "transfer/PackedPassword.h"
 #include "app/TransferOperations.h"
@@ -82,8 +86,42 @@ void BM_DownloadPaced38400(benchmark::State& state)
     Download(state, true);
 }
 
+void BM_ProjectTransferInMemory(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    CTessanApp app(AppPaths::ForProgramDir(dir.path()), dir.path());
+    const QByteArray image = Image().left(10 * 1024);
+    CPanelProtocol panel({});
+    CPanelLink link(panel);
+    CLinkTransferRunner runner(app, link);
+    TransferOperations::RunOptions options;
+    options.runner = &runner;
+    TransferOperations::ProjectTransferSteps steps;
+    // The project "compiles" to the same image each time.
+    steps.compile = [&] {
+        app.runtimeImage = image;
+        return true;
+    };
+    steps.choose = [](const TransferChoice&, qsizetype, TransferChoice* chosen) {
+        *chosen = TransferChoice{QStringLiteral("memory"), 1, QStringLiteral("12345678")};
+        return true;
+    };
+    int failures = 0;
+    for (auto _ : state) {
+        if (TransferOperations::ProjectTransfer(app, steps, options) != TR_OK)
+            ++failures;
+    }
+    if (failures || panel.DownloadsStored() != int(state.iterations())
+        || panel.Store().image.left(image.size()) != image)
+        state.SkipWithError("project transfer failed");
+    state.counters["transfers_per_s"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.SetBytesProcessed(int64_t(state.iterations()) * image.size());
+}
+
 } // namespace
 
+BENCHMARK(BM_ProjectTransferInMemory)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(1.0);
 BENCHMARK(BM_DownloadUnpaced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_DownloadPaced38400)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(2);
 
