@@ -383,7 +383,7 @@ private slots:
         app.ForgetSaved();
         const QString folder = app.ProjectFolder();
         const QMap<QString, QByteArray> files = folderFiles(folder);
-        QCOMPARE(files.size(), 6); // the package's five files and the recovery marker
+        QCOMPARE(files.size(), 7); // the package's five files, the recovery marker, the lock
         QVERIFY(!CProjectStorage(app).SaveProjectAs(unwritable + "/Line2.cgp"));
         QCOMPARE(app.model.info.name, QString("Line1"));
         QCOMPARE(app.model.info.location, loc);
