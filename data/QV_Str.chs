@@ -6,6 +6,7 @@ The last run ended without closing project %1. Recover its working folder into %
 Yes recovers it, No deletes the folder, Cancel asks again at the next start.=“是”恢复，“否”删除该文件夹，“取消”在下次启动时再次询问。
 Project %1 has been recovered into %2=工程 %1 已恢复到 %2
 These autosaved files were damaged and left out; the recovered project holds them as they were last saved:=以下自动保存的文件已损坏，未被采用；恢复的工程中保留的是它们上次保存时的内容：
+The file could not be handed to the running editor.=无法将文件交给正在运行的编辑器。
 Title=标题
 Error GUI-004 : This file can't open=错误 GUI-004 : 无法打开此文件
 The screen file can't be read:=无法读取画面文件：

@@ -9,6 +9,8 @@
 #include "app/RecoveryMarker.h"
 #include "app/ScreenCommands.h"
 #include "app/TessanApp.h"
+#include "app/WorkingFolderLock.h"
+#include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
 #include "screen/TessanDoc.h"
 #include "ui/document/ProjectController.h"
@@ -21,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTest>
 
 #include <csignal>
@@ -69,6 +72,15 @@ void nextStart(CTestProgramFolder& program, QList<MessageAnswer> answers)
 QString leftoverFolder(CTestProgramFolder& program)
 {
     return program.App().projectsRoot + "/Line1";
+}
+
+// What a run killed while it held `folder` leaves: its lock, naming a
+// process that is gone.
+bool leaveStaleLock(const QString& folder)
+{
+    return QDir().mkpath(folder)
+           && WriteFile(folder + "/" + CWorkingFolderLock::FileName(),
+                        "2147483647\nqv\n" + QSysInfo::machineHostName().toUtf8() + "\n");
 }
 
 } // namespace
@@ -130,6 +142,10 @@ private slots:
         QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question}));
         QVERIFY(QFileInfo(leftoverFolder(program)).isDir());
         QVERIFY(!QFileInfo::exists(location + "/Line1-recovered-2.cgp"));
+        // The end of that run keeps it too, for the next start to ask.
+        CCrashRecovery(program.App().settings.Paths(), program.App().projectsRoot)
+            .RemoveAtProgramEnd();
+        QVERIFY(QFileInfo(leftoverFolder(program) + "/Line1.cgp").isFile());
 
         nextStart(program, {MessageAnswer::Yes});
         QCOMPARE(ReadFile(location + "/Line1-recovered.cgp"), QByteArray("earlier recovery"));
@@ -168,11 +184,15 @@ private slots:
         QVERIFY(QFile::remove(leftoverFolder(program) + "/" + RecoveryMarker::FileName()));
         const AppPaths paths = program.App().settings.Paths();
         const CCrashRecovery recovery(paths, program.App().projectsRoot);
-        const QList<LeftoverFolder> found = recovery.FindLeftovers();
-        QCOMPARE(found.size(), 1);
-        QCOMPARE(found[0].projectName, QString("Line1"));
-        QCOMPARE(recovery.RecoveredPackagePath(found[0]),
-                 paths.ProjectDir() + "/Line1-recovered.cgp");
+        {
+            const QList<LeftoverFolder> found = recovery.FindLeftovers();
+            QCOMPARE(found.size(), 1);
+            QCOMPARE(found[0].projectName, QString("Line1"));
+            QCOMPARE(recovery.RecoveredPackagePath(found[0]),
+                     paths.ProjectDir() + "/Line1-recovered.cgp");
+            // Offered here: no other start offers it meanwhile.
+            QVERIFY(recovery.FindLeftovers().isEmpty());
+        }
 
         nextStart(program, {MessageAnswer::Yes});
         QVERIFY(QFileInfo(paths.ProjectDir() + "/Line1-recovered.cgp").isFile());
@@ -208,6 +228,68 @@ private slots:
         QVERIFY(c.SaveProjectAs(location + "/Line2.cgp"));
         QCOMPARE(RecoveryMarker::Read(program.App().ProjectFolder()).projectName, QString("Line2"));
         QVERIFY(!ZipEntries(location + "/Line2.cgp").contains(RecoveryMarker::FileName()));
+    }
+
+    // Another editor works in the same projects root (another runtime
+    // folder): its project folder and its scratch folder are alive. A start
+    // offers and cleans up only what killed runs left; opening the same
+    // package goes into a folder of its own; the end leaves the other's.
+    void liveEditorsFoldersAreNeverLeftovers()
+    {
+        CTestProgramFolder program;
+        const QString location = program.Dir() + "/P";
+        const QString root = program.App().projectsRoot;
+        CTessanApp other(program.App().settings.Paths(), root);
+        CProjectController otherEditor(other);
+        QVERIFY(otherEditor.NewProject("Line1", location, "RU03", kVSeq));
+        QVERIFY(otherEditor.SaveProject());
+        QVERIFY(WriteFile(root + "/Line1/CopyTemp", "other's clipboard"));
+        // An open of the other editor under way, and an hour-old lock: only
+        // a lock whose process is gone is stale.
+        CWorkingFolderLock openUnderWay;
+        QVERIFY(QDir().mkpath(root + "/.open-abc123/Line9"));
+        QVERIFY(openUnderWay.Take(root + "/.open-abc123"));
+        QFile lockFile(root + "/.open-abc123/" + CWorkingFolderLock::FileName());
+        QVERIFY(lockFile.open(QIODevice::ReadOnly));
+        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        lockFile.close();
+        QVERIFY(CWorkingFolderLock::IsAlive(root + "/.open-abc123"));
+        // Left by killed runs: a project with a stale lock, and a scratch folder.
+        QVERIFY(!killedRun(program, program.Dir() + "/Q").isEmpty());
+        QVERIFY(QDir(root).rename("Line1-2", "Killed"));
+        QVERIFY(leaveStaleLock(root + "/Killed"));
+        QVERIFY(leaveStaleLock(root + "/.open-dead00"));
+        QVERIFY(!CWorkingFolderLock::IsAlive(root + "/Killed"));
+
+        nextStart(program, {MessageAnswer::No});
+        QCOMPARE(program.kinds, QList<MessageKind>({MessageKind::Question}));
+        QVERIFY(program.messages[0].first.contains("project Line1"));
+        QCOMPARE(QDir(root).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({".open-abc123", "Line1"}));
+        QCOMPARE(ReadFile(root + "/Line1/CopyTemp"), QByteArray("other's clipboard"));
+
+        // This editor opens the package the other works on.
+        {
+            CProjectController c(program.App());
+            QVERIFY(c.OpenProject(location, "Line1"));
+            QCOMPARE(program.App().projectFolderName, QString("Line1-2"));
+            QCOMPARE(ReadFile(root + "/Line1/CopyTemp"), QByteArray("other's clipboard"));
+            // Its end: its own folder goes, the other's stay.
+            c.CloseProject();
+            program.App().RemoveProjectFolder();
+            CCrashRecovery(program.App().settings.Paths(), root).RemoveAtProgramEnd();
+        }
+        QCOMPARE(QDir(root).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({".open-abc123", "Line1"}));
+        QCOMPARE(ReadFile(root + "/Line1/CopyTemp"), QByteArray("other's clipboard"));
+        QVERIFY(otherEditor.SaveProject());
+
+        // Once the other is gone too, nothing is left.
+        otherEditor.CloseProject();
+        openUnderWay.RemoveFolder();
+        CCrashRecovery(program.App().settings.Paths(), root).RemoveAtProgramEnd();
+        QVERIFY(!QFileInfo::exists(root));
     }
 
     // A run told to end (SIGTERM, a logout) keeps unsaved edits in the

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "base/ProfileFile.h"
 #include "project/PrjIni.h"
+#include "app/CrashRecovery.h"
 #include "app/ProjectStorage.h"
 #include "project/ProtocolTables.h"
 #include "base/SafePath.h"
@@ -143,8 +144,10 @@ private slots:
         QCOMPARE(app.ProjectFolder(), f.App().settings.Paths().TempProjectDir() + "/Other");
         QVERIFY(QFile::exists(app.ProjectFolder() + "/Line1.cgp"));
 
-        // Program end: every project folder goes.
-        CProjectStorage::RemoveProjectFolders(app.projectsRoot);
+        // Program end: the run's own folder goes, then every folder that no
+        // live editor holds, and the root once it is empty.
+        app.RemoveProjectFolder();
+        CCrashRecovery(f.App().settings.Paths(), app.projectsRoot).RemoveAtProgramEnd();
         QVERIFY(!QFileInfo::exists(f.App().settings.Paths().TempProjectDir()));
     }
 
@@ -380,7 +383,7 @@ private slots:
         app.ForgetSaved();
         const QString folder = app.ProjectFolder();
         const QMap<QString, QByteArray> files = folderFiles(folder);
-        QCOMPARE(files.size(), 6); // the package's five files and the recovery marker
+        QCOMPARE(files.size(), 7); // the package's five files, the recovery marker, the lock
         QVERIFY(!CProjectStorage(app).SaveProjectAs(unwritable + "/Line2.cgp"));
         QCOMPARE(app.model.info.name, QString("Line1"));
         QCOMPARE(app.model.info.location, loc);
@@ -409,9 +412,10 @@ private slots:
         QCOMPARE(app.ProjectFolder(), otherFolder);
         QCOMPARE(folderFiles(otherFolder), otherFiles);
         QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
+        // Closing Line1 took its folder with it.
         QCOMPARE(QDir(app.projectsRoot)
                      .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList({"Line1", "Other"}));
+                 QStringList({"Other"}));
         // And the same Save As where it can be written.
         QVERIFY(CProjectStorage(app).SaveProjectAs(out.path() + "/C/Other.cgp"));
         QCOMPARE(app.model.info.name, QString("Other"));
@@ -419,9 +423,12 @@ private slots:
                  QStringList({"Prj.ini", "Other.cgp", "Bitmap/pump.bmp", "Other.cgp - #2 Alarm",
                               "Other.cgp - #1 Main"}));
         QCOMPARE(ReadFile(loc + "/Other.cgp"), otherPkg);
+        // The renamed files were made whole beside the folder in use, which
+        // went once the package was written.
         QCOMPARE(QDir(app.projectsRoot)
                      .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList({"Line1", "Other"}));
+                 QStringList({"Other-2"}));
+        QCOMPARE(app.ProjectFolder(), app.projectsRoot + "/Other-2");
     }
 
     void unpackingIsBounded()

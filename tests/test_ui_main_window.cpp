@@ -414,10 +414,11 @@ private slots:
         e.w->Execute(CommandId::OpenProject);
         QCOMPARE(e.c.ProjectName(), QStringLiteral("Line1"));
         QVERIFY(!e.w->ScreenWindow(1)); // the windows of Copy closed with it
-        // The package was tried in a scratch folder that moved into place.
+        // The package was tried in a scratch folder that moved into place;
+        // Copy's folder went when it closed.
         QCOMPARE(QDir(e.f.App().projectsRoot)
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{"Copy", "Line1"}));
+                 (QStringList{"Line1"}));
         QVERIFY(QFile::exists(e.f.App().ProjectFolder() + "/Line1.cgp - #1 Screen 1"));
         QVERIFY(e.w->ProjectWindow());
         QCOMPARE(e.w->ProjectWindow()->windowTitle(), QStringLiteral("Line1.cgp"));

@@ -25,6 +25,8 @@ bool copyFolder(const QString& from, const QString& to)
     QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
+        if (QFileInfo(source).fileName().startsWith(CWorkingFolderLock::FileName()))
+            continue; // the lock names the run that left the folder
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
         if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(source, target))
             return false;
@@ -90,9 +92,13 @@ QList<LeftoverFolder> CCrashRecovery::FindLeftovers() const
             .entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks,
                            QDir::Name);
     for (const QFileInfo& entry : entries) {
+        auto lock = std::make_shared<CWorkingFolderLock>();
         LeftoverFolder leftover;
-        if (holdsProject(entry.absoluteFilePath(), &leftover))
-            out.append(leftover);
+        if (!lock->Take(entry.absoluteFilePath())
+            || !holdsProject(entry.absoluteFilePath(), &leftover))
+            continue;
+        leftover.lock = std::move(lock);
+        out.append(leftover);
     }
     return out;
 }
@@ -101,15 +107,24 @@ void CCrashRecovery::RemoveUnrecoverable() const
 {
     const QFileInfoList entries = QDir(projectsRoot_).entryInfoList(kEverything);
     for (const QFileInfo& entry : entries) {
-        LeftoverFolder leftover;
-        if (entry.isDir() && !entry.isSymLink()
-            && holdsProject(entry.absoluteFilePath(), &leftover))
-            continue;
-        if (entry.isDir() && !entry.isSymLink())
-            QDir(entry.absoluteFilePath()).removeRecursively();
-        else
+        if (!entry.isDir() || entry.isSymLink()) {
             QFile::remove(entry.absoluteFilePath());
+            continue;
+        }
+        CWorkingFolderLock lock;
+        LeftoverFolder leftover;
+        if (lock.Take(entry.absoluteFilePath())
+            && !holdsProject(entry.absoluteFilePath(), &leftover))
+            lock.RemoveFolder();
     }
+}
+
+void CCrashRecovery::RemoveAtProgramEnd() const
+{
+    RemoveUnrecoverable();
+    // Fails while anything is left; a folder that another editor makes now
+    // keeps it.
+    QDir().rmdir(projectsRoot_);
 }
 
 QString CCrashRecovery::RecoveredPackagePath(const LeftoverFolder& leftover) const
@@ -143,6 +158,8 @@ QString CCrashRecovery::Recover(const LeftoverFolder& leftover, IMessageSink* me
     // folder stays whole until the package is written, and no other folder
     // under the projects root is touched by the save.
     QTemporaryDir scratch(projectsRoot_ + QStringLiteral("/.recover-XXXXXX"));
+    CWorkingFolderLock scratchLock;
+    scratchLock.Take(scratch.path());
     const QString folderName = QFileInfo(leftover.folder).fileName();
     const QString copy = scratch.path() + QLatin1Char('/') + folderName;
     if (!scratch.isValid() || !copyFolder(leftover.folder, copy)) {
@@ -175,5 +192,13 @@ QString CCrashRecovery::Recover(const LeftoverFolder& leftover, IMessageSink* me
 
 void CCrashRecovery::Discard(const LeftoverFolder& leftover)
 {
-    QDir(leftover.folder).removeRecursively();
+    CWorkingFolderLock taken;
+    CWorkingFolderLock* lock = leftover.lock.get();
+    if (!lock || !lock->IsHeld()) {
+        // A live editor's folder is never deleted.
+        if (!taken.Take(leftover.folder))
+            return;
+        lock = &taken;
+    }
+    lock->RemoveFolder();
 }

@@ -7,13 +7,13 @@
 #include "base/TextCodec936.h"
 #include "RecoveryMarker.h"
 #include "AutoSaveFolder.h"
+#include "WorkingFolderLock.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <filesystem>
 #include <system_error>
@@ -72,14 +72,12 @@ QString siblingTempPath(const QString& target, int newMode = 0666)
     return QString();
 }
 
-// A new, empty folder with a name of its own inside `parent` (empty on failure).
-QString uniqueFolder(const QString& parent)
+// True for the lock file of the working folder `folder` (never unpacked into
+// it, packed or copied: it names the process of one run).
+bool isFolderLock(const QString& folder, const QString& path)
 {
-    QTemporaryDir dir(parent + QStringLiteral("/.saveas-XXXXXX"));
-    if (!dir.isValid())
-        return QString();
-    dir.setAutoRemove(false);
-    return dir.path();
+    return QDir::cleanPath(path)
+           == QDir::cleanPath(folder + QLatin1Char('/') + CWorkingFolderLock::FileName());
 }
 
 // Removes what writes into `target` left behind when they were killed before
@@ -168,13 +166,21 @@ bool CProjectStorage::AdoptUnpackedFolder(const QString& location, const QString
     if (!VersionNumber::ProgramAccepts(app_.programVersion, app_.model.formatVersion))
         return false;
     QString folder;
-    if (!IsPlainFolderName(folderName) || !SafeJoin(app_.projectsRoot, folderName, &folder))
+    if (!IsPlainFolderName(folderName) || !SafeJoin(app_.projectsRoot, folderName, &folder)
+        || !app_.ClaimProjectFolder(folderName))
         return false;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(app_.projectsRoot);
-    if (!QDir().rename(unpackedFolder, folder))
-        return false;
-    app_.projectFolderName = folderName;
+    // The unpacked files move into the claimed folder, one entry at a time
+    // (the folder holds its lock already); the scratch folder's lock stays.
+    folder = app_.ProjectFolder();
+    const QFileInfoList entries =
+        QDir(unpackedFolder)
+            .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        if (isFolderLock(unpackedFolder, entry.filePath()))
+            continue;
+        if (!replaceFile(entry.absoluteFilePath(), folder + QLatin1Char('/') + entry.fileName()))
+            return false;
+    }
     return readPrjIni(folder, debug) && loadDocument(location);
 }
 
@@ -264,15 +270,19 @@ bool CProjectStorage::unpack(CZipReader& zip, bool opened, const QString& folder
     // The folder is emptied next: it must be a folder of its own.
     if (!IsPlainFolderName(folderName) || !SafeJoin(app_.projectsRoot, folderName, &folder))
         return false;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    app_.projectFolderName = folderName;
+    // A folder of that name that another live editor works in stays as it
+    // is: the package goes into <folderName>-2 (-3, ...) instead.
+    if (!app_.ClaimProjectFolder(folderName))
+        return false;
+    folder = app_.ProjectFolder();
 
     for (int i = 0; i < zip.Count(); ++i) {
         const QString entry = zip.EntryName(i);
         QString target;
         if (!SafeJoin(folder, entry, &target))
             return false; // never write outside the project folder
+        if (isFolderLock(folder, target))
+            continue;
         if (entry.endsWith(QLatin1Char('/')) || entry.endsWith(QLatin1Char('\\'))) {
             QDir().mkpath(target);
             continue;
@@ -385,7 +395,8 @@ bool CProjectStorage::PackProject()
         // The recovery marker and the autosaved edits belong to the working
         // folder, never to a package.
         if (entry == RecoveryMarker::FileName() || CAutoSaveFolder::Holds(entry)
-            || !SafeJoin(folder, entry, &path) || !QFileInfo(path).isFile()) {
+            || !SafeJoin(folder, entry, &path) || isFolderLock(folder, path)
+            || !QFileInfo(path).isFile()) {
             skipped.append(entry);
             continue;
         }
@@ -422,6 +433,10 @@ bool CProjectStorage::copyProjectFolder(const QString& fromFolder, const QString
     bool ok = true;
     while (it.hasNext()) {
         const QString from = it.next();
+        if (isFolderLock(fromFolder, from)
+            || (from.endsWith(QStringLiteral(".rmlock"))
+                && isFolderLock(fromFolder, from.chopped(7))))
+            continue; // the lock and Qt's ".rmlock" beside it belong to the old folder
         QString rel = QDir(fromFolder).relativeFilePath(from);
         if (rel == oldDoc)
             rel = newName + QStringLiteral(".cgp");
@@ -447,41 +462,20 @@ bool CProjectStorage::SaveProjectAs(const QString& packagePath)
     const QString oldName = app_.model.info.name;
     const QString oldLocation = app_.model.info.location;
     const QString oldFolderName = app_.projectFolderName;
-    QString newFolder;
-    if (!SafeJoin(app_.projectsRoot, newName, &newFolder))
-        return false;
-    const bool sameFolder = QDir(newFolder).absolutePath() == QDir(oldFolder).absolutePath();
 
-    // The new project folder is made whole under a name of its own first;
-    // the folder that it replaces (the old one, when the folder keeps its
-    // name) is only set aside, and goes when the package has been written.
-    QString aside;
-    const bool staged = !sameFolder || oldName != newName;
+    // The new project folder is made whole under a folder of its own first
+    // (a live editor's folder of that name is never touched); the old one
+    // goes once the package has been written.
+    CWorkingFolderLock target;
+    QString newFolderName = oldFolderName;
+    const bool staged = oldFolderName != newName || oldName != newName;
     if (staged) {
-        const QString cantCopy =
-            QStringLiteral("The project files cannot be copied to %1.").arg(newFolder);
-        const QString staging = uniqueFolder(app_.projectsRoot);
-        if (staging.isEmpty() || !copyProjectFolder(oldFolder, oldName, staging, newName)) {
-            if (!staging.isEmpty())
-                QDir(staging).removeRecursively();
-            fail(cantCopy);
-            return false;
-        }
-        if (QFileInfo::exists(newFolder)) {
-            aside = uniqueFolder(app_.projectsRoot);
-            if (aside.isEmpty() || !replaceFile(newFolder, aside)) {
-                if (!aside.isEmpty())
-                    QDir(aside).removeRecursively();
-                QDir(staging).removeRecursively();
-                fail(cantCopy);
-                return false;
-            }
-        }
-        if (!replaceFile(staging, newFolder)) {
-            QDir(staging).removeRecursively();
-            if (!aside.isEmpty())
-                replaceFile(aside, newFolder);
-            fail(cantCopy);
+        newFolderName = target.Claim(app_.projectsRoot, newName);
+        if (newFolderName.isEmpty()
+            || !copyProjectFolder(oldFolder, oldName, target.Folder(), newName)) {
+            target.RemoveFolder();
+            fail(QStringLiteral("The project files cannot be copied to %1.")
+                     .arg(app_.projectsRoot + QLatin1Char('/') + newName));
             return false;
         }
     }
@@ -489,14 +483,10 @@ bool CProjectStorage::SaveProjectAs(const QString& packagePath)
         app_.openScreens->Retitle(newName);
     app_.model.info.location = location;
     app_.model.info.name = newName;
-    app_.projectFolderName = newName;
+    app_.projectFolderName = newFolderName;
     if (!SaveProject()) {
         // Back to the old name, place and files; the old package was never touched.
-        if (staged) {
-            QDir(newFolder).removeRecursively();
-            if (!aside.isEmpty())
-                replaceFile(aside, newFolder);
-        }
+        target.RemoveFolder();
         app_.model.info.location = oldLocation;
         app_.model.info.name = oldName;
         app_.projectFolderName = oldFolderName;
@@ -504,8 +494,8 @@ bool CProjectStorage::SaveProjectAs(const QString& packagePath)
             app_.openScreens->Retitle(oldName);
         return false;
     }
-    if (!aside.isEmpty())
-        QDir(aside).removeRecursively();
+    if (staged)
+        app_.UseProjectFolder(std::move(target), newFolderName);
     app_.prjDoc.SetTitle(newName + QStringLiteral(".cgp"));
     return true;
 }
@@ -518,9 +508,6 @@ void CProjectStorage::CloseProject()
     app_.runtimeImage.clear();
     app_.hzLib.Clear();
     app_.ForgetSaved();
-}
-
-void CProjectStorage::RemoveProjectFolders(const QString& projectsRoot)
-{
-    QDir(projectsRoot).removeRecursively();
+    // Closed: its edits were saved or given up, and its folder goes.
+    app_.RemoveProjectFolder();
 }

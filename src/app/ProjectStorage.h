@@ -14,7 +14,8 @@ public:
     explicit CProjectStorage(CTessanApp& app) : app_(app) {}
 
     // Opens <location>/<baseName>.cgp: backs it up to .bak, unpacks it into the
-    // project folder <projectsRoot>/<baseName> and loads the project document
+    // project folder <projectsRoot>/<baseName> (<baseName>-2, -3, ... when
+    // another live editor works in that one) and loads the project document
     // named by Prj.ini. The caller shows "Error GUI-004 : This file can't open"
     // when this fails.
     bool OpenProject(const QString& location, const QString& baseName);
@@ -23,8 +24,8 @@ public:
     // folder is written.
     bool UnpackPackageBytes(const QByteArray& package, const QString& folderName);
     // Opens a package that was unpacked elsewhere (a trial open in a scratch
-    // folder on the same disk): the folder is moved into place as the project
-    // folder `folderName`, then Prj.ini and the project document are read as
+    // folder on the same disk): its files move into the project folder
+    // claimed for `folderName`, then Prj.ini and the project document are read as
     // OpenProject reads them.
     bool AdoptUnpackedFolder(const QString& location, const QString& unpackedFolder,
                              const QString& folderName);
@@ -49,9 +50,6 @@ public:
     // file of the old one under the new names first.
     bool SaveProjectAs(const QString& packagePath);
     void CloseProject();
-
-    // Program end: the folder of project folders goes, with all it holds.
-    static void RemoveProjectFolders(const QString& projectsRoot);
 
     // Splits a package path at its last "/" or "\" and its last ".".
     static bool SplitPackagePath(const QString& path, QString* location, QString* name);

@@ -1,5 +1,6 @@
 #include "TessanApp.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 CTessanApp::CTessanApp(AppPaths paths, QString root)
@@ -13,7 +14,8 @@ void CTessanApp::ResetProjectModel(const QString& name, const QString& location,
 {
     model.ResetProjectModel(name, location, hmiType, plcType);
     prjDoc.InitNew(model);
-    projectFolderName = name;
+    if (!ClaimProjectFolder(name))
+        projectFolderName = name; // the writes into it fail and say so
     runtimeImage.clear();
     hzLib.Clear();
     ForgetSaved();
@@ -53,4 +55,34 @@ void CTessanApp::ForgetSaved()
     ++savedState_;
     savedRecords_.clear();
     transferPortChanged = false;
+}
+
+bool CTessanApp::ClaimProjectFolder(const QString& baseName)
+{
+    // The folder this run holds already is free for it.
+    const QString own = workingFolder_.Folder();
+    if (!own.isEmpty() && own == QDir::cleanPath(QDir(projectsRoot).absoluteFilePath(baseName))) {
+        workingFolder_.EmptyFolder();
+        projectFolderName = baseName;
+        return true;
+    }
+    CWorkingFolderLock next;
+    const QString name = next.Claim(projectsRoot, baseName);
+    if (name.isEmpty())
+        return false;
+    UseProjectFolder(std::move(next), name);
+    return true;
+}
+
+void CTessanApp::UseProjectFolder(CWorkingFolderLock lock, const QString& folderName)
+{
+    workingFolder_.RemoveFolder();
+    workingFolder_ = std::move(lock);
+    projectFolderName = folderName;
+}
+
+void CTessanApp::RemoveProjectFolder()
+{
+    workingFolder_.RemoveFolder();
+    projectFolderName.clear();
 }

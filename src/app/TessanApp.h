@@ -6,6 +6,7 @@
 #include "project/PrjDoc.h"
 #include "project/ProjectModel.h"
 #include "screen/ScreenDocumentHost.h"
+#include "WorkingFolderLock.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -49,6 +50,19 @@ public:
     QString projectsRoot;
     QString projectFolderName;
     QString ProjectFolder() const { return projectsRoot + QLatin1Char('/') + projectFolderName; }
+
+    // Makes the project folder for a project of `baseName`: <projectsRoot>/
+    // <baseName>, or <baseName>-2, -3, ... when another live editor works in
+    // that one. It is locked for this run and empty; it becomes
+    // projectFolderName, and the project folder of before goes.
+    bool ClaimProjectFolder(const QString& baseName);
+    // The project folder `lock` holds (made elsewhere, as Save As does)
+    // becomes the project folder; the one of before goes.
+    void UseProjectFolder(CWorkingFolderLock lock, const QString& folderName);
+    // The project was closed: its folder goes.
+    void RemoveProjectFolder();
+    // The project folder this run holds; empty when none.
+    QString HeldProjectFolder() const { return workingFolder_.Folder(); }
 
     // Set by a Cancel that the user confirmed; read by the compiler and the
     // transfer engine on their worker threads.
@@ -132,5 +146,8 @@ private:
     QByteArray recordsNow() const;
 
     CSilentMessageSink silent_;
+    // The lock on the project folder of this run. When the application goes
+    // without closing the project (a kill), the folder stays for recovery.
+    CWorkingFolderLock workingFolder_;
     int groupCounter_ = 0;
 };

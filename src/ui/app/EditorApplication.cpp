@@ -7,14 +7,18 @@
 #include "SingleInstance.h"
 #include "StartupSequence.h"
 #include "TerminationSignals.h"
-#include "app/ProjectStorage.h"
+#include "app/CrashRecovery.h"
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
+#include "base/AppSettings.h"
+#include "base/LanguageSection.h"
 #include "ui/document/AutoSaveTimer.h"
 #include "ui/document/MessageBoxSink.h"
 
 #include <QApplication>
 #include <QDir>
+
+#include <cstdio>
 
 namespace CEditorApplication {
 
@@ -26,8 +30,16 @@ int Run(int argc, char** argv)
     const QString fileArgument =
         CStartupSequence::FileArgument(qapp.arguments(), QDir::currentPath());
     CSingleInstance instance;
-    if (!instance.Start(fileArgument))
-        return 0;
+    switch (instance.Start(fileArgument)) {
+    case CSingleInstance::StartResult::HandedOver: return 0;
+    case CSingleInstance::StartResult::NotAcknowledged: {
+        const CAppSettings settings(AppPaths::ForRunningProgram());
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(settings.LookupText(LS_MSG, CSingleInstance::NotHandedOverText())));
+        return 1;
+    }
+    case CSingleInstance::StartResult::First: break;
+    }
     CDesktopIntegration::ForRunningProgram().InstallWhenMissing();
 
     const AppPaths paths = AppPaths::ForRunningProgram();
@@ -37,6 +49,8 @@ int Run(int argc, char** argv)
     CMessageBoxSink messages;
     app.messages = &messages;
     CProjectController controller(app);
+    // Later starts are heard from here on; what they ask waits for the window.
+    CStartupSequence startup(controller, instance);
     // The unsaved edits go into the project folder's autosave folder every
     // App/AutoSaveSeconds, for recovery after a crash.
     CAutoSaveTimer autosave(controller);
@@ -58,14 +72,17 @@ int Run(int argc, char** argv)
     window.show();
 
     // The command-line file, or the start dialog; later starts raise `window`.
-    CStartupSequence startup(controller, instance);
     startup.startProject = [&] { commands.StartProject(&window); };
     startup.AfterMainWindow(&window, fileArgument);
 
     const int code = qapp.exec();
     if (!keepFolders) {
+        // This run's project folder, and what killed runs left besides the
+        // projects still to be offered; never Temp/Project whole, which may
+        // hold the folders of another editor.
         controller.CloseProject();
-        CProjectStorage::RemoveProjectFolders(paths.TempProjectDir());
+        app.RemoveProjectFolder();
+        CCrashRecovery(paths, paths.TempProjectDir()).RemoveAtProgramEnd();
     }
     return code;
 }

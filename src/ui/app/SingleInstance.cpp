@@ -1,6 +1,7 @@
 #include "SingleInstance.h"
 
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -10,11 +11,12 @@
 namespace {
 
 // A request: magic, kind, file. The stream version is fixed so that two
-// builds of the program understand each other.
+// builds of the program understand each other. The first instance answers
+// each whole request with one byte.
 constexpr quint32 kMagic = 0x43525631; // "CRV1"
 constexpr quint8 kShow = 1;
 constexpr quint8 kOpen = 2;
-constexpr int kWaitMs = 2000;
+constexpr char kAcknowledged = 'A';
 
 } // namespace
 
@@ -33,6 +35,11 @@ QString CSingleInstance::DefaultServerName()
     return dir + QStringLiteral("/corvel-qv.socket");
 }
 
+QString CSingleInstance::NotHandedOverText()
+{
+    return QStringLiteral("The file could not be handed to the running editor.");
+}
+
 bool CSingleInstance::IsListening() const
 {
     return server_ && server_->isListening();
@@ -40,66 +47,70 @@ bool CSingleInstance::IsListening() const
 
 CSingleInstance::Reach CSingleInstance::handOver(const QString& file)
 {
+    const QDeadlineTimer deadline(kAcknowledgeMs);
     QLocalSocket socket;
     socket.connectToServer(name_);
-    if (!socket.waitForConnected(kWaitMs)) {
+    if (!socket.waitForConnected(int(deadline.remainingTime()))) {
         // Refused or missing: nobody listens (a crashed instance may have left
         // its socket). Anything else: an instance is there but does not answer.
         const auto error = socket.error();
         return error == QLocalSocket::ConnectionRefusedError
                        || error == QLocalSocket::ServerNotFoundError
                    ? Reach::NoServer
-                   : Reach::Busy;
+                   : Reach::NoAnswer;
     }
     QByteArray request;
     QDataStream out(&request, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
     out << kMagic << (file.isEmpty() ? kShow : kOpen) << file;
     socket.write(request);
-    // The request waits in the socket for the first instance to read it, also
-    // after this process has ended.
-    while (socket.bytesToWrite() > 0)
-        if (!socket.waitForBytesWritten(kWaitMs))
-            return Reach::Busy;
+    // Delivered only when the first instance says it took the request.
+    while (socket.bytesAvailable() < 1)
+        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
+            return Reach::NoAnswer;
+    char answer = 0;
+    if (!socket.getChar(&answer) || answer != kAcknowledged)
+        return Reach::NoAnswer;
     socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(kWaitMs);
     return Reach::Delivered;
 }
 
-bool CSingleInstance::Start(const QString& file)
+CSingleInstance::StartResult CSingleInstance::Start(const QString& file)
 {
     // Two starts at the same moment take turns: neither removes the socket
-    // the other has just made. A lock left by a crashed start is taken over;
-    // one that cannot be had at all does not stop the start.
-    QLockFile turn(name_ + QStringLiteral(".lock"));
-    turn.tryLock(kWaitMs);
+    // the other has just made, and a start waits while the first one gets
+    // ready to listen. A lock left by a crashed start is taken over; one that
+    // cannot be had at all does not stop the start.
+    turn_ = std::make_unique<QLockFile>(name_ + QStringLiteral(".lock"));
+    turn_->tryLock(kAcknowledgeMs);
     const Reach reach = handOver(file);
-    if (reach == Reach::Delivered)
-        return false;
-    if (reach == Reach::NoServer)
-        QLocalServer::removeServer(name_);
+    if (reach != Reach::NoServer) {
+        turn_.reset();
+        return reach == Reach::Delivered ? StartResult::HandedOver : StartResult::NotAcknowledged;
+    }
+    QLocalServer::removeServer(name_);
+    first_ = true;
+    return StartResult::First;
+}
+
+void CSingleInstance::Listen()
+{
+    if (!first_ || server_)
+        return;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name_)) {
-        // Another start won the race between the try above and listen().
-        if (handOver(file) == Reach::Delivered)
-            return false;
-        // Otherwise run on alone: the check never keeps the program from starting.
-        return true;
-    }
     connect(server_, &QLocalServer::newConnection, this, &CSingleInstance::accept);
-    return true;
+    // A start that won the race for the socket anyway leaves this one
+    // running alone: the check never keeps the program from starting.
+    server_->listen(name_);
+    turn_.reset();
 }
 
 void CSingleInstance::accept()
 {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequests(socket); });
-        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-            readRequests(socket);
-            socket->deleteLater();
-        });
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         readRequests(socket);
     }
 }
@@ -122,8 +133,11 @@ void CSingleInstance::readRequests(QLocalSocket* socket)
         in >> file;
         if (!in.commitTransaction())
             return; // the rest has not arrived yet
+        // Taken: the receivers queue it (a file opens once no dialog is up).
         emit raiseRequested();
         if (kind == kOpen && !file.isEmpty())
             emit fileRequested(file);
+        socket->putChar(kAcknowledged);
+        socket->flush();
     }
 }

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 constexpr int kModalRetryMs = 300;
 } // namespace
@@ -29,19 +31,25 @@ CStartupSequence::CStartupSequence(CProjectController& controller, CSingleInstan
 {
     openFile = [this](const QString& file) { controller_.OpenCommandLineFile(file); };
     startProject = [this] { StartProjectCommand::Run(controller_, window_); };
+    // Later starts are heard only now that someone takes their requests.
+    connect(&instance_, &CSingleInstance::raiseRequested, this, &CStartupSequence::raiseWindow);
+    connect(&instance_, &CSingleInstance::fileRequested, this, &CStartupSequence::OpenRequested);
+    instance_.Listen();
 }
 
 void CStartupSequence::AfterMainWindow(QWidget* window, const QString& fileArgument)
 {
     window_ = window;
+    // A file handed over while the recovery question is up is newer than
+    // the command line's, and replaces it.
+    if (pending_.isEmpty())
+        pending_ = fileArgument;
     RecoverLeftovers();
-    connect(&instance_, &CSingleInstance::raiseRequested, this, &CStartupSequence::raiseWindow);
-    connect(&instance_, &CSingleInstance::fileRequested, this, &CStartupSequence::OpenRequested);
-    if (!fileArgument.isEmpty()) {
-        OpenRequested(fileArgument);
-    } else if (controller_.App().settings.GetSettingInt(QStringLiteral("StartupStepDlg")) == 1) {
+    started_ = true;
+    if (!pending_.isEmpty())
+        QTimer::singleShot(0, this, &CStartupSequence::openPending);
+    else if (controller_.App().settings.GetSettingInt(QStringLiteral("StartupStepDlg")) == 1)
         QTimer::singleShot(0, this, [this] { startProject(); });
-    }
 }
 
 void CStartupSequence::RecoverLeftovers()
@@ -85,8 +93,10 @@ void CStartupSequence::RecoverLeftovers()
 
 void CStartupSequence::OpenRequested(const QString& file)
 {
-    pending_.append(file);
-    QTimer::singleShot(0, this, &CStartupSequence::openPending);
+    // One editor opens one project: the file asked for last is the one.
+    pending_ = file;
+    if (started_)
+        QTimer::singleShot(0, this, &CStartupSequence::openPending);
 }
 
 void CStartupSequence::openPending()
@@ -97,10 +107,8 @@ void CStartupSequence::openPending()
         QTimer::singleShot(kModalRetryMs, this, &CStartupSequence::openPending);
         return;
     }
-    const QString file = pending_.takeFirst();
+    const QString file = std::exchange(pending_, QString());
     openFile(file);
-    if (!pending_.isEmpty())
-        QTimer::singleShot(0, this, &CStartupSequence::openPending);
 }
 
 void CStartupSequence::raiseWindow()
@@ -112,4 +120,10 @@ void CStartupSequence::raiseWindow()
     window_->show();
     window_->raise();
     window_->activateWindow();
+    // A question that is up (the recovery question, a dialog) stays in front
+    // of the window it belongs to.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
+#include <QString>
 #include <functional>
 
 class CProjectController;
@@ -19,6 +19,8 @@ public:
     // joined by blanks, made independent of the current folder.
     static QString FileArgument(const QStringList& arguments, const QString& currentDir);
 
+    // Takes the requests of later starts from `instance`, which listens from
+    // now on.
     CStartupSequence(CProjectController& controller, CSingleInstance& instance,
                      QObject* parent = nullptr);
 
@@ -30,12 +32,12 @@ public:
     // over the main window.
     std::function<void()> startProject;
 
-    // Called once the main window is shown: with a file argument the file
-    // is opened, otherwise with App/StartupStepDlg = 1 the start dialog
-    // comes up; both once the event loop runs. From then on later starts
-    // raise `window` and hand it their files.
-    // Before anything else, folders that an earlier run left behind are
-    // offered for recovery (RecoverLeftovers).
+    // Called once the main window is shown. Before anything else, folders
+    // that an earlier run left behind are offered for recovery
+    // (RecoverLeftovers). Then the file waiting is opened (the one a later
+    // start handed over meanwhile, else the file argument), or without one,
+    // with App/StartupStepDlg = 1, the start dialog comes up; both once the
+    // event loop runs. Later starts raise `window`.
     void AfterMainWindow(QWidget* window, const QString& fileArgument);
 
     // For each project folder that an earlier run left behind, one question:
@@ -46,8 +48,10 @@ public:
     // opened.
     void RecoverLeftovers();
 
-    // Files of later starts wait while a modal dialog is open, so no dialog
-    // ever hands its copies back to a project that was replaced under it.
+    // Files of later starts wait while a modal dialog is open (and until the
+    // start-up's own questions are answered), so no dialog ever hands its
+    // copies back to a project that was replaced under it. A later file
+    // replaces one still waiting.
     void OpenRequested(const QString& file);
 
 private:
@@ -57,5 +61,8 @@ private:
     CProjectController& controller_;
     CSingleInstance& instance_;
     QPointer<QWidget> window_;
-    QStringList pending_;
+    // The file to open next; empty when none waits.
+    QString pending_;
+    // AfterMainWindow has asked its questions: files may open.
+    bool started_ = false;
 };

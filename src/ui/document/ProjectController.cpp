@@ -5,6 +5,7 @@
 #include "app/ScreenCommands.h"
 #include "app/StartProjectChoice.h"
 #include "app/TessanApp.h"
+#include "app/WorkingFolderLock.h"
 #include "base/CommandLinePath.h"
 #include "base/LanguageSection.h"
 #include "project/ScreenObject.h"
@@ -66,6 +67,10 @@ bool CProjectController::OpenProject(const QString& location, const QString& nam
     // unpacked a second time.
     QDir().mkpath(app_.projectsRoot);
     QTemporaryDir scratch(app_.projectsRoot + QStringLiteral("/.open-XXXXXX"));
+    // Locked like a project folder, so that no other editor's clean-up takes
+    // it for a leftover.
+    CWorkingFolderLock scratchLock;
+    scratchLock.Take(scratch.path());
     CSilentMessageSink silent;
     CTessanApp trial(app_.settings.Paths(), scratch.path());
     trial.messages = &silent;
