@@ -491,6 +491,12 @@ private slots:
             QVERIFY(made.SaveProject());
         }
         QStringList shown;
+        // Whatever shows after the start dialog is noted and closed.
+        const CModalDriver::Step noteWhatShows = [&shown](QWidget* w) {
+            shown << QString::fromLatin1(w->metaObject()->className());
+            static_cast<QDialog*>(w)->reject();
+            return true;
+        };
         CModalDriver driver;
         driver.On<CDlgStartProject>([](CDlgStartProject* d) {
             d->SetMode(StartProjectChoice::OpenFromDisk);
@@ -501,12 +507,7 @@ private slots:
             d->accept();
             return true;
         });
-        // Whatever shows next is noted and closed.
-        driver.steps.append([&shown](QWidget* w) {
-            shown << QString::fromLatin1(w->metaObject()->className());
-            static_cast<QDialog*>(w)->reject();
-            return true;
-        });
+        driver.steps.append(noteWhatShows);
         e.w.Execute(CommandId::StartProject);
         QCOMPARE(e.c.ProjectName(), QString("Bare"));
         QVERIFY(e.f.App().model.screens.empty());
@@ -519,11 +520,7 @@ private slots:
             d->accept();
             return true;
         });
-        driver.steps.append([&shown](QWidget* w) {
-            shown << QString::fromLatin1(w->metaObject()->className());
-            static_cast<QDialog*>(w)->reject();
-            return true;
-        });
+        driver.steps.append(noteWhatShows);
         e.w.Execute(CommandId::StartProject);
         QCOMPARE(e.c.ProjectName(), QString("NewProject1"));
         QCOMPARE(shown, QStringList{"CDlgScreenNew"});
