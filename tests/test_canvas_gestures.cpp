@@ -84,6 +84,7 @@ private slots:
     void rubberBandSelectsWhatItTouches();
     void insertModePlacesAndSizesOneObject();
     void insertModeEndsOutsideThePaperAndOnCancel();
+    void selectionMovesInInsertModeAndEndsIt();
     void rightButtonSelectsTheTopmostUnselected();
     void objectsTakenAwayEndTheGrab();
     void withoutADocumentNothingHappens();
@@ -452,6 +453,47 @@ void TestCanvasGestures::insertModeEndsOutsideThePaperAndOnCancel()
     QCOMPARE(c.gestures.InsertKind(), int(OBJ_NUMERIC));
     QCOMPARE(c.insertKinds, (QList<int>{OBJ_STATIC_TEXT, -1, OBJ_STATIC_TEXT, -1, OBJ_STATIC_TEXT,
                                         -1, OBJ_NUMERIC}));
+}
+
+void TestCanvasGestures::selectionMovesInInsertModeAndEndsIt()
+{
+    Canvas c;
+    c.add(OBJ_BAR_METER, 16, 16, 48, 40, true);
+    c.add(OBJ_BAR_METER, 64, 16, 96, 40, true);
+    c.gestures.StartInsert(CreateObjectOfKind(OBJ_STATIC_TEXT));
+    // A press on a selected object's body moves the selection instead of
+    // inserting; insert mode lasts until the button comes up.
+    c.press(32, 28);
+    QCOMPARE(c.gestures.CurrentMode(), CCanvasGestures::Mode::Move);
+    QCOMPARE(c.gestures.InsertKind(), int(OBJ_STATIC_TEXT));
+    c.moveTo(48, 36);
+    c.release();
+    QCOMPARE(c.count(), 2);
+    QCOMPARE(c.rect(0), rectOf(32, 24, 64, 48));
+    QCOMPARE(c.rect(1), rectOf(80, 24, 112, 48));
+    QCOMPARE(c.gestures.InsertKind(), -1);
+    QCOMPARE(c.gestures.CurrentMode(), CCanvasGestures::Mode::None);
+    QCOMPARE(c.insertKinds, (QList<int>{OBJ_STATIC_TEXT, -1}));
+    // One undo point: the move.
+    c.doc.Undo();
+    QCOMPARE(c.rect(0), rectOf(16, 16, 48, 40));
+
+    // With Ctrl the press inserts, as it does off the selection.
+    c.gestures.StartInsert(CreateObjectOfKind(OBJ_STATIC_TEXT));
+    c.press(32, 28, true);
+    QCOMPARE(c.gestures.CurrentMode(), CCanvasGestures::Mode::Resize);
+    c.release();
+    QCOMPARE(c.count(), 3);
+    QCOMPARE(c.gestures.InsertKind(), -1);
+
+    // An edit command ends the gesture under way, not insert mode.
+    c.gestures.StartInsert(CreateObjectOfKind(OBJ_NUMERIC));
+    c.gestures.StopGesture();
+    QCOMPARE(c.gestures.InsertKind(), int(OBJ_NUMERIC));
+    QCOMPARE(c.gestures.CurrentMode(), CCanvasGestures::Mode::Insert);
+    // A release without its press leaves insert mode too.
+    c.release();
+    QCOMPARE(c.gestures.InsertKind(), int(OBJ_NUMERIC));
 }
 
 void TestCanvasGestures::rightButtonSelectsTheTopmostUnselected()

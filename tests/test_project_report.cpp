@@ -338,6 +338,13 @@ private slots:
              {"目录", "面板配置", "通讯与设备", "报警", "功能键", "画面 2：泵站"})
             QVERIFY2(all.contains(QString::fromUtf8(heading)), heading);
         QVERIFY(all.contains(QStringLiteral("第 1 页，共 %1 页").arg(pages)));
+        // The cross-reference's uses, places and findings too.
+        for (const char* chinese : {"报警 1", "设备不存在", "置位 ON"})
+            QVERIFY2(all.contains(QString::fromUtf8(chinese)), chinese);
+        for (const char* english : {"Indicator Light", "Alarm 1", "SET ON", "Set Register"})
+            QVERIFY2(!all.contains(QString::fromUtf8(english)), english);
+        QVERIFY(
+            !all.contains(QRegularExpression(QStringLiteral("\\b(object|key|alarm|device)\\b"))));
         QVERIFY(poppler("pdffonts", {pdf}).contains(QStringLiteral("WenQuanYi")));
     }
 

@@ -39,8 +39,19 @@ private slots:
         QCOMPARE(Limits(VF_SIGNED_16).minimum, -32768);
         QCOMPARE(Limits(VF_UNSIGNED_32).maximum, 4294967295LL);
         QCOMPARE(Limits(VF_BCD_32).maxLength, 8);
-        QVERIFY(!Limits(VF_SIGNED_32).setsSpinRange);
-        QVERIFY(Limits(VF_BCD_16).setsSpinRange);
+        // The spin button steps over each format's own range.
+        const std::pair<ValueFormat, std::pair<qint64, qint64>> spins[] = {
+            {VF_SIGNED_16, {-32768, 32767}},
+            {VF_SIGNED_32, {-2147483648LL, 2147483647LL}},
+            {VF_UNSIGNED_16, {0, 65535}},
+            {VF_UNSIGNED_32, {0, 4294967295LL}},
+            {VF_BCD_16, {0, 9999}},
+            {VF_BCD_32, {0, 99999999}},
+            {VF_FLOAT, {-1000000000, 1000000000}}};
+        for (const auto& [format, range] : spins) {
+            QCOMPARE(Limits(format).spinMinimum, range.first);
+            QCOMPARE(Limits(format).spinMaximum, range.second);
+        }
         QCOMPARE(HintText(Limits(VF_SIGNED_16)), QString("Min: -32768  Max: 32767"));
         QCOMPARE(HintText(Limits(VF_UNSIGNED_32)), QString("Min: 0  Max: 4294967295"));
         QCOMPARE(HintText(Limits(VF_FLOAT)),
@@ -55,8 +66,10 @@ private slots:
         QCOMPARE(StoreValue(VF_BCD_16, "9999"), std::optional<quint32>(0x9999));
         QCOMPARE(StoreValue(VF_BCD_32, "12345678"), std::optional<quint32>(0x12345678));
         QCOMPARE(StoreValue(VF_SIGNED_16, "-32768"), std::optional<quint32>(0xFFFF8000u));
-        QCOMPARE(StoreValue(VF_SIGNED_16, ""),
-                 std::optional<quint32>(0xFFFF8000u)); // empty: the minimum
+        // Empty reads as 0 in every format.
+        for (ValueFormat f : {VF_SIGNED_16, VF_SIGNED_32, VF_UNSIGNED_16, VF_UNSIGNED_32, VF_BCD_16,
+                              VF_BCD_32, VF_FLOAT})
+            QCOMPARE(StoreValue(f, ""), std::optional<quint32>(0));
         QCOMPARE(StoreValue(VF_FLOAT, "-2.5"), std::optional<quint32>(bitsOf(-2.5f)));
         QVERIFY(!StoreValue(VF_SIGNED_16, "-32769"));
         QVERIFY(!StoreValue(VF_UNSIGNED_16, "65536"));
@@ -91,6 +104,16 @@ private slots:
         QVERIFY(!ChangeFormat(VF_FLOAT, VF_UNSIGNED_16, "-"));
         QVERIFY(!ChangeFormat(VF_UNSIGNED_32, VF_FLOAT, "4294967295"));
         QCOMPARE(ChangeFormat(VF_UNSIGNED_16, VF_UNSIGNED_32, ""), std::optional<QString>("0"));
+        // An emptied signed field is 0, not its minimum: it fits unsigned.
+        QCOMPARE(ChangeFormat(VF_SIGNED_16, VF_UNSIGNED_16, ""), std::optional<QString>("0"));
+        QCOMPARE(ChangeFormat(VF_FLOAT, VF_SIGNED_16, ""), std::optional<QString>("0"));
+        // To float: within -1e9..1e9 only.
+        QVERIFY(!ChangeFormat(VF_SIGNED_32, VF_FLOAT, "-1000000001"));
+        QCOMPARE(ChangeFormat(VF_SIGNED_32, VF_FLOAT, "-1000000000"),
+                 std::optional<QString>("-1000000000.000000"));
+        // To format 4 the text is written unsigned.
+        QCOMPARE(ChangeFormat(VF_SIGNED_16, VF_UNSIGNED_32, "-2"),
+                 std::optional<QString>("4294967294"));
     }
 
     void referenceTexts()

@@ -27,6 +27,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QDockWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
@@ -151,6 +152,36 @@ private slots:
         e.c.CloseProject();
         e.settle();
         QVERIFY(Shown(e.pane()).isEmpty());
+    }
+
+    // The pane in Chinese: its titles, the uses' kinds, places and findings
+    // with their tips.
+    void chineseWords()
+    {
+        Editor e;
+        CAlarmObjList alarms;
+        CAlarmObject alarm;
+        alarm.coil = {"DEV001", "M", 7, 0, 1, 0};
+        alarms.items.push_back(alarm);
+        QVERIFY(e.c.SetAlarms(alarms));
+        QVERIFY(e.c.NewScreen(5, "Spare"));
+        QVERIFY(e.f.App().settings.SetLanguageCode(QStringLiteral("chs")));
+        CCrossReferencePane pane(e.c);
+        pane.Rebuild();
+        QCOMPARE(pane.windowTitle(), QString::fromUtf8("交叉引用"));
+        QCOMPARE(pane.Table()->model()->headerData(5, Qt::Horizontal).toString(),
+                 QString::fromUtf8("检查结果"));
+        QCOMPARE(
+            Shown(pane),
+            QStringList({QString::fromUtf8("DEV001.M.7|报警|报警 1|"),
+                         QString::fromUtf8("DEV001.R.1777|对象|#1 Screen 1 'WIDE' (数值)|重叠"),
+                         QString::fromUtf8("DEV001.R.2000|对象|#1 Screen 1 'NARROW' (数值)|重叠"),
+                         QString::fromUtf8("..|画面|#5 Spare|不可到达")}));
+        const QAbstractItemModel* m = pane.Table()->model();
+        QCOMPARE(m->data(m->index(1, 5), Qt::ToolTipRole).toString(),
+                 QString::fromUtf8("占用了另一引用的部分字"));
+        QCOMPARE(pane.findChild<QLabel*>("summary")->text(),
+                 QString::fromUtf8("显示 4 / 4 行，3 项检查结果"));
     }
 
     void filterByRegisterText()

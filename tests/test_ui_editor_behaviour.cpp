@@ -150,6 +150,63 @@ private slots:
         QVERIFY(!e.action(ObjectCommand(OBJ_STRING))->isChecked());
     }
 
+    // Insert mode and its check mark last through the edit commands; a move
+    // of the selection takes the insertion's place and ends it.
+    void insertModeOutlastsEditCommands()
+    {
+        Editor e;
+        e.add(OBJ_BAR_METER, 16, 16, 48, 40, true);
+        e.add(OBJ_BAR_METER, 64, 16, 96, 40, true);
+        e.w.Execute(ObjectCommand(OBJ_NUMERIC));
+        const auto inserting = [&] {
+            return e.active()->InsertKind() == OBJ_NUMERIC
+                   && e.action(ObjectCommand(OBJ_NUMERIC))->isChecked();
+        };
+        QVERIFY(inserting());
+        e.w.Execute(CommandId::Copy);
+        e.w.Execute(CommandId::Cut);
+        QCOMPARE(e.objects().GetSize(), 0);
+        QVERIFY(inserting());
+        e.w.Execute(CommandId::Undo);
+        QCOMPARE(e.objects().GetSize(), 2);
+        QVERIFY(inserting());
+        e.w.Execute(CommandId::Redo);
+        QVERIFY(inserting());
+        e.w.Execute(CommandId::Paste);
+        QCOMPARE(e.objects().GetSize(), 2);
+        QVERIFY(inserting());
+        e.active()->Align(ObjectAlignment::AlignTop);
+        QVERIFY(inserting());
+        e.key(Qt::Key_Delete);
+        QCOMPARE(e.objects().GetSize(), 0);
+        QVERIFY(inserting());
+        e.w.Execute(CommandId::Undo);
+        QVERIFY(e.editor().DropObject(OBJ_INDICATOR_LIGHT, e.at(120, 24)));
+        QCOMPARE(e.objects().GetSize(), 3);
+        QVERIFY(inserting());
+        CPropertyFormDialog* form = shownForm();
+        QVERIFY(form);
+        // Cancel: the dropped light goes again.
+        form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
+        QCOMPARE(e.objects().GetSize(), 2);
+        QVERIFY(inserting());
+
+        // A press on the selection moves it: no numeric is placed, and the
+        // mark goes when the button comes up.
+        e.w.Execute(CommandId::SelectAll);
+        const PaperRect before = e.at(0)->GetRect();
+        QTest::mousePress(e.canvas(), Qt::LeftButton, {}, e.at(32, 28));
+        QMouseEvent move(QEvent::MouseMove, e.at(48, 36), e.canvas()->mapToGlobal(e.at(48, 36)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(e.canvas(), &move);
+        QVERIFY(inserting());
+        QTest::mouseRelease(e.canvas(), Qt::LeftButton, {}, e.at(48, 36));
+        QCOMPARE(e.objects().GetSize(), 2);
+        QCOMPARE(e.at(0)->GetRect().left, before.left + 16);
+        QCOMPARE(e.active()->InsertKind(), -1);
+        QVERIFY(!e.action(ObjectCommand(OBJ_NUMERIC))->isChecked());
+    }
+
     void markersOfAnObjectThatOnlyMovesMoveIt()
     {
         Editor e;

@@ -54,6 +54,20 @@ QMenu* Menu(QMainWindow& w, const QString& title)
     return nullptr;
 }
 
+// The commands whose menu text ends in "..." where their name does not, or
+// the other way round.
+QStringList DotsThatDiffer(const CMainCommands& commands)
+{
+    QStringList out;
+    for (int i = 0; i < kCommandCount; ++i) {
+        const QString key = CMainCommands::Key(CommandId(i));
+        if (commands.Action(CommandId(i))->text().endsWith(QLatin1String("..."))
+            != key.endsWith(QLatin1String("...")))
+            out << key;
+    }
+    return out;
+}
+
 QString AppSetting(CTestProgramFolder& f, const char* key)
 {
     return CProfileFile::ReadString(f.App().settings.Paths().SettingsFile(), "App", key,
@@ -175,6 +189,12 @@ private slots:
                                                 "Se&tup", "&Panel", "&Window", "&Help"}));
         QAction* labels = e.w->Commands().Action(CommandId::DisplayObjectLabel);
         QVERIFY(!Menu(*e.w, "&View")->actions().contains(labels));
+        // The entries as the command table writes them: "..." only where a
+        // name has it (Grid Size and Screen Option open their dialogs without).
+        QCOMPARE(e.w->Commands().Action(CommandId::GridSize)->text(), QString("&Grid Size"));
+        QCOMPARE(e.w->Commands().Action(CommandId::ScreenOption)->text(),
+                 QString("Screen &Option"));
+        QCOMPARE(DotsThatDiffer(e.w->Commands()), QStringList());
         QVERIFY(!e.w->Commands().Action(CommandId::Copy)->isEnabled());
 
         e.c.RequestOpenScreen(1);
@@ -481,6 +501,9 @@ private slots:
                               QString::fromUtf8("面板(&P)"), QString::fromUtf8("帮助(&H)")}));
         QCOMPARE(w.Commands().Action(CommandId::OpenProject)->text(),
                  QString::fromUtf8("打开工程(&O)..."));
+        QCOMPARE(w.Commands().Action(CommandId::GridSize)->text(),
+                 QString::fromUtf8("网格大小(&G)"));
+        QCOMPARE(DotsThatDiffer(w.Commands()), QStringList());
         QCOMPARE(w.findChild<QDockWidget*>("DockScreenList")->windowTitle(),
                  QString::fromUtf8("导航-画面列表"));
         CDlgGridSize grid(f.App().settings, 8, 8);

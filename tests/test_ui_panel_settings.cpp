@@ -431,6 +431,16 @@ private slots:
     {
         Project p;
         const CAppSettings& s = p.App().settings;
+        // The labels written on two lines keep their break and their words.
+        {
+            CDlgPanelManager english(s, p.folder, p.App().model.panelManager);
+            QCOMPARE(english.GeneralPage().Fields().timeoutLabel->text(),
+                     QStringLiteral("Timeout Time\nTenth of Second"));
+            QCOMPARE(english.GeneralPage().Fields().pollTimeLabel->text(),
+                     QStringLiteral("Poll Time\n(0-30000msec)"));
+            QCOMPARE(english.ConfigPage().Fields().logTimerLabel->text(),
+                     QStringLiteral("Log Timer:\n(0-60s)"));
+        }
         s.WriteSetting(QStringLiteral("Language"), QStringLiteral("1"));
         CProfileFile::WriteString(s.Paths().SettingsFile(), QStringLiteral("Language"),
                                   QStringLiteral("1"), QStringLiteral("chs"));
@@ -438,6 +448,10 @@ private slots:
         QCOMPARE(dlg.windowTitle(), QStringLiteral("面板管理"));
         QCOMPARE(dlg.RootItem()->text(0), QStringLiteral("面板"));
         QCOMPARE(dlg.ConfigPage().Fields().protectTime->itemText(0), QStringLiteral("无"));
+        QCOMPARE(dlg.GeneralPage().Fields().timeoutLabel->text(),
+                 QStringLiteral("超时时间\n0.1秒"));
+        QCOMPARE(dlg.ConfigPage().Fields().logTimerLabel->text(),
+                 QStringLiteral("记录时间:\n(0-60秒)"));
     }
 };
 

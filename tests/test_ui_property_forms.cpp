@@ -402,6 +402,102 @@ private slots:
         std::memcpy(&bits, &f, sizeof bits);
         QCOMPARE(meter->minimum, bits);
     }
+    // An emptied Min or Max reads as 0, in a format change and on OK; a
+    // refused change leaves both texts as typed.
+    void emptyRangeFieldsReadAsZero()
+    {
+        Editing e;
+        const CDiagramEntity* o = e.add(OBJ_BAR_METER, 8, 8, 24, 40);
+        auto* meter = static_cast<const CObjectBarMeter*>(o);
+        e.change<CObjectBarMeter>(o, [](CObjectBarMeter& m) {
+            m.isSigned = 1;
+            m.minimum = quint32(-5);
+        });
+        CPropertyFormDialog* form = e.open(o);
+        QVERIFY(form);
+        auto* isSigned = form->findChild<QCheckBox*>("checkSigned");
+        auto* isFloat = form->findChild<QCheckBox*>("checkFloat");
+        auto* minimum = form->findChild<CColorEdit*>("editMin");
+        auto* maximum = form->findChild<CColorEdit*>("editMax");
+        auto* ok = form->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+        QCOMPARE(minimum->Text(), QString("-5"));
+        // Signed 16-bit to unsigned 16-bit with Min empty: 0 fits.
+        Retype(minimum, "");
+        QTest::keyClick(isSigned, Qt::Key_Space);
+        QVERIFY(e.folder.messages.isEmpty());
+        QCOMPARE(minimum->Text(), QString("0"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(meter->isSigned, 0);
+        QCOMPARE(meter->minimum, quint32(0));
+        // Signed again, Min emptied and OK: 0 is stored, not the format's minimum.
+        form = e.open(o);
+        QTest::keyClick(isSigned, Qt::Key_Space);
+        Retype(minimum, "");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(meter->isSigned, 1);
+        QCOMPARE(meter->minimum, quint32(0));
+
+        // Float with Max left at "-": unticking Float is refused with OBJ-003
+        // and Min keeps its decimals.
+        form = e.open(o);
+        QTest::keyClick(isFloat, Qt::Key_Space);
+        Retype(minimum, "1.5");
+        Retype(maximum, "-");
+        QTest::keyClick(isFloat, Qt::Key_Space);
+        QCOMPARE(e.folder.messages.size(), 1);
+        QCOMPARE(e.folder.messages.last().first,
+                 QString("Error OBJ-003 : Maximum value is not within range"));
+        QCOMPARE(minimum->Text(), QString("1.5"));
+        QCOMPARE(maximum->Text(), QString("-"));
+    }
+
+    // The spin buttons of Min and Max step over the format's own range, from
+    // the form's opening and after every change of format.
+    void rangeSpinsFollowTheFormat()
+    {
+        Editing e;
+        const CDiagramEntity* o = e.add(OBJ_BAR_METER, 8, 8, 24, 40);
+        e.change<CObjectBarMeter>(o, [](CObjectBarMeter& m) {
+            m.registerCount = 2;
+            m.isSigned = 1; // format 2
+        });
+        CPropertyFormDialog* form = e.open(o);
+        QVERIFY(form);
+        auto* isSigned = form->findChild<QCheckBox*>("checkSigned");
+        auto* isFloat = form->findChild<QCheckBox*>("checkFloat");
+        auto* hex = form->findChild<QRadioButton*>("radioHex");
+        auto* minimum = form->findChild<CColorEdit*>("editMin");
+        auto* maximum = form->findChild<CColorEdit*>("editMax");
+        const auto stepped = [](CColorEdit* field, const QString& from, int steps) {
+            field->SetText(from);
+            field->stepBy(steps);
+            return field->Text();
+        };
+        // Format 2, as the form opens.
+        QVERIFY(minimum->HasSpin());
+        QCOMPARE(stepped(minimum, "-5", 1), QString("-4"));
+        QCOMPARE(stepped(minimum, "-2147483648", -1), QString("-2147483648"));
+        QCOMPARE(stepped(maximum, "2147483646", 5), QString("2147483647"));
+        // Format 4.
+        Retype(minimum, "0");
+        QTest::keyClick(isSigned, Qt::Key_Space);
+        QCOMPARE(stepped(maximum, "4294967290", 3), QString("4294967293"));
+        QCOMPARE(stepped(maximum, "4294967295", 1), QString("4294967295"));
+        QCOMPARE(stepped(minimum, "0", -1), QString("0"));
+        // Format 6.
+        Retype(maximum, "100");
+        QTest::keyClick(hex, Qt::Key_Space);
+        QCOMPARE(stepped(maximum, "99999998", 1), QString("99999999"));
+        QCOMPARE(stepped(maximum, "99999999", 1), QString("99999999"));
+        // Format 7, in whole steps (the field holds 11 characters).
+        QTest::keyClick(isFloat, Qt::Key_Space);
+        QVERIFY(e.folder.messages.isEmpty());
+        QCOMPARE(stepped(minimum, "-999999999", -5), QString("-1000000000"));
+        QCOMPARE(stepped(maximum, "1.000000", 1), QString("2.000000"));
+    }
+
     void numericRefusesPointAboveDigit()
     {
         Editing e;
@@ -441,6 +537,20 @@ private slots:
         QCOMPARE(line.Field(17), QString("5")); // digits
         QCOMPARE(line.Field(18), QString("5")); // decimal places
         QCOMPARE(line.Field(19), QString("1")); // leading zeros
+
+        // An empty Digit with Point 0 would store a numeric that shows
+        // nothing: OK names "Digit:".
+        form = e.open(o);
+        Retype(point, "0");
+        Retype(digit, "");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(form->isVisible());
+        QCOMPARE(
+            e.folder.messages.last(),
+            qMakePair(QString("Error OBJ-008 : The value is not within range"), QString("Error")));
+        QCOMPARE(form->focusWidget(), digit);
+        QCOMPARE(numeric->digits, 5);
+        QCOMPARE(numeric->decimalPlaces, 5);
     }
 
     void trendMeterDataPointsFollowTheWidth()
@@ -512,6 +622,29 @@ private slots:
         QCOMPARE(line.Field(7), QString("3"));  // register count
         QCOMPARE(line.Field(8), QString("1"));  // double
         QCOMPARE(line.Field(10), QString("6")); // string count
+
+        // An empty count lets "String Count:" reach 24, but OK refuses to
+        // store a string longer than its registers and names the count.
+        form = e.open(o);
+        Retype(count, "");
+        QCOMPARE(strings->toolTip(), QString("Min: 1  Max: 24"));
+        Retype(strings, "24");
+        const auto before = e.folder.messages.size();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(form->isVisible());
+        QCOMPARE(e.folder.messages.size(), before + 1);
+        QCOMPARE(
+            e.folder.messages.last(),
+            qMakePair(QString("Error OBJ-008 : The value is not within range"), QString("Error")));
+        QCOMPARE(form->focusWidget(), count);
+        QCOMPARE(string->registerCount, 3);
+        QCOMPARE(string->stringCount, 6);
+        Retype(count, "12");
+        Retype(strings, "24");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(string->registerCount, 12);
+        QCOMPARE(string->stringCount, 24);
     }
 
     void dynamicTextGridRefusesAGap()

@@ -9,6 +9,7 @@
 #include "runtime/PanelSimulator.h"
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectStaticText.h"
+#include "screen/ObjectString.h"
 #include "ui/app/CommandId.h"
 #include "ui/app/EditorCommands.h"
 #include "ui/app/MainCommands.h"
@@ -203,6 +204,21 @@ private slots:
         QVERIFY(e.c.App().settings.SetLanguageCode(QStringLiteral("chs")));
         QCOMPARE(table.data(uses, Qt::DisplayRole).toString(),
                  QStringLiteral("画面 2: 数值 5; 画面 2: F2 设置寄存器"));
+        // So are a string's format and the panel's time.
+        e.c.ScreenDocument(2)->Edit([](CDiagramEntityContainer& objects) {
+            auto string = std::make_unique<CObjectString>();
+            string->SetRect(100, 48, 148, 64);
+            string->reg = {QStringLiteral("DEV001"), QStringLiteral("R"), 03000, 0, 1, 0};
+            string->registerCount = 4;
+            objects.Add(std::move(string));
+        });
+        QCOMPARE(e.simulate(), sim);
+        const int string = rowOf(table, QStringLiteral("DEV001.R3000"));
+        QVERIFY(string >= 0);
+        QCOMPARE(table.data(table.index(string, CPanelRegisterModel::FormatColumn), Qt::DisplayRole)
+                     .toString(),
+                 QStringLiteral("字符串, 4 个寄存器"));
+        QVERIFY(sim->Form().timeValue->text().endsWith(QStringLiteral(" 秒")));
     }
 
     void numericTypedOnThePanel()

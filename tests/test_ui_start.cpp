@@ -1,6 +1,8 @@
 // Starting a project: the defaults of the Start Project command, the start
 // dialog's pages and result, the command's flow through the controller, the
 // command-line file, the start-up sequence and the About box.
+#include "EditorFixture.h"
+#include "ModalDriver.h"
 #include "TestSupport.h"
 #include "app/PackageInformation.h"
 #include "app/StartProjectDefaults.h"
@@ -473,6 +475,55 @@ private slots:
         QVERIFY(c.StartProject(panel));
         QCOMPARE(c.ProjectName(), QString("Press"));
         QCOMPARE(f.App().model.Devices().baudRate, 8192);
+    }
+
+    // The command as the menu runs it: a package opened from disk is shown
+    // as it is, even without screens; a new project goes on with New Screen.
+    void onlyANewProjectGoesOnWithNewScreen()
+    {
+        CEditorFixture e;
+        const QString projects = e.f.App().settings.Paths().ProjectDir();
+        {
+            // A package without screens.
+            CTestProgramFolder maker;
+            CProjectController made(maker.App());
+            QVERIFY(made.NewProject("Bare", projects, "RU03", kVSeq, nullptr, false));
+            QVERIFY(made.SaveProject());
+        }
+        QStringList shown;
+        // Whatever shows after the start dialog is noted and closed.
+        const CModalDriver::Step noteWhatShows = [&shown](QWidget* w) {
+            shown << QString::fromLatin1(w->metaObject()->className());
+            static_cast<QDialog*>(w)->reject();
+            return true;
+        };
+        CModalDriver driver;
+        driver.On<CDlgStartProject>([](CDlgStartProject* d) {
+            d->SetMode(StartProjectChoice::OpenFromDisk);
+            auto* list = child<QListWidget>(d->OpenPage(), "projects");
+            if (list->count() == 0)
+                return false; // the folder is still being read
+            list->setCurrentRow(0);
+            d->accept();
+            return true;
+        });
+        driver.steps.append(noteWhatShows);
+        e.w.Execute(CommandId::StartProject);
+        QCOMPARE(e.c.ProjectName(), QString("Bare"));
+        QVERIFY(e.f.App().model.screens.empty());
+        QCOMPARE(driver.steps.size(), 1);
+        QVERIFY(shown.isEmpty());
+
+        driver.steps.clear();
+        driver.On<CDlgStartProject>([](CDlgStartProject* d) {
+            d->SetMode(StartProjectChoice::NewProject);
+            d->accept();
+            return true;
+        });
+        driver.steps.append(noteWhatShows);
+        e.w.Execute(CommandId::StartProject);
+        QCOMPARE(e.c.ProjectName(), QString("NewProject1"));
+        QCOMPARE(shown, QStringList{"CDlgScreenNew"});
     }
 
     void commandLineFile()

@@ -20,9 +20,30 @@ QString CsvField(const QString& field)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// A word keyed with its column; the English itself when the wording has
+// none.
+QString ColumnWord(const Wording& words, QLatin1String column, const QString& english)
+{
+    if (!words)
+        return english;
+    const QString key = column + QLatin1Char(' ') + english;
+    const QString text = words(key);
+    return text.isEmpty() || text == key ? english : text;
+}
+
 } // namespace
 
-std::vector<CrossReferenceRow> Rows(const CCrossReference& xref)
+QString UseWord(const Wording& words, const QString& use)
+{
+    return ColumnWord(words, QLatin1String("use"), use);
+}
+
+QString FindingWord(const Wording& words, const QString& code)
+{
+    return ColumnWord(words, QLatin1String("finding"), code);
+}
+
+std::vector<CrossReferenceRow> Rows(const CCrossReference& xref, const Wording& words)
 {
     std::vector<CrossReferenceRow> rows;
     rows.reserve(xref.Uses().size() + xref.Findings().size());
@@ -37,13 +58,13 @@ std::vector<CrossReferenceRow> Rows(const CCrossReference& xref)
             row.area = use.ref.area;
             row.address = RegisterAddressText(use.ref);
         }
-        row.use = UseKindName(use.kind);
-        row.place = use.Place();
+        row.use = UseWord(words, UseKindName(use.kind));
+        row.place = use.Place(words);
         row.useIndex = i;
         // The findings of a use are listed in use order.
         bool any = false;
         for (; f < findings.size() && findings[f].use == i; ++f) {
-            row.finding = findings[f].code;
+            row.finding = FindingWord(words, findings[f].code);
             row.findingIndex = int(f);
             rows.push_back(row);
             any = true;
@@ -56,13 +77,13 @@ std::vector<CrossReferenceRow> Rows(const CCrossReference& xref)
         if (finding.use >= 0)
             continue;
         CrossReferenceRow row;
-        row.finding = finding.code;
+        row.finding = FindingWord(words, finding.code);
         row.findingIndex = k;
         if (finding.bitmap.isEmpty()) {
-            row.use = QStringLiteral("screen");
+            row.use = UseWord(words, QStringLiteral("screen"));
             row.place = QStringLiteral("#%1 %2").arg(finding.screenNumber).arg(finding.screenName);
         } else {
-            row.use = QStringLiteral("bitmap");
+            row.use = UseWord(words, QStringLiteral("bitmap"));
             row.place = finding.bitmap;
         }
         rows.push_back(row);

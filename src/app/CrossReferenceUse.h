@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Wording.h"
 #include "project/RegisterRef.h"
 
 #include <QString>
@@ -34,6 +35,6 @@ struct CrossReferenceUse
     int alarmNumber = 0; // 1 for the first alarm
 
     // "#3 Main 'NUM1' (Numeric)", "#3 Main F2 SET ON", "Alarm 4",
-    // "PLC <-> Panel".
-    QString Place() const;
+    // "PLC <-> Panel"; the kind, the action and the words in the wording.
+    QString Place(const Wording& words = {}) const;
 };

@@ -58,7 +58,8 @@ CProjectReport::CProjectReport(const CTessanApp& app,
         });
     CCrossReference xref;
     xref.Build(app.model, objects);
-    xrefRows_ = CrossReferenceTable::Rows(xref);
+    xrefRows_ = CrossReferenceTable::Rows(
+        xref, [this](const QString& english) { return texts_.Text(english); });
     for (const CrossReferenceFinding& f : xref.Findings())
         ++findings_[f.code];
 }
@@ -331,7 +332,10 @@ void CProjectReport::crossReference(CReportPageWriter& w) const
         QList<QStringList> rows;
         for (const auto& [code, meaning] : meanings)
             if (const int n = findings_.value(QString::fromLatin1(code)))
-                rows.append({QString::fromLatin1(code), QString::number(n), t(meaning)});
+                rows.append({CrossReferenceTable::FindingWord(
+                                 [&t](const QString& english) { return t.Text(english); },
+                                 QString::fromLatin1(code)),
+                             QString::number(n), t(meaning)});
         w.Table({{t("Finding"), 1.2}, {t("Count"), 0.6}, {t("Meaning"), 4}}, rows);
     }
     w.SubHeading(t("Uses"));

@@ -96,7 +96,7 @@ QStringList FunctionKey(int index, const CFunKeyParams& key, const CReportTexts&
         function = t("Set Coil");
         const int a = key.setCoil.action;
         action = key.setCoil.coil.ToText() + QStringLiteral("  ")
-                 + (a >= 0 && a < 4 ? QString::fromLatin1(actions[a]) : QString::number(a));
+                 + (a >= 0 && a < 4 ? t(actions[a]) : QString::number(a));
         break;
     }
     case 1: {
@@ -120,8 +120,7 @@ QStringList FunctionKey(int index, const CFunKeyParams& key, const CReportTexts&
     case 3:
         function = t("Advanced");
         action = QStringLiteral("%1  %2").arg(key.advanced.device.deviceName,
-                                              key.advanced.command == 1 ? QStringLiteral("STOP")
-                                                                        : QStringLiteral("RUN"));
+                                              t(key.advanced.command == 1 ? "STOP" : "RUN"));
         break;
     default: function = t("Unknown"); break;
     }

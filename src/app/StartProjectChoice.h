@@ -18,4 +18,8 @@ struct StartProjectChoice
     // The line settings chosen with "Protocol Setup...", only when set.
     std::optional<CDeviceInfo> protocol;
     QString locationPath; // folder of the chosen package (mode 1)
+
+    // A project made here (new, or for the panel) goes on with its first
+    // screen; a package opened from disk is shown as it is, screens or none.
+    bool GoesOnWithNewScreen() const { return mode != OpenFromDisk; }
 };

@@ -61,23 +61,26 @@ bool ParsePanelAddressText(const QString& text, quint16* address, bool* coil)
     return false;
 }
 
-QString PanelUseText(const PanelUse& use)
+QString PanelUseText(const PanelUse& use, const Wording& words)
 {
+    const auto t = [&words](const char* english) {
+        return Worded(words, QString::fromLatin1(english));
+    };
     switch (use.kind) {
     case PanelUse::Object:
-        return QStringLiteral("Screen %1: %2 %3")
+        return t("Screen %1: %2 %3")
             .arg(use.screen)
-            .arg(CPanelReferenceTable::KindName(use.objectKind))
+            .arg(Worded(words, CPanelReferenceTable::KindName(use.objectKind)))
             .arg(use.number);
     case PanelUse::Key:
-        return QStringLiteral("Screen %1: F%2 %3")
+        return t("Screen %1: F%2 %3")
             .arg(use.screen)
             .arg(use.number)
-            .arg(use.function == 0 ? QStringLiteral("Set Coil") : QStringLiteral("Set Register"));
-    case PanelUse::Alarm: return QStringLiteral("Alarm %1").arg(use.number);
-    case PanelUse::PanelToPlc: return QStringLiteral("Panel -> PLC");
-    case PanelUse::PlcToPanel: return QStringLiteral("PLC -> Panel");
-    case PanelUse::Beep: return QStringLiteral("PLC -> Panel: Beep");
+            .arg(t(use.function == 0 ? "Set Coil" : "Set Register"));
+    case PanelUse::Alarm: return t("Alarm %1").arg(use.number);
+    case PanelUse::PanelToPlc: return t("Panel -> PLC");
+    case PanelUse::PlcToPanel: return t("PLC -> Panel");
+    case PanelUse::Beep: return t("PLC -> Panel: Beep");
     }
     return QString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "RuntimeImage.h"
+#include "base/Wording.h"
 
 #include <QString>
 #include <QStringList>
@@ -7,7 +8,7 @@
 #include <vector>
 
 // One use of a register or coil, for the front ends to word in their
-// language; `PanelUseText` words it in English.
+// language; `PanelUseText` words it.
 struct PanelUse
 {
     enum Kind { Object, Key, Alarm, PanelToPlc, PlcToPanel, Beep } kind = Object;
@@ -16,7 +17,9 @@ struct PanelUse
     int number = 0;     // Object: its 1-based place in the screen; Key: F1..F5; Alarm: 1..
     int function = 0;   // Key: 0 Set Coil, 1 Set Register
 };
-QString PanelUseText(const PanelUse& use);
+// "Screen 2: Numeric 5", "Screen 2: F2 Set Register", "Alarm 3", ... in the
+// wording (English when none).
+QString PanelUseText(const PanelUse& use, const Wording& words = {});
 
 // One row of the engineer's table: a register or coil that the image
 // references, with its uses.

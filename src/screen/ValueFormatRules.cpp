@@ -93,13 +93,14 @@ FieldLimits Limits(ValueFormat format)
         s.minimum = -2147483648LL;
         s.maximum = 2147483647LL;
         s.maxLength = 11;
-        s.setsSpinRange = false;
+        s.spinMinimum = s.minimum;
+        s.spinMaximum = s.maximum;
         break;
     case VF_UNSIGNED_16: break;
     case VF_UNSIGNED_32:
         s.maximum = 4294967295LL;
         s.maxLength = 10;
-        s.setsSpinRange = false;
+        s.spinMaximum = s.maximum;
         break;
     case VF_BCD_16:
         s.maximum = 9999;
@@ -109,7 +110,7 @@ FieldLimits Limits(ValueFormat format)
     case VF_BCD_32:
         s.maximum = 99999999;
         s.maxLength = 8;
-        s.setsSpinRange = false;
+        s.spinMaximum = s.maximum;
         break;
     case VF_FLOAT:
         s.isFloat = true;
@@ -117,7 +118,9 @@ FieldLimits Limits(ValueFormat format)
         s.floatMinimum = -kFloatLimit;
         s.floatMaximum = kFloatLimit;
         s.maxLength = 11;
-        s.setsSpinRange = false;
+        // Whole steps over the float's range.
+        s.spinMinimum = qint64(-kFloatLimit);
+        s.spinMaximum = qint64(kFloatLimit);
         break;
     }
     return s;
@@ -153,13 +156,14 @@ std::optional<quint32> StoreValue(ValueFormat format, const QString& text)
 {
     const FieldLimits limits = Limits(format);
     if (format == VF_FLOAT) {
-        const double v = text.isEmpty() ? limits.floatMinimum : leadingDouble(text);
+        const double v = leadingDouble(text);
         if (v < limits.floatMinimum || v > limits.floatMaximum)
             return std::nullopt;
         return floatBits(v);
     }
+    // An empty field reads as 0, as the C library's parse reads it.
     if (text.isEmpty())
-        return quint32(qint32(limits.minimum));
+        return 0u;
     if (isSignedInt(format)) {
         static const QRegularExpression digits(QStringLiteral("^-?\\d*$"));
         if (!digits.match(text).hasMatch())
@@ -205,7 +209,7 @@ std::optional<QString> ChangeFormat(ValueFormat from, ValueFormat to, const QStr
 {
     QString old = text.trimmed();
     if (old.isEmpty())
-        old = ShowValue(from, StoreValue(from, QString()).value_or(0));
+        old = QStringLiteral("0");
     if (from == VF_FLOAT && !isFloatText(old))
         return std::nullopt;
     if (to == VF_FLOAT) {

@@ -21,8 +21,8 @@ struct FieldLimits
     double floatMinimum = 0; // format 7
     double floatMaximum = 0;
     int maxLength = 5;
-    // Formats 2, 4, 6 and 7 leave the spin range as it was.
-    bool setsSpinRange = true;
+    // The spin button steps over the format's own range (format 7 in whole
+    // steps).
     qint64 spinMinimum = 0;
     qint64 spinMaximum = 65535;
 };
@@ -40,7 +40,7 @@ QString HintText(const FieldLimits& limits);
 QString ShowValue(ValueFormat format, quint32 pattern);
 // The field's text as a stored pattern: signed decimal for 1 and 2, unsigned
 // decimal for 3 and 4, hexadecimal for 5 and 6 (the typed digits become the
-// BCD digits), the float's bits for 7. An empty text stores the minimum.
+// BCD digits), the float's bits for 7. An empty text stores 0.
 // None when the text is no number of the format or lies outside its range.
 std::optional<quint32> StoreValue(ValueFormat format, const QString& text);
 
@@ -54,7 +54,8 @@ bool AcceptsTyped(ValueFormat format, const QString& text);
 // float value for a float format, otherwise its integer value as the new
 // field writes it) and tested: 1 within -32768..32767, 3 at most 65535,
 // 5 at most 9999, 6 at most 99999999, 7 within -1e9..1e9, 2 and 4 pass;
-// coming from format 7 the old text must be a floating-point number.
+// coming from format 7 the old text must be a floating-point number. An
+// empty text reads as 0.
 // None when the value fails.
 std::optional<QString> ChangeFormat(ValueFormat from, ValueFormat to, const QString& text);
 

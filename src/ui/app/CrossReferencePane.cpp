@@ -37,18 +37,22 @@ CCrossReferencePane::CCrossReferencePane(CProjectController& controller, QWidget
     const CAppSettings& s = controller.App().settings;
     DialogTexts::Apply(this, s, IDD_DLG_CROSS_REFERENCE);
     setWindowTitle(UiText(s, IDD_DLG_CROSS_REFERENCE, QStringLiteral("Cross Reference")));
-    auto text = [&s](const char* english) {
-        return UiText(s, IDD_DLG_CROSS_REFERENCE, QString::fromLatin1(english));
-    };
+    words_ = [&s](const QString& english) { return UiText(s, IDD_DLG_CROSS_REFERENCE, english); };
+    auto text = [this](const char* english) { return words_(QString::fromLatin1(english)); };
     ui_->table->setAccessibleName(text("Uses"));
-    model_->SetTexts({text("Device"), text("Area"), text("Address"), text("Use"), text("Place"),
-                      text("Finding")},
-                     {{FindingCode::kOverlap, text("Takes part of the words of another use")},
-                      {FindingCode::kRange, text("Outside the ranges of its area")},
-                      {FindingCode::kDevice, text("Names a device that does not exist")},
-                      {FindingCode::kUnreached, text("Nothing reaches this screen")},
-                      {FindingCode::kPlcOnly, text("Only the PLC can switch to this screen")},
-                      {FindingCode::kUnusedBitmap, text("No object shows this bitmap")}});
+    // The tips by the finding as the rows word it.
+    const auto finding = [this](const QString& code) {
+        return CrossReferenceTable::FindingWord(words_, code);
+    };
+    model_->SetTexts(
+        {text("Device"), text("Area"), text("Address"), text("Use"), text("Place"),
+         text("Finding")},
+        {{finding(FindingCode::kOverlap), text("Takes part of the words of another use")},
+         {finding(FindingCode::kRange), text("Outside the ranges of its area")},
+         {finding(FindingCode::kDevice), text("Names a device that does not exist")},
+         {finding(FindingCode::kUnreached), text("Nothing reaches this screen")},
+         {finding(FindingCode::kPlcOnly), text("Only the PLC can switch to this screen")},
+         {finding(FindingCode::kUnusedBitmap), text("No object shows this bitmap")}});
     ui_->table->setModel(model_);
     ui_->table->verticalHeader()->hide();
     ui_->table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -146,7 +150,7 @@ void CCrossReferencePane::Rebuild()
                 connect(doc, &CScreenDocument::changed, this, &CCrossReferencePane::scheduleRebuild,
                         Qt::UniqueConnection);
     }
-    model_->SetRows(CrossReferenceTable::Rows(xref_));
+    model_->SetRows(CrossReferenceTable::Rows(xref_, words_));
     applyFilter();
 }
 

@@ -60,6 +60,8 @@ private:
     std::unique_ptr<Ui::CCrossReferencePane> ui_;
     CCrossReferenceModel* model_;
     CCrossReference xref_;
+    // The rows' uses, places and findings in the editor's language.
+    Wording words_;
     // The screens not open in an editor, parsed once while unchanged.
     CScreenFileCache files_;
     bool stale_ = true;

@@ -78,13 +78,13 @@ CEditorCommands::~CEditorCommands() = default;
 void CEditorCommands::StartProject(QWidget* parent)
 {
     const CAppSettings& settings = controller_.App().settings;
-    const bool made = StartProjectCommand::Run(
+    const auto started = StartProjectCommand::Run(
         controller_, parent, [&settings](QWidget* owner, CDeviceInfo* info) {
             return CDlgProtocol::Edit(owner, settings,
                                       QString::fromLatin1(ProtocolTables::kVardoVSequence), *info);
         });
     // A new project goes on with its first screen: the New Screen command
     // and its dialog (Cancel leaves a project without screens).
-    if (made && controller_.HasProject() && controller_.App().model.screens.empty())
+    if (started && started->GoesOnWithNewScreen() && controller_.HasProject())
         window_.Execute(CommandId::NewScreen);
 }

@@ -7,16 +7,16 @@
 
 namespace StartProjectCommand {
 
-bool Run(CProjectController& controller, QWidget* parent,
-         CDlgProjectNew::ProtocolSetup protocolSetup)
+std::optional<StartProjectChoice> Run(CProjectController& controller, QWidget* parent,
+                                      CDlgProjectNew::ProtocolSetup protocolSetup)
 {
     CDlgStartProject dialog(controller,
                             StartProjectDefaults::Initial(std::as_const(controller).App()), parent);
     if (protocolSetup)
         dialog.SetProtocolSetup(std::move(protocolSetup));
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    return controller.StartProject(dialog.Result());
+    if (dialog.exec() != QDialog::Accepted || !controller.StartProject(dialog.Result()))
+        return std::nullopt;
+    return dialog.Result();
 }
 
 } // namespace StartProjectCommand

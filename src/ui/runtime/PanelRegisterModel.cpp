@@ -82,31 +82,12 @@ void CPanelRegisterModel::writeString(const PanelReference& ref, const QString& 
 
 QStringList CPanelRegisterModel::usesText(const PanelReference& ref) const
 {
-    auto t = [this](const char* english) {
-        return UiText(settings_, IDD_DLG_SIMULATOR, QString::fromLatin1(english));
+    const Wording words = [this](const QString& english) {
+        return UiText(settings_, IDD_DLG_SIMULATOR, english);
     };
     QStringList out;
-    for (const PanelUse& use : ref.useList) {
-        switch (use.kind) {
-        case PanelUse::Object:
-            out << t("Screen %1: %2 %3")
-                       .arg(use.screen)
-                       .arg(UiText(settings_, IDD_DLG_SIMULATOR,
-                                   CPanelReferenceTable::KindName(use.objectKind)))
-                       .arg(use.number);
-            break;
-        case PanelUse::Key:
-            out << t("Screen %1: F%2 %3")
-                       .arg(use.screen)
-                       .arg(use.number)
-                       .arg(t(use.function == 0 ? "Set Coil" : "Set Register"));
-            break;
-        case PanelUse::Alarm: out << t("Alarm %1").arg(use.number); break;
-        case PanelUse::PanelToPlc: out << t("Panel -> PLC"); break;
-        case PanelUse::PlcToPanel: out << t("PLC -> Panel"); break;
-        case PanelUse::Beep: out << t("PLC -> Panel: Beep"); break;
-        }
-    }
+    for (const PanelUse& use : ref.useList)
+        out << PanelUseText(use, words);
     return out;
 }
 
@@ -118,8 +99,9 @@ QString CPanelRegisterModel::formatText(const PanelReference& ref) const
     const bool two = f.isFloat || f.twoRegisters;
     QString english;
     if (ref.ascii)
-        english = QStringLiteral("String, %1 registers").arg(ref.words);
-    else if (f.isFloat)
+        return UiText(settings_, IDD_DLG_SIMULATOR, QStringLiteral("String, %1 registers"))
+            .arg(ref.words);
+    if (f.isFloat)
         english = QStringLiteral("Float");
     else if (!f.dec)
         english = two ? QStringLiteral("BCD 32-bit") : QStringLiteral("BCD 16-bit");

@@ -5,6 +5,7 @@
 #include "base/MessageSink.h"
 #include "project/ScreenObject.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ProjectMessages.h"
 #include "ui/document/ScreenDocument.h"
 #include "ui/widgets/UiText.h"
 
@@ -83,7 +84,7 @@ void CSimulationLauncher::takeOver()
             MessageKind::Error,
             UiText(settings, IDD_DLG_SIMULATOR, QStringLiteral("The project cannot be simulated:"))
                 + QLatin1Char('\n') + error,
-            QStringLiteral("Error"));
+            ProjectMessages::Text(controller_, QStringLiteral("Error")));
         emit finished(false);
         return;
     }

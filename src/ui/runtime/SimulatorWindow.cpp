@@ -34,6 +34,7 @@ CSimulatorWindow::CSimulatorWindow(const CAppSettings& settings, QWidget* parent
     setProperty("ownsFunctionKeys", true);
     registers_ = new CPanelRegisterModel(settings, *panel_, this);
     ui_->registers->setModel(registers_);
+    ui_->display->setAccessibleName(text("Panel Display"));
     ui_->registers->setAccessibleName(ui_->labelRegisters->text().remove(QLatin1Char('&')));
     ui_->log->setAccessibleName(ui_->labelLog->text().remove(QLatin1Char('&')));
     ui_->registers->horizontalHeader()->setStretchLastSection(true);
@@ -145,7 +146,7 @@ void CSimulatorWindow::Refresh()
             screen += QLatin1Char(' ') + text("(backlight off)");
     }
     ui_->screenValue->setText(screen);
-    ui_->timeValue->setText(QStringLiteral("%1 s").arg(double(panel_->Time()) / 1000.0, 0, 'f', 2));
+    ui_->timeValue->setText(text("%1 s").arg(double(panel_->Time()) / 1000.0, 0, 'f', 2));
     registers_->Refresh();
     const auto& log = panel_->Log();
     for (; logShown_ < log.size(); ++logShown_)
@@ -178,7 +179,7 @@ QString CSimulatorWindow::LogText(const PanelLogEntry& e) const
     case PanelLogEntry::RunStop:
         what =
             text("%1 sent to device %2")
-                .arg(e.value ? QStringLiteral("STOP") : QStringLiteral("RUN"),
+                .arg(text(e.value ? "STOP" : "RUN"),
                      deviceNames_.value(e.reg.device, QStringLiteral("DEV%1").arg(
                                                           e.reg.device, 3, 10, QLatin1Char('0'))));
         break;
@@ -192,7 +193,7 @@ QString CSimulatorWindow::LogText(const PanelLogEntry& e) const
     case PanelLogEntry::NumericRefused: what = text("value refused for %1").arg(reg); break;
     case PanelLogEntry::Beep: what = text("beep"); break;
     }
-    QString line = QStringLiteral("%1 s  ").arg(double(e.time) / 1000.0, 0, 'f', 3);
+    QString line = text("%1 s").arg(double(e.time) / 1000.0, 0, 'f', 3) + QStringLiteral("  ");
     if (e.key >= 1 && e.key <= 5)
         line += QStringLiteral("F%1: ").arg(e.key);
     return line + what;

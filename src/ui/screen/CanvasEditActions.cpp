@@ -33,7 +33,7 @@ void CCanvasEditActions::Undo()
 {
     if (!CanUndo())
         return;
-    gestures_.Cancel();
+    gestures_.StopGesture();
     gestures_.Document()->Undo();
 }
 
@@ -41,7 +41,7 @@ void CCanvasEditActions::Redo()
 {
     if (!CanRedo())
         return;
-    gestures_.Cancel();
+    gestures_.StopGesture();
     gestures_.Document()->Redo();
 }
 
@@ -49,7 +49,7 @@ void CCanvasEditActions::Cut()
 {
     if (!HasSelection())
         return;
-    gestures_.Cancel();
+    gestures_.StopGesture();
     // The property forms of the objects that go are closed first.
     closeFormsOfSelection();
     gestures_.Document()->Edit([](CDiagramEntityContainer& objects) {
@@ -70,7 +70,7 @@ void CCanvasEditActions::Paste()
 {
     if (!CanPaste())
         return;
-    gestures_.Cancel();
+    gestures_.StopGesture();
     gestures_.Document()->Edit([](CDiagramEntityContainer& objects) {
         objects.UnselectAll();
         objects.Paste();
@@ -87,7 +87,7 @@ void CCanvasEditActions::DeleteSelection()
 {
     if (!HasSelection())
         return;
-    gestures_.Cancel();
+    gestures_.StopGesture();
     closeFormsOfSelection();
     gestures_.Document()->Edit(
         [](CDiagramEntityContainer& objects) { objects.RemoveAllSelected(); });
@@ -143,7 +143,7 @@ void CCanvasEditActions::ObjectCommand(int command)
     case CMD_CUT: break;
     default: return;
     }
-    gestures_.Cancel();
+    gestures_.StopGesture();
     doc->Edit([&](CDiagramEntityContainer& objects) {
         objects.SendCommand(command, nullptr, true, owner_);
     });
@@ -153,7 +153,7 @@ void CCanvasEditActions::Align(ObjectAlignment::Mode mode)
 {
     if (!CanAlign(mode))
         return;
-    gestures_.Cancel();
+    gestures_.StopGesture();
     gestures_.Document()->Edit([&](CDiagramEntityContainer& objects) {
         ObjectAlignment::Apply(objects, mode, geo_.paper);
     });
@@ -214,7 +214,7 @@ const CDiagramEntity* CCanvasEditActions::Drop(std::unique_ptr<CDiagramEntity> o
     CScreenDocument* doc = gestures_.Document();
     if (!doc || !object)
         return nullptr;
-    gestures_.Cancel();
+    gestures_.StopGesture();
     const int x = geo_.SnapX(paper.x());
     const int y = geo_.SnapY(paper.y());
     object->SetRect(x, y, x, y);

@@ -113,8 +113,9 @@ void CCanvasGestures::LeftDown(QPoint window, bool ctrl)
         mode_ = Mode::None;
     const int before = c->GetSelectCount();
 
-    // A press on a selected object of a multiple selection moves them all.
-    if (before > 1 && !ctrl && mode_ == Mode::None) {
+    // A press on a selected object of a multiple selection moves them all,
+    // in insert mode too: the move takes the place of the insertion.
+    if (before > 1 && !ctrl && (mode_ == Mode::None || mode_ == Mode::Insert)) {
         for (int i = c->GetSize() - 1; i >= 0; --i) {
             const CDiagramEntity* o = c->GetAt(i);
             if (o->IsSelected() && movesBy(*o, o->HitTest(window, geo_.WindowRect(*o)))) {
@@ -312,22 +313,23 @@ void CCanvasGestures::LeftUp()
         return;
     }
     const bool wasInsert = insertMode_;
-    bool modified = false;
+    const Mode ending = mode_;
     switch (mode_) {
-    case Mode::Move: modified = finishMove(); break;
-    case Mode::Resize: modified = finishResize(); break;
+    case Mode::Move: finishMove(); break;
+    case Mode::Resize: finishResize(); break;
     case Mode::RubberBand: finishBand(); break;
     default:
         if (doc_->InGesture())
-            modified = doc_->EndGesture();
+            doc_->EndGesture();
         break;
     }
     mode_ = wasInsert ? Mode::Insert : Mode::None;
     gestureChanged_ = false;
     grabbed_ = nullptr;
     resizeCode_ = HIT_NONE;
-    // Insert mode ends after one insertion.
-    if (wasInsert && Container()->GetSelectCount() > 0 && modified)
+    // Insert mode ends with the button that placed an object, or that moved
+    // the selection in its place.
+    if (wasInsert && (ending == Mode::Resize || ending == Mode::Move))
         endInsert();
     notify(on_.repaint);
     if (const CDiagramEntity* top = TopmostSelected())
@@ -335,10 +337,10 @@ void CCanvasGestures::LeftUp()
             on_.objectHelpRequested(top->Kind());
 }
 
-bool CCanvasGestures::finishMove()
+void CCanvasGestures::finishMove()
 {
     // The moved objects land on the grid.
-    return doc_->EndGesture([&](CDiagramEntityContainer& objects) {
+    doc_->EndGesture([&](CDiagramEntityContainer& objects) {
         if (!gestureChanged_)
             return;
         for (const auto& o : objects.Objects()) {
@@ -354,10 +356,10 @@ bool CCanvasGestures::finishMove()
     });
 }
 
-bool CCanvasGestures::finishResize()
+void CCanvasGestures::finishResize()
 {
     const int index = grabbed_ ? Container()->IndexOf(grabbed_) : -1;
-    return doc_->EndGesture([&](CDiagramEntityContainer& objects) {
+    doc_->EndGesture([&](CDiagramEntityContainer& objects) {
         CDiagramEntity* grabbed = objects.GetAt(index);
         if (!gestureChanged_ || !grabbed)
             return;
@@ -455,15 +457,20 @@ void CCanvasGestures::endInsert()
         on_.insertKindChanged(-1);
 }
 
-void CCanvasGestures::Cancel()
+void CCanvasGestures::StopGesture()
 {
     // What the last move did stays; the gesture just ends.
     if (doc_ && doc_->InGesture())
         doc_->EndGesture();
-    mode_ = Mode::None;
+    mode_ = insertMode_ ? Mode::Insert : Mode::None;
     gestureChanged_ = false;
     grabbed_ = nullptr;
     resizeCode_ = HIT_NONE;
-    endInsert();
     notify(on_.repaint);
+}
+
+void CCanvasGestures::Cancel()
+{
+    StopGesture();
+    endInsert();
 }

@@ -63,6 +63,9 @@ public:
     // places a copy of it and sizes it by dragging. None: nothing changes.
     void StartInsert(std::unique_ptr<CDiagramEntity> prototype);
     int InsertKind() const;
+    // Ends the gesture under way (an edit command comes in); what the last
+    // move did stays, and so does insert mode.
+    void StopGesture();
     // Ends the current mode and insert mode; what the last move did stays.
     void Cancel();
 
@@ -83,8 +86,8 @@ private:
     void endInsert();
     void pointerMovedInMove(QPointF paper);
     void pointerMovedInResize(QPointF paper);
-    bool finishMove();
-    bool finishResize();
+    void finishMove();
+    void finishResize();
     void finishBand();
     // A press with this hit code on the object starts a move.
     static bool movesBy(const CDiagramEntity& object, HitCode code);

@@ -7,14 +7,13 @@
 #include "base/LanguageSection.h"
 #include "screen/ObjectNumeric.h"
 #include "ui/document/ProjectController.h"
-#include "ui/document/ProjectMessages.h"
 
 #include <QPushButton>
 
 namespace {
 const QString kPointRefused =
     QStringLiteral("Error OBJ-005 : Point value must be less than digit value");
-}
+} // namespace
 
 CDlgObjNumeric::CDlgObjNumeric(CObjectNumeric& object)
     : CObjectPropertyForm(object),
@@ -56,13 +55,11 @@ bool CDlgObjNumeric::Check()
     if (!format_->ApplySettings())
         return false;
     // Equal is accepted: 5 digits with 5 places read 0.12345.
-    if (ui_->editPoint->Text().toInt() > ui_->editDigit->Text().toInt()) {
-        if (Controller())
-            ProjectMessages::Error(*Controller(), kPointRefused);
-        ui_->editPoint->setFocus(Qt::OtherFocusReason);
-        ui_->editPoint->SelectAllText();
-        return false;
-    }
+    if (ui_->editPoint->Text().toInt() > ui_->editDigit->Text().toInt())
+        return Refuse(*ui_->editPoint, kPointRefused);
+    // An empty count of digits would show nothing at all.
+    if (ui_->editDigit->Text().toInt() == 0)
+        return Refuse(*ui_->editDigit, ValueNotInRange());
     return true;
 }
 

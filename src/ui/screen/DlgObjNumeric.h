@@ -13,7 +13,7 @@ class CDlgObjNumeric;
 // value's format ("Register Count:", "Float", "Modle:", "Signed"), "Digit:",
 // "Point:", "Min:" and "Max:", and the flags "Set", "Encrypt", "Range",
 // "Double", "Inversion" and "Leading '0'". OK runs the format check, then
-// refuses a Point above Digit (OBJ-005).
+// refuses a Point above Digit (OBJ-005) and an empty Digit (OBJ-008).
 class CDlgObjNumeric : public CObjectPropertyForm
 {
 public:

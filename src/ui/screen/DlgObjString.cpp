@@ -7,13 +7,8 @@
 #include "base/LanguageSection.h"
 #include "screen/ObjectString.h"
 #include "ui/document/ProjectController.h"
-#include "ui/document/ProjectMessages.h"
 
 #include <QPushButton>
-
-namespace {
-const QString kStringCountRefused = QStringLiteral("Error OBJ-008 : The value is not within range");
-}
 
 CDlgObjString::CDlgObjString(CObjectString& object)
     : CObjectPropertyForm(object),
@@ -58,14 +53,15 @@ bool CDlgObjString::CountChanged()
     strings->SetMaxLength(most <= 8 ? 1 : 2);
     strings->SetRange(1, most);
     strings->SetSpinRange(1, most);
-    if (count != 0 && strings->Text().toInt() > most) {
-        if (!loading_ && Controller())
-            ProjectMessages::Error(*Controller(), kStringCountRefused);
-        strings->setFocus(Qt::OtherFocusReason);
-        strings->SelectAllText();
-        return false;
-    }
-    return true;
+    if (count == 0 || strings->Text().toInt() <= most)
+        return true;
+    if (!loading_)
+        return Refuse(*strings, ValueNotInRange());
+    // A stored count too large for its registers is shown selected, without
+    // a message while the form loads.
+    strings->setFocus(Qt::OtherFocusReason);
+    strings->SelectAllText();
+    return false;
 }
 
 bool CDlgObjString::Check()
@@ -74,7 +70,12 @@ bool CDlgObjString::Check()
     loading_ = false;
     const bool fits = CountChanged();
     loading_ = wasLoading;
-    return fits;
+    if (!fits)
+        return false;
+    // An empty count would let the string outgrow its registers.
+    if (ui_->editCount->Text().toInt() == 0)
+        return Refuse(*ui_->editCount, ValueNotInRange());
+    return true;
 }
 
 void CDlgObjString::Store()

@@ -11,7 +11,8 @@ class CDlgObjString;
 // The string's form: "Name:", "Register Number:" with the picker,
 // "Register Count:" (1 to 12), "String Count:" (1 to twice the count),
 // "Double" and "Inversion". A count that leaves the string count above
-// twice its value shows OBJ-008, on the change and again on OK.
+// twice its value shows OBJ-008, on the change and again on OK; so does an
+// empty count on OK.
 class CDlgObjString : public CObjectPropertyForm
 {
 public:

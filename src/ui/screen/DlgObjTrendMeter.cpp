@@ -7,7 +7,6 @@
 #include "base/LanguageSection.h"
 #include "screen/ObjectTrendMeter.h"
 #include "ui/document/ProjectController.h"
-#include "ui/document/ProjectMessages.h"
 
 #include <QPushButton>
 
@@ -57,13 +56,8 @@ bool CDlgObjTrendMeter::Check()
     if (!format_->ApplySettings())
         return false;
     const int points = ui_->editDataPoint->Text().toInt();
-    if (points < 2 || points > DataPointMaximum()) {
-        if (Controller())
-            ProjectMessages::Error(*Controller(), kDataPointRefused);
-        ui_->editDataPoint->setFocus(Qt::OtherFocusReason);
-        ui_->editDataPoint->SelectAllText();
-        return false;
-    }
+    if (points < 2 || points > DataPointMaximum())
+        return Refuse(*ui_->editDataPoint, kDataPointRefused);
     return true;
 }
 

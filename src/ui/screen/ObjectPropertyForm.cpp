@@ -4,6 +4,8 @@
 #include <QDialogButtonBox>
 #include "app/TessanApp.h"
 #include "ui/document/ProjectController.h"
+#include "ui/document/ProjectMessages.h"
+#include "ui/widgets/ColorEdit.h"
 #include "ui/widgets/DialogTexts.h"
 #include "ui/widgets/RegisterField.h"
 #include "ui/widgets/RegisterPicker.h"
@@ -123,6 +125,20 @@ void CObjectPropertyForm::LoadName(QLineEdit& field, const CDiagramEntity& objec
 void CObjectPropertyForm::StoreName(const QLineEdit& field, CDiagramEntity& object)
 {
     object.SetName(field.text().left(kNameLength));
+}
+
+bool CObjectPropertyForm::Refuse(CColorEdit& field, const QString& message) const
+{
+    if (controller_)
+        ProjectMessages::Error(*controller_, message);
+    field.setFocus(Qt::OtherFocusReason);
+    field.SelectAllText();
+    return false;
+}
+
+QString CObjectPropertyForm::ValueNotInRange()
+{
+    return QStringLiteral("Error OBJ-008 : The value is not within range");
 }
 
 void CObjectPropertyForm::SetUpDialog(CPropertyFormDialog& dialog, QDialogButtonBox& buttons,

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 
+class CColorEdit;
 class CDiagramEditor;
 class CDiagramEntity;
 class CProjectController;
@@ -57,6 +58,11 @@ protected:
     void BindRegisterField(CRegisterField& field, int kind);
     static void LoadName(QLineEdit& field, const CDiagramEntity& object);
     static void StoreName(const QLineEdit& field, CDiagramEntity& object);
+    // A check that failed: its message under the caption "Error", its field
+    // focused with the text selected. Always false.
+    bool Refuse(CColorEdit& field, const QString& message) const;
+    // "Error OBJ-008 : The value is not within range".
+    static QString ValueNotInRange();
 
     CDiagramEntity& object_;
 

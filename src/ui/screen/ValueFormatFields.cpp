@@ -84,18 +84,18 @@ bool CValueFormatFields::ApplySettings()
     w_.maximum->ApplyLimits(limits);
     const auto low = ValueFormatRules::ChangeFormat(current_, to, oldMinimum);
     const auto high = ValueFormatRules::ChangeFormat(current_, to, oldMaximum);
-    if (low)
-        w_.minimum->SetText(*low);
-    if (high)
-        w_.maximum->SetText(*high);
     CColorEdit* failing = !low ? w_.minimum : !high ? w_.maximum : nullptr;
     if (failing) {
+        // Both texts stay as typed: rewriting one would lose a float's
+        // decimals for a change that does not happen.
         if (controller_)
             ProjectMessages::Error(*controller_, !low ? kMinimumRefused : kMaximumRefused);
         failing->setFocus(Qt::OtherFocusReason);
         failing->SelectAllText();
         return false;
     }
+    w_.minimum->SetText(*low);
+    w_.maximum->SetText(*high);
     current_ = to;
     return true;
 }

@@ -174,8 +174,7 @@ void CColorEdit::ApplyLimits(const ValueFormatRules::FieldLimits& limits)
             SetRangeUnsigned(quint32(limits.minimum), quint32(limits.maximum));
     }
     SetMaxLength(limits.maxLength);
-    if (limits.setsSpinRange)
-        SetSpinRange(limits.spinMinimum, limits.spinMaximum);
+    SetSpinRange(limits.spinMinimum, limits.spinMaximum);
 }
 
 void CColorEdit::SetText(const QString& text)

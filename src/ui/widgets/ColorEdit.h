@@ -51,8 +51,8 @@ public:
     void ClearSpinRange();
     bool HasSpin() const { return hasSpin_; }
 
-    // Mode, signed flag, range, length and (where the format sets one) the
-    // spin range of a register value format.
+    // Mode, signed flag, range, length and spin range of a register value
+    // format.
     void ApplyLimits(const ValueFormatRules::FieldLimits& limits);
 
     // Sets the text as it is (a form loading its object); a text that reads

@@ -10,6 +10,17 @@
 
 namespace DialogTexts {
 
+namespace {
+
+// A control's text as the language file writes it: an INI value holds no
+// line break, so a label on two lines has the two characters "\n" there.
+QString ControlText(QString text)
+{
+    return text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+}
+
+} // namespace
+
 void Apply(QWidget* window, const CAppSettings& settings, int section)
 {
     const QString title = settings.LookupText(section, QStringLiteral("Title"));
@@ -21,7 +32,7 @@ void Apply(QWidget* window, const CAppSettings& settings, int section)
         const QVariant id = child->property("controlId");
         if (!id.isValid())
             continue;
-        const QString text = settings.LookupText(section, id.toInt());
+        const QString text = ControlText(settings.LookupText(section, id.toInt()));
         if (text.isEmpty())
             continue;
         if (auto* label = qobject_cast<QLabel*>(child))
