@@ -1,20 +1,31 @@
 #pragma once
+#include "PanelLink.h"
+#include "PanelProtocol.h"
 #include "ui/document/TransferJobFollower.h"
 
 #include <QByteArray>
 
-// The panel at the other end of the session's transfers. The editor hands
-// each request to its follower; this one runs the request at once on the
-// calling thread, against a panel that lives in memory.
+class CTessanApp;
+
+// The panel at the other end of the session's transfers: the panel's own
+// protocol, held in this process behind a line whose bytes arrive at once.
+// The editor hands each request to its follower; this one runs the transfer
+// engine over that line on the calling thread, with no thread and no wait.
 class CSessionPanel : public ITransferJobFollower
 {
 public:
+    // The application whose stop flag and texts the engine uses (again
+    // after a simulated kill).
+    void SetApp(CTessanApp* app) { app_ = app; }
+
     TransferOutcome Follow(CTransferJob& job, const TransferRequest& request) override;
-    // The runtime image the panel holds (empty before the first download).
-    QByteArray Image() const { return image_; }
-    int Downloads() const { return downloads_; }
+    // The runtime image the panel holds, cut to `size` bytes: the panel keeps
+    // whole 64-byte blocks. Empty before the first download.
+    QByteArray Image(qsizetype size) const;
+    int Downloads() const { return protocol_.DownloadsStored(); }
 
 private:
-    QByteArray image_;
-    int downloads_ = 0;
+    CTessanApp* app_ = nullptr;
+    CPanelProtocol protocol_{PanelProtocolOptions{}};
+    CPanelLink link_{protocol_};
 };

@@ -4,6 +4,7 @@
 #include "app/ScreenCommands.h"
 #include "app/CrashRecovery.h"
 #include "app/ProjectStorage.h"
+#include "app/WorkingFolderLock.h"
 #include "app/TessanApp.h"
 #include "app/TransferOperations.h"
 #include "base/CoreLimits.h"
@@ -34,6 +35,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -157,6 +159,7 @@ void CSessionWorld::startProgram()
     app_ = std::make_unique<CTessanApp>(paths, paths.TempProjectDir());
     app_->messages = &sink_;
     controller_ = std::make_unique<CProjectController>(*app_);
+    panel_.SetApp(app_.get());
     baseline_.reset();
     autosaved_.reset();
     portChanged_ = false;
@@ -655,11 +658,12 @@ void CSessionWorld::projectTransfer()
     compilation.SetFinalPause(0);
     if (!compilation.Run())
         finding(QStringLiteral("the package on disk does not compile"));
-    if (compilation.Output().images.runtime != panel_.Image())
+    const QByteArray& compiled = compilation.Output().images.runtime;
+    if (compiled != panel_.Image(compiled.size()))
         finding(QStringLiteral("the panel got an image other than the saved project's "
-                               "(%1 bytes sent, %2 bytes compiled from the package)")
-                    .arg(panel_.Image().size())
-                    .arg(compilation.Output().images.runtime.size()));
+                               "(%1 bytes held, %2 bytes compiled from the package)")
+                    .arg(panel_.Image(compiled.size()).size())
+                    .arg(compiled.size()));
 }
 
 void CSessionWorld::upload()
@@ -709,9 +713,12 @@ void CSessionWorld::killAndRecover()
     // The program ends without closing anything: its folder stays.
     dropViews();
     // (Destroying them closes nothing: only closing a project removes its
-    // folder.)
+    // folder.) A killed editor leaves its lock naming a process that is gone.
     controller_.reset();
     app_.reset();
+    QFile lock(folder + QLatin1Char('/') + CWorkingFolderLock::FileName());
+    if (lock.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        lock.write("2147483646\nqv\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     startProgram();
     CCrashRecovery recovery(app_->settings.Paths(), app_->projectsRoot);
     const QList<LeftoverFolder> leftovers = recovery.FindLeftovers();
