@@ -1,6 +1,5 @@
 #include "CrossReferenceTable.h"
 #include "CrossReference.h"
-#include "project/RegisterAddressText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,51 +21,64 @@ QString CsvField(const QString& field)
 
 } // namespace
 
-std::vector<CrossReferenceRow> Rows(const CCrossReference& xref)
+std::vector<RowPlace> RowPlaces(const CCrossReference& xref)
 {
-    std::vector<CrossReferenceRow> rows;
-    rows.reserve(xref.Uses().size() + xref.Findings().size());
     const auto& uses = xref.Uses();
     const auto& findings = xref.Findings();
+    std::vector<RowPlace> places;
+    places.reserve(uses.size() + findings.size());
     size_t f = 0;
     for (int i = 0; i < int(uses.size()); ++i) {
-        const CrossReferenceUse& use = uses[i];
-        CrossReferenceRow row;
-        row.device = use.ref.deviceName;
-        if (use.kind != UseKind::Advanced) {
-            row.area = use.ref.area;
-            row.address = RegisterAddressText(use.ref);
-        }
-        row.use = UseKindName(use.kind);
-        row.place = use.Place();
-        row.useIndex = i;
         // The findings of a use are listed in use order.
         bool any = false;
         for (; f < findings.size() && findings[f].use == i; ++f) {
-            row.finding = findings[f].code;
-            row.findingIndex = int(f);
-            rows.push_back(row);
+            places.push_back({i, int(f)});
             any = true;
         }
         if (!any)
-            rows.push_back(row);
+            places.push_back({i, -1});
     }
-    for (int k = 0; k < int(findings.size()); ++k) {
-        const CrossReferenceFinding& finding = findings[k];
-        if (finding.use >= 0)
-            continue;
-        CrossReferenceRow row;
-        row.finding = finding.code;
-        row.findingIndex = k;
-        if (finding.bitmap.isEmpty()) {
-            row.use = QStringLiteral("screen");
-            row.place = QStringLiteral("#%1 %2").arg(finding.screenNumber).arg(finding.screenName);
-        } else {
-            row.use = QStringLiteral("bitmap");
-            row.place = finding.bitmap;
+    for (int k = 0; k < int(findings.size()); ++k)
+        if (findings[size_t(k)].use < 0)
+            places.push_back({-1, k});
+    return places;
+}
+
+CrossReferenceRow RowAt(const CCrossReference& xref, RowPlace place)
+{
+    CrossReferenceRow row;
+    row.useIndex = place.use;
+    row.findingIndex = place.finding;
+    const CrossReferenceFinding* finding =
+        place.finding >= 0 ? &xref.Findings()[size_t(place.finding)] : nullptr;
+    if (finding)
+        row.finding = finding->code;
+    if (place.use >= 0) {
+        const CrossReferenceUse& use = xref.Uses()[size_t(place.use)];
+        row.device = use.ref.deviceName;
+        if (use.kind != UseKind::Advanced) {
+            row.area = use.ref.area;
+            row.address = xref.AddressText(place.use);
         }
-        rows.push_back(row);
+        row.use = UseKindName(use.kind);
+        row.place = xref.PlaceText(place.use);
+    } else if (finding && finding->bitmap.isEmpty()) {
+        row.use = QStringLiteral("screen");
+        row.place = QStringLiteral("#%1 %2").arg(finding->screenNumber).arg(finding->screenName);
+    } else if (finding) {
+        row.use = QStringLiteral("bitmap");
+        row.place = finding->bitmap;
     }
+    return row;
+}
+
+std::vector<CrossReferenceRow> Rows(const CCrossReference& xref)
+{
+    std::vector<CrossReferenceRow> rows;
+    const std::vector<RowPlace> places = RowPlaces(xref);
+    rows.reserve(places.size());
+    for (const RowPlace& place : places)
+        rows.push_back(RowAt(xref, place));
     return rows;
 }
 

@@ -22,6 +22,16 @@ struct CrossReferenceRow
 
 namespace CrossReferenceTable {
 
+// Where each row comes from, in the rows' order: a use's index and the index
+// of its finding (-1 for a use without one), or -1 and the index of a
+// finding of no use.
+struct RowPlace
+{
+    int use = -1;
+    int finding = -1;
+};
+std::vector<RowPlace> RowPlaces(const CCrossReference& xref);
+CrossReferenceRow RowAt(const CCrossReference& xref, RowPlace place);
 std::vector<CrossReferenceRow> Rows(const CCrossReference& xref);
 // "device,area,address,use,place,finding" and a line per row; a field with a
 // comma, a quote or a line break is quoted. UTF-8, lines end in "\n".
