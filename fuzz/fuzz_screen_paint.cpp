@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CDiagramEntityContainer container;
     CTessanDoc::ReadBytes(FuzzSupport::Bytes(data, size), container, false, &app.model);
     double right = 0, bottom = 0;
-    for (const CDiagramEntity* o : container.Objects()) {
-        const PaperRect r = o->GetRect().Normalized();
+    for (int i = 0; i < container.GetSize(); ++i) {
+        const PaperRect r = container.GetAt(i)->GetRect().Normalized();
         right = std::max(right, double(r.right));
         bottom = std::max(bottom, double(r.bottom));
     }
