@@ -41,6 +41,7 @@ with zipfile.ZipFile(example) as z:
             put("fuzz_bmp", name, data)
         elif " - #" in name:
             put("fuzz_screen_file", "screen%d" % i, data)
+            put("fuzz_screen_paint", "screen%d" % i, data)
             text = data.decode("utf-16-le")
             for j, line in enumerate(l for l in text.splitlines() if l):
                 put("fuzz_screen_line", "s%d-l%d" % (i, j), b"\x00" + line.encode("utf-16-le"))

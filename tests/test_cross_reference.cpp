@@ -190,6 +190,31 @@ class TestCrossReference : public QObject
 {
     Q_OBJECT
 private slots:
+    void oneScreenTakenAgainEqualsAFullBuild()
+    {
+        CXrefProject p;
+        CProjectScreenObjects screens(p.App(), [&p](int number) -> const CDiagramEntityContainer* {
+            return number == 2 ? &p.edited : nullptr;
+        });
+        CCrossReference xref;
+        QVERIFY(!xref.UpdateScreen(p.App().model, screens, 2)); // nothing built yet
+        xref.Build(p.App().model, screens);
+        // The edited screen gains a use that overlaps a file's and one whose
+        // device does not exist, and loses its first.
+        p.edited.AddLoaded(Numeric("WIDE", "DEV001", 0607, 2));
+        p.edited.AddLoaded(Numeric("LOST", "DEV404", 0100, 1));
+        p.edited.RemoveAt(0);
+        QVERIFY(xref.UpdateScreen(p.App().model, screens, 2));
+        const CCrossReference full = p.Build();
+        QCOMPARE(RowTexts(xref, false), RowTexts(full, false));
+        for (int i = 0; i < int(full.Uses().size()); ++i)
+            QCOMPARE(xref.Sequence(i), full.Sequence(i));
+        // Another screen list: the caller builds it all.
+        p.App().model.AddScreen(42, "New");
+        QVERIFY(!xref.UpdateScreen(p.App().model, screens, 2));
+        QVERIFY(!xref.UpdateScreen(p.App().model, screens, 99));
+    }
+
     void everyUseIsListedByRegister()
     {
         CXrefProject p;

@@ -9,6 +9,8 @@
 #include "screen/DiagramEntityContainer.h"
 #include "screen/ObjectFactory.h"
 #include "screen/ObjectNumeric.h"
+#include "app/CrossReference.h"
+#include "app/ProjectScreenObjects.h"
 #include "ui/app/CommandEnabling.h"
 #include "ui/app/CrossReferenceModel.h"
 #include "ui/app/CrossReferencePane.h"
@@ -182,6 +184,103 @@ private slots:
                  QString::fromUtf8("占用了另一引用的部分字"));
         QCOMPARE(pane.findChild<QLabel*>("summary")->text(),
                  QString::fromUtf8("显示 4 / 4 行，3 项检查结果"));
+    }
+
+    void editsUpdateTheRowsAsAFullBuildWould()
+    {
+        Editor e;
+        // A second screen, on file only, whose numeric shares R2000 too, and
+        // a third, open, with a string over R1776.
+        QVERIFY(e.c.NewScreen(2, "Other"));
+        e.c.ScreenDocument(2)->Edit(
+            [](CDiagramEntityContainer& o) { o.Add(Numeric("FAR", 02000, 1, 8)); });
+        QVERIFY(e.c.SaveProject());
+        QVERIFY(e.c.NewScreen(3, "Third"));
+        CScreenDocument* third = e.c.ScreenDocument(3);
+        e.settle();
+        CCrossReferenceModel* model = e.pane().Model();
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        // The pane's rows against a cross-reference built afresh from the
+        // same documents and files.
+        const auto same = [&e] {
+            e.settle();
+            const CProjectController& c = e.c;
+            CCrossReference full;
+            full.Build(c.App().model, CProjectScreenObjects(
+                                          c.App(), [&c](int n) -> const CDiagramEntityContainer* {
+                                              const CScreenDocument* d = c.LoadedScreenDocument(n);
+                                              return d ? &d->Container() : nullptr;
+                                          }));
+            QStringList want;
+            for (const CrossReferenceRow& row : CrossReferenceTable::Rows(full))
+                want << QStringLiteral("%1.%2.%3|%4|%5|%6|%7|%8")
+                            .arg(row.device, row.area, row.address, row.use, row.place, row.finding)
+                            .arg(row.useIndex)
+                            .arg(row.findingIndex);
+            QStringList got;
+            const CCrossReferenceModel* m = e.pane().Model();
+            for (int r = 0; r < m->rowCount(); ++r) {
+                const CrossReferenceRow& row = m->Row(r);
+                got << QStringLiteral("%1.%2.%3|%4|%5|%6|%7|%8")
+                           .arg(row.device, row.area, row.address, row.use, row.place, row.finding)
+                           .arg(row.useIndex)
+                           .arg(row.findingIndex);
+            }
+            QCOMPARE(got, want);
+            QCOMPARE(e.pane().CrossReference().Findings().size(), full.Findings().size());
+        };
+        same();
+        // A rename: one row changes in place.
+        changed.clear();
+        e.doc->Edit([](CDiagramEntityContainer& o) { o.GetAt(1)->SetName("SLIM"); });
+        same();
+        QCOMPARE(inserted.count() + removed.count(), 0);
+        QVERIFY(changed.count() >= 1);
+        // An object added, overlapping screen 2's use: rows come, findings change.
+        third->Edit([](CDiagramEntityContainer& o) { o.Add(Numeric("NEW", 01776, 4, 8)); });
+        same();
+        QVERIFY(inserted.count() > 0);
+        // A register changed, an object moved, one deleted, undone and redone.
+        third->Edit([](CDiagramEntityContainer& o) {
+            static_cast<CObjectNumeric*>(o.GetAt(0))->reg.address = 0100;
+        });
+        same();
+        e.doc->Edit([](CDiagramEntityContainer& o) { o.GetAt(0)->MoveBy(8, 8); });
+        same();
+        e.doc->Edit([](CDiagramEntityContainer& o) { o.RemoveAt(0); });
+        same();
+        QVERIFY(removed.count() > 0);
+        e.doc->Undo();
+        same();
+        e.doc->Redo();
+        same();
+        // Several objects at once, a device that does not exist, a coil.
+        third->Edit([](CDiagramEntityContainer& o) {
+            for (int i = 0; i < 5; ++i)
+                o.Add(Numeric(QStringLiteral("N%1").arg(i), 01770 + i, 2, 8 * i));
+            static_cast<CObjectNumeric*>(o.GetAt(1))->reg.deviceName = "DEV009";
+            auto light = CreateObjectOfKind(OBJ_INDICATOR_LIGHT);
+            o.Add(std::move(light));
+        });
+        same();
+        third->Edit([](CDiagramEntityContainer& o) { o.RemoveAll(); });
+        same();
+        // A filter stays on while the rows follow.
+        e.pane().Filter()->setText("DEV001.R.2000");
+        third->Edit([](CDiagramEntityContainer& o) { o.Add(Numeric("ALSO", 02000, 1, 8)); });
+        e.settle();
+        QCOMPARE(Shown(e.pane()).size(), 3);
+        e.pane().Filter()->clear();
+        same();
+        // A controller edit builds it all again, as before.
+        CAlarmObjList alarms;
+        alarms.items.push_back(CAlarmObject());
+        QVERIFY(e.c.SetAlarms(alarms));
+        same();
+        QCOMPARE(resets.count(), 2); // the two filter changes only
     }
 
     void filterByRegisterText()

@@ -196,6 +196,7 @@ private slots:
     void previewsOfEveryKind();
     void bitmapsFollowTheScalingRules();
     void panelPixelsMatchTheCompiledPicture();
+    void damagedScreensDrawOnlyWhatIsVisible();
 };
 
 void TestUiScreenEditor::insertModeByClickAndDrag()
@@ -638,6 +639,12 @@ void TestUiScreenEditor::zoomLabelsAndView()
     const QPoint corner = e.w(20, 18);
     QCOMPARE(QColor(shot.pixel(corner)), QColor(Qt::black)); // its outline
     QCOMPARE(QColor(shot.pixel(corner + QPoint(4, 4))), QColor(152, 251, 152));
+    // The number "1" in black inside the box (its outline aside).
+    bool ink = false;
+    for (int x = corner.x() + 3; x < corner.x() + 12; ++x)
+        for (int y = corner.y() + 2; y < corner.y() + 18; ++y)
+            ink = ink || black(shot, x, y);
+    QVERIFY(ink);
     // Without labels the same pixel is the preview's white.
     s.showLabels = false;
     e.view->ApplyViewSettings(s);
@@ -913,6 +920,67 @@ void TestUiScreenEditor::panelPixelsMatchTheCompiledPicture()
     // The paper is the panel's white; other kinds keep their previews.
     QCOMPARE(QColor(shot.pixel(e.w(100, 60))), QColor(Qt::white));
     QVERIFY(black(shot, e.w(130, 38).x(), e.w(130, 38).y()));
+}
+
+void TestUiScreenEditor::damagedScreensDrawOnlyWhatIsVisible()
+{
+    // A screen file whose eight objects, one of each kind, are 20000 paper
+    // pixels a side: at 200 % each would be an image of 40000 x 40000.
+    Editing e;
+    QString text = QStringLiteral("paper:192,64;\r\n");
+    for (int kind = 0; kind < kObjectKindCount; ++kind) {
+        auto o = CreateObjectOfKind(kind);
+        o->SetRect(0, 0, 20000, 20000);
+        text += o->WriteLine() + QStringLiteral("\r\n");
+    }
+    CDiagramEntityContainer loaded;
+    CTessanDoc::ReadBytes(QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2),
+                          loaded, false, &e.folder.App().model);
+    QCOMPARE(loaded.GetSize(), kObjectKindCount);
+    e.doc->Edit([&](CDiagramEntityContainer& c) {
+        for (int i = 0; i < loaded.GetSize(); ++i)
+            c.Add(loaded.GetAt(i)->Clone());
+    });
+    const qint64 window = qint64(e.canvas()->width()) * e.canvas()->height() * 4;
+    const CPreviewPictures& pictures = *e.editor().PaintContext().pictures;
+    CViewSettings s;
+    s.zoomPercent = 200;
+    s.showLabels = true;
+    for (const bool panelPixels : {true, false}) {
+        s.panelPixels = panelPixels;
+        e.view->ApplyViewSettings(s);
+        const QImage shot = e.grab();
+        // Nothing kept is larger than what the window shows of each object
+        // (its preview and its panel picture).
+        QVERIFY2(pictures.KeptBytes() <= 2 * kObjectKindCount * window,
+                 qPrintable(QString::number(pictures.KeptBytes())));
+        // The topmost object (a string) covers the window; its label, the
+        // eighth, sits at the corner over it.
+        QCOMPARE(QColor(shot.pixel(e.w(0, 0) + QPoint(4, 4))), QColor(152, 251, 152));
+        QCOMPARE(QColor(shot.pixel(e.w(150, 50))), QColor(Qt::white));
+    }
+    // Edges at the ends of the int range, at the largest zoom: drawn, cut,
+    // no coordinate overflows (the sanitizers' build checks that).
+    e.doc->Edit([](CDiagramEntityContainer& c) {
+        c.GetAt(0)->SetRect(-2147483648.0, -2147483648.0, 2147483647.0, 2147483647.0);
+        c.GetAt(1)->SetRect(2147483000.0, 2147483000.0, 2147483647.0, 2147483647.0);
+        c.GetAt(2)->SetRect(-2147483648.0, 0, -2147483000.0, 64);
+        c.GetAt(7)->SetRect(100, 20, 2147483647.0, 2147483647.0);
+    });
+    for (const int zoom : {100, 1000}) {
+        for (const bool panelPixels : {true, false}) {
+            s.zoomPercent = zoom;
+            s.panelPixels = panelPixels;
+            e.view->ApplyViewSettings(s);
+            e.editor().verticalScrollBar()->setValue(e.editor().verticalScrollBar()->maximum());
+            e.grab();
+            // What several views left behind stays within the budgets.
+            QVERIFY(pictures.KeptBytes() <= 2 * CPreviewPictures::kPreviewBudget);
+        }
+    }
+    // And it compiles.
+    QVERIFY(e.controller.SaveProject());
+    QVERIFY(CompileProjectForTransfer(e.folder.App()));
 }
 
 QTEST_MAIN(TestUiScreenEditor)

@@ -3,6 +3,8 @@
 #include "ProjectScreenObjects.h"
 #include "ScreenReach.h"
 #include "project/ProjectModel.h"
+#include "project/RegisterAddressText.h"
+#include "project/ScreenObject.h"
 #include "project/ProtocolTables.h"
 #include "project/RegisterNumberRule.h"
 #include "screen/DiagramEntityContainer.h"
@@ -23,87 +25,290 @@ QString CoilActionName(int action)
 
 } // namespace
 
+// A use's sequence: what it belongs to (screen objects, keys, alarms,
+// PLC <-> Panel), then the screen's place in the model, the object's or
+// key's place and the register's place in the object.
+namespace {
+
+enum Phase : quint64 { kObjects = 0, kKeys = 1, kAlarms = 2, kExchange = 3 };
+
+// Equal names, most often the same shared text.
+bool same(const QString& a, const QString& b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+quint64 sequence(Phase phase, quint64 ordinal, quint64 item, quint64 part = 0)
+{
+    return phase << 60 | (ordinal & 0xFFFFFF) << 36 | (item & 0xFFFFFF) << 12 | (part & 0xFFF);
+}
+
+// The uses' order: device, area, address, bit, then the sequence.
+bool before(const CrossReferenceUse& a, quint64 sa, const CrossReferenceUse& b, quint64 sb)
+{
+    if (!same(a.ref.deviceName, b.ref.deviceName))
+        return a.ref.deviceName.compare(b.ref.deviceName) < 0;
+    if (!same(a.ref.area, b.ref.area))
+        return a.ref.area.compare(b.ref.area) < 0;
+    return std::tie(a.ref.address, a.ref.bitNumber, sa)
+           < std::tie(b.ref.address, b.ref.bitNumber, sb);
+}
+
+} // namespace
+
+struct CCrossReference::Lookups
+{
+    Lookups(const CProjectModel& m, quint32 s, QSet<QString>& n)
+        : model(m),
+          protocol(ProtocolTables::FindProtocol(m.info.plcType)),
+          stamp(s),
+          names(n)
+    {}
+
+    // Range and device of a use, by itself; its names shared.
+    Facts Classify(CrossReferenceUse& use, quint64 sequence)
+    {
+        intern(use.ref.deviceName);
+        intern(use.ref.area);
+        Facts facts;
+        facts.sequence = sequence;
+        facts.stamp = stamp;
+        if (protocol && use.kind != UseKind::Advanced) {
+            for (int w = 0; w < use.words && !facts.outOfRange; ++w)
+                facts.outOfRange = !accepted(use.ref.area, use.ref.address + w);
+        }
+        if (use.kind != UseKind::Advanced)
+            facts.address = RegisterAddressText(use.ref);
+        facts.place = use.Place();
+        auto device = devices.constFind(use.ref.deviceName);
+        if (device == devices.cend())
+            device =
+                devices.insert(use.ref.deviceName,
+                               ReferencedDevice(model.Devices(), use.ref.deviceName) != nullptr);
+        facts.unknownDevice = !device.value();
+        return facts;
+    }
+
+private:
+    void intern(QString& name)
+    {
+        auto it = names.constFind(name);
+        if (it == names.cend())
+            it = names.insert(name);
+        name = *it;
+    }
+
+    // The picker's rule, once per area and word: most uses share their registers.
+    bool accepted(const QString& area, int word)
+    {
+        QHash<int, bool>& words = inArea[area];
+        auto found = words.constFind(word);
+        if (found == words.cend())
+            found = words.insert(word, RegisterNumberRule::AcceptingRow(*protocol, area, word)
+                                           != nullptr);
+        return found.value();
+    }
+
+    const CProjectModel& model;
+    const ProtocolTables::Protocol* protocol;
+    const quint32 stamp;
+    QSet<QString>& names;
+    QHash<QString, QHash<int, bool>> inArea;
+    QHash<QString, bool> devices;
+};
+
 void CCrossReference::Build(const CProjectModel& model, const CProjectScreenObjects& screens)
 {
-    uses_.clear();
-    findings_.clear();
-    const QSet<QString> shown = collectUses(model, screens);
-    sortUses();
-    useFindings_.assign(uses_.size(), QStringList());
-    checkUses(model);
-    checkScreens(model);
-    checkBitmaps(model, shown);
+    Lookups lookups(model, ++stamp_, names_);
+    screens_.clear();
+    screenOrder_.clear();
+    quint64 ordinal = 0;
+    for (const auto& screen : model.screens) {
+        screenOrder_.push_back(screen->number);
+        screens.Visit(*screen,
+                      [&](const CScreenObject& s, const CDiagramEntityContainer& objects, bool) {
+                          screens_[s.number] = collectScreen(s, objects, ordinal, lookups);
+                      });
+        ++ordinal;
+    }
+    others_ = collectOthers(model, lookups);
+    built_ = true;
+    sortAll();
+    check(model);
 }
 
-void CCrossReference::sortUses()
+bool CCrossReference::UpdateScreen(const CProjectModel& model, const CProjectScreenObjects& screens,
+                                   int number)
 {
-    // Device and area become one number each, in the order of their texts,
-    // so the uses sort on numbers alone.
-    QHash<QString, QHash<QString, int>> keys;
-    std::vector<std::pair<QString, QString>> distinct;
-    for (const CrossReferenceUse& use : uses_) {
-        QHash<QString, int>& areas = keys[use.ref.deviceName];
-        if (!areas.contains(use.ref.area)) {
-            areas.insert(use.ref.area, 0);
-            distinct.emplace_back(use.ref.deviceName, use.ref.area);
+    if (!built_ || model.screens.size() != screenOrder_.size())
+        return false;
+    quint64 ordinal = 0;
+    const CScreenObject* edited = nullptr;
+    for (size_t i = 0; i < screenOrder_.size(); ++i) {
+        if (model.screens[i]->number != screenOrder_[i])
+            return false;
+        if (screenOrder_[i] == number) {
+            ordinal = i;
+            edited = model.screens[i].get();
         }
     }
-    std::sort(distinct.begin(), distinct.end(), [](const auto& a, const auto& b) {
-        if (const int c = a.first.compare(b.first))
-            return c < 0;
-        return a.second.compare(b.second) < 0;
-    });
-    for (int rank = 0; rank < int(distinct.size()); ++rank)
-        keys[distinct[size_t(rank)].first][distinct[size_t(rank)].second] = rank;
-    std::vector<int> rank(uses_.size());
-    for (size_t i = 0; i < uses_.size(); ++i)
-        rank[i] = keys.value(uses_[i].ref.deviceName).value(uses_[i].ref.area);
-    std::vector<int> order(uses_.size());
+    if (!edited)
+        return false;
+    Lookups lookups(model, ++stamp_, names_);
+    ScreenUses fresh;
+    const bool shown =
+        screens.Visit(*edited, [&](const CScreenObject& s, const CDiagramEntityContainer& objects,
+                                   bool) { fresh = collectScreen(s, objects, ordinal, lookups); });
+    // The screen's new uses in order, merged with the others' kept order.
+    std::vector<int> order(fresh.uses.size());
     for (int i = 0; i < int(order.size()); ++i)
         order[size_t(i)] = i;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const RegisterRef& x = uses_[size_t(a)].ref;
-        const RegisterRef& y = uses_[size_t(b)].ref;
-        return std::tie(rank[size_t(a)], x.address, x.bitNumber)
-               < std::tie(rank[size_t(b)], y.address, y.bitNumber);
+    std::sort(order.begin(), order.end(), [&fresh](int a, int b) {
+        return before(fresh.uses[size_t(a)], fresh.facts[size_t(a)].sequence, fresh.uses[size_t(b)],
+                      fresh.facts[size_t(b)].sequence);
     });
-    std::vector<CrossReferenceUse> sorted;
-    sorted.reserve(uses_.size());
-    ranks_.clear();
-    ranks_.reserve(uses_.size());
-    for (int i : order) {
-        sorted.push_back(std::move(uses_[size_t(i)]));
-        ranks_.push_back(rank[size_t(i)]);
+    // Where each new use goes among the kept ones (the screen's old uses
+    // are left out as they are passed).
+    const quint64 mine = sequence(kObjects, ordinal, 0) >> 36;
+    std::vector<size_t> at(order.size());
+    for (size_t k = 0; k < order.size(); ++k) {
+        const size_t f = size_t(order[k]);
+        size_t lo = 0;
+        size_t hi = uses_.size();
+        while (lo < hi) {
+            const size_t mid = lo + (hi - lo) / 2;
+            if (before(uses_[mid], facts_[mid].sequence, fresh.uses[f], fresh.facts[f].sequence))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        at[k] = lo;
     }
-    uses_ = std::move(sorted);
+    std::vector<CrossReferenceUse> uses;
+    std::vector<Facts> facts;
+    uses.reserve(uses_.size() + fresh.uses.size());
+    facts.reserve(uses.capacity());
+    size_t next = 0;
+    const auto takeFresh = [&](size_t upTo) {
+        for (; next < order.size() && at[next] <= upTo; ++next) {
+            uses.push_back(fresh.uses[size_t(order[next])]);
+            facts.push_back(fresh.facts[size_t(order[next])]);
+        }
+    };
+    for (size_t i = 0; i < uses_.size(); ++i) {
+        takeFresh(i);
+        if (facts_[i].sequence >> 36 == mine)
+            continue; // the screen's old uses
+        uses.push_back(std::move(uses_[i]));
+        facts.push_back(std::move(facts_[i]));
+    }
+    takeFresh(uses_.size());
+    uses_ = std::move(uses);
+    facts_ = std::move(facts);
+    if (shown)
+        screens_[number] = std::move(fresh);
+    else
+        screens_.erase(number);
+    check(model);
+    return true;
 }
 
-QSet<QString> CCrossReference::collectUses(const CProjectModel& model,
-                                           const CProjectScreenObjects& screens)
+void CCrossReference::sortAll()
 {
-    QSet<QString> shown;
-    screens.ForEach([&](const CScreenObject& screen, const CDiagramEntityContainer& objects, bool) {
-        int index = 0;
-        for (const CDiagramEntity* object : objects.Objects()) {
-            if (const QString file = object->ProjectBitmapFile(); !file.isEmpty())
-                shown.insert(file.toLower());
-            for (const RegisterRef* ref : ObjectRegisters(*object)) {
-                CrossReferenceUse use;
-                use.kind = UseKind::Object;
-                use.ref = *ref;
-                use.bit = object->RefersToCoil();
-                use.words = use.bit ? 1 : object->RegisterWords();
-                use.screenNumber = screen.number;
-                use.screenName = screen.name;
-                use.objectIndex = index;
-                use.objectName = object->GetName();
-                use.objectKind = object->Kind();
-                uses_.push_back(std::move(use));
-            }
-            ++index;
-        }
+    std::vector<std::pair<const ScreenUses*, int>> all;
+    const auto add = [&all](const ScreenUses& s) {
+        for (int i = 0; i < int(s.uses.size()); ++i)
+            all.emplace_back(&s, i);
+    };
+    for (const auto& [number, s] : screens_)
+        add(s);
+    add(others_);
+    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+        return before(a.first->uses[size_t(a.second)], a.first->facts[size_t(a.second)].sequence,
+                      b.first->uses[size_t(b.second)], b.first->facts[size_t(b.second)].sequence);
     });
-    for (const auto& screen : model.screens)
+    uses_.clear();
+    facts_.clear();
+    uses_.reserve(all.size());
+    facts_.reserve(all.size());
+    for (const auto& [s, i] : all) {
+        uses_.push_back(s->uses[size_t(i)]);
+        facts_.push_back(s->facts[size_t(i)]);
+    }
+}
+
+void CCrossReference::check(const CProjectModel& model)
+{
+    // Device and area as one number each, in their order: equal pairs lie
+    // together in the sorted uses.
+    ranks_.assign(uses_.size(), 0);
+    for (size_t i = 1; i < uses_.size(); ++i) {
+        const RegisterRef& a = uses_[i - 1].ref;
+        const RegisterRef& b = uses_[i].ref;
+        ranks_[i] =
+            ranks_[i - 1] + (same(a.deviceName, b.deviceName) && same(a.area, b.area) ? 0 : 1);
+    }
+    findings_.clear();
+    useFindings_.assign(uses_.size(), QStringList());
+    const std::vector<int> overlapping = overlaps();
+    for (int i = 0; i < int(uses_.size()); ++i) {
+        if (overlapping[size_t(i)] >= 0) {
+            findings_.push_back({FindingCode::kOverlap, i, overlapping[size_t(i)]});
+            useFindings_[size_t(i)] << FindingCode::kOverlap;
+        }
+        if (facts_[size_t(i)].outOfRange) {
+            findings_.push_back({FindingCode::kRange, i});
+            useFindings_[size_t(i)] << FindingCode::kRange;
+        }
+        if (facts_[size_t(i)].unknownDevice) {
+            findings_.push_back({FindingCode::kDevice, i});
+            useFindings_[size_t(i)] << FindingCode::kDevice;
+        }
+    }
+    checkScreens(model);
+    checkBitmaps(model);
+}
+
+CCrossReference::ScreenUses CCrossReference::collectScreen(const CScreenObject& screen,
+                                                           const CDiagramEntityContainer& objects,
+                                                           quint64 ordinal, Lookups& lookups)
+{
+    ScreenUses out;
+    int index = 0;
+    for (const CDiagramEntity* object : objects.Objects()) {
+        if (const QString file = object->ProjectBitmapFile(); !file.isEmpty())
+            out.bitmaps.insert(file.toLower());
+        int part = 0;
+        for (const RegisterRef* ref : ObjectRegisters(*object)) {
+            CrossReferenceUse use;
+            use.kind = UseKind::Object;
+            use.ref = *ref;
+            use.bit = object->RefersToCoil();
+            use.words = use.bit ? 1 : object->RegisterWords();
+            use.screenNumber = screen.number;
+            use.screenName = screen.name;
+            use.objectIndex = index;
+            use.objectName = object->GetName();
+            use.objectKind = object->Kind();
+            out.facts.push_back(lookups.Classify(
+                use, sequence(kObjects, ordinal, quint64(index), quint64(part++))));
+            out.uses.push_back(std::move(use));
+        }
+        ++index;
+    }
+    return out;
+}
+
+CCrossReference::ScreenUses CCrossReference::collectOthers(const CProjectModel& model,
+                                                           Lookups& lookups)
+{
+    ScreenUses out;
+    const auto add = [&](CrossReferenceUse use, quint64 seq) {
+        out.facts.push_back(lookups.Classify(use, seq));
+        out.uses.push_back(std::move(use));
+    };
+    quint64 ordinal = 0;
+    for (const auto& screen : model.screens) {
         for (int k = 0; k < int(screen->keys.size()); ++k) {
             const CFunKeyParams& key = screen->keys[k];
             if (!key.used || key.functionType == 2)
@@ -130,15 +335,17 @@ QSet<QString> CCrossReference::collectUses(const CProjectModel& model,
             } else {
                 continue;
             }
-            uses_.push_back(std::move(use));
+            add(std::move(use), sequence(kKeys, ordinal, quint64(k)));
         }
+        ++ordinal;
+    }
     for (size_t a = 0; a < model.alarms.items.size(); ++a) {
         CrossReferenceUse use;
         use.kind = UseKind::Alarm;
         use.ref = model.alarms.items[a].coil;
         use.bit = true;
         use.alarmNumber = int(a) + 1;
-        uses_.push_back(std::move(use));
+        add(std::move(use), sequence(kAlarms, 0, a));
     }
     const CPLCAndPanelAlternation& exchange = model.plcAndPanel;
     if (exchange.plcToPanelEnabled) {
@@ -146,15 +353,15 @@ QSet<QString> CCrossReference::collectUses(const CProjectModel& model,
         use.kind = UseKind::PlcToPanel;
         use.ref = exchange.plcToPanel;
         use.words = 2;
-        uses_.push_back(std::move(use));
+        add(std::move(use), sequence(kExchange, 0, 0));
     }
     if (exchange.panelToPlcEnabled) {
         CrossReferenceUse use;
         use.kind = UseKind::PanelToPlc;
         use.ref = exchange.panelToPlc;
-        uses_.push_back(std::move(use));
+        add(std::move(use), sequence(kExchange, 0, 1));
     }
-    return shown;
+    return out;
 }
 
 std::vector<int> CCrossReference::overlaps() const
@@ -173,14 +380,22 @@ std::vector<int> CCrossReference::overlaps() const
     for (int i = 0; i < int(uses_.size()); ++i)
         if (!uses_[i].bit && !uses_[i].ref.area.isEmpty())
             order.push_back(i);
-    // uses_ is sorted by device, area and address: order the words taken within that.
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        const CrossReferenceUse& x = uses_[a];
-        const CrossReferenceUse& y = uses_[b];
-        if (ranks_[a] != ranks_[b] || x.ref.address != y.ref.address)
-            return a < b;
-        return x.words < y.words;
-    });
+    // uses_ is sorted by device, area and address: order the words taken
+    // within each address.
+    for (size_t from = 0; from < order.size();) {
+        size_t to = from + 1;
+        while (to < order.size() && ranks_[size_t(order[to])] == ranks_[size_t(order[from])]
+               && uses_[size_t(order[to])].ref.address == uses_[size_t(order[from])].ref.address)
+            ++to;
+        const auto first = order.begin() + std::ptrdiff_t(from);
+        const auto last = order.begin() + std::ptrdiff_t(to);
+        const auto byWords = [this](int a, int b) {
+            return uses_[size_t(a)].words < uses_[size_t(b)].words;
+        };
+        if (!std::is_sorted(first, last, byWords))
+            std::stable_sort(first, last, byWords);
+        from = to;
+    }
     std::vector<int> other(uses_.size(), -1);
     std::vector<int> sorted; // order, as spans of equal words
     std::vector<Span> active;
@@ -213,51 +428,6 @@ std::vector<int> CCrossReference::overlaps() const
     return other;
 }
 
-void CCrossReference::checkUses(const CProjectModel& model)
-{
-    const std::vector<int> overlapping = overlaps();
-    const ProtocolTables::Protocol* protocol = ProtocolTables::FindProtocol(model.info.plcType);
-    // The picker's rule and the device look-up, once per area and word and
-    // once per device and area: most uses share their registers.
-    QHash<qint64, bool> inArea;
-    QHash<int, bool> deviceFound;
-    const auto accepted = [&](int i, int word) {
-        const qint64 key = qint64(ranks_[size_t(i)]) << 32 | quint32(word);
-        auto found = inArea.constFind(key);
-        if (found == inArea.cend())
-            found = inArea.insert(
-                key, RegisterNumberRule::AcceptingRow(*protocol, uses_[size_t(i)].ref.area, word)
-                         != nullptr);
-        return found.value();
-    };
-    for (int i = 0; i < int(uses_.size()); ++i) {
-        const CrossReferenceUse& use = uses_[i];
-        if (overlapping[i] >= 0) {
-            CrossReferenceFinding finding{FindingCode::kOverlap, i, overlapping[i]};
-            findings_.push_back(finding);
-            useFindings_[i] << finding.code;
-        }
-        if (protocol && use.kind != UseKind::Advanced) {
-            bool inRange = true;
-            for (int w = 0; w < use.words && inRange; ++w)
-                inRange = accepted(i, use.ref.address + w);
-            if (!inRange) {
-                findings_.push_back({FindingCode::kRange, i});
-                useFindings_[i] << FindingCode::kRange;
-            }
-        }
-        auto device = deviceFound.constFind(ranks_[size_t(i)]);
-        if (device == deviceFound.cend())
-            device = deviceFound.insert(ranks_[size_t(i)],
-                                        ReferencedDevice(model.Devices(), use.ref.deviceName)
-                                            != nullptr);
-        if (!device.value()) {
-            findings_.push_back({FindingCode::kDevice, i});
-            useFindings_[i] << FindingCode::kDevice;
-        }
-    }
-}
-
 void CCrossReference::checkScreens(const CProjectModel& model)
 {
     const QSet<int> reached = ReachedScreens(model);
@@ -273,10 +443,16 @@ void CCrossReference::checkScreens(const CProjectModel& model)
         }
 }
 
-void CCrossReference::checkBitmaps(const CProjectModel& model, const QSet<QString>& shown)
+void CCrossReference::checkBitmaps(const CProjectModel& model)
 {
+    const auto shown = [this](const QString& file) {
+        for (const auto& [number, s] : screens_)
+            if (s.bitmaps.contains(file))
+                return true;
+        return false;
+    };
     for (const QString& file : model.bitmapFiles)
-        if (!shown.contains(file.toLower())) {
+        if (!shown(file.toLower())) {
             CrossReferenceFinding finding{FindingCode::kUnusedBitmap};
             finding.bitmap = file;
             findings_.push_back(finding);
@@ -288,19 +464,21 @@ QStringList CCrossReference::FindingsOf(int use) const
     return use >= 0 && use < int(useFindings_.size()) ? useFindings_[use] : QStringList();
 }
 
+bool CCrossReference::Takes(const CrossReferenceUse& use, const RegisterRef& ref)
+{
+    if (use.kind == UseKind::Advanced || use.ref.deviceName != ref.deviceName
+        || use.ref.area != ref.area)
+        return false;
+    if (ref.address < use.ref.address || ref.address >= use.ref.address + use.words)
+        return false;
+    return !(ref.bitOfWord && use.ref.bitOfWord && ref.bitNumber != use.ref.bitNumber);
+}
+
 std::vector<int> CCrossReference::UsesOf(const RegisterRef& ref) const
 {
     std::vector<int> found;
-    for (int i = 0; i < int(uses_.size()); ++i) {
-        const CrossReferenceUse& use = uses_[i];
-        if (use.kind == UseKind::Advanced || use.ref.deviceName != ref.deviceName
-            || use.ref.area != ref.area)
-            continue;
-        if (ref.address < use.ref.address || ref.address >= use.ref.address + use.words)
-            continue;
-        if (ref.bitOfWord && use.ref.bitOfWord && ref.bitNumber != use.ref.bitNumber)
-            continue;
-        found.push_back(i);
-    }
+    for (int i = 0; i < int(uses_.size()); ++i)
+        if (Takes(uses_[size_t(i)], ref))
+            found.push_back(i);
     return found;
 }

@@ -1,6 +1,5 @@
 #include "CrossReferenceTable.h"
 #include "CrossReference.h"
-#include "project/RegisterAddressText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -43,51 +42,64 @@ QString FindingWord(const Wording& words, const QString& code)
     return ColumnWord(words, QLatin1String("finding"), code);
 }
 
-std::vector<CrossReferenceRow> Rows(const CCrossReference& xref, const Wording& words)
+std::vector<RowPlace> RowPlaces(const CCrossReference& xref)
 {
-    std::vector<CrossReferenceRow> rows;
-    rows.reserve(xref.Uses().size() + xref.Findings().size());
     const auto& uses = xref.Uses();
     const auto& findings = xref.Findings();
+    std::vector<RowPlace> places;
+    places.reserve(uses.size() + findings.size());
     size_t f = 0;
     for (int i = 0; i < int(uses.size()); ++i) {
-        const CrossReferenceUse& use = uses[i];
-        CrossReferenceRow row;
-        row.device = use.ref.deviceName;
-        if (use.kind != UseKind::Advanced) {
-            row.area = use.ref.area;
-            row.address = RegisterAddressText(use.ref);
-        }
-        row.use = UseWord(words, UseKindName(use.kind));
-        row.place = use.Place(words);
-        row.useIndex = i;
         // The findings of a use are listed in use order.
         bool any = false;
         for (; f < findings.size() && findings[f].use == i; ++f) {
-            row.finding = FindingWord(words, findings[f].code);
-            row.findingIndex = int(f);
-            rows.push_back(row);
+            places.push_back({i, int(f)});
             any = true;
         }
         if (!any)
-            rows.push_back(row);
+            places.push_back({i, -1});
     }
-    for (int k = 0; k < int(findings.size()); ++k) {
-        const CrossReferenceFinding& finding = findings[k];
-        if (finding.use >= 0)
-            continue;
-        CrossReferenceRow row;
-        row.finding = FindingWord(words, finding.code);
-        row.findingIndex = k;
-        if (finding.bitmap.isEmpty()) {
-            row.use = UseWord(words, QStringLiteral("screen"));
-            row.place = QStringLiteral("#%1 %2").arg(finding.screenNumber).arg(finding.screenName);
-        } else {
-            row.use = UseWord(words, QStringLiteral("bitmap"));
-            row.place = finding.bitmap;
+    for (int k = 0; k < int(findings.size()); ++k)
+        if (findings[size_t(k)].use < 0)
+            places.push_back({-1, k});
+    return places;
+}
+
+CrossReferenceRow RowAt(const CCrossReference& xref, RowPlace place, const Wording& words)
+{
+    CrossReferenceRow row;
+    row.useIndex = place.use;
+    row.findingIndex = place.finding;
+    const CrossReferenceFinding* finding =
+        place.finding >= 0 ? &xref.Findings()[size_t(place.finding)] : nullptr;
+    if (finding)
+        row.finding = FindingWord(words, finding->code);
+    if (place.use >= 0) {
+        const CrossReferenceUse& use = xref.Uses()[size_t(place.use)];
+        row.device = use.ref.deviceName;
+        if (use.kind != UseKind::Advanced) {
+            row.area = use.ref.area;
+            row.address = xref.AddressText(place.use);
         }
-        rows.push_back(row);
+        row.use = UseWord(words, UseKindName(use.kind));
+        row.place = words ? use.Place(words) : xref.PlaceText(place.use);
+    } else if (finding && finding->bitmap.isEmpty()) {
+        row.use = UseWord(words, QStringLiteral("screen"));
+        row.place = QStringLiteral("#%1 %2").arg(finding->screenNumber).arg(finding->screenName);
+    } else if (finding) {
+        row.use = UseWord(words, QStringLiteral("bitmap"));
+        row.place = finding->bitmap;
     }
+    return row;
+}
+
+std::vector<CrossReferenceRow> Rows(const CCrossReference& xref, const Wording& words)
+{
+    std::vector<CrossReferenceRow> rows;
+    const std::vector<RowPlace> places = RowPlaces(xref);
+    rows.reserve(places.size());
+    for (const RowPlace& place : places)
+        rows.push_back(RowAt(xref, place, words));
     return rows;
 }
 

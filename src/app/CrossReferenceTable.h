@@ -17,20 +17,27 @@ struct CrossReferenceRow
     QString address; // as the register picker writes it
     QString use;     // "object", "key", ..., "screen" or "bitmap" for those findings
     QString place;
-    QString finding; // "overlap", ...; empty for a plain use
+    QString finding; // empty for a plain use
     int useIndex = -1;
     int findingIndex = -1;
 };
 
 namespace CrossReferenceTable {
 
-// The rows with their use, place and finding in the wording: the report's
-// and the editor's language; none keeps the English words of the files.
+// Where each row comes from, in the rows' order: a use's index and the index
+// of its finding (-1 for a use without one), or -1 and the index of a
+// finding of no use.
+struct RowPlace
+{
+    int use = -1;
+    int finding = -1;
+};
+std::vector<RowPlace> RowPlaces(const CCrossReference& xref);
+// A row with its use, place and finding in the words given (none: the
+// English that qv-cli's files keep).
+CrossReferenceRow RowAt(const CCrossReference& xref, RowPlace place, const Wording& words = {});
 std::vector<CrossReferenceRow> Rows(const CCrossReference& xref, const Wording& words = {});
-// A use's kind ("object", ...) and a finding's code ("device", ...) as the
-// rows word them. The language files key them with their column ("use
-// object", "finding device"): a section's keys ignore case, and "Device" is
-// a column's title there.
+// A use kind ("object", "key", ...) or a finding code in the words given.
 QString UseWord(const Wording& words, const QString& use);
 QString FindingWord(const Wording& words, const QString& code);
 // "device,area,address,use,place,finding" and a line per row; a field with a

@@ -1,11 +1,13 @@
 #include "PackageInformation.h"
-#include "ProjectStorage.h"
-#include "TessanApp.h"
+#include "base/SafePath.h"
+#include "project/PrjDoc.h"
+#include "project/PrjIni.h"
+#include "project/ProjectModel.h"
+#include "project/ZipPackage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace PackageInformation {
 
@@ -18,26 +20,31 @@ QStringList PackagesIn(const QString& folder)
                                   QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name);
 }
 
-std::optional<ProjectInfo> Read(const AppPaths& paths, const QString& folder, const QString& name)
+std::optional<ProjectInfo> Read(const QString& folder, const QString& name)
 {
     const QString package = folder + QLatin1Char('/') + name + QStringLiteral(".cgp");
     if (!QFileInfo(package).isFile())
         return std::nullopt;
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
+    CZipReader zip;
+    QByteArray ini;
+    if (!zip.Open(package) || !zip.Read(zip.Find(QStringLiteral("Prj.ini")), &ini))
         return std::nullopt;
-    const QString copyDir = scratch.path() + QStringLiteral("/package");
-    const QString root = scratch.path() + QStringLiteral("/projects");
-    QDir().mkpath(copyDir);
-    QDir().mkpath(root);
-    if (!QFile::copy(package, copyDir + QLatin1Char('/') + name + QStringLiteral(".cgp")))
+    // As an open reads them: the project's name from "Prj.ini", its records
+    // from the document file of that name, over a fresh model.
+    const PrjIni::Content content = PrjIni::Parse(ini.left(64 * 1024));
+    if (content.name.trimmed().isEmpty() || !IsProjectName(content.name))
         return std::nullopt;
-    CTessanApp reader(paths, root);
-    CSilentMessageSink silent;
-    reader.messages = &silent;
-    if (!CProjectStorage(reader).OpenProject(copyDir, name))
+    QByteArray document;
+    if (!zip.Read(zip.Find(content.name + QStringLiteral(".cgp")), &document))
         return std::nullopt;
-    ProjectInfo info = reader.model.info;
+    CProjectModel model;
+    model.ResetProjectModel(content.name, folder, QString(), QString());
+    model.formatVersion = content.version;
+    CPrjDoc doc;
+    doc.InitNew(model);
+    doc.Load(document, model);
+    ProjectInfo info = model.info;
+    info.name = content.name;
     info.location = folder;
     return info;
 }

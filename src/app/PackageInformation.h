@@ -4,8 +4,6 @@
 #include <QStringList>
 #include <optional>
 
-struct AppPaths;
-
 // What the start dialog shows of the packages in a folder, read without
 // touching them or the open project.
 namespace PackageInformation {
@@ -13,11 +11,11 @@ namespace PackageInformation {
 // The file names matching "*.cgp" in `folder` that are not folders, sorted.
 QStringList PackagesIn(const QString& folder);
 
-// The project information record of <folder>/<name>.cgp: the package is
-// copied into a scratch folder and opened there by an application state of
-// its own, so the package gets no ".bak" beside it and the open project is
-// left alone. Nothing when it cannot be opened.
-std::optional<ProjectInfo> Read(const AppPaths& paths, const QString& folder, const QString& name);
+// The project information record of <folder>/<name>.cgp, read from the
+// package's project records alone (its "Prj.ini" and project document file;
+// no screen is unpacked, nothing is written, the open project is left alone).
+// Nothing when the package holds no project that could be opened.
+std::optional<ProjectInfo> Read(const QString& folder, const QString& name);
 
 // "<n> Bytes": the length of the package file.
 QString SizeText(const QString& packagePath);

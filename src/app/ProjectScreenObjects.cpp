@@ -30,25 +30,31 @@ QString CProjectScreenObjects::FilePath(const CScreenObject& screen) const
 
 void CProjectScreenObjects::ForEach(const Visitor& visit) const
 {
-    for (const auto& screen : app_.model.screens) {
-        if (const CDiagramEntityContainer* loaded = loaded_ ? loaded_(screen->number) : nullptr) {
-            visit(*screen, *loaded, true);
-            continue;
-        }
-        const QString path = FilePath(*screen);
-        if (path.isEmpty())
-            continue;
-        if (files_) {
-            if (const CDiagramEntityContainer* objects = files_->Objects(path, app_.model))
-                visit(*screen, *objects, false);
-            continue;
-        }
-        if (!QFileInfo(path).isFile())
-            continue;
-        CDiagramEntityContainer objects;
-        if (!CTessanDoc::LoadFile(path, objects, app_.model.IsLegacyRangeMode(), &app_.model))
-            continue;
-        objects.SetPaperSize(QSize(CoreLimits::kPanelWidth, CoreLimits::kPanelHeight));
-        visit(*screen, objects, false);
+    for (const auto& screen : app_.model.screens)
+        Visit(*screen, visit);
+}
+
+bool CProjectScreenObjects::Visit(const CScreenObject& screen, const Visitor& visit) const
+{
+    if (const CDiagramEntityContainer* loaded = loaded_ ? loaded_(screen.number) : nullptr) {
+        visit(screen, *loaded, true);
+        return true;
     }
+    const QString path = FilePath(screen);
+    if (path.isEmpty())
+        return false;
+    if (files_) {
+        const CDiagramEntityContainer* objects = files_->Objects(path, app_.model);
+        if (objects)
+            visit(screen, *objects, false);
+        return objects != nullptr;
+    }
+    if (!QFileInfo(path).isFile())
+        return false;
+    CDiagramEntityContainer objects;
+    if (!CTessanDoc::LoadFile(path, objects, app_.model.IsLegacyRangeMode(), &app_.model))
+        return false;
+    objects.SetPaperSize(QSize(CoreLimits::kPanelWidth, CoreLimits::kPanelHeight));
+    visit(screen, objects, false);
+    return true;
 }

@@ -27,6 +27,8 @@ public:
     // Calls `visit` for every screen in the model's order; a screen whose
     // file cannot be read (and is not loaded) is left out.
     void ForEach(const Visitor& visit) const;
+    // The same for one screen of the model; false when it is left out.
+    bool Visit(const CScreenObject& screen, const Visitor& visit) const;
     // The screen's title as its editor and the Output pane show it.
     QString Title(const CScreenObject& screen) const;
     // The screen file of a screen; empty when its name gives no safe path.

@@ -79,6 +79,6 @@ QByteArray CObjectBuildContext::BitmapPicture(const QString& folder, const QStri
     if (!ctx_.ReservePicture(packedSize(w, h), title_))
         return QByteArray();
     const QImage picture = ctx_.LoadPicture(folder, fileName, title_);
-    const QRect box(rect.left, rect.top, w, h);
-    return ColumnPacker::Pack(StaticBitmapPicture::Render(picture, box, scaling, blackInversion));
+    return ColumnPacker::Pack(StaticBitmapPicture::Render(picture, QPoint(rect.left, rect.top),
+                                                          QSize(w, h), scaling, blackInversion));
 }

@@ -163,7 +163,7 @@ bool CZipReader::readDirectory(const QString& path)
     return true;
 }
 
-bool CZipReader::Extract(int i, const QString& filePath)
+bool CZipReader::unpackEntry(int i, const std::function<bool(const char*, int)>& take)
 {
     if (!unz_ || i < 0 || i >= names_.size())
         return false;
@@ -173,13 +173,9 @@ bool CZipReader::Extract(int i, const QString& filePath)
         error_ = QStringLiteral("cannot read entry %1").arg(names_[i]);
         return false;
     }
-    QDir().mkpath(QFileInfo(filePath).absolutePath());
-    // The target is a working copy inside a folder that is made anew on every
-    // open; a failed extraction removes what it wrote.
-    QFile out(filePath);
-    bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     QByteArray buf(int(kChunk), Qt::Uninitialized);
     qint64 written = 0;
+    bool ok = true;
     while (ok) {
         int n = unzReadCurrentFile(uf, buf.data(), unsigned(buf.size()));
         if (n < 0)
@@ -189,7 +185,7 @@ bool CZipReader::Extract(int i, const QString& filePath)
         // Never more than the directory promised, for the entry or in all.
         else if (written + n > sizes_[size_t(i)] || extracted_ + n > kMaxTotalSize)
             ok = false;
-        else if (out.write(buf.constData(), n) != n)
+        else if (!take(buf.constData(), n))
             ok = false;
         else {
             written += n;
@@ -199,6 +195,20 @@ bool CZipReader::Extract(int i, const QString& filePath)
     // A damaged entry fails its CRC check here.
     if (unzCloseCurrentFile(uf) != UNZ_OK)
         ok = false;
+    return ok;
+}
+
+bool CZipReader::Extract(int i, const QString& filePath)
+{
+    if (!unz_ || i < 0 || i >= names_.size())
+        return false;
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    // The target is a working copy inside a folder that is made anew on every
+    // open; a failed extraction removes what it wrote.
+    QFile out(filePath);
+    bool ok =
+        out.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && unpackEntry(i, [&out](const char* data, int n) { return out.write(data, n) == n; });
     out.close();
     if (ok && out.error() != QFile::NoError)
         ok = false;
@@ -206,6 +216,21 @@ bool CZipReader::Extract(int i, const QString& filePath)
         out.remove();
     if (!ok)
         error_ = QStringLiteral("cannot extract entry %1").arg(names_[i]);
+    return ok;
+}
+
+bool CZipReader::Read(int i, QByteArray* bytes)
+{
+    bytes->clear();
+    const bool ok = unpackEntry(i, [bytes](const char* data, int n) {
+        bytes->append(data, n);
+        return true;
+    });
+    if (!ok) {
+        bytes->clear();
+        if (i >= 0 && i < names_.size())
+            error_ = QStringLiteral("cannot read entry %1").arg(names_[i]);
+    }
     return ok;
 }
 

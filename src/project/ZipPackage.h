@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -41,8 +42,12 @@ public:
     bool OpenBytes(const QByteArray& package, const QString& name);
     int Count() const { return int(names_.size()); }
     QString EntryName(int i) const { return names_.value(i); }
+    // The index of the entry named `name` exactly; -1 when there is none.
+    int Find(const QString& name) const { return int(names_.indexOf(name)); }
     // Extracts entry i to `filePath` (its folder is created).
     bool Extract(int i, const QString& filePath);
+    // Reads entry i into memory, within the same bounds.
+    bool Read(int i, QByteArray* bytes);
     void Close();
     QString ErrorText() const { return error_; }
 
@@ -50,6 +55,8 @@ private:
     // The entry names and sizes of the ZIP directory of the package just
     // opened, for file and memory alike.
     bool readDirectory(const QString& path);
+    // Unpacks entry i piece by piece into `take` (false: stop, failed).
+    bool unpackEntry(int i, const std::function<bool(const char*, int)>& take);
 
     void* unz_ = nullptr;
     QByteArray bytes_; // the package opened from memory

@@ -4,41 +4,42 @@
 
 namespace StaticBitmapPicture {
 
-QRect Placement(QSize picture, const QRect& r, int scaling)
+QRect Placement(QSize picture, QPoint origin, QSize box, int scaling)
 {
     const int W = picture.width();
     const int H = picture.height();
     // The object's edges as they are stored: right and bottom exclusive.
-    const int left = r.left();
-    const int top = r.top();
-    const int right = r.left() + r.width();
-    const int bottom = r.top() + r.height();
-    const int w = r.width();
-    const int h = r.height();
+    const qint64 left = origin.x();
+    const qint64 top = origin.y();
+    const int w = box.width();
+    const int h = box.height();
+    const qint64 right = left + w;
+    const qint64 bottom = top + h;
     if (W <= 0 || H <= 0 || w <= 0 || h <= 0)
         return QRect();
     switch (scaling & 3) {
     case 2: return QRect(0, 0, w, h);
     case 3: {
-        int pw, ph;
+        // In 64 bits: a tall picture in a wide box asks for more than an int.
+        qint64 pw, ph;
         if (W < H) {
             ph = h;
-            pw = int(qint64(W) * h / H);
+            pw = qint64(W) * h / H;
             if (pw > w) {
                 pw = w;
-                ph = int(qint64(H) * w / W);
+                ph = qint64(H) * w / W;
             }
         } else {
             pw = w;
-            ph = int(qint64(H) * w / W);
+            ph = qint64(H) * w / W;
             if (ph > h) {
                 ph = h;
-                pw = int(qint64(W) * h / H);
+                pw = qint64(W) * h / H;
             }
         }
-        const int x = (right + left) / 2 - pw / 2 - left;
-        const int y = (bottom + top) / 2 - ph / 2 - top;
-        return QRect(x, y, pw, ph);
+        const int x = int((right + left) / 2 - pw / 2 - left);
+        const int y = int((bottom + top) / 2 - ph / 2 - top);
+        return QRect(x, y, int(pw), int(ph));
     }
     default: {
         const int x = W < w ? (w - W) / 2 : 0;
@@ -50,7 +51,8 @@ QRect Placement(QSize picture, const QRect& r, int scaling)
 
 namespace {
 
-// Draws `picture` (RGB32) stretched onto `place` of `box`, clipped to the box.
+// Draws `picture` (RGB32) stretched onto `place` of `box`, clipped to the box
+// (`place` in the coordinates of the image, which may hold a part of the box).
 // Where the picture is shrunk, the source pixels that fall onto one box pixel
 // are combined by AND of their colour values, so black lines and dots of
 // monochrome pictures survive; where it is enlarged, pixels are repeated.
@@ -81,22 +83,24 @@ void stretchAnd(QImage& box, const QImage& picture, const QRect& place)
 
 } // namespace
 
-QImage Render(const QImage& picture, const QRect& objectRect, int scaling, bool blackInversion)
+QImage Render(const QImage& picture, QPoint origin, QSize boxSize, int scaling, bool blackInversion,
+              const QRect& part)
 {
-    QImage box(std::max(objectRect.width(), 0), std::max(objectRect.height(), 0),
-               QImage::Format_RGB32);
+    const QRect whole(QPoint(0, 0), boxSize.expandedTo(QSize(0, 0)));
+    const QRect drawn = part.isEmpty() ? whole : part.intersected(whole);
+    QImage box(drawn.size(), QImage::Format_RGB32);
     if (box.isNull())
         return box;
     box.fill(blackInversion ? Qt::black : Qt::white);
     if (picture.isNull())
         return box;
-    const QRect place = Placement(picture.size(), objectRect, scaling);
+    const QRect place = Placement(picture.size(), origin, boxSize, scaling);
     if (place.isEmpty())
         return box;
     const QImage rgb = picture.format() == QImage::Format_RGB32
                            ? picture
                            : picture.convertToFormat(QImage::Format_RGB32);
-    stretchAnd(box, rgb, place);
+    stretchAnd(box, rgb, place.translated(-drawn.topLeft()));
     return box;
 }
 

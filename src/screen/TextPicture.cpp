@@ -50,9 +50,12 @@ Fit FitText(const QString& text, const QFont& font, int width, int height)
     return fit;
 }
 
-QImage Render(const QString& text, const PictureFont& want, int width, int height, bool inverted)
+QImage Render(const QString& text, const PictureFont& want, int width, int height, bool inverted,
+              const QRect& part)
 {
-    QImage img(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    const QRect whole(0, 0, std::max(width, 0), std::max(height, 0));
+    const QRect drawn = part.isEmpty() ? whole : part.intersected(whole);
+    QImage img(drawn.size(), QImage::Format_RGB32);
     if (img.isNull())
         return img;
     img.fill(Qt::white);
@@ -61,6 +64,7 @@ QImage Render(const QString& text, const PictureFont& want, int width, int heigh
     const QString taken = text.left(fit.taken);
     if (!taken.isEmpty()) {
         QPainter p(&img);
+        p.translate(-drawn.topLeft());
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setRenderHint(QPainter::TextAntialiasing, false);
         p.setFont(font);

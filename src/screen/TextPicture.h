@@ -2,6 +2,7 @@
 #include "PictureFont.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 // The picture of a static or dynamic text: the text drawn in black on white
@@ -18,6 +19,9 @@ struct Fit
 
 // The fit of `text` into a box of `width` x `height` with the font's metrics.
 Fit FitText(const QString& text, const QFont& font, int width, int height);
-QImage Render(const QString& text, const PictureFont& want, int width, int height, bool inverted);
+// Only `part` of the box is drawn (cut to the box; an empty part is the whole
+// box): the image is of its size and holds the same pixels.
+QImage Render(const QString& text, const PictureFont& want, int width, int height, bool inverted,
+              const QRect& part = QRect());
 
 } // namespace TextPicture

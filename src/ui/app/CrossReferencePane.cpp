@@ -38,6 +38,7 @@ CCrossReferencePane::CCrossReferencePane(CProjectController& controller, QWidget
     DialogTexts::Apply(this, s, IDD_DLG_CROSS_REFERENCE);
     setWindowTitle(UiText(s, IDD_DLG_CROSS_REFERENCE, QStringLiteral("Cross Reference")));
     words_ = [&s](const QString& english) { return UiText(s, IDD_DLG_CROSS_REFERENCE, english); };
+    model_->SetWording(words_);
     auto text = [this](const char* english) { return words_(QString::fromLatin1(english)); };
     ui_->table->setAccessibleName(text("Uses"));
     // The tips by the finding as the rows word it.
@@ -102,14 +103,34 @@ QTableView* CCrossReferencePane::Table() const
 
 void CCrossReferencePane::followDocument(CScreenDocument* document)
 {
-    connect(document, &CScreenDocument::changed, this, &CCrossReferencePane::scheduleRebuild,
+    connect(document, &CScreenDocument::changed, this, &CCrossReferencePane::documentChanged,
             Qt::UniqueConnection);
     scheduleRebuild();
+}
+
+void CCrossReferencePane::documentChanged()
+{
+    const auto* document = qobject_cast<const CScreenDocument*>(sender());
+    int number = 0;
+    if (controller_.HasProject())
+        for (const auto& screen : controller_.App().model.screens)
+            if (document && controller_.LoadedScreenDocument(screen->number) == document)
+                number = screen->number;
+    if (number == 0)
+        stale_ = true; // a document the project no longer has: build it all
+    else
+        editedScreens_.insert(number);
+    scheduleRefresh();
 }
 
 void CCrossReferencePane::scheduleRebuild()
 {
     stale_ = true;
+    scheduleRefresh();
+}
+
+void CCrossReferencePane::scheduleRefresh()
+{
     if (scheduled_ || !isVisible())
         return;
     scheduled_ = true;
@@ -117,8 +138,8 @@ void CCrossReferencePane::scheduleRebuild()
         this,
         [this] {
             scheduled_ = false;
-            if (stale_ && isVisible())
-                Rebuild();
+            if (isVisible())
+                Refresh();
         },
         Qt::QueuedConnection);
 }
@@ -126,38 +147,63 @@ void CCrossReferencePane::scheduleRebuild()
 void CCrossReferencePane::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (stale_)
-        scheduleRebuild();
+    if (stale_ || !editedScreens_.isEmpty())
+        scheduleRefresh();
+}
+
+CProjectScreenObjects CCrossReferencePane::screenObjects()
+{
+    const CProjectController& c = controller_;
+    return CProjectScreenObjects(
+        c.App(),
+        [&c](int number) -> const CDiagramEntityContainer* {
+            const CScreenDocument* doc = c.LoadedScreenDocument(number);
+            return doc ? &doc->Container() : nullptr;
+        },
+        &files_);
+}
+
+void CCrossReferencePane::Refresh()
+{
+    if (stale_ || !controller_.HasProject()) {
+        Rebuild();
+        return;
+    }
+    if (editedScreens_.isEmpty())
+        return;
+    const CProjectController& c = controller_;
+    const CProjectScreenObjects screens = screenObjects();
+    for (int number : std::as_const(editedScreens_))
+        if (!xref_.UpdateScreen(c.App().model, screens, number)) {
+            Rebuild();
+            return;
+        }
+    editedScreens_.clear();
+    model_->Update(xref_);
+    showSummary();
 }
 
 void CCrossReferencePane::Rebuild()
 {
     stale_ = false;
+    editedScreens_.clear();
     xref_ = CCrossReference();
     if (controller_.HasProject()) {
         const CProjectController& c = controller_;
-        const CProjectScreenObjects screens(
-            c.App(),
-            [&c](int number) -> const CDiagramEntityContainer* {
-                const CScreenDocument* doc = c.LoadedScreenDocument(number);
-                return doc ? &doc->Container() : nullptr;
-            },
-            &files_);
-        xref_.Build(c.App().model, screens);
+        xref_.Build(c.App().model, screenObjects());
         // A document opened before the pane was made is followed from now on.
         for (const auto& screen : c.App().model.screens)
             if (CScreenDocument* doc = c.LoadedScreenDocument(screen->number))
-                connect(doc, &CScreenDocument::changed, this, &CCrossReferencePane::scheduleRebuild,
+                connect(doc, &CScreenDocument::changed, this, &CCrossReferencePane::documentChanged,
                         Qt::UniqueConnection);
     }
-    model_->SetRows(CrossReferenceTable::Rows(xref_, words_));
-    applyFilter();
+    model_->Update(xref_);
+    showSummary();
 }
 
 void CCrossReferencePane::FindUses(const RegisterRef& ref)
 {
-    if (stale_)
-        Rebuild();
+    Refresh();
     ui_->filter->setText(ref.ToText());
     applyFilter();
 }
@@ -176,11 +222,12 @@ void CCrossReferencePane::applyFilter()
                 ref = RegisterRefText::Parse(model, text, RegisterRef::KindBit);
         }
         if (ref) {
-            // A whole reference: the uses whose words take it in.
-            const std::vector<int> uses = xref_.UsesOf(*ref);
-            const QSet<int> found(uses.begin(), uses.end());
-            model_->SetFilter(
-                [found](const CrossReferenceRow& row) { return found.contains(row.useIndex); });
+            // A whole reference: the uses whose words take it in (of the
+            // cross-reference as it stands when the rows are filtered).
+            model_->SetFilter([this, want = *ref](const CrossReferenceRow& row) {
+                return row.useIndex >= 0
+                       && CCrossReference::Takes(xref_.Uses()[size_t(row.useIndex)], want);
+            });
         } else {
             model_->SetFilter([text](const CrossReferenceRow& row) {
                 return RegisterText(row).contains(text, Qt::CaseInsensitive)

@@ -28,7 +28,10 @@ CDlgProjectOpen::CDlgProjectOpen(const CAppSettings& settings, QWidget* parent)
     ui_->information->header()->setStretchLastSection(true);
     ui_->information->setColumnWidth(0, 120);
     connect(ui_->browse, &QPushButton::clicked, this, &CDlgProjectOpen::browse);
-    connect(ui_->locationPath, &QLineEdit::textEdited, this, &CDlgProjectOpen::listProjects);
+    typingPause_.setSingleShot(true);
+    typingPause_.setInterval(kTypingPause);
+    connect(&typingPause_, &QTimer::timeout, this, &CDlgProjectOpen::listProjects);
+    connect(ui_->locationPath, &QLineEdit::textEdited, this, &CDlgProjectOpen::locationEdited);
     connect(ui_->projects, &QListWidget::currentRowChanged, this, [this] {
         showInformation();
         emit projectChosen();
@@ -58,8 +61,20 @@ QString CDlgProjectOpen::ProjectName() const
     return item ? item->text().chopped(kExtension.size()) : QString();
 }
 
+void CDlgProjectOpen::locationEdited()
+{
+    // The packages listed are those of the folder typed so far no longer.
+    if (ui_->projects->count() > 0) {
+        ui_->projects->clear();
+        showInformation();
+        emit projectChosen();
+    }
+    typingPause_.start();
+}
+
 void CDlgProjectOpen::listProjects()
 {
+    typingPause_.stop();
     ui_->projects->clear();
     ui_->projects->addItems(PackageInformation::PackagesIn(Location()));
     if (ui_->projects->count() > 0)
@@ -75,7 +90,7 @@ void CDlgProjectOpen::showInformation()
     if (name.isEmpty())
         return;
     const QString folder = Location();
-    const auto info = PackageInformation::Read(settings_.Paths(), folder, name);
+    const auto info = PackageInformation::Read(folder, name);
     const auto row = [this](const char* contents, const QString& value) {
         auto* item = new QTreeWidgetItem(ui_->information);
         item->setText(0, settings_.LookupText(IDD_DLG_PROJECT_OPEN, QString::fromLatin1(contents)));

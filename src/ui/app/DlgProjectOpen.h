@@ -1,5 +1,7 @@
 #pragma once
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <memory>
 
 namespace Ui {
@@ -22,15 +24,21 @@ public:
     // The chosen package's name without ".cgp"; empty when none is chosen.
     QString ProjectName() const;
 
+    // Typing in "Location Path:" lists the folder once it pauses this long.
+    static constexpr std::chrono::milliseconds kTypingPause{300};
+
 signals:
     void projectChosen();    // the choice changed (also to none)
     void projectActivated(); // a package was double-clicked
 
 private:
+    // The path was typed in: the list waits for the pause.
+    void locationEdited();
     void listProjects();
     void showInformation();
     void browse();
 
     std::unique_ptr<Ui::CDlgProjectOpen> ui_;
     const CAppSettings& settings_;
+    QTimer typingPause_;
 };

@@ -46,9 +46,9 @@ void CDynamicTextPainter::DrawIcon(QPainter& p) const
 }
 
 QImage CDynamicTextPainter::PanelPicture(const CDiagramEntity& object, int w, int h,
-                                         CPreviewPictures&) const
+                                         const QRect& part, CPreviewPictures&) const
 {
     const auto& o = static_cast<const CObjectDynamicText&>(object);
     return TextPicture::Render(o.texts.value(0), PictureFont::FromFontSpec(o.font), w, h,
-                               o.inversion != 0);
+                               o.inversion != 0, part);
 }

@@ -1,10 +1,13 @@
 #include "ObjectPainter.h"
 #include "EditorObjectKinds.h"
 #include "PreviewPictures.h"
+#include "TextPreview.h"
 #include "screen/DiagramEntity.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,9 +35,40 @@ public:
     bool HasIcon() const override { return false; }
 };
 
-int toWindow(int v, double zoom)
+// The painter's device in its logical coordinates, cut to its clip.
+QRect visibleArea(const QPainter& p)
 {
-    return int(std::floor(double(v) * zoom + 0.5));
+    const QPaintDevice* device = p.device();
+    if (!device)
+        return QRect();
+    QRect area =
+        p.worldTransform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    if (p.hasClipping())
+        area &= p.clipBoundingRect().toAlignedRect();
+    return area;
+}
+
+// The panel's picture where it is shown: its pixels under the visible part
+// `shown` of `target`, each a zoom-sized square; the rest is never made.
+void drawPanelPicture(QPainter& p, const CDiagramEntity& object, const ObjectPaintContext& ctx,
+                      const QRect& target, const QRect& shown)
+{
+    const double z = ctx.zoom;
+    const QRectF under((shown.left() - target.left()) / z, (shown.top() - target.top()) / z,
+                       shown.width() / z, shown.height() / z);
+    const QRect part =
+        under.toAlignedRect() & QRect(QPoint(0, 0), CPreviewPictures::PanelSize(object));
+    if (part.isEmpty())
+        return;
+    const QImage piece = ctx.pictures->PanelPicture(object, part);
+    if (piece.isNull())
+        return;
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.translate(target.topLeft());
+    p.scale(z, z);
+    p.drawImage(part.topLeft(), piece);
+    p.restore();
 }
 
 } // namespace
@@ -48,39 +82,46 @@ const CObjectPainter& CObjectPainter::ForKind(int kind)
 
 namespace ObjectPainting {
 
+int WindowCoordinate(double window)
+{
+    if (!(window == window))
+        return 0;
+    return int(std::clamp(window, -double(kWindowReach), double(kWindowReach)));
+}
+
 QRect WindowRect(const CDiagramEntity& object, double zoom, QPoint scroll)
 {
+    // In doubles: an edge near the end of the int range times the zoom is
+    // far beyond it.
     const PaperRect r = object.GetRect().Normalized();
-    const int left = toWindow(r.left, zoom) - scroll.x();
-    const int top = toWindow(r.top, zoom) - scroll.y();
-    const int right = toWindow(r.right, zoom) - scroll.x();
-    const int bottom = toWindow(r.bottom, zoom) - scroll.y();
-    return QRect(left, top, right - left, bottom - top);
+    const auto at = [zoom](int v, int scrolled) {
+        return WindowCoordinate(std::floor(double(v) * zoom + 0.5) - scrolled);
+    };
+    const int left = at(r.left, scroll.x());
+    const int top = at(r.top, scroll.y());
+    return QRect(left, top, at(r.right, scroll.x()) - left, at(r.bottom, scroll.y()) - top);
 }
 
 void DrawScaled(QPainter& p, const CDiagramEntity& object, const ObjectPaintContext& ctx,
                 QPoint scroll, int label)
 {
     const QRect target = WindowRect(object, ctx.zoom, scroll);
-    if (!target.isEmpty()) {
-        QImage panel;
-        if (ctx.panelPixels && ctx.pictures)
-            panel = ctx.pictures->PanelPicture(object);
-        if (!panel.isNull()) {
-            // The panel's pixels, each one a zoom-sized square.
-            p.save();
-            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            p.drawImage(QRect(target.topLeft(), QSize(toWindow(panel.width(), ctx.zoom),
-                                                      toWindow(panel.height(), ctx.zoom))),
-                        panel);
-            p.restore();
+    const QRect shown = target & visibleArea(p);
+    if (!shown.isEmpty()) {
+        const CObjectPainter& painter = CObjectPainter::ForKind(object.Kind());
+        if (ctx.panelPixels && ctx.pictures && painter.HasPanelPicture()) {
+            drawPanelPicture(p, object, ctx, target, shown);
         } else if (ctx.pictures) {
             // Drawn once per look, then copied: text at large zooms is slow.
-            const QImage preview = ctx.pictures->Preview(object, target.size(), ctx);
+            const QImage preview = ctx.pictures->Preview(object, target.size(),
+                                                         shown.translated(-target.topLeft()), ctx);
             if (!preview.isNull())
-                p.drawImage(target.topLeft(), preview);
+                p.drawImage(shown.topLeft(), preview);
         } else {
-            CObjectPainter::ForKind(object.Kind()).Draw(p, object, target, ctx);
+            p.save();
+            p.setClipRect(shown, Qt::IntersectClip);
+            painter.Draw(p, object, target, ctx);
+            p.restore();
         }
     }
     if (label > 0)
@@ -91,29 +132,18 @@ void DrawScaled(QPainter& p, const CDiagramEntity& object, const ObjectPaintCont
 
 void DrawLabel(QPainter& p, int label, QPoint topLeft, double zoom)
 {
-    // Digits of 3 x 5 units, 7 with their spacing, in a box with a margin of
-    // one unit and a black outline (one unit a panel pixel at zoom 1):
-    // legible at every zoom, where a 7-pixel font is not.
-    static constexpr quint16 kDigits[10] = {
-        0b111'101'101'101'111, 0b010'110'010'010'111, 0b111'001'111'100'111, 0b111'001'111'001'111,
-        0b101'101'111'001'001, 0b111'100'111'001'111, 0b111'100'111'101'111, 0b111'001'010'010'010,
-        0b111'101'111'101'111, 0b111'101'111'001'111,
-    };
     const QString text = QString::number(label);
-    const int units = 4 * int(text.size()) + 3;
+    const QFont font = TextPreview::UiFont(7, zoom);
+    const QFontMetrics fm(font);
+    const int margin = std::max(1, int(zoom + 0.5));
+    const QRect box(topLeft, QSize(fm.horizontalAdvance(text) + 2 * margin, fm.height()));
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.translate(topLeft);
-    p.scale(zoom, zoom);
-    p.fillRect(QRectF(0, 0, units, 9), Qt::black);
-    p.fillRect(QRectF(1, 1, units - 2, 7), QColor(152, 251, 152));
-    for (int i = 0; i < text.size(); ++i) {
-        const quint16 bits = kDigits[text[i].unicode() - u'0'];
-        for (int row = 0; row < 5; ++row)
-            for (int col = 0; col < 3; ++col)
-                if (bits & (1 << (14 - row * 3 - col)))
-                    p.fillRect(QRectF(2 + 4 * i + col, 2 + row, 1, 1), Qt::black);
-    }
+    p.fillRect(box, QColor(152, 251, 152));
+    p.setPen(QPen(Qt::black, 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.setFont(font);
+    p.drawText(QPoint(box.left() + margin, box.top() + fm.ascent()), text);
     p.restore();
 }
 

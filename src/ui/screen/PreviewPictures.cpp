@@ -15,10 +15,33 @@ int side(qint64 extent)
     return int(std::clamp<qint64>(extent, 0, CPreviewPictures::kMaxPanelSide));
 }
 
-// So many pictures at most; a screen holds at most about a hundred objects.
-constexpr int kMaxKept = 512;
+QString partKey(const QRect& part)
+{
+    return QStringLiteral("%1,%2,%3x%4:")
+        .arg(part.x())
+        .arg(part.y())
+        .arg(part.width())
+        .arg(part.height());
+}
 
 } // namespace
+
+void CPreviewPictures::Kept::Keep(const QString& key, const QImage& image)
+{
+    const qint64 size = image.sizeInBytes();
+    if (bytes + size > kPreviewBudget)
+        Clear();
+    if (size <= kPreviewBudget / 4) {
+        images.insert(key, image);
+        bytes += size;
+    }
+}
+
+void CPreviewPictures::Kept::Clear()
+{
+    images.clear();
+    bytes = 0;
+}
 
 CPreviewPictures::CPreviewPictures(QString programDir, QString projectFolder)
     : programDir_(std::move(programDir)),
@@ -37,15 +60,15 @@ void CPreviewPictures::SetFolders(const QString& programDir, const QString& proj
 void CPreviewPictures::Clear()
 {
     files_.clear();
-    panel_.clear();
-    previews_.clear();
-    previewBytes_ = 0;
+    panel_.Clear();
+    previews_.Clear();
 }
 
-QImage CPreviewPictures::Preview(const CDiagramEntity& object, QSize size,
+QImage CPreviewPictures::Preview(const CDiagramEntity& object, QSize size, const QRect& part,
                                  const ObjectPaintContext& ctx)
 {
-    if (size.isEmpty())
+    const QRect drawn = part & QRect(QPoint(0, 0), size);
+    if (drawn.isEmpty())
         return QImage();
     // A bitmap's centring depends on the parity of its edges; the other
     // previews only on the properties, the size and the zoom.
@@ -53,32 +76,26 @@ QImage CPreviewPictures::Preview(const CDiagramEntity& object, QSize size,
                       .arg(object.Kind())
                       .arg(size.width())
                       .arg(size.height())
-                      .arg(ctx.zoom, 0, 'g', 17);
+                      .arg(ctx.zoom, 0, 'g', 17)
+                  + partKey(drawn);
     if (CObjectPainter::ForKind(object.Kind()).PreviewDependsOnPlace()) {
         const PaperRect r = object.GetRect();
         key += QStringLiteral("%1,%2:").arg(r.left).arg(r.top);
     }
     key += object.WriteKindFields();
-    auto it = previews_.constFind(key);
-    if (it != previews_.cend())
+    auto it = previews_.images.constFind(key);
+    if (it != previews_.images.cend())
         return it.value();
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(drawn.size(), QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(Qt::white);
     {
         QPainter p(&image);
+        p.translate(-drawn.topLeft());
         CObjectPainter::ForKind(object.Kind()).Draw(p, object, QRect(QPoint(0, 0), size), ctx);
     }
-    const qint64 bytes = image.sizeInBytes();
-    if (previewBytes_ + bytes > kPreviewBudget) {
-        previews_.clear();
-        previewBytes_ = 0;
-    }
-    if (bytes <= kPreviewBudget / 4) {
-        previews_.insert(key, image);
-        previewBytes_ += bytes;
-    }
+    previews_.Keep(key, image);
     return image;
 }
 
@@ -95,24 +112,36 @@ QImage CPreviewPictures::BitmapOf(const CObjectStaticBitmap& object)
     return picture;
 }
 
-QImage CPreviewPictures::PanelPicture(const CDiagramEntity& object)
+QSize CPreviewPictures::PanelSize(const CDiagramEntity& object)
+{
+    const PaperRect r = object.GetRect();
+    return QSize(side(qint64(r.right) - r.left), side(qint64(r.bottom) - r.top));
+}
+
+QImage CPreviewPictures::PanelPicture(const CDiagramEntity& object, const QRect& part)
 {
     const int kind = object.Kind();
     const CObjectPainter& painter = CObjectPainter::ForKind(kind);
     if (!painter.HasPanelPicture())
         return QImage();
-    const PaperRect r = object.GetRect();
-    const int w = side(qint64(r.right) - r.left);
-    const int h = side(qint64(r.bottom) - r.top);
+    const QSize size = PanelSize(object);
+    const QRect drawn = part & QRect(QPoint(0, 0), size);
+    if (drawn.isEmpty())
+        return QImage();
     // The kind's fields and the rectangle decide the picture (the bitmap's
     // centring depends on the edges themselves).
-    const QString key =
-        QStringLiteral("%1:%2,%3,%4,%5:").arg(kind).arg(r.left).arg(r.top).arg(w).arg(h)
-        + object.WriteKindFields();
-    auto it = panel_.constFind(key);
-    if (it != panel_.cend())
+    const PaperRect r = object.GetRect();
+    const QString key = QStringLiteral("%1:%2,%3,%4,%5:")
+                            .arg(kind)
+                            .arg(r.left)
+                            .arg(r.top)
+                            .arg(size.width())
+                            .arg(size.height())
+                        + partKey(drawn) + object.WriteKindFields();
+    auto it = panel_.images.constFind(key);
+    if (it != panel_.images.cend())
         return it.value();
-    QImage picture = painter.PanelPicture(object, w, h, *this);
+    QImage picture = painter.PanelPicture(object, size.width(), size.height(), drawn, *this);
     // Only exactly black pixels become ink on the panel; everything else is
     // its paper.
     if (!picture.isNull()) {
@@ -122,8 +151,6 @@ QImage CPreviewPictures::PanelPicture(const CDiagramEntity& object)
                 line[x] = (line[x] & 0xFFFFFF) == 0 ? 0xFF000000 : 0xFFFFFFFF;
         }
     }
-    if (panel_.size() >= kMaxKept)
-        panel_.clear();
-    panel_.insert(key, picture);
+    panel_.Keep(key, picture);
     return picture;
 }

@@ -1,11 +1,14 @@
 #include "StaticBitmapPainter.h"
 #include "ui/widgets/IconInk.h"
+#include "ObjectPainter.h"
 #include "PreviewPictures.h"
 #include "screen/ObjectStaticBitmap.h"
 #include "screen/StaticBitmapPicture.h"
 
 #include <QPainter>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 void CStaticBitmapPainter::Draw(QPainter& p, const CDiagramEntity& object, const QRect& target,
@@ -26,14 +29,22 @@ void CStaticBitmapPainter::Draw(QPainter& p, const CDiagramEntity& object, const
     }
     // The same placement as the panel's picture, in paper pixels, then zoomed.
     const PaperRect r = o.GetRect();
-    const QRect box(r.left, r.top, r.Width(), r.Height());
-    const QRect place = StaticBitmapPicture::Placement(picture.size(), box, o.scaling);
+    const auto side = [](qint64 extent) { return int(std::clamp<qint64>(extent, 0, INT_MAX)); };
+    const QRect place = StaticBitmapPicture::Placement(
+        picture.size(), QPoint(r.left, r.top),
+        QSize(side(qint64(r.right) - r.left), side(qint64(r.bottom) - r.top)), o.scaling);
     if (place.isEmpty())
         return;
+    // The edges in window pixels, kept within the window's reach.
     const double z = ctx.zoom;
-    const QRect zoomed(target.left() + int(std::lround(place.left() * z)),
-                       target.top() + int(std::lround(place.top() * z)),
-                       int(std::lround(place.width() * z)), int(std::lround(place.height() * z)));
+    const auto at = [](int origin, double offset) {
+        return ObjectPainting::WindowCoordinate(origin + std::round(offset));
+    };
+    const int left = at(target.left(), place.left() * z);
+    const int top = at(target.top(), place.top() * z);
+    const QRect zoomed(left, top,
+                       at(target.left(), (double(place.left()) + place.width()) * z) - left,
+                       at(target.top(), (double(place.top()) + place.height()) * z) - top);
     p.save();
     p.setClipRect(target, Qt::IntersectClip);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -67,10 +78,10 @@ void CStaticBitmapPainter::DrawIcon(QPainter& p) const
 }
 
 QImage CStaticBitmapPainter::PanelPicture(const CDiagramEntity& object, int w, int h,
-                                          CPreviewPictures& pictures) const
+                                          const QRect& part, CPreviewPictures& pictures) const
 {
     const auto& o = static_cast<const CObjectStaticBitmap&>(object);
     const PaperRect r = o.GetRect();
-    return StaticBitmapPicture::Render(pictures.BitmapOf(o), QRect(r.left, r.top, w, h), o.scaling,
-                                       o.blackInversion != 0);
+    return StaticBitmapPicture::Render(pictures.BitmapOf(o), QPoint(r.left, r.top), QSize(w, h),
+                                       o.scaling, o.blackInversion != 0, part);
 }

@@ -11,6 +11,6 @@ public:
     void DrawIcon(QPainter& p) const override;
     bool HasPanelPicture() const override { return true; }
     bool PreviewDependsOnPlace() const override { return true; }
-    QImage PanelPicture(const CDiagramEntity& object, int w, int h,
+    QImage PanelPicture(const CDiagramEntity& object, int w, int h, const QRect& part,
                         CPreviewPictures& pictures) const override;
 };

@@ -30,8 +30,9 @@ void CStaticTextPainter::DrawIcon(QPainter& p) const
 }
 
 QImage CStaticTextPainter::PanelPicture(const CDiagramEntity& object, int w, int h,
-                                        CPreviewPictures&) const
+                                        const QRect& part, CPreviewPictures&) const
 {
     const auto& o = static_cast<const CObjectStaticText&>(object);
-    return TextPicture::Render(o.text, PictureFont::FromFontSpec(o.font), w, h, o.inversion != 0);
+    return TextPicture::Render(o.text, PictureFont::FromFontSpec(o.font), w, h, o.inversion != 0,
+                               part);
 }

@@ -10,6 +10,6 @@ public:
     QSize ContentSize(const CDiagramEntity& object, const ObjectPaintContext& ctx) const override;
     void DrawIcon(QPainter& p) const override;
     bool HasPanelPicture() const override { return true; }
-    QImage PanelPicture(const CDiagramEntity& object, int w, int h,
+    QImage PanelPicture(const CDiagramEntity& object, int w, int h, const QRect& part,
                         CPreviewPictures& pictures) const override;
 };
