@@ -10,6 +10,7 @@
 #include "app/ProjectStorage.h"
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
+#include "base/InstalledData.h"
 #include "ui/document/AutoSaveTimer.h"
 #include "ui/document/MessageBoxSink.h"
 
@@ -28,9 +29,10 @@ int Run(int argc, char** argv)
     CSingleInstance instance;
     if (!instance.Start(fileArgument))
         return 0;
-    CDesktopIntegration::ForRunningProgram().InstallWhenMissing();
-
     const AppPaths paths = AppPaths::ForRunningProgram();
+    // An installed editor's desktop entry, file type and icon come with its package.
+    if (InstalledData::DataDir(QCoreApplication::applicationDirPath()).isEmpty())
+        CDesktopIntegration::ForRunningProgram().InstallWhenMissing();
     paths.CreateWorkFolders();
     CTessanApp app(paths, paths.TempProjectDir());
     QtTranslations::Install(qapp, app.settings.GetLanguageCode());

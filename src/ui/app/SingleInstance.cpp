@@ -1,11 +1,11 @@
 #include "SingleInstance.h"
+#include "base/platform/UserSession.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -27,10 +27,7 @@ CSingleInstance::~CSingleInstance() = default;
 
 QString CSingleInstance::DefaultServerName()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/corvel-qv.socket");
+    return QString::fromStdString(platform::LocalServerName("corvel-qv"));
 }
 
 bool CSingleInstance::IsListening() const
