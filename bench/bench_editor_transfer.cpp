@@ -45,8 +45,8 @@ void BM_ProjectTransferUnpaced(benchmark::State& state)
     double compileMs = 0, lineMs = 0;
     int failures = 0;
     for (auto _ : state) {
-        app.model.needCompile = true;
-        app.model.modified = false; // a new port marks it; no save question in the loop
+        app.imageState = 0;
+        app.TakeAsSaved(); // a new port marks it; no save question in the loop
         driver.On<CDlgTransfer>([&](CDlgTransfer* d) {
             d->findChild<QComboBox*>("port")->setEditText(panel.DevicePath());
             d->findChild<QPushButton*>("transfer")->click();

@@ -29,6 +29,7 @@ Can not download the runtim file to old version device=不能将运行文件下�
 The backup file %1 can't be written=无法写入备份文件 %1
 is not a readable bitmap file=不是可读的位图文件
 names a device that does not exist=引用的设备不存在
+Alarm %1=报警 %1
 characters: a text holds at most 255=个字符：文本最多 255 个字符
 bytes: glyph offsets reach only 65535=字节：字模偏移最多 65535
 bytes: the panel takes at most 131008, it can't be transferred=字节：面板最多接收 131008 字节，无法传送

@@ -56,7 +56,7 @@ private slots:
         QVERIFY(p.Compile());
         const QByteArray expected = p.App().runtimeImage;
         p.App().runtimeImage.clear();
-        p.App().model.needCompile = true;
+        p.App().imageState = 0;
 
         CCompileJob job(p.App());
         QThread* const mine = QThread::currentThread();
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(percents.last(), 100);
         QCOMPARE(lines.last(), QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
         QCOMPARE(p.App().runtimeImage, expected);
-        QVERIFY(!p.App().model.needCompile);
+        QVERIFY(p.App().ImageStandsForProject());
         QVERIFY(!job.IsRunning());
     }
 
@@ -98,7 +98,7 @@ private slots:
             p.AddScreen(n);
         QVERIFY(p.Compile());
         const QByteArray before = p.App().runtimeImage;
-        p.App().model.needCompile = true;
+        p.App().imageState = 0;
         CCompileJob job(p.App());
         job.SetFinalPause(2000);
         connect(&job, &CCompileJob::progress, this, [&](int percent) {

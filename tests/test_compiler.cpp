@@ -242,7 +242,7 @@ void TestCompiler::emptyProject()
     QCOMPARE(p.reporter.lines.last(), QStringLiteral("demo.cgp - 0 error(s), 3 warning(s)"));
     QCOMPARE(p.reporter.clears, 1);
     QCOMPARE(p.reporter.finished, QList<bool>({true}));
-    QVERIFY(!p.App().model.needCompile);
+    QVERIFY(p.App().ImageStandsForProject());
 }
 
 void TestCompiler::defaultProjectHeader()
@@ -730,7 +730,7 @@ void TestCompiler::fontLibraryAcrossCompilations()
     CProjectStorage(p.App()).CloseProject();
     QCOMPARE(p.App().hzLib.Count(), 0);
     QVERIFY(p.App().runtimeImage.isEmpty());
-    QVERIFY(p.App().model.needCompile);
+    QVERIFY(!p.App().ImageStandsForProject());
     p.App().ResetProjectModel(QStringLiteral("demo"), p.Dir(), QStringLiteral("RU03"),
                               QStringLiteral("Vardo V-Sequence (R Series)"));
     QCOMPARE(p.App().hzLib.Count(), 0);
@@ -854,7 +854,7 @@ void TestCompiler::stopAndWorkerThread()
     const QByteArray before = p.App().runtimeImage;
     QVERIFY(!before.isEmpty());
     // Cancel during the screen image.
-    p.App().model.needCompile = true;
+    p.App().imageState = 0;
     p.reporter.onProgress = [&](int) {
         if (p.reporter.progress.size() == 2)
             p.App().stopFlag.store(1);
@@ -862,7 +862,7 @@ void TestCompiler::stopAndWorkerThread()
     QVERIFY(!p.Compile());
     QCOMPARE(p.App().runtimeImage, before);
     QVERIFY(!p.reporter.lines.last().contains(QLatin1String("error(s)")));
-    QVERIFY(p.App().model.needCompile);
+    QVERIFY(!p.App().ImageStandsForProject());
     QCOMPARE(p.reporter.finished.last(), false);
 
     // On the worker thread: the same image, the end reported.

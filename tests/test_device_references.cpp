@@ -85,6 +85,48 @@ private slots:
         QCOMPARE(CRegisterCoder(p.App().model).DeviceNumber(gone), quint8(0xFF));
     }
 
+    // Keys, alarms and the PLC <-> Panel words are warned about as objects
+    // are: the action in effect of a used key (an unused key, or an action
+    // not in effect, is not), every alarm, every enabled word.
+    void compilerWarnsAboutKeysAlarmsAndExchange()
+    {
+        CCompileTestProject p;
+        p.AddScreen(1);
+        CProjectModel& model = p.App().model;
+        auto& keys = model.screens[0]->keys;
+        keys[0].used = 1;
+        keys[0].functionType = 3; // Advanced, with no device picked
+        keys[0].advanced.device.deviceName.clear();
+        keys[1].used = 1;
+        keys[1].functionType = 0;
+        keys[1].setCoil.coil.deviceName = "GONE";
+        keys[2].used = 0; // not used: never warned about
+        keys[2].functionType = 3;
+        keys[3].used = 1;
+        keys[3].functionType = 2; // Screen Change: its coil is not in effect
+        keys[3].screenChg.screenNumber = 1;
+        keys[3].setCoil.coil.deviceName = "GONE";
+        CAlarmObjList alarms;
+        alarms.items.resize(2);
+        alarms.items[0].coil.deviceName = "DEV001";
+        alarms.items[1].coil.deviceName = "";
+        for (auto& alarm : alarms.items)
+            alarm.message = "m";
+        model.alarms = alarms;
+        model.plcAndPanel.panelToPlcEnabled = 1;
+        model.plcAndPanel.panelToPlc.deviceName = "OLD";
+        model.plcAndPanel.plcToPanelEnabled = 0;
+        model.plcAndPanel.plcToPanel.deviceName = "OLD";
+        QVERIFY(p.Compile());
+        const QString title = p.ScreenTitleOf(1);
+        const QString gone = " names a device that does not exist";
+        QCOMPARE(p.reporter.Warnings(),
+                 QStringList({"  Warning: [PLC<->Panel] ----> 'Panel to PLC'" + gone,
+                              "  Warning: [" + title + "] ----> 'F1'" + gone,
+                              "  Warning: [" + title + "] ----> 'F2'" + gone,
+                              "  Warning: [Alarm List] ----> 'Alarm 2'" + gone}));
+    }
+
     void renamesFollowIntoRecordsAndObjects()
     {
         CCompileTestProject p;

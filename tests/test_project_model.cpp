@@ -166,7 +166,6 @@ private slots:
         m.panelManager.panelConfig.logTimer = 30;
         m.Devices().baudRate = 16384;
         m.Devices().AddDevice("DEV002");
-        m.modified = false;
         m.ResetProjectModel("N", "/loc", "RU03", kVSeq);
         QVERIFY(m.screens.empty() && m.alarms.items.empty() && m.bitmapFiles.isEmpty());
         QCOMPARE(m.panelManager.panelConfig, CPanelConfigInfo());
@@ -181,7 +180,6 @@ private slots:
         QCOMPARE(m.plcAndPanel.optionPassword, QString("36093609"));
         QCOMPARE(m.plcAndPanel.panelToPlc.ToText(), QString("DEV001.R.2000"));
         QCOMPARE(m.transferInfo.uploadPassword, QString("52815281"));
-        QVERIFY(m.modified && m.needCompile);
         QCOMPARE(m.info.name, QString("N"));
         QVERIFY(m.info.date.isEmpty());
         // The constructor's own device bytes are not a baud code.

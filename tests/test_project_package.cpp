@@ -89,9 +89,9 @@ private slots:
         QTemporaryDir out;
         CTessanApp& app = f.App();
         makeLine1(app, out.path() + "/P");
-        QVERIFY(app.model.modified);
+        QVERIFY(app.ProjectCountsAsModified());
         QVERIFY(CProjectStorage(app).SaveProject());
-        QVERIFY(!app.model.modified);
+        QVERIFY(!app.ProjectCountsAsModified());
         const QString pkg = out.path() + "/P/Line1.cgp";
         QCOMPARE(ZipEntries(pkg), QStringList({"Prj.ini", "Line1.cgp", "Bitmap/pump.bmp",
                                                "Line1.cgp - #2 Alarm", "Line1.cgp - #1 Main"}));
@@ -129,8 +129,8 @@ private slots:
         QCOMPARE(app.model.screens.size(), size_t(2));
         QCOMPARE(app.model.screens[0]->name, QString("Alarm"));
         QCOMPARE(app.model.formatVersion, VersionNumber({1, 0, 0, 4}));
-        QVERIFY(!app.model.modified);
-        QVERIFY(app.model.needCompile);
+        QVERIFY(!app.ProjectCountsAsModified());
+        QVERIFY(!app.ImageStandsForProject());
         QVERIFY(QFile::exists(app.ProjectFolder() + "/Bitmap/pump.bmp"));
         QVERIFY(f.messages.isEmpty());
 
@@ -377,7 +377,7 @@ private slots:
         CTessanApp& app = f.App();
         // Another name and another folder.
         QVERIFY(CProjectStorage(app).OpenProject(loc, "Line1"));
-        app.model.modified = true;
+        app.ForgetSaved();
         const QString folder = app.ProjectFolder();
         const QMap<QString, QByteArray> files = folderFiles(folder);
         QCOMPARE(files.size(), 6); // the package's five files and the recovery marker
@@ -386,7 +386,7 @@ private slots:
         QCOMPARE(app.model.info.location, loc);
         QCOMPARE(app.ProjectFolder(), folder);
         QCOMPARE(app.prjDoc.Title(), QString("Line1.cgp"));
-        QVERIFY(app.model.modified);
+        QVERIFY(app.ProjectCountsAsModified());
         QCOMPARE(folderFiles(folder), files);
         QCOMPARE(ReadFile(loc + "/Line1.cgp"), line1);
         QCOMPARE(QDir(app.projectsRoot)
@@ -546,7 +546,7 @@ private slots:
         // Prj.ini would name the project "?lwerk": the package could never be
         // opened again, so the save fails and the old package stays.
         QVERIFY(!CProjectStorage(app).SaveProject());
-        QVERIFY(app.model.modified);
+        QVERIFY(app.ProjectCountsAsModified());
         QCOMPARE(ReadFile(out.path() + "/" + name + ".cgp"), QByteArray("the user's package"));
         QCOMPARE(f.messages.size(), 1);
         QCOMPARE(f.messages[0].second, QString("Error"));

@@ -116,8 +116,8 @@ void T::screenDocumentsFollowSaveAs()
     CLoadedScreenDocuments docs(app);
     QCOMPARE(docs.LoadAll(), 1);
     app.openScreens = &docs;
-    QVERIFY(!app.ProjectCountsAsModified() || app.model.modified);
-    app.model.modified = false;
+    app.TakeAsSaved();
+    QVERIFY(!app.ProjectCountsAsModified());
     CTessanDoc* doc = docs.Document(5);
     QVERIFY(doc);
     QCOMPARE(doc->Container().GetPaperSize(), QSize(192, 64));

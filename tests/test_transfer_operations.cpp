@@ -201,7 +201,7 @@ private slots:
         // An accepted one goes down from its own buffer with its own
         // password; the project's image and need-compile flag stay, so the
         // next Project Transfer sends the project again.
-        f.App().model.needCompile = false;
+        f.App().imageState = f.App().SavedState();
         QCOMPARE(
             TransferOperations::RestoreBackup(f.App(), ok, panel->DevicePath(), ok.password, {}),
             int(TR_OK));
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(panel->Store().password, Hex("24681357"));
         QCOMPARE(int(panel->Store().uploadFlag), 1);
         QCOMPARE(f.App().runtimeImage, project);
-        QVERIFY(!f.App().model.needCompile);
+        QVERIFY(f.App().ImageStandsForProject());
         QCOMPARE(f.App().stopFlag.load(), 1);
         TransferOperations::ProjectTransferSteps steps;
         steps.compile = [] { return false; };
@@ -319,22 +319,22 @@ private slots:
         QCOMPARE(shown.enableUpdateRuntimeFile, 1);
         QCOMPARE(shown.uploadPassword, QStringLiteral("52815281"));
         QVERIFY(kept.isEmpty());
-        QVERIFY(!app.model.needCompile);
+        QVERIFY(app.ImageStandsForProject());
         QCOMPARE(app.stopFlag.load(), 1);
         QCOMPARE(panel->DownloadsStored(), 0);
 
         // A stopped compilation ends before the dialog.
-        app.model.needCompile = true;
+        app.imageState = 0;
         shownSize = -1;
         steps.compile = [] { return false; };
         QCOMPARE(TransferOperations::ProjectTransfer(app, steps, {}), -1);
         QCOMPARE(shownSize, -1);
-        QVERIFY(app.model.needCompile);
+        QVERIFY(!app.ImageStandsForProject());
         QCOMPARE(app.stopFlag.load(), 1);
 
         // "Transfer": the chosen values go to `keep` and the image goes down
         // with them; nothing is compiled for an image that stands.
-        app.model.needCompile = false;
+        app.imageState = app.SavedState();
         const QByteArray image = MakeImage(100, {2, 0, 0, 0});
         app.runtimeImage = image;
         steps.choose = [&](const TransferChoice&, qsizetype, TransferChoice* chosen) {
@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(app.model.transferInfo.uploadPassword, QStringLiteral("52815281"));
         QCOMPARE(app.settings.GetSettingString(QStringLiteral("COMPORT")),
                  QStringLiteral("ttyUSB0"));
-        QVERIFY(!app.model.modified);
+        QVERIFY(!app.ProjectCountsAsModified());
 
         TransferChoice enabled{QStringLiteral("x"), 1, QStringLiteral("123")};
         QCOMPARE(TransferOperations::PackedPasswordFor(enabled), Hex("00000123"));

@@ -125,7 +125,7 @@ private slots:
         CSingleDeviceInfo second;
         second.name = "DEV002";
         x.Model().Devices().devices.push_back(second);
-        x.Model().modified = false;
+        x.f.App().TakeAsSaved();
         x.picked = coil(64);
 
         x.steps.append([&](QDialog& option) {
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(key.advanced.command, 1);
         QCOMPARE(screen->screenChange.next, 7);
         QCOMPARE(screen->keys[0], CFunKeyParams(&x.Model()));
-        QVERIFY(x.Model().modified);
+        QVERIFY(x.f.App().ProjectCountsAsModified());
 
         // Opened again on the Screen Change key, the Set Coil page still holds
         // its settings; switching back to Set Coil shows them unchanged.
@@ -212,6 +212,76 @@ private slots:
         });
         x.commands.ScreenOption(nullptr, 1);
         QCOMPARE(*x.Model().FindScreen(1), before);
+    }
+
+    // "Device Name:" holds the device list alone and names one that exists:
+    // a key without a device gets the first; a device deleted since is
+    // still shown as the key names it.
+    void advancedKeyNamesAnExistingDevice()
+    {
+        Fixture x;
+        CSingleDeviceInfo second;
+        second.name = "DEV002";
+        x.Model().Devices().devices.push_back(second);
+        std::array<CFunKeyParams, 5> keys;
+        keys[1].advanced.device.deviceName = "GONE";
+        {
+            CDlgScreenFunKey d(x.c, keys, 0, x.commands.pickRegister);
+            d.show();
+            auto* devices = child<QComboBox>(d, "comboDevice");
+            QCOMPARE(devices->count(), 2);
+            QCOMPARE(devices->currentText(), QString("DEV001"));
+            click(child<QRadioButton>(d, "radioAdvanced"));
+            clickOk(d);
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            QCOMPARE(d.Keys()[0].functionType, 3);
+            QCOMPARE(d.Keys()[0].advanced.device.deviceName, QString("DEV001"));
+        }
+        CDlgScreenFunKey d(x.c, keys, 1, x.commands.pickRegister);
+        d.show();
+        QCOMPARE(child<QComboBox>(d, "comboDevice")->currentText(), QString("GONE"));
+        clickOk(d);
+        QCOMPARE(d.Keys()[1].advanced.device.deviceName, QString("GONE"));
+    }
+
+    // OK stores the function whose radio the user checked. A field that
+    // cannot be stored on another page is no error (its action keeps what
+    // it held); on the chosen page it is, and the dialog stays open there.
+    void okKeepsTheChosenFunction()
+    {
+        Fixture x;
+        std::array<CFunKeyParams, 5> keys;
+        keys[0].screenChg.screenNumber = 5;
+        keys[0].setReg.value = 7;
+        CDlgScreenFunKey d(x.c, keys, 0, x.commands.pickRegister);
+        d.show();
+        click(child<QRadioButton>(d, "radioScreenChange"));
+        type(child<CDigitSpinEdit>(d, "editScreenNumber"), "");
+        click(child<QRadioButton>(d, "radioSetCoil"));
+        clickOk(d);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(x.f.messages.isEmpty());
+        QCOMPARE(d.Keys()[0].functionType, 0);
+        QCOMPARE(d.Keys()[0].screenChg.screenNumber, 5);
+
+        // Screen Change chosen with its number emptied: the error, the
+        // number focused, the dialog open and still on Screen Change.
+        CDlgScreenFunKey again(x.c, keys, 0, x.commands.pickRegister);
+        again.show();
+        again.activateWindow();
+        click(child<QRadioButton>(again, "radioScreenChange"));
+        auto* number = child<CDigitSpinEdit>(again, "editScreenNumber");
+        type(number, "");
+        clickOk(again);
+        QCOMPARE(again.result(), int(QDialog::Rejected));
+        QCOMPARE(x.f.messages.size(), 1);
+        QVERIFY(child<QRadioButton>(again, "radioScreenChange")->isChecked());
+        type(number, "12");
+        clickOk(again);
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        QCOMPARE(again.Keys()[0].functionType, 2);
+        QCOMPARE(again.Keys()[0].screenChg.screenNumber, 12);
+        QCOMPARE(again.Keys()[0].setReg.value, 7);
     }
 
     void setDataFormatSwitchesAndObj002()
@@ -319,7 +389,7 @@ private slots:
             QCOMPARE(items[size_t(r)].coil.deviceName, QString("DEV001"));
             QCOMPARE(items[size_t(r)].message, QString("Alarm %1").arg(r + 1));
         }
-        QVERIFY(x.Model().modified);
+        QVERIFY(x.f.App().ProjectCountsAsModified());
 
         // Opened again: the first entry's coil is the start, M7 on gives M7, M10, M11.
         x.picked = coil(7);

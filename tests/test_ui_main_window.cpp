@@ -386,7 +386,7 @@ private slots:
 
         // A name without an extension cannot be a package: the same message,
         // and no save question first.
-        e.f.App().model.modified = true;
+        e.f.App().ForgetSaved();
         const auto before = e.f.messages.size();
         QVERIFY(!e.w->OpenProjectFile(e.f.Dir() + "/NoExtension"));
         QCOMPARE(e.f.messages.size(), before + 1);

@@ -37,7 +37,7 @@ struct Project
     Project() : controller(folder.App())
     {
         controller.NewProject("demo", folder.Dir() + "/P", "RU03", kVSeq);
-        folder.App().model.modified = false;
+        folder.App().TakeAsSaved();
         controller.NotifyModifiedChanged();
     }
     CTessanApp& App() { return folder.App(); }
@@ -220,7 +220,7 @@ private slots:
         // Values no list entry has stay as they are while nobody picks one.
         p.App().model.Devices().AddDevice(QStringLiteral("DEV002"));
         const CPanelManager before = p.App().model.panelManager;
-        p.App().model.modified = false;
+        p.App().TakeAsSaved();
         CModalDriver driver;
         driver.On<CDlgPanelManager>([](CDlgPanelManager* dlg) {
             Click(dlg->Fields().tree, dlg->PortItem());

@@ -47,7 +47,7 @@ struct Project
     {
         c.NewProject("Line1", f.Dir() + "/P", "RU03", kVSeq);
         ScreenCommands::NewScreen(f.App(), 2, "Screen 2");
-        Model().modified = false;
+        f.App().TakeAsSaved();
         c.NotifyModifiedChanged();
         commands.runDialog = [this](QDialog& d) {
             d.show();
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(password.isEmpty());
 
         // The option password has its own signal; the same text is no change.
-        p.Model().modified = false;
+        p.f.App().TakeAsSaved();
         p.c.NotifyModifiedChanged();
         exchange.modified.clear();
         driver.On<CDlgPassword>([](CDlgPassword* d) {

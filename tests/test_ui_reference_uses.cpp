@@ -225,17 +225,73 @@ private slots:
         QCOMPARE(m.plcAndPanel.plcToPanel.deviceName, QString("DEV001"));
         QCOMPARE(m.FindScreen(1)->keys[0].setCoil.coil.deviceName, QString("MOTOR"));
         QCOMPARE(m.FindScreen(1)->keys[4].advanced.device.deviceName, QString("MOTOR"));
-        // The open screen: one edit of its document, undone as one step.
+        // The open screen: its objects and every state its undo and redo
+        // keep follow, and the rename is no step of its own: undoing every
+        // step never brings the old name back.
+        const int steps = doc->Container().UndoCount();
         QCOMPARE(DeviceOf(doc->Container().Objects()[doc->Container().Objects().size() - 1]),
                  QString("MOTOR"));
         QVERIFY(doc->IsModified());
+        QCOMPARE(doc->Container().UndoCount(), steps);
         // The closed screen: its file rewritten.
         QCOMPARE(p.DeviceOf2(0), QString("MOTOR"));
         QCOMPARE(p.DeviceOf2(1), QString("DEV001"));
         QVERIFY(p.controller.IsModified());
+        auto names = [&] {
+            QStringList out;
+            for (const CDiagramEntity* o : doc->Container().Objects())
+                out << DeviceOf(o);
+            return out;
+        };
+        while (doc->CanUndo()) {
+            doc->Undo();
+            QVERIFY2(!names().contains("PUMP"), qPrintable(names().join(',')));
+        }
+        while (doc->CanRedo()) {
+            doc->Redo();
+            QVERIFY2(!names().contains("PUMP"), qPrintable(names().join(',')));
+        }
+        QCOMPARE(names(), QStringList({"MOTOR"}));
+    }
+
+    // A screen counts as modified exactly when it differs from what was
+    // saved: an edit undone is none, and a rename that rewrote it is one
+    // until the next save.
+    void modifiedFollowsTheSavedBytes()
+    {
+        Project p;
+        CScreenDocument* doc = p.OpenScreen1With(Numeric("NUM1", "DEV001"));
+        QVERIFY(p.controller.SaveProject());
+        QVERIFY(!doc->IsModified());
+        QVERIFY(!p.controller.IsModified());
+        doc->Edit([](CDiagramEntityContainer& c) { c.GetAt(0)->SetRect(40, 10, 80, 26); });
+        QVERIFY(doc->IsModified());
+        QVERIFY(p.controller.IsModified());
         doc->Undo();
-        QCOMPARE(DeviceOf(doc->Container().Objects()[doc->Container().Objects().size() - 1]),
-                 QString("PUMP"));
+        QVERIFY(!doc->IsModified());
+        QVERIFY(!p.controller.IsModified());
+        doc->Redo();
+        QVERIFY(p.controller.IsModified());
+        doc->Undo();
+
+        // A record set back to what it was is no change either.
+        CPanelManager panel = p.app().model.panelManager;
+        const CPanelManager saved = panel;
+        panel.panelConfig.logTimer = 42;
+        QVERIFY(p.controller.SetPanelManager(panel));
+        QVERIFY(p.controller.IsModified());
+        QVERIFY(p.controller.SetPanelManager(saved));
+        QVERIFY(!p.controller.IsModified());
+
+        // Renamed and renamed back: the loaded screen and the records are
+        // as saved again.
+        CPanelManager renamed = saved;
+        renamed.deviceInfo.devices[0].name = "PLC";
+        QVERIFY(p.controller.RenameDevices(renamed, {{"DEV001", "PLC"}}));
+        QVERIFY(doc->IsModified());
+        QVERIFY(p.controller.RenameDevices(saved, {{"PLC", "DEV001"}}));
+        QVERIFY(!doc->IsModified());
+        QVERIFY(!p.controller.IsModified());
     }
 
     void deletingAUsedDeviceAsksAndKeepsTheReferences()

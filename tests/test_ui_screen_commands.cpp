@@ -176,7 +176,7 @@ private slots:
         QVERIFY(pump);
         QCOMPARE(pump->name, QString("Pump"));
         QVERIFY(QFile::exists(x.File(7, "Pump")));
-        QVERIFY(x.App().model.modified);
+        QVERIFY(x.App().ProjectCountsAsModified());
         QVERIFY(listed.count() >= 1);
         QCOMPARE(opened.count(), 1);
         QCOMPARE(opened.first().first().toInt(), 7);
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(copied.size() > Utf16("paper:192,64;\r\n").size());
 
         x.Add(2, "Screen 2");
-        x.App().model.modified = false;
+        x.App().TakeAsSaved();
         QSignalSpy opened(&x.c, &CProjectController::openScreenRequested);
         x.commands.PasteScreen(nullptr);
         const CScreenObject* pasted = x.App().model.FindScreen(3);
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(pasted->screenChange.next, 4);
         QCOMPARE(ReadFile(x.File(3, "Screen 3")), copied);
         QCOMPARE(x.c.ScreenDocument(3)->Container().GetSize(), 1);
-        QVERIFY(x.App().model.modified);
+        QVERIFY(x.App().ProjectCountsAsModified());
         QCOMPARE(opened.count(), 1);
 
         // A copy does not outlive its project.
@@ -262,7 +262,7 @@ private slots:
             return d.result();
         });
         x.commands.RenameScreen(nullptr, 5);
-        QVERIFY(!x.App().model.modified);
+        QVERIFY(!x.App().ProjectCountsAsModified());
         QVERIFY(QFile::exists(x.File(5, "Main")));
 
         // 5 "Main" to 5 "Start": its own number is no conflict.
@@ -282,7 +282,7 @@ private slots:
         QCOMPARE(start->name, QString("Start"));
         QCOMPARE(start->keys, keys);
         QCOMPARE(start->screenChange.previous, 12);
-        QVERIFY(x.App().model.modified);
+        QVERIFY(x.App().ProjectCountsAsModified());
         QVERIFY(x.c.SaveProject());
         const QStringList entries = ZipEntries(x.f.Dir() + "/P/Line1.cgp");
         QVERIFY(entries.contains("Line1.cgp - #5 Start"));
@@ -324,7 +324,7 @@ private slots:
         Fixture x;
         x.Add(4, "Pump");
         QVERIFY(QFile::remove(x.File(4, "Pump")));
-        x.App().model.modified = false;
+        x.App().TakeAsSaved();
         x.steps.append([](QDialog& d) {
             type(RenameForm(d).editName, "Valve");
             clickOk(d);
@@ -336,7 +336,7 @@ private slots:
                            QStringLiteral("Error")));
         QCOMPARE(x.App().model.FindScreen(4)->name, QString("Pump"));
         QVERIFY(!QFile::exists(x.File(4, "Valve")));
-        QVERIFY(!x.App().model.modified);
+        QVERIFY(!x.App().ProjectCountsAsModified());
     }
 
     void deleteAsksOnceAndStaysOpenUntilClose()
@@ -393,7 +393,7 @@ private slots:
         QVERIFY(QFile::exists(x.File(3, "Screen 3")));
         QVERIFY(!x.c.LoadedScreenDocument(2));
         QCOMPARE(deleted.count(), 2);
-        QVERIFY(x.App().model.modified);
+        QVERIFY(x.App().ProjectCountsAsModified());
     }
 };
 

@@ -213,7 +213,7 @@ void TestUiScreenEditor::insertModeByClickAndDrag()
     QCOMPARE(e.view->InsertKind(), -1);
     QCOMPARE(kinds.count(), 2);
     QCOMPARE(kinds.last().first().toInt(), -1);
-    QVERIFY(e.objects().IsModified());
+    QVERIFY(e.doc->IsModified());
     // A click outside the paper ends insert mode and places nothing.
     e.view->InsertObject(OBJ_NUMERIC);
     e.drag(300, 20, 310, 30);
@@ -331,7 +331,7 @@ void TestUiScreenEditor::moveSnapsAndStopsAtThePaperEdge()
     QCOMPARE(e.at(0)->GetRect(), rectOf(176, 16, 192, 32));
     e.drag(180, 20, 180, -100); // past the top
     QCOMPARE(e.at(0)->GetRect(), rectOf(176, 0, 192, 16));
-    QVERIFY(e.objects().IsModified());
+    QVERIFY(e.doc->IsModified());
     // A multiple selection moves together, kept inside as one box.
     e.add(OBJ_INDICATOR_LIGHT, 0, 40, 16, 56, true);
     e.select(0, true);

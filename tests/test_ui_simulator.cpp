@@ -93,7 +93,7 @@ private slots:
         QVERIFY(e.c.IsModified());
         const CTessanApp& app = e.c.App();
         const QByteArray image = app.runtimeImage;
-        const bool needCompile = app.model.needCompile;
+        const quint64 imageState = app.imageState;
         const QStringList files = listing(app.ProjectFolder());
         const QStringList packages = listing(e.out.path());
 
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(sim->Form().screenValue->text(), QStringLiteral("1"));
         // Nothing of the project moved, and nobody was asked to save.
         QCOMPARE(app.runtimeImage, image);
-        QCOMPARE(app.model.needCompile, needCompile);
+        QCOMPARE(app.imageState, imageState);
         QCOMPARE(listing(app.ProjectFolder()), files);
         QCOMPARE(listing(e.out.path()), packages);
         QVERIFY(e.f.questions.isEmpty());

@@ -492,7 +492,7 @@ private slots:
         QCOMPARE(c.ProjectName(), QString("Line 1"));
 
         // No separator, or no ".": GUI-004 at once, no question asked.
-        f.App().model.modified = true;
+        f.App().ForgetSaved();
         for (const QString& bad :
              {QString("\"Line 1.cgp\""), QString("\"") + folder + "/Line 1\""}) {
             f.messages.clear();

@@ -67,7 +67,7 @@ struct Project
             return steps.isEmpty() ? int(QDialog::Rejected) : steps.takeFirst()(d);
         };
         commands.pickRegister = [](QWidget*, int, RegisterRef&) { return false; };
-        Model().modified = false;
+        folder.App().TakeAsSaved();
         controller.NotifyModifiedChanged();
     }
     CProjectModel& Model() { return folder.App().model; }
@@ -252,7 +252,7 @@ private slots:
         info.controlRts = 1;
         info.devices.clear();
         info.AddDevice(QStringLiteral("DEV001"));
-        p.Model().modified = false;
+        p.folder.App().TakeAsSaved();
 
         // One device: a change on its page goes back into the line settings.
         CDlgPanelManager dlg(p.Settings(), p.folder, p.Model().panelManager);

@@ -13,6 +13,9 @@
 #include "base/ProfileFile.h"
 #include "project/ProtocolTables.h"
 #include "project/TransferDlgInfo.h"
+#include "screen/DiagramEntityContainer.h"
+#include "screen/ObjectFactory.h"
+#include "ui/document/ScreenDocument.h"
 #include "transfer/PackedPassword.h"
 #include "ui/document/ProjectController.h"
 #include "ui/document/TransferJobFollower.h"
@@ -173,11 +176,11 @@ private slots:
         QCOMPARE(p.App().runtimeImage, TestSupport::ReadFile(image));
         QCOMPARE(p.App().settings.GetSettingString("COMPORT"), panel->DevicePath());
         QCOMPARE(p.App().stopFlag.load(), 1);
-        QVERIFY(!p.App().model.needCompile);
+        QVERIFY(p.App().ImageStandsForProject());
         // A new port alone marks the project modified; the port remembered
         // in COMPORT is preselected the next time.
         QVERIFY(p.controller.IsModified());
-        p.App().model.modified = false;
+        p.App().TakeAsSaved();
         const int lineCount = lines.count();
         QString shown;
         driver.steps << TransferTo(panel->DevicePath(), &shown);
@@ -417,7 +420,7 @@ private slots:
         QCOMPARE(panel->Store().image, other);
         QCOMPARE(panel->Store().password, PackedPassword::Pack("24681357"));
         QCOMPARE(p.App().runtimeImage, compiled);
-        QVERIFY(!p.App().model.needCompile);
+        QVERIFY(p.App().ImageStandsForProject());
 
         // Project Transfer of the unchanged project: nothing to compile, and
         // the panel gets the project again, not the backup.
@@ -430,6 +433,53 @@ private slots:
         QCOMPARE(panel->Store().image, Padded(compiled));
     }
 
+    // The image that goes down is the project as saved: an edit saved
+    // between two transfers is compiled and sent by the second, whichever
+    // way it was saved (File > Save, Save As, the transfer's own question).
+    void editedAndSavedProjectIsCompiledAgain()
+    {
+        Project p;
+        auto panel = StartPanel();
+        QVERIFY(panel);
+        p.App().settings.WriteSetting("COMPORT", panel->DevicePath());
+        CModalDriver driver;
+        CProjectTransferCommand command(p.controller);
+        p.folder.answers = {MessageAnswer::Yes};
+        driver.steps << TransferTo(panel->DevicePath());
+        QCOMPARE(command.Run(nullptr), int(TR_OK));
+        QVERIFY(panel->WaitForDownloads(1));
+        QByteArray sent = panel->Store().image;
+
+        auto addText = [&p](int x) {
+            p.controller.ScreenDocument(1)->Edit([x](CDiagramEntityContainer& objects) {
+                auto text = CreateObjectOfKind(OBJ_STATIC_TEXT);
+                text->SetRect(x, 8, x + 40, 24);
+                objects.Add(std::move(text));
+            });
+        };
+        const QString saveAs = p.Location() + "/demo2.cgp";
+        for (int way = 0; way < 3; ++way) {
+            addText(8 + 40 * way);
+            if (way == 0)
+                QVERIFY(p.controller.SaveProject());
+            else if (way == 1)
+                QVERIFY(p.controller.SaveProjectAs(saveAs));
+            else
+                p.folder.answers = {MessageAnswer::Yes};
+            QVERIFY(!p.App().ImageStandsForProject());
+            QSignalSpy lines(&p.controller, &CProjectController::outputLine);
+            driver.steps << TransferTo(panel->DevicePath());
+            QCOMPARE(command.Run(nullptr), int(TR_OK));
+            QVERIFY(panel->WaitForDownloads(2 + way));
+            QVERIFY2(lines.count() > 0, "nothing was compiled");
+            QVERIFY(panel->Store().image != sent);
+            QCOMPARE(panel->Store().image, Padded(p.App().runtimeImage));
+            QVERIFY(p.App().ImageStandsForProject());
+            sent = panel->Store().image;
+        }
+        QVERIFY(!p.controller.IsModified());
+    }
+
     void transferDialogValuesGoThroughTheController()
     {
         Project p;
@@ -437,8 +487,8 @@ private slots:
         QVERIFY(panel);
         const QByteArray image = MakeImage(64 * 2);
         p.App().runtimeImage = image;
-        p.App().model.needCompile = false;
-        p.App().model.modified = false;
+        p.App().TakeAsSaved();
+        p.App().imageState = p.App().SavedState();
         p.controller.NotifyModifiedChanged();
         p.App().settings.WriteSetting("COMPORT", panel->DevicePath());
         QSignalSpy changed(&p.controller, &CProjectController::transferSettingsChanged);
@@ -512,11 +562,11 @@ private slots:
         CProfileFile::WriteString(p.App().settings.Paths().SettingsFile(), "Debug", "CompilerData",
                                   "1");
         QVERIFY(QDir().mkpath(p.App().ProjectFolder() + "/CompilerArm.bin"));
-        p.App().model.needCompile = true;
+        p.App().imageState = 0;
         p.folder.messages.clear();
         QVERIFY(p.controller.CompileProject(WaitForCompilation));
         QVERIFY(!p.App().runtimeImage.isEmpty());
-        QVERIFY(!p.App().model.needCompile);
+        QVERIFY(p.App().ImageStandsForProject());
         QCOMPARE(cleared.count(), 1);
         QCOMPARE(lines.last().first().toString(),
                  QStringLiteral("demo.cgp - 0 error(s), 1 warning(s)"));
@@ -544,7 +594,7 @@ private slots:
             int(TR_OK));
         QVERIFY(panel->WaitForDownloads(1));
         p.App().settings.WriteSetting("COMPORT", "ttyUSB9");
-        p.App().model.modified = false;
+        p.App().TakeAsSaved();
         WaitingFollower follower(p.App());
 
         CPanelInformation info;
@@ -563,7 +613,7 @@ private slots:
         // The project's image changes; the backup brings the panel's back
         // and leaves the project's image and flag as they were.
         p.App().runtimeImage = MakeImage(64);
-        p.App().model.needCompile = true;
+        p.App().imageState = 0;
         const TransferOperations::RestoreCheck check =
             TransferOperations::CheckRestore(path, panel->DevicePath(), info.firmware);
         QVERIFY2(check.error.isEmpty(), qPrintable(check.error));
@@ -572,7 +622,7 @@ private slots:
         QVERIFY(panel->WaitForDownloads(2));
         QCOMPARE(panel->Store().image, Padded(original));
         QCOMPARE(p.App().runtimeImage, MakeImage(64));
-        QVERIFY(p.App().model.needCompile);
+        QVERIFY(!p.App().ImageStandsForProject());
         QCOMPARE(p.App().stopFlag.load(), 1);
 
         // Each went through the follower with its operation and caption,
@@ -587,7 +637,7 @@ private slots:
         }
         QCOMPARE(follower.requests[2].image, check.image);
         // Keeping the port is no change of the project.
-        QVERIFY(!p.App().model.modified);
+        QVERIFY(!p.App().ProjectCountsAsModified());
     }
 
     void transferDialogFigures()

@@ -121,7 +121,7 @@ bool collect(const CTessanApp& app, const CAutoSaveFolder::LoadedScreen& loaded,
     out->push_back({name + QStringLiteral(".cgp"), doc.Store(*copy)});
     for (const auto& screen : model.screens) {
         const CDiagramEntityContainer* objects = loaded ? loaded(screen->number) : nullptr;
-        if (!objects || !objects->IsModified())
+        if (!objects)
             continue;
         const QString file = ScreenTitle(name, screen->number, screen->name);
         if (!isFileName(file))

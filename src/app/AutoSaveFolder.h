@@ -32,10 +32,11 @@ public:
 
     QString Path() const;
 
-    // The objects of a screen when its document is loaded (null otherwise).
+    // The objects of a screen when its document is loaded and holds unsaved
+    // edits (null otherwise).
     using LoadedScreen = std::function<const CDiagramEntityContainer*(int screenNumber)>;
     // Writes the project document of `app` and the screen file of every
-    // screen whose loaded objects are modified, as a new set; the open
+    // screen with unsaved edits, as a new set; the open
     // project is not changed. When the newest set already holds exactly
     // these files nothing is written. False when the set could not be
     // written whole (the previous one then stays).

@@ -97,7 +97,6 @@ CBitmapLibrary::ImportResult CBitmapLibrary::Import(const QString& sourcePath)
     QStringList& list = app_.model.bitmapFiles;
     if (!list.contains(name))
         list.append(name);
-    app_.model.modified = true;
     return ImportResult::Imported;
 }
 
@@ -110,7 +109,6 @@ bool CBitmapLibrary::Delete(const QString& fileName)
         return false;
     QStringList& list = app_.model.bitmapFiles;
     list.removeAll(fileName);
-    app_.model.modified = true;
     return true;
 }
 

@@ -14,7 +14,8 @@ class CTessanApp;
 // caller's thread goes on (drawing, answering the user) while it runs; its
 // progress and Output lines arrive as signals on the thread this object lives
 // in. When it ends, its output is taken over there (the runtime image, the
-// font library, the bitmap data, the need-compile flag) and then `finished`
+// font library, the bitmap data, the saved state it stands for) and then
+// `finished`
 // is emitted. Destroying the job cancels it and waits for the worker.
 class CCompileJob : public QObject
 {

@@ -18,6 +18,7 @@ CompileInput CCompiler::InputFrom(const CTessanApp& app)
     input.hzLib = app.hzLib;
     input.writeDebugFiles = app.settings.GetDebugFlag(QStringLiteral("CompilerData")) != 0;
     input.stopFlag = &app.stopFlag;
+    input.savedState = app.StateToCompile();
     return input;
 }
 
@@ -27,7 +28,7 @@ void CCompiler::TakeOver(CTessanApp& app, CompileOutput& output, ICompileReporte
     app.bitmapData = std::move(output.bitmapData);
     if (output.completed) {
         app.runtimeImage = output.images.runtime;
-        app.model.needCompile = false;
+        app.imageState = output.savedState;
     }
     if (reporter)
         for (const auto& m : output.messages)

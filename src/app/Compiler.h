@@ -14,7 +14,8 @@ class CTessanApp;
 // Its input is copied from the application state when it starts; its output
 // is taken over on the caller's thread when it ends (Run) or when the caller
 // waits for it (Start, then Wait): the runtime image, the font library, the
-// bitmap data, the need-compile flag, and the debug-file warnings through
+// bitmap data, the saved state the image stands for, and the debug-file
+// warnings through
 // the reporter. It ends early at its stop checks when the application's stop
 // flag is set.
 class CCompiler

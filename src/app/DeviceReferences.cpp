@@ -62,12 +62,19 @@ bool Rename(CPLCAndPanelAlternation& exchange, const Renames& renames)
     return panelToPlc || plcToPanel;
 }
 
+bool Rename(CDiagramEntity& object, const Renames& renames)
+{
+    bool changed = false;
+    for (RegisterRef* ref : ObjectRegisters(object))
+        changed |= Rename(*ref, renames);
+    return changed;
+}
+
 bool Rename(CDiagramEntityContainer& objects, const Renames& renames)
 {
     bool changed = false;
     for (const auto& object : objects.Objects())
-        for (RegisterRef* ref : ObjectRegisters(*object))
-            changed |= Rename(*ref, renames);
+        changed |= Rename(*object, renames);
     return changed;
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class CAlarmObjList;
+class CDiagramEntity;
 class CDiagramEntityContainer;
 class CPLCAndPanelAlternation;
 class CProjectModel;
@@ -27,6 +28,7 @@ bool Rename(RegisterRef& ref, const Renames& renames);
 bool Rename(CAlarmObjList& alarms, const Renames& renames);
 bool Rename(CScreenObject& screen, const Renames& renames); // its function keys
 bool Rename(CPLCAndPanelAlternation& exchange, const Renames& renames);
+bool Rename(CDiagramEntity& object, const Renames& renames);
 bool Rename(CDiagramEntityContainer& objects, const Renames& renames);
 
 // Where the project uses the device name, one line a use: "[screen title]

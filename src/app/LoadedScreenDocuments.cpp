@@ -16,7 +16,7 @@ std::unique_ptr<CTessanDoc> CLoadedScreenDocuments::load(const CScreenObject& sc
     if (!doc->Load(path))
         return nullptr;
     doc->Container().SetPaperSize(QSize(CoreLimits::kPanelWidth, CoreLimits::kPanelHeight));
-    doc->Container().SetModified(false);
+    doc->TakeAsSaved();
     return doc;
 }
 
@@ -81,10 +81,16 @@ bool CLoadedScreenDocuments::SaveAll(const QString& projectFolder, const QString
     return ok;
 }
 
+void CLoadedScreenDocuments::TakeAllAsSaved()
+{
+    for (const auto& e : docs_)
+        e.doc->TakeAsSaved();
+}
+
 bool CLoadedScreenDocuments::AnyModified() const
 {
     for (const auto& e : docs_)
-        if (e.doc->Container().IsModified())
+        if (e.doc->IsModified())
             return true;
     return false;
 }

@@ -35,6 +35,7 @@ public:
     bool SaveAll(const QString& projectFolder, const QString& projectName) override;
     void Retitle(const QString&) override {}
     bool AnyModified() const override;
+    void TakeAllAsSaved() override;
     void CloseAll() override { docs_.clear(); }
 
 private:

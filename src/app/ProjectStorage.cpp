@@ -159,8 +159,7 @@ bool CProjectStorage::loadDocument(const QString& location)
     app_.model.info.location = location;
     app_.runtimeImage.clear();
     app_.hzLib.Clear();
-    app_.model.modified = false;
-    app_.model.needCompile = true;
+    app_.TakeAsSaved();
     writeRecoveryMarker();
     return true;
 }
@@ -269,7 +268,11 @@ bool CProjectStorage::SaveProject()
     CAutoSaveFolder(app_.ProjectFolder()).Clear();
     if (!PackProject())
         return false;
-    app_.model.modified = false;
+    // Only now, with the package written, is this the saved state: a save
+    // that failed half-way leaves every edit counting as unsaved.
+    if (app_.openScreens)
+        app_.openScreens->TakeAllAsSaved();
+    app_.TakeAsSaved();
     return true;
 }
 
@@ -470,7 +473,7 @@ void CProjectStorage::CloseProject()
     app_.model.screens.clear();
     app_.runtimeImage.clear();
     app_.hzLib.Clear();
-    app_.model.needCompile = true;
+    app_.ForgetSaved();
 }
 
 void CProjectStorage::RemoveProjectFolders(const QString& projectsRoot)

@@ -33,7 +33,6 @@ bool AllNumbersUsed(const CProjectModel& model)
 CScreenObject* NewScreen(CTessanApp& app, int number, const QString& name)
 {
     CScreenObject* screen = app.model.AddScreen(number, name);
-    app.model.modified = true;
     QString path;
     QDir().mkpath(app.ProjectFolder());
     if (ScreenFilePath(app, number, name, &path)) {
@@ -147,7 +146,6 @@ CScreenObject* PasteScreen(CTessanApp& app)
     if (!ScreenFilePath(app, number, name, &path) || !copyReplacing(CopyTempPath(app), path))
         return nullptr;
     CScreenObject* screen = app.model.AddScreen(number, name);
-    app.model.modified = true;
     return screen;
 }
 
@@ -179,7 +177,6 @@ RenameResult RenameScreen(CTessanApp& app, int oldNumber, int newNumber, const Q
     CScreenObject* renamed = app.model.AddScreen(newNumber, newName);
     renamed->screenChange = kept.screenChange;
     renamed->keys = kept.keys;
-    app.model.modified = true;
     return RenameResult::Renamed;
 }
 
@@ -193,7 +190,6 @@ bool DeleteScreen(CTessanApp& app, int number)
     app.model.RemoveScreen(number);
     if (hasPath)
         QFile::remove(path);
-    app.model.modified = true;
     return true;
 }
 

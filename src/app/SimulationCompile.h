@@ -15,8 +15,8 @@ class CTessanApp;
 // into a runtime image of its own, for the panel simulation. It works on a
 // scratch copy of the project's working folder, with the loaded screens
 // written there from their documents, and with a font library of its own: the
-// project's runtime image, font library, bitmap data, need-compile flag and
-// files stay as they are, and nothing asks to save.
+// project's runtime image, font library, bitmap data and files stay as they
+// are, and nothing asks to save.
 class CSimulationCompile
 {
 public:

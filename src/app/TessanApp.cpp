@@ -1,5 +1,7 @@
 #include "TessanApp.h"
 
+#include <QFileInfo>
+
 CTessanApp::CTessanApp(AppPaths paths, QString root)
     : settings(std::move(paths)),
       programVersion(VersionIdentity::ProgramVersion()),
@@ -14,9 +16,41 @@ void CTessanApp::ResetProjectModel(const QString& name, const QString& location,
     projectFolderName = name;
     runtimeImage.clear();
     hzLib.Clear();
+    ForgetSaved();
+}
+
+QByteArray CTessanApp::recordsNow() const
+{
+    QByteArray bytes = CPrjDoc::RecordBytes(model);
+    // A bitmap replaced under the same name changes the package, not the
+    // records: its size and time stamp stand for its bytes.
+    for (const QString& name : model.bitmapFiles) {
+        const QFileInfo file(ProjectFolder() + QLatin1Char('/') + name);
+        bytes += QStringLiteral("\n%1 %2 %3")
+                     .arg(name)
+                     .arg(file.size())
+                     .arg(file.lastModified().toMSecsSinceEpoch())
+                     .toUtf8();
+    }
+    return bytes;
 }
 
 bool CTessanApp::ProjectCountsAsModified() const
 {
-    return model.modified || (openScreens && openScreens->AnyModified());
+    return transferPortChanged || savedRecords_.isEmpty() || recordsNow() != savedRecords_
+           || (openScreens && openScreens->AnyModified());
+}
+
+void CTessanApp::TakeAsSaved()
+{
+    ++savedState_;
+    savedRecords_ = recordsNow();
+    transferPortChanged = false;
+}
+
+void CTessanApp::ForgetSaved()
+{
+    ++savedState_;
+    savedRecords_.clear();
+    transferPortChanged = false;
 }

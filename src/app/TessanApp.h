@@ -23,6 +23,9 @@ public:
     // The project got a new name: open editors take their new titles.
     virtual void Retitle(const QString& newProjectName) = 0;
     virtual bool AnyModified() const = 0;
+    // The project was saved: what each screen holds now is what its file in
+    // the package holds.
+    virtual void TakeAllAsSaved() = 0;
     virtual void CloseAll() = 0;
 };
 
@@ -74,11 +77,47 @@ public:
     IOpenScreenDocuments* openScreens = nullptr;
 
     // A new project: the model reset with this identity and a new, empty
-    // project document.
+    // project document. It has never been saved.
     void ResetProjectModel(const QString& name, const QString& location, const QString& hmiType,
                            const QString& plcType);
-    // Set flag or unsaved changes in an open screen editor.
+
+    // ---- the saved state ----
+    // The project counts as modified exactly when it differs from the
+    // package it was last read from or saved to: its records (the save date
+    // aside) or its project bitmaps differ from what they were then, or a
+    // loaded screen's objects differ from its file. A project never saved
+    // is modified. One exception is kept: a Transfer dialog whose port alone
+    // changed (transferPortChanged).
     bool ProjectCountsAsModified() const;
+    // The project was read from its package or saved into it: this is the
+    // package's state now. The saved-state number moves on.
+    void TakeAsSaved();
+    // The project closed, or a new one that was never saved.
+    void ForgetSaved();
+    // Which saved state the project is in: a new number after every open,
+    // save, close and new project.
+    quint64 SavedState() const { return savedState_; }
+    bool transferPortChanged = false;
+
+    // ---- the runtime image ----
+    // The saved state that the runtime image was compiled from (0: an
+    // unsaved one, or none). The image stands for the project only while the
+    // project is still in that state: Project Transfer compiles otherwise.
+    quint64 imageState = 0;
+    bool ImageStandsForProject() const
+    {
+        return !runtimeImage.isEmpty() && imageState != 0 && imageState == savedState_;
+    }
+    // The saved state a compilation starting now compiles: 0 when the
+    // project has unsaved edits.
+    quint64 StateToCompile() const { return ProjectCountsAsModified() ? 0 : savedState_; }
+    // An image sent as it is (a file given on the command line) stands for
+    // the project as it is.
+    void UseImage(const QByteArray& image)
+    {
+        runtimeImage = image;
+        imageState = savedState_;
+    }
 
     void ShowMessage(MessageKind kind, const QString& text, const QString& caption)
     {
@@ -86,6 +125,12 @@ public:
     }
 
 private:
+    // The records and the project bitmaps as they were at the last open or
+    // save (empty: never saved).
+    QByteArray savedRecords_;
+    quint64 savedState_ = 1;
+    QByteArray recordsNow() const;
+
     CSilentMessageSink silent_;
     int groupCounter_ = 0;
 };

@@ -128,20 +128,17 @@ int Run(CTessanApp& app, int operation, const QString& port, uint8_t enableUpdat
 
 int ProjectTransfer(CTessanApp& app, const ProjectTransferSteps& steps, const RunOptions& options)
 {
-    if (app.runtimeImage.isEmpty())
-        app.model.needCompile = true;
     app.stopFlag.store(0);
     StopFlagOnExit onExit{app};
     const TransferChoice stored = StoredChoice(app);
-    if (app.model.needCompile) {
+    // The image goes down only while it stands for the project as saved.
+    if (!app.ImageStandsForProject()) {
         const bool compiled = steps.compile ? steps.compile() : CompileProjectForTransfer(app);
         if (!compiled || app.runtimeImage.isEmpty())
             return -1;
     }
     TransferChoice chosen;
     const bool go = steps.choose && steps.choose(stored, app.runtimeImage.size(), &chosen);
-    // Whatever the dialog's end, the image stands for the project now.
-    app.model.needCompile = false;
     if (!go)
         return -1;
     if (steps.keep)

@@ -82,9 +82,9 @@ struct ProjectTransferSteps
     // Not set: nothing is kept.
     std::function<void(const TransferChoice& chosen)> keep;
 };
-// Project Transfer once the project is saved: an empty image or the
-// need-compile flag compiles first; the dialog's end clears the flag; the
-// runtime image goes down with the chosen flag and password. Returns the
+// Project Transfer once the project is saved: unless the runtime image stands
+// for the project as saved (it was compiled from this saved state), the
+// project is compiled first; the runtime image goes down with the chosen flag and password. Returns the
 // result code, -1 when nothing was sent. The stop flag is 1 afterwards.
 int ProjectTransfer(CTessanApp& app, const ProjectTransferSteps& steps, const RunOptions& options);
 
@@ -119,8 +119,8 @@ RestoreCheck CheckRestore(const QString& path, const QString& port,
 RestoreCheck CheckRestoreBytes(const QByteArray& fileBytes, const QString& port,
                                const std::array<uint16_t, 4>& panelFirmware);
 // An accepted backup goes down from its own buffer with Enable Update 1 and
-// `password`. The project's runtime image and need-compile flag stay as
-// they are, so the next Project Transfer sends the project again.
+// `password`. The project's runtime image stays as it is, so the next Project
+// Transfer sends the project again.
 int RestoreBackup(CTessanApp& app, const RestoreCheck& accepted, const QString& port,
                   const QString& password, const RunOptions& options);
 

@@ -56,8 +56,7 @@ int runDownload(const QStringList& args)
             return 1;
         }
         // Sent as it is: nothing to compile.
-        app.runtimeImage = f.readAll();
-        app.model.needCompile = false;
+        app.UseImage(f.readAll());
         if (!ImageSizeFits(app.runtimeImage.size()))
             return 1;
     }

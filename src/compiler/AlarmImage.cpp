@@ -25,8 +25,10 @@ QByteArray Build(CCompileContext& ctx)
     w.PadTo(ImageType::kHeaderSize);
     const QString title = ctx.Text(IDD_DLG_ALARM, QStringLiteral("Title"));
     const QString alarmLabel = ctx.Text(LS_MSG, QStringLiteral("Alarm Message"));
+    const QString alarmName = ctx.Text(LS_MSG, QStringLiteral("Alarm %1"));
     quint32 number = 1;
     for (const CAlarmObject& alarm : alarms) {
+        ctx.CheckDevice(alarm.coil, title, alarmName.arg(number));
         w.U16(number);
         w.Bytes(ctx.EncodeText(alarm.message, title,
                                QStringLiteral("%1 %2").arg(alarmLabel).arg(number)));

@@ -18,6 +18,7 @@ CCompilation::CCompilation(CompileInput input, ICompileReporter& reporter)
       reporter_(reporter)
 {
     output_.hzLib = input_.hzLib;
+    output_.savedState = input_.savedState;
 }
 
 bool CCompilation::Run()

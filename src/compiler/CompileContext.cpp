@@ -4,6 +4,7 @@
 #include "CompileInput.h"
 #include "base/MessageSink.h"
 #include "project/ProjectModel.h"
+#include "project/RegisterRef.h"
 #include "screen/BitmapFile.h"
 
 void CSilentCompileReporter::Message(const QString& text, const QString& caption)
@@ -86,6 +87,12 @@ void CCompileContext::DeviceWarning(const QString& title, const QString& name)
     warn(QStringLiteral("  %1: [%2] ----> '%3' %4")
              .arg(Text(LS_MSG, QStringLiteral("Warning")), title, name,
                   Text(LS_MSG, QStringLiteral("names a device that does not exist"))));
+}
+
+void CCompileContext::CheckDevice(const RegisterRef& ref, const QString& title, const QString& name)
+{
+    if (!ReferencedDevice(model.Devices(), ref.deviceName))
+        DeviceWarning(title, name);
 }
 
 void CCompileContext::PictureWarning(const QString& title, const QString& file)

@@ -11,6 +11,7 @@
 struct CompileInput;
 struct CompileOutput;
 class CProjectModel;
+struct RegisterRef;
 class CHZLib;
 
 // The state of one compilation that the image builders share: its input,
@@ -48,6 +49,8 @@ public:
     void ObjectWarning(const QString& title, const QString& name);
     // "  Warning: [title] ----> 'name' names a device that does not exist"
     void DeviceWarning(const QString& title, const QString& name);
+    // The same warning when `ref` names a device the device list lacks.
+    void CheckDevice(const RegisterRef& ref, const QString& title, const QString& name);
     // "  Warning: [title] ----> 'file' is not a readable bitmap file", the
     // file named as the user knows it (its name in the project, or its
     // library folder and name).

@@ -34,6 +34,9 @@ struct CompileInput
     bool writeDebugFiles = false; // the debug flag: the images also as files
     // Set by a confirmed Cancel; read at the compilation's stop checks.
     const std::atomic<int>* stopFlag = nullptr;
+    // Which saved state of the project this is (0: one with unsaved edits);
+    // the output carries it to the image it makes.
+    quint64 savedState = 0;
 };
 
 // What one compilation hands back. The caller takes it over on its own
@@ -44,6 +47,7 @@ struct CompileOutput
 {
     bool completed = false;
     int warnings = 0;
+    quint64 savedState = 0; // the input's
     CompiledImages images;
     CHZLib hzLib;
     QByteArray bitmapData;

@@ -66,6 +66,11 @@ QByteArray Build(CCompileContext& ctx, const ImageLengths& lengths)
     w.U8(panel.logTimer);
     w.U8(panel.screenProtectTime);
 
+    const QString exchangeTitle = ctx.Text(IDD_DLG_PANEL2PLC, QStringLiteral("Title"));
+    if (exchange.panelToPlcEnabled)
+        ctx.CheckDevice(exchange.panelToPlc, exchangeTitle, ctx.Text(IDD_DLG_PANEL2PLC, 1100));
+    if (exchange.plcToPanelEnabled)
+        ctx.CheckDevice(exchange.plcToPanel, exchangeTitle, ctx.Text(IDD_DLG_PANEL2PLC, 1200));
     w.Bytes(PackPassword(exchange.optionPassword));
     w.U8(exchange.panelToPlcEnabled ? 1 : 0);
     ctx.coder.Write(w, exchange.panelToPlc);

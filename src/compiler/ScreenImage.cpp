@@ -58,6 +58,14 @@ QByteArray BuildScreenRecord(CCompileContext& ctx, const CScreenObject& screen)
         if (key.used && key.functionType == 2 && !ctx.ScreenExists(key.screenChg.screenNumber))
             ctx.KeyWarning(k, title, ctx.Text(IDD_DLG_SCREEN_FUN_KEY, 1079),
                            key.screenChg.screenNumber);
+        // The action in effect of a used key must name a device that exists.
+        const QString keyName = QStringLiteral("F%1").arg(k + 1);
+        if (key.used && key.functionType == 0)
+            ctx.CheckDevice(key.setCoil.coil, title, keyName);
+        else if (key.used && key.functionType == 1)
+            ctx.CheckDevice(key.setReg.reg, title, keyName);
+        else if (key.used && key.functionType == 3)
+            ctx.CheckDevice(key.advanced.device, title, keyName);
         WriteKeyRecord(ctx, w, key);
     }
     for (int k = 0; k < 5; ++k) {

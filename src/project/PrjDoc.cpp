@@ -94,6 +94,18 @@ QByteArray CPrjDoc::Store(CProjectModel& model, QDate today)
     return ar.Bytes();
 }
 
+QByteArray CPrjDoc::RecordBytes(const CProjectModel& model)
+{
+    // Storing writes only the date into the model's information; it is put
+    // back at once.
+    auto& stored = const_cast<CProjectModel&>(model);
+    const QString date = stored.info.date;
+    CPrjDoc scratch;
+    const QByteArray bytes = scratch.Store(stored, QDate(2000, 1, 1));
+    stored.info.date = date;
+    return bytes;
+}
+
 void CPrjDoc::Load(const QByteArray& bytes, CProjectModel& model)
 {
     CLineArchive ar(bytes);

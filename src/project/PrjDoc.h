@@ -26,6 +26,10 @@ public:
 
     // The file's bytes for the model as it stands, dated `today`.
     QByteArray Store(CProjectModel& model, QDate today = QDate::currentDate());
+    // The file's bytes for the model as it stands with a date that never
+    // changes: two models whose records are equal give equal bytes. The
+    // model is left as it was.
+    static QByteArray RecordBytes(const CProjectModel& model);
     // Loads the file's bytes into the model (legacy range mode from the model).
     void Load(const QByteArray& bytes, CProjectModel& model);
 

@@ -48,8 +48,6 @@ void CProjectModel::ResetProjectModel(const QString& name, const QString& locati
     alarms.items.clear();
     bitmapFiles.clear();
     formatVersion = VersionNumber();
-    modified = true;
-    needCompile = true;
 }
 
 CScreenObject* CProjectModel::AddScreen(int number, const QString& name)
@@ -115,7 +113,5 @@ std::unique_ptr<CProjectModel> CProjectModel::Clone() const
     for (const auto& screen : screens)
         copy->screens.push_back(std::make_unique<CScreenObject>(*screen));
     copy->formatVersion = formatVersion;
-    copy->modified = modified;
-    copy->needCompile = needCompile;
     return copy;
 }

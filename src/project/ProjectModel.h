@@ -36,11 +36,8 @@ public:
     VersionNumber formatVersion;
     bool IsLegacyRangeMode() const { return formatVersion.IsLegacyRange(); }
 
-    bool modified = false;
-    bool needCompile = false;
-
     // Everything back to a new project with the given identity (the screen
-    // list empty); sets the modified and need-compile flags.
+    // list empty).
     void ResetProjectModel(const QString& name, const QString& location, const QString& hmiType,
                            const QString& plcType);
     void FillRegisterRefDefaults(RegisterRef& ref, int kind) const;

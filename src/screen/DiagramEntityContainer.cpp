@@ -95,7 +95,6 @@ void CDiagramEntityContainer::AddLoaded(std::unique_ptr<CDiagramEntity> object)
     // must never equal one of them.
     groupSeen(object->GetGroup());
     objects_.push_back(std::move(object));
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::RemoveAt(int index)
@@ -103,7 +102,6 @@ void CDiagramEntityContainer::RemoveAt(int index)
     if (index < 0 || index >= GetSize())
         return;
     objects_.erase(objects_.begin() + index);
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::RemoveAll()
@@ -111,20 +109,25 @@ void CDiagramEntityContainer::RemoveAll()
     if (objects_.empty())
         return;
     objects_.clear();
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::RemoveAllSelected()
 {
-    const auto before = objects_.size();
     std::erase_if(objects_, [](const auto& o) { return o->IsSelected(); });
-    if (objects_.size() != before)
-        modified_ = true;
 }
 
 void CDiagramEntityContainer::Remove(CDiagramEntity* object)
 {
     RemoveAt(IndexOf(object));
+}
+
+void CDiagramEntityContainer::ForEachObjectInHistory(
+    const std::function<void(CDiagramEntity&)>& visit)
+{
+    for (auto* history : {&undo_, &redo_})
+        for (const auto& item : *history)
+            for (const auto& object : item->objects)
+                visit(*object);
 }
 
 void CDiagramEntityContainer::SelectAll()
@@ -169,7 +172,6 @@ void CDiagramEntityContainer::restore(const CUndoItem& item)
         AddLoaded(std::move(copy));
     }
     paperSize_ = item.paperSize;
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::keepDepth(std::vector<std::unique_ptr<CUndoItem>>& history)
@@ -223,7 +225,6 @@ void CDiagramEntityContainer::Group()
     for (const auto& o : objects_)
         if (o->IsSelected())
             o->SetGroup(group);
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::Ungroup()
@@ -233,7 +234,6 @@ void CDiagramEntityContainer::Ungroup()
     for (const auto& o : objects_)
         if (o->IsSelected())
             o->SetGroup(0);
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::Duplicate(CDiagramEntity* object)
@@ -336,7 +336,6 @@ void CDiagramEntityContainer::Up(CDiagramEntity* object)
     if (i < 0 || i + 1 >= GetSize())
         return;
     std::swap(objects_[size_t(i)], objects_[size_t(i) + 1]);
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::Down(CDiagramEntity* object)
@@ -345,7 +344,6 @@ void CDiagramEntityContainer::Down(CDiagramEntity* object)
     if (i <= 0)
         return;
     std::swap(objects_[size_t(i)], objects_[size_t(i) - 1]);
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::Front(CDiagramEntity* object)
@@ -356,7 +354,6 @@ void CDiagramEntityContainer::Front(CDiagramEntity* object)
     auto held = std::move(objects_[size_t(i)]);
     objects_.erase(objects_.begin() + i);
     objects_.push_back(std::move(held));
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::Bottom(CDiagramEntity* object)
@@ -367,7 +364,6 @@ void CDiagramEntityContainer::Bottom(CDiagramEntity* object)
     auto held = std::move(objects_[size_t(i)]);
     objects_.erase(objects_.begin() + i);
     objects_.insert(objects_.begin(), std::move(held));
-    modified_ = true;
 }
 
 void CDiagramEntityContainer::SendCommand(int command, CDiagramEntity* sender, bool selectedOnly,

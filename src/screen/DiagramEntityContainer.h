@@ -150,8 +150,12 @@ public:
 
     void SetPaperSize(QSize size) { paperSize_ = size; }
     QSize GetPaperSize() const { return paperSize_; }
-    void SetModified(bool modified) { modified_ = modified; }
-    bool IsModified() const { return modified_; }
+
+    // Every object that an undo or a redo could bring back, in every kept
+    // state: a change of the project that rewrites what objects name (a
+    // device rename) rewrites these too, so that no undo brings back a name
+    // the project no longer has. The objects on the screen are not visited.
+    void ForEachObjectInHistory(const std::function<void(CDiagramEntity&)>& visit);
 
     // The warning of a refused addition.
     static QString ObjectLimitMessage()
@@ -175,7 +179,6 @@ private:
     std::vector<std::unique_ptr<CUndoItem>> redo_;
     CDiagramClipboardHandler clipboard_;
     CDiagramClipboardHandler* external_ = nullptr;
-    bool modified_ = false;
     IMessageSink* sink_ = nullptr;
     std::function<int()> nextGroup_;
     std::function<void(int)> groupSeen_;

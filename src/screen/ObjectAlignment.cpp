@@ -122,7 +122,6 @@ bool Apply(CDiagramEntityContainer& container, Mode mode, QSize paper)
     }
     for (CDiagramEntity* o : selected)
         KeepInside(*o, paper);
-    container.SetModified(true);
     return true;
 }
 

@@ -21,8 +21,11 @@ bool CTessanDoc::Load(const QString& path, QString* error)
 {
     if (host_)
         container_.SetMessageSink(host_->Messages());
-    return LoadFile(path, container_, host_ && host_->Model().IsLegacyRangeMode(),
-                    host_ ? &host_->Model() : nullptr, error);
+    if (!LoadFile(path, container_, host_ && host_->Model().IsLegacyRangeMode(),
+                  host_ ? &host_->Model() : nullptr, error))
+        return false;
+    TakeAsSaved();
+    return true;
 }
 
 bool CTessanDoc::Save(const QString& path, QString* error)
@@ -30,12 +33,21 @@ bool CTessanDoc::Save(const QString& path, QString* error)
     return SaveFile(path, container_, error);
 }
 
+bool CTessanDoc::IsModified() const
+{
+    return WriteBytes(container_) != savedBytes_;
+}
+
+void CTessanDoc::TakeAsSaved()
+{
+    savedBytes_ = WriteBytes(container_);
+}
+
 void CTessanDoc::ReadBytes(const QByteArray& bytes, CDiagramEntityContainer& container,
                            bool legacyRangeMode, const CProjectModel* model)
 {
     container.RemoveAll();
     container.ClearUndo();
-    container.SetModified(false);
 
     // UTF-16LE code units; an odd last byte is no unit.
     const QString text = Utf16Le::Decode(bytes);
@@ -62,7 +74,6 @@ void CTessanDoc::ReadBytes(const QByteArray& bytes, CDiagramEntityContainer& con
                 .arg(container.GetSize())
                 .arg(CDiagramEntityContainer::kObjectLimit),
             QStringLiteral("Warning"));
-    container.SetModified(false);
 }
 
 QByteArray CTessanDoc::WriteBytes(const CDiagramEntityContainer& container)
@@ -116,6 +127,5 @@ bool CTessanDoc::SaveFile(const QString& path, CDiagramEntityContainer& containe
             *error = QStringLiteral("The screen file %1 cannot be written.").arg(path);
         return false;
     }
-    container.SetModified(false);
     return true;
 }

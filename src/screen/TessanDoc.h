@@ -25,10 +25,19 @@ public:
     bool Load(const QString& path, QString* error = nullptr);
     bool Save(const QString& path, QString* error = nullptr);
 
+    // The screen counts as modified exactly when what its file would hold
+    // differs from what the document last read or wrote: an edit that an
+    // undo takes back leaves it unmodified. Load takes the state read as
+    // saved; TakeAsSaved does so once a save has put the state into the
+    // package, and for a state set up after reading (the panel's paper).
+    // Writing the file alone (Save) is no save of the project.
+    bool IsModified() const;
+    void TakeAsSaved();
+
     // The loader and writer for callers without a document (the compiler,
     // the new-screen command). Loading empties the container first; a
     // screen of more objects than the object limit loads whole, with one
-    // warning to the container's message sink. Both clear the modified flag.
+    // warning to the container's message sink.
     static bool LoadFile(const QString& path, CDiagramEntityContainer& container,
                          bool legacyRangeMode, const CProjectModel* model = nullptr,
                          QString* error = nullptr);
@@ -49,4 +58,5 @@ public:
 private:
     IScreenDocumentHost* host_;
     CDiagramEntityContainer container_;
+    QByteArray savedBytes_;
 };

@@ -251,6 +251,12 @@ void CMainWindow::buildPanes()
             [this] { Execute(CommandId::PanelManager); });
     connect(output_, &COutputPane::alarmSetupRequested, this,
             [this] { Execute(CommandId::AlarmSetup); });
+    connect(output_, &COutputPane::plcAndPanelRequested, this,
+            [this] { Execute(CommandId::PlcPanel); });
+    connect(output_, &COutputPane::screenOptionRequested, this, [this](int number) {
+        controller_.SetCurrentScreen(number);
+        Execute(CommandId::ScreenOption);
+    });
     connect(output_, &COutputPane::showRequested, this, [this] {
         dockOutput_->show();
         dockOutput_->raise();

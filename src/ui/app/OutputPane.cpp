@@ -50,10 +50,18 @@ void COutputPane::ActivateLine(const QString& line)
         emit alarmSetupRequested();
         return;
     }
-    // A screen's title: open the screen whose title it is.
+    if (link == s.LookupText(IDD_DLG_PANEL2PLC, title)) {
+        emit plcAndPanelRequested();
+        return;
+    }
+    // A screen's title: a function key's device opens its Screen Option,
+    // anything else the screen whose title it is.
     for (const auto& screen : controller_.App().model.screens) {
         if (controller_.ScreenTitle(screen->number) == link) {
-            controller_.RequestOpenScreen(screen->number);
+            if (OutputLineLink::KeyNumber(line) != 0)
+                emit screenOptionRequested(screen->number);
+            else
+                controller_.RequestOpenScreen(screen->number);
             return;
         }
     }

@@ -6,7 +6,9 @@ class QListWidget;
 
 // Output: the lines of the last compilation or check, cleared and appended
 // through the controller. A double-click on a line that names "[...]" opens
-// the Panel Manager (for the word "Title") or the named screen's window.
+// the Panel Manager (for the word "Title"), the Alarm List, PLC <-> Panel,
+// the Screen Option of the named screen (for a function key's device) or
+// the named screen's window.
 class COutputPane : public QWidget
 {
     Q_OBJECT
@@ -19,6 +21,8 @@ public:
 signals:
     void panelManagerRequested();
     void alarmSetupRequested();
+    void plcAndPanelRequested();
+    void screenOptionRequested(int screenNumber);
     // Output was cleared: the pane shows itself if hidden.
     void showRequested();
 

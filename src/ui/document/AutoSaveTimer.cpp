@@ -39,7 +39,7 @@ bool CAutoSaveTimer::SaveNow()
         return false;
     return CAutoSaveFolder(folder).Write(controller.App(), [&controller](int number) {
         const CScreenDocument* doc = controller.LoadedScreenDocument(number);
-        return doc ? &doc->Container() : nullptr;
+        return doc && doc->IsModified() ? &doc->Container() : nullptr;
     });
 }
 

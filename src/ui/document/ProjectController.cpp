@@ -228,7 +228,6 @@ void CProjectController::forgetScreen(int number)
 
 void CProjectController::markModified()
 {
-    app_.model.modified = true;
     NotifyModifiedChanged();
 }
 
@@ -318,7 +317,7 @@ bool CProjectController::KeepForRecovery()
     // the previous autosave; it is kept all the same.
     CAutoSaveFolder(app_.ProjectFolder()).Write(app_, [this](int number) {
         const CTessanDoc* doc = screens_.Document(number);
-        return doc ? &doc->Container() : nullptr;
+        return doc && doc->IsModified() ? &doc->Container() : nullptr;
     });
     return true;
 }

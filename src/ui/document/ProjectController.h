@@ -171,14 +171,14 @@ public:
     // job has ended.
 
     // Compiles the project into the runtime image; a completed compilation
-    // takes over the image, the font library and the bitmap data and clears
-    // the need-compile flag. Its Output lines go out as outputCleared and
+    // takes over the image (with the saved state it stands for), the font
+    // library and the bitmap data. Its Output lines go out as outputCleared and
     // outputLine, its warnings to the message boxes. `follow` returns true
     // when the job ran to its end and was not stopped; true when it did and
     // the runtime image is not empty.
     bool CompileProject(const std::function<bool(class CCompileJob& job)>& follow);
-    // Project Transfer once the project is saved: steps.compile when the
-    // need-compile flag is set or there is no image, then steps.choose (the
+    // Project Transfer once the project is saved: steps.compile unless the
+    // image stands for the project as saved, then steps.choose (the
     // Transfer dialog); the chosen values are kept through
     // SetTransferSettings and the runtime image goes down. The result code,
     // -1 when nothing was sent; the stop flag is 1 afterwards.
@@ -188,7 +188,7 @@ public:
     // shows its result message. Reading fills `info` when the block is valid
     // (`valid` tells); an upload writes the backup file only after it
     // succeeded; a restore sends the backup's own image and leaves the
-    // project's image and need-compile flag as they are.
+    // project's image as it is.
     int ReadPanelInformation(const QString& port, ITransferJobFollower& follower,
                              class CPanelInformation* info, bool* valid = nullptr);
     int UploadToBackup(const QString& port, const QString& password, const QString& path,

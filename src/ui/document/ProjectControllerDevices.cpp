@@ -66,13 +66,14 @@ bool CProjectController::RenameDevices(const CPanelManager& panel,
         if (DeviceReferences::Rename(*screen, effective))
             keyScreens << screen->number;
 
-    // The objects: an open screen as one edit of its document, any other
-    // screen's file rewritten whole.
+    // The objects: a loaded screen's objects and every state its undo and
+    // redo could bring back (no undo step of its own), any other screen's
+    // file rewritten whole.
     const CProjectScreenObjects screens = EveryScreen(*this);
     for (const auto& screen : app_.model.screens) {
         if (CScreenDocument* doc = LoadedScreenDocument(screen->number)) {
-            changed |= doc->Edit([&effective](CDiagramEntityContainer& objects) {
-                DeviceReferences::Rename(objects, effective);
+            changed |= doc->Rewrite([&effective](CDiagramEntity& object) {
+                return DeviceReferences::Rename(object, effective);
             });
             continue;
         }
@@ -92,7 +93,6 @@ bool CProjectController::RenameDevices(const CPanelManager& panel,
     changed = changed || alarms || exchange || !keyScreens.isEmpty();
     if (!changed)
         return false;
-    app_.model.modified = true;
     NotifyModifiedChanged();
     emit panelManagerChanged();
     if (alarms)

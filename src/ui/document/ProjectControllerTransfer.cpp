@@ -22,11 +22,15 @@ TransferOperations::RunOptions RunningOn(ITransferRunner& runner)
 
 bool CProjectController::SetTransferSettings(const CTransferDlgInfo& copy, const QString& port)
 {
-    if (copy == app_.model.transferInfo && port == app_.settings.GetSettingString(kPortKey))
+    const bool recordsEqual = copy == app_.model.transferInfo;
+    if (recordsEqual && port == app_.settings.GetSettingString(kPortKey))
         return false;
     app_.model.transferInfo = copy;
     app_.settings.WriteSetting(kPortKey, port);
-    app_.model.modified = true;
+    // The port is no record of the project, yet a Transfer dialog that
+    // changed it alone marks the project modified, as ever.
+    if (recordsEqual)
+        app_.transferPortChanged = true;
     NotifyModifiedChanged();
     emit transferSettingsChanged();
     return true;

@@ -37,7 +37,6 @@ bool CScreenDocument::finish(std::unique_ptr<CUndoItem> before, const QByteArray
     if (bytes() == beforeBytes)
         return false;
     container().Snapshot(std::move(before));
-    container().SetModified(true);
     emit changed();
     emit historyChanged();
     return true;
@@ -144,7 +143,6 @@ void CScreenDocument::step(bool redo)
         container().Redo();
     else
         container().Undo();
-    container().SetModified(true);
     emit changed();
     emit selectionChanged();
     emit historyChanged();
@@ -152,5 +150,20 @@ void CScreenDocument::step(bool redo)
 
 bool CScreenDocument::IsModified() const
 {
-    return Container().IsModified();
+    return document_.IsModified();
+}
+
+bool CScreenDocument::Rewrite(const std::function<bool(CDiagramEntity&)>& rewrite)
+{
+    if (gestureStart_)
+        EndGesture();
+    bool changed = false;
+    for (const auto& object : container().Objects())
+        changed |= rewrite(*object);
+    container().ForEachObjectInHistory([&](CDiagramEntity& object) { changed |= rewrite(object); });
+    if (!changed)
+        return false;
+    emit this->changed();
+    emit historyChanged();
+    return true;
 }

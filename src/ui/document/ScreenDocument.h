@@ -59,7 +59,16 @@ public:
     void Undo();
     void Redo();
 
+    // What the screen file would hold differs from what was last read or
+    // written.
     bool IsModified() const;
+
+    // A change of the project that rewrites what the objects name (a device
+    // rename): `rewrite` is applied to every object on the screen and in
+    // every undo and redo state, so no undo brings the old names back. It
+    // is no undo step of its own. True when any object changed; then the
+    // views follow.
+    bool Rewrite(const std::function<bool(CDiagramEntity&)>& rewrite);
 
 signals:
     // The objects changed (an edit, undo or redo).

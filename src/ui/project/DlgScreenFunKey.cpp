@@ -92,21 +92,29 @@ void CDlgScreenFunKey::showPage(int type)
 
 void CDlgScreenFunKey::accept()
 {
+    // The function the user chose is stored as chosen. A field of its page
+    // that cannot be stored is an error there (the dialog stays open on
+    // it); one on another page is none: that action keeps its stored
+    // values.
     CFunKeyParams key = keys_[size_t(index_)];
-    if (!screenChange_->Store(key.screenChg)) {
-        ui_->radioScreenChange->setChecked(true);
+    const int type = functionType();
+    CFunKey_ScreenChg screenChange = key.screenChg;
+    if (screenChange_->Store(screenChange, type == 2))
+        key.screenChg = screenChange;
+    else if (type == 2) {
         screenChange_->FocusNumber();
         return;
     }
-    if (!setReg_->Store(key.setReg)) {
-        ui_->radioSetData->setChecked(true);
+    CFunKey_SetReg setReg = key.setReg;
+    if (setReg_->Store(setReg, type == 1))
+        key.setReg = setReg;
+    else if (type == 1)
         return;
-    }
     setCoil_->Store(key.setCoil);
     advanced_->Store(key.advanced);
     key.used = ui_->checkUsed->isChecked() ? 1 : 0;
     key.password = ui_->checkPassword->isChecked() ? 1 : 0;
-    key.functionType = functionType();
+    key.functionType = type;
     key.showDescription = ui_->checkDescription->isChecked() ? 1 : 0;
     key.description = ui_->editDescription->text();
     keys_[size_t(index_)] = key;

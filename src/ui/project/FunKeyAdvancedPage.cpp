@@ -17,8 +17,13 @@ CFunKeyAdvancedPage::~CFunKeyAdvancedPage() = default;
 
 void CFunKeyAdvancedPage::Load(const CFunKey_Advanced& action)
 {
-    // A name the device list does not have is shown as it is.
-    ChoiceBox::ShowText(ui_->comboDevice, action.device.deviceName);
+    // The device of that name, else the first: a key that names no device
+    // yet gets one that exists. A name the list lacks (a device deleted
+    // since) is shown as it is and kept unless another entry is picked.
+    if (action.device.deviceName.isEmpty() && ui_->comboDevice->count() > 0)
+        ui_->comboDevice->setCurrentIndex(0);
+    else
+        ChoiceBox::ShowText(ui_->comboDevice, action.device.deviceName);
     (action.command == 1 ? ui_->radioStop : ui_->radioRun)->setChecked(true);
 }
 

@@ -25,20 +25,23 @@ void CFunKeyScreenChangePage::Load(const CFunKey_ScreenChg& action)
     ui_->editScreenNumber->setEnabled(action.target != 1);
 }
 
-bool CFunKeyScreenChangePage::Store(CFunKey_ScreenChg& action) const
+bool CFunKeyScreenChangePage::Store(CFunKey_ScreenChg& action, bool report) const
 {
     // A stored number outside 1..999 that nobody edited stays as it is.
+    int number = action.screenNumber;
     if (!ui_->editScreenNumber->HoldsStoredValue()) {
-        const auto number = ui_->editScreenNumber->Value();
-        const bool valid = number && *number >= 1 && *number <= 999;
+        const auto typed = ui_->editScreenNumber->Value();
+        const bool valid = typed && *typed >= 1 && *typed <= 999;
         if (ui_->radioScreenNumber->isChecked() && !valid) {
-            ProjectMessages::Error(
-                controller_, ScreenCommands::MessageOf(ScreenCommands::NumberProblem::Invalid));
+            if (report)
+                ProjectMessages::Error(
+                    controller_, ScreenCommands::MessageOf(ScreenCommands::NumberProblem::Invalid));
             return false;
         }
         if (valid)
-            action.screenNumber = *number;
+            number = *typed;
     }
+    action.screenNumber = number;
     action.target = ui_->radioAlarmList->isChecked() ? 1 : 0;
     return true;
 }

@@ -21,7 +21,10 @@ public:
     void Load(const CFunKey_ScreenChg& action);
     // False, with GUI-001 shown, when "Screen Number" is chosen and its
     // number is empty or 0.
-    bool Store(CFunKey_ScreenChg& action) const;
+    // False when the number cannot be stored; `report` shows why (the page
+    // of the chosen function) or says nothing (another page: its action
+    // then keeps its stored values).
+    bool Store(CFunKey_ScreenChg& action, bool report = true) const;
     void FocusNumber();
     Ui::CFunKeyScreenChangePage& Form() const { return *ui_; }
 

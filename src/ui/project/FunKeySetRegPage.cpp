@@ -99,14 +99,17 @@ void CFunKeySetRegPage::onFormatControl()
     setControls(settings_);
 }
 
-bool CFunKeySetRegPage::Store(CFunKey_SetReg& action) const
+bool CFunKeySetRegPage::Store(CFunKey_SetReg& action, bool report) const
 {
     const bool untouched = format_ == loadedFormat_ && ui_->editValue->Text() == loadedText_;
     const auto value = untouched ? std::optional<quint32>(quint32(loadedValue_))
                                  : ValueFormatRules::StoreValue(format_, ui_->editValue->Text());
     if (!value) {
-        ProjectMessages::Error(controller_, kValueRefused);
-        ui_->editValue->SelectAllText();
+        if (report) {
+            ProjectMessages::Error(controller_, kValueRefused);
+            ui_->editValue->setFocus();
+            ui_->editValue->SelectAllText();
+        }
         return false;
     }
     action.reg = ui_->fieldRegister->Ref();

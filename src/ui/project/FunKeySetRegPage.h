@@ -28,7 +28,9 @@ public:
     void Load(const CFunKey_SetReg& action);
     // False, with the value selected, when the value text is no value of the
     // format.
-    bool Store(CFunKey_SetReg& action) const;
+    // False when the value cannot be stored; `report` shows why and selects
+    // the value (the page of the chosen function) or says nothing.
+    bool Store(CFunKey_SetReg& action, bool report = true) const;
     ValueFormat Format() const { return format_; }
     Ui::CFunKeySetRegPage& Form() const { return *ui_; }
 

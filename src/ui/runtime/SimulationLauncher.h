@@ -14,8 +14,7 @@ class QWidget;
 // Panel > Simulate: compiles the open project as it stands — unsaved edits
 // included, in a scratch folder, into an image of its own — on a worker
 // thread, then loads it into the simulator window and shows it. It never
-// asks to save and never touches the project's runtime image or its
-// need-compile flag. Simulating again reloads the window's image and keeps
+// asks to save and never touches the project's runtime image. Simulating again reloads the window's image and keeps
 // the PLC's values and the screen shown. The window goes when the project
 // closes.
 class CSimulationLauncher : public QObject
