@@ -49,11 +49,40 @@ struct EndRequestWatcher::State
 
 namespace {
 
+// The live watcher's state, and how many handlers are using it: the
+// watcher's end waits for them.
+std::mutex g_stateMutex;
 EndRequestWatcher::State* g_state = nullptr;
+std::atomic<int> g_inFlight{0};
+
+// Holds the state for one handler; empty when no watcher lives.
+class StateInUse
+{
+public:
+    StateInUse()
+    {
+        std::lock_guard<std::mutex> lock(g_stateMutex);
+        state_ = g_state;
+        if (state_)
+            ++g_inFlight;
+    }
+    ~StateInUse()
+    {
+        if (state_)
+            --g_inFlight;
+    }
+    StateInUse(const StateInUse&) = delete;
+    StateInUse& operator=(const StateInUse&) = delete;
+    EndRequestWatcher::State* operator->() const { return state_; }
+    explicit operator bool() const { return state_ != nullptr; }
+
+private:
+    EndRequestWatcher::State* state_ = nullptr;
+};
 
 BOOL WINAPI OnConsoleEvent(DWORD event)
 {
-    EndRequestWatcher::State* state = g_state;
+    StateInUse state;
     if (!state)
         return FALSE;
     switch (event) {
@@ -81,8 +110,11 @@ LRESULT CALLBACK OnWindowMessage(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:
-        if (wParam && g_state)
-            g_state->deliver(kTerminate, true);
+        if (wParam) {
+            StateInUse state;
+            if (state)
+                state->deliver(kTerminate, true);
+        }
         return 0;
     case WM_CLOSE: DestroyWindow(window); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
@@ -99,8 +131,12 @@ EndRequestWatcher::EndRequestWatcher(Handler onRequest, bool interruptOnly)
     auto state = std::make_unique<State>();
     state->handler = std::move(onRequest);
     state->interruptOnly = interruptOnly;
-    g_state = state.get();
+    {
+        std::lock_guard<std::mutex> lock(g_stateMutex);
+        g_state = state.get();
+    }
     if (!SetConsoleCtrlHandler(OnConsoleEvent, TRUE)) {
+        std::lock_guard<std::mutex> lock(g_stateMutex);
         g_state = nullptr;
         g_taken = false;
         return;
@@ -153,7 +189,12 @@ EndRequestWatcher::~EndRequestWatcher()
             PostMessageW(state_->window, WM_CLOSE, 0, 0);
         state_->windowThread.join();
     }
-    g_state = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(g_stateMutex);
+        g_state = nullptr;
+    }
+    while (g_inFlight > 0)
+        std::this_thread::yield();
     g_taken = false;
 }
 
