@@ -355,7 +355,6 @@ bool build(CTessanApp& app)
         alarm.message = QLatin1String(a.text);
         m.alarms.items.push_back(alarm);
     }
-    m.modified = true;
     return CProjectStorage(app).SaveProject();
 }
 
