@@ -8,7 +8,8 @@ QV_WERROR ?= OFF
 CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: deps configure build run test bench clean sanitize fuzz fuzz-pty fuzz-build manual
+.PHONY: deps configure build run test bench clean sanitize fuzz fuzz-pty fuzz-build manual \
+  package windows-check
 
 deps:
 	./tools/install-deps.sh
@@ -33,6 +34,23 @@ test: build
 
 bench: build
 	./tools/run-bench.sh $(BUILD)
+
+# The Debian package build/corvel_VERSION_amd64.deb (CPack), its man pages
+# and shell completion made on the way.
+package: build
+	cd $(BUILD) && cpack -G DEB >/dev/null && ls -1 $(abspath $(BUILD))/corvel_*_amd64.deb
+
+# The platform layer's Windows implementations cross-compiled with MinGW-w64
+# and their tests run under wine (64-bit, no display); the compiler and wine
+# come from tools/install-windows-deps.sh, not from `make deps`.
+WINDOWS_BUILD ?= build-windows
+windows-check:
+	./tools/install-windows-deps.sh
+	cmake -S tests/platform -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/mingw-w64.cmake) -DQV_WERROR=$(QV_WERROR) $(LAUNCHER) >/dev/null
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= \
+	  wine $(WINDOWS_BUILD)/test_platform.exe
 
 # The user manual (data/help/manual): its screenshots drawn by the running
 # editor under xvfb-run, then its pages; not part of `make test`.
@@ -64,4 +82,4 @@ fuzz-build: deps
 	cmake --build build-fuzz -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz
+	rm -rf $(BUILD) build-sanitize build-fuzz $(WINDOWS_BUILD)

@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 #include "base/CommandLinePath.h"
+#include "base/InstalledData.h"
 #include "base/LanguageSection.h"
 #include "base/ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -251,6 +253,33 @@ private slots:
         QCOMPARE(AppPaths::InUserDataFolder(bare.path(), other).workDir, other);
         QVERIFY(QFileInfo(other).isDir());
         QVERIFY(!QFileInfo::exists(other + "/QV_.ini"));
+    }
+
+    void installedCopyWorksInTheUsersDataFolder()
+    {
+        // bin/ with share/corvel/ beside it: the data comes from there and the
+        // work goes to the user's data folder, although bin/ can be written.
+        QTemporaryDir prefix, data;
+        QVERIFY(QDir().mkpath(prefix.path() + "/bin")
+                && QDir().mkpath(prefix.path() + "/share/corvel"));
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        const AppPaths p = AppPaths::ForProgramDir(prefix.path() + "/bin");
+        QCOMPARE(InstalledData::DataDir(prefix.path() + "/bin"), prefix.path() + "/share/corvel");
+        QCOMPARE(p.LanguageFile("en"), prefix.path() + "/share/corvel/QV_Str.en");
+        QCOMPARE(p.workDir, data.path() + "/Corvel");
+        QVERIFY(QFileInfo(p.workDir).isDir());
+        p.CreateWorkFolders();
+        QCOMPARE(QDir(prefix.path() + "/bin").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+        // Anywhere else the program's own folder rules, as in a build tree.
+        QTemporaryDir build;
+        QVERIFY(InstalledData::DataDir(build.path()).isEmpty());
+        QCOMPARE(AppPaths::ForProgramDir(build.path()).workDir, build.path());
+        if (saved.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", saved);
     }
 };
 

@@ -12,27 +12,14 @@ PACKAGES=(
   libbenchmark-dev
   unzip python3 xvfb xauth
   poppler-utils
+  desktop-file-utils xdg-utils lintian help2man
   clang libclang-rt-14-dev clang-format
 )
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then
-  if command -v sudo >/dev/null 2>&1; then SUDO="sudo"; else
-    echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1
-  fi
-fi
-echo "install-deps: installing ${missing[*]}" >&2
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fonts() { dpkg-query -W -f='${Status}\n' "${FONTS[@]}" 2>/dev/null | grep -c 'install ok' || true; }
+FONTS=(fontconfig xfonts-wqy fonts-wqy-zenhei fonts-dejavu-core fonts-liberation2)
+before=$(fonts)
+"$(dirname "$0")/apt-install-missing.sh" install-deps "${PACKAGES[@]}"
+[ "$before" = "$(fonts)" ] && exit 0
 # New fonts must be known to fontconfig before the first rendering.
 command -v fc-cache >/dev/null 2>&1 && fc-cache -f >/dev/null 2>&1 || true

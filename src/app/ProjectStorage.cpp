@@ -8,68 +8,31 @@
 #include "RecoveryMarker.h"
 #include "AutoSaveFolder.h"
 #include "WorkingFolderLock.h"
+#include "base/platform/FileReplace.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+
 
 #include <filesystem>
 #include <system_error>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
-// Replaces `to` by `from` in one step, so `to` is always either whole old or
-// whole new. Folders too: a folder `to` must then be empty.
+std::filesystem::path fsPath(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// Replaces the folder `to` by the folder `from` in one step; `to` must be
+// empty or missing.
 bool replaceFile(const QString& from, const QString& to)
 {
     std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(),
-                            QFile::encodeName(to).toStdString(), ec);
+    std::filesystem::rename(fsPath(from), fsPath(to), ec);
     return !ec;
-}
-
-// The permission bits of an existing file; -1 when there is none.
-int fileMode(const QString& path)
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return -1;
-    return int(st.st_mode & 07777);
-}
-
-// Makes a new, empty file beside `target` for writing a file that then
-// replaces `target`, and returns its path (empty on failure). The file has
-// the mode that `target` has; without a target, the mode that `newMode`
-// gives under the user's umask.
-QString siblingTempPath(const QString& target, int newMode = 0666)
-{
-    const int keep = fileMode(target);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = target + QStringLiteral(".tmp-")
-                             + QString::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_t(newMode));
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            return QString();
-        }
-        const bool ok = keep < 0 || ::fchmod(fd, mode_t(keep)) == 0;
-        ::close(fd);
-        if (!ok) {
-            QFile::remove(path);
-            return QString();
-        }
-        return path;
-    }
-    return QString();
 }
 
 // True for the lock file of the working folder `folder` (never unpacked into
@@ -81,7 +44,7 @@ bool isFolderLock(const QString& folder, const QString& path)
 }
 
 // Removes what writes into `target` left behind when they were killed before
-// their temporary file replaced it (the names siblingTempPath makes).
+// their temporary file replaced it (the names platform::ReplacementFile makes).
 void removeStaleTempFiles(const QString& target)
 {
     const QFileInfo info(target);
@@ -96,12 +59,12 @@ void removeStaleTempFiles(const QString& target)
 // less the umask, as a copy does; an existing one keeps its mode.
 bool copyFileReplacing(const QString& from, const QString& to)
 {
-    const int fromMode = fileMode(from);
-    QString tmp = siblingTempPath(to, fromMode < 0 ? 0666 : fromMode & 0777);
-    if (tmp.isEmpty())
+    const int fromMode = platform::PermissionBits(fsPath(from));
+    platform::ReplacementFile replacement(fsPath(to), fromMode < 0 ? 0666 : fromMode & 0777);
+    if (!replacement.IsOpen())
         return false;
     QFile in(from);
-    QFile out(tmp);
+    QFile out(QString::fromStdU16String(replacement.Path().u16string()));
     bool ok = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::Truncate);
     while (ok && !in.atEnd()) {
         const QByteArray chunk = in.read(64 * 1024);
@@ -109,11 +72,7 @@ bool copyFileReplacing(const QString& from, const QString& to)
     }
     ok = ok && out.flush();
     out.close();
-    if (!ok || out.error() != QFile::NoError || !replaceFile(tmp, to)) {
-        QFile::remove(tmp);
-        return false;
-    }
-    return true;
+    return ok && out.error() == QFile::NoError && replacement.Commit();
 }
 
 } // namespace
@@ -380,11 +339,10 @@ bool CProjectStorage::PackProject()
         model.info.location + QLatin1Char('/') + model.info.name + QStringLiteral(".cgp");
     // The new package is written beside the old one and replaces it only when
     // it is complete: a failed save never destroys the user's package.
-    const QString tmp = siblingTempPath(package);
+    platform::ReplacementFile replacement(fsPath(package));
     CZipWriter zip;
-    if (tmp.isEmpty() || !zip.Create(tmp)) {
-        if (!tmp.isEmpty())
-            QFile::remove(tmp);
+    if (!replacement.IsOpen()
+        || !zip.Create(QString::fromStdU16String(replacement.Path().u16string()))) {
         fail(QStringLiteral("The project package %1 cannot be written.").arg(package));
         return false;
     }
@@ -406,8 +364,7 @@ bool CProjectStorage::PackProject()
         }
     }
     ok = zip.Close() && ok;
-    if (!ok || !replaceFile(tmp, package)) {
-        QFile::remove(tmp);
+    if (!ok || !replacement.Commit()) {
         fail(QStringLiteral("The project package %1 cannot be written.").arg(package));
         return false;
     }

@@ -1,4 +1,5 @@
 #include "AppPaths.h"
+#include "InstalledData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,18 +21,35 @@ bool isWritableFolder(const QString& dir)
 
 } // namespace
 
+QString InstalledData::DataDir(const QString& dir)
+{
+    const QString data =
+        QDir::cleanPath(QFileInfo(dir).absoluteFilePath() + QStringLiteral("/../share/corvel"));
+    return QFileInfo(data).isDir() ? data : QString();
+}
+
+QString InstalledData::UserFolder()
+{
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/Corvel");
+}
+
 AppPaths AppPaths::ForProgramDir(const QString& dir)
 {
+    // An installed copy: the data in ../share/corvel, the work in the user's
+    // data folder, whoever runs it (root can write the program folder too).
+    const QString installedData = InstalledData::DataDir(dir);
+    if (!installedData.isEmpty())
+        return InUserDataFolder(installedData, InstalledData::UserFolder());
     AppPaths p;
     p.programDir = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
     if (isWritableFolder(p.programDir)) {
         p.workDir = p.programDir;
         return p;
     }
-    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty())
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return InUserDataFolder(p.programDir, data + QStringLiteral("/Corvel"));
+    return InUserDataFolder(p.programDir, InstalledData::UserFolder());
 }
 
 AppPaths AppPaths::InUserDataFolder(const QString& programDir, const QString& userDir)

@@ -2,7 +2,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Code page 936 (Simplified Chinese, GBK) through iconv: the code page of
+// Code page 936 (Simplified Chinese, GBK), as the platform converts it: the code page of
 // Prj.ini, of package entry names and of the panel's encoded text.
 namespace TextCodec936 {
 

@@ -1,11 +1,12 @@
 #include "CliProgressBar.h"
 
+#include "base/platform/Terminal.h"
+
 #include <cstdio>
-#include <unistd.h>
 
 CCliProgressBar::CCliProgressBar(QString caption)
     : caption_(std::move(caption)),
-      terminal_(::isatty(STDERR_FILENO) != 0)
+      terminal_(platform::IsTerminal(platform::StandardStream::Error))
 {}
 
 void CCliProgressBar::Show(int percent)

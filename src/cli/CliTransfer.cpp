@@ -4,35 +4,15 @@
 #include "base/LanguageSection.h"
 #include "app/TessanApp.h"
 
-#include <csignal>
 #include <cstdio>
-#include <unistd.h>
-
-namespace {
-
-std::atomic<int>* g_stopFlag = nullptr;
-
-void OnInterrupt(int)
-{
-    if (g_stopFlag)
-        g_stopFlag->store(1);
-}
-
-} // namespace
 
 CCliTransferConsole::CCliTransferConsole(CTessanApp& app, QString caption)
     : bar_(std::move(caption)),
-      runner_(app, this)
-{
-    g_stopFlag = &app.stopFlag;
-    std::signal(SIGINT, OnInterrupt);
-}
+      runner_(app, this),
+      interrupt_([stop = &app.stopFlag](int) { stop->store(1); }, true)
+{}
 
-CCliTransferConsole::~CCliTransferConsole()
-{
-    std::signal(SIGINT, SIG_DFL);
-    g_stopFlag = nullptr;
-}
+CCliTransferConsole::~CCliTransferConsole() = default;
 
 TransferOperations::RunOptions CCliTransferConsole::Options()
 {

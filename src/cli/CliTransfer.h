@@ -4,6 +4,7 @@
 #include "app/BlockingTransferRunner.h"
 #include "app/TransferOperations.h"
 #include "transfer/TransferProgress.h"
+#include "base/platform/EndRequests.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,7 @@ public:
 private:
     CCliProgressBar bar_;
     CBlockingTransferRunner runner_;
+    platform::EndRequestWatcher interrupt_;
     QString text_;
     MessageKind messageKind_ = MessageKind::Information;
 };

@@ -1,4 +1,6 @@
 #include "CliCommand.h"
+#include "base/ProgramInfo.h"
+#include "base/platform/UserSession.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -6,8 +8,7 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstring>
 
 std::vector<CliCommand>& CliCommands()
 {
@@ -74,25 +75,30 @@ bool CCliArgs::Parse(const QStringList& args, const QList<CliOption>& options, i
 
 static void printUsage(FILE* to)
 {
-    QString text = QStringLiteral("usage: qv-cli COMMAND [ARGS]\n\ncommands:\n");
+    QString text =
+        QStringLiteral("usage: qv-cli COMMAND [ARGS]\n"
+                       "Opens, compiles, simulates and transfers Corvel projects without "
+                       "a display.\n\ncommands:\n");
     for (const CliCommand& c : CliCommands())
         text += QStringLiteral("  ") + c.usage.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n');
-    text += QStringLiteral("\n'qv-cli COMMAND --help' describes one command.\n");
+    text += QStringLiteral("\n'qv-cli COMMAND --help' describes one command; "
+                           "'qv-cli --version' shows the version.\n");
     QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
 }
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0)
+        return ProgramInfo::Answer(argc, argv, "qv-cli", "");
     // Text pictures need a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         // A private runtime folder, so the platform layer has nothing to complain about.
-        QByteArray dir = "/tmp/qv-runtime-" + QByteArray::number(uint(getuid()));
-        mkdir(dir.constData(), 0700);
-        chmod(dir.constData(), 0700);
-        qputenv("XDG_RUNTIME_DIR", dir);
+        const std::string dir = platform::UserRuntimeFolder();
+        if (!dir.empty())
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
     }
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);

@@ -1,6 +1,7 @@
 // qv-panel: a virtual RU03 panel on a pseudo-terminal, for trying every
 // transfer without hardware.
 #include "PanelDisplay.h"
+#include "base/ProgramInfo.h"
 #include "VirtualPanel.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ void OnSignal(int)
         g_panel->Stop();
 }
 
-const char* kUsage = "usage: qv-panel [--link PATH] [--store DIR] [--firmware A.B.C.D] [--paced]\n"
+const char* kUsage = "Usage: qv-panel [--link PATH] [--store DIR] [--firmware A.B.C.D] [--paced]\n"
                      "                [--handshake-on N] [--fault KIND@POINT[:N]] [--display]\n"
                      "\n"
                      "Serves the panel's side of the transfer protocol on a new pseudo-terminal\n"
@@ -41,12 +42,15 @@ const char* kUsage = "usage: qv-panel [--link PATH] [--store DIR] [--firmware A.
                      "                     reply point is reached. KIND: silence, wrong, hangup.\n"
                      "                     POINT: handshake dl1 dl2 dl3 dl4 dl5 info info-end\n"
                      "                     up-password up-count up-block up-check up-end\n"
+                     "  --version          show the program's version and end\n"
                      "A panel whose upload flag is off does not answer an upload.\n";
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (const int code = ProgramInfo::Answer(argc, argv, "qv-panel", kUsage); code >= 0)
+        return code;
     // A window only with --display: without it qv-panel needs no display.
     // Qt's own -display option would take it (and the next argument) for an
     // X display name, so Qt never sees it.

@@ -11,6 +11,7 @@
 #include "app/TessanApp.h"
 #include "base/AppPaths.h"
 #include "base/AppSettings.h"
+#include "base/InstalledData.h"
 #include "base/LanguageSection.h"
 #include "ui/document/AutoSaveTimer.h"
 #include "ui/document/MessageBoxSink.h"
@@ -40,9 +41,10 @@ int Run(int argc, char** argv)
     }
     case CSingleInstance::StartResult::First: break;
     }
-    CDesktopIntegration::ForRunningProgram().InstallWhenMissing();
-
     const AppPaths paths = AppPaths::ForRunningProgram();
+    // An installed editor's desktop entry, file type and icon come with its package.
+    if (InstalledData::DataDir(QCoreApplication::applicationDirPath()).isEmpty())
+        CDesktopIntegration::ForRunningProgram().InstallWhenMissing();
     paths.CreateWorkFolders();
     CTessanApp app(paths, paths.TempProjectDir());
     QtTranslations::Install(qapp, app.settings.GetLanguageCode());

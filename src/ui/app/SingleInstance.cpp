@@ -1,4 +1,5 @@
 #include "SingleInstance.h"
+#include "base/platform/UserSession.h"
 
 #include <QDataStream>
 #include <QDeadlineTimer>
@@ -6,7 +7,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -29,10 +29,7 @@ CSingleInstance::~CSingleInstance() = default;
 
 QString CSingleInstance::DefaultServerName()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/corvel-qv.socket");
+    return QString::fromStdString(platform::LocalServerName("corvel-qv"));
 }
 
 QString CSingleInstance::NotHandedOverText()

@@ -1,13 +1,17 @@
 #pragma once
 #include <QObject>
 
-class QSocketNotifier;
+#include <memory>
 
-// SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal, Ctrl+C, kill)
-// reach the editor as a signal on its own thread, where it can still write
-// what it holds before it ends. The handler itself only writes the signal's
-// number into a pipe. One instance at a time; the default handling comes
-// back when it goes.
+namespace platform {
+class EndRequestWatcher;
+}
+
+// The requests to end the program (SIGTERM, SIGHUP and SIGINT: a logout, a
+// closed terminal, Ctrl+C, kill; on Windows a closed console and the end of
+// the session) reach the editor as a signal on its own thread, where it can
+// still write what it holds before it ends. One instance at a time; the
+// default handling comes back when it goes.
 class CTerminationSignals : public QObject
 {
     Q_OBJECT
@@ -17,13 +21,11 @@ public:
 
     // False when the signals could not be caught (they then end the program
     // as they always do).
-    bool IsActive() const { return notifier_ != nullptr; }
+    bool IsActive() const;
 
 signals:
     void terminationRequested(int signalNumber);
 
 private:
-    void readSignal();
-
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<platform::EndRequestWatcher> watcher_;
 };
