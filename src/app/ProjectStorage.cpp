@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-
 #include <filesystem>
 #include <system_error>
 

@@ -47,7 +47,7 @@ CCrossReferenceModel::entriesOf(const CCrossReference& xref)
                 i > 0 && entries[i - 1].place.use == e.place.use ? entries[i - 1].ordinal + 1 : 0;
         } else {
             e.sequence = kFindingRows | findingRows++;
-            e.detail = CrossReferenceTable::RowAt(xref, places[i], words_).place;
+            e.detail = CrossReferenceTable::RowAt(xref, places[i]).place;
         }
     }
     return entries;
