@@ -5,6 +5,7 @@
 #include "FuzzProject.h"
 #include "FuzzSupport.h"
 #include "ImageRoundTrip.h"
+#include "NullCompileReporter.h"
 #include "app/Compiler.h"
 #include "base/CoreLimits.h"
 #include "compiler/Compilation.h"
@@ -13,16 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-class CNullReporter : public ICompileReporter
-{
-public:
-    void Progress(int) override {}
-    void ClearOutput() override {}
-    void OutputLine(const QString&) override {}
-    void Message(const QString&, const QString&) override {}
-    void Finished(bool) override {}
-};
 
 [[noreturn]] void finding(const QString& what)
 {
@@ -43,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CompileInput input = CCompiler::InputFrom(app);
     input.writeDebugFiles = false;
     input.screenObjects = screens;
-    CNullReporter reporter;
+    CNullCompileReporter reporter;
     CCompilation compilation(std::move(input), reporter);
     compilation.SetFinalPause(0);
     if (!compilation.Run())

@@ -11,10 +11,10 @@ import os
 import subprocess
 import sys
 
-spec = importlib.util.spec_from_file_location(
+found = importlib.util.spec_from_file_location(
     "cli_commands", os.path.join(os.path.dirname(__file__), "cli-commands.py"))
-cli = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(cli)
+cli = importlib.util.module_from_spec(found)
+found.loader.exec_module(cli)
 
 
 def roff(text):

@@ -1,4 +1,5 @@
 #include "SessionWorld.h"
+#include "NullCompileReporter.h"
 #include "SessionFields.h"
 #include "app/CompileJob.h"
 #include "app/ScreenCommands.h"
@@ -107,16 +108,6 @@ QPointF Centre(const CDiagramEntity& object)
     const PaperRect r = object.GetRect().Normalized();
     return QPointF((r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0);
 }
-
-class CNullReporter : public ICompileReporter
-{
-public:
-    void Progress(int) override {}
-    void ClearOutput() override {}
-    void OutputLine(const QString&) override {}
-    void Message(const QString&, const QString&) override {}
-    void Finished(bool) override {}
-};
 
 } // namespace
 
@@ -653,7 +644,7 @@ void CSessionWorld::projectTransfer()
     CompileInput input = CCompiler::InputFrom(fresh);
     input.writeDebugFiles = false;
     input.hzLib = app.hzLib;
-    CNullReporter reporter;
+    CNullCompileReporter reporter;
     CCompilation compilation(std::move(input), reporter);
     compilation.SetFinalPause(0);
     if (!compilation.Run())
