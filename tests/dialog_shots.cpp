@@ -6,6 +6,7 @@
 #include "project/ProtocolTables.h"
 #include "ui/document/ProjectController.h"
 #include "ui/app/QtTranslations.h"
+#include "ui/project/DlgScreenFunKey.h"
 #include "ui/screen/DlgBitmapManager.h"
 #include "ui/widgets/RegisterPicker.h"
 #include "ui/transfer/DlgPanel2Plc.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 #include "ui_DlgBitmapManager.h"
@@ -66,6 +68,13 @@ int main(int argc, char** argv)
         CDlgProgress d(s, f, s.LookupText(LS_MSG, QStringLiteral("Download")), nullptr);
         d.SetProgress(45);
         Shot(d, out + "/progress" + suffix);
+    }
+    {
+        // A key that names no device yet: the Advanced page picks the first.
+        CDlgScreenFunKey d(c, f.App().model.screens.front()->keys, 0,
+                           [](QWidget*, int, RegisterRef&) { return false; });
+        d.findChild<QRadioButton*>(QStringLiteral("radioAdvanced"))->setChecked(true);
+        Shot(d, out + "/funkey-advanced" + suffix);
     }
     {
         CDlgPassword d(s, CDlgPassword::UploadWithStored, QStringLiteral("11112222"));
