@@ -11,19 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-
-class CSilentReporter : public ICompileReporter
-{
-public:
-    void Progress(int) override {}
-    void ClearOutput() override {}
-    void OutputLine(const QString&) override {}
-    void Message(const QString&, const QString&) override {}
-};
-
-} // namespace
-
 CBenchProject::CBenchProject(const QString& name)
 {
     for (const char* f : {"QV_Str.en", "QV_Str.chs"})
@@ -79,7 +66,7 @@ void CBenchProject::AddStressScreens(int count)
 
 QByteArray CBenchProject::Compile()
 {
-    CSilentReporter reporter;
+    CSilentCompileReporter reporter;
     CCompiler compiler(*app_, &reporter);
     compiler.SetFinalPause(0);
     return compiler.Run() ? app_->runtimeImage : QByteArray();

@@ -5,10 +5,10 @@
 #include "FuzzProject.h"
 #include "FuzzSupport.h"
 #include "ImageRoundTrip.h"
-#include "NullCompileReporter.h"
 #include "app/Compiler.h"
 #include "base/CoreLimits.h"
 #include "compiler/Compilation.h"
+#include "compiler/CompileReporter.h"
 #include "runtime/RuntimeImageReader.h"
 
 #include <cstdio>
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CompileInput input = CCompiler::InputFrom(app);
     input.writeDebugFiles = false;
     input.screenObjects = screens;
-    CNullCompileReporter reporter;
+    CSilentCompileReporter reporter;
     CCompilation compilation(std::move(input), reporter);
     compilation.SetFinalPause(0);
     if (!compilation.Run())

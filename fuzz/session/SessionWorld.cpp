@@ -1,5 +1,4 @@
 #include "SessionWorld.h"
-#include "NullCompileReporter.h"
 #include "SessionFields.h"
 #include "app/CompileJob.h"
 #include "app/ScreenCommands.h"
@@ -10,6 +9,7 @@
 #include "app/TransferOperations.h"
 #include "base/CoreLimits.h"
 #include "compiler/Compilation.h"
+#include "compiler/CompileReporter.h"
 #include "app/Compiler.h"
 #include "project/ProtocolTables.h"
 #include "project/ScreenObject.h"
@@ -644,7 +644,7 @@ void CSessionWorld::projectTransfer()
     CompileInput input = CCompiler::InputFrom(fresh);
     input.writeDebugFiles = false;
     input.hzLib = app.hzLib;
-    CNullCompileReporter reporter;
+    CSilentCompileReporter reporter;
     CCompilation compilation(std::move(input), reporter);
     compilation.SetFinalPause(0);
     if (!compilation.Run())

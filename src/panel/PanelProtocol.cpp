@@ -1,16 +1,9 @@
 #include "PanelProtocol.h"
+#include "transfer/CheckByte.h"
 
 #include <cstring>
 
 namespace {
-
-uint8_t Xor(const QByteArray& bytes)
-{
-    uint8_t v = 0;
-    for (char c : bytes)
-        v ^= uint8_t(c);
-    return v;
-}
 
 void AppendBig32(QByteArray& out, uint32_t v)
 {
@@ -138,7 +131,7 @@ void CPanelProtocol::Step(const uint8_t* b, int n)
         break;
     case State::Check:
         lastCheck_ = QByteArray(1, char(b[0]));
-        if (b[0] != Xor(image_)) {
+        if (b[0] != CheckByte(image_)) {
             replies_.append("NG");
             state_ = State::Idle;
             break;
@@ -169,7 +162,7 @@ void CPanelProtocol::Step(const uint8_t* b, int n)
         break;
     case State::UploadCheckOk:
         if (Token(b, n, "OK"))
-            Reply("up-check", QByteArray(1, char(Xor(upload_))), State::UploadEndOk);
+            Reply("up-check", QByteArray(1, char(CheckByte(upload_))), State::UploadEndOk);
         break;
     case State::UploadEndOk:
         if (Token(b, n, "OK"))

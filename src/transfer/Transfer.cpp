@@ -1,22 +1,11 @@
 #include "Transfer.h"
 
+#include "CheckByte.h"
 #include "FirmwareVersion.h"
 #include "base/LanguageSection.h"
 #include "base/AppSettings.h"
 
 #include <cstring>
-
-namespace {
-
-uint8_t Xor(const QByteArray& bytes)
-{
-    uint8_t v = 0;
-    for (char c : bytes)
-        v ^= uint8_t(c);
-    return v;
-}
-
-} // namespace
 
 CTransfer::CTransfer(const CAppSettings& settings, std::atomic<int>& stopFlag)
     : settings_(settings),
@@ -177,7 +166,7 @@ bool CTransfer::Download()
         if (StopRequested())
             return false;
     }
-    const uint8_t check = Xor(image);
+    const uint8_t check = CheckByte(image);
     if (!Send(&check, 1) || !waitOk(5))
         return false;
     if (!Send("END"))
@@ -269,7 +258,7 @@ bool CTransfer::Upload()
         result_ = TR_TIMEOUT + kStep;
         return false;
     }
-    if (check != Xor(m_arrRecv)) {
+    if (check != CheckByte(m_arrRecv)) {
         result_ = TR_LRC_ERROR;
         return false;
     }
